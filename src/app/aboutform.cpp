@@ -1,0 +1,24 @@
+#include "app/aboutform.h"
+
+#include "app/browserview.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("关于 Kestrel网页编辑"));
+    web1 = new BrowserView(this);
+    web1->setObjectName(QStringLiteral("web1"));
+    web1->setMinimumSize(480, 320);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkCommand"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(web1, 1);
+    layout->addWidget(buttons);
+    web1->Navigate(QUrl(QStringLiteral("qrc:/about/about.html")));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The interface between the editor and its browser plugin. The plugin (kestrel_browser) holds the only code that
+// links the web engine, so the editor starts without it and loads it the first time a page is shown.
+
+#include <QObject>
+#include <QUrl>
+#include <QtPlugin>
+
+#include <functional>
+
+class QWidget;
+
+class BrowserPage
+{
+public:
+    virtual ~BrowserPage() = default;
+    virtual QWidget* Widget() = 0;
+    virtual void Navigate(const QUrl& url) = 0;
+    // Called once per navigation with its outcome.
+    std::function<void(bool ok)> LoadFinished;
+};
+
+class BrowserFactory
+{
+public:
+    virtual ~BrowserFactory() = default;
+    virtual BrowserPage* CreatePage(QWidget* parent) = 0;
+};
+
+#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.0"
+Q_DECLARE_INTERFACE(BrowserFactory, KestrelBrowserFactory_iid)

@@ -1,0 +1,46 @@
+#pragma once
+// An embedded browser. The engine is loaded from the plugin the first time a real page is shown; until then, and
+// for "about:blank", the view is an empty panel. Where the plugin cannot load, the view says so and the rest of
+// the program keeps working.
+
+#include <QUrl>
+#include <QWidget>
+
+class BrowserPage;
+class QLabel;
+class QStackedLayout;
+
+class BrowserView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BrowserView(QWidget* parent = nullptr);
+    ~BrowserView() override;
+
+    // Shows a local file.
+    void NavigateFile(const QString& path);
+    // Shows "about:blank" (no engine is loaded for it).
+    void NavigateBlank();
+    void Navigate(const QUrl& url);
+
+    QUrl CurrentUrl() const { return url_; }
+    bool EngineLoaded() const { return page_ != nullptr; }
+    bool EngineFailed() const { return failed_; }
+
+    // Folders searched for the plugin, first match wins: the program folder, then the build folder.
+    static QStringList PluginFolders();
+
+Q_SIGNALS:
+    void LoadFinished(bool ok);
+
+private:
+    bool EnsureEngine();
+
+    QUrl url_;
+    BrowserPage* page_ = nullptr;
+    bool failed_ = false;
+    QStackedLayout* stack_ = nullptr;
+    QWidget* blank_ = nullptr;
+    QLabel* message_ = nullptr;
+};

@@ -1,0 +1,123 @@
+#include "app/helpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString HtmlEscape(const QString& text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    out.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    out.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    out.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    out.replace(QLatin1Char(' '), QLatin1String("&nbsp;"));
+    out.replace(CrLf, QStringLiteral("<br>\r\n"));
+    return out;
+}
+
+static int HexPair(const QString& s, int pos)
+{
+    bool ok = false;
+    const int v = s.mid(pos, 2).toInt(&ok, 16);
+    return ok ? v : 0;
+}
+
+void ParseColorText(QString& text, int& red, int& green, int& blue)
+{
+    // Only blanks are trimmed, as the colour boxes hold nothing else.
+    qsizetype a = 0, b = text.size();
+    while (a < b && text.at(a) == QLatin1Char(' '))
+        ++a;
+    while (b > a && text.at(b - 1) == QLatin1Char(' '))
+        --b;
+    text = text.mid(a, b - a);
+    if (text.size() <= 6)
+        return;
+    const QString rest = text.mid(1);
+    red = HexPair(rest, 0);
+    green = HexPair(rest, 2);
+    blue = HexPair(rest, 4);
+    text = QLatin1Char('#') + rest;
+}
+
+int FindChildIndex(const QDomElement& node, const QString& value, const QString& childName)
+{
+    int index = 0;
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling(), ++index) {
+        const QDomElement field = child.firstChildElement(childName);
+        if (!field.isNull() && field.text() == value)
+            return index;
+    }
+    return -1;
+}
+
+void ReadValuePairs(const QDomElement& node, QStringList& values, QStringList& names)
+{
+    while (values.size() < 4)
+        values.append(QString());
+    while (names.size() < 4)
+        names.append(QString());
+    for (int n = 1; n <= 4; ++n) {
+        const QDomElement b = node.firstChildElement(QStringLiteral("b%1").arg(n));
+        const QDomElement a = node.firstChildElement(QStringLiteral("a%1").arg(n));
+        if (!b.isNull() && !a.isNull()) {
+            values[n - 1] = b.text();
+            names[n - 1] = a.text();
+        }
+    }
+}
+
+QString ParentFolderOf(const QString& path)
+{
+    if (path.isEmpty())
+        return QString();
+    QString folder = QFileInfo(path).absolutePath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+void DeleteFileIfExists(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (info.isDir() && !info.isSymLink())
+        return;
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+    QFile::remove(path);
+}
+
+QString BytesToString(const QByteArray& bytes)
+{
+    const qsizetype end = bytes.indexOf('\0');
+    return QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
+}
+
+int LeadingNumber(const QString& text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    bool any = false;
+    while (i < n && text.at(i).isDigit() && text.at(i).unicode() < 128) {
+        value = value * 10 + (text.at(i).unicode() - '0');
+        if (value > INT_MAX)
+            value = INT_MAX;
+        any = true;
+        ++i;
+    }
+    if (!any)
+        return 0;
+    return int(negative ? -value : value);
+}

@@ -1,0 +1,703 @@
+#include "app/mdiform1.h"
+
+#include "app/aboutform.h"
+#include "app/filedialog.h"
+#include "app/helpers.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "app/uihelpers.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "editor/pagefile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSet>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+struct Entry
+{
+    const char* name; // "-" separator, "+Name" opens a submenu, "<" closes it
+    const char* caption;
+};
+
+struct MenuDef
+{
+    const char* name;
+    const char* caption;
+    std::initializer_list<Entry> entries;
+};
+
+const MenuDef kMenus[] = {
+    {"FileMenu",
+     "文件(&F)",
+     {{"NewMenu", "新建(&N)"},
+      {"OpenMenu", "打开(&O)"},
+      {"-", ""},
+      {"SaveMenu", "保存(&S)"},
+      {"SaveAsMenu", "另存为(&A)"},
+      {"-", ""},
+      {"CloseMenu", "关闭当前页(&C)"},
+      {"ExitMenu", "退出(&X)"}}},
+    {"EditMenu",
+     "编辑(&E)",
+     {{"NotChange", "撤消(&U)    CtrL+Z"},
+      {"-", ""},
+      {"CutMenu", "剪切(&T)    CtrL+X"},
+      {"CopyMenu", "复制(&C)    CtrL+C"},
+      {"PasteMenu", "粘贴(&P)    CtrL+V"},
+      {"DeleMenu", "删除(&D)    Del"},
+      {"-", ""},
+      {"FindMenu", "查找替换(&F)  CtrL+F"},
+      {"FontMenu", "设置字体(&N) "},
+      {"-", ""},
+      {"SelectAll", "全选 (&A)   Ctrl+A"},
+      {"-", ""},
+      {"BigToGbMenu", "Big To Gb"},
+      {"GbToBigMenu", "Gb to Big"}}},
+    {"SetMenu",
+     "网页设置(&S)",
+     {{"BodyED", "主体设置(&B)"},
+      {"TheTagPeditMen", "属性编辑(&S)"},
+      {"-", ""},
+      {"LinkCss", "链接外部样式表(&L)"},
+      {"Addcss", "添加内嵌式样式表(&I)"},
+      {"CssOut", "生成外联样式表(&O)"},
+      {"-", ""},
+      {"refesh", "自动刷新(&R)"},
+      {"page", "页面转换特效(&P)"},
+      {"JavaS", "添加特效(&J)"}}},
+    {"InsertMenu",
+     "插入元素(&O)",
+     {{"LinkHtml", "超链接(&A)"},
+      {"PHtml", "段落(&P)"},
+      {"ImgHtml", "图像(&I)"},
+      {"TableHtml", "表格(&T)"},
+      {"SpanHtml", "SPAN元素(&S)"},
+      {"DivHtml", "块元素(&D)"},
+      {"-", ""},
+      {"EnbHtml", "媒体播放(&E)"},
+      {"BgsoundHtml", "背景音乐(&B)"},
+      {"+FormHtml", "表单(&F)"},
+      {"FormHtmls", "表单"},
+      {"aTextHtml", "单行文本框"},
+      {"bTExtHtml", "多行文本框"},
+      {"passwordHtml", "密码框"},
+      {"CheckHtml", "复选框"},
+      {"RadioHtml", "单选框"},
+      {"SelectHtml", "列表框"},
+      {"FormButtonHtml", "命令框"},
+      {"HtmlFormOk", "提交框"},
+      {"HtmlFormCancel", "取消框"},
+      {"HiddenHtml", "隐藏元素"},
+      {"<", ""},
+      {"HrHtml", "水平线(&H)"},
+      {"PreHtml", "预格式化文本(&R)"},
+      {"MarqueeHtml", "文字图像移动(&M)"},
+      {"AnameHtml", "锚点(&N)"},
+      {"TxtHtml", "纯文本(&X)"},
+      {"BrHtml", "换行(&V)"},
+      {"-", ""},
+      {"IframeHtml", "浮动窗口(&W)"},
+      {"ScriptHtml", "脚本(&C)"},
+      {"+HtmlData", "列表(&L)"},
+      {"UlHtml", "无序列表(&U)"},
+      {"OlHtml", "有序列表(&O)"},
+      {"DlHtml", "定义列表(&D)"},
+      {"<", ""},
+      {"OtherHtml", "插入其他元素(&O)"}}},
+    {"WindowMenu", "窗口(&W)", {}},
+    {"MySet", "系统设置(&M)", {{"LineOnOff", "自动换行(&L)"}, {"HtmlHelp", "自动完成(&O)"}}},
+    {"Priview", "预览(&T)", {}},
+    {"HelpMenu", "帮助(&H)", {{"HelpTxt", "帮助主题(&C)"}, {"-", ""}, {"MenuAbout", "关于(&A)"}}},
+};
+
+const Entry kContextMenu[] = {
+    {"MeShow", "预览(&T) "},
+    {"-", ""},
+    {"TagPeditMenu", "属性编辑(&P)"},
+    {"MeSetBody", "主体设置(&B)"},
+    {"MeAddTx", "添加特效(&A)"},
+    {"MeAddColor", "添加颜色(&R)"},
+    {"-", ""},
+    {"MeNoChange", "撤消(&U)    CtrL+Z"},
+    {"MeTextCut", "剪切(&T)    CtrL+X"},
+    {"MeTextCopy", "复制(&C)    CtrL+C"},
+    {"MeTextPaste", "粘贴(&P)    CtrL+V"},
+    {"MeTextDel", "删除(&D)    Del"},
+    {"MeTextFind", "查找替换(&F)  CtrL+F"},
+    {"MeTextAll", "全选 (&A)   Ctrl+A"},
+    {"-", ""},
+    {"MeClose", "关闭本页(&X)"},
+};
+
+struct ButtonDef
+{
+    const char* key; // "" for a separator
+    const char* tip;
+    const char* command; // the menu command it runs
+    QStyle::StandardPixmap icon;
+};
+
+const ButtonDef kButtons[] = {
+    {"New", "新建文件", "NewMenu", QStyle::SP_FileIcon},
+    {"Open", "打开文件", "OpenMenu", QStyle::SP_DialogOpenButton},
+    {"Save", "保存文件", "SaveMenu", QStyle::SP_DialogSaveButton},
+    {"", "", "", QStyle::SP_CustomBase},
+    {"Cut", "剪切", "CutMenu", QStyle::SP_CustomBase},
+    {"Copy", "复制", "CopyMenu", QStyle::SP_CustomBase},
+    {"Paste", "粘贴", "PasteMenu", QStyle::SP_CustomBase},
+    {"Del", "删除", "DeleMenu", QStyle::SP_TrashIcon},
+    {"Undo", "撤消", "NotChange", QStyle::SP_ArrowBack},
+    {"Find", "查找", "FindMenu", QStyle::SP_FileDialogContentsView},
+    {"", "", "", QStyle::SP_CustomBase},
+    {"Priview", "预览", "Priview", QStyle::SP_ComputerIcon},
+    {"", "", "", QStyle::SP_CustomBase},
+    {"Style", "设置样式", "", QStyle::SP_CustomBase},
+    {"Color", "添加颜色", "MeAddColor", QStyle::SP_CustomBase},
+    {"Body", "主体设置", "BodyED", QStyle::SP_FileDialogDetailedView},
+    {"Link", "添加超链接", "LinkHtml", QStyle::SP_FileLinkIcon},
+    {"Img", "添加图像", "ImgHtml", QStyle::SP_DirIcon},
+    {"", "", "", QStyle::SP_CustomBase},
+    {"About", "关于", "MenuAbout", QStyle::SP_MessageBoxInformation},
+    {"Help", "帮助", "HelpTxt", QStyle::SP_DialogHelpButton},
+};
+
+// Commands whose dialogs and operations belong to parts of the editor not built yet.
+const QSet<QString>& PendingCommands()
+{
+    static const QSet<QString> pending{
+        // menu entries
+        "FindMenu", "BigToGbMenu", "GbToBigMenu", "BodyED", "TheTagPeditMen", "LinkCss", "Addcss", "CssOut",
+        "refesh", "page", "JavaS", "LinkHtml", "PHtml", "ImgHtml", "TableHtml", "SpanHtml", "DivHtml", "EnbHtml",
+        "BgsoundHtml", "FormHtmls", "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml",
+        "SelectHtml", "FormButtonHtml", "HrHtml", "PreHtml", "MarqueeHtml", "TxtHtml", "IframeHtml", "ScriptHtml",
+        "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "Priview", "MeShow", "TagPeditMenu", "MeSetBody", "MeAddTx",
+        "MeAddColor", "MeTextFind",
+        // toolbar keys
+        "tb:Find", "tb:Priview", "tb:Style", "tb:Color", "tb:Body", "tb:Link", "tb:Img"};
+    return pending;
+}
+
+} // namespace
+
+bool MDIForm1::IsPending(const QString& name)
+{
+    return PendingCommands().contains(name);
+}
+
+MDIForm1::MDIForm1(Shared& shared, QWidget* parent) : QMainWindow(parent), shared_(shared)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    Area = new QMdiArea(this);
+    Area->setObjectName(QStringLiteral("MdiArea"));
+    Area->setViewMode(QMdiArea::SubWindowView);
+    setCentralWidget(Area);
+    connect(Area, &QMdiArea::subWindowActivated, this, &MDIForm1::SubWindowActivated);
+
+    BuildMenus();
+    BuildContextMenu();
+    BuildToolbar();
+    BindCommands();
+    resize(1000, 700);
+
+    // Start: one new page.
+    MMcount = 0;
+    OpenDocument(false, QString(), QString());
+}
+
+MDIForm1::~MDIForm1() = default;
+
+QAction* MDIForm1::AddEntry(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    commands_.insert(name, action);
+    commandOf_.insert(action, name);
+    return action;
+}
+
+void MDIForm1::BuildMenus()
+{
+    for (const MenuDef& def : kMenus) {
+        const QString name = QString::fromLatin1(def.name);
+        if (name == QLatin1String("Priview")) {
+            // A command on the menu bar itself.
+            QAction* action = menuBar()->addAction(QString::fromUtf8(def.caption));
+            action->setObjectName(name);
+            commands_.insert(name, action);
+            commandOf_.insert(action, name);
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.caption));
+        menu->setObjectName(name);
+        menus_.insert(name, menu);
+        QMenu* target = menu;
+        for (const Entry& e : def.entries) {
+            const QString entry = QString::fromLatin1(e.name);
+            if (entry == QLatin1String("-")) {
+                target->addSeparator();
+            } else if (entry.startsWith(QLatin1Char('+'))) {
+                target = menu->addMenu(QString::fromUtf8(e.caption));
+                target->setObjectName(entry.mid(1));
+                menus_.insert(entry.mid(1), target);
+            } else if (entry == QLatin1String("<")) {
+                target = menu;
+            } else {
+                AddEntry(target, entry, QString::fromUtf8(e.caption));
+            }
+        }
+    }
+    QMenu* windows = menus_.value(QStringLiteral("WindowMenu"));
+    for (int i = 0; i < MaxDocuments; ++i) {
+        WinForm[i] = windows->addAction(QString());
+        WinForm[i]->setObjectName(QStringLiteral("WinForm_%1").arg(i));
+        WinForm[i]->setVisible(false);
+        connect(WinForm[i], &QAction::triggered, this, [this, i] { ActivateSlot(i); });
+    }
+    for (const char* check : {"LineOnOff", "HtmlHelp"}) {
+        QAction* action = commands_.value(QString::fromLatin1(check));
+        action->setCheckable(true);
+        action->setChecked(true);
+    }
+}
+
+void MDIForm1::BuildContextMenu()
+{
+    SetMeMenu = new QMenu(QStringLiteral("功能"), this);
+    SetMeMenu->setObjectName(QStringLiteral("SetMeMenu"));
+    for (const Entry& e : kContextMenu) {
+        if (QLatin1String(e.name) == QLatin1String("-"))
+            SetMeMenu->addSeparator();
+        else
+            AddEntry(SetMeMenu, QString::fromLatin1(e.name), QString::fromUtf8(e.caption));
+    }
+}
+
+void MDIForm1::BuildToolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    Toolbar1->setIconSize(QSize(16, 16));
+    for (const ButtonDef& b : kButtons) {
+        if (!*b.key) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(b.key);
+        QIcon icon = b.icon == QStyle::SP_CustomBase ? QIcon() : style()->standardIcon(b.icon);
+        QAction* action = Toolbar1->addAction(icon, QString::fromUtf8(b.tip));
+        action->setObjectName(key);
+        action->setToolTip(QString::fromUtf8(b.tip));
+        toolButtons_.insert(key, action);
+        const QString command = QString::fromLatin1(b.command);
+        connect(action, &QAction::triggered, this, [this, command, key] {
+            if (!command.isEmpty())
+                RunCommand(command);
+        });
+    }
+}
+
+QMenu* MDIForm1::MenuNamed(const QString& name) const
+{
+    return menus_.value(name);
+}
+
+void MDIForm1::BindCommands()
+{
+    for (auto it = commands_.cbegin(); it != commands_.cend(); ++it) {
+        const QString name = it.key();
+        connect(it.value(), &QAction::triggered, this, [this, name] { RunCommand(name); });
+        if (IsPending(name))
+            it.value()->setEnabled(false);
+    }
+    for (auto it = toolButtons_.cbegin(); it != toolButtons_.cend(); ++it) {
+        if (IsPending(QStringLiteral("tb:") + it.key()))
+            it.value()->setEnabled(false);
+    }
+}
+
+void MDIForm1::RunCommand(const QString& name)
+{
+    if (IsPending(name))
+        return;
+    htmlform* doc = ActiveDocument();
+    static const QSet<QString> frameOnly{"NewMenu", "OpenMenu", "ExitMenu", "HelpTxt", "MenuAbout", "SaveMenu",
+                                         "CloseMenu", "MeClose"};
+    if (!doc && !frameOnly.contains(name))
+        return;
+    if (name == QLatin1String("NewMenu"))
+        OpenDocument(false, QString(), QString());
+    else if (name == QLatin1String("OpenMenu"))
+        OpenFile();
+    else if (name == QLatin1String("SaveMenu")) {
+        if (MMcount > 0 && doc)
+            doc->SaveFn();
+    } else if (name == QLatin1String("SaveAsMenu"))
+        doc->SaveOther();
+    else if (name == QLatin1String("CloseMenu") || name == QLatin1String("MeClose")) {
+        if (MMcount >= 1 && Area->activeSubWindow())
+            Area->activeSubWindow()->close();
+    } else if (name == QLatin1String("ExitMenu"))
+        close();
+    else if (name == QLatin1String("NotChange") || name == QLatin1String("MeNoChange"))
+        UndoEdit();
+    else if (name == QLatin1String("CutMenu") || name == QLatin1String("MeTextCut"))
+        CutText();
+    else if (name == QLatin1String("CopyMenu") || name == QLatin1String("MeTextCopy"))
+        CopyText();
+    else if (name == QLatin1String("PasteMenu") || name == QLatin1String("MeTextPaste"))
+        PasteText();
+    else if (name == QLatin1String("DeleMenu") || name == QLatin1String("MeTextDel"))
+        DeleteText();
+    else if (name == QLatin1String("FontMenu"))
+        ChooseFont();
+    else if (name == QLatin1String("SelectAll") || name == QLatin1String("MeTextAll"))
+        SelectAllText();
+    else if (name == QLatin1String("HtmlFormOk"))
+        doc->GiveText(QStringLiteral("<input type=submit>") + CrLf);
+    else if (name == QLatin1String("HtmlFormCancel"))
+        doc->GiveText(QStringLiteral("<input type=reset>") + CrLf);
+    else if (name == QLatin1String("BrHtml"))
+        doc->GiveText(QStringLiteral("<br>") + CrLf);
+    else if (name == QLatin1String("HiddenHtml"))
+        InsertHiddenField();
+    else if (name == QLatin1String("AnameHtml"))
+        InsertAnchor();
+    else if (name == QLatin1String("LineOnOff"))
+        ToggleWordWrap();
+    else if (name == QLatin1String("HtmlHelp"))
+        ToggleAutoComplete();
+    else if (name == QLatin1String("HelpTxt"))
+        ShowHelp();
+    else if (name == QLatin1String("MenuAbout"))
+        ShowAbout();
+}
+
+htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page)
+{
+    if (MMcount >= MaxDocuments) {
+        Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        return nullptr;
+    }
+    int slot = 0;
+    while (slot < MaxDocuments && slots_[slot])
+        ++slot;
+    if (slot == MaxDocuments)
+        return nullptr;
+
+    auto* form = new htmlform(this, shared_);
+    form->SavedYn = savedYn;
+    form->Filename = filename;
+    form->DirP = dirP;
+    form->FormNum = slot;
+    slots_[slot] = form;
+    MMcount += 1;
+
+    QMdiSubWindow* window = Area->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(QIcon());
+    form->InitDocument(page);
+    connect(form, &QWidget::windowTitleChanged, this, &MDIForm1::UpdateTitle);
+    window->showMaximized();
+    Area->setActiveSubWindow(window);
+    form->text1->setFocus();
+
+    menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(true);
+    WinForm[slot]->setText(form->Filename);
+    WinForm[slot]->setVisible(true);
+    UpdateTitle();
+    return form;
+}
+
+htmlform* MDIForm1::OpenPath(const QString& path)
+{
+    if (MMcount >= MaxDocuments) {
+        Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        return nullptr;
+    }
+    DecodedPage page;
+    switch (PageFile::Read(path, page)) {
+    case PageFile::NotFound:
+        // As with any name that does not exist: a new page under the default name.
+        return OpenDocument(true, path, ParentFolderOf(path));
+    case PageFile::Unreadable:
+        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
+        return nullptr;
+    case PageFile::Ok:
+        break;
+    }
+    if (page.badBytes > 0) {
+        const QString codec = page.encoding.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8")
+                                                                        : QStringLiteral("GB2312/GBK");
+        const QString text = QStringLiteral("文件 %1 中有 %2 个字节不能按 %3 编码读出, 将显示为\"\uFFFD\"。\n"
+                                            "如果打开并保存这个文件, 这些字节将被替换, 原来的内容会丢失。\n"
+                                            "是否仍然打开?")
+                                 .arg(path)
+                                 .arg(page.badBytes)
+                                 .arg(codec);
+        if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
+            return nullptr;
+    }
+    return OpenDocument(true, path, ParentFolderOf(path), &page);
+}
+
+void MDIForm1::OpenFile()
+{
+    if (MMcount > 7) {
+        Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        return;
+    }
+    const QString path =
+        FileDialog(this, 1, QStringLiteral("打开文件"), QString(), shared_.HtmlFilter, QString(), QString());
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+htmlform* MDIForm1::ActiveDocument() const
+{
+    QMdiSubWindow* window = Area->activeSubWindow();
+    if (!window) {
+        // Offscreen or while a modal box is up the area may report no active window: take the current one.
+        window = Area->currentSubWindow();
+    }
+    return window ? qobject_cast<htmlform*>(window->widget()) : nullptr;
+}
+
+void MDIForm1::CloseForm(int num)
+{
+    if (num < 0 || num >= MaxDocuments)
+        return;
+    slots_[num] = nullptr;
+    QAction* windowMenu = menus_.value(QStringLiteral("WindowMenu"))->menuAction();
+    if (MMcount < 1) {
+        windowMenu->setVisible(false);
+    } else {
+        windowMenu->setVisible(true);
+        for (int i = 0; i < MaxDocuments; ++i)
+            WinForm[i]->setVisible(slots_[i] != nullptr);
+    }
+    WinForm[num]->setVisible(false);
+    QMetaObject::invokeMethod(this, &MDIForm1::UpdateTitle, Qt::QueuedConnection);
+}
+
+void MDIForm1::ActivateSlot(int i)
+{
+    if (!slots_[i]) {
+        WinForm[i]->setVisible(false);
+        return;
+    }
+    for (QMdiSubWindow* w : Area->subWindowList()) {
+        if (w->widget() == slots_[i]) {
+            Area->setActiveSubWindow(w);
+            w->showMaximized();
+        }
+    }
+}
+
+QString MDIForm1::PasteTxt()
+{
+    if (htmlform* doc = ActiveDocument())
+        doc->SetYnFalse();
+    return QApplication::clipboard()->text();
+}
+
+void MDIForm1::SetEnabled(const QStringList& names, bool enabled)
+{
+    for (const QString& name : names) {
+        if (name.startsWith(QLatin1String("tb:"))) {
+            if (QAction* a = toolButtons_.value(name.mid(3)))
+                a->setEnabled(enabled && !IsPending(name));
+        } else if (QAction* a = commands_.value(name)) {
+            a->setEnabled(enabled && !IsPending(name));
+        }
+    }
+}
+
+void MDIForm1::SetDocCommandsEnabled(bool enabled)
+{
+    for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu", "MySet"})
+        menus_.value(QString::fromLatin1(menu))->menuAction()->setEnabled(enabled);
+    SetEnabled({QStringLiteral("Priview"), QStringLiteral("SaveMenu"), QStringLiteral("SaveAsMenu"),
+                QStringLiteral("CloseMenu")},
+               enabled);
+    Toolbar1->setVisible(true);
+    const QList<QAction*> buttons = Toolbar1->actions();
+    // Every button from "Save" to the separator before "About" (buttons 3 to count - 2).
+    for (qsizetype i = 2; i < buttons.size() - 2; ++i) {
+        const QString key = buttons.at(i)->objectName();
+        buttons.at(i)->setEnabled(enabled && !IsPending(QStringLiteral("tb:") + key));
+    }
+}
+
+void MDIForm1::SetUndoEnabled(bool enabled)
+{
+    SetEnabled({QStringLiteral("NotChange"), QStringLiteral("MeNoChange"), QStringLiteral("tb:Undo")}, enabled);
+}
+
+void MDIForm1::SetSelectionCommandsEnabled(bool enabled)
+{
+    SetEnabled({QStringLiteral("CopyMenu"), QStringLiteral("CutMenu"), QStringLiteral("DeleMenu"),
+                QStringLiteral("tb:Copy"), QStringLiteral("tb:Cut"), QStringLiteral("tb:Del"),
+                QStringLiteral("tb:Style")},
+               enabled);
+}
+
+void MDIForm1::SetPasteEnabled(bool enabled)
+{
+    SetEnabled({QStringLiteral("PasteMenu"), QStringLiteral("MeTextPaste"), QStringLiteral("tb:Paste")}, enabled);
+}
+
+void MDIForm1::UpdatePreviewCommands(htmlform* form)
+{
+    // The word-wrap check mark follows the active page.
+    commands_.value(QStringLiteral("LineOnOff"))->setChecked(form->LineYN);
+}
+
+void MDIForm1::PopupContextMenu(const QPoint& globalPos)
+{
+    // The context menu mirrors the states of the Edit menu.
+    const std::pair<const char*, const char*> mirror[] = {{"MeNoChange", "NotChange"}, {"MeTextCut", "CutMenu"},
+                                                          {"MeTextCopy", "CopyMenu"},   {"MeTextPaste", "PasteMenu"},
+                                                          {"MeTextDel", "DeleMenu"}};
+    if (htmlform* doc = ActiveDocument()) {
+        doc->UpdatePasteCommands();
+        doc->UpdateSelectionCommands();
+    }
+    for (const auto& [to, from] : mirror)
+        commands_.value(QString::fromLatin1(to))->setEnabled(commands_.value(QString::fromLatin1(from))->isEnabled());
+    SetMeMenu->popup(globalPos);
+}
+
+void MDIForm1::SubWindowActivated(QMdiSubWindow* window)
+{
+    if (window) {
+        if (auto* form = qobject_cast<htmlform*>(window->widget()))
+            form->Activate();
+    }
+    UpdateTitle();
+}
+
+void MDIForm1::UpdateTitle()
+{
+    htmlform* doc = ActiveDocument();
+    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + doc->windowTitle() + QLatin1Char(']')
+                       : Messages::ProgramTitle);
+}
+
+void MDIForm1::CutText()
+{
+    PageEdit* edit = ActiveDocument()->text1;
+    QApplication::clipboard()->setText(edit->textCursor().selectedText().replace(QChar::ParagraphSeparator,
+                                                                                 QStringLiteral("\r\n")));
+    edit->textCursor().removeSelectedText();
+}
+
+void MDIForm1::CopyText()
+{
+    PageEdit* edit = ActiveDocument()->text1;
+    QApplication::clipboard()->setText(edit->textCursor().selectedText().replace(QChar::ParagraphSeparator,
+                                                                                 QStringLiteral("\r\n")));
+}
+
+void MDIForm1::DeleteText()
+{
+    ActiveDocument()->text1->textCursor().removeSelectedText();
+}
+
+void MDIForm1::PasteText()
+{
+    const QString text = PasteTxt();
+    ActiveDocument()->text1->textCursor().insertText(text);
+}
+
+void MDIForm1::UndoEdit()
+{
+    ActiveDocument()->text1->undo();
+}
+
+void MDIForm1::SelectAllText()
+{
+    ActiveDocument()->text1->selectAll();
+}
+
+void MDIForm1::ShowHelp()
+{
+    if (QFileInfo::exists(shared_.HelpFile))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(shared_.HelpFile));
+    else
+        Messages::Show(this, QStringLiteral("没找到帮助文件!!"));
+}
+
+void MDIForm1::ShowAbout()
+{
+    AboutForm about(this);
+    about.exec();
+}
+
+void MDIForm1::ChooseFont()
+{
+    // A cancelled font dialog is not an error: only a dialog that could not be shown is reported.
+    bool failed = false;
+    if (!ShowFontDialog(ActiveDocument()->text1, &failed) && failed)
+        Messages::Show(this, QStringLiteral("出现异常错误"));
+}
+
+void MDIForm1::InsertAnchor()
+{
+    const QString answer = Messages::Input(this, QStringLiteral("请输入锚点名称:"), QStringLiteral("添加锚点"));
+    if (!answer.trimmed().isEmpty())
+        ActiveDocument()->GiveText(QStringLiteral("<a name='") + answer + QStringLiteral("'></a>"));
+}
+
+void MDIForm1::InsertHiddenField()
+{
+    const QString title = QStringLiteral("添加隐藏表单");
+    const QString name = Messages::Input(this, QStringLiteral("请输入名称:"), title);
+    const QString value = Messages::Input(this, QStringLiteral("请输入值:"), title);
+    QString tag = QStringLiteral("<input type=hidden");
+    if (!name.trimmed().isEmpty())
+        tag += QStringLiteral(" name=") + name;
+    if (!value.trimmed().isEmpty())
+        tag += QStringLiteral(" value=") + value;
+    ActiveDocument()->GiveText(tag + QStringLiteral(">") + CrLf);
+}
+
+void MDIForm1::ToggleWordWrap()
+{
+    htmlform* doc = ActiveDocument();
+    QAction* check = commands_.value(QStringLiteral("LineOnOff"));
+    // QAction has already flipped its own check; the page's state decides.
+    const bool on = !doc->LineYN;
+    check->setChecked(on);
+    doc->SetWordWrap(on);
+}
+
+void MDIForm1::ToggleAutoComplete()
+{
+    ActiveDocument()->SetYnFalse();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    // Every page is asked; one that stays open keeps the program open.
+    for (QMdiSubWindow* window : Area->subWindowList()) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}

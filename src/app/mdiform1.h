@@ -1,0 +1,96 @@
+#pragma once
+// The main frame: up to eight page windows, the menus, the toolbar and the command dispatch.
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class Shared;
+class htmlform;
+struct DecodedPage;
+
+class MDIForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxDocuments = 8;
+
+    explicit MDIForm1(Shared& shared, QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    int MMcount = 0;
+
+    void CloseForm(int num);
+    QString PasteTxt();
+
+    // Opens a page window; `page` is the file already read (open), null for a new page.
+    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page = nullptr);
+    void OpenFile();
+    // Opens a file named on the command line or chosen in the open dialog.
+    htmlform* OpenPath(const QString& path);
+
+    htmlform* ActiveDocument() const;
+    htmlform* Document(int slot) const { return slots_[slot]; }
+    QAction* Command(const QString& name) const { return commands_.value(name); }
+    QAction* ToolButton(const QString& key) const { return toolButtons_.value(key); }
+    QMenu* MenuNamed(const QString& name) const;
+    QToolBar* Toolbar1 = nullptr;
+    QMdiArea* Area = nullptr;
+
+    // State shared with the page windows.
+    void SetDocCommandsEnabled(bool enabled);
+    void SetUndoEnabled(bool enabled);
+    void SetSelectionCommandsEnabled(bool enabled);
+    void SetPasteEnabled(bool enabled);
+    void UpdatePreviewCommands(htmlform* form);
+    void PopupContextMenu(const QPoint& globalPos);
+
+    // Runs a command as its menu entry or button would.
+    void RunCommand(const QString& name);
+
+    // Commands whose windows are not part of this build: present, captioned, disabled.
+    static bool IsPending(const QString& name);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildContextMenu();
+    void BuildToolbar();
+    void BindCommands();
+    QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption);
+    void SetEnabled(const QStringList& names, bool enabled);
+    void SubWindowActivated(QMdiSubWindow* window);
+    void UpdateTitle();
+
+    // Small commands of the frame itself.
+    void CutText();
+    void CopyText();
+    void DeleteText();
+    void PasteText();
+    void UndoEdit();
+    void SelectAllText();
+    void ShowHelp();
+    void ShowAbout();
+    void ChooseFont();
+    void InsertAnchor();
+    void InsertHiddenField();
+    void ToggleWordWrap();
+    void ToggleAutoComplete();
+    void ActivateSlot(int i);
+
+    Shared& shared_;
+    htmlform* slots_[MaxDocuments] = {};
+    QHash<QString, QAction*> commands_;    // menu entries by control name
+    QHash<QString, QAction*> toolButtons_; // toolbar buttons by key
+    QHash<QString, QMenu*> menus_;
+    QHash<QAction*, QString> commandOf_;
+    QMenu* SetMeMenu = nullptr;
+    QAction* WinForm[MaxDocuments] = {};
+};

@@ -1,0 +1,102 @@
+#include "app/messages.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+Messages::Responder& CurrentResponder()
+{
+    static Messages::Responder responder;
+    return responder;
+}
+} // namespace
+
+const QString Messages::ProgramTitle = QStringLiteral("Kestrel网页编辑");
+
+void Messages::SetResponder(Responder responder)
+{
+    CurrentResponder() = std::move(responder);
+}
+
+QList<MessageRecord>& Messages::Record()
+{
+    static QList<MessageRecord> record;
+    return record;
+}
+
+MsgAnswer Messages::Show(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons)
+{
+    MessageRecord box{text, title, buttons, false, QString()};
+    Record().append(box);
+    if (CurrentResponder()) {
+        QString unused;
+        return CurrentResponder()(box, unused);
+    }
+    QMessageBox::StandardButtons std = QMessageBox::Ok;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    switch (buttons) {
+    case MsgButtons::Ok:
+        break;
+    case MsgButtons::OkCancel:
+        std = QMessageBox::Ok | QMessageBox::Cancel;
+        icon = QMessageBox::Question;
+        break;
+    case MsgButtons::YesNo:
+        std = QMessageBox::Yes | QMessageBox::No;
+        icon = QMessageBox::Question;
+        break;
+    case MsgButtons::YesNoCancel:
+        std = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        icon = QMessageBox::Question;
+        break;
+    }
+    QMessageBox box2(icon, title, text, std, parent);
+    if (QAbstractButton* b = box2.button(QMessageBox::Yes))
+        b->setText(QStringLiteral("是(&Y)"));
+    if (QAbstractButton* b = box2.button(QMessageBox::No))
+        b->setText(QStringLiteral("否(&N)"));
+    if (QAbstractButton* b = box2.button(QMessageBox::Cancel))
+        b->setText(QStringLiteral("取消"));
+    if (QAbstractButton* b = box2.button(QMessageBox::Ok))
+        b->setText(QStringLiteral("确定"));
+    switch (box2.exec()) {
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    }
+}
+
+QString Messages::Input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
+                        bool multiLine)
+{
+    MessageRecord box{prompt, title, MsgButtons::OkCancel, true, defaultText};
+    Record().append(box);
+    if (CurrentResponder()) {
+        QString reply = defaultText;
+        return CurrentResponder()(box, reply) == MsgAnswer::Ok ? reply : QString();
+    }
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (multiLine)
+        dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    QString text = dialog.textValue();
+    if (multiLine) {
+        // The core expects CR LF line breaks from a multi-line box.
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    }
+    return text;
+}

@@ -1,0 +1,263 @@
+#include "app/pagecodec.h"
+
+#include <QRegularExpression>
+#include <QtEndian>
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace {
+
+const char* Utf16Name()
+{
+    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+}
+
+class Iconv
+{
+public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Iconv()
+    {
+        if (ok())
+            iconv_close(cd_);
+    }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+// Decodes `size` bytes into UTF-16; undecodable bytes become U+FFFD one byte at a time.
+QString DecodeWith(const char* codec, const char* data, qsizetype size, qsizetype* badBytes, qsizetype* firstBad)
+{
+    QString out;
+    if (size == 0)
+        return out;
+    Iconv cv(Utf16Name(), codec);
+    if (!cv.ok())
+        return QString::fromLatin1(data, size);
+    out.resize(size + 1); // never more UTF-16 units than bytes (+1 for a replacement at the very end)
+    char* in = const_cast<char*>(data);
+    size_t inLeft = size_t(size);
+    char* dst = reinterpret_cast<char*>(out.data());
+    size_t dstLeft = size_t(out.size()) * 2;
+    while (inLeft > 0) {
+        if (iconv(cv.get(), &in, &inLeft, &dst, &dstLeft) != size_t(-1))
+            break;
+        if (errno == E2BIG) // cannot happen with the size above, but stay safe
+            break;
+        // EILSEQ or EINVAL (truncated at the end): replace one byte and go on.
+        if (firstBad && *firstBad < 0)
+            *firstBad = in - data;
+        if (badBytes)
+            ++*badBytes;
+        const char16_t replacement = 0xFFFD;
+        memcpy(dst, &replacement, 2);
+        dst += 2;
+        dstLeft -= 2;
+        ++in;
+        --inLeft;
+        iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
+    }
+    out.resize((dst - reinterpret_cast<char*>(out.data())) / 2);
+    return out;
+}
+
+// Appends the encoding of text[from, to) to `out` through `cv`; false on a character that cannot be encoded.
+bool AppendEncoded(Iconv& cv, const QChar* text, qsizetype count, QByteArray& out)
+{
+    if (count == 0)
+        return true;
+    // ASCII needs no converter.
+    qsizetype i = 0;
+    while (i < count && text[i].unicode() < 0x80)
+        ++i;
+    if (i == count) {
+        const qsizetype at = out.size();
+        out.resize(at + count);
+        char* p = out.data() + at;
+        for (qsizetype k = 0; k < count; ++k)
+            p[k] = char(text[k].unicode());
+        return true;
+    }
+    char* in = reinterpret_cast<char*>(const_cast<QChar*>(text));
+    size_t inLeft = size_t(count) * 2;
+    while (inLeft > 0) {
+        const qsizetype at = out.size();
+        const size_t room = inLeft * 2 + 16; // at most 4 bytes per UTF-16 unit pair
+        out.resize(at + qsizetype(room));
+        char* dst = out.data() + at;
+        size_t dstLeft = room;
+        const size_t r = iconv(cv.get(), &in, &inLeft, &dst, &dstLeft);
+        out.resize(at + qsizetype(room - dstLeft));
+        if (r == size_t(-1) && errno != E2BIG)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool PageCodec::IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    bool nonAscii = false;
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        int len = 0;
+        unsigned int cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > size)
+            return false;
+        for (int k = 1; k < len; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        i += len;
+    }
+    if (hasNonAscii)
+        *hasNonAscii = nonAscii;
+    return true;
+}
+
+QByteArray PageCodec::DeclaredCharset(const QByteArray& bytes)
+{
+    // Look only at the head: up to "</head>" or the first 16 KB.
+    QByteArray head = bytes.left(16 * 1024);
+    const qsizetype end = head.toLower().indexOf("</head");
+    if (end >= 0)
+        head.truncate(end);
+    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*?charset\s*=\s*["']?\s*([A-Za-z0-9_.:-]+))"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = meta.match(QString::fromLatin1(head));
+    return m.hasMatch() ? m.captured(1).toLatin1().toLower() : QByteArray();
+}
+
+PageEncoding::LineEnd PageCodec::DetectLineEnd(const QByteArray& bytes)
+{
+    const qsizetype nl = bytes.indexOf('\n');
+    const qsizetype cr = bytes.indexOf('\r');
+    if (nl < 0 && cr < 0)
+        return PageEncoding::CrLf; // a page without any break gets the editor's default
+    if (cr >= 0 && (nl < 0 || cr < nl))
+        return cr + 1 == nl ? PageEncoding::CrLf : PageEncoding::Cr;
+    return PageEncoding::Lf;
+}
+
+DecodedPage PageCodec::Decode(const QByteArray& bytes)
+{
+    DecodedPage page;
+    page.encoding.lineEnd = DetectLineEnd(bytes);
+    const char* data = bytes.constData();
+    qsizetype size = bytes.size();
+
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        page.encoding.codec = PageEncoding::Utf8;
+        page.encoding.bom = true;
+        data += 3;
+        size -= 3;
+    } else {
+        const QByteArray declared = DeclaredCharset(bytes);
+        if (declared == "utf-8" || declared == "utf8") {
+            page.encoding.codec = PageEncoding::Utf8;
+        } else if (declared == "gb2312" || declared == "gbk" || declared == "gb18030" || declared == "x-gbk" ||
+                   declared == "cp936") {
+            page.encoding.codec = PageEncoding::Gb18030;
+        } else {
+            bool nonAscii = false;
+            const bool utf8 = IsValidUtf8(data, size, &nonAscii);
+            page.encoding.codec = utf8 && nonAscii ? PageEncoding::Utf8 : PageEncoding::Gb18030;
+        }
+    }
+
+    if (page.encoding.codec == PageEncoding::Utf8) {
+        bool nonAscii = false;
+        if (IsValidUtf8(data, size, &nonAscii)) {
+            page.text = QString::fromUtf8(data, size);
+            return page;
+        }
+        page.text = DecodeWith("UTF-8", data, size, &page.badBytes, &page.firstBadOffset);
+    } else {
+        page.text = DecodeWith("GB18030", data, size, &page.badBytes, &page.firstBadOffset);
+    }
+    if (page.firstBadOffset >= 0 && page.encoding.bom)
+        page.firstBadOffset += 3;
+    return page;
+}
+
+bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteArray& out)
+{
+    out.clear();
+    Iconv cv(encoding.codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030", Utf16Name());
+    if (!cv.ok())
+        return false;
+    const QByteArray lineEnd = encoding.lineEnd == PageEncoding::CrLf ? QByteArrayLiteral("\r\n")
+                               : encoding.lineEnd == PageEncoding::Lf ? QByteArrayLiteral("\n")
+                                                                      : QByteArrayLiteral("\r");
+    out.reserve(text.size() + text.size() / 16 + 16);
+    if (encoding.codec == PageEncoding::Utf8 && encoding.bom)
+        out.append("\xEF\xBB\xBF");
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c != u'\n' && c != u'\r' && c != 0x2029)
+            continue;
+        if (!AppendEncoded(cv, p + start, i - start, out)) {
+            out.clear();
+            return false;
+        }
+        out.append(lineEnd);
+        if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (!AppendEncoded(cv, p + start, n - start, out)) {
+        out.clear();
+        return false;
+    }
+    return true;
+}
+
+QString PageCodec::FromGb18030(const QByteArray& bytes, qsizetype* badBytes)
+{
+    qsizetype bad = 0, first = -1;
+    QString s = DecodeWith("GB18030", bytes.constData(), bytes.size(), &bad, &first);
+    if (badBytes)
+        *badBytes = bad;
+    return s;
+}
+
+QByteArray PageCodec::ToGb18030(const QString& text)
+{
+    QByteArray out;
+    Iconv cv("GB18030", Utf16Name());
+    if (!cv.ok() || !AppendEncoded(cv, text.constData(), text.size(), out))
+        return QByteArray();
+    return out;
+}

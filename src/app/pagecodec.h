@@ -1,0 +1,49 @@
+#pragma once
+// Bytes of a page file <-> the text shown in a document window.
+//
+// Pages are GB18030 (a superset of GB2312/GBK) unless they carry a UTF-8 byte-order mark, declare charset=utf-8
+// in their head, or are valid UTF-8 with some non-ASCII bytes. The file's line ending is remembered so that
+// saving writes it back; the text handed to the editor may keep its CR LF pairs (the editor stores one break).
+
+#include <QByteArray>
+#include <QString>
+
+struct PageEncoding
+{
+    enum Codec { Gb18030, Utf8 };
+    enum LineEnd { CrLf, Lf, Cr };
+    Codec codec = Gb18030;
+    bool bom = false;
+    LineEnd lineEnd = CrLf;
+
+    bool operator==(const PageEncoding&) const = default;
+};
+
+struct DecodedPage
+{
+    QString text;             // line breaks as they were in the file
+    PageEncoding encoding;
+    qsizetype badBytes = 0;   // bytes that did not decode (shown as U+FFFD)
+    qsizetype firstBadOffset = -1;
+};
+
+class PageCodec
+{
+public:
+    // Decides the encoding (byte-order mark, declared charset, UTF-8 validity, else GB18030) and decodes.
+    static DecodedPage Decode(const QByteArray& bytes);
+
+    // Encodes text whose line breaks are "\n", "\r\n" or U+2029 (the editor's block separator) with the
+    // given encoding, writing every break as the encoding's line end. Returns false only when a character
+    // cannot be represented (a lone surrogate); `out` then holds nothing.
+    static bool Encode(const QString& text, const PageEncoding& encoding, QByteArray& out);
+
+    // Plain conversions used by other parts of the program (no line-end handling, no BOM).
+    static QString FromGb18030(const QByteArray& bytes, qsizetype* badBytes = nullptr);
+    static QByteArray ToGb18030(const QString& text);
+
+    // The charset a page declares in its head (lower case), or "" when none is found.
+    static QByteArray DeclaredCharset(const QByteArray& bytes);
+    static bool IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii);
+    static PageEncoding::LineEnd DetectLineEnd(const QByteArray& bytes);
+};

@@ -1,0 +1,43 @@
+#pragma once
+// Process-wide state: paths, file-dialog filters, the tag database and the attributes of the tag last parsed.
+// Created by Main before the first window and alive until the program ends.
+
+#include "tagdb/tagdb.h"
+
+#include <QDomDocument>
+#include <QStringList>
+
+class Shared
+{
+public:
+    // Sets every path from the program folder (which need not end in "/").
+    explicit Shared(const QString& programDir);
+
+    // The one instance of the running program (set by Main; tests make their own).
+    static Shared* Get();
+    static void Set(Shared* shared);
+
+    QString ProgramDir; // ends in "/"
+    QString HtmlFilter;
+    QString ImageFilter;
+    QString LastDir; // ends in "/"
+    QString DataFile;
+    QString HelpFile;
+    QString TempFile;
+
+    TagDb Db;
+    QDomElement TagRoot() const { return Db.TagRoot(); }
+
+    // Scratch tree of the completion lists: a fresh "<document></document>" per document window.
+    QDomDocument ScratchDoc;
+    QDomElement ScratchRoot;
+    void ResetScratch();
+
+    // Attributes of the tag last parsed; index 0 is unused so that entries run from 1 to AttrCount.
+    QStringList AttrNames;
+    QStringList AttrValues;
+    int AttrCount = 0;
+
+    // Releases the databases when the main frame goes.
+    void Release();
+};

@@ -1,0 +1,16 @@
+list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/helpers.cpp
+    ${KESTREL_LIST_DIR}/pagecodec.cpp
+    ${KESTREL_LIST_DIR}/shared.cpp
+)
+list(APPEND KESTREL_UI_SOURCES
+    ${KESTREL_LIST_DIR}/aboutform.cpp
+    ${KESTREL_LIST_DIR}/browserview.cpp
+    ${KESTREL_LIST_DIR}/filedialog.cpp
+    ${KESTREL_LIST_DIR}/mdiform1.cpp
+    ${KESTREL_LIST_DIR}/messages.cpp
+    ${KESTREL_LIST_DIR}/startup.cpp
+    ${KESTREL_LIST_DIR}/uihelpers.cpp
+    ${KESTREL_LIST_DIR}/browserplugin.h
+)
+list(APPEND KESTREL_RESOURCE_FILES ${CMAKE_SOURCE_DIR}/resources/about/about.html)

@@ -1,0 +1,83 @@
+#include "app/startup.h"
+
+#include "app/helpers.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString LockPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + QStringLiteral("/kestrel-editor.lock");
+}
+
+// Reports a database that cannot be used; the program then ends.
+void ReportDatabase(TagDb::LoadStatus status, const QString& detail)
+{
+    const QString title = QStringLiteral("异常错误");
+    switch (status) {
+    case TagDb::Missing:
+        Messages::Show(nullptr, QStringLiteral("数据库丢失!!!"), title);
+        break;
+    case TagDb::Unreadable:
+        Messages::Show(nullptr, QStringLiteral("数据库无法读取!!!\n") + detail, title);
+        break;
+    case TagDb::ParseError:
+        Messages::Show(nullptr, QStringLiteral("数据库已损坏!!!\n") + detail, title);
+        break;
+    case TagDb::NoHtmlSection:
+        Messages::Show(nullptr, QStringLiteral("数据库中没有 html 部分!!!\n") + detail, title);
+        break;
+    case TagDb::Loaded:
+        break;
+    }
+}
+
+} // namespace
+
+int Main(int argc, char* argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kestrel"));
+    QApplication::setApplicationDisplayName(QString());
+
+    QLockFile lock(LockPath());
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        Messages::Show(nullptr, QStringLiteral("已经运行!!"), Messages::ProgramTitle);
+        return 0;
+    }
+
+    Shared shared(QCoreApplication::applicationDirPath());
+    Shared::Set(&shared);
+
+    int result = 0;
+    QString detail;
+    const TagDb::LoadStatus status = shared.Db.Load(shared.DataFile, &detail);
+    if (status == TagDb::Loaded) {
+        QStringList files = QCoreApplication::arguments().mid(1);
+        MDIForm1 frame(shared);
+        frame.show();
+        for (const QString& file : std::as_const(files))
+            frame.OpenPath(QFileInfo(file).absoluteFilePath());
+        DeleteFileIfExists(shared.TempFile);
+        result = app.exec();
+    } else {
+        ReportDatabase(status, detail);
+        DeleteFileIfExists(shared.TempFile);
+    }
+    shared.Release();
+    Shared::Set(nullptr);
+    return result;
+}

@@ -1,0 +1,62 @@
+#include "app/uihelpers.h"
+
+#include "app/filedialog.h"
+
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QUrl>
+
+namespace {
+FontDialogHooks::Responder fontResponder = nullptr;
+}
+
+void FontDialogHooks::SetResponder(Responder responder)
+{
+    fontResponder = responder;
+}
+
+void SetBoxEnabled(QLineEdit* box, bool enabled)
+{
+    box->setEnabled(enabled);
+    box->setReadOnly(!enabled);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, enabled ? QColor(Qt::white) : box->palette().color(QPalette::Light));
+    box->setPalette(pal);
+}
+
+void SelectAllInBox(QLineEdit* box)
+{
+    box->setFocus();
+    box->setSelection(0, int(box->text().size()));
+}
+
+QString ListItemAtPoint(QListWidget* list, const QPoint& point)
+{
+    const QListWidgetItem* item = list->itemAt(point);
+    return item ? item->text() : QString();
+}
+
+void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner)
+{
+    const QString path = FileDialog(owner, 1, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
+    if (!path.isEmpty())
+        box->setText(QUrl::fromLocalFile(path).toString());
+}
+
+bool ShowFontDialog(QWidget* target, bool* failed)
+{
+    if (failed)
+        *failed = false;
+    QFont font = target->font();
+    bool ok = false;
+    if (fontResponder) {
+        ok = fontResponder(font);
+    } else {
+        font = QFontDialog::getFont(&ok, target->font(), target, QStringLiteral("字体"));
+    }
+    if (!ok)
+        return false;
+    target->setFont(font);
+    return true;
+}

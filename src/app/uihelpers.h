@@ -1,0 +1,30 @@
+#pragma once
+// Helpers the dialogs share for their boxes and lists.
+
+#include <QString>
+
+class QLineEdit;
+class QListWidget;
+class QPoint;
+class QFont;
+class QWidget;
+
+// Enabled: the box takes input on a white background; disabled: it refuses input on the light 3-D colour.
+void SetBoxEnabled(QLineEdit* box, bool enabled);
+// Focuses the box and selects its whole text.
+void SelectAllInBox(QLineEdit* box);
+// The text of the list item at `point` (the list's viewport coordinates), or "" when there is none.
+QString ListItemAtPoint(QListWidget* list, const QPoint& point);
+// Open dialog titled "打开文件" with `filter`; a chosen file goes into the box as a file:/// address.
+void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner);
+// The font dialog on `target`'s font; true and the font applied on OK. `failed` tells a dialog that could not be
+// shown from a cancel.
+bool ShowFontDialog(QWidget* target, bool* failed = nullptr);
+
+// Test hook for ShowFontDialog: answers in place of the dialog (return false = cancel).
+class FontDialogHooks
+{
+public:
+    using Responder = bool (*)(QFont& font);
+    static void SetResponder(Responder responder);
+};

@@ -1,0 +1,280 @@
+#include "editor/htmlform.h"
+
+#include "app/browserview.h"
+#include "app/filedialog.h"
+#include "app/helpers.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "editor/pageedit.h"
+#include "editor/pagefile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(parent), frame_(frame), shared_(shared)
+{
+    setObjectName(QStringLiteral("htmlform"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    text1 = new PageEdit(this);
+    Web1 = new BrowserView(this);
+    Web1->setObjectName(QStringLiteral("Web1"));
+    Web1->hide();
+
+    RowFrame = new QFrame(this);
+    RowFrame->setObjectName(QStringLiteral("RowFrame"));
+    auto* row = new QHBoxLayout(RowFrame);
+    row->setContentsMargins(4, 1, 4, 1);
+    RowLabel = new QLabel(QStringLiteral("1"), RowFrame);
+    RowLabel->setObjectName(QStringLiteral("RowLabel"));
+    ColLabel = new QLabel(QStringLiteral("1"), RowFrame);
+    ColLabel->setObjectName(QStringLiteral("ColLabel"));
+    RowLabel->setMinimumWidth(60);
+    ColLabel->setMinimumWidth(60);
+    row->addWidget(new QLabel(QStringLiteral("行号"), RowFrame));
+    row->addWidget(RowLabel);
+    row->addWidget(new QLabel(QStringLiteral("列号"), RowFrame));
+    row->addWidget(ColLabel);
+    row->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(text1, 1);
+    layout->addWidget(Web1, 1);
+    layout->addWidget(RowFrame);
+
+    setFocusProxy(text1);
+}
+
+htmlform::~htmlform() = default;
+
+QString htmlform::NewPageTemplate()
+{
+    return QStringLiteral("<html>\r\n<head>\r\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>\r\n"
+                          "<title>超级网页</title>\r\n</head>\r\n<body>\r\n\r\n\r\n</body>\r\n</html>");
+}
+
+void htmlform::InitDocument(const DecodedPage* page)
+{
+    LineYN = true;
+    shared_.ResetScratch();
+    frame_->SetDocCommandsEnabled(true);
+    Web1->NavigateBlank();
+    changeCount_ = 0;
+
+    if (page && !Filename.isEmpty()) {
+        encoding_ = page->encoding;
+        // The whole page goes in as one block of work: no undo history, no change counted.
+        text1->document()->setUndoRedoEnabled(false);
+        text1->document()->setPlainText(page->text);
+        text1->document()->setUndoRedoEnabled(true);
+        text1->SetTypingBlack();
+        changeCount_ = 0;
+    } else {
+        Filename = QStringLiteral("无标题") + QString::number(FormNum);
+        encoding_ = PageEncoding();
+        NewPage();
+    }
+    if (DirP.isEmpty())
+        DirP = shared_.LastDir;
+    ChoosePreviewFile();
+    setWindowTitle(Filename);
+
+    connect(text1, &QPlainTextEdit::textChanged, this, &htmlform::TextChanged);
+    connect(text1, &QPlainTextEdit::cursorPositionChanged, this, &htmlform::UpdateCaretPosition);
+    connect(text1, &QPlainTextEdit::selectionChanged, this, &htmlform::UpdateSelectionCommands);
+    connect(text1, &PageEdit::ContextMenuRequested, this, [this](const QPoint& pos) { frame_->PopupContextMenu(pos); });
+
+    SetYnFalse();
+    SetUndoEnabled(false);
+    UpdateSelectionCommands();
+    UpdateCaretPosition();
+}
+
+void htmlform::NewPage()
+{
+    text1->document()->setUndoRedoEnabled(false);
+    text1->document()->setPlainText(NewPageTemplate());
+    text1->document()->setUndoRedoEnabled(true);
+    // The caret goes to the first empty line inside the body.
+    const QTextBlock body = text1->document()->findBlockByNumber(6);
+    text1->SetSelStart(body.position());
+    text1->SetTypingBlack();
+    changeCount_ = 0;
+    UpdateCaretPosition();
+}
+
+void htmlform::ChoosePreviewFile()
+{
+    auto taken = [](const QString& path) {
+        const QFileInfo info(path);
+        return info.exists() || info.isSymLink();
+    };
+    previewFile_ = DirP + QStringLiteral("qz78.html");
+    for (int n = 1; n <= 4000 && taken(previewFile_); ++n)
+        previewFile_ = DirP + QStringLiteral("qz78") + QString::number(n) + QStringLiteral(".html");
+}
+
+void htmlform::TextChanged()
+{
+    UpdateCaretPosition();
+    ++changeCount_;
+    if (changeCount_ > 0)
+        SetUndoEnabled(true);
+}
+
+void htmlform::UpdateCaretPosition()
+{
+    const QTextCursor c = text1->textCursor();
+    RowLabel->setText(QString::number(c.blockNumber() + 1));
+    ColLabel->setText(QString::number(c.positionInBlock() + 1));
+}
+
+bool htmlform::WriteTo(const QString& path)
+{
+    if (!PageFile::Write(path, text1->RawText(), encoding_)) {
+        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!"));
+        return false;
+    }
+    return true;
+}
+
+QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
+{
+    const QString path =
+        FileDialog(this, 2, title, defaultName, shared_.HtmlFilter, DirP, QStringLiteral("html"));
+    return path.isEmpty() ? QString() : PageFile::LowerFileName(path);
+}
+
+void htmlform::AfterNewName(const QString& path)
+{
+    DeleteFileIfExists(previewFile_);
+    shared_.LastDir = ParentFolderOf(path);
+    DirP = shared_.LastDir;
+    ChoosePreviewFile();
+}
+
+bool htmlform::SaveFn()
+{
+    bool saved = false;
+    if (SavedYn) {
+        if (WriteTo(Filename)) {
+            changeCount_ = 0;
+            saved = true;
+        }
+    } else {
+        const QString path = AskSavePath(QStringLiteral("保存文件"), Filename);
+        if (!path.isEmpty() && WriteTo(path)) {
+            Filename = path;
+            SavedYn = true;
+            AfterNewName(path);
+            changeCount_ = 0;
+            saved = true;
+        }
+    }
+    setWindowTitle(Filename);
+    return saved;
+}
+
+void htmlform::SaveOther()
+{
+    const QString path = AskSavePath(QStringLiteral("另存为"), QString());
+    if (path.isEmpty() || !WriteTo(path))
+        return;
+    Filename = path;
+    changeCount_ = 0;
+    SavedYn = true;
+    setWindowTitle(Filename);
+    AfterNewName(path);
+}
+
+void htmlform::GiveText(const QString& text)
+{
+    const int s = text1->SelStart();
+    InsertTextAt(s, s, text);
+    text1->setFocus();
+}
+
+void htmlform::InsertTextAt(int position, int caret, const QString& text)
+{
+    text1->InsertTextAt(position, caret, text);
+}
+
+void htmlform::ReplaceAtCaret(int length, const QString& text)
+{
+    text1->ReplaceAtCaret(length, text);
+}
+
+void htmlform::SetYnFalse()
+{
+    // No completion list is open yet in this build of the window; nothing else to clear.
+}
+
+void htmlform::SetUndoEnabled(bool enabled)
+{
+    frame_->SetUndoEnabled(enabled);
+}
+
+void htmlform::UpdateSelectionCommands()
+{
+    frame_->SetSelectionCommandsEnabled(text1->textCursor().hasSelection());
+}
+
+void htmlform::UpdatePasteCommands()
+{
+    frame_->SetPasteEnabled(!QApplication::clipboard()->text().isEmpty());
+}
+
+void htmlform::SetWordWrap(bool on)
+{
+    LineYN = on;
+    text1->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void htmlform::Activate()
+{
+    frame_->UpdatePreviewCommands(this);
+    shared_.TempFile = DirP + QStringLiteral("qz125677.html");
+    SetUndoEnabled(changeCount_ > 0);
+    UpdateSelectionCommands();
+    UpdatePasteCommands();
+}
+
+bool htmlform::AskSave()
+{
+    if (changeCount_ <= 0)
+        return true;
+    switch (Messages::Show(this, QStringLiteral("是否保存") + Filename, QStringLiteral("提示"),
+                           MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Cancel:
+        return false;
+    case MsgAnswer::Yes:
+        // A page whose save was cancelled or failed stays open: closing it would throw the edits away.
+        return SaveFn();
+    default:
+        return true;
+    }
+}
+
+void htmlform::closeEvent(QCloseEvent* event)
+{
+    if (!AskSave()) {
+        event->ignore();
+        return;
+    }
+    DeleteFileIfExists(previewFile_);
+    DeleteFileIfExists(shared_.TempFile);
+    frame_->MMcount -= 1;
+    if (frame_->MMcount < 1)
+        frame_->SetDocCommandsEnabled(false);
+    frame_->CloseForm(FormNum);
+    event->accept();
+}

@@ -1,0 +1,84 @@
+#pragma once
+// A document window: one page's source in a text control, its file, its unsaved-change count and its status row.
+
+#include "app/pagecodec.h"
+
+#include <QWidget>
+
+class BrowserView;
+class MDIForm1;
+class PageEdit;
+class QLabel;
+class QFrame;
+class Shared;
+
+class htmlform : public QWidget
+{
+    Q_OBJECT
+
+public:
+    htmlform(MDIForm1* frame, Shared& shared, QWidget* parent = nullptr);
+    ~htmlform() override;
+
+    // Set by the main frame before InitDocument.
+    QString Filename;
+    QString DirP; // ends in "/"
+    bool SavedYn = false;
+    int FormNum = 0;
+    bool LineYN = true;
+
+    // Creation: the given page (when SavedYn and a page was read) or the new-page template.
+    void InitDocument(const DecodedPage* page = nullptr);
+
+    bool SaveFn();
+    void SaveOther();
+
+    // Insertion (blue markup at the caret), used by every builder.
+    void GiveText(const QString& text);
+    void InsertTextAt(int position, int caret, const QString& text);
+    void ReplaceAtCaret(int length, const QString& text);
+
+    // Hides the completion lists and clears their state.
+    void SetYnFalse();
+
+    void SetUndoEnabled(bool enabled);
+    void UpdateSelectionCommands();
+    void UpdatePasteCommands();
+    void UpdateCaretPosition();
+    void SetWordWrap(bool on);
+
+    // Runs when the window becomes the active page.
+    void Activate();
+
+    int ChangeCount() const { return changeCount_; }
+    QString PreviewFile() const { return previewFile_; }
+    const PageEncoding& Encoding() const { return encoding_; }
+
+    PageEdit* text1 = nullptr;
+    BrowserView* Web1 = nullptr;
+    QFrame* RowFrame = nullptr;
+    QLabel* RowLabel = nullptr;
+    QLabel* ColLabel = nullptr;
+
+    // The new-page template, CR LF line breaks, no break at the end.
+    static QString NewPageTemplate();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void NewPage();
+    void ChoosePreviewFile();
+    bool WriteTo(const QString& path);
+    // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
+    QString AskSavePath(const QString& title, const QString& defaultName);
+    void AfterNewName(const QString& path);
+    bool AskSave();
+    void TextChanged();
+
+    MDIForm1* frame_;
+    Shared& shared_;
+    int changeCount_ = 0;
+    QString previewFile_;
+    PageEncoding encoding_;
+};

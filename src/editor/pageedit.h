@@ -1,0 +1,38 @@
+#pragma once
+// The page's text control: plain text, one block per line, with the colour marking of inserted markup.
+
+#include <QPlainTextEdit>
+
+class PageEdit : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    static const QColor InsertColor;  // markup written by the dialogs
+    static const QColor RewriteColor; // a tag rewritten in place
+    static const QColor TypingColor;
+
+    explicit PageEdit(QWidget* parent = nullptr);
+
+    // Writes `text` at `position` in `color`; the caret goes after the text when `caret` >= `position`,
+    // otherwise it stays at `caret`. Typing afterwards is black.
+    void InsertTextAt(int position, int caret, const QString& text);
+    // Replaces `length` characters after the caret by `text` in purple; the caret goes after it.
+    void ReplaceAtCaret(int length, const QString& text);
+
+    int SelStart() const { return textCursor().selectionStart(); }
+    void SetSelStart(int position);
+    // The whole text with "\n" line breaks and nothing replaced (unlike toPlainText(), which turns no-break
+    // spaces into blanks).
+    QString RawText() const;
+    // Replaces the whole text as one edit (one undo step).
+    void ReplaceAllText(const QString& text);
+
+    void SetTypingBlack();
+
+Q_SIGNALS:
+    void ContextMenuRequested(const QPoint& globalPos);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};

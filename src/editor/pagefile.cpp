@@ -1,0 +1,76 @@
+#include "editor/pagefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        return NotFound;
+    if (!file.open(QIODevice::ReadOnly))
+        return Unreadable;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Unreadable;
+    page = PageCodec::Decode(bytes);
+    return Ok;
+}
+
+bool PageFile::Write(const QString& path, const QString& text, const PageEncoding& encoding, QString* error)
+{
+    QByteArray bytes;
+    if (!PageCodec::Encode(text, encoding, bytes)) {
+        if (error)
+            *error = QStringLiteral("encoding");
+        return false;
+    }
+    return WriteBytes(path, bytes, error);
+}
+
+bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QString target = path;
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        // Write through to what the link points at, so the link itself stays.
+        target = info.symLinkTarget();
+    }
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isDir()) {
+        if (error)
+            *error = QStringLiteral("is a folder");
+        return false;
+    }
+    const bool existed = targetInfo.exists();
+    const QFileDevice::Permissions permissions = existed ? QFile::permissions(target) : QFileDevice::Permissions();
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (existed)
+        QFile::setPermissions(target, permissions);
+    return true;
+}
+
+QString PageFile::LowerFileName(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return path.left(slash + 1) + path.mid(slash + 1).toLower();
+}

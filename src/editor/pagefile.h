@@ -1,0 +1,24 @@
+#pragma once
+// Reading and writing page files. A save goes to a temporary file in the same folder that then replaces the
+// page, so a failed save never leaves a truncated page behind; permissions are kept and a page reached through
+// a symbolic link is written to the link's target.
+
+#include "app/pagecodec.h"
+
+#include <QString>
+
+class PageFile
+{
+public:
+    enum Status { Ok, NotFound, Unreadable };
+    static Status Read(const QString& path, DecodedPage& page);
+
+    // Encodes and writes `text` (breaks as "\n", "\r\n" or U+2029). On failure the file on disk is untouched
+    // and `error` holds the system's reason.
+    static bool Write(const QString& path, const QString& text, const PageEncoding& encoding,
+                      QString* error = nullptr);
+    static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+    // "Index.HTML" in "/home/Me/Pages/" becomes "/home/Me/Pages/index.html": only the file name is lowered.
+    static QString LowerFileName(const QString& path);
+};

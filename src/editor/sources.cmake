@@ -1,0 +1,7 @@
+list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/pagefile.cpp
+)
+list(APPEND KESTREL_UI_SOURCES
+    ${KESTREL_LIST_DIR}/pageedit.cpp
+    ${KESTREL_LIST_DIR}/htmlform.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/tagdb.cpp
+)
