@@ -145,32 +145,33 @@ struct ButtonDef
 {
     const char* key; // "" for a separator
     const char* tip;
+    const char* text; // short caption beside the picture
     const char* command; // the menu command it runs
     QStyle::StandardPixmap icon;
 };
 
 const ButtonDef kButtons[] = {
-    {"New", "新建文件", "NewMenu", QStyle::SP_FileIcon},
-    {"Open", "打开文件", "OpenMenu", QStyle::SP_DialogOpenButton},
-    {"Save", "保存文件", "SaveMenu", QStyle::SP_DialogSaveButton},
-    {"", "", "", QStyle::SP_CustomBase},
-    {"Cut", "剪切", "CutMenu", QStyle::SP_CustomBase},
-    {"Copy", "复制", "CopyMenu", QStyle::SP_CustomBase},
-    {"Paste", "粘贴", "PasteMenu", QStyle::SP_CustomBase},
-    {"Del", "删除", "DeleMenu", QStyle::SP_TrashIcon},
-    {"Undo", "撤消", "NotChange", QStyle::SP_ArrowBack},
-    {"Find", "查找", "FindMenu", QStyle::SP_FileDialogContentsView},
-    {"", "", "", QStyle::SP_CustomBase},
-    {"Priview", "预览", "Priview", QStyle::SP_ComputerIcon},
-    {"", "", "", QStyle::SP_CustomBase},
-    {"Style", "设置样式", "", QStyle::SP_CustomBase},
-    {"Color", "添加颜色", "MeAddColor", QStyle::SP_CustomBase},
-    {"Body", "主体设置", "BodyED", QStyle::SP_FileDialogDetailedView},
-    {"Link", "添加超链接", "LinkHtml", QStyle::SP_FileLinkIcon},
-    {"Img", "添加图像", "ImgHtml", QStyle::SP_DirIcon},
-    {"", "", "", QStyle::SP_CustomBase},
-    {"About", "关于", "MenuAbout", QStyle::SP_MessageBoxInformation},
-    {"Help", "帮助", "HelpTxt", QStyle::SP_DialogHelpButton},
+    {"New", "新建文件", "新建", "NewMenu", QStyle::SP_FileIcon},
+    {"Open", "打开文件", "打开", "OpenMenu", QStyle::SP_DialogOpenButton},
+    {"Save", "保存文件", "保存", "SaveMenu", QStyle::SP_DialogSaveButton},
+    {"", "", "", "", QStyle::SP_CustomBase},
+    {"Cut", "剪切", "剪切", "CutMenu", QStyle::SP_CustomBase},
+    {"Copy", "复制", "复制", "CopyMenu", QStyle::SP_CustomBase},
+    {"Paste", "粘贴", "粘贴", "PasteMenu", QStyle::SP_CustomBase},
+    {"Del", "删除", "删除", "DeleMenu", QStyle::SP_TrashIcon},
+    {"Undo", "撤消", "撤消", "NotChange", QStyle::SP_ArrowBack},
+    {"Find", "查找", "查找", "FindMenu", QStyle::SP_FileDialogContentsView},
+    {"", "", "", "", QStyle::SP_CustomBase},
+    {"Priview", "预览", "预览", "Priview", QStyle::SP_ComputerIcon},
+    {"", "", "", "", QStyle::SP_CustomBase},
+    {"Style", "设置样式", "样式", "", QStyle::SP_CustomBase},
+    {"Color", "添加颜色", "颜色", "MeAddColor", QStyle::SP_CustomBase},
+    {"Body", "主体设置", "主体", "BodyED", QStyle::SP_FileDialogDetailedView},
+    {"Link", "添加超链接", "链接", "LinkHtml", QStyle::SP_FileLinkIcon},
+    {"Img", "添加图像", "图像", "ImgHtml", QStyle::SP_DirIcon},
+    {"", "", "", "", QStyle::SP_CustomBase},
+    {"About", "关于", "关于", "MenuAbout", QStyle::SP_MessageBoxInformation},
+    {"Help", "帮助", "帮助", "HelpTxt", QStyle::SP_DialogHelpButton},
 };
 
 // Commands whose dialogs and operations belong to parts of the editor not built yet.
@@ -209,7 +210,7 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent) : QMainWindow(parent), share
     BuildContextMenu();
     BuildToolbar();
     BindCommands();
-    resize(1000, 700);
+    resize(1024, 720);
 
     // Start: one new page.
     MMcount = 0;
@@ -298,7 +299,7 @@ void MDIForm1::BuildToolbar()
         }
         const QString key = QString::fromLatin1(b.key);
         QIcon icon = b.icon == QStyle::SP_CustomBase ? QIcon() : style()->standardIcon(b.icon);
-        QAction* action = Toolbar1->addAction(icon, QString::fromUtf8(b.tip));
+        QAction* action = Toolbar1->addAction(icon, QString::fromUtf8(b.text));
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(b.tip));
         toolButtons_.insert(key, action);

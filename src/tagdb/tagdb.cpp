@@ -1,7 +1,22 @@
 #include "tagdb/tagdb.h"
 
+#include "app/helpers.h"
+
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// Text of the child node at position `k` of `entry`; empty when there is none or it is not an element.
+QString ChildText(const QDomNode& entry, int k)
+{
+    QDomNode child = entry.firstChild();
+    for (; k > 0 && !child.isNull(); --k)
+        child = child.nextSibling();
+    return child.toElement().text();
+}
+
+} // namespace
 
 TagDb::LoadStatus TagDb::Load(const QString& path, QString* detail)
 {
@@ -38,11 +53,13 @@ TagDb::LoadStatus TagDb::LoadData(const QByteArray& data, const QString& name, Q
         doc_.clear();
         return NoHtmlSection;
     }
+    BuildIndexes();
     return Loaded;
 }
 
 void TagDb::Release()
 {
+    indexes_.clear();
     root_ = QDomElement();
     doc_.clear();
 }
@@ -55,4 +72,308 @@ QDomElement TagDb::Section(const QString& name) const
 QDomElement TagDb::FindSection(const QDomElement& parent, const QString& name)
 {
     return parent.lastChildElement(name);
+}
+
+// ---- Indexes
+
+void TagDb::BuildIndexes()
+{
+    // What the completion lists ask on every keystroke or list opening, for both the first and the last
+    // html1 / style1 (the document window and the dialogs disagree on which one they take).
+    EntryIndex scratch;
+    const auto texts = [&](const QDomElement& section, const QString& field) {
+        if (!section.isNull())
+            FirstByText(IndexFor(section, scratch), field);
+    };
+    const auto numbers = [&](const QDomElement& section, const QString& field) {
+        if (!section.isNull())
+            ByNumber(IndexFor(section, scratch), field);
+    };
+    for (const QString& name : {QStringLiteral("html1"), QStringLiteral("style1")}) {
+        const QString key = name == QLatin1String("html1") ? QStringLiteral("start") : QStringLiteral("name");
+        texts(Section(name), key);
+        texts(FindSection(root_, name), key);
+    }
+    numbers(Section(QStringLiteral("property1")), QStringLiteral("id"));
+    texts(Section(QStringLiteral("offten")), QStringLiteral("name"));
+    numbers(Section(QStringLiteral("property2")), QStringLiteral("child"));
+    texts(Section(QStringLiteral("property2")), QStringLiteral("values"));
+    numbers(Section(QStringLiteral("style2")), QStringLiteral("myid"));
+    numbers(Section(QStringLiteral("style2")), QStringLiteral("num"));
+    texts(Section(QStringLiteral("style2")), QStringLiteral("values"));
+    texts(Section(QStringLiteral("Jstyle")), QStringLiteral("name"));
+    const QDomElement window = Section(QStringLiteral("window"));
+    if (!window.isNull()) {
+        Objects(IndexFor(window, scratch));
+        texts(window, QStringLiteral("name"));
+    }
+}
+
+TagDb::EntryIndex& TagDb::IndexFor(const QDomElement& parent, EntryIndex& scratch) const
+{
+    const bool ours = !parent.isNull() && !doc_.isNull() && parent.ownerDocument() == doc_;
+    if (ours) {
+        for (EntryIndex& index : indexes_) {
+            if (index.Parent == parent)
+                return index;
+        }
+    }
+    EntryIndex& index = ours ? indexes_.emplace_back() : scratch;
+    index.Parent = parent;
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
+        index.Entries.append(child);
+    return index;
+}
+
+const QHash<QString, int>& TagDb::FirstByText(EntryIndex& index, const QString& field)
+{
+    const auto found = index.FirstByText.constFind(field);
+    if (found != index.FirstByText.constEnd())
+        return *found;
+    QHash<QString, int>& table = index.FirstByText[field];
+    table.reserve(index.Entries.size());
+    for (int i = 0; i < index.Entries.size(); ++i) {
+        const QDomElement value = index.Entries.at(i).firstChildElement(field);
+        if (value.isNull())
+            continue;
+        const QString text = value.text();
+        if (!table.contains(text))
+            table.insert(text, i);
+    }
+    return table;
+}
+
+const QHash<int, QList<int>>& TagDb::ByNumber(EntryIndex& index, const QString& field)
+{
+    const auto found = index.ByNumber.constFind(field);
+    if (found != index.ByNumber.constEnd())
+        return *found;
+    QHash<int, QList<int>>& table = index.ByNumber[field];
+    for (int i = 0; i < index.Entries.size(); ++i) {
+        const QDomNode& entry = index.Entries.at(i);
+        if (entry.isElement())
+            table[NumField(entry.toElement(), field)].append(i);
+    }
+    return table;
+}
+
+const QHash<QString, int>& TagDb::Objects(EntryIndex& index)
+{
+    if (index.ObjectsBuilt)
+        return index.Objects;
+    index.ObjectsBuilt = true;
+    for (int i = 0; i < index.Entries.size(); ++i) {
+        const QDomElement entry = index.Entries.at(i).toElement();
+        if (entry.isNull() || NumField(entry, QStringLiteral("lx")) != ObjectLx)
+            continue;
+        const QString key = Field(entry, QStringLiteral("name")).trimmed().toLower();
+        if (!index.Objects.contains(key))
+            index.Objects.insert(key, i);
+    }
+    return index.Objects;
+}
+
+// ---- Entries
+
+int TagDb::EntryCount(const QDomElement& parent) const
+{
+    EntryIndex scratch;
+    return int(IndexFor(parent, scratch).Entries.size());
+}
+
+QDomElement TagDb::Entry(const QDomElement& parent, int i) const
+{
+    EntryIndex scratch;
+    return IndexFor(parent, scratch).Entries.value(i).toElement();
+}
+
+QString TagDb::Field(const QDomElement& entry, const QString& name)
+{
+    return entry.firstChildElement(name).text();
+}
+
+int TagDb::NumField(const QDomElement& entry, const QString& name)
+{
+    return LeadingNumber(Field(entry, name));
+}
+
+int TagDb::FindChildIndex(const QDomElement& node, const QString& value, const QString& childName) const
+{
+    EntryIndex scratch;
+    return FirstByText(IndexFor(node, scratch), childName).value(value, -1);
+}
+
+QList<int> TagDb::EntriesWithNumber(const QDomElement& node, const QString& field, int number) const
+{
+    EntryIndex scratch;
+    return ByNumber(IndexFor(node, scratch), field).value(number);
+}
+
+QStringList TagDb::FieldTexts(const QDomElement& node, const QString& field) const
+{
+    EntryIndex scratch;
+    const EntryIndex& index = IndexFor(node, scratch);
+    QStringList texts;
+    texts.reserve(index.Entries.size());
+    for (const QDomNode& entry : index.Entries)
+        texts.append(entry.firstChildElement(field).text());
+    return texts;
+}
+
+std::optional<QString> TagDb::TextOfFirst(const QDomElement& parent, const QString& key, const QString& keyField,
+                                          const QString& field) const
+{
+    const int i = FindChildIndex(parent, key, keyField);
+    if (i < 0)
+        return std::nullopt;
+    return Field(Entry(parent, i), field);
+}
+
+QStringList TagDb::TextsWithNumber(const QDomElement& parent, const QString& keyField, int number,
+                                   const QString& field) const
+{
+    EntryIndex scratch;
+    const EntryIndex& index = IndexFor(parent, scratch);
+    QStringList texts;
+    for (int i : ByNumber(const_cast<EntryIndex&>(index), keyField).value(number))
+        texts.append(index.Entries.at(i).firstChildElement(field).text());
+    return texts;
+}
+
+// ---- Completion lists
+
+QStringList TagDb::TagNames(const QDomElement& tags) const
+{
+    EntryIndex scratch;
+    const EntryIndex& index = IndexFor(tags, scratch);
+    QStringList names;
+    names.reserve(index.Entries.size());
+    for (const QDomNode& entry : index.Entries)
+        names.append(ChildText(entry, 2).mid(1));
+    return names;
+}
+
+int TagDb::TagIndexByStart(const QDomElement& tags, const QString& start) const
+{
+    return FindChildIndex(tags, start, QStringLiteral("start"));
+}
+
+std::optional<QString> TagDb::TagDescription(const QDomElement& tags, const QString& start) const
+{
+    const int i = TagIndexByStart(tags, start);
+    if (i < 0)
+        return std::nullopt;
+    EntryIndex scratch;
+    return ChildText(IndexFor(tags, scratch).Entries.at(i), 1);
+}
+
+QList<QDomElement> TagDb::AttributesOf(int id) const
+{
+    const QDomElement section = Section(QStringLiteral("property1"));
+    EntryIndex scratch;
+    EntryIndex& index = IndexFor(section, scratch);
+    QList<QDomElement> entries;
+    for (int i : ByNumber(index, QStringLiteral("id")).value(id))
+        entries.append(index.Entries.at(i).toElement());
+    return entries;
+}
+
+QStringList TagDb::OffTenNames() const
+{
+    return FieldTexts(Section(QStringLiteral("offten")), QStringLiteral("name"));
+}
+
+std::optional<QString> TagDb::OffTenDescription(const QString& name) const
+{
+    return TextOfFirst(Section(QStringLiteral("offten")), name, QStringLiteral("name"), QStringLiteral("txt"));
+}
+
+QStringList TagDb::AttributeValues(int chid) const
+{
+    if (chid == NoValueList || chid == BareAttribute)
+        return {};
+    return TextsWithNumber(Section(QStringLiteral("property2")), QStringLiteral("child"), chid,
+                           QStringLiteral("values"));
+}
+
+std::optional<QString> TagDb::ValueDescription(const QString& values) const
+{
+    return TextOfFirst(Section(QStringLiteral("property2")), values, QStringLiteral("values"), QStringLiteral("txt"));
+}
+
+QStringList TagDb::CssProperties(const QDomElement& styles) const
+{
+    return FieldTexts(styles, QStringLiteral("name"));
+}
+
+std::optional<QString> TagDb::CssPropertyDescription(const QDomElement& styles, const QString& name) const
+{
+    return TextOfFirst(styles, name, QStringLiteral("name"), QStringLiteral("txt"));
+}
+
+int TagDb::CssDtype(const QDomElement& styles, const QString& name) const
+{
+    const int i = FindChildIndex(styles, name, QStringLiteral("name"));
+    return i < 0 ? NoValueList : NumField(Entry(styles, i), QStringLiteral("dtype"));
+}
+
+QStringList TagDb::CssValues(int dtype) const
+{
+    if (dtype == NoValueList || dtype == FontDtype)
+        return {};
+    return TextsWithNumber(Section(QStringLiteral("style2")), QStringLiteral("myid"), dtype, QStringLiteral("values"));
+}
+
+std::optional<QString> TagDb::CssValueDescription(const QString& value) const
+{
+    return TextOfFirst(Section(QStringLiteral("style2")), value, QStringLiteral("values"), QStringLiteral("txt"));
+}
+
+QStringList TagDb::JstyleNames() const
+{
+    return FieldTexts(Section(QStringLiteral("Jstyle")), QStringLiteral("name"));
+}
+
+std::optional<QString> TagDb::JstyleDescription(const QString& name) const
+{
+    return TextOfFirst(Section(QStringLiteral("Jstyle")), name, QStringLiteral("name"), QStringLiteral("txt"));
+}
+
+// ---- Script members
+
+QDomElement TagDb::ScriptObject(const QString& path) const
+{
+    const QDomElement window = Section(QStringLiteral("window"));
+    const QStringList parts = path.toLower().split(QLatin1Char('.'));
+    QDomElement current;
+    for (int p = 0; p < parts.size(); ++p) {
+        const QString& part = parts.at(p);
+        if (p == 0 && part == QLatin1String("window")) {
+            current = window;
+            continue;
+        }
+        if (current.isNull())
+            current = window;
+        EntryIndex scratch;
+        EntryIndex& index = IndexFor(current, scratch);
+        const int i = Objects(index).value(part, -1);
+        if (i < 0)
+            return QDomElement();
+        const QDomElement member = index.Entries.at(i).toElement();
+        // An object without its member element is not an object: the walk ends rather than restart at window.
+        current = NumField(member, QStringLiteral("id")) == WindowMembersId ? window : member.firstChildElement(part);
+        if (current.isNull())
+            return QDomElement();
+    }
+    return current;
+}
+
+QStringList TagDb::ScriptMemberNames(const QDomElement& object) const
+{
+    return FieldTexts(object, QStringLiteral("name"));
+}
+
+std::optional<QString> TagDb::ScriptMemberDescription(const QDomElement& object, const QString& name) const
+{
+    return TextOfFirst(object, name, QStringLiteral("name"), QStringLiteral("txt"));
 }

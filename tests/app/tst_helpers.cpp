@@ -1,0 +1,171 @@
+#include "app/helpers.h"
+
+#include <QDomDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestHelpers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void htmlEscape_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("escaped");
+        QTest::newRow("all specials") << QStringLiteral("a < b & \"c\"\r\n")
+                                      << QStringLiteral("a&nbsp;&lt;&nbsp;b&nbsp;&amp;&nbsp;&quot;c&quot;<br>\r\n");
+        QTest::newRow("entity escaped again") << QStringLiteral("&lt;") << QStringLiteral("&amp;lt;");
+        QTest::newRow("two blanks") << QStringLiteral("  ") << QStringLiteral("&nbsp;&nbsp;");
+        QTest::newRow("lone line feed kept") << QStringLiteral("a\nb") << QStringLiteral("a\nb");
+        QTest::newRow("lone carriage return kept") << QStringLiteral("a\rb") << QStringLiteral("a\rb");
+        QTest::newRow("tab untouched") << QStringLiteral("\t>") << QStringLiteral("\t&gt;");
+        QTest::newRow("chinese untouched") << QStringLiteral("中文") << QStringLiteral("中文");
+        QTest::newRow("two lines") << QStringLiteral("x\r\n\r\ny") << QStringLiteral("x<br>\r\n<br>\r\ny");
+    }
+    void htmlEscape()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, escaped);
+        QCOMPARE(HtmlEscape(text), escaped);
+    }
+
+    void parseColorText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("green");
+        QTest::addColumn<int>("blue");
+        // Components start at -1: a short text must leave them untouched.
+        QTest::newRow("padded") << QStringLiteral("  #FF8000 ") << QStringLiteral("#FF8000") << 255 << 128 << 0;
+        QTest::newRow("lower case") << QStringLiteral("#0a0b0c") << QStringLiteral("#0a0b0c") << 10 << 11 << 12;
+        QTest::newRow("six characters") << QStringLiteral("FF8000") << QStringLiteral("FF8000") << -1 << -1 << -1;
+        QTest::newRow("empty") << QString() << QString() << -1 << -1 << -1;
+        QTest::newRow("any first character") << QStringLiteral("x102030") << QStringLiteral("#102030") << 16 << 32
+                                             << 48;
+    }
+    void parseColorText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        QFETCH(int, red);
+        QFETCH(int, green);
+        QFETCH(int, blue);
+        int r = -1, g = -1, b = -1;
+        ParseColorText(text, r, g, b);
+        QCOMPARE(text, after);
+        QCOMPARE(r, red);
+        QCOMPARE(g, green);
+        QCOMPARE(b, blue);
+    }
+
+    void findChildIndex_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("index");
+        QTest::newRow("no children") << QStringLiteral("<s/>") << QStringLiteral("<a") << -1;
+        QTest::newRow("first of two matches")
+            << QStringLiteral("<s><e><start>&lt;p</start></e><e><start>&lt;a</start></e><e><start>&lt;a</start></e></s>")
+            << QStringLiteral("<a") << 1;
+        QTest::newRow("case-sensitive") << QStringLiteral("<s><e><start>&lt;A</start></e></s>") << QStringLiteral("<a")
+                                        << -1;
+        QTest::newRow("missing field is no match for empty")
+            << QStringLiteral("<s><e><x>1</x></e><e><start></start></e></s>") << QString() << 1;
+        QTest::newRow("whitespace between entries ignored")
+            << QStringLiteral("<s>\n  <e><start>a</start></e>\n  <e><start>b</start></e>\n</s>") << QStringLiteral("b")
+            << 1;
+    }
+    void findChildIndex()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QString, value);
+        QFETCH(int, index);
+        QDomDocument doc;
+        QVERIFY(doc.setContent(xml));
+        QCOMPARE(FindChildIndex(doc.documentElement(), value, QStringLiteral("start")), index);
+    }
+
+    void readValuePairs()
+    {
+        QDomDocument doc;
+        QVERIFY(doc.setContent(QStringLiteral("<e><b1>v1</b1><a1>n1</a1><b2>v2</b2><b3>v3</b3><a3>n3</a3>"
+                                              "<a4>n4</a4></e>")));
+        QStringList values{QStringLiteral("old0"), QStringLiteral("old1"), QStringLiteral("old2"),
+                           QStringLiteral("old3")};
+        QStringList names = values;
+        ReadValuePairs(doc.documentElement(), values, names);
+        // Pairs 2 and 4 are incomplete and keep what the caller had.
+        QCOMPARE(values, QStringList({"v1", "old1", "v3", "old3"}));
+        QCOMPARE(names, QStringList({"n1", "old1", "n3", "old3"}));
+    }
+
+    void parentFolderOf_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("file") << QStringLiteral("/home/me/pages/a.html") << QStringLiteral("/home/me/pages/");
+        QTest::newRow("root") << QStringLiteral("/a.html") << QStringLiteral("/");
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void parentFolderOf()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, folder);
+        QCOMPARE(ParentFolderOf(path), folder);
+    }
+
+    void bytesToString()
+    {
+        QCOMPARE(BytesToString(QByteArray("Arial\0junk", 10)), QStringLiteral("Arial"));
+        QCOMPARE(BytesToString(QByteArray("NoZero")), QStringLiteral("NoZero"));
+        QCOMPARE(BytesToString(QByteArray("\0x", 2)), QString());
+    }
+
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("trailing blank") << QStringLiteral("7 ") << 7;
+        QTest::newRow("leading blanks") << QStringLiteral("  12") << 12;
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("non-numeric") << QStringLiteral("abc") << 0;
+        QTest::newRow("negative") << QStringLiteral("-1") << -1;
+        QTest::newRow("digits then text") << QStringLiteral("31px") << 31;
+        QTest::newRow("huge saturates") << QStringLiteral("99999999999") << INT_MAX;
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(LeadingNumber(text), value);
+    }
+
+    void deleteFileIfExists()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("qz78.html"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QFile::setPermissions(file, QFileDevice::ReadOwner);
+        DeleteFileIfExists(file);
+        QVERIFY(!QFileInfo::exists(file));
+        DeleteFileIfExists(file); // absent: nothing happens, nothing reported
+
+        // A link is removed itself; what it points at stays.
+        const QString target = dir.filePath(QStringLiteral("keep.html"));
+        QFile t(target);
+        QVERIFY(t.open(QIODevice::WriteOnly));
+        t.close();
+        const QString link = dir.filePath(QStringLiteral("link.html"));
+        QVERIFY(QFile::link(target, link));
+        DeleteFileIfExists(link);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(QFileInfo::exists(target));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHelpers)
+#include "tst_helpers.moc"

@@ -1,0 +1,589 @@
+#include "app/filedialog.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "app/uihelpers.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProcess>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QtTest>
+
+#include <memory>
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<MDIForm1> frame_;
+    QList<MsgAnswer> answers_;       // answers for the next message boxes
+    QStringList inputs_;             // answers for the next input boxes
+    QStringList savePaths_;          // answers for the next file dialogs
+    int fileDialogs_ = 0;
+
+    htmlform* Active() { return frame_->ActiveDocument(); }
+    // Types any text, Chinese included, as key presses carrying that text.
+    static void Type(QWidget* widget, const QString& text)
+    {
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &release);
+        }
+    }
+    QString Path(const QString& name) { return dir_->filePath(name); }
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    static void WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const MessageRecord& r : std::as_const(Messages::Record()))
+            texts.append(r.text);
+        return texts;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        shared_ = std::make_unique<Shared>(dir_->path());
+        Shared::Set(shared_.get());
+        QVERIFY(shared_->Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("test")) == TagDb::Loaded);
+        Messages::Record().clear();
+        answers_.clear();
+        inputs_.clear();
+        savePaths_.clear();
+        fileDialogs_ = 0;
+        Messages::SetResponder([this](const MessageRecord& box, QString& reply) {
+            if (box.input) {
+                if (inputs_.isEmpty())
+                    return MsgAnswer::Cancel;
+                reply = inputs_.takeFirst();
+                return MsgAnswer::Ok;
+            }
+            if (!answers_.isEmpty())
+                return answers_.takeFirst();
+            return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+        });
+        FileDialogHooks::Reset();
+        FileDialogHooks::SetResponder([this](const FileDialogRequest&, int&) {
+            ++fileDialogs_;
+            return savePaths_.isEmpty() ? QString() : savePaths_.takeFirst();
+        });
+        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_->show();
+    }
+    void cleanup()
+    {
+        // Close without questions.
+        for (int i = 0; i < MDIForm1::MaxDocuments; ++i) {
+            if (htmlform* doc = frame_->Document(i))
+                doc->text1->document()->setModified(false);
+        }
+        answers_ = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No, MsgAnswer::No,
+                    MsgAnswer::No, MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
+        frame_.reset();
+        Shared::Set(nullptr);
+        shared_.reset();
+        dir_.reset();
+    }
+
+    void startsWithOneNewPage()
+    {
+        htmlform* doc = Active();
+        QVERIFY(doc);
+        QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Kestrel网页编辑 - [无标题0]"));
+        QCOMPARE(frame_->MMcount, 1);
+        QCOMPARE(doc->text1->RawText(),
+                 QStringLiteral("<html>\n<head>\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>\n"
+                                "<title>超级网页</title>\n</head>\n<body>\n\n\n</body>\n</html>"));
+        // The caret stands on the first empty line inside the body, and the page takes typing at once.
+        QCOMPARE(doc->text1->textCursor().blockNumber(), 6);
+        QCOMPARE(doc->text1->textCursor().positionInBlock(), 0);
+        QCOMPARE(doc->RowLabel->text(), QStringLiteral("7"));
+        QCOMPARE(doc->ColLabel->text(), QStringLiteral("1"));
+        QCOMPARE(doc->ChangeCount(), 0);
+        QVERIFY(!frame_->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(!frame_->ToolButton(QStringLiteral("Undo"))->isEnabled());
+        QVERIFY(!frame_->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("qz78.html")));
+    }
+
+    void menuCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const char* rows[][2] = {{"NewMenu", "新建(&N)"},
+                                 {"CloseMenu", "关闭当前页(&C)"},
+                                 {"NotChange", "撤消(&U)    CtrL+Z"},
+                                 {"FindMenu", "查找替换(&F)  CtrL+F"},
+                                 {"FontMenu", "设置字体(&N) "},
+                                 {"SelectAll", "全选 (&A)   Ctrl+A"},
+                                 {"GbToBigMenu", "Gb to Big"},
+                                 {"TheTagPeditMen", "属性编辑(&S)"},
+                                 {"Addcss", "添加内嵌式样式表(&I)"},
+                                 {"SpanHtml", "SPAN元素(&S)"},
+                                 {"FormButtonHtml", "命令框"},
+                                 {"HiddenHtml", "隐藏元素"},
+                                 {"OtherHtml", "插入其他元素(&O)"},
+                                 {"Priview", "预览(&T)"},
+                                 {"MeShow", "预览(&T) "},
+                                 {"MeClose", "关闭本页(&X)"},
+                                 {"HtmlHelp", "自动完成(&O)"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+    }
+    void menuCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QAction* action = frame_->Command(name);
+        QVERIFY2(action, qPrintable(name));
+        QCOMPARE(action->text(), caption);
+    }
+
+    void menuOrder()
+    {
+        QStringList entries;
+        for (QAction* a : frame_->MenuNamed(QStringLiteral("EditMenu"))->actions())
+            entries.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        QCOMPARE(entries.join(QLatin1Char(' ')),
+                 QStringLiteral("NotChange - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FontMenu - SelectAll - "
+                                "BigToGbMenu GbToBigMenu"));
+        QStringList form;
+        for (QAction* a : frame_->MenuNamed(QStringLiteral("FormHtml"))->actions())
+            form.append(a->text());
+        QCOMPARE(form.join(QLatin1Char(',')),
+                 QStringLiteral("表单,单行文本框,多行文本框,密码框,复选框,单选框,列表框,命令框,提交框,取消框,隐藏元素"));
+        QStringList bar;
+        for (QAction* a : frame_->menuBar()->actions())
+            bar.append(a->text());
+        QCOMPARE(bar.join(QLatin1Char(',')), QStringLiteral("文件(&F),编辑(&E),网页设置(&S),插入元素(&O),窗口(&W),"
+                                                            "系统设置(&M),预览(&T),帮助(&H)"));
+        QVERIFY(frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(frame_->Command(QStringLiteral("HtmlHelp"))->isChecked());
+    }
+
+    void toolbarOrder()
+    {
+        QStringList keys, tips;
+        for (QAction* a : frame_->Toolbar1->actions()) {
+            keys.append(a->isSeparator() ? QStringLiteral("|") : a->objectName());
+            if (!a->isSeparator())
+                tips.append(a->toolTip());
+        }
+        QCOMPARE(keys.size(), 21);
+        QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste Del Undo Find | Priview | "
+                                                             "Style Color Body Link Img | About Help"));
+        QCOMPARE(tips.join(QLatin1Char(',')), QStringLiteral("新建文件,打开文件,保存文件,剪切,复制,粘贴,删除,撤消,查找,"
+                                                             "预览,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
+    }
+
+    void slotReuse()
+    {
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(frame_->MMcount, 3);
+        QCOMPARE(frame_->Document(1)->Filename, QStringLiteral("无标题1"));
+        frame_->Area->setActiveSubWindow(frame_->Area->subWindowList().at(1));
+        QVERIFY(frame_->Area->subWindowList().at(1)->close());
+        QVERIFY(!frame_->Document(1));
+        QCOMPARE(frame_->MMcount, 2);
+        QVERIFY(!frame_->findChild<QAction*>(QStringLiteral("WinForm_1"))->isVisible());
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(frame_->Document(1)->Filename, QStringLiteral("无标题1"));
+        QAction* entry = frame_->findChild<QAction*>(QStringLiteral("WinForm_1"));
+        QVERIFY(entry->isVisible());
+        QCOMPARE(entry->text(), QStringLiteral("无标题1"));
+    }
+
+    void limitOfEightDocuments()
+    {
+        for (int i = 1; i < 8; ++i)
+            frame_->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(frame_->MMcount, 8);
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(frame_->MMcount, 8);
+        frame_->RunCommand(QStringLiteral("OpenMenu"));
+        QCOMPARE(fileDialogs_, 0); // the message comes before any dialog
+        const QString limit = QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!");
+        QCOMPARE(MessageTexts(), QStringList({limit, limit}));
+    }
+
+    void windowMenuFollowsDocuments()
+    {
+        QAction* windowMenu = frame_->MenuNamed(QStringLiteral("WindowMenu"))->menuAction();
+        QVERIFY(windowMenu->isVisible());
+        frame_->RunCommand(QStringLiteral("CloseMenu"));
+        QCOMPARE(frame_->MMcount, 0);
+        QVERIFY(!windowMenu->isVisible());
+        QVERIFY(!frame_->MenuNamed(QStringLiteral("EditMenu"))->menuAction()->isEnabled());
+        QVERIFY(!frame_->ToolButton(QStringLiteral("Save"))->isEnabled());
+        QVERIFY(frame_->ToolButton(QStringLiteral("New"))->isEnabled());
+        QVERIFY(frame_->ToolButton(QStringLiteral("Help"))->isEnabled());
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(windowMenu->isVisible());
+        QCOMPARE(Active()->Filename, QStringLiteral("无标题0"));
+        QVERIFY(frame_->ToolButton(QStringLiteral("Save"))->isEnabled());
+    }
+
+    void closePrompt_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("savePath");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("fileWritten");
+        QTest::newRow("unchanged asks nothing") << false << int(MsgAnswer::Cancel) << QString() << true << false;
+        QTest::newRow("cancel keeps the page") << true << int(MsgAnswer::Cancel) << QString() << false << false;
+        QTest::newRow("no closes without saving") << true << int(MsgAnswer::No) << QString() << true << false;
+        QTest::newRow("yes saves and closes") << true << int(MsgAnswer::Yes) << QStringLiteral("p.html") << true << true;
+        // Saying yes and then cancelling the save dialog must not throw the typing away.
+        QTest::newRow("yes then cancelled dialog keeps the page") << true << int(MsgAnswer::Yes) << QString() << false
+                                                                  << false;
+    }
+    void closePrompt()
+    {
+        QFETCH(bool, typed);
+        QFETCH(int, answer);
+        QFETCH(QString, savePath);
+        QFETCH(bool, closed);
+        QFETCH(bool, fileWritten);
+        if (typed)
+            QTest::keyClicks(Active()->text1, QStringLiteral("x"));
+        answers_ = {MsgAnswer(answer)};
+        savePaths_ = {savePath.isEmpty() ? QString() : Path(savePath)};
+        frame_->RunCommand(QStringLiteral("CloseMenu"));
+        QCOMPARE(frame_->MMcount, closed ? 0 : 1);
+        if (typed) {
+            QCOMPARE(Messages::Record().size(), 1);
+            QCOMPARE(Messages::Record().at(0).text, QStringLiteral("是否保存无标题0"));
+            QCOMPARE(Messages::Record().at(0).title, QStringLiteral("提示"));
+            QCOMPARE(Messages::Record().at(0).buttons, MsgButtons::YesNoCancel);
+        } else {
+            QVERIFY(Messages::Record().isEmpty());
+        }
+        QCOMPARE(QFileInfo::exists(Path(QStringLiteral("p.html"))), fileWritten);
+    }
+
+    void closingTheFrameAsksEveryPage()
+    {
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QTest::keyClicks(frame_->Document(0)->text1, QStringLiteral("a"));
+        QTest::keyClicks(frame_->Document(1)->text1, QStringLiteral("b"));
+        answers_ = {MsgAnswer::No, MsgAnswer::Cancel};
+        QVERIFY(!frame_->close());
+        QCOMPARE(frame_->MMcount, 1); // one page closed, the one that said Cancel stays
+        QCOMPARE(Messages::Record().size(), 2);
+    }
+
+    void saveWritesGb18030WithCrLf()
+    {
+        htmlform* doc = Active();
+        Type(doc->text1, QStringLiteral("你好 abc"));
+        QCOMPARE(doc->ChangeCount(), 6);
+        QVERIFY(frame_->Command(QStringLiteral("NotChange"))->isEnabled());
+        QDir().mkpath(Path(QStringLiteral("Sub")));
+        savePaths_ = {Path(QStringLiteral("Sub/Index.HTML"))};
+        frame_->RunCommand(QStringLiteral("SaveMenu"));
+        const QString saved = Path(QStringLiteral("Sub/index.html"));
+        QCOMPARE(doc->Filename, saved); // only the file name is lowered
+        QCOMPARE(doc->windowTitle(), saved);
+        QVERIFY(doc->SavedYn);
+        QCOMPARE(doc->ChangeCount(), 0);
+        QCOMPARE(shared_->LastDir, Path(QStringLiteral("Sub")) + QLatin1Char('/'));
+        QCOMPARE(doc->DirP, shared_->LastDir);
+        const QByteArray expected = QByteArray("<html>\r\n<head>\r\n<meta http-equiv='Content-Type' "
+                                               "content='text/html;charset=gb2312'>\r\n<title>\xB3\xAC\xBC\xB6\xCD\xF8"
+                                               "\xD2\xB3</title>\r\n</head>\r\n<body>\r\n\xC4\xE3\xBA\xC3 abc\r\n"
+                                               "\r\n</body>\r\n</html>");
+        QCOMPARE(ReadFile(saved), expected);
+        // The Window menu keeps the caption the page had when it was opened.
+        QCOMPARE(frame_->findChild<QAction*>(QStringLiteral("WinForm_0"))->text(), QStringLiteral("无标题0"));
+        // A second save writes without asking.
+        QTest::keyClicks(doc->text1, QStringLiteral("!"));
+        frame_->RunCommand(QStringLiteral("SaveMenu"));
+        QCOMPARE(fileDialogs_, 1);
+        QVERIFY(ReadFile(saved).contains("abc!\r\n"));
+    }
+
+    void failingSaveLosesNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("folder does not exist") << QStringLiteral("missing/page.html");
+        QTest::newRow("target is a folder") << QStringLiteral("adir.html");
+    }
+    void failingSaveLosesNothing()
+    {
+        QFETCH(QString, target);
+        QDir().mkpath(Path(QStringLiteral("adir.html")));
+        htmlform* doc = Active();
+        QTest::keyClicks(doc->text1, QStringLiteral("keep me"));
+        const int changes = doc->ChangeCount();
+        savePaths_ = {Path(target)};
+        frame_->RunCommand(QStringLiteral("SaveMenu"));
+        QCOMPARE(MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
+        QVERIFY(!doc->SavedYn);
+        QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
+        QCOMPARE(doc->ChangeCount(), changes);
+        QVERIFY(doc->text1->RawText().contains(QStringLiteral("keep me")));
+    }
+
+    void failingResaveLeavesTheFileOnDisk()
+    {
+        // A full file system: the old page must survive whole. Needs a small tmpfs, so root and mount.
+        QTemporaryDir mountPoint;
+        const QString mp = mountPoint.path();
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mp}) != 0)
+            QSKIP("cannot mount a small tmpfs here");
+        const QString page = mp + QStringLiteral("/page.html");
+        WriteFile(page, "old page");
+        htmlform* doc = frame_->OpenPath(page);
+        QVERIFY(doc);
+        doc->text1->selectAll();
+        QTest::keyClicks(doc->text1, QString(40000, QLatin1Char('x')).left(20));
+        doc->text1->moveCursor(QTextCursor::End);
+        doc->text1->insertPlainText(QString(200 * 1024, QLatin1Char('y'))); // more than the file system holds
+        frame_->RunCommand(QStringLiteral("SaveMenu"));
+        const QByteArray onDisk = ReadFile(page);
+        QProcess::execute(QStringLiteral("umount"), {mp});
+        QCOMPARE(MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
+        QCOMPARE(onDisk, QByteArray("old page"));
+        QVERIFY(doc->ChangeCount() > 0);
+    }
+
+    void openKeepsEncodingAndLineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("UTF-8 with LF") << QByteArray("<p>\xE4\xB8\xAD</p>\n<p>x</p>\n");
+        QTest::newRow("GBK with CR LF") << QByteArray("<p>\xD6\xD0</p>\r\n<p>x</p>");
+        QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>\r\n");
+    }
+    void openKeepsEncodingAndLineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString page = Path(QStringLiteral("Mixed.html"));
+        WriteFile(page, bytes);
+        htmlform* doc = frame_->OpenPath(page);
+        QVERIFY(doc);
+        QCOMPARE(doc->Filename, page);
+        QCOMPARE(doc->ChangeCount(), 0);
+        QVERIFY(!frame_->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(doc->text1->RawText().contains(QStringLiteral("中")));
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(ReadFile(page), bytes);
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    void undecodableBytesAskFirst()
+    {
+        const QString page = Path(QStringLiteral("bad.html"));
+        WriteFile(page, QByteArray("<p>\x80\x80</p>"));
+        answers_ = {MsgAnswer::No};
+        QVERIFY(!frame_->OpenPath(page));
+        QCOMPARE(frame_->MMcount, 1);
+        QCOMPARE(Messages::Record().size(), 1);
+        QVERIFY(Messages::Record().at(0).text.contains(QStringLiteral("2 个字节")));
+        answers_ = {MsgAnswer::Yes};
+        QVERIFY(frame_->OpenPath(page));
+        QCOMPARE(frame_->MMcount, 2);
+    }
+
+    void missingFileOpensAsNewPage()
+    {
+        htmlform* doc = frame_->OpenPath(Path(QStringLiteral("gone.html")));
+        QVERIFY(doc);
+        QCOMPARE(doc->Filename, QStringLiteral("无标题1"));
+        QVERIFY(doc->text1->RawText().startsWith(QStringLiteral("<html>")));
+    }
+
+    void previewFileSkipsTakenNames()
+    {
+        WriteFile(Path(QStringLiteral("qz78.html")), "x");
+        WriteFile(Path(QStringLiteral("qz781.html")), "x");
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(Active()->PreviewFile(), Path(QStringLiteral("qz782.html")));
+    }
+
+    void giveTextColours()
+    {
+        htmlform* doc = Active();
+        PageEdit* edit = doc->text1;
+        const int start = edit->SelStart();
+        doc->GiveText(QStringLiteral("<br>\r\n"));
+        QCOMPARE(edit->SelStart(), start + 5); // CR LF is one break in the control
+        QTest::keyClicks(edit, QStringLiteral("k"));
+        QTextCursor c(edit->document());
+        c.setPosition(start + 1);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
+        c.setPosition(start + 6);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::TypingColor);
+
+        // With a selection the new text goes in front of it and the caret between the two.
+        QTextCursor sel = edit->textCursor();
+        sel.setPosition(0);
+        sel.setPosition(6, QTextCursor::KeepAnchor);
+        edit->setTextCursor(sel);
+        doc->GiveText(QStringLiteral("AB"));
+        QVERIFY(edit->RawText().startsWith(QStringLiteral("AB<html>")));
+        QCOMPARE(edit->SelStart(), 2);
+
+        const QString before = edit->RawText();
+        doc->GiveText(QString());
+        QCOMPARE(edit->RawText(), before);
+        QCOMPARE(edit->SelStart(), 2);
+    }
+
+    void insertAfterCaretKeepsCaret()
+    {
+        PageEdit* edit = Active()->text1;
+        edit->SetSelStart(3);
+        edit->InsertTextAt(10, 3, QStringLiteral("XYZ"));
+        QCOMPARE(edit->SelStart(), 3);
+        QCOMPARE(edit->RawText().mid(10, 3), QStringLiteral("XYZ"));
+        edit->ReplaceAtCaret(2, QStringLiteral("<Q>"));
+        QCOMPARE(edit->SelStart(), 6);
+        QTextCursor c(edit->document());
+        c.setPosition(4);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::RewriteColor);
+    }
+
+    void anchorAndHiddenField_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("inserted");
+        QTest::newRow("anchor untrimmed") << QStringLiteral("AnameHtml") << QStringList{"  top "}
+                                          << QStringLiteral("<a name='  top '></a>");
+        QTest::newRow("anchor blank") << QStringLiteral("AnameHtml") << QStringList{"   "} << QString();
+        QTest::newRow("hidden value only") << QStringLiteral("HiddenHtml") << QStringList{"", "1"}
+                                           << QStringLiteral("<input type=hidden value=1>\n");
+        QTest::newRow("hidden both") << QStringLiteral("HiddenHtml") << QStringList{"n", " v"}
+                                     << QStringLiteral("<input type=hidden name=n value= v>\n");
+        QTest::newRow("submit") << QStringLiteral("HtmlFormOk") << QStringList{} << QStringLiteral("<input type=submit>\n");
+        QTest::newRow("line break") << QStringLiteral("BrHtml") << QStringList{} << QStringLiteral("<br>\n");
+    }
+    void anchorAndHiddenField()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, inserted);
+        inputs_ = answers;
+        PageEdit* edit = Active()->text1;
+        const QString before = edit->RawText();
+        const int at = edit->SelStart();
+        frame_->RunCommand(command);
+        QString expected = before;
+        expected.insert(at, inserted);
+        QCOMPARE(edit->RawText(), expected);
+        if (command == QLatin1String("HiddenHtml")) {
+            QCOMPARE(Messages::Record().size(), 2);
+            QCOMPARE(Messages::Record().at(1).text, QStringLiteral("请输入值:"));
+            QCOMPARE(Messages::Record().at(1).title, QStringLiteral("添加隐藏表单"));
+        }
+    }
+
+    void clipboardCommands()
+    {
+        PageEdit* edit = Active()->text1;
+        const QString before = edit->RawText();
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        frame_->RunCommand(QStringLiteral("CutMenu")); // nothing selected: empty clipboard, text unchanged
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+        QCOMPARE(edit->RawText(), before);
+
+        QTextCursor c = edit->textCursor();
+        c.setPosition(1);
+        c.setPosition(5, QTextCursor::KeepAnchor);
+        edit->setTextCursor(c);
+        QVERIFY(frame_->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        QVERIFY(frame_->ToolButton(QStringLiteral("Cut"))->isEnabled());
+        frame_->RunCommand(QStringLiteral("CutMenu"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("html"));
+        QVERIFY(edit->RawText().startsWith(QStringLiteral("<>")));
+        QVERIFY(!frame_->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        frame_->RunCommand(QStringLiteral("PasteMenu"));
+        QCOMPARE(edit->RawText(), before);
+        frame_->RunCommand(QStringLiteral("NotChange"));
+        QVERIFY(edit->RawText().startsWith(QStringLiteral("<>")));
+        frame_->RunCommand(QStringLiteral("SelectAll"));
+        QCOMPARE(edit->textCursor().selectionStart(), 0);
+        QCOMPARE(edit->textCursor().selectionEnd(), edit->document()->characterCount() - 1);
+    }
+
+    void wordWrapFollowsThePage()
+    {
+        htmlform* first = Active();
+        frame_->RunCommand(QStringLiteral("LineOnOff"));
+        QVERIFY(!first->LineYN);
+        QCOMPARE(first->text1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
+        frame_->findChild<QAction*>(QStringLiteral("WinForm_0"))->trigger();
+        QCOMPARE(Active(), first);
+        QVERIFY(!frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
+    }
+
+    void fontCancelIsNoError()
+    {
+        FontDialogHooks::SetResponder([](QFont&) { return false; });
+        frame_->RunCommand(QStringLiteral("FontMenu"));
+        QVERIFY(Messages::Record().isEmpty());
+        FontDialogHooks::SetResponder([](QFont& f) {
+            f.setPointSize(21);
+            f.setBold(true);
+            return true;
+        });
+        frame_->RunCommand(QStringLiteral("FontMenu"));
+        QCOMPARE(Active()->text1->font().pointSize(), 21);
+        QVERIFY(Active()->text1->font().bold());
+        FontDialogHooks::SetResponder(nullptr);
+    }
+
+    void helpFileMissing()
+    {
+        frame_->RunCommand(QStringLiteral("HelpTxt"));
+        QCOMPARE(MessageTexts(), QStringList{QStringLiteral("没找到帮助文件!!")});
+    }
+
+    void saveAsMovesTheFolder()
+    {
+        QDir().mkpath(Path(QStringLiteral("other")));
+        savePaths_ = {Path(QStringLiteral("other/B.htm"))};
+        WriteFile(Path(QStringLiteral("qz78.html")), "stale"); // not this page's preview file
+        frame_->RunCommand(QStringLiteral("SaveAsMenu"));
+        htmlform* doc = Active();
+        QCOMPARE(doc->Filename, Path(QStringLiteral("other/b.htm")));
+        QCOMPARE(shared_->LastDir, Path(QStringLiteral("other/")));
+        QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("other/qz78.html")));
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(Active()->DirP, Path(QStringLiteral("other/")));
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mdiform1.moc"
