@@ -48,6 +48,11 @@ CURSORS = [
     ("zoom-in", "放大"), ("zoom-out", "缩小"),
 ]
 
+# The border combos show these instead of the general description of the value.
+BORDER_LABELS = {"none": "无边框", "hidden": "隐藏边框", "inset": "3D内嵌"}
+# Lists written ahead of the rest, so that the first entry of a value shared with the border group is a general one.
+EARLY_LISTS = ["box-shadow"]
+
 # Value lists: key -> (builder group num or 0, values in that group, further values).
 # Every list also offers "inherit" at its end.
 L = {}
@@ -646,16 +651,26 @@ def build_style():
     assert not unused, unused
 
     rows = []  # (myid, value, txt, num)
-    for key, myid in ids.items():
+    order = EARLY_LISTS + [k for k in ids if k not in EARLY_LISTS]
+    for key in order:
+        myid = ids[key]
         group, gvals, rest = L[key]
         vals = gvals + rest
         if "inherit" not in vals:
             rest = rest + ["inherit"]
         assert len(set(gvals + rest)) == len(gvals + rest), key
+        labels = BORDER_LABELS if group == 31 else {}
         for val in gvals:
-            rows.append((myid, val, value_text(val), group))
+            rows.append((myid, val, labels.get(val) or value_text(val), group))
         for val in rest:
             rows.append((myid, val, value_text(val), 0))
+
+    # The description the editor shows for a value is that of its first entry: keep it the general one.
+    seen = set()
+    for r in rows:
+        if r[1] not in seen:
+            seen.add(r[1])
+            assert r[2] == value_text(r[1]), r
 
     # The border combos show txt; the first entry with that txt must be the border entry itself.
     first_by_txt = {}

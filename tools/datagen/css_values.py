@@ -305,7 +305,7 @@ VALUE_TXT = {
     "georgian": "格鲁吉亚数字",
     "cjk-ideographic": "中文数字 一、二、三",
     "square inside": "方块符号,放在内容之内",
-    "inset": "内嵌(立体)边框,或内阴影",
+    "inset": "内嵌:阴影画在框内(内阴影);用作边框线型时为3D内嵌边框",
     "scale-down": "取none与contain中较小的一种",
     "crisp-edges": "保持边缘锐利",
     "pixelated": "放大时显示像素块",
