@@ -233,9 +233,9 @@ QStringList TagDb::TextsWithNumber(const QDomElement& parent, const QString& key
                                    const QString& field) const
 {
     EntryIndex scratch;
-    const EntryIndex& index = IndexFor(parent, scratch);
+    EntryIndex& index = IndexFor(parent, scratch);
     QStringList texts;
-    for (int i : ByNumber(const_cast<EntryIndex&>(index), keyField).value(number))
+    for (int i : ByNumber(index, keyField).value(number))
         texts.append(index.Entries.at(i).firstChildElement(field).text());
     return texts;
 }
