@@ -1,6 +1,7 @@
 // Structure of the shipped data.xml as the CSS builder, the completion lists, the colour picker, the style sheet
 // dialog and the transition dialog read it: style1, style2, Jstyle, window, color, cursor, link and style.
 
+#include <QColor>
 #include <QDomDocument>
 #include <QFile>
 #include <QRegularExpression>
@@ -363,10 +364,29 @@ private Q_SLOTS:
         for (const QDomElement &e : colours) {
             QCOMPARE(e.tagName(), e.tagName().toLower());
             QVERIFY2(hex.match(e.text()).hasMatch(), qPrintable(e.tagName()));
+            // Qt knows the same names; its table is an independent copy of the colour values.
+            if (QColor::isValidColorName(e.tagName()))
+                QCOMPARE(QColor::fromString(e.tagName()).name(), e.text());
+            else
+                qInfo("Qt does not know the colour %s", qPrintable(e.tagName()));
             QVERIFY2(!e.hasChildNodes() || e.firstChild().isText(), qPrintable(e.tagName()));
             QVERIFY2(!names.contains(e.tagName()), qPrintable(e.tagName()));
             names.insert(e.tagName());
         }
+        // The text colour list offers every named colour, and its descriptions quote the picker's value.
+        const int list = Num(style1[0], QStringLiteral("dtype"));
+        QSet<QString> offered;
+        for (const QDomElement &e : style2) {
+            if (Num(e, QStringLiteral("myid")) != list)
+                continue;
+            const QString name = Field(e, QStringLiteral("values"));
+            offered.insert(name);
+            if (names.contains(name))
+                QVERIFY2(Field(e, QStringLiteral("txt"))
+                             .endsWith(Section(QStringLiteral("color")).firstChildElement(name).text()),
+                         qPrintable(name));
+        }
+        QCOMPARE(names - offered, QSet<QString>());
     }
 
     void linkStates()

@@ -22,7 +22,7 @@ import sys
 from xml.sax.saxutils import escape
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from css_values import VALUE_TXT, value_text  # noqa: E402
+from css_values import COLOUR_NAMES, VALUE_TXT, value_text  # noqa: E402
 import script_objects  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -30,8 +30,8 @@ OUT = os.path.join(ROOT, "data", "sections")
 
 FONT = "FONT"  # dtype 2: the font list
 
-COLOURS16 = ("black silver gray white maroon red purple fuchsia green lime olive yellow navy blue teal aqua "
-             "orange pink brown gold").split()
+# The colour lists start with the sixteen basic colours, then every other named colour in alphabetical order.
+COLOURS16 = "black silver gray white maroon red purple fuchsia green lime olive yellow navy blue teal aqua".split()
 BORDER_STYLES = "none hidden dotted dashed solid double groove ridge inset outset".split()
 CURSORS = [
     ("auto", "自动,随内容变化"), ("default", "默认箭头"), ("none", "不显示光标"),
@@ -76,9 +76,6 @@ vlist("text-align", "left|right|center|justify", group=13, rest="start|end")
 vlist("position", "absolute|relative|static", group=18, rest="fixed|sticky")
 vlist("visibility", "visible|hidden|inherit", group=19, rest="collapse")
 vlist("border-style", "|".join(BORDER_STYLES), group=31)
-v("color", "|".join(COLOURS16) + "|transparent|currentcolor")
-v("color-auto", "auto|" + "|".join(COLOURS16) + "|transparent|currentcolor")
-v("outline-color", "invert|" + "|".join(COLOURS16) + "|currentcolor")
 v("font-size", "xx-small|x-small|small|medium|large|x-large|xx-large|smaller|larger|9pt|10.5pt|12pt|14pt|12px|14px"
   "|16px|18px|24px|1em|1.2em|100%")
 v("font-weight", "normal|bold|bolder|lighter|100|200|300|400|500|600|700|800|900")
@@ -257,6 +254,11 @@ v("scrollbar-color", "auto|#888888 #f0f0f0")
 v("scrollbar-width", "auto|thin|none")
 v("ime-mode", "auto|active|inactive|disabled")
 v("inset", "auto|0")
+
+COLOUR_VALUES = "|".join(COLOURS16 + sorted(set(COLOUR_NAMES) - set(COLOURS16)))
+v("color", COLOUR_VALUES + "|transparent|currentcolor")
+v("color-auto", "auto|" + COLOUR_VALUES + "|transparent|currentcolor")
+v("outline-color", "invert|" + COLOUR_VALUES + "|currentcolor")
 
 # style1: (name, list key or "" or FONT, description).  Positions 0..53 are the builder's.
 PROPS = [
@@ -635,6 +637,9 @@ def camel(css_name):
 def build_style():
     for c, t in CURSORS:
         VALUE_TXT.setdefault(c, "光标:" + t)
+    for c, h in COLOURS:
+        assert c not in VALUE_TXT, c
+        VALUE_TXT[c] = "%s #%s" % (COLOUR_NAMES[c], h)
     names = [p[0] for p in PROPS]
     assert len(set(names)) == len(names), "duplicate CSS property"
     for pos, want in BUILDER_POSITIONS.items():
@@ -698,6 +703,7 @@ def main():
     style1, style2, jstyle, nlists = build_style()
     names = {c for c, _ in COLOURS}
     assert len(names) == len(COLOURS) and all(len(h) == 6 for _, h in COLOURS)
+    assert names == set(COLOUR_NAMES)
     window = script_objects.build(entry, field)
     files = {
         "14-style1.xml": section("style1", style1),
