@@ -1,0 +1,211 @@
+#include "convert/conversiontables.h"
+
+#include "app/pagecodec.h"
+
+#include <QFile>
+
+#include <memory>
+
+namespace {
+
+// Bytes of a GB18030 multi-byte character that starts at in[i] with a lead byte 0x81..0xFE and that the
+// tables do not cover: 4 for a four-byte sequence, 2 for a two-byte code, 1 when the next byte belongs to
+// neither (only in bytes that did not come from the encoder).
+inline qsizetype UnitLength(const unsigned char* in, qsizetype i, qsizetype size)
+{
+    const unsigned char next = in[i + 1];
+    if (next >= 0x30 && next <= 0x39)
+        return qMin<qsizetype>(4, size - i);
+    if (next >= 0x40 && next <= 0xFE && next != 0x7F)
+        return 2;
+    return 1;
+}
+
+// Copies the run of ASCII bytes from in[i]; returns the index of the first byte that is not ASCII.
+inline qsizetype CopyAscii(const unsigned char* in, qsizetype i, qsizetype size, unsigned char* out)
+{
+    // Eight bytes at a time while none has its high bit set.
+    while (i + 8 <= size) {
+        uint64_t word;
+        memcpy(&word, in + i, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+        memcpy(out + i, &word, 8);
+        i += 8;
+    }
+    while (i < size && in[i] < 0x80) {
+        out[i] = in[i];
+        ++i;
+    }
+    return i;
+}
+
+inline void Put(unsigned char* out, qsizetype i, uint16_t code)
+{
+    out[i] = static_cast<unsigned char>(code >> 8);
+    out[i + 1] = static_cast<unsigned char>(code);
+}
+
+// A lone surrogate has no GB18030 code; it becomes "?" as an unrepresentable character does in a code page.
+QString WithoutLoneSurrogates(const QString& text)
+{
+    QString s = text;
+    QChar* p = s.data();
+    const qsizetype n = s.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i].isHighSurrogate() && i + 1 < n && p[i + 1].isLowSurrogate())
+            ++i;
+        else if (p[i].isSurrogate())
+            p[i] = QLatin1Char('?');
+    }
+    return s;
+}
+
+} // namespace
+
+bool ConversionTables::Load(const QByteArray& bigToGb, const QByteArray& gbToBig)
+{
+    loaded_ = false;
+    if (bigToGb.size() != BigToGbSize || gbToBig.size() != GbToBigSize)
+        return false;
+    const auto* b = reinterpret_cast<const unsigned char*>(bigToGb.constData());
+    for (qsizetype k = 0; k < BigToGbSize / 2; ++k)
+        big_[k] = uint16_t((b[2 * k] << 8) | b[2 * k + 1]);
+    const auto* g = reinterpret_cast<const unsigned char*>(gbToBig.constData());
+    for (qsizetype k = 0; k < GbToBigSize / 2; ++k)
+        gb_[k] = uint16_t((g[2 * k] << 8) | g[2 * k + 1]);
+    loaded_ = true;
+    return true;
+}
+
+qsizetype ConversionTables::BigToGbBytes(const char* input, qsizetype size, char* output) const
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(input);
+    auto* out = reinterpret_cast<unsigned char*>(output);
+    qsizetype unmatched = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        i = CopyAscii(in, i, size, out);
+        if (i >= size)
+            break;
+        const unsigned char lead = in[i];
+        if (i + 1 == size || lead < 0x81 || lead == 0xFF) {
+            out[i] = lead; // the odd last byte, or a byte that starts nothing
+            ++i;
+            continue;
+        }
+        const unsigned char trail = in[i + 1];
+        if (lead >= 0xA1 && trail >= 0x40 && trail <= 0xFE) {
+            const uint16_t code = BigEntry(lead, trail);
+            if (code == GbSpace && (lead != 0xA1 || trail != 0x40))
+                ++unmatched;
+            Put(out, i, code);
+            i += 2;
+            continue;
+        }
+        const qsizetype n = UnitLength(in, i, size);
+        memcpy(out + i, in + i, size_t(n));
+        i += n;
+    }
+    return unmatched;
+}
+
+qsizetype ConversionTables::GbToBigBytes(const char* input, qsizetype size, char* output) const
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(input);
+    auto* out = reinterpret_cast<unsigned char*>(output);
+    qsizetype unmatched = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        i = CopyAscii(in, i, size, out);
+        if (i >= size)
+            break;
+        const unsigned char lead = in[i];
+        if (i + 1 == size || lead < 0x81 || lead == 0xFF) {
+            out[i] = lead;
+            ++i;
+            continue;
+        }
+        const unsigned char trail = in[i + 1];
+        if (lead >= 0xA1 && trail >= 0xA1 && trail <= 0xFE) {
+            // Rows 0xAA..0xAF are not stored: in GBK they are user-defined, with no Big5 counterpart.
+            const uint16_t code = lead >= 0xAA && lead <= 0xAF ? Big5Space : GbEntry(lead, trail);
+            if (code == Big5Space && (lead != 0xA1 || trail != 0xA1))
+                ++unmatched;
+            Put(out, i, code);
+            i += 2;
+            continue;
+        }
+        const qsizetype n = UnitLength(in, i, size);
+        memcpy(out + i, in + i, size_t(n));
+        i += n;
+    }
+    return unmatched;
+}
+
+const ConversionTables* ConversionTables::Program()
+{
+    // Read on the first conversion, not at start-up; a failed read is tried again next time.
+    static std::unique_ptr<ConversionTables> tables;
+    if (tables)
+        return tables.get();
+    QFile big(QStringLiteral(":/tables/big5-to-gb2312.bin"));
+    QFile gb(QStringLiteral(":/tables/gb2312-to-big5.bin"));
+    if (!big.open(QIODevice::ReadOnly) || !gb.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto loaded = std::make_unique<ConversionTables>();
+    if (!loaded->Load(big.readAll(), gb.readAll()))
+        return nullptr;
+    tables = std::move(loaded);
+    return tables.get();
+}
+
+bool LoadConversionTables()
+{
+    return ConversionTables::Program() != nullptr;
+}
+
+ConversionResult ConvertText(const QString& text, ConversionDirection direction)
+{
+    ConversionResult result;
+    result.text = text;
+    if (text.isEmpty())
+        return result;
+    const ConversionTables* tables = ConversionTables::Program();
+    if (!tables) {
+        result.ok = false;
+        return result;
+    }
+    QByteArray bytes = PageCodec::ToGb18030(text);
+    if (bytes.isEmpty())
+        bytes = PageCodec::ToGb18030(WithoutLoneSurrogates(text));
+    if (bytes.isEmpty()) {
+        result.ok = false;
+        return result;
+    }
+    QByteArray converted(bytes.size(), Qt::Uninitialized);
+    result.unmatched = direction == ConversionDirection::BigToGb
+                           ? tables->BigToGbBytes(bytes.constData(), bytes.size(), converted.data())
+                           : tables->GbToBigBytes(bytes.constData(), bytes.size(), converted.data());
+    bytes.clear();
+    qsizetype bad = 0;
+    QString out = PageCodec::FromGb18030(converted, &bad);
+    if (bad > 0) {
+        // Every code of the tables is a GB18030 character; anything else would be lost on the way back.
+        result.ok = false;
+        result.unmatched = 0;
+        return result;
+    }
+    result.text = std::move(out);
+    return result;
+}
+
+QString BigToGb(const QString& text)
+{
+    return ConvertText(text, ConversionDirection::BigToGb).text;
+}
+
+QString GbToBig(const QString& text)
+{
+    return ConvertText(text, ConversionDirection::GbToBig).text;
+}
