@@ -47,7 +47,6 @@ void ReportDatabase(TagDb::LoadStatus status, const QString& detail)
 
 int Main(int argc, char* argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setApplicationDisplayName(QString());

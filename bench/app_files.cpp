@@ -1,0 +1,57 @@
+// Times the steps of opening and saving a big page in a real page window:
+//   app_files PAGE.html   (make one with bench/make-page)
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "editor/pagefile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: app_files PAGE.html\n");
+        return 2;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir dir;
+    Shared shared(dir.path());
+    Shared::Set(&shared);
+    shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
+    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+
+    QElapsedTimer t;
+    t.start();
+    DecodedPage page;
+    PageFile::Read(path, page);
+    const qint64 read = t.restart();
+    MDIForm1 frame(shared);
+    frame.show();
+    QCoreApplication::processEvents();
+    const qint64 frameShown = t.restart();
+    htmlform* doc = frame.OpenDocument(true, path, dir.path() + QLatin1Char('/'), &page);
+    const qint64 opened = t.restart();
+    QCoreApplication::processEvents();
+    const qint64 painted = t.restart();
+    const QString copy = dir.filePath(QStringLiteral("copy.html"));
+    doc->Filename = copy;
+    doc->SaveFn();
+    const qint64 saved = t.restart();
+    QFile a(path), b(copy);
+    a.open(QIODevice::ReadOnly);
+    b.open(QIODevice::ReadOnly);
+    const bool same = a.readAll() == b.readAll();
+    std::printf("read+decode %lld ms, frame %lld ms, into window %lld ms, first paint %lld ms, save %lld ms, "
+                "bytes %s\n",
+                read, frameShown, opened, painted, saved, same ? "identical" : "DIFFERENT");
+    frame.Document(0)->text1->document()->setModified(false);
+    return same ? 0 : 1;
+}
