@@ -9,25 +9,24 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 const QString DataPath = QStringLiteral(KESTREL_SOURCE_DIR "/data/data.xml");
 
-QString Field(const QDomElement &entry, const QString &name)
+QString Field(const QDomElement& entry, const QString& name)
 {
     return entry.firstChildElement(name).text();
 }
 
 // Numeric fields are read as a leading number: blanks skipped, empty or non-numeric text is 0.
-int Num(const QDomElement &entry, const QString &name)
+int Num(const QDomElement& entry, const QString& name)
 {
     static const QRegularExpression lead(QStringLiteral("^\\s*(-?\\d+)"));
     const auto m = lead.match(Field(entry, name));
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-QList<QDomElement> Entries(const QDomElement &section)
+QList<QDomElement> Entries(const QDomElement& section)
 {
     QList<QDomElement> out;
     for (QDomElement e = section.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
@@ -35,7 +34,7 @@ QList<QDomElement> Entries(const QDomElement &section)
     return out;
 }
 
-bool HasChinese(const QString &s)
+bool HasChinese(const QString& s)
 {
     for (const QChar c : s)
         if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
@@ -53,7 +52,7 @@ class TestDataStyle : public QObject
     QDomElement tagRoot;
     QList<QDomElement> style1, style2;
 
-    QDomElement Section(const QString &name) const { return tagRoot.firstChildElement(name); }
+    QDomElement Section(const QString& name) const { return tagRoot.firstChildElement(name); }
 
     // Index of the first style2 entry whose num equals the position, as the builder's option groups count.
     int FirstOfNum(int num) const
@@ -66,13 +65,13 @@ class TestDataStyle : public QObject
 
     // The script member walk: parts lower-cased; an object is an entry with lx 3; id 2 goes back to window,
     // otherwise the child element named like the part (byOwnName: named like the entry's name text instead).
-    QDomElement Walk(const QString &path, bool byOwnName) const
+    QDomElement Walk(const QString& path, bool byOwnName) const
     {
         const QDomElement window = Section(QStringLiteral("window"));
         QDomElement current;
         const QStringList parts = path.toLower().split(QLatin1Char('.'));
         for (int i = 0; i < parts.size(); ++i) {
-            const QString &part = parts[i];
+            const QString& part = parts[i];
             if (part == QLatin1String("window") && i == 0) {
                 current = window;
                 continue;
@@ -80,7 +79,7 @@ class TestDataStyle : public QObject
             if (current.isNull())
                 current = window;
             QDomElement found;
-            for (const QDomElement &e : Entries(current)) {
+            for (const QDomElement& e : Entries(current)) {
                 if (Field(e, QStringLiteral("name")).trimmed().toLower() == part && Num(e, QStringLiteral("lx")) == 3) {
                     found = e;
                     break;
@@ -112,7 +111,7 @@ private Q_SLOTS:
         style2 = Entries(Section(QStringLiteral("style2")));
 
         QSet<int> lists;
-        for (const QDomElement &e : style2)
+        for (const QDomElement& e : style2)
             lists.insert(Num(e, QStringLiteral("myid")));
         qInfo("style1 %lld properties, style2 %lld values in %lld lists, Jstyle %d, window %d members at top, "
               "color %d, cursor %d, link %d, style %d",
@@ -155,9 +154,10 @@ private Q_SLOTS:
             } else if (!section.isEmpty()) {
                 QVERIFY2(!xml.isComment() && !xml.isProcessingInstruction(), qPrintable(section));
                 if (xml.isCharacters())
-                    QVERIFY2(!xml.isWhitespace(), qPrintable(QStringLiteral("whitespace text in %1 at line %2")
-                                                                  .arg(section)
-                                                                  .arg(xml.lineNumber())));
+                    QVERIFY2(
+                        !xml.isWhitespace(),
+                        qPrintable(
+                            QStringLiteral("whitespace text in %1 at line %2").arg(section).arg(xml.lineNumber())));
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -168,14 +168,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("name");
-        const char *fixed[] = {"color", "font-family", "font-size", "font-weight", "font-style", "background-color",
-                               "background-image", "background-repeat", "background-attachment", nullptr,
-                               "letter-spacing", "text-decoration", "overflow", "text-align", "left", "top", "width",
-                               "height", "position", "visibility", "z-index"};
+        const char* fixed[] = {"color",
+                               "font-family",
+                               "font-size",
+                               "font-weight",
+                               "font-style",
+                               "background-color",
+                               "background-image",
+                               "background-repeat",
+                               "background-attachment",
+                               nullptr,
+                               "letter-spacing",
+                               "text-decoration",
+                               "overflow",
+                               "text-align",
+                               "left",
+                               "top",
+                               "width",
+                               "height",
+                               "position",
+                               "visibility",
+                               "z-index"};
         for (int p = 0; p <= 20; ++p)
             if (fixed[p])
                 QTest::addRow("%d %s", p, fixed[p]) << p << QString::fromLatin1(fixed[p]);
-        const char *sides[] = {"-top", "-bottom", "-left", "-right", ""};
+        const char* sides[] = {"-top", "-bottom", "-left", "-right", ""};
         for (int i = 0; i < 5; ++i) {
             const QString side = QString::fromLatin1(sides[i]);
             QTest::addRow("%d margin%s", 21 + i, sides[i]) << 21 + i << "margin" + side;
@@ -202,7 +219,7 @@ private Q_SLOTS:
     void propertiesAreUniqueAndDescribed()
     {
         QSet<QString> names;
-        for (const QDomElement &e : style1) {
+        for (const QDomElement& e : style1) {
             const QString name = Field(e, QStringLiteral("name"));
             QVERIFY2(QRegularExpression(QStringLiteral("^-?[a-z][a-z0-9-]*$")).match(name).hasMatch(),
                      qPrintable(name));
@@ -216,12 +233,12 @@ private Q_SLOTS:
     void dtypesMatchLists()
     {
         QSet<int> used, defined;
-        for (const QDomElement &e : style1) {
+        for (const QDomElement& e : style1) {
             const int d = Num(e, QStringLiteral("dtype"));
             if (d != 0 && d != 2)
                 used.insert(d);
         }
-        for (const QDomElement &e : style2) {
+        for (const QDomElement& e : style2) {
             const int id = Num(e, QStringLiteral("myid"));
             QVERIFY2(id != 0 && id != 2, qPrintable(Field(e, QStringLiteral("values"))));
             defined.insert(id);
@@ -260,7 +277,7 @@ private Q_SLOTS:
             QCOMPARE(Num(e, QStringLiteral("myid")), Num(style1[position], QStringLiteral("dtype")));
         }
         int total = 0;
-        for (const QDomElement &e : style2)
+        for (const QDomElement& e : style2)
             total += Num(e, QStringLiteral("num")) == position;
         QCOMPARE(total, values.size());
     }
@@ -269,16 +286,16 @@ private Q_SLOTS:
     // style2 entry with that txt.
     void borderStyles()
     {
-        const QStringList expected{"none", "hidden", "dotted", "dashed", "solid",
-                                   "double", "groove", "ridge", "inset", "outset"};
+        const QStringList expected{"none",   "hidden", "dotted", "dashed", "solid",
+                                   "double", "groove", "ridge",  "inset",  "outset"};
         QStringList values;
-        for (const QDomElement &e : style2) {
+        for (const QDomElement& e : style2) {
             if (Num(e, QStringLiteral("num")) != 31)
                 continue;
             const QString txt = Field(e, QStringLiteral("txt"));
             values << Field(e, QStringLiteral("values"));
             QVERIFY2(HasChinese(txt), qPrintable(values.last()));
-            for (const QDomElement &f : style2) {
+            for (const QDomElement& f : style2) {
                 if (Field(f, QStringLiteral("txt")) == txt) {
                     QCOMPARE(Field(f, QStringLiteral("values")), values.last());
                     break;
@@ -305,7 +322,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, value);
         QFETCH(QString, notText);
-        for (const QDomElement &e : style2) {
+        for (const QDomElement& e : style2) {
             if (Field(e, QStringLiteral("values")) == value) {
                 QVERIFY(Field(e, QStringLiteral("txt")) != notText);
                 return;
@@ -319,18 +336,18 @@ private Q_SLOTS:
         const QList<QDomElement> cursors = Entries(Section(QStringLiteral("cursor")));
         QSet<QString> offered;
         const int list = Num(style1[48], QStringLiteral("dtype"));
-        for (const QDomElement &e : style2)
+        for (const QDomElement& e : style2)
             if (Num(e, QStringLiteral("myid")) == list)
                 offered.insert(Field(e, QStringLiteral("values")));
         QSet<QString> names;
-        for (const QDomElement &e : cursors) {
+        for (const QDomElement& e : cursors) {
             const QString name = Field(e, QStringLiteral("name"));
             QVERIFY2(offered.contains(name), qPrintable(name));
             QVERIFY2(HasChinese(Field(e, QStringLiteral("txt"))), qPrintable(name));
             names.insert(name);
         }
         QCOMPARE(names.size(), cursors.size());
-        for (const char *c : {"auto", "default", "pointer", "text", "wait", "help", "move", "crosshair", "progress",
+        for (const char* c : {"auto", "default", "pointer", "text", "wait", "help", "move", "crosshair", "progress",
                               "not-allowed", "n-resize", "nwse-resize", "col-resize", "zoom-in", "grab"})
             QVERIFY2(names.contains(QString::fromLatin1(c)), c);
     }
@@ -339,14 +356,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("red") << "red" << "#ff0000";
-        QTest::newRow("navy") << "navy" << "#000080";
-        QTest::newRow("orange") << "orange" << "#ffa500";
-        QTest::newRow("grey spelling") << "grey" << "#808080";
-        QTest::newRow("darkgrey spelling") << "darkgrey" << "#a9a9a9";
-        QTest::newRow("lightgoldenrodyellow") << "lightgoldenrodyellow" << "#fafad2";
-        QTest::newRow("rebeccapurple") << "rebeccapurple" << "#663399";
-        QTest::newRow("yellowgreen") << "yellowgreen" << "#9acd32";
+        QTest::newRow("red") << "red"
+                             << "#ff0000";
+        QTest::newRow("navy") << "navy"
+                              << "#000080";
+        QTest::newRow("orange") << "orange"
+                                << "#ffa500";
+        QTest::newRow("grey spelling") << "grey"
+                                       << "#808080";
+        QTest::newRow("darkgrey spelling") << "darkgrey"
+                                           << "#a9a9a9";
+        QTest::newRow("lightgoldenrodyellow") << "lightgoldenrodyellow"
+                                              << "#fafad2";
+        QTest::newRow("rebeccapurple") << "rebeccapurple"
+                                       << "#663399";
+        QTest::newRow("yellowgreen") << "yellowgreen"
+                                     << "#9acd32";
     }
     void colours()
     {
@@ -361,7 +386,7 @@ private Q_SLOTS:
         const QList<QDomElement> colours = Entries(Section(QStringLiteral("color")));
         QVERIFY(colours.size() >= 147);
         QSet<QString> names;
-        for (const QDomElement &e : colours) {
+        for (const QDomElement& e : colours) {
             QCOMPARE(e.tagName(), e.tagName().toLower());
             QVERIFY2(hex.match(e.text()).hasMatch(), qPrintable(e.tagName()));
             // Qt knows the same names; its table is an independent copy of the colour values.
@@ -376,7 +401,7 @@ private Q_SLOTS:
         // The text colour list offers every named colour, and its descriptions quote the picker's value.
         const int list = Num(style1[0], QStringLiteral("dtype"));
         QSet<QString> offered;
-        for (const QDomElement &e : style2) {
+        for (const QDomElement& e : style2) {
             if (Num(e, QStringLiteral("myid")) != list)
                 continue;
             const QString name = Field(e, QStringLiteral("values"));
@@ -392,7 +417,7 @@ private Q_SLOTS:
     void linkStates()
     {
         QStringList names;
-        for (const QDomElement &e : Entries(Section(QStringLiteral("link")))) {
+        for (const QDomElement& e : Entries(Section(QStringLiteral("link")))) {
             names << Field(e, QStringLiteral("name"));
             QVERIFY(HasChinese(Field(e, QStringLiteral("txt"))));
         }
@@ -404,7 +429,7 @@ private Q_SLOTS:
         const QList<QDomElement> fx = Entries(Section(QStringLiteral("style")));
         QCOMPARE(fx.size(), 24);
         QSet<QString> labels;
-        for (const QDomElement &e : fx) {
+        for (const QDomElement& e : fx) {
             const QString txt = Field(e, QStringLiteral("txt"));
             QVERIFY(HasChinese(txt));
             labels.insert(txt);
@@ -417,15 +442,16 @@ private Q_SLOTS:
         const QList<QDomElement> js = Entries(Section(QStringLiteral("Jstyle")));
         QVERIFY(js.size() >= 150);
         QSet<QString> names;
-        for (const QDomElement &e : js) {
+        for (const QDomElement& e : js) {
             const QString name = Field(e, QStringLiteral("name"));
-            QVERIFY2(QRegularExpression(QStringLiteral("^[a-z][A-Za-z0-9]*$")).match(name).hasMatch(), qPrintable(name));
+            QVERIFY2(QRegularExpression(QStringLiteral("^[a-z][A-Za-z0-9]*$")).match(name).hasMatch(),
+                     qPrintable(name));
             QVERIFY2(!names.contains(name), qPrintable(name));
             QVERIFY(HasChinese(Field(e, QStringLiteral("txt"))));
             names.insert(name);
         }
-        for (const char *n : {"color", "fontSize", "backgroundColor", "borderTopWidth", "zIndex", "cssFloat",
-                              "cssText", "display", "visibility"})
+        for (const char* n : {"color", "fontSize", "backgroundColor", "borderTopWidth", "zIndex", "cssFloat", "cssText",
+                              "display", "visibility"})
             QVERIFY2(names.contains(QString::fromLatin1(n)), n);
     }
 
@@ -437,13 +463,13 @@ private Q_SLOTS:
         while (!todo.isEmpty()) {
             const QDomElement object = todo.takeLast();
             QSet<QString> names;
-            for (const QDomElement &e : Entries(object)) {
+            for (const QDomElement& e : Entries(object)) {
                 ++members;
                 const QString name = Field(e, QStringLiteral("name"));
                 QVERIFY(!name.isEmpty());
                 QVERIFY2(!names.contains(name.toLower()), qPrintable(object.tagName() + "." + name));
                 names.insert(name.toLower());
-                for (const char *f : {"lx", "id", "txt"})
+                for (const char* f : {"lx", "id", "txt"})
                     QVERIFY2(!e.firstChildElement(QString::fromLatin1(f)).isNull(), qPrintable(name));
                 QVERIFY2(HasChinese(Field(e, QStringLiteral("txt"))), qPrintable(name));
                 if (Num(e, QStringLiteral("lx")) == 3 && Num(e, QStringLiteral("id")) != 2) {
@@ -465,30 +491,54 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("member"); // empty: the path reaches no object
-        QTest::newRow("document") << "document" << "getElementById";
-        QTest::newRow("window.document") << "window.document" << "createElement";
-        QTest::newRow("top is window") << "top" << "alert";
-        QTest::newRow("parent.document") << "parent.document" << "write";
-        QTest::newRow("document.body") << "document.body" << "innerHTML";
-        QTest::newRow("documentElement typed in mixed case") << "document.documentElement" << "scrollTop";
-        QTest::newRow("element class list") << "document.body.classList" << "toggle";
-        QTest::newRow("location") << "location" << "href";
-        QTest::newRow("document.location") << "document.location" << "reload";
-        QTest::newRow("history") << "history" << "back";
-        QTest::newRow("navigator") << "navigator" << "userAgent";
-        QTest::newRow("screen") << "screen" << "availWidth";
-        QTest::newRow("event") << "event" << "keyCode";
-        QTest::newRow("event.srcElement") << "event.srcElement" << "tagName";
-        QTest::newRow("Math") << "Math" << "random";
-        QTest::newRow("JSON") << "JSON" << "stringify";
-        QTest::newRow("Date.prototype") << "Date.prototype" << "getFullYear";
-        QTest::newRow("String.prototype") << "String.prototype" << "indexOf";
-        QTest::newRow("Array.prototype") << "Array.prototype" << "push";
-        QTest::newRow("console") << "console" << "log";
-        QTest::newRow("localStorage") << "localStorage" << "setItem";
-        QTest::newRow("a property has no list") << "document.title" << "";
-        QTest::newRow("a method has no list") << "alert" << "";
-        QTest::newRow("unknown word") << "foo" << "";
+        QTest::newRow("document") << "document"
+                                  << "getElementById";
+        QTest::newRow("window.document") << "window.document"
+                                         << "createElement";
+        QTest::newRow("top is window") << "top"
+                                       << "alert";
+        QTest::newRow("parent.document") << "parent.document"
+                                         << "write";
+        QTest::newRow("document.body") << "document.body"
+                                       << "innerHTML";
+        QTest::newRow("documentElement typed in mixed case") << "document.documentElement"
+                                                             << "scrollTop";
+        QTest::newRow("element class list") << "document.body.classList"
+                                            << "toggle";
+        QTest::newRow("location") << "location"
+                                  << "href";
+        QTest::newRow("document.location") << "document.location"
+                                           << "reload";
+        QTest::newRow("history") << "history"
+                                 << "back";
+        QTest::newRow("navigator") << "navigator"
+                                   << "userAgent";
+        QTest::newRow("screen") << "screen"
+                                << "availWidth";
+        QTest::newRow("event") << "event"
+                               << "keyCode";
+        QTest::newRow("event.srcElement") << "event.srcElement"
+                                          << "tagName";
+        QTest::newRow("Math") << "Math"
+                              << "random";
+        QTest::newRow("JSON") << "JSON"
+                              << "stringify";
+        QTest::newRow("Date.prototype") << "Date.prototype"
+                                        << "getFullYear";
+        QTest::newRow("String.prototype") << "String.prototype"
+                                          << "indexOf";
+        QTest::newRow("Array.prototype") << "Array.prototype"
+                                         << "push";
+        QTest::newRow("console") << "console"
+                                 << "log";
+        QTest::newRow("localStorage") << "localStorage"
+                                      << "setItem";
+        QTest::newRow("a property has no list") << "document.title"
+                                                << "";
+        QTest::newRow("a method has no list") << "alert"
+                                              << "";
+        QTest::newRow("unknown word") << "foo"
+                                      << "";
     }
     void walk()
     {
@@ -502,7 +552,7 @@ private Q_SLOTS:
             }
             QVERIFY2(!object.isNull(), byOwnName ? "child named like the member" : "child named like the typed word");
             bool found = false;
-            for (const QDomElement &e : Entries(object))
+            for (const QDomElement& e : Entries(object))
                 found = found || Field(e, QStringLiteral("name")) == member;
             QVERIFY2(found, qPrintable(member));
         }
