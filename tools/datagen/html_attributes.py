@@ -223,7 +223,6 @@ src = 声音文件地址,如 music.mid、music.mp3
 loop@loop_count = 播放次数:-1 或 infinite 为无限循环,也可以填数字
 volume = 音量:-10000(最小)到 0(最大)
 balance = 左右声道平衡:-10000(左)到 10000(右),0 为居中
-delay = 每次播放之间的间隔(秒)
 
 [blockquote|q]
 cite = 引文出处的地址
@@ -444,6 +443,10 @@ popovertarget
 popovertargetaction
 dirname
 usemap = 图像按钮使用的图像映射(已废弃)
+switch! = 复选框显示为开关样式(type=checkbox,部分浏览器支持)
+alpha! = 颜色框允许选择透明度(type=color,部分浏览器支持)
+colorspace@colorspace = 颜色框的颜色空间(type=color,部分浏览器支持)
+webkitdirectory! = 文件选择框选择整个文件夹(type=file,非标准)
 
 [input type=text]
 &textinput
@@ -467,6 +470,7 @@ form
 name = 名称:同一组复选框可用相同名称,选中的各项都会提交
 value = 选中时提交的值,不写时提交 on
 checked
+switch! = 显示为开关样式(HTML5 新增,部分浏览器支持)
 disabled
 required = 必须选中才能提交(HTML5)
 form
@@ -576,6 +580,8 @@ form
 [input type=color]
 name
 value@color_value = 初始颜色,格式为 #RRGGBB(小写),默认黑色
+alpha! = 允许选择透明度(HTML5 新增,部分浏览器支持)
+colorspace@colorspace = 颜色空间(HTML5 新增,部分浏览器支持)
 list = 推荐颜色列表(datalist)的 id
 autocomplete
 disabled
@@ -640,6 +646,7 @@ xmlns@xmlns = MathML 命名空间,直接写在 HTML 中可省略
 name@meta_name = 元信息名称,与 content 配合使用
 content@meta_content = 元信息的内容,随 name 或 http-equiv 而定
 http-equiv@http_equiv = 相当于 HTTP 响应头的元信息,与 content 配合使用
+property@og_property = 分享到社交网站时使用的页面信息(Open Graph 协议),与 content 配合使用
 charset@charset = 页面的字符编码,写在 head 的最前面,如 <meta charset="utf-8">(HTML5)
 media = 适用的媒体条件(name=theme-color 时)
 scheme = content 的格式说明(已废弃)

@@ -288,6 +288,13 @@ def build():
 
     property2 = [dict(child=list_ids[name], values=v, txt=d) for name, values in lists.items() for v, d in values]
 
+    # every text the user reads is Chinese
+    texts = [(e["start"], e["title"]) for e in elements] + [(e["start"], e["txt"]) for e in elements]
+    texts += [(p["name"], p["txt"]) for p in property1] + [(n, d) for n, d in offten]
+    texts += [(p["values"], p["txt"]) for p in property2] + [(ev["name"], ev["label"]) for ev in events]
+    for key, text in texts:
+        check(any("\u4e00" <= ch <= "\u9fff" for ch in text), f"{key}: description {text!r} has no Chinese")
+
     if errors:
         raise DataError("\n".join(errors))
     return dict(elements=elements, property1=property1, offten=offten, property2=property2, events=events,

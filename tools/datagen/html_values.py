@@ -384,8 +384,8 @@ application/ld+json = 结构化数据(JSON-LD),供搜索引擎读取
 text/template = 模板文本,浏览器不执行,供脚本读取
 
 @script_language
-javascript = JavaScript
-jscript = JScript(IE)
+javascript = JavaScript 脚本语言
+jscript = 微软 JScript 脚本语言(旧版 IE)
 vbscript = VBScript(仅旧版 IE)
 
 @style_type
@@ -735,4 +735,17 @@ playbutton = 只显示播放按钮(非标准)
 pausebutton = 只显示暂停按钮(非标准)
 stopbutton = 只显示停止按钮(非标准)
 volumelever = 只显示音量滑块(非标准)
+
+@og_property
+og:title = 分享时显示的标题
+og:description = 分享时显示的摘要
+og:image = 分享时显示的图片地址
+og:url = 页面的规范地址
+og:type = 内容类型,如 website、article
+og:site_name = 网站名称
+og:locale = 内容的语言区域,如 zh_CN
+
+@colorspace
+limited-srgb = 标准 sRGB 颜色空间(默认)
+display-p3 = 更宽色域的 Display P3 颜色空间
 """
