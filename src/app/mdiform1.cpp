@@ -5,6 +5,7 @@
 #include "app/helpers.h"
 #include "app/messages.h"
 #include "app/shared.h"
+#include "app/toolbaricons.h"
 #include "app/uihelpers.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -210,7 +211,7 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent) : QMainWindow(parent), share
     BuildContextMenu();
     BuildToolbar();
     BindCommands();
-    resize(1024, 720);
+    resize(1180, 760);
 
     // Start: one new page.
     MMcount = 0;
@@ -298,7 +299,7 @@ void MDIForm1::BuildToolbar()
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
-        QIcon icon = b.icon == QStyle::SP_CustomBase ? QIcon() : style()->standardIcon(b.icon);
+        QIcon icon = b.icon == QStyle::SP_CustomBase ? ToolbarIcons::Drawn(key) : style()->standardIcon(b.icon);
         QAction* action = Toolbar1->addAction(icon, QString::fromUtf8(b.text));
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(b.tip));

@@ -10,6 +10,7 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/mdiform1.cpp
     ${KESTREL_LIST_DIR}/messages.cpp
     ${KESTREL_LIST_DIR}/startup.cpp
+    ${KESTREL_LIST_DIR}/toolbaricons.cpp
     ${KESTREL_LIST_DIR}/uihelpers.cpp
     ${KESTREL_LIST_DIR}/browserplugin.h
 )
