@@ -15,7 +15,7 @@ def by_id(action, caption="元素的id"):
 STATEMENTS = [
     # messages
     dict(title="弹出提示框", values="alert('", rows=[("提示文字", "')")]),
-    dict(title="弹出确认框(选否则取消链接或提交)", values="return confirm('", rows=[("确认提问", "')")]),
+    dict(title="弹出确认框(点取消则不跳转、不提交)", values="return confirm('", rows=[("确认提问", "')")]),
     dict(title="确认后跳转网页", values="if(confirm('",
          rows=[("确认提问", "')){location.href='"), ("目标网址", "';}")]),
     dict(title="输入网址后跳转", values="var u=prompt('",

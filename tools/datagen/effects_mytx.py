@@ -3,8 +3,8 @@ r"""Element effects of the "设置特效" picker.
 `name` is markup that ends up right after the page's body tag, i.e. before the element it acts on, so every script
 waits for the page (or for the body's onload, through `load`) before it looks the element up, and does nothing
 when the element is missing. "qz**" becomes the element's id and "qz@@" the derived identifier (the id followed by
-1781); the scripts keep their handle under window['qz@@'], which also stops an effect from starting twice, and
-write the id only inside quoted strings, so ids with characters such as "-" work too.
+1781); window['qz@@'] marks an effect as started (or, with `load`, holds its start function) so that it never
+runs twice, and the id is written only inside quoted strings, so ids with characters such as "-" work too.
 """
 
 READY = "if (document.readyState === 'loading') { document.addEventListener('DOMContentLoaded', run); } else { run(); }"
