@@ -382,6 +382,7 @@ marginheight = 内容与上下边框的距离,单位像素(已废弃)
 align = 对齐方式(已废弃,请改用 CSS)
 allow@allow = 允许框架中页面使用的功能,多个用分号分隔(HTML5)
 allowfullscreen! = 允许框架中的页面全屏显示(如视频)
+allowtransparency@truefalse = 框架背景是否透明(仅旧版 IE)
 sandbox@sandbox = 沙箱:不写值时限制一切,多个 allow-… 值用空格分隔逐项放开(HTML5)
 loading
 referrerpolicy
@@ -499,6 +500,7 @@ form
 &submitter
 
 [input type=reset]
+name = 名称,供脚本访问(重置按钮不随表单提交)
 value = 按钮上显示的文字,默认“重置”
 disabled
 form
@@ -590,6 +592,13 @@ form
 [isindex]
 prompt = 输入框前的提示文字
 action = 提交检索词的地址(非标准)
+
+[keygen]
+name
+challenge = 随公钥一起提交的挑战字符串
+keytype@keytype = 密钥算法,默认 rsa
+disabled
+form
 
 [label]
 for = 关联控件的 id;不写时关联标记之间的控件
@@ -797,6 +806,7 @@ height = 高度(已废弃,请改用 CSS)
 bgcolor
 background
 nowrap! = 内容不自动换行(已废弃,请改用 CSS white-space)
+bordercolor@colors = 单元格边框颜色(仅 IE)
 abbr = 单元格内容的简称
 axis = 单元格所属的分类(已废弃)
 scope@scope = 作为表头时所关联的范围

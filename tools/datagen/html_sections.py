@@ -270,7 +270,7 @@ def build():
         e["id"] = i + 1
         attrs = list(blocks.get(e["start"], []))
         if e["lx"]:
-            attrs += [(ev["name"], "text", None, ev["desc"]) for ev in events if ev["lx"] == e["lx"]]
+            attrs += [(ev["name"], "event", None, ev["desc"]) for ev in events if ev["lx"] == e["lx"]]
         names = [a[0] for a in attrs]
         for name, kind, lst, desc in attrs:
             check(names.count(name) == 1, f"{e['start']}: attribute {name} listed twice")
@@ -282,7 +282,7 @@ def build():
                 chid = list_ids.get(lst, 0)
             else:
                 chid = -1 if kind == "flag" else 0
-            property1.append(dict(id=e["id"], name=name, txt=desc, chid=chid))
+            property1.append(dict(id=e["id"], name=name, txt=desc, chid=chid, event=kind == "event"))
     for name in lists:
         check(name in used_lists, f"value list @{name} is used by no attribute")
 
@@ -338,7 +338,8 @@ def summary(data):
         f"html1: {len(data['elements'])} elements ({len(offered)} offered by the pick list)",
         f"property1: {len(data['property1'])} attributes"
         f" ({sum(p['chid'] == -1 for p in data['property1'])} without value,"
-        f" {sum(p['chid'] > 0 for p in data['property1'])} with a value list)",
+        f" {sum(p['chid'] > 0 for p in data['property1'])} with a value list,"
+        f" {sum(p['event'] for p in data['property1'])} events of the element's own kind)",
         f"offten: {len(data['offten'])} global attributes",
         f"property2: {len(data['property2'])} values in {len(data['lists'])} lists",
         "event: " + ", ".join(f"kind {k}: {n}" for k, n in sorted(kinds.items())),

@@ -748,4 +748,8 @@ og:locale = 内容的语言区域,如 zh_CN
 @colorspace
 limited-srgb = 标准 sRGB 颜色空间(默认)
 display-p3 = 更宽色域的 Display P3 颜色空间
+
+@keytype
+rsa = RSA 算法(默认)
+ec = 椭圆曲线算法
 """
