@@ -12,7 +12,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("关于 Kestrel网页编辑"));
     web1 = new BrowserView(this);
     web1->setObjectName(QStringLiteral("web1"));
-    web1->setMinimumSize(480, 320);
+    web1->setMinimumSize(560, 420);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkCommand"));

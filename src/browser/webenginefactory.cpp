@@ -1,6 +1,14 @@
 #include "app/browserplugin.h"
 
+#include <QOpenGLContext>
 #include <QWebEngineView>
+
+// The web engine renders through a context shared with Qt's global one. The editor does not create that context
+// at start-up (it would load the GL stack for nothing), so the plugin makes it the first time it is loaded.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+QT_END_NAMESPACE
 
 namespace {
 
@@ -30,6 +38,15 @@ class WebEngineFactory : public QObject, public BrowserFactory
     Q_INTERFACES(BrowserFactory)
 
 public:
+    WebEngineFactory()
+    {
+        if (!qt_gl_global_share_context()) {
+            // Lives as long as the process, like the context Qt itself would have made.
+            auto* context = new QOpenGLContext;
+            context->create();
+            qt_gl_set_global_share_context(context);
+        }
+    }
     BrowserPage* CreatePage(QWidget* parent) override { return new WebEnginePage(parent); }
 };
 

@@ -1,0 +1,50 @@
+#include "app/aboutform.h"
+#include "app/browserview.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestBrowserView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void blankPageNeedsNoEngine()
+    {
+        BrowserView view;
+        view.NavigateBlank();
+        QCOMPARE(view.CurrentUrl().toString(), QStringLiteral("about:blank"));
+        QVERIFY(!view.EngineLoaded());
+    }
+
+    void localPageLoads()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.html"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><head><meta http-equiv='Content-Type' content='text/html;charset=gb2312'></head>"
+                "<body>\xD6\xD0</body></html>");
+        f.close();
+        BrowserView view;
+        view.resize(300, 200);
+        view.show();
+        QSignalSpy loaded(&view, &BrowserView::LoadFinished);
+        view.NavigateFile(path);
+        QCOMPARE(view.CurrentUrl(), QUrl::fromLocalFile(path));
+        QVERIFY2(view.EngineLoaded(), "the browser plugin did not load");
+        QVERIFY(loaded.wait(60000));
+        QCOMPARE(loaded.constFirst().constFirst().toBool(), true);
+    }
+
+    void aboutBoxShowsItsPage()
+    {
+        AboutForm about;
+        QCOMPARE(about.web1->CurrentUrl().toString(), QStringLiteral("qrc:/about/about.html"));
+        QVERIFY(QFile::exists(QStringLiteral(":/about/about.html")));
+    }
+};
+
+QTEST_MAIN(TestBrowserView)
+#include "tst_browserview.moc"
