@@ -276,7 +276,7 @@ private slots:
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("endd");
-        QTest::addColumn<int>("lx"); // -1: any kind
+        QTest::addColumn<int>("lx"); // the kind the element dialog forces for it; -1: any kind
         const struct
         {
             const char* start;
@@ -303,7 +303,7 @@ private slots:
             {"<input type=radio", "", 1},
             {"<select", "</select>", 1},
             {"<input type=button", "", 1},
-            {"<caption", "</caption>", -1},
+            {"<caption", "</caption>", 0},
             {"<table", "</table>", -1},
             {"<ul", "</ul>", -1},
             {"<ol", "</ol>", -1},
