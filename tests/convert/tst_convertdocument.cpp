@@ -1,0 +1,192 @@
+#include "app/filedialog.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "convert/convertdocument.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <iconv.h>
+#include <memory>
+
+namespace {
+
+// The page in traditional characters and the same page in simplified ones, as a user would write them.
+const QString TraditionalPage = QStringLiteral(
+    "<html>\r\n<head>\r\n<title>繁體中文網頁</title>\r\n</head>\r\n<body>\r\n<p>我們的國家，門開了。</p>\r\n"
+    "</body>\r\n</html>\r\n");
+const QString SimplifiedPage = QStringLiteral(
+    "<html>\r\n<head>\r\n<title>繁体中文网页</title>\r\n</head>\r\n<body>\r\n<p>我们的国家，门开了。</p>\r\n"
+    "</body>\r\n</html>\r\n");
+
+// The bytes of `text` in a code page, as the iconv command would write them.
+QByteArray Encode(const char* codePage, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    iconv_t cd = iconv_open(codePage, "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return QByteArray("<no converter>");
+    QByteArray out(utf8.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(utf8.constData());
+    size_t inLeft = size_t(utf8.size());
+    char* dst = out.data();
+    size_t dstLeft = size_t(out.size());
+    const size_t r = iconv(cd, &in, &inLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    if (r == size_t(-1))
+        return QByteArray("<cannot encode>");
+    out.resize(out.size() - qsizetype(dstLeft));
+    return out;
+}
+
+QString Lf(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class TestConvertDocument : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<MDIForm1> frame_;
+
+    QString Path(const QString& name) const { return dir_->filePath(name); }
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    static bool WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    htmlform* OpenFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = Path(name);
+        if (!WriteFile(path, bytes))
+            return nullptr;
+        return frame_->OpenPath(path);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        shared_ = std::make_unique<Shared>(dir_->path());
+        Shared::Set(shared_.get());
+        Messages::Record().clear();
+        // Every question (save on close) is answered No; every notice is acknowledged.
+        Messages::SetResponder([](const MessageRecord& box, QString&) {
+            return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+        });
+        FileDialogHooks::Reset();
+        FileDialogHooks::SetResponder([](const FileDialogRequest&, int&) { return QString(); });
+        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_->show();
+    }
+    void cleanup()
+    {
+        frame_.reset();
+        Shared::Set(nullptr);
+        shared_.reset();
+        dir_.reset();
+        Messages::SetResponder(nullptr);
+    }
+
+    // A Big5 page shows as garbage; "Big To Gb" makes it readable, and saving writes GB2312.
+    void big5FileBecomesGb2312()
+    {
+        const QByteArray big5 = Encode("BIG5", TraditionalPage);
+        htmlform* doc = OpenFile(QStringLiteral("big5.html"), big5);
+        QVERIFY(doc);
+        QVERIFY(Messages::Record().isEmpty());
+        const QString garbage = doc->text1->RawText();
+        QVERIFY(garbage != Lf(TraditionalPage));
+
+        ConvertDocument(doc, ConversionDirection::BigToGb, frame_.get());
+        QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
+        QCOMPARE(doc->ChangeCount(), 1);
+        QVERIFY(Messages::Record().isEmpty());
+
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(ReadFile(Path(QStringLiteral("big5.html"))).toHex(' '), Encode("GB2312", SimplifiedPage).toHex(' '));
+
+        // One undo step brings the page back as it was opened.
+        doc->text1->undo();
+        QCOMPARE(doc->text1->RawText(), garbage);
+    }
+
+    // "Gb to Big" of a GB2312 page, saved, gives the Big5 bytes of the traditional page.
+    void gb2312FileBecomesBig5()
+    {
+        htmlform* doc = OpenFile(QStringLiteral("gb.html"), Encode("GB2312", SimplifiedPage));
+        QVERIFY(doc);
+        QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
+        ConvertDocument(doc, ConversionDirection::GbToBig, frame_.get());
+        QCOMPARE(doc->ChangeCount(), 1);
+        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(doc->SaveFn());
+        const QByteArray saved = ReadFile(Path(QStringLiteral("gb.html")));
+        QCOMPARE(saved.toHex(' '), Encode("BIG5", TraditionalPage).toHex(' '));
+
+        // Converting the result back gives the simplified page again.
+        ConvertDocument(doc, ConversionDirection::BigToGb, frame_.get());
+        QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
+        QCOMPARE(doc->ChangeCount(), 1);
+    }
+
+    void unmatchedCharactersAreCounted_data()
+    {
+        QTest::addColumn<bool>("bigToGb");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("message");
+        // Kana have no Big5 code; the full-width space itself is not counted.
+        QTest::newRow("gb to big") << false << Encode("GB2312", QStringLiteral("あ　い中\r\n"))
+                                   << QByteArray("\xA1\x40\xA1\x40\xA1\x40\xA4\xA4\r\n")
+                                   << QStringLiteral("有2个字符没有对应的字,已换成全角空格!");
+        // A user-defined Big5 code.
+        QTest::newRow("big to gb") << true << QByteArray("\xFA\x40\xA4\xA4\r\n") << QByteArray("\xA1\xA1\xD6\xD0\r\n")
+                                   << QStringLiteral("有1个字符没有对应的字,已换成全角空格!");
+    }
+
+    void unmatchedCharactersAreCounted()
+    {
+        QFETCH(bool, bigToGb);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, message);
+        htmlform* doc = OpenFile(QStringLiteral("page.html"), file);
+        QVERIFY(doc);
+        QVERIFY(Messages::Record().isEmpty());
+        ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, frame_.get());
+        QCOMPARE(Messages::Record().size(), 1);
+        QCOMPARE(Messages::Record().first().text, message);
+        QCOMPARE(Messages::Record().first().title, Messages::ProgramTitle);
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(ReadFile(Path(QStringLiteral("page.html"))).toHex(' '), saved.toHex(' '));
+    }
+
+    void emptyPageStaysUnchanged()
+    {
+        htmlform* doc = OpenFile(QStringLiteral("empty.html"), QByteArray());
+        QVERIFY(doc);
+        ConvertDocument(doc, ConversionDirection::BigToGb, frame_.get());
+        ConvertDocument(doc, ConversionDirection::GbToBig, frame_.get());
+        QCOMPARE(doc->text1->RawText(), QString());
+        QCOMPARE(doc->ChangeCount(), 0);
+        QVERIFY(Messages::Record().isEmpty());
+        ConvertDocument(nullptr, ConversionDirection::BigToGb, frame_.get()); // no page: nothing to do
+    }
+};
+
+QTEST_MAIN(TestConvertDocument)
+#include "tst_convertdocument.moc"
