@@ -58,9 +58,8 @@ QByteArray GeneratedData()
             .arg(Description(i, 150))
             .arg(i % 7 == 0 ? -1 : i % 400);
     });
-    section(QStringLiteral("offten"), 30, [](int i) {
-        return QStringLiteral("<name>common%1</name><txt>%2</txt>").arg(i).arg(Description(i, 60));
-    });
+    section(QStringLiteral("offten"), 30,
+            [](int i) { return QStringLiteral("<name>common%1</name><txt>%2</txt>").arg(i).arg(Description(i, 60)); });
     section(QStringLiteral("property2"), 2000, [](int i) {
         return QStringLiteral("<child>%1</child><values>v%2</values><txt>%3</txt>")
             .arg(i % 400)
@@ -80,9 +79,8 @@ QByteArray GeneratedData()
             .arg(Description(i, 140))
             .arg(i / 25);
     });
-    section(QStringLiteral("Jstyle"), 100, [](int i) {
-        return QStringLiteral("<name>js%1</name><txt>%2</txt>").arg(i).arg(Description(i, 60));
-    });
+    section(QStringLiteral("Jstyle"), 100,
+            [](int i) { return QStringLiteral("<name>js%1</name><txt>%2</txt>").arg(i).arg(Description(i, 60)); });
     // window: 60 members, every sixth an object of 40 members, whose first is an object of 20.
     const auto member = [](const QString& name, int lx, int id, const QString& children) {
         return QStringLiteral("<m><name>%1</name><lx>%2</lx><id>%3</id><txt>%4</txt>%5</m>")
@@ -103,11 +101,13 @@ QByteArray GeneratedData()
         QString deepest;
         for (int k = 0; k < 20; ++k)
             deepest += member(QStringLiteral("leaf%1").arg(k), 0, 0, QString());
-        inner += member(QStringLiteral("inner"), 3, 1, QStringLiteral("<inner>") + deepest + QStringLiteral("</inner>"));
+        inner +=
+            member(QStringLiteral("inner"), 3, 1, QStringLiteral("<inner>") + deepest + QStringLiteral("</inner>"));
         for (int k = 1; k < 40; ++k)
             inner += member(QStringLiteral("m%1").arg(k), 1, 0, QString());
-        x += member(name, 3, 1, QLatin1Char('<') + name + QLatin1Char('>') + inner + QStringLiteral("</") + name +
-                                    QLatin1Char('>')) +
+        x += member(name, 3, 1,
+                    QLatin1Char('<') + name + QLatin1Char('>') + inner + QStringLiteral("</") + name +
+                        QLatin1Char('>')) +
              QLatin1Char('\n');
     }
     x += member(QStringLiteral("top"), 3, 2, QString());
@@ -333,8 +333,7 @@ int main(int argc, char** argv)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("ScriptMembers" + suffix).c_str(), BM_ScriptMembers, s)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("FixedLists" + suffix).c_str(), BM_FixedLists, s)
-            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("FixedLists" + suffix).c_str(), BM_FixedLists, s)->Unit(benchmark::kMicrosecond);
     }
     std::printf("targets: LoadAndIndex <= 40 ms, each list lookup <= 50 us\n");
 

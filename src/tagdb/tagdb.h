@@ -20,10 +20,18 @@
 class TagDb
 {
 public:
-    enum LoadStatus { Loaded, Missing, Unreadable, ParseError, NoHtmlSection };
+    enum LoadStatus
+    {
+        Loaded,
+        Missing,
+        Unreadable,
+        ParseError,
+        NoHtmlSection
+    };
 
     // Special values of the numeric keys.
-    enum : int {
+    enum : int
+    {
         NoValueList = 0,    // chid / dtype: nothing to list
         BareAttribute = -1, // chid: the attribute takes no value
         FontDtype = 2,      // dtype: the value is an installed font name
@@ -112,9 +120,9 @@ private:
     {
         QDomElement Parent;
         QList<QDomNode> Entries;
-        QHash<QString, QHash<QString, int>> FirstByText;   // field -> text -> first position
-        QHash<QString, QHash<int, QList<int>>> ByNumber;   // field -> number -> positions in order
-        QHash<QString, int> Objects;                       // trimmed lower-case name -> first member with lx 3
+        QHash<QString, QHash<QString, int>> FirstByText; // field -> text -> first position
+        QHash<QString, QHash<int, QList<int>>> ByNumber; // field -> number -> positions in order
+        QHash<QString, int> Objects;                     // trimmed lower-case name -> first member with lx 3
         bool ObjectsBuilt = false;
     };
 
