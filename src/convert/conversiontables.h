@@ -11,7 +11,11 @@
 
 #include <cstdint>
 
-enum class ConversionDirection { BigToGb, GbToBig };
+enum class ConversionDirection
+{
+    BigToGb,
+    GbToBig
+};
 
 class ConversionTables
 {

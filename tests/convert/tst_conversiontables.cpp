@@ -112,11 +112,11 @@ private Q_SLOTS:
         QTest::newRow("妳 keeps its GBK code") << B << QByteArray("\xA9\x70") << QByteArray("\x8A\x85") << 0;
         QTest::newRow("珮 keeps its GBK code") << B << QByteArray("\xAF\x5C") << QByteArray("\xAB\x98") << 0;
         // Codes without a counterpart.
-        QTest::newRow("big5 user-defined") << B << QByteArray("\xFA\x40\xA4\xA4") << QByteArray("\xA1\xA1\xD6\xD0")
-                                           << 1;
+        QTest::newRow("big5 user-defined")
+            << B << QByteArray("\xFA\x40\xA4\xA4") << QByteArray("\xA1\xA1\xD6\xD0") << 1;
         QTest::newRow("gb empty row") << G << QByteArray("\xF8\xA1\xB9\xFA") << QByteArray("\xA1\x40\xB0\xEA") << 1;
-        QTest::newRow("gb user-defined row") << G << QByteArray("\xAA\xA1\xAF\xFE") << QByteArray("\xA1\x40\xA1\x40")
-                                             << 2;
+        QTest::newRow("gb user-defined row")
+            << G << QByteArray("\xAA\xA1\xAF\xFE") << QByteArray("\xA1\x40\xA1\x40") << 2;
         QTest::newRow("GBK euro sign") << G << QByteArray("\xA2\xE3") << QByteArray("\xA3\xE1") << 0;
         QTest::newRow("kana has no big5 code") << G << QByteArray("\xA4\xA2") << QByteArray("\xA1\x40") << 1;
         // Bytes that pass unchanged.
@@ -132,12 +132,12 @@ private Q_SLOTS:
         QTest::newRow("trail FF gb") << G << QByteArray("\xB9\xFF") << QByteArray("\xB9\xFF") << 0;
         // GBK codes in the gb direction whose trail byte is at least 0xA1 once the lead is skipped: the pair
         // stays whole, so the next character is still read from its own lead byte.
-        QTest::newRow("gbk lead below A1 gb") << G << QByteArray("\x87\xF8\xD6\xD0") << QByteArray("\x87\xF8\xA4\xA4")
-                                              << 0;
-        QTest::newRow("gbk trail below A1 gb") << G << QByteArray("\xD8\x40\xB9\xFA")
-                                               << QByteArray("\xD8\x40\xB0\xEA") << 0;
-        QTest::newRow("big5 lead below A1") << B << QByteArray("\x8E\xA1\xA4\xA4") << QByteArray("\x8E\xA1\xD6\xD0")
-                                            << 0;
+        QTest::newRow("gbk lead below A1 gb")
+            << G << QByteArray("\x87\xF8\xD6\xD0") << QByteArray("\x87\xF8\xA4\xA4") << 0;
+        QTest::newRow("gbk trail below A1 gb")
+            << G << QByteArray("\xD8\x40\xB9\xFA") << QByteArray("\xD8\x40\xB0\xEA") << 0;
+        QTest::newRow("big5 lead below A1")
+            << B << QByteArray("\x8E\xA1\xA4\xA4") << QByteArray("\x8E\xA1\xD6\xD0") << 0;
         // GB18030 four-byte sequences, with a lead below and above 0xA1, before and between codes.
         const QByteArray emoji = PageCodec::ToGb18030(QString::fromUcs4(U"\U0001F600"));
         const QByteArray tag = PageCodec::ToGb18030(QString::fromUcs4(U"\U000E0041"));
@@ -189,12 +189,12 @@ private Q_SLOTS:
         QTest::newRow("empty") << true << QString() << QString() << 0;
         QTest::newRow("empty gb") << false << QString() << QString() << 0;
         QTest::newRow("国") << false << QStringLiteral("国") << PageCodec::FromGb18030("\xB0\xEA") << 0;
-        QTest::newRow("ascii lines") << false << QStringLiteral("<b>x</b>\n<i>y</i>\n") << QStringLiteral("<b>x</b>\n<i>y</i>\n")
-                                     << 0;
-        QTest::newRow("emoji kept") << false << QStringLiteral("a😀国") << QStringLiteral("a😀") + PageCodec::FromGb18030("\xB0\xEA")
-                                    << 0;
-        QTest::newRow("unmatched counted") << false << QStringLiteral("あい国")
-                                           << PageCodec::FromGb18030("\xA1\x40\xA1\x40\xB0\xEA") << 2;
+        QTest::newRow("ascii lines") << false << QStringLiteral("<b>x</b>\n<i>y</i>\n")
+                                     << QStringLiteral("<b>x</b>\n<i>y</i>\n") << 0;
+        QTest::newRow("emoji kept") << false << QStringLiteral("a😀国")
+                                    << QStringLiteral("a😀") + PageCodec::FromGb18030("\xB0\xEA") << 0;
+        QTest::newRow("unmatched counted")
+            << false << QStringLiteral("あい国") << PageCodec::FromGb18030("\xA1\x40\xA1\x40\xB0\xEA") << 2;
         // A lone surrogate cannot be encoded; it becomes "?" and the rest is still converted.
         QTest::newRow("lone surrogate") << false << (QStringLiteral("a") + QChar(0xD800) + QStringLiteral("国"))
                                         << QStringLiteral("a?") + PageCodec::FromGb18030("\xB0\xEA") << 0;
