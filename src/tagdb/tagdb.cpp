@@ -111,7 +111,12 @@ void TagDb::BuildIndexes()
 
 TagDb::EntryIndex& TagDb::IndexFor(const QDomElement& parent, EntryIndex& scratch) const
 {
-    const bool ours = !parent.isNull() && !doc_.isNull() && parent.ownerDocument() == doc_;
+    // Only elements inside the loaded tree are cached: copies and elements of other documents can change.
+    bool ours = false;
+    if (!root_.isNull()) {
+        for (QDomNode node = parent; !node.isNull() && !ours; node = node.parentNode())
+            ours = node == root_;
+    }
     if (ours) {
         for (EntryIndex& index : indexes_) {
             if (index.Parent == parent)

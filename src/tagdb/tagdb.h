@@ -4,8 +4,8 @@
 // Entries are the child nodes of a section, counted in document order (whitespace-only text is dropped by the
 // parser, so it never takes a position). Lookups that run per keystroke or per list opening go through indexes
 // kept per parent element: built for the hot sections at load, for any other element of the database on first
-// use. The database is never written after loading; elements of other documents (the completion lists' scratch
-// tree) are looked up by walking them, never cached, because their content changes.
+// use. The loaded tree is never written; elements outside it (the completion lists' scratch tree, copies of
+// entries) are looked up by walking them, never cached, because their content changes.
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -126,7 +126,7 @@ private:
         bool ObjectsBuilt = false;
     };
 
-    // The cached index of `parent`, or `scratch` filled for this one call when `parent` is not ours.
+    // The cached index of `parent`, or `scratch` filled for this one call when `parent` is not inside TagRoot.
     EntryIndex& IndexFor(const QDomElement& parent, EntryIndex& scratch) const;
     static const QHash<QString, int>& FirstByText(EntryIndex& index, const QString& field);
     static const QHash<int, QList<int>>& ByNumber(EntryIndex& index, const QString& field);

@@ -441,7 +441,7 @@ private Q_SLOTS:
         QCOMPARE(Shown(db.ScriptMemberDescription(forms, QStringLiteral("length"))), QStringLiteral("个数"));
     }
 
-    // Elements of another document (the completion lists' scratch tree) change under the lookups.
+    // Elements outside the loaded tree (the completion lists' scratch tree, copies) change under the lookups.
     void scratchTreeIsNeverCached()
     {
         QDomDocument scratch;
@@ -459,6 +459,12 @@ private Q_SLOTS:
         QCOMPARE(TagDb::NumField(db.Entry(temp, 0), QStringLiteral("id")), 7);
         // The database itself is unchanged by the copies.
         QCOMPARE(db.AttributesOf(7).size(), 4);
+        // A detached copy still belongs to the database's document, and changes as well.
+        QDomElement copy = db.Section(QStringLiteral("offten")).cloneNode(true).toElement();
+        QCOMPARE(db.FindChildIndex(copy, QStringLiteral("class"), QStringLiteral("name")), 1);
+        copy.removeChild(copy.firstChild());
+        QCOMPARE(db.FindChildIndex(copy, QStringLiteral("class"), QStringLiteral("name")), 0);
+        QCOMPARE(db.OffTenNames().size(), 3);
     }
 
     void reloadDropsIndexes()
