@@ -38,23 +38,18 @@ class TestConversionTables : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void tablesHaveTheirSizes()
-    {
-        QCOMPARE(ReadResource(":/tables/big5-to-gb2312.bin").size(), 35908);
-        QCOMPARE(ReadResource(":/tables/gb2312-to-big5.bin").size(), 16544);
-        QVERIFY(LoadConversionTables());
-    }
-
-    void loadRefusesWrongSizes()
+    void tableFiles()
     {
         const QByteArray big = ReadResource(":/tables/big5-to-gb2312.bin");
         const QByteArray gb = ReadResource(":/tables/gb2312-to-big5.bin");
+        QCOMPARE(big.size(), 35908);
+        QCOMPARE(gb.size(), 16544);
+        QVERIFY(LoadConversionTables());
         auto tables = std::make_unique<ConversionTables>();
         QVERIFY(!tables->Load(big.left(big.size() - 2), gb));
-        QVERIFY(!tables->IsLoaded());
         QVERIFY(!tables->Load(big, gb + "xx"));
+        QVERIFY(!tables->IsLoaded());
         QVERIFY(tables->Load(big, gb));
-        QVERIFY(tables->IsLoaded());
         // Entries are read lead byte first, at the offsets of the file layout.
         QCOMPARE(tables->BigEntry(0xC5, 0xE9), uint16_t(0xCCE5));
         QCOMPARE(tables->GbEntry(0xB9, 0xFA), uint16_t(0xB0EA));
@@ -108,9 +103,8 @@ private Q_SLOTS:
         QTest::newRow("门 to 門") << G << QByteArray("\xC3\xC5") << QByteArray("\xAA\xF9") << 0;
         QTest::newRow("full-width comma") << G << QByteArray("\xA3\xAC") << QByteArray("\xA1\x41") << 0;
         QTest::newRow("gb space") << G << QByteArray("\xA1\xA1") << QByteArray("\xA1\x40") << 0;
-        // Big5 characters outside GB2312 keep their GBK code rather than becoming blanks.
+        // A Big5 character outside GB2312 keeps its GBK code rather than becoming blanks.
         QTest::newRow("妳 keeps its GBK code") << B << QByteArray("\xA9\x70") << QByteArray("\x8A\x85") << 0;
-        QTest::newRow("珮 keeps its GBK code") << B << QByteArray("\xAF\x5C") << QByteArray("\xAB\x98") << 0;
         // Codes without a counterpart.
         QTest::newRow("big5 user-defined")
             << B << QByteArray("\xFA\x40\xA4\xA4") << QByteArray("\xA1\xA1\xD6\xD0") << 1;
@@ -124,7 +118,6 @@ private Q_SLOTS:
         QTest::newRow("ascii big") << B << ascii << ascii << 0;
         QTest::newRow("ascii gb") << G << ascii << ascii << 0;
         QTest::newRow("pair with trail 7F") << B << QByteArray("\xA4\x7F") << QByteArray("\xA4\x7F") << 0;
-        QTest::newRow("pair with trail 80") << B << QByteArray("\xA4\x80") << QByteArray("\xA4\x80") << 0;
         QTest::newRow("odd tail big") << B << QByteArray("ab\xA4\xA4\xA4") << QByteArray("ab\xD6\xD0\xA4") << 0;
         QTest::newRow("odd tail gb") << G << QByteArray("\xB9\xFA\xB9") << QByteArray("\xB0\xEA\xB9") << 0;
         QTest::newRow("lead FF big") << B << QByteArray("\xFF\xA4\xA4") << QByteArray("\xFF\xD6\xD0") << 0;
@@ -161,23 +154,6 @@ private Q_SLOTS:
         QCOMPARE(count, qsizetype(unmatched));
     }
 
-    // Both directions keep every byte's place, so a whole file's worth of codes lines up with the tables.
-    void scanCoversEveryCode()
-    {
-        QByteArray in;
-        for (unsigned lead = 0xA1; lead <= 0xFE; ++lead)
-            for (unsigned trail = 0x40; trail <= 0xFE; ++trail)
-                in.append(char(lead)).append(char(trail)).append('a');
-        const QByteArray out = Scan(ConversionDirection::BigToGb, in);
-        QCOMPARE(out.size(), in.size());
-        int wrong = 0;
-        for (qsizetype i = 0; i < in.size(); i += 3) {
-            const uint16_t code = Tables().BigEntry(uchar(in[i]), uchar(in[i + 1]));
-            wrong += uchar(out[i]) != code >> 8 || uchar(out[i + 1]) != (code & 0xFF) || out[i + 2] != 'a';
-        }
-        QCOMPARE(wrong, 0);
-    }
-
     void text_data()
     {
         QTest::addColumn<bool>("bigToGb");
@@ -187,12 +163,7 @@ private Q_SLOTS:
         // The Big5 bytes of "體" as an opened Big5 page shows them ("砰").
         QTest::newRow("體 read as GBK") << true << PageCodec::FromGb18030("\xC5\xE9") << QStringLiteral("体") << 0;
         QTest::newRow("empty") << true << QString() << QString() << 0;
-        QTest::newRow("empty gb") << false << QString() << QString() << 0;
         QTest::newRow("国") << false << QStringLiteral("国") << PageCodec::FromGb18030("\xB0\xEA") << 0;
-        QTest::newRow("ascii lines") << false << QStringLiteral("<b>x</b>\n<i>y</i>\n")
-                                     << QStringLiteral("<b>x</b>\n<i>y</i>\n") << 0;
-        QTest::newRow("emoji kept") << false << QStringLiteral("a😀国")
-                                    << QStringLiteral("a😀") + PageCodec::FromGb18030("\xB0\xEA") << 0;
         QTest::newRow("unmatched counted")
             << false << QStringLiteral("あい国") << PageCodec::FromGb18030("\xA1\x40\xA1\x40\xB0\xEA") << 2;
         // A lone surrogate cannot be encoded; it becomes "?" and the rest is still converted.
@@ -212,17 +183,6 @@ private Q_SLOTS:
         QCOMPARE(r.text, out);
         QCOMPARE(r.unmatched, qsizetype(unmatched));
         QCOMPARE(bigToGb ? BigToGb(in) : GbToBig(in), out);
-    }
-
-    // A Big5 page read as GB18030, converted, gives the GB2312 bytes of the simplified text; and back.
-    void roundTripOfAPage()
-    {
-        const QByteArray big5("<p>\xA4\xA4\xA4\xE5\xBA\xF4\xAD\xB6</p>\r\n"); // <p>中文網頁</p>
-        const QByteArray gb("<p>\xD6\xD0\xCE\xC4\xCD\xF8\xD2\xB3</p>\r\n");   // <p>中文网页</p>
-        const QString simplified = BigToGb(PageCodec::FromGb18030(big5));
-        QCOMPARE(simplified, QStringLiteral("<p>中文网页</p>\r\n"));
-        QCOMPARE(PageCodec::ToGb18030(simplified), gb);
-        QCOMPARE(PageCodec::ToGb18030(GbToBig(simplified)), big5);
     }
 };
 
