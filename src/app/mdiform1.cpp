@@ -218,7 +218,16 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent) : QMainWindow(parent), share
     OpenDocument(false, QString(), QString());
 }
 
-MDIForm1::~MDIForm1() = default;
+MDIForm1::~MDIForm1()
+{
+    // Take the pages down while this frame is still whole: their going must not call back into a half-destroyed
+    // frame.
+    disconnect(Area, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : Area->subWindowList()) {
+        window->widget()->disconnect(this);
+        delete window;
+    }
+}
 
 QAction* MDIForm1::AddEntry(QMenu* menu, const QString& name, const QString& caption)
 {

@@ -54,7 +54,10 @@ htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(p
     setFocusProxy(text1);
 }
 
-htmlform::~htmlform() = default;
+htmlform::~htmlform()
+{
+    text1->disconnect(this);
+}
 
 QString htmlform::NewPageTemplate()
 {

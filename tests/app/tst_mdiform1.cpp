@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QProcess>
@@ -562,6 +563,33 @@ private Q_SLOTS:
         QCOMPARE(Active()->text1->font().pointSize(), 21);
         QVERIFY(Active()->text1->font().bold());
         FontDialogHooks::SetResponder(nullptr);
+    }
+
+    void fileDialogRemembersTheFilterIndex()
+    {
+        QList<int> startedOn;
+        FileDialogHooks::SetResponder([&startedOn](const FileDialogRequest& request, int& index) {
+            startedOn.append(request.filterIndex);
+            index = 2; // the user switches to "所有文件"
+            return QString();
+        });
+        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), shared_->HtmlFilter, QString(), QString());
+        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), shared_->HtmlFilter, QString(), QString());
+        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), shared_->ImageFilter, QString(), QString());
+        QCOMPARE(startedOn, QList<int>({1, 2, 1}));
+        QCOMPARE(FileDialogHooks::NameFilters(shared_->HtmlFilter),
+                 QStringList({"HTML 文件 (*.html *.htm)", "所有文件 (*.*)"}));
+    }
+
+    void pickFileUrl()
+    {
+        QLineEdit box(QStringLiteral("unchanged"));
+        savePaths_ = {QString()};
+        PickFileUrl(&box, shared_->ImageFilter, nullptr);
+        QCOMPARE(box.text(), QStringLiteral("unchanged"));
+        savePaths_ = {QStringLiteral("/pages/img/a.gif")};
+        PickFileUrl(&box, shared_->ImageFilter, nullptr);
+        QCOMPARE(box.text(), QStringLiteral("file:///pages/img/a.gif"));
     }
 
     void helpFileMissing()
