@@ -293,6 +293,12 @@ std::optional<QString> TagDb::OffTenDescription(const QString& name) const
     return TextOfFirst(Section(QStringLiteral("offten")), name, QStringLiteral("name"), QStringLiteral("txt"));
 }
 
+std::optional<QString> TagDb::AttributeDescription(const QDomElement& attrs, const QString& name) const
+{
+    const std::optional<QString> own = TextOfFirst(attrs, name, QStringLiteral("name"), QStringLiteral("txt"));
+    return own ? own : OffTenDescription(name);
+}
+
 QStringList TagDb::AttributeValues(int chid) const
 {
     if (chid == NoValueList || chid == BareAttribute)

@@ -87,6 +87,9 @@ public:
     QStringList OffTenNames() const;
     // `txt` of the first offten entry named `name`.
     std::optional<QString> OffTenDescription(const QString& name) const;
+    // Description of an attribute in the list: `txt` of the first entry of `attrs` (the tag's own attributes)
+    // named `name`, else of the first offten entry so named.
+    std::optional<QString> AttributeDescription(const QDomElement& attrs, const QString& name) const;
     // `values` of the property2 entries whose `child` reads as `chid`, in order; empty for NoValueList and
     // BareAttribute.
     QStringList AttributeValues(int chid) const;

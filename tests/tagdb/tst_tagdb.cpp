@@ -34,6 +34,7 @@ const char* const Fixture = R"(<?xml version="1.0" encoding="UTF-8"?>
       <e><name>id</name><txt>标识</txt></e>
       <e><name>class</name><txt>类</txt></e>
       <e><name>id</name><txt>重复的标识</txt></e>
+      <e><name>title</name><txt>通用标题</txt></e>
     </offten>
     <property2>
       <e><child>5</child><values>_blank</values><txt>新窗口</txt></e>
@@ -296,7 +297,7 @@ private Q_SLOTS:
         };
         QCOMPARE(ids(false), 7);
         QCOMPARE(ids(true), 2);
-        QCOMPARE(db.OffTenNames(), QStringList({"id", "class", "id"}));
+        QCOMPARE(db.OffTenNames(), QStringList({"id", "class", "id", "title"}));
         QCOMPARE(Shown(db.OffTenDescription(QStringLiteral("id"))), QStringLiteral("标识"));
         QCOMPARE(Shown(db.OffTenDescription(QStringLiteral("href"))), QStringLiteral("<none>"));
     }
@@ -338,6 +339,15 @@ private Q_SLOTS:
         QTest::newRow("css value: unknown") << "cssvalue"
                                             << "green"
                                             << "<none>";
+        QTest::newRow("attribute: own before offten") << "attribute"
+                                                      << "title"
+                                                      << "标题";
+        QTest::newRow("attribute: offten, first of two") << "attribute"
+                                                         << "id"
+                                                         << "标识";
+        QTest::newRow("attribute: neither") << "attribute"
+                                            << "Href"
+                                            << "<none>";
         QTest::newRow("css property: first section") << "property"
                                                      << "color"
                                                      << "颜色";
@@ -361,6 +371,8 @@ private Q_SLOTS:
             found = db.ValueDescription(key);
         else if (kind == QLatin1String("cssvalue"))
             found = db.CssValueDescription(key);
+        else if (kind == QLatin1String("attribute"))
+            found = db.AttributeDescription(db.Section(QStringLiteral("property1")), key);
         else if (kind == QLatin1String("property"))
             found = db.CssPropertyDescription(firstStyles, key);
         else if (kind == QLatin1String("lastproperty"))
@@ -464,7 +476,7 @@ private Q_SLOTS:
         QCOMPARE(db.FindChildIndex(copy, QStringLiteral("class"), QStringLiteral("name")), 1);
         copy.removeChild(copy.firstChild());
         QCOMPARE(db.FindChildIndex(copy, QStringLiteral("class"), QStringLiteral("name")), 0);
-        QCOMPARE(db.OffTenNames().size(), 3);
+        QCOMPARE(db.OffTenNames().size(), 4);
     }
 
     void reloadDropsIndexes()
