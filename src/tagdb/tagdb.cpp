@@ -123,6 +123,8 @@ TagDb::EntryIndex& TagDb::IndexFor(const QDomElement& parent, EntryIndex& scratc
                 return index;
         }
     }
+    if (!ours)
+        scratch = EntryIndex();
     EntryIndex& index = ours ? indexes_.emplace_back() : scratch;
     index.Parent = parent;
     for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
