@@ -14,6 +14,19 @@
 
 #include <cstdio>
 
+// Peak resident memory of this process so far, in MB.
+static double PeakMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -33,12 +46,14 @@ int main(int argc, char* argv[])
     DecodedPage page;
     PageFile::Read(path, page);
     const qint64 read = t.restart();
+    const double peakRead = PeakMb();
     MDIForm1 frame(shared);
     frame.show();
     QCoreApplication::processEvents();
     const qint64 frameShown = t.restart();
     htmlform* doc = frame.OpenDocument(true, path, dir.path() + QLatin1Char('/'), &page);
     const qint64 opened = t.restart();
+    const double peakOpened = PeakMb();
     QCoreApplication::processEvents();
     const qint64 painted = t.restart();
     const QString copy = dir.filePath(QStringLiteral("copy.html"));
@@ -50,8 +65,9 @@ int main(int argc, char* argv[])
     b.open(QIODevice::ReadOnly);
     const bool same = a.readAll() == b.readAll();
     std::printf("read+decode %lld ms, frame %lld ms, into window %lld ms, first paint %lld ms, save %lld ms, "
-                "bytes %s\n",
-                read, frameShown, opened, painted, saved, same ? "identical" : "DIFFERENT");
+                "bytes %s; peak MB after read %.0f, after open %.0f, at end %.0f\n",
+                read, frameShown, opened, painted, saved, same ? "identical" : "DIFFERENT", peakRead, peakOpened,
+                PeakMb());
     frame.Document(0)->text1->document()->setModified(false);
     return same ? 0 : 1;
 }

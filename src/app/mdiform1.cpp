@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -420,10 +421,15 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     QMdiSubWindow* window = Area->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(QIcon());
+    // Maximised and laid out before the text goes in: a text control that changes width re-lays every line,
+    // which on a big page costs as much time and memory as loading it.
+    window->showMaximized();
+    if (form->layout())
+        form->layout()->activate();
     form->InitDocument(page);
     connect(form, &QWidget::windowTitleChanged, this, &MDIForm1::UpdateTitle);
-    window->showMaximized();
     Area->setActiveSubWindow(window);
+    form->Activate();
     form->text1->setFocus();
 
     menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(true);

@@ -244,6 +244,8 @@ void htmlform::SetWordWrap(bool on)
 
 void htmlform::Activate()
 {
+    if (DirP.isEmpty())
+        return; // still being created; the frame activates it once its page is in
     frame_->UpdatePreviewCommands(this);
     shared_.TempFile = DirP + QStringLiteral("qz125677.html");
     SetUndoEnabled(changeCount_ > 0);
