@@ -63,17 +63,19 @@ QString WithoutLoneSurrogates(const QString& text)
 
 } // namespace
 
-bool ConversionTables::Load(const QByteArray& bigToGb, const QByteArray& gbToBig)
+bool ConversionTables::Load(const QByteArray& bigToGb, const QByteArray& gbToBig, const QByteArray& gbkToBig)
 {
     loaded_ = false;
-    if (bigToGb.size() != BigToGbSize || gbToBig.size() != GbToBigSize)
+    if (bigToGb.size() != BigToGbSize || gbToBig.size() != GbToBigSize || gbkToBig.size() != GbkToBigSize)
         return false;
-    const auto* b = reinterpret_cast<const unsigned char*>(bigToGb.constData());
-    for (qsizetype k = 0; k < BigToGbSize / 2; ++k)
-        big_[k] = uint16_t((b[2 * k] << 8) | b[2 * k + 1]);
-    const auto* g = reinterpret_cast<const unsigned char*>(gbToBig.constData());
-    for (qsizetype k = 0; k < GbToBigSize / 2; ++k)
-        gb_[k] = uint16_t((g[2 * k] << 8) | g[2 * k + 1]);
+    auto fill = [](uint16_t* table, const QByteArray& bytes) {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+        for (qsizetype k = 0; k < bytes.size() / 2; ++k)
+            table[k] = uint16_t((p[2 * k] << 8) | p[2 * k + 1]);
+    };
+    fill(big_, bigToGb);
+    fill(gb_, gbToBig);
+    fill(gbk_, gbkToBig);
     loaded_ = true;
     return true;
 }
@@ -127,9 +129,11 @@ qsizetype ConversionTables::GbToBigBytes(const char* input, qsizetype size, char
             continue;
         }
         const unsigned char trail = in[i + 1];
-        if (lead >= 0xA1 && trail >= 0xA1 && trail <= 0xFE) {
-            // Rows 0xAA..0xAF are not stored: in GBK they are user-defined, with no Big5 counterpart.
-            const uint16_t code = lead >= 0xAA && lead <= 0xAF ? Big5Space : GbEntry(lead, trail);
+        if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+            // GB2312 codes go through its table; the other GBK codes (rows 0xAA..0xAF, which the GB2312 table
+            // does not store, included) through the GBK one.
+            const bool gb2312 = lead >= 0xA1 && trail >= 0xA1 && (lead < 0xAA || lead > 0xAF);
+            const uint16_t code = gb2312 ? GbEntry(lead, trail) : GbkEntry(lead, trail);
             if (code == Big5Space && (lead != 0xA1 || trail != 0xA1))
                 ++unmatched;
             Put(out, i, code);
@@ -151,10 +155,11 @@ const ConversionTables* ConversionTables::Program()
         return tables.get();
     QFile big(QStringLiteral(":/tables/big5-to-gb2312.bin"));
     QFile gb(QStringLiteral(":/tables/gb2312-to-big5.bin"));
-    if (!big.open(QIODevice::ReadOnly) || !gb.open(QIODevice::ReadOnly))
+    QFile gbk(QStringLiteral(":/tables/gbk-to-big5.bin"));
+    if (!big.open(QIODevice::ReadOnly) || !gb.open(QIODevice::ReadOnly) || !gbk.open(QIODevice::ReadOnly))
         return nullptr;
     auto loaded = std::make_unique<ConversionTables>();
-    if (!loaded->Load(big.readAll(), gb.readAll()))
+    if (!loaded->Load(big.readAll(), gb.readAll(), gbk.readAll()))
         return nullptr;
     tables = std::move(loaded);
     return tables.get();

@@ -7,4 +7,5 @@ list(APPEND KESTREL_UI_SOURCES
 list(APPEND KESTREL_RESOURCE_FILES
     ${CMAKE_SOURCE_DIR}/resources/tables/big5-to-gb2312.bin
     ${CMAKE_SOURCE_DIR}/resources/tables/gb2312-to-big5.bin
+    ${CMAKE_SOURCE_DIR}/resources/tables/gbk-to-big5.bin
 )

@@ -44,15 +44,19 @@ private Q_SLOTS:
         const QByteArray gb = ReadResource(":/tables/gb2312-to-big5.bin");
         QCOMPARE(big.size(), 35908);
         QCOMPARE(gb.size(), 16544);
+        const QByteArray gbk = ReadResource(":/tables/gbk-to-big5.bin");
+        QCOMPARE(gbk.size(), 48132);
         QVERIFY(LoadConversionTables());
         auto tables = std::make_unique<ConversionTables>();
-        QVERIFY(!tables->Load(big.left(big.size() - 2), gb));
-        QVERIFY(!tables->Load(big, gb + "xx"));
+        QVERIFY(!tables->Load(big.left(big.size() - 2), gb, gbk));
+        QVERIFY(!tables->Load(big, gb + "xx", gbk));
+        QVERIFY(!tables->Load(big, gb, gbk.left(100)));
         QVERIFY(!tables->IsLoaded());
-        QVERIFY(tables->Load(big, gb));
+        QVERIFY(tables->Load(big, gb, gbk));
         // Entries are read lead byte first, at the offsets of the file layout.
         QCOMPARE(tables->BigEntry(0xC5, 0xE9), uint16_t(0xCCE5));
         QCOMPARE(tables->GbEntry(0xB9, 0xFA), uint16_t(0xB0EA));
+        QCOMPARE(tables->GbkEntry(0x82, 0x83), uint16_t(0xADCC)); // 們
     }
 
     void trailBytes7FtoA0AreIdentity()
@@ -84,6 +88,10 @@ private Q_SLOTS:
             if (lead < 0xAA || lead > 0xAF)
                 for (unsigned trail = 0xA1; trail <= 0xFE; ++trail)
                     check(Tables().GbEntry(lead, trail));
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead)
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail)
+                if (trail != 0x7F)
+                    check(Tables().GbkEntry(lead, trail));
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(' ')));
     }
 
@@ -123,12 +131,12 @@ private Q_SLOTS:
         QTest::newRow("lead FF big") << B << QByteArray("\xFF\xA4\xA4") << QByteArray("\xFF\xD6\xD0") << 0;
         QTest::newRow("trail FF big") << B << QByteArray("\xA4\xFF") << QByteArray("\xA4\xFF") << 0;
         QTest::newRow("trail FF gb") << G << QByteArray("\xB9\xFF") << QByteArray("\xB9\xFF") << 0;
-        // GBK codes in the gb direction whose trail byte is at least 0xA1 once the lead is skipped: the pair
-        // stays whole, so the next character is still read from its own lead byte.
-        QTest::newRow("gbk lead below A1 gb")
-            << G << QByteArray("\x87\xF8\xD6\xD0") << QByteArray("\x87\xF8\xA4\xA4") << 0;
-        QTest::newRow("gbk trail below A1 gb")
-            << G << QByteArray("\xD8\x40\xB9\xFA") << QByteArray("\xD8\x40\xB0\xEA") << 0;
+        // GBK characters outside GB2312 get their Big5 codes too, and the next character is still read from
+        // its own lead byte.
+        QTest::newRow("GBK 國 then 中") << G << QByteArray("\x87\xF8\xD6\xD0") << QByteArray("\xB0\xEA\xA4\xA4") << 0;
+        QTest::newRow("GBK 這 then 国") << G << QByteArray("\xDF\x40\xB9\xFA") << QByteArray("\xB3\x6F\xB0\xEA") << 0;
+        QTest::newRow("GBK without big5 code")
+            << G << QByteArray("\xD8\x40\x82\x83") << QByteArray("\xA1\x40\xAD\xCC") << 1;
         QTest::newRow("big5 lead below A1")
             << B << QByteArray("\x8E\xA1\xA4\xA4") << QByteArray("\x8E\xA1\xD6\xD0") << 0;
         // GB18030 four-byte sequences, with a lead below and above 0xA1, before and between codes.

@@ -113,6 +113,9 @@ private Q_SLOTS:
         // A GB2312 page, converted and saved, is the Big5 page on disk.
         QTest::newRow("gb2312 page") << false << Encode("GB2312", SimplifiedPage) << Encode("BIG5", TraditionalPage)
                                      << QString();
+        // Traditional characters typed in GBK reach the Big5 page as themselves.
+        QTest::newRow("gbk characters") << false << Encode("GBK", QStringLiteral("這樣說<br>\r\n"))
+                                        << Encode("BIG5", QStringLiteral("這樣說<br>\r\n")) << QString();
         // Kana have no Big5 code; the full-width space itself is not counted.
         QTest::newRow("kana") << false << Encode("GB2312", QStringLiteral("あ　い中\r\n"))
                               << QByteArray("\xA1\x40\xA1\x40\xA1\x40\xA4\xA4\r\n")

@@ -1,6 +1,8 @@
-// Writes the two conversion tables compiled into the editor:
+// Writes the conversion tables compiled into the editor:
 //   big5-to-gb2312.bin  94 x 191 entries (Big5 lead 0xA1..0xFE, trail 0x40..0xFE), 35,908 bytes
 //   gb2312-to-big5.bin  88 x 94 entries (GB2312 lead 0xA1..0xA9 and 0xB0..0xFE, trail 0xA1..0xFE), 16,544 bytes
+//   gbk-to-big5.bin     126 x 191 entries (GBK lead 0x81..0xFE, trail 0x40..0xFE), 48,132 bytes; used for the
+//                       GBK characters outside GB2312, which would otherwise reach a Big5 page as foreign bytes
 // Each entry is the two bytes of the target code, lead byte first.
 //
 // Run by hand (see make-tables.sh); needs glibc iconv and Debian's libopencc-dev / libopencc-data.
@@ -246,10 +248,33 @@ int main(int argc, char** argv)
         }
     }
 
+    // GBK -> Big5, for the two-byte GB18030 codes that the GB2312 table does not cover (GBK/3, GBK/4 and the
+    // user-defined areas): same rule, read through GB18030. Laid out like the Big5 table, lead 0x81..0xFE
+    // (126 rows) x trail 0x40..0xFE.
+    std::vector<uint8_t> gbkToBig(126 * 191 * 2);
+    int gbkPositions = 0, gbkMatched = 0;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            const size_t index = (lead - 0x81) * 191 + (trail - 0x40);
+            const bool gb2312Area = lead >= 0xA1 && trail >= 0xA1 && (lead < 0xAA || lead > 0xAF);
+            uint16_t code = 0;
+            const char32_t c = trail == 0x7F ? 0 : gb18030.Decode(lead, trail);
+            if (c && !IsPrivateUse(c))
+                for (char32_t t : candidates(toTraditional, c))
+                    if (!IsPrivateUse(t) && (code = big5.Encode(t)))
+                        break;
+            if (!gb2312Area && trail != 0x7F) {
+                ++gbkPositions;
+                gbkMatched += code != 0;
+            }
+            Put(gbkToBig, index, code ? code : Big5Space);
+        }
+    }
+
     // Every code the tables produce must come back unchanged from a GB18030 decode and encode, because the
     // editor holds the converted bytes as GB18030 text until they are saved.
     int unstable = 0;
-    for (const std::vector<uint8_t>* table : {&bigToGb, &gbToBig}) {
+    for (const std::vector<uint8_t>* table : {&bigToGb, &gbToBig, &gbkToBig}) {
         for (size_t i = 0; i < table->size(); i += 2) {
             const unsigned lead = (*table)[i], trail = (*table)[i + 1];
             if (trail == 0x7F)
@@ -260,8 +285,9 @@ int main(int argc, char** argv)
         }
     }
 
-    const std::string bigPath = outDir + "/big5-to-gb2312.bin", gbPath = outDir + "/gb2312-to-big5.bin";
-    if (!WriteFile(bigPath, bigToGb) || !WriteFile(gbPath, gbToBig)) {
+    const std::string bigPath = outDir + "/big5-to-gb2312.bin", gbPath = outDir + "/gb2312-to-big5.bin",
+                      gbkPath = outDir + "/gbk-to-big5.bin";
+    if (!WriteFile(bigPath, bigToGb) || !WriteFile(gbPath, gbToBig) || !WriteFile(gbkPath, gbkToBig)) {
         std::fprintf(stderr, "cannot write the tables into %s\n", outDir.c_str());
         return 1;
     }
@@ -272,6 +298,8 @@ int main(int argc, char** argv)
     std::printf("%s: %zu bytes; %d positions (%d read as GBK), %d to the full-width space (%d of them empty or "
                 "user-defined)\n",
                 gbPath.c_str(), gbToBig.size(), gbPositions, gbkSources, gbFallback, gbEmpty);
+    std::printf("%s: %zu bytes; %d GBK codes outside GB2312, %d with a Big5 code\n", gbkPath.c_str(), gbkToBig.size(),
+                gbkPositions, gbkMatched);
     std::printf("codes that do not survive a GB18030 round trip: %d\n", unstable);
     return unstable == 0 ? 0 : 1;
 }
