@@ -105,6 +105,13 @@ qsizetype ConversionTables::BigToGbBytes(const char* input, qsizetype size, char
             i += 2;
             continue;
         }
+        if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE)) {
+            // Leads 0x81..0xA0 hold the code page's user-defined Big5 characters, which have no counterpart.
+            Put(out, i, GbSpace);
+            ++unmatched;
+            i += 2;
+            continue;
+        }
         const qsizetype n = UnitLength(in, i, size);
         memcpy(out + i, in + i, size_t(n));
         i += n;

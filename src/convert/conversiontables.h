@@ -40,11 +40,11 @@ public:
     uint16_t GbkEntry(unsigned lead, unsigned trail) const { return gbk_[(lead - 0x81) * 191 + (trail - 0x40)]; }
 
     // The scans: `out` has room for `size` bytes (both directions keep every length). Two-byte codes that
-    // the tables cover are replaced; all other bytes are copied, and a multi-byte character that the tables
-    // do not cover (in BigToGb a code with a lead below 0xA1, in both a GB18030 four-byte sequence) is
-    // copied as a whole, so its trail bytes are never taken for the start of a code. GbToBig also turns the
-    // GBK characters outside GB2312 into their Big5 codes. Returns how many codes had no counterpart and
-    // became the full-width space.
+    // the tables cover are replaced, GbToBig also turning the GBK characters outside GB2312 into their Big5
+    // codes, and BigToGb the user-defined Big5 codes below lead 0xA1 into the full-width space. All other
+    // bytes are copied; a multi-byte character (a GB18030 four-byte sequence, a GBK code that is no Big5
+    // code) is copied as a whole, so its trail bytes are never taken for the start of a code. Returns how
+    // many codes had no counterpart and became the full-width space.
     qsizetype BigToGbBytes(const char* in, qsizetype size, char* out) const;
     qsizetype GbToBigBytes(const char* in, qsizetype size, char* out) const;
 

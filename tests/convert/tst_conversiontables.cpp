@@ -137,8 +137,10 @@ private Q_SLOTS:
         QTest::newRow("GBK 這 then 国") << G << QByteArray("\xDF\x40\xB9\xFA") << QByteArray("\xB3\x6F\xB0\xEA") << 0;
         QTest::newRow("GBK without big5 code")
             << G << QByteArray("\xD8\x40\x82\x83") << QByteArray("\xA1\x40\xAD\xCC") << 1;
-        QTest::newRow("big5 lead below A1")
-            << B << QByteArray("\x8E\xA1\xA4\xA4") << QByteArray("\x8E\xA1\xD6\xD0") << 0;
+        QTest::newRow("big5 user-defined below A1")
+            << B << QByteArray("\x8E\xA1\xA4\xA4\x81\x40") << QByteArray("\xA1\xA1\xD6\xD0\xA1\xA1") << 2;
+        QTest::newRow("GBK code that is no big5 code")
+            << B << QByteArray("\x81\x80\xA4\xA4") << QByteArray("\x81\x80\xD6\xD0") << 0;
         // GB18030 four-byte sequences, with a lead below and above 0xA1, before and between codes.
         const QByteArray emoji = PageCodec::ToGb18030(QString::fromUcs4(U"\U0001F600"));
         const QByteArray tag = PageCodec::ToGb18030(QString::fromUcs4(U"\U000E0041"));
