@@ -60,14 +60,15 @@ int main(int argc, char* argv[])
     doc->Filename = copy;
     doc->SaveFn();
     const qint64 saved = t.restart();
+    const double peakSaved = PeakMb();
     QFile a(path), b(copy);
     a.open(QIODevice::ReadOnly);
     b.open(QIODevice::ReadOnly);
     const bool same = a.readAll() == b.readAll();
     std::printf("read+decode %lld ms, frame %lld ms, into window %lld ms, first paint %lld ms, save %lld ms, "
-                "bytes %s; peak MB after read %.0f, after open %.0f, at end %.0f\n",
+                "bytes %s; peak MB after read %.0f, after open %.0f, after save %.0f\n",
                 read, frameShown, opened, painted, saved, same ? "identical" : "DIFFERENT", peakRead, peakOpened,
-                PeakMb());
+                peakSaved);
     frame.Document(0)->text1->document()->setModified(false);
     return same ? 0 : 1;
 }

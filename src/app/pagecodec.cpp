@@ -68,7 +68,7 @@ QString DecodeWith(const char* codec, const char* data, qsizetype size, qsizetyp
 }
 
 // Appends the encoding of text[from, to) to `out` through `cv`; false on a character that cannot be encoded.
-bool AppendEncoded(Iconv& cv, const QChar* text, qsizetype count, QByteArray& out)
+bool AppendEncoded(iconv_t cv, const QChar* text, qsizetype count, QByteArray& out)
 {
     if (count == 0)
         return true;
@@ -92,7 +92,7 @@ bool AppendEncoded(Iconv& cv, const QChar* text, qsizetype count, QByteArray& ou
         out.resize(at + qsizetype(room));
         char* dst = out.data() + at;
         size_t dstLeft = room;
-        const size_t r = iconv(cv.get(), &in, &inLeft, &dst, &dstLeft);
+        const size_t r = iconv(cv, &in, &inLeft, &dst, &dstLeft);
         out.resize(at + qsizetype(room - dstLeft));
         if (r == size_t(-1) && errno != E2BIG)
             return false;
@@ -209,18 +209,48 @@ DecodedPage PageCodec::Decode(const QByteArray& bytes)
     return page;
 }
 
+PageEncoder::PageEncoder(const PageEncoding& encoding, qsizetype expectedBytes)
+    : cd_(iconv_open(encoding.codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030", Utf16Name()))
+{
+    lineEnd_ = encoding.lineEnd == PageEncoding::CrLf ? QByteArrayLiteral("\r\n")
+               : encoding.lineEnd == PageEncoding::Lf ? QByteArrayLiteral("\n")
+                                                      : QByteArrayLiteral("\r");
+    ok_ = cd_ != reinterpret_cast<void*>(-1);
+    out_.reserve(expectedBytes);
+    if (encoding.codec == PageEncoding::Utf8 && encoding.bom)
+        out_.append("\xEF\xBB\xBF");
+}
+
+PageEncoder::~PageEncoder()
+{
+    if (cd_ != reinterpret_cast<void*>(-1))
+        iconv_close(static_cast<iconv_t>(cd_));
+}
+
+bool PageEncoder::Append(QStringView text)
+{
+    if (!ok_)
+        return false;
+    ok_ = AppendEncoded(static_cast<iconv_t>(cd_), text.data(), text.size(), out_);
+    if (!ok_)
+        out_.clear();
+    return ok_;
+}
+
+void PageEncoder::AppendLineEnd()
+{
+    if (ok_)
+        out_.append(lineEnd_);
+}
+
+QByteArray PageEncoder::Take()
+{
+    return ok_ ? std::move(out_) : QByteArray();
+}
+
 bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteArray& out)
 {
-    out.clear();
-    Iconv cv(encoding.codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030", Utf16Name());
-    if (!cv.ok())
-        return false;
-    const QByteArray lineEnd = encoding.lineEnd == PageEncoding::CrLf ? QByteArrayLiteral("\r\n")
-                               : encoding.lineEnd == PageEncoding::Lf ? QByteArrayLiteral("\n")
-                                                                      : QByteArrayLiteral("\r");
-    out.reserve(text.size() + text.size() / 16 + 16);
-    if (encoding.codec == PageEncoding::Utf8 && encoding.bom)
-        out.append("\xEF\xBB\xBF");
+    PageEncoder encoder(encoding, text.size() + text.size() / 16 + 16);
     const QChar* p = text.constData();
     const qsizetype n = text.size();
     qsizetype start = 0;
@@ -228,20 +258,15 @@ bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteA
         const char16_t c = p[i].unicode();
         if (c != u'\n' && c != u'\r' && c != 0x2029)
             continue;
-        if (!AppendEncoded(cv, p + start, i - start, out)) {
-            out.clear();
-            return false;
-        }
-        out.append(lineEnd);
+        encoder.Append(QStringView(p + start, i - start));
+        encoder.AppendLineEnd();
         if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (!AppendEncoded(cv, p + start, n - start, out)) {
-        out.clear();
-        return false;
-    }
-    return true;
+    encoder.Append(QStringView(p + start, n - start));
+    out = encoder.Take();
+    return encoder.Ok();
 }
 
 QString PageCodec::FromGb18030(const QByteArray& bytes, qsizetype* badBytes)
@@ -257,7 +282,7 @@ QByteArray PageCodec::ToGb18030(const QString& text)
 {
     QByteArray out;
     Iconv cv("GB18030", Utf16Name());
-    if (!cv.ok() || !AppendEncoded(cv, text.constData(), text.size(), out))
+    if (!cv.ok() || !AppendEncoded(cv.get(), text.constData(), text.size(), out))
         return QByteArray();
     return out;
 }

@@ -27,6 +27,30 @@ struct DecodedPage
     qsizetype firstBadOffset = -1;
 };
 
+// Encodes a page piece by piece (line by line from the editor), so a big page is never copied whole.
+class PageEncoder
+{
+public:
+    explicit PageEncoder(const PageEncoding& encoding, qsizetype expectedBytes = 0);
+    ~PageEncoder();
+    PageEncoder(const PageEncoder&) = delete;
+    PageEncoder& operator=(const PageEncoder&) = delete;
+
+    // Appends text without line breaks; false (and nothing more is appended) on a character that cannot be
+    // written, a lone surrogate.
+    bool Append(QStringView text);
+    void AppendLineEnd();
+    bool Ok() const { return ok_; }
+    // The bytes so far (empty after a failure).
+    QByteArray Take();
+
+private:
+    void* cd_;
+    QByteArray out_;
+    QByteArray lineEnd_;
+    bool ok_ = true;
+};
+
 class PageCodec
 {
 public:

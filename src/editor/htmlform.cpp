@@ -143,7 +143,9 @@ void htmlform::UpdateCaretPosition()
 
 bool htmlform::WriteTo(const QString& path)
 {
-    if (!PageFile::Write(path, text1->RawText(), encoding_)) {
+    bool encoded = false;
+    const QByteArray bytes = text1->EncodedText(encoding_, &encoded);
+    if (!encoded || !PageFile::WriteBytes(path, bytes)) {
         Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!"));
         return false;
     }

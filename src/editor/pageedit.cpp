@@ -72,6 +72,20 @@ QString PageEdit::RawText() const
     return text;
 }
 
+QByteArray PageEdit::EncodedText(const PageEncoding& encoding, bool* ok) const
+{
+    PageEncoder encoder(encoding, document()->characterCount() + document()->characterCount() / 8);
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (block != document()->firstBlock())
+            encoder.AppendLineEnd();
+        if (!encoder.Append(block.text()))
+            break;
+    }
+    if (ok)
+        *ok = encoder.Ok();
+    return encoder.Take();
+}
+
 void PageEdit::ReplaceAllText(const QString& text)
 {
     QTextCursor c(document());

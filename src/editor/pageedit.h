@@ -1,6 +1,8 @@
 #pragma once
 // The page's text control: plain text, one block per line, with the colour marking of inserted markup.
 
+#include "app/pagecodec.h"
+
 #include <QPlainTextEdit>
 
 class PageEdit : public QPlainTextEdit
@@ -25,6 +27,9 @@ public:
     // The whole text with "\n" line breaks and nothing replaced (unlike toPlainText(), which turns no-break
     // spaces into blanks).
     QString RawText() const;
+    // The page's bytes in `encoding`, written line by line from the control (no copy of the whole text).
+    // Empty with `ok` false when a character cannot be written.
+    QByteArray EncodedText(const PageEncoding& encoding, bool* ok) const;
     // Replaces the whole text as one edit (one undo step).
     void ReplaceAllText(const QString& text);
 
