@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <cstring>
 #include <memory>
 
 namespace {

@@ -62,10 +62,11 @@ struct ConversionResult
 {
     QString text;
     qsizetype unmatched = 0; // characters that had no counterpart and became the full-width space
-    bool ok = true;          // false when the tables could not be read; `text` is then the input
+    bool ok = true;          // false when the tables could not be read or the result would lose bytes;
+                             // `text` is then the input
 };
 
-// Fills both tables from the resources (once; later calls only report). The conversions call it themselves.
+// Fills the tables from the resources (once; later calls only report). The conversions call it themselves.
 bool LoadConversionTables();
 
 ConversionResult ConvertText(const QString& text, ConversionDirection direction);
