@@ -56,6 +56,7 @@ int main(int argc, char* argv[])
     const double peakOpened = PeakMb();
     QCoreApplication::processEvents();
     const qint64 painted = t.restart();
+    const double peakPainted = PeakMb();
     const QString copy = dir.filePath(QStringLiteral("copy.html"));
     doc->Filename = copy;
     doc->SaveFn();
@@ -66,9 +67,9 @@ int main(int argc, char* argv[])
     b.open(QIODevice::ReadOnly);
     const bool same = a.readAll() == b.readAll();
     std::printf("read+decode %lld ms, frame %lld ms, into window %lld ms, first paint %lld ms, save %lld ms, "
-                "bytes %s; peak MB after read %.0f, after open %.0f, after save %.0f\n",
+                "bytes %s; peak MB after read %.0f, after open %.0f, after paint %.0f, after save %.0f\n",
                 read, frameShown, opened, painted, saved, same ? "identical" : "DIFFERENT", peakRead, peakOpened,
-                peakSaved);
+                peakPainted, peakSaved);
     frame.Document(0)->text1->document()->setModified(false);
     return same ? 0 : 1;
 }

@@ -13,6 +13,9 @@ PageEdit::PageEdit(QWidget* parent) : QPlainTextEdit(parent)
     setObjectName(QStringLiteral("text1"));
     setTabChangesFocus(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A scroll bar that comes and goes changes the text width, and every width change re-lays each line of the
+    // page: on a big page that costs as much as loading it.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QFont f = font();
     f.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Monospace")});
