@@ -1,0 +1,23 @@
+#pragma once
+// Searching and replacing in a page's text document, line by line, without copying the whole text.
+// Positions are the document's: one character per line break. A match never spans a line break.
+
+#include <QString>
+#include <Qt>
+
+class QTextCharFormat;
+class QTextDocument;
+
+class PageSearch
+{
+public:
+    // Zero-based position of the first occurrence of `what` at or after `from`; -1 when there is none.
+    // An empty `what` is found at `from` itself while `from` lies within the text.
+    static int Find(const QTextDocument* document, const QString& what, int from, Qt::CaseSensitivity cs);
+
+    // Replaces every occurrence of `what`, scanning from the first character; replaced text is not scanned again.
+    // All of it is one edit: one change notification and one undo step. Returns the number replaced; with none
+    // (or an empty `what`) the document is not touched.
+    static int ReplaceAll(QTextDocument* document, const QString& what, const QString& with, Qt::CaseSensitivity cs,
+                          const QTextCharFormat& format);
+};
