@@ -7,6 +7,7 @@
 #include "app/shared.h"
 #include "app/toolbaricons.h"
 #include "app/uihelpers.h"
+#include "convert/convertdocument.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagefile.h"
@@ -181,7 +182,7 @@ const QSet<QString>& PendingCommands()
 {
     static const QSet<QString> pending{
         // menu entries
-        "FindMenu", "BigToGbMenu", "GbToBigMenu", "BodyED", "TheTagPeditMen", "LinkCss", "Addcss", "CssOut",
+        "FindMenu", "BodyED", "TheTagPeditMen", "LinkCss", "Addcss", "CssOut",
         "refesh", "page", "JavaS", "LinkHtml", "PHtml", "ImgHtml", "TableHtml", "SpanHtml", "DivHtml", "EnbHtml",
         "BgsoundHtml", "FormHtmls", "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml",
         "SelectHtml", "FormButtonHtml", "HrHtml", "PreHtml", "MarqueeHtml", "TxtHtml", "IframeHtml", "ScriptHtml",
@@ -376,6 +377,10 @@ void MDIForm1::RunCommand(const QString& name)
         DeleteText();
     else if (name == QLatin1String("FontMenu"))
         ChooseFont();
+    else if (name == QLatin1String("BigToGbMenu"))
+        ConvertDocument(doc, ConversionDirection::BigToGb, this);
+    else if (name == QLatin1String("GbToBigMenu"))
+        ConvertDocument(doc, ConversionDirection::GbToBig, this);
     else if (name == QLatin1String("SelectAll") || name == QLatin1String("MeTextAll"))
         SelectAllText();
     else if (name == QLatin1String("HtmlFormOk"))

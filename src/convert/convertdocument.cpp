@@ -8,6 +8,12 @@ void ConvertDocument(htmlform* doc, ConversionDirection direction, QWidget* pare
 {
     if (!doc)
         return;
+    // The conversion works on code-page bytes: a UTF-8 page has none to convert, and its characters would come
+    // out garbled.
+    if (doc->Encoding().codec == PageEncoding::Utf8) {
+        Messages::Show(parent, QStringLiteral("这个网页是 UTF-8 编码的, 不能做 Big5/GB2312 转换!"));
+        return;
+    }
     const QString text = doc->text1->RawText();
     if (text.isEmpty())
         return;

@@ -164,6 +164,28 @@ private Q_SLOTS:
         QVERIFY(Messages::Record().isEmpty());
         ConvertDocument(nullptr, ConversionDirection::BigToGb, frame_.get()); // no page: nothing to do
     }
+
+    void menuEntriesRunTheConversion()
+    {
+        htmlform* doc = OpenFile(QStringLiteral("big5.html"), Encode("BIG5", TraditionalPage));
+        QVERIFY(doc);
+        QVERIFY(frame_->Command(QStringLiteral("BigToGbMenu"))->isEnabled());
+        frame_->RunCommand(QStringLiteral("BigToGbMenu"));
+        QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
+        frame_->RunCommand(QStringLiteral("GbToBigMenu"));
+        QCOMPARE(doc->ChangeCount(), 2);
+    }
+
+    void utf8PageIsLeftAlone()
+    {
+        htmlform* doc = OpenFile(QStringLiteral("utf8.html"), QStringLiteral("<p>體中</p>").toUtf8());
+        QVERIFY(doc);
+        frame_->RunCommand(QStringLiteral("BigToGbMenu"));
+        QCOMPARE(doc->text1->RawText(), QStringLiteral("<p>體中</p>"));
+        QCOMPARE(doc->ChangeCount(), 0);
+        QCOMPARE(Messages::Record().size(), 1);
+        QVERIFY(Messages::Record().first().text.contains(QStringLiteral("UTF-8")));
+    }
 };
 
 QTEST_MAIN(TestConvertDocument)
