@@ -1,0 +1,150 @@
+#include "builders/styles/sizesetform.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+SizeSetForm::SizeSetForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SizeSetForm"));
+    setWindowTitle(QStringLiteral("大小设置"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    HScroll1->setMinimumWidth(300);
+    Text1 = new QLineEdit(QStringLiteral("0"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setFocusPolicy(Qt::NoFocus);
+    Text1->setFixedWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("-000.0")) + 16);
+    row->addWidget(HScroll1, 1);
+    row->addWidget(Text1);
+    layout->addLayout(row);
+
+    auto* units = new QGroupBox(QStringLiteral("单位"), this);
+    auto* unitRow = new QHBoxLayout(units);
+    auto* group = new QButtonGroup(this);
+    const char* captions[6] = {"pt", "px", "em", "%", "无", "缺省值"};
+    for (int i = 0; i < 6; ++i) {
+        fontoption[i] = new QRadioButton(QString::fromUtf8(captions[i]), units);
+        fontoption[i]->setObjectName(QStringLiteral("fontoption_%1").arg(i));
+        group->addButton(fontoption[i], i);
+        unitRow->addWidget(fontoption[i]);
+        connect(fontoption[i], &QRadioButton::clicked, this, [this, i] { fontoption_Click(i, true); });
+    }
+    layout->addWidget(units);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OkCommand = new QPushButton(QStringLiteral("确定"), this);
+    OkCommand->setObjectName(QStringLiteral("OkCommand"));
+    OkCommand->setEnabled(false);
+    OkCommand->setDefault(true);
+    CancelCommand = new QPushButton(QStringLiteral("取消"), this);
+    CancelCommand->setObjectName(QStringLiteral("CancelCommand"));
+    buttons->addWidget(OkCommand);
+    buttons->addWidget(CancelCommand);
+    layout->addLayout(buttons);
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &SizeSetForm::HScroll1_Change);
+    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelCommand, &QPushButton::clicked, this, &SizeSetForm::reject);
+
+    setTabOrder(HScroll1, fontoption[0]);
+    setTabOrder(fontoption[0], OkCommand);
+    setTabOrder(OkCommand, CancelCommand);
+    HScroll1->setFocus();
+}
+
+int SizeSetForm::exec()
+{
+    Load();
+    return QDialog::exec();
+}
+
+void SizeSetForm::Load()
+{
+    ScrollChangeCount = 0;
+    SizeAtOpen = SizeValue;
+    OkCommand->setEnabled(false);
+    const SizeSetting::Parsed parsed = SizeSetting::Parse(SizeValue);
+    position_ = parsed.Position;
+    fontoption[parsed.UnitChoice]->setChecked(true);
+    fontoption_Click(parsed.UnitChoice, false);
+}
+
+void SizeSetForm::fontoption_Click(int i, bool byUser)
+{
+    unit_ = SizeSetting::Unit(i);
+    if (unit_ == SizeSetting::Default) {
+        HScroll1->setEnabled(false);
+        SizeUnit.clear();
+        SizeValue.clear();
+        // Choosing no value is a choice the user can confirm.
+        if (byUser)
+            OkCommand->setEnabled(true);
+    } else {
+        HScroll1->setEnabled(true);
+        SizeUnit = SizeSetting::UnitText(unit_);
+        SetScrollRange();
+        // The number shown is now in the new unit: so is the value.
+        if (byUser)
+            SizeValue = SizeSetting::Text(position_, unit_);
+    }
+    ShowNumber();
+    Notify();
+    if (byUser && HScroll1->isEnabled())
+        HScroll1->setFocus();
+}
+
+void SizeSetForm::SetScrollRange()
+{
+    const SizeSetting::Range r = SizeSetting::ScrollRange(Dtype, unit_);
+    positioning_ = true;
+    HScroll1->setRange(r.Minimum, r.Maximum);
+    HScroll1->setSingleStep(r.SmallStep);
+    HScroll1->setPageStep(r.LargeStep);
+    position_ = std::clamp(position_, r.Minimum, r.Maximum);
+    HScroll1->setValue(position_);
+    positioning_ = false;
+}
+
+void SizeSetForm::ShowNumber()
+{
+    SizeNumber = float(SizeSetting::NumberAt(position_, unit_ == SizeSetting::Default ? SizeSetting::NoUnit : unit_));
+    Text1->setText(SizeSetting::NumberText(SizeSetting::NumberAt(position_, unit_)));
+}
+
+void SizeSetForm::HScroll1_Change(int value)
+{
+    if (positioning_)
+        return;
+    ++ScrollChangeCount;
+    position_ = value;
+    ShowNumber();
+    SizeValue = SizeSetting::Text(position_, unit_);
+    OkCommand->setEnabled(true);
+    Notify();
+}
+
+void SizeSetForm::Notify()
+{
+    if (SetIndexCss)
+        SetIndexCss(SizeValue);
+}
+
+void SizeSetForm::reject()
+{
+    SizeValue = SizeAtOpen;
+    QDialog::reject();
+}
