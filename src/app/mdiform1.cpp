@@ -8,6 +8,7 @@
 #include "app/toolbaricons.h"
 #include "app/uihelpers.h"
 #include "convert/convertdocument.h"
+#include "builders/styles/stylewrap.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagefile.h"
@@ -167,7 +168,7 @@ const ButtonDef kButtons[] = {
     {"", "", "", "", QStyle::SP_CustomBase},
     {"Priview", "预览", "预览", "Priview", QStyle::SP_ComputerIcon},
     {"", "", "", "", QStyle::SP_CustomBase},
-    {"Style", "设置样式", "样式", "", QStyle::SP_CustomBase},
+    {"Style", "设置样式", "样式", "tb:Style", QStyle::SP_CustomBase},
     {"Color", "添加颜色", "颜色", "MeAddColor", QStyle::SP_CustomBase},
     {"Body", "主体设置", "主体", "BodyED", QStyle::SP_FileDialogDetailedView},
     {"Link", "添加超链接", "链接", "LinkHtml", QStyle::SP_FileLinkIcon},
@@ -187,9 +188,9 @@ const QSet<QString>& PendingCommands()
         "BgsoundHtml", "FormHtmls", "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml",
         "SelectHtml", "FormButtonHtml", "HrHtml", "PreHtml", "MarqueeHtml", "TxtHtml", "IframeHtml", "ScriptHtml",
         "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "Priview", "MeShow", "TagPeditMenu", "MeSetBody", "MeAddTx",
-        "MeAddColor", "MeTextFind",
+        "MeTextFind",
         // toolbar keys
-        "tb:Find", "tb:Priview", "tb:Style", "tb:Color", "tb:Body", "tb:Link", "tb:Img"};
+        "tb:Find", "tb:Priview", "tb:Body", "tb:Link", "tb:Img"};
     return pending;
 }
 
@@ -401,6 +402,10 @@ void MDIForm1::RunCommand(const QString& name)
         ShowHelp();
     else if (name == QLatin1String("MenuAbout"))
         ShowAbout();
+    else if (name == QLatin1String("MeAddColor"))
+        doc->AddColor();
+    else if (name == QLatin1String("tb:Style"))
+        StyleWrap::Run(doc->text1, this);
 }
 
 htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page)

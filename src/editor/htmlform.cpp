@@ -6,8 +6,15 @@
 #include "app/mdiform1.h"
 #include "app/messages.h"
 #include "app/shared.h"
+#include "builders/styles/colorform.h"
+#include "convert/txtform.h"
+#include "editor/completionlists.h"
+#include "editor/findform.h"
+#include "editor/headinsert.h"
 #include "editor/pageedit.h"
+#include "editor/pagepreview.h"
 #include "editor/pagefile.h"
+#include "editor/typingassist.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +22,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -42,7 +50,8 @@ htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(p
     row->addWidget(RowLabel);
     row->addWidget(new QLabel(QStringLiteral("列号"), RowFrame));
     row->addWidget(ColLabel);
-    row->addStretch(1);
+    Lists = new CompletionLists(this, text1, shared_);
+    row->addWidget(Lists->TxtText, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -52,6 +61,7 @@ htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(p
     layout->addWidget(RowFrame);
 
     setFocusProxy(text1);
+    assist_ = new TypingAssist(this, text1, Lists, frame_);
 }
 
 htmlform::~htmlform()
@@ -90,6 +100,7 @@ void htmlform::InitDocument(const DecodedPage* page)
         DirP = shared_.LastDir;
     ChoosePreviewFile();
     setWindowTitle(Filename);
+    Lists->FillFixedLists();
 
     connect(text1, &QPlainTextEdit::textChanged, this, &htmlform::TextChanged);
     connect(text1, &QPlainTextEdit::cursorPositionChanged, this, &htmlform::UpdateCaretPosition);
@@ -208,6 +219,13 @@ void htmlform::GiveText(const QString& text)
     text1->setFocus();
 }
 
+void htmlform::AddColor()
+{
+    QString color;
+    PickColor(color, this);
+    GiveText(color);
+}
+
 void htmlform::InsertTextAt(int position, int caret, const QString& text)
 {
     text1->InsertTextAt(position, caret, text);
@@ -220,7 +238,7 @@ void htmlform::ReplaceAtCaret(int length, const QString& text)
 
 void htmlform::SetYnFalse()
 {
-    // No completion list is open yet in this build of the window; nothing else to clear.
+    Lists->SetYnFalse();
 }
 
 void htmlform::SetUndoEnabled(bool enabled)
@@ -283,5 +301,44 @@ void htmlform::closeEvent(QCloseEvent* event)
     if (frame_->MMcount < 1)
         frame_->SetDocCommandsEnabled(false);
     frame_->CloseForm(FormNum);
+    FindForm::Unload();
     event->accept();
+}
+
+void htmlform::ShowHtml()
+{
+    PagePreview::ShowHtml(*this);
+}
+
+void htmlform::UpdatePreviewCommands()
+{
+    frame_->UpdatePreviewCommands(this);
+}
+
+void htmlform::FindRepl()
+{
+    FindForm::Open(this);
+}
+
+void htmlform::FindHeadInsertPoint(const QString& first, const QString& second, int& position)
+{
+    HeadInsert::FindHeadInsertPoint(*this, first, second, position);
+}
+
+void htmlform::SelfRefesh()
+{
+    HeadInsert::SelfRefesh(*this);
+}
+
+void htmlform::PageEnter()
+{
+    HeadInsert::PageEnter(*this);
+}
+
+void htmlform::MakeTxt()
+{
+    TxtForm dialog(this);
+    dialog.exec();
+    if (!dialog.txt.isEmpty())
+        GiveText(dialog.txt);
 }

@@ -6,11 +6,13 @@
 #include <QWidget>
 
 class BrowserView;
+class CompletionLists;
 class MDIForm1;
 class PageEdit;
 class QLabel;
 class QFrame;
 class Shared;
+class TypingAssist;
 
 class htmlform : public QWidget
 {
@@ -40,6 +42,8 @@ public:
 
     // Hides the completion lists and clears their state.
     void SetYnFalse();
+    // Asks for a colour and inserts its text at the caret (nothing after Cancel).
+    void AddColor();
 
     void SetUndoEnabled(bool enabled);
     void UpdateSelectionCommands();
@@ -50,6 +54,19 @@ public:
     // Runs when the window becomes the active page.
     void Activate();
 
+    // Preview on and off, and the frame's commands brought in line with it.
+    void ShowHtml();
+    void UpdatePreviewCommands();
+    // The find and replace dialog on this page.
+    void FindRepl();
+    // Refresh and transition lines in the head; FindHeadInsertPoint gives the one-based place of `first`, else of
+    // `second` (ignoring case), or -2 after telling the user that neither is there.
+    void SelfRefesh();
+    void PageEnter();
+    void FindHeadInsertPoint(const QString& first, const QString& second, int& position);
+    // Plain text imported as HTML at the caret.
+    void MakeTxt();
+
     int ChangeCount() const { return changeCount_; }
     QString PreviewFile() const { return previewFile_; }
     const PageEncoding& Encoding() const { return encoding_; }
@@ -59,6 +76,8 @@ public:
     QFrame* RowFrame = nullptr;
     QLabel* RowLabel = nullptr;
     QLabel* ColLabel = nullptr;
+    // The completion lists and their description box; the typing assistance drives them.
+    CompletionLists* Lists = nullptr;
 
     // The new-page template, CR LF line breaks, no break at the end.
     static QString NewPageTemplate();
@@ -81,4 +100,5 @@ private:
     int changeCount_ = 0;
     QString previewFile_;
     PageEncoding encoding_;
+    TypingAssist* assist_ = nullptr;
 };

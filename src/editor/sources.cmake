@@ -1,10 +1,15 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/pagefile.cpp
+    ${KESTREL_LIST_DIR}/completionstate.cpp
+    ${KESTREL_LIST_DIR}/contextchecks.cpp
     ${KESTREL_LIST_DIR}/headmarkup.cpp
     ${KESTREL_LIST_DIR}/previewwriter.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
     ${KESTREL_LIST_DIR}/htmlform.cpp
+    ${KESTREL_LIST_DIR}/completionlists.cpp
+    ${KESTREL_LIST_DIR}/documentlines.cpp
+    ${KESTREL_LIST_DIR}/typingassist.cpp
     ${KESTREL_LIST_DIR}/pagesearch.cpp
 )

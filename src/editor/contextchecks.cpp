@@ -1,0 +1,128 @@
+#include "editor/contextchecks.h"
+
+ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, const QStringList& needles,
+                                         Qt::CaseSensitivity cs)
+{
+    Hit hit;
+    if (before <= 0 || text.LineCount() == 0)
+        return hit;
+    const int first = text.LineOf(before);
+    for (int line = first; line >= 0; --line) {
+        const QString lineText = text.LineText(line);
+        const int start = text.LineStart(line);
+        QStringView view(lineText);
+        if (line == first)
+            view = view.left(qBound(0, before - start, int(view.size())));
+        for (int n = 0; n < needles.size(); ++n) {
+            const QString& needle = needles.at(n);
+            if (needle.isEmpty() || view.size() < needle.size())
+                continue;
+            const qsizetype at = view.lastIndexOf(needle, view.size() - needle.size(), cs);
+            if (at >= 0 && start + int(at) > hit.position) {
+                hit.needle = n;
+                hit.position = start + int(at);
+            }
+        }
+        // Markers never span a line, so the nearest line that holds one decides.
+        if (hit.needle >= 0)
+            return hit;
+    }
+    return hit;
+}
+
+QString ContextChecks::Text(const LineSource& text, int from, int to)
+{
+    QString result;
+    if (to <= from || text.LineCount() == 0)
+        return result;
+    const int last = text.LineOf(to);
+    for (int line = text.LineOf(from); line <= last; ++line) {
+        const int start = text.LineStart(line);
+        const QString lineText = text.LineText(line);
+        const int a = qMax(from, start) - start;
+        const int b = qMin(to, start + int(lineText.size())) - start;
+        if (b > a)
+            result += QStringView(lineText).mid(a, b - a);
+        // The break after the line, when it lies inside the range.
+        if (line < last && start + lineText.size() < to)
+            result += QLatin1Char('\n');
+    }
+    return result;
+}
+
+bool ContextChecks::Inside(const LineSource& text, int caret, const QString& open, const QString& close)
+{
+    return LastOf(text, caret, {open, close}).needle == 0;
+}
+
+bool ContextChecks::InScript(const LineSource& text, int caret)
+{
+    return Inside(text, caret, QStringLiteral("<script"), QStringLiteral("</script"));
+}
+
+bool ContextChecks::InStyleBlock(const LineSource& text, int caret)
+{
+    return Inside(text, caret, QStringLiteral("<style"), QStringLiteral("</style"));
+}
+
+bool ContextChecks::InStyleValue(const LineSource& text, int caret, QChar quote)
+{
+    // The last "style=" + quote ends at the last quote exactly when "style=" stands right before that quote.
+    const Hit hit = LastOf(text, caret, {QString(quote)});
+    if (hit.needle < 0)
+        return false;
+    const int line = text.LineOf(hit.position);
+    const int offset = hit.position - text.LineStart(line);
+    static const QString attribute = QStringLiteral("style=");
+    if (offset < attribute.size())
+        return false;
+    return QStringView(text.LineText(line)).mid(offset - attribute.size(), attribute.size()).compare(
+               attribute, Qt::CaseInsensitive) == 0;
+}
+
+bool ContextChecks::SemicolonOpensStyles(const LineSource& text, int caret)
+{
+    // Double quote first; then an open brace in a style block; then the single quote.
+    if (InStyleValue(text, caret, QLatin1Char('"')))
+        return true;
+    if (Inside(text, caret, QStringLiteral("{"), QStringLiteral("}")) && InStyleBlock(text, caret))
+        return true;
+    return InStyleValue(text, caret, QLatin1Char('\''));
+}
+
+bool ContextChecks::BraceOpensStyles(const LineSource& text, int caret)
+{
+    return InStyleBlock(text, caret);
+}
+
+std::optional<QString> ContextChecks::ScriptPath(const LineSource& text, int caret)
+{
+    const int n = qMin(caret, 100);
+    const QString before = Text(text, caret - n, caret);
+    static const QString delimiters = QStringLiteral("\n\r (*+,-/;<=>{");
+    for (qsizetype i = before.size() - 1; i >= 0; --i) {
+        const QChar ch = before.at(i);
+        if (ch.isLetter() || (ch.unicode() >= 65 && ch.unicode() <= 122) || ch == QLatin1Char('.'))
+            continue;
+        if (delimiters.contains(ch))
+            return before.mid(i + 1);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ContextChecks::TagBeforeBlank(const LineSource& text, int caret)
+{
+    const Hit hit = LastOf(text, caret, {QStringLiteral("<"), QStringLiteral(">")});
+    if (hit.needle != 0)
+        return std::nullopt;
+    // The blank just typed is left out.
+    const QString tag = Text(text, hit.position, caret - 1).toLower();
+    if (tag.count(QLatin1Char('"')) % 2 != 0)
+        return std::nullopt;
+    const qsizetype blank = tag.indexOf(QLatin1Char(' '));
+    const QString name = (blank < 0 ? tag : tag.left(blank)).trimmed();
+    if (name.contains(QLatin1Char('"')) || name.contains(QLatin1Char('\'')))
+        return std::nullopt;
+    return name;
+}

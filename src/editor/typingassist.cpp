@@ -1,0 +1,289 @@
+#include "editor/typingassist.h"
+
+#include "app/mdiform1.h"
+#include "editor/completionlists.h"
+#include "editor/contextchecks.h"
+#include "editor/documentlines.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+
+namespace {
+
+// The character a key stands for, as the control sees it: Enter 13, Backspace 8, Tab 9, Esc 27, Ctrl+Enter 10,
+// Ctrl+letter 1 to 26, otherwise the text typed; a null character for keys that type nothing.
+QChar CharOf(const QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (enter)
+            return QChar(10);
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return QChar(key - Qt::Key_A + 1);
+        return QChar();
+    }
+    if (enter)
+        return QChar(13);
+    switch (key) {
+    case Qt::Key_Backspace:
+        return QChar(8);
+    case Qt::Key_Tab:
+        return QChar(9);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        break;
+    }
+    const QString text = event->text();
+    return text.isEmpty() ? QChar() : text.at(0);
+}
+
+bool Printable(QChar ch)
+{
+    return ch.unicode() >= 0x20 && ch.unicode() != 0x7F;
+}
+
+} // namespace
+
+TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists, MDIForm1* frame)
+    : QObject(form), form_(form), text_(text), lists_(lists), frame_(frame)
+{
+    setObjectName(QStringLiteral("TypingAssist"));
+    text_->installEventFilter(this);
+    text_->viewport()->installEventFilter(this);
+    // Paste follows the clipboard as it changes (rather than asking the clipboard on every mouse move).
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, form_, &htmlform::UpdatePasteCommands);
+}
+
+bool TypingAssist::CompletionOn() const
+{
+    const QAction* check = frame_ ? frame_->Command(QStringLiteral("HtmlHelp")) : nullptr;
+    return check && check->isChecked();
+}
+
+bool TypingAssist::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == text_) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            return KeyDown(key) || KeyPress(key);
+        }
+        case QEvent::KeyRelease:
+            KeyUp(static_cast<QKeyEvent*>(event));
+            return false;
+        case QEvent::InputMethod:
+            // Text committed by an input method bypasses the keys: the filter would lose count of it.
+            if (!static_cast<QInputMethodEvent*>(event)->commitString().isEmpty())
+                lists_->SetYnFalse();
+            return false;
+        default:
+            return false;
+        }
+    }
+    if (watched == text_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // A click puts the caret elsewhere: the lists no longer belong to it.
+        form_->UpdateCaretPosition();
+        lists_->SetYnFalse();
+    }
+    return false;
+}
+
+bool TypingAssist::KeyDown(QKeyEvent* event)
+{
+    form_->UpdateCaretPosition();
+    CompletionState& state = lists_->State;
+    const int key = event->key();
+    if (CompletionState::HasList(state.ListMode)) {
+        switch (key) {
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            QListWidget* list = lists_->ListFor(state.ListMode);
+            list->setFocus();
+            if (CompletionLists::Highlight(list) < 0 && list->count() > 0) {
+                lists_->SetHighlight(list, 0);
+            } else {
+                QKeyEvent copy(event->type(), key, event->modifiers(), event->text(), event->isAutoRepeat(),
+                               ushort(event->count()));
+                QApplication::sendEvent(list, &copy);
+            }
+            return true;
+        }
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            lists_->SetYnFalse();
+            break;
+        default:
+            break;
+        }
+    }
+    if (key == Qt::Key_Home || key == Qt::Key_End)
+        lists_->SetYnFalse();
+    if (key == Qt::Key_F5) {
+        lists_->SetYnFalse();
+        // The colour picker's command; it does nothing until the picker is part of the editor.
+        frame_->RunCommand(QStringLiteral("MeAddColor"));
+        return true;
+    }
+    return false;
+}
+
+bool TypingAssist::KeyPress(QKeyEvent* event)
+{
+    const QChar ch = CharOf(event);
+    if (ch.isNull())
+        return false;
+    const bool on = CompletionOn();
+    CompletionState& state = lists_->State;
+    const bool enter = ch == QChar(13);
+    const bool blank = ch == QLatin1Char(' ');
+    bool swallowed = false;
+    bool accepted = false;
+
+    if (on) {
+        const int mode = state.ListMode;
+        QListWidget* list = lists_->ListFor(mode);
+        switch (mode) {
+        case CompletionState::Tags:
+        case CompletionState::JStyles:
+        case CompletionState::Members:
+            swallowed = enter;
+            if ((enter || blank) && CompletionLists::Highlight(list) >= 0) {
+                lists_->AcceptListItem(list);
+                accepted = true;
+            }
+            break;
+        case CompletionState::Attributes:
+            if (enter || blank)
+                swallowed = accepted = lists_->AcceptAttribute();
+            break;
+        case CompletionState::Values:
+        case CompletionState::StyleValues:
+            if (enter || blank) {
+                swallowed = true;
+                if (CompletionLists::Highlight(list) >= 0) {
+                    lists_->AcceptListItem(list);
+                    accepted = true;
+                }
+            }
+            break;
+        case CompletionState::Styles:
+            if (enter || blank)
+                swallowed = accepted = lists_->AcceptStyleProperty();
+            break;
+        default:
+            break;
+        }
+        // Only what reaches the text counts in the filter; after an accept the call clears the skip flag.
+        if (CompletionState::Filters(mode) && (accepted || (!swallowed && (Printable(ch) || ch == QChar(8)))))
+            lists_->TrackTypedKey(ch);
+    }
+
+    switch (ch.unicode()) {
+    case 6: // Ctrl+F
+        frame_->RunCommand(QStringLiteral("FindMenu"));
+        return true;
+    case 10: // Ctrl+Enter: a line break tag without a line break
+        form_->GiveText(QStringLiteral("<br>"));
+        return true;
+    case 22: // Ctrl+V
+        lists_->SetYnFalse();
+        return swallowed;
+    default:
+        break;
+    }
+    if (!on)
+        return swallowed;
+
+    const DocumentLines lines(text_->document());
+    const int caret = text_->SelStart();
+    switch (ch.unicode()) {
+    case '\t':
+    case 27:
+    case '"':
+    case '\'':
+    case '/':
+    case '=':
+    case '>':
+    case '}':
+        lists_->SetYnFalse();
+        break;
+    case '.': {
+        state.TypedText = QStringLiteral(".");
+        state.ListAnchor = caret + 1;
+        // The cheap tests first: the word before the dot, and whether it names an object with members.
+        const std::optional<QString> path = ContextChecks::ScriptPath(lines, caret);
+        if (path && lists_->HasScriptMembers(*path) && ContextChecks::InScript(lines, caret))
+            lists_->ShowScriptMembers(*path);
+        break;
+    }
+    case ';':
+        if (ContextChecks::SemicolonOpensStyles(lines, caret))
+            lists_->ShowStyleList();
+        break;
+    case '<':
+        lists_->ShowTagList();
+        break;
+    case '{':
+        if (ContextChecks::BraceOpensStyles(lines, caret))
+            lists_->ShowStyleList();
+        break;
+    default:
+        break;
+    }
+    return swallowed;
+}
+
+void TypingAssist::KeyUp(QKeyEvent* event)
+{
+    // One release per physical key, as with the key held down.
+    if (event->isAutoRepeat())
+        return;
+    if (CompletionOn()) {
+        CompletionState& state = lists_->State;
+        switch (state.ListMode) {
+        case CompletionState::Fonts:
+            break;
+        case CompletionState::AttributeWritten:
+            state.ListMode = CompletionState::NoList;
+            break;
+        case CompletionState::NoList:
+            if (event->key() == Qt::Key_Space) {
+                lists_->SetYnFalse();
+                if (state.SkipNextKey)
+                    state.SkipNextKey = false;
+                else
+                    TagCheck();
+            }
+            break;
+        default:
+            lists_->SelectByPrefix(lists_->ListFor(state.ListMode));
+            break;
+        }
+    }
+    form_->UpdateCaretPosition();
+}
+
+void TypingAssist::TagCheck()
+{
+    const DocumentLines lines(text_->document());
+    const std::optional<QString> name = ContextChecks::TagBeforeBlank(lines, text_->SelStart());
+    if (!name)
+        return;
+    const int index = lists_->TagIndexOf(*name);
+    if (index < 0)
+        return;
+    lists_->State.TagIndex = index;
+    lists_->ShowAttributeList();
+}

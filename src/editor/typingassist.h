@@ -1,0 +1,37 @@
+#pragma once
+// The page window's reaction to keys and the mouse in its text control: the keystrokes that open, feed and close
+// the completion lists, the context they are opened in, and the control's own shortcuts (Ctrl+Enter, Ctrl+F,
+// Ctrl+V, F5).
+
+#include <QObject>
+
+class CompletionLists;
+class MDIForm1;
+class PageEdit;
+class QKeyEvent;
+class htmlform;
+
+class TypingAssist : public QObject
+{
+    Q_OBJECT
+
+public:
+    TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists, MDIForm1* frame);
+
+    // The "自动完成(&O)" check mark of the main frame.
+    bool CompletionOn() const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Both return true when the key is swallowed.
+    bool KeyDown(QKeyEvent* event);
+    bool KeyPress(QKeyEvent* event);
+    void KeyUp(QKeyEvent* event);
+    void TagCheck();
+
+    htmlform* form_;
+    PageEdit* text_;
+    CompletionLists* lists_;
+    MDIForm1* frame_;
+};
