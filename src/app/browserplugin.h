@@ -18,6 +18,8 @@ public:
     virtual void Navigate(const QUrl& url) = 0;
     // Called once per navigation with its outcome.
     std::function<void(bool ok)> LoadFinished;
+    // A message the page's scripts wrote to the console; level 2 is an error (an uncaught exception too).
+    std::function<void(int level, const QString& message, int line)> ConsoleMessage;
 };
 
 class BrowserFactory

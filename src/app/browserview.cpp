@@ -77,6 +77,9 @@ bool BrowserView::EnsureEngine()
     }
     page_ = factory->CreatePage(this);
     page_->LoadFinished = [this](bool ok) { Q_EMIT LoadFinished(ok); };
+    page_->ConsoleMessage = [this](int level, const QString& message, int line) {
+        Q_EMIT ConsoleMessage(level, message, line);
+    };
     stack_->addWidget(page_->Widget());
     stack_->setCurrentWidget(page_->Widget());
     return true;

@@ -33,6 +33,8 @@ public:
 
 Q_SIGNALS:
     void LoadFinished(bool ok);
+    // What the page's scripts wrote to the console (level 2: an error).
+    void ConsoleMessage(int level, const QString& message, int line);
 
 private:
     bool EnsureEngine();

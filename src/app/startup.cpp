@@ -11,6 +11,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <thread>
+
 namespace {
 
 QString LockPath()
@@ -47,23 +49,28 @@ void ReportDatabase(TagDb::LoadStatus status, const QString& detail)
 
 int Main(int argc, char* argv[])
 {
+    // The program folder is known before the application object exists (the link of this process's executable),
+    // so the tag database can be parsed while the window system starts up. Nothing reads it before the join.
+    Shared shared(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    QString detail;
+    TagDb::LoadStatus status = TagDb::Missing;
+    std::thread loader([&shared, &detail, &status] { status = shared.Db.Load(shared.DataFile, &detail); });
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setApplicationDisplayName(QString());
 
     QLockFile lock(LockPath());
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
+    const bool alone = lock.tryLock(0);
+    loader.join();
+    if (!alone) {
         Messages::Show(nullptr, QStringLiteral("已经运行!!"), Messages::ProgramTitle);
         return 0;
     }
 
-    Shared shared(QCoreApplication::applicationDirPath());
     Shared::Set(&shared);
-
     int result = 0;
-    QString detail;
-    const TagDb::LoadStatus status = shared.Db.Load(shared.DataFile, &detail);
     if (status == TagDb::Loaded) {
         QStringList files = QCoreApplication::arguments().mid(1);
         MDIForm1 frame(shared);

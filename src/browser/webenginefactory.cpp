@@ -1,6 +1,7 @@
 #include "app/browserplugin.h"
 
 #include <QOpenGLContext>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 // The web engine renders through a context shared with Qt's global one. The editor does not create that context
@@ -12,11 +13,30 @@ QT_END_NAMESPACE
 
 namespace {
 
+// Passes what the page's scripts write to the console on to the editor.
+class ConsolePage : public QWebEnginePage
+{
+public:
+    ConsolePage(BrowserPage* owner, QObject* parent) : QWebEnginePage(parent), owner_(owner) {}
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                  const QString&) override
+    {
+        if (owner_->ConsoleMessage)
+            owner_->ConsoleMessage(int(level), message, line);
+    }
+
+private:
+    BrowserPage* owner_;
+};
+
 class WebEnginePage : public BrowserPage
 {
 public:
     explicit WebEnginePage(QWidget* parent) : view_(new QWebEngineView(parent))
     {
+        view_->setPage(new ConsolePage(this, view_));
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
             if (LoadFinished)
                 LoadFinished(ok);

@@ -38,6 +38,25 @@ private Q_SLOTS:
         QCOMPARE(loaded.constFirst().constFirst().toBool(), true);
     }
 
+    void scriptErrorsReachTheEditor()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("e.html"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><body><script>console.log('ok'); undefinedFunction();</script></body></html>");
+        f.close();
+        BrowserView view;
+        QSignalSpy console(&view, &BrowserView::ConsoleMessage);
+        QSignalSpy loaded(&view, &BrowserView::LoadFinished);
+        view.NavigateFile(path);
+        QVERIFY(loaded.wait(60000));
+        QTRY_VERIFY_WITH_TIMEOUT(console.size() >= 2, 10000);
+        QCOMPARE(console.at(0).at(1).toString(), QStringLiteral("ok"));
+        QCOMPARE(console.at(1).at(0).toInt(), 2);
+        QVERIFY(console.at(1).at(1).toString().contains(QStringLiteral("undefinedFunction")));
+    }
+
     void aboutBoxShowsItsPage()
     {
         AboutForm about;
