@@ -8,4 +8,5 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/colorform.cpp
     ${KESTREL_LIST_DIR}/cssform.cpp
     ${KESTREL_LIST_DIR}/sizesetform.cpp
+    ${KESTREL_LIST_DIR}/stylewrap.cpp
 )

@@ -1,0 +1,26 @@
+#include "builders/styles/stylewrap.h"
+
+#include "app/helpers.h"
+#include "builders/styles/cssform.h"
+#include "editor/pageedit.h"
+
+#include <QTextCursor>
+
+void StyleWrap::Run(PageEdit* text, QWidget* owner)
+{
+    // The control keeps one separator per line; the sample page gets the markup's CR LF.
+    QString selected = text->textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+
+    CssForm css(owner);
+    css.StxtStr.clear();
+    css.HtmlTxt1 = QStringLiteral("<span");
+    css.HtmlTxt2 = QString(selected).replace(QLatin1Char('\n'), CrLf) + QStringLiteral("</span>");
+    css.exec();
+
+    QTextCursor cursor = text->textCursor();
+    cursor.insertText(QStringLiteral("<span style=\"") + css.StxtStr + QStringLiteral("\">") + selected +
+                      QStringLiteral("</span>"));
+    text->setTextCursor(cursor);
+    text->setFocus();
+}
