@@ -1,6 +1,7 @@
 #include "app/mdiform1.h"
 
 #include "app/aboutform.h"
+#include "app/browserview.h"
 #include "app/filedialog.h"
 #include "app/helpers.h"
 #include "app/messages.h"
@@ -183,14 +184,13 @@ const QSet<QString>& PendingCommands()
 {
     static const QSet<QString> pending{
         // menu entries
-        "FindMenu", "BodyED", "TheTagPeditMen", "LinkCss", "Addcss", "CssOut",
-        "refesh", "page", "JavaS", "LinkHtml", "PHtml", "ImgHtml", "TableHtml", "SpanHtml", "DivHtml", "EnbHtml",
+        "BodyED", "TheTagPeditMen", "LinkCss", "Addcss", "CssOut",
+        "JavaS", "LinkHtml", "PHtml", "ImgHtml", "TableHtml", "SpanHtml", "DivHtml", "EnbHtml",
         "BgsoundHtml", "FormHtmls", "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml",
-        "SelectHtml", "FormButtonHtml", "HrHtml", "PreHtml", "MarqueeHtml", "TxtHtml", "IframeHtml", "ScriptHtml",
-        "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "Priview", "MeShow", "TagPeditMenu", "MeSetBody", "MeAddTx",
-        "MeTextFind",
+        "SelectHtml", "FormButtonHtml", "HrHtml", "PreHtml", "MarqueeHtml", "IframeHtml", "ScriptHtml",
+        "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "TagPeditMenu", "MeSetBody", "MeAddTx",
         // toolbar keys
-        "tb:Find", "tb:Priview", "tb:Body", "tb:Link", "tb:Img"};
+        "tb:Body", "tb:Link", "tb:Img"};
     return pending;
 }
 
@@ -406,6 +406,16 @@ void MDIForm1::RunCommand(const QString& name)
         doc->AddColor();
     else if (name == QLatin1String("tb:Style"))
         StyleWrap::Run(doc->text1, this);
+    else if (name == QLatin1String("Priview") || name == QLatin1String("MeShow"))
+        doc->ShowHtml();
+    else if (name == QLatin1String("FindMenu") || name == QLatin1String("MeTextFind"))
+        doc->FindRepl();
+    else if (name == QLatin1String("refesh"))
+        doc->SelfRefesh();
+    else if (name == QLatin1String("page"))
+        doc->PageEnter();
+    else if (name == QLatin1String("TxtHtml"))
+        doc->MakeTxt();
 }
 
 htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page)
@@ -589,6 +599,13 @@ void MDIForm1::SetPasteEnabled(bool enabled)
 
 void MDIForm1::UpdatePreviewCommands(htmlform* form)
 {
+    // While a page shows its preview there is nothing to edit: the editing menus and the toolbar go.
+    const bool previewing = !form->Web1->isHidden();
+    for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu"})
+        menus_.value(QString::fromLatin1(menu))->menuAction()->setEnabled(!previewing);
+    Toolbar1->setVisible(!previewing);
+    commands_.value(QStringLiteral("Priview"))
+        ->setText(previewing ? QStringLiteral("关闭预览(&T)") : QStringLiteral("预览(&T)"));
     // The word-wrap check mark follows the active page.
     commands_.value(QStringLiteral("LineOnOff"))->setChecked(form->LineYN);
 }

@@ -12,4 +12,9 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/documentlines.cpp
     ${KESTREL_LIST_DIR}/typingassist.cpp
     ${KESTREL_LIST_DIR}/pagesearch.cpp
+    ${KESTREL_LIST_DIR}/pagepreview.cpp
+    ${KESTREL_LIST_DIR}/findform.cpp
+    ${KESTREL_LIST_DIR}/headinsert.cpp
+    ${KESTREL_LIST_DIR}/aboutsform.cpp
+    ${KESTREL_LIST_DIR}/txform.cpp
 )

@@ -1,0 +1,103 @@
+#include "editor/aboutsform.h"
+
+#include "app/messages.h"
+#include "app/uihelpers.h"
+#include "editor/headmarkup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Aboutsform::Aboutsform(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Aboutsform"));
+    setWindowTitle(QStringLiteral("自动刷新设置"));
+
+    auto* frame = new QGroupBox(QStringLiteral("页面自动刷新"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    Text1 = new QLineEdit(QStringLiteral("5"), frame);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Check1 = new QCheckBox(QStringLiteral("过一段时间后自动转为另一链接"), frame);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Text2 = new QLineEdit(frame);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setMinimumWidth(260);
+    auto* timeLabel = new QLabel(QStringLiteral("刷新间隔(秒)"), frame);
+    timeLabel->setBuddy(Text1);
+    auto* urlLabel = new QLabel(QStringLiteral("链接地址"), frame);
+    urlLabel->setBuddy(Text2);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(timeLabel, 0, 0);
+    grid->addWidget(Text1, 0, 1);
+    grid->addWidget(Check1, 1, 0, 1, 2);
+    grid->addWidget(urlLabel, 2, 0);
+    grid->addWidget(Text2, 2, 1);
+
+    OkCom = new QPushButton(QStringLiteral("确定"), this);
+    OkCom->setObjectName(QStringLiteral("OkCom"));
+    OkCom->setDefault(true);
+    CanCom = new QPushButton(QStringLiteral("取消"), this);
+    CanCom->setObjectName(QStringLiteral("CanCom"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OkCom);
+    buttons->addWidget(CanCom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+
+    // The address box takes input only while the box asking for it is checked.
+    SetBoxEnabled(Text2, false);
+
+    connect(Text1, &QLineEdit::textChanged, this, &Aboutsform::Text1_Change);
+    connect(Check1, &QCheckBox::clicked, this, &Aboutsform::Check1_Click);
+    connect(OkCom, &QPushButton::clicked, this, &Aboutsform::OkCom_Click);
+    connect(CanCom, &QPushButton::clicked, this, &Aboutsform::CanCom_Click);
+
+    Rtime = -1;
+    RefreshUrl.clear();
+    Text1->setFocus();
+    Text1->selectAll();
+}
+
+void Aboutsform::Text1_Change()
+{
+    // The box always holds a number.
+    const QString number = HeadMarkup::NumericText(Text1->text());
+    if (number != Text1->text())
+        Text1->setText(number);
+}
+
+void Aboutsform::Check1_Click()
+{
+    SetBoxEnabled(Text2, Check1->isChecked());
+    if (Check1->isChecked())
+        Text2->setFocus();
+}
+
+void Aboutsform::OkCom_Click()
+{
+    int seconds = 0;
+    if (!HeadMarkup::IntervalSeconds(Text1->text(), seconds)) {
+        Messages::Show(this, QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!"));
+        SelectAllInBox(Text1);
+        return;
+    }
+    Rtime = seconds;
+    // An address left in the box after the user unchecked it is not wanted any more.
+    RefreshUrl = Check1->isChecked() ? Text2->text() : QString();
+    accept();
+}
+
+void Aboutsform::CanCom_Click()
+{
+    Rtime = -1;
+    RefreshUrl.clear();
+    reject();
+}

@@ -1,0 +1,233 @@
+#include "editor/findform.h"
+
+#include "app/helpers.h"
+#include "app/messages.h"
+#include "app/uihelpers.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "editor/pagesearch.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<FindForm> instance;
+
+QTextCharFormat TypingFormat()
+{
+    QTextCharFormat format;
+    format.setForeground(PageEdit::TypingColor);
+    return format;
+}
+} // namespace
+
+FindForm::FindForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FindForm"));
+    setWindowTitle(QStringLiteral("查找替换"));
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setModal(false);
+
+    FindText = new QLineEdit(this);
+    FindText->setObjectName(QStringLiteral("FindText"));
+    ReplText = new QLineEdit(this);
+    ReplText->setObjectName(QStringLiteral("ReplText"));
+    auto* findLabel = new QLabel(QStringLiteral("查找内容(&F):"), this);
+    findLabel->setBuddy(FindText);
+    auto* replLabel = new QLabel(QStringLiteral("替换内容(&W):"), this);
+    replLabel->setBuddy(ReplText);
+    CheckDx = new QCheckBox(QStringLiteral("区分大小写"), this);
+    CheckDx->setObjectName(QStringLiteral("CheckDx"));
+
+    auto button = [this](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        // Enter belongs to the find box, never to a default button.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        return b;
+    };
+    FindNextCom = button("FindNextCom", "查找下一个(&N)");
+    ReplaceCom = button("ReplaceCom", "替换(&R)");
+    Com = button("Com", "全部替换(&A)");
+    CanCom = button("CanCom", "取消(&C)");
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(findLabel, 0, 0);
+    fields->addWidget(FindText, 0, 1);
+    fields->addWidget(replLabel, 1, 0);
+    fields->addWidget(ReplText, 1, 1);
+    fields->addWidget(CheckDx, 2, 1);
+    fields->setColumnMinimumWidth(1, 240);
+    fields->setRowStretch(3, 1);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {FindNextCom, ReplaceCom, Com, CanCom})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    setTabOrder(FindText, ReplText);
+    setTabOrder(ReplText, CheckDx);
+    setTabOrder(CheckDx, FindNextCom);
+    setTabOrder(FindNextCom, ReplaceCom);
+    setTabOrder(ReplaceCom, Com);
+    setTabOrder(Com, CanCom);
+
+    connect(FindText, &QLineEdit::returnPressed, this, &FindForm::FindNext);
+    connect(FindNextCom, &QPushButton::clicked, this, &FindForm::FindNext);
+    connect(ReplaceCom, &QPushButton::clicked, this, &FindForm::ReplaceCom_Click);
+    connect(Com, &QPushButton::clicked, this, &FindForm::Com_Click);
+    connect(CheckDx, &QCheckBox::clicked, this, &FindForm::CheckDx_Click);
+    connect(CanCom, &QPushButton::clicked, this, &FindForm::CanCom_Click);
+    FindText->installEventFilter(this);
+
+    // Opening: a fresh dialog searches without case and knows of no earlier find.
+    MatchCase = false;
+    LastFound = -1;
+    ReplacedAt = -1;
+}
+
+FindForm::~FindForm()
+{
+    if (instance == this)
+        instance = nullptr;
+}
+
+FindForm* FindForm::Instance()
+{
+    return instance.data();
+}
+
+FindForm* FindForm::Open(htmlform* form)
+{
+    if (!form)
+        return nullptr;
+    if (!instance)
+        instance = new FindForm(form->window());
+    instance->Form1 = form;
+    instance->text1 = form->text1;
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+    instance->FindText->setFocus();
+    return instance.data();
+}
+
+void FindForm::Unload()
+{
+    FindForm* form = instance.data();
+    if (!form)
+        return;
+    instance = nullptr;
+    form->Form1 = nullptr;
+    form->text1 = nullptr;
+    form->hide();
+    form->deleteLater();
+}
+
+bool FindForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FindText && event->type() == QEvent::FocusIn)
+        SelectAllInBox(FindText);
+    return QDialog::eventFilter(watched, event);
+}
+
+void FindForm::FindNext()
+{
+    if (!text1)
+        return;
+    const QString what = FindText->text();
+    // Starts are one-based: the caret offset itself begins at the character before the caret; after a find,
+    // offset + 2 begins at the match's second character, so overlapping matches are found.
+    const int c = text1->SelStart();
+    int start = c;
+    if (c == ReplacedAt)
+        start = c + 1;
+    else if (c == LastFound)
+        start = c + 2;
+    if (start < 1)
+        start = 1;
+    const int p = PageSearch::Find(text1->document(), what, start - 1,
+                                   MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    if (p < 0) {
+        Messages::Show(this, QStringLiteral("对不起,没找到!") + CrLf + CrLf + QStringLiteral("已查找完毕!请注意光标的位置!"),
+                       QStringLiteral("提示"));
+        return;
+    }
+    QTextCursor cursor = text1->textCursor();
+    cursor.setPosition(p);
+    cursor.setPosition(p + int(what.size()), QTextCursor::KeepAnchor);
+    text1->setTextCursor(cursor);
+    text1->ensureCursorVisible();
+    LastFound = p;
+    ReplacedAt = -1;
+    if (Form1) {
+        Form1->window()->activateWindow();
+        text1->setFocus();
+    }
+}
+
+void FindForm::ReplaceCom_Click()
+{
+    if (ReplText->text().isEmpty() &&
+        Messages::Show(this, QStringLiteral("您确信要用空字符串替换吗?"), QStringLiteral("Kestrel提示"),
+                       MsgButtons::YesNoCancel) != MsgAnswer::Yes)
+        return;
+    if (!text1)
+        return;
+    QTextCursor cursor = text1->textCursor();
+    if (!cursor.hasSelection())
+        return;
+    cursor.insertText(ReplText->text(), TypingFormat());
+    text1->setTextCursor(cursor);
+    ReplacedAt = cursor.position();
+}
+
+void FindForm::Com_Click()
+{
+    const QString what = FindText->text();
+    const QString with = ReplText->text();
+    if (Messages::Show(this, QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"),
+                       QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    if (!text1)
+        return;
+    PageSearch::ReplaceAll(text1->document(), what, with, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive,
+                           TypingFormat());
+    LastFound = -1;
+    ReplacedAt = -1;
+}
+
+void FindForm::CheckDx_Click()
+{
+    MatchCase = CheckDx->isChecked();
+}
+
+void FindForm::CanCom_Click()
+{
+    Unload();
+}
+
+void FindForm::closeEvent(QCloseEvent* event)
+{
+    // The close box unloads the dialog like Cancel.
+    event->accept();
+    if (instance == this)
+        Unload();
+}
+
+void FindForm::reject()
+{
+    // Escape unloads the dialog like Cancel.
+    Unload();
+}

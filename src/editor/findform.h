@@ -1,0 +1,59 @@
+#pragma once
+// The find and replace dialog: one at a time, modeless and on top, working on the text of one page window.
+
+#include <QDialog>
+#include <QPointer>
+
+class PageEdit;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class htmlform;
+
+class FindForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ~FindForm() override;
+
+    // The dialog while it is loaded, else null.
+    static FindForm* Instance();
+    // Loads the dialog if it is not loaded, points it at `form` and shows it (the page window's FindRepl).
+    static FindForm* Open(htmlform* form);
+    // Closes the dialog and drops its page; a page window that closes calls this.
+    static void Unload();
+
+    // The page searched and its text control.
+    QPointer<htmlform> Form1;
+    QPointer<PageEdit> text1;
+
+    QLineEdit* FindText = nullptr;
+    QLineEdit* ReplText = nullptr;
+    QCheckBox* CheckDx = nullptr;
+    QPushButton* FindNextCom = nullptr;
+    QPushButton* ReplaceCom = nullptr;
+    QPushButton* Com = nullptr;
+    QPushButton* CanCom = nullptr;
+
+    void FindNext();
+    void ReplaceCom_Click();
+    void Com_Click();
+    void CheckDx_Click();
+    void CanCom_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    explicit FindForm(QWidget* parent);
+
+    bool MatchCase = false;
+    // Caret offset that the last successful find left; a caret still there means "go on after that match".
+    int LastFound = -1;
+    // Caret offset after the last single replacement: the next find starts right there, so the new text is not
+    // searched again.
+    int ReplacedAt = -1;
+};
