@@ -1,0 +1,259 @@
+// The declaration list behind the style dialog: parse and build against the shipped database, the option
+// groups, the filter value and the preview page.
+
+#include "app/pagecodec.h"
+#include "builders/styles/cssdeclarations.h"
+#include "builders/styles/scratchpage.h"
+#include "tagdb/tagdb.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using P = CssDeclarations;
+
+class TestCssDeclarations : public QObject
+{
+    Q_OBJECT
+
+    TagDb db_;
+    CssDeclarations css_;
+
+    QString RoundTrip(const QString& style)
+    {
+        css_.Load(db_);
+        css_.Parse(CssDeclarations::LowerStyle(style));
+        return css_.Build();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCOMPARE(db_.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+    }
+    void init() { css_.Load(db_); }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("lower-cased") << "Color:Red;FONT-SIZE:12pt" << "color:red;font-size:12pt";
+        QTest::newRow("position order") << "font-size:12pt;color:red" << "color:red;font-size:12pt";
+        QTest::newRow("blank after separator kept") << "color:red; font-size:12pt" << "color:red;font-size:12pt";
+        QTest::newRow("blanks and line breaks around names") << "color : red;\n  width:10px" << "color:red;width:10px";
+        QTest::newRow("trailing separator") << "color:red;" << "color:red";
+        QTest::newRow("empty value dropped") << "color:;font-size:12pt" << "font-size:12pt";
+        QTest::newRow("no name") << ":red;color:blue" << "color:blue";
+        QTest::newRow("later wins") << "color:red;color:blue" << "color:blue";
+        QTest::newRow("unknown kept after known") << "-moz-thing:1;color:red" << "color:red;-moz-thing:1";
+        QTest::newRow("url unwrapped and wrapped again")
+            << "background-image:url(file:///c:/a.gif)" << "background-image:url(file:///c:/a.gif)";
+        QTest::newRow("address keeps its case")
+            << "Background-Image:URL(file:///home/Me/A.gif)" << "background-image:url(file:///home/Me/A.gif)";
+        QTest::newRow("image keyword not wrapped") << "background-image:none" << "background-image:none";
+        QTest::newRow("bold keeps its weight") << "font-weight:bold" << "font-weight:700";
+        QTest::newRow("normal weight") << "font-weight:normal" << "font-weight:400";
+        QTest::newRow("weight above range") << "font-weight:950" << "font-weight:900";
+        QTest::newRow("weight below range") << "font-weight:50" << "font-weight:100";
+        QTest::newRow("weight keyword the slider has not") << "font-weight:lighter" << "font-weight:lighter";
+        QTest::newRow("filter alpha and gray")
+            << "filter: alpha(opacity=30) gray()" << "filter: alpha(Opacity=30) gray()";
+        QTest::newRow("filter fixed part order")
+            << "filter:invert() fliph() glow(color=#ff0000,strength=9) shadow(color=#000000,direction=135)"
+            << "filter: fliph() invert() shadow(color=#000000,direction=135) glow(color=#ff0000,strength=9)";
+        QTest::newRow("shadow without direction") << "filter:shadow(color=red)" << "filter: shadow(color=red)";
+        QTest::newRow("blur limited to its sliders")
+            << "filter:blur(add=true,direction=90,strength=500)" << "filter: blur(add=true,direction=90,strength=100)";
+        QTest::newRow("blur without keys takes the start values")
+            << "filter:blur(add=1)" << "filter: blur(add=true,direction=270,strength=5)";
+        QTest::newRow("wave")
+            << "filter:wave(add=true,freq=3,lightstrength=20,phase=50,strength=5)"
+            << "filter: wave(add=true,freq=3,lightstrength=20,phase=50,strength=5)";
+        QTest::newRow("filter function without controls kept")
+            << "filter:gray() blur(5px)" << "filter: gray() blur(5px)";
+        QTest::newRow("colon inside a value") << "filter:progid:dx.alpha(opacity=5)" << "filter: progid:dx.alpha(opacity=5)";
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, style);
+        QFETCH(QString, result);
+        QCOMPARE(RoundTrip(style), result);
+        // What the dialog writes reads back to itself.
+        QCOMPARE(RoundTrip(result), result);
+    }
+
+    void fiftiethDeclarationTakesTheRest()
+    {
+        QString style;
+        for (int i = 1; i <= 49; ++i)
+            style += QStringLiteral("x%1:%1;").arg(i);
+        style += QStringLiteral("color:red;width:10px;height:5px");
+        const QList<P::Declaration> parts = CssDeclarations::Split(style);
+        QCOMPARE(parts.size(), 50);
+        QCOMPARE(parts.at(48), (P::Declaration{QStringLiteral("x49"), QStringLiteral("49")}));
+        QCOMPARE(parts.at(49), (P::Declaration{QStringLiteral("color"), QStringLiteral("red;width:10px;height:5px")}));
+        css_.Parse(style);
+        QCOMPARE(css_.Value(P::FontColor), QStringLiteral("red;width:10px;height:5px"));
+        QVERIFY(css_.Value(P::Width).isEmpty());
+        QCOMPARE(css_.Unknown.size(), 49);
+    }
+
+    void parsedValuesForTheControls()
+    {
+        css_.Parse(QStringLiteral("font-style:oblique;text-align:center;position:static;left:5px;"
+                                  "visibility:hidden;overflow:auto;float:right;display:list-item;"
+                                  "border-left-style:double;cursor: pointer ;text-decoration:blink"));
+        QCOMPARE(css_.OptionIndex(P::FontStyle), 2);
+        QCOMPARE(css_.OptionIndex(P::TextAlign), 3);
+        QCOMPARE(css_.OptionIndex(P::Positioning), 2);
+        // Reading a static placement does not throw away the left the page had.
+        QCOMPARE(css_.Value(P::Left), QStringLiteral("5px"));
+        QCOMPARE(css_.OptionIndex(P::Visibility), 1);
+        QCOMPARE(css_.OptionIndex(P::Overflow), 3);
+        QCOMPARE(css_.OptionIndex(P::Float), 1);
+        QCOMPARE(css_.OptionIndex(P::Display), 2);
+        QCOMPARE(css_.BorderStyleIndex(2), 5);
+        QCOMPARE(css_.BorderStyleIndex(0), -1);
+        QCOMPARE(css_.CursorNames.value(css_.CursorIndex()), QStringLiteral("pointer"));
+        // A value no option has: nothing selected, still written out.
+        QCOMPARE(css_.OptionIndex(P::TextDecoration), -1);
+        QVERIFY(css_.Build().contains(QStringLiteral("text-decoration:blink")));
+    }
+
+    void options_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("font style") << int(P::FontStyle) << 1 << "italic";
+        QTest::newRow("repeat") << int(P::BackRepeat) << 3 << "no-repeat";
+        QTest::newRow("attachment") << int(P::BackAttachment) << 1 << "fixed";
+        QTest::newRow("decoration") << int(P::TextDecoration) << 3 << "line-through";
+        QTest::newRow("align none") << int(P::TextAlign) << 0 << "";
+        QTest::newRow("align left") << int(P::TextAlign) << 1 << "left";
+        QTest::newRow("align justify") << int(P::TextAlign) << 4 << "justify";
+        QTest::newRow("relative") << int(P::Positioning) << 1 << "relative";
+        QTest::newRow("visible") << int(P::Visibility) << 0 << "visible";
+        QTest::newRow("visibility default") << int(P::Visibility) << 3 << "";
+        QTest::newRow("overflow scroll") << int(P::Overflow) << 2 << "scroll";
+        QTest::newRow("float none") << int(P::Float) << 2 << "none";
+        QTest::newRow("display block") << int(P::Display) << 0 << "block";
+        QTest::newRow("display none") << int(P::Display) << 3 << "none";
+    }
+    void options()
+    {
+        QFETCH(int, position);
+        QFETCH(int, index);
+        QFETCH(QString, value);
+        css_.SetValue(position, QStringLiteral("x"));
+        css_.ChooseOption(position, index);
+        QCOMPARE(css_.Value(position), value);
+        QCOMPARE(css_.OptionIndex(position), value.isEmpty() ? -1 : index);
+    }
+
+    void staticPlacementClearsLeftAndTop()
+    {
+        css_.Parse(QStringLiteral("position:absolute;left:10px;top:20px;width:5px"));
+        css_.ChooseOption(P::Positioning, 2);
+        QCOMPARE(css_.Build(), QStringLiteral("width:5px;position:static"));
+    }
+
+    void sideAndShorthandNeverTogether()
+    {
+        css_.Parse(QStringLiteral("margin:4px;padding-top:1px;padding-left:2px"));
+        QCOMPARE(css_.StartBoxSize(P::Margin, 0), int(P::Margin));
+        QVERIFY(css_.Value(P::Margin + 4).isEmpty());
+        QCOMPARE(css_.StartBoxSize(P::Padding, P::AllSides), P::Padding + 4);
+        QVERIFY(css_.Value(P::Padding).isEmpty());
+        QVERIFY(css_.Value(P::Padding + 2).isEmpty());
+        QCOMPARE(css_.Build(), QString());
+    }
+
+    void borderLabelsMapToValues()
+    {
+        QCOMPARE(css_.BorderLabels.size(), 10);
+        css_.SetBorderStyle(P::AllSides, css_.BorderLabels.at(4));
+        css_.SetBorderStyle(1, css_.BorderLabels.at(0));
+        css_.SetBorderStyle(2, QStringLiteral("no such label"));
+        QCOMPARE(css_.Build(), QStringLiteral("border-bottom-style:none;border-style:solid"));
+    }
+
+    void filterPartsInFixedOrder()
+    {
+        css_.SetWave(true);
+        css_.SetFlip(3, true);
+        css_.SetAlpha(60);
+        css_.SetShadowColor(QStringLiteral("#ff0000"));
+        css_.SetBlur(true);
+        QCOMPARE(css_.Value(P::Filter),
+                 QStringLiteral(" alpha(Opacity=40) invert() shadow(color=#ff0000) blur(add=true,direction=270,"
+                                "strength=5) wave(add=true,freq=2,lightstrength=10,phase=30,strength=10)"));
+        css_.SetBlur(false);
+        css_.CancelAlpha();
+        css_.SetShadowColor(QString());
+        css_.SetWave(false);
+        QCOMPARE(css_.Value(P::Filter), QStringLiteral(" invert()"));
+        css_.SetFlip(3, false);
+        QCOMPARE(css_.Build(), QString());
+    }
+
+    void filterControlsFromAParsedFilter()
+    {
+        css_.Parse(QStringLiteral("filter: alpha(opacity=30) gray() shadow(color=#000000,direction=400) "
+                                  "wave(add=true,freq=7)"));
+        const P::FilterControls& f = css_.FilterState;
+        QCOMPARE(f.Alpha, 70);
+        QVERIFY(f.Flip[2] && !f.Flip[0]);
+        QCOMPARE(f.Shadow, P::ShadowMax);
+        QVERIFY(f.Wave);
+        QCOMPARE(f.WaveValue[0], 7);
+        QCOMPARE(f.WaveValue[1], 10);
+        QVERIFY(!f.Blur);
+    }
+
+    void previewPage_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QString>("html1");
+        QTest::addColumn<QString>("html2");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("default sample, no style")
+            << "" << "" << "" << "<html><body><div >Kestrel网页编辑</div></body></html>";
+        QTest::newRow("default sample")
+            << "color:red" << "" << "" << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
+        QTest::newRow("caller's element")
+            << "color:red" << "<span" << "文字</span>" << "<html><body><span style='color:red'>文字</span></body></html>";
+    }
+    void previewPage()
+    {
+        QFETCH(QString, css);
+        QFETCH(QString, html1);
+        QFETCH(QString, html2);
+        QFETCH(QString, page);
+        QCOMPARE(CssDeclarations::PreviewPage(css, html1, html2), page);
+    }
+
+    void scratchPageReplacesALinkInsteadOfWritingThroughIt()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("keep.html"));
+        const QString path = dir.filePath(QStringLiteral("qz125677.html"));
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("keep");
+        }
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(ScratchPage::Write(path, QStringLiteral("<p>中文</p>")));
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QFile page(path), kept(target);
+        QVERIFY(page.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+        QCOMPARE(page.readAll(), PageCodec::ToGb18030(QStringLiteral("<p>中文</p>")));
+        QCOMPARE(kept.readAll(), QByteArray("keep"));
+        QVERIFY(!ScratchPage::Write(dir.filePath(QStringLiteral("no/such/folder.html")), QStringLiteral("x")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCssDeclarations)
+#include "tst_cssdeclarations.moc"
