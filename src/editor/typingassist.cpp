@@ -132,8 +132,7 @@ bool TypingAssist::KeyDown(QKeyEvent* event)
         lists_->SetYnFalse();
     if (key == Qt::Key_F5) {
         lists_->SetYnFalse();
-        // The colour picker's command; it does nothing until the picker is part of the editor.
-        frame_->RunCommand(QStringLiteral("MeAddColor"));
+        form_->AddColor();
         return true;
     }
     return false;
@@ -192,7 +191,7 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
 
     switch (ch.unicode()) {
     case 6: // Ctrl+F
-        frame_->RunCommand(QStringLiteral("FindMenu"));
+        form_->FindRepl();
         return true;
     case 10: // Ctrl+Enter: a line break tag without a line break
         form_->GiveText(QStringLiteral("<br>"));

@@ -1,0 +1,503 @@
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "editor/completionlists.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+
+#include <memory>
+
+// Types into a real page window with the real tag database and checks text, caret, lists and descriptions.
+class TestCompletion : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<MDIForm1> frame_;
+
+    htmlform* Doc() { return frame_->ActiveDocument(); }
+    PageEdit* Edit() { return Doc()->text1; }
+    QListWidget* List(const char* name) { return Doc()->findChild<QListWidget*>(QString::fromLatin1(name)); }
+    QString Description() { return Doc()->Lists->TxtText->text(); }
+    int Mode() { return Doc()->Lists->State.ListMode; }
+    // The lists that show.
+    QStringList Shown()
+    {
+        QStringList names;
+        for (QListWidget* list : Doc()->findChildren<QListWidget*>()) {
+            if (!list->isHidden())
+                names.append(list->objectName());
+        }
+        return names;
+    }
+    QString Highlighted(const char* name)
+    {
+        QListWidget* list = List(name);
+        const int row = CompletionLists::Highlight(list);
+        return row < 0 ? QStringLiteral("-") : list->item(row)->text();
+    }
+    // Keys go where the keyboard focus is, as they would for a user.
+    QWidget* Target()
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus : Edit();
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyPress(Target(), key, modifiers);
+        QTest::keyRelease(Target(), key, modifiers);
+    }
+    void Type(const QString& text)
+    {
+        for (const QChar ch : text) {
+            const char c = ch.toLatin1();
+            const Qt::KeyboardModifiers shift = ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyPress(Target(), c, shift);
+            QTest::keyRelease(Target(), c, shift);
+        }
+    }
+    // The text with "|" at the caret.
+    QString Marked()
+    {
+        QString text = Edit()->RawText();
+        return text.insert(Edit()->SelStart(), QLatin1Char('|'));
+    }
+    // Starts the page with `text`, caret at its end.
+    void Start(const QString& text)
+    {
+        Doc()->SetYnFalse();
+        Edit()->setPlainText(text);
+        Edit()->moveCursor(QTextCursor::End);
+        Edit()->setFocus();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        shared_ = std::make_unique<Shared>(dir_->path());
+        Shared::Set(shared_.get());
+        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+        Messages::Record().clear();
+        Messages::SetResponder([](const MessageRecord& box, QString&) {
+            return box.buttons == MsgButtons::YesNoCancel ? MsgAnswer::No : MsgAnswer::Ok;
+        });
+        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        Start(QString());
+    }
+    void cleanup()
+    {
+        frame_.reset();
+        Shared::Set(nullptr);
+        shared_.reset();
+        dir_.reset();
+    }
+
+    void imgSrcFromTheKeyboard()
+    {
+        Type(QStringLiteral("<im"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("img"));
+        QVERIFY(Description().startsWith(QStringLiteral("说明:  ")));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<img|"));
+        Type(QStringLiteral(" "));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("HtmlPList")});
+        QCOMPARE(Highlighted("HtmlPList"), QStringLiteral("-"));
+        Type(QStringLiteral("sr"));
+        QCOMPARE(Highlighted("HtmlPList"), QStringLiteral("src"));
+        Key(Qt::Key_Return);
+        // src has no value list: no list, and the next key opens nothing.
+        QCOMPARE(Marked(), QStringLiteral("<img src=\"|\""));
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Mode(), int(CompletionState::NoList));
+    }
+
+    void attributeWithValues()
+    {
+        Type(QStringLiteral("<A "));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("HtmlPList")});
+        QCOMPARE(List("HtmlPList")->item(0)->text(), QStringLiteral("href"));
+        Type(QStringLiteral("hr"));
+        QCOMPARE(Description().left(5), QStringLiteral("说明:  "));
+        Key(Qt::Key_Return);
+        // The blank accepted the highlighted tag name: "A" became "a".
+        QCOMPARE(Marked(), QStringLiteral("<a href=\"|\""));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("ValueList")});
+        QCOMPARE(Highlighted("ValueList"), QStringLiteral("-"));
+        Type(QStringLiteral("#T"));
+        QCOMPARE(Highlighted("ValueList"), QStringLiteral("#top"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<a href=\"#top|\""));
+        QCOMPARE(Shown(), QStringList());
+    }
+
+    void upperCaseTagOpensAttributes()
+    {
+        Start(QStringLiteral("<A"));
+        Type(QStringLiteral(" "));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("HtmlPList")});
+        QCOMPARE(List("HtmlPList")->item(0)->text(), QStringLiteral("href"));
+    }
+
+    void blankAcceptsAndBareAttribute()
+    {
+        // An attribute that takes no value: name and two blanks, caret between them; the accepting blank is
+        // swallowed and its release does not open the list again.
+        Type(QStringLiteral("<td nowr "));
+        QCOMPARE(Marked(), QStringLiteral("<td nowrap | "));
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Mode(), int(CompletionState::NoList));
+        // The next blank is an ordinary one inside the tag: the list comes back.
+        Type(QStringLiteral(" "));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("HtmlPList")});
+    }
+
+    void blankAfterAttributeWithoutValues()
+    {
+        Type(QStringLiteral("<img al "));
+        QCOMPARE(Marked(), QStringLiteral("<img alt=\"|\""));
+        QCOMPARE(Shown(), QStringList());
+    }
+
+    void tagListFilter()
+    {
+        Type(QStringLiteral("<"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("-"));
+        QCOMPARE(Description(), QString());
+        Type(QStringLiteral("IM"));
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("img"));
+        Key(Qt::Key_Backspace);
+        Key(Qt::Key_Backspace);
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("-"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+        // Only the seed is left: Backspace closes.
+        Key(Qt::Key_Backspace);
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Marked(), QStringLiteral("|"));
+    }
+
+    void twentyOneCharactersClose()
+    {
+        Type(QStringLiteral("<") + QString(19, QLatin1Char('b')));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+        Type(QStringLiteral("b"));
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Edit()->RawText(), QStringLiteral("<") + QString(20, QLatin1Char('b')));
+    }
+
+    void noMatchThenEnter_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("after"); // the text after Enter, "|" at the caret
+        QTest::addColumn<bool>("open");     // the list is still open
+        QTest::newRow("tag list") << "" << "<zz" << "TagList" << "<zz|" << true;
+        QTest::newRow("script members") << "<script>\n" << "document.zz" << "JavaList" << "<script>\ndocument.zz|"
+                                        << true;
+        QTest::newRow("script style") << "<script>\n" << "x.style.zz" << "JStyleList"
+                                      << "<script>\nx.style.zz|" << true;
+        QTest::newRow("values") << "" << "<a hr\rzz" << "ValueList" << "<a href=\"zz|\"" << true;
+        QTest::newRow("css values") << "<p style=\"" << ";co\rzz" << "StyleValueList"
+                                    << "<p style=\";color:zz|" << true;
+        QTest::newRow("attributes") << "" << "<a zz" << "HtmlPList" << "<a zz\n|" << false;
+        QTest::newRow("css properties") << "<style>\np " << "{zz" << "StyleList" << "<style>\np {zz\n|" << false;
+    }
+    void noMatchThenEnter()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(QString, list);
+        Start(before);
+        for (const QChar ch : typed) {
+            if (ch == QLatin1Char('\r'))
+                Key(Qt::Key_Return);
+            else
+                Type(QString(ch));
+        }
+        QCOMPARE(Shown(), QStringList{list});
+        QCOMPARE(Highlighted(list.toLatin1().constData()), QStringLiteral("-"));
+        Key(Qt::Key_Return);
+        QTEST(Marked(), "after");
+        QFETCH(bool, open);
+        QCOMPARE(Shown(), open ? QStringList{list} : QStringList());
+    }
+
+    void blankOpensNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("inside a double-quoted value") << "<a title=\"x ";
+        QTest::newRow("unknown element") << "<zz ";
+        QTest::newRow("after the tag") << "<a> ";
+    }
+    void blankOpensNothing()
+    {
+        QFETCH(QString, typed);
+        // Typed after an Esc so the tag list is out of the way.
+        Type(typed.left(1));
+        Key(Qt::Key_Escape);
+        Type(typed.mid(1));
+        QCOMPARE(Edit()->RawText(), typed);
+        QCOMPARE(Shown(), QStringList());
+    }
+
+    void scriptMembers()
+    {
+        Start(QStringLiteral("<script>\nvar t = "));
+        Type(QStringLiteral("document."));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("JavaList")});
+        QCOMPARE(List("JavaList")->item(0)->text(), QStringLiteral("title"));
+        Type(QStringLiteral("TI"));
+        QCOMPARE(Highlighted("JavaList"), QStringLiteral("title"));
+        QCOMPARE(Description(), QStringLiteral("页面标题,即 title 标记的内容")); // no prefix
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<script>\nvar t = document.title|"));
+        // Deeper: document.body is an object too.
+        Type(QStringLiteral(";document.body."));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("JavaList")});
+        QVERIFY(List("JavaList")->findItems(QStringLiteral("className"), Qt::MatchExactly).size() == 1);
+    }
+
+    void scriptDotOpensNothing_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("digit before the dot") << "<script>\n" << "a1.";
+        QTest::newRow("outside a script") << "<p>\n" << "document.";
+        QTest::newRow("after the script ended") << "<script></script>\n" << "document.";
+        QTest::newRow("not an object") << "<script>\n" << "nothing.";
+    }
+    void scriptDotOpensNothing()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        Start(before);
+        Type(typed);
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Edit()->RawText(), before + typed);
+    }
+
+    void scriptStyle()
+    {
+        Start(QStringLiteral("<script>\n"));
+        Type(QStringLiteral("x.style.fontf"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("JStyleList")});
+        QCOMPARE(Highlighted("JStyleList"), QStringLiteral("fontFamily"));
+        QVERIFY(!Description().isEmpty());
+        QVERIFY(!Description().startsWith(QStringLiteral("说明")));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<script>\nx.style.fontFamily|"));
+    }
+
+    void styleAttributeAndValues()
+    {
+        Type(QStringLiteral("<p sty"));
+        QCOMPARE(Highlighted("HtmlPList"), QStringLiteral("style"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<p style=\"|\""));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleList")});
+        Type(QStringLiteral("co"));
+        QCOMPARE(Highlighted("StyleList"), QStringLiteral("color"));
+        QCOMPARE(Description(), QStringLiteral("说明  :文字颜色,如 #ff0000 或 red"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<p style=\"color:|\""));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleValueList")});
+        Type(QStringLiteral("re"));
+        QCOMPARE(Highlighted("StyleValueList"), QStringLiteral("red"));
+        QVERIFY(Description().startsWith(QStringLiteral("说明:  ")));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<p style=\"color:red|\""));
+        // A ";" inside the value opens the properties again.
+        Type(QStringLiteral(";"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleList")});
+    }
+
+    void semicolonAfterTheValueClosed()
+    {
+        Start(QStringLiteral("<p style=\"color:red\" title=\"a"));
+        Type(QStringLiteral(";"));
+        QCOMPARE(Shown(), QStringList());
+        Start(QStringLiteral("<p style='color:red"));
+        Type(QStringLiteral(";"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleList")});
+    }
+
+    void braceOpensPropertiesInStyleBlockOnly()
+    {
+        Start(QStringLiteral("<body>\np "));
+        Type(QStringLiteral("{"));
+        QCOMPARE(Shown(), QStringList());
+        Start(QStringLiteral("<style type=\"text/css\">\np "));
+        Type(QStringLiteral("{"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleList")});
+        Type(QStringLiteral("font-s "));
+        QCOMPARE(Marked(), QStringLiteral("<style type=\"text/css\">\np {font-size:|"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleValueList")});
+    }
+
+    void fontProperty()
+    {
+        Start(QStringLiteral("<p style=\""));
+        Type(QStringLiteral(";font-f"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<p style=\";font-family:|"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("FontList")});
+        QListWidget* fonts = List("FontList");
+        if (fonts->count() == 0)
+            QSKIP("no fonts installed");
+        Key(Qt::Key_Down); // into the list, first font highlighted
+        QCOMPARE(QApplication::focusWidget(), fonts);
+        const QString font = fonts->item(0)->text();
+        QCOMPARE(Highlighted("FontList"), font);
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), QStringLiteral("<p style=\";font-family:") + font + QLatin1Char('|'));
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(QApplication::focusWidget(), Edit());
+    }
+
+    void arrowsAndListKeys()
+    {
+        Type(QStringLiteral("<b"));
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("b"));
+        Key(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), List("TagList"));
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("base"));
+        QCOMPARE(Description().left(5), QStringLiteral("说明:  "));
+        // Typing goes on in the text and keeps filtering.
+        Type(QStringLiteral("o"));
+        QCOMPARE(QApplication::focusWidget(), Edit());
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("body"));
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Up);
+        Key(Qt::Key_Return); // Enter in the list accepts
+        QCOMPARE(Marked(), QStringLiteral("<body|"));
+        QCOMPARE(Shown(), QStringList());
+        // Left released in a list: closed, caret one to the left.
+        Type(QStringLiteral("<"));
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Left);
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Marked(), QStringLiteral("<body|<"));
+    }
+
+    void keysThatClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Home") << int(Qt::Key_Home);
+        QTest::newRow("End") << int(Qt::Key_End);
+        QTest::newRow("Right") << int(Qt::Key_Right);
+        QTest::newRow("greater-than") << int(Qt::Key_Greater);
+        QTest::newRow("slash") << int(Qt::Key_Slash);
+    }
+    void keysThatClose()
+    {
+        QFETCH(int, key);
+        Type(QStringLiteral("<a"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+        Key(Qt::Key(key));
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Description(), QString());
+    }
+
+    void clickCloses()
+    {
+        Type(QStringLiteral("<a"));
+        QTest::mouseClick(Edit()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(Shown(), QStringList());
+    }
+
+    void ctrlEnterWritesBlueBreakTag()
+    {
+        Start(QStringLiteral("ab"));
+        Key(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(Marked(), QStringLiteral("ab<br>|"));
+        QTextCursor c(Edit()->document());
+        c.setPosition(3);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
+        Type(QStringLiteral("c"));
+        c.setPosition(7);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::TypingColor);
+    }
+
+    void completionSwitchedOff()
+    {
+        QAction* check = frame_->Command(QStringLiteral("HtmlHelp"));
+        Type(QStringLiteral("<a"));
+        check->trigger(); // closes what is open
+        QVERIFY(!check->isChecked());
+        QCOMPARE(Shown(), QStringList());
+        Type(QStringLiteral(" <im"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Marked(), QStringLiteral("<a <im\n|"));
+        // Ctrl+Enter still works.
+        Key(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(Marked(), QStringLiteral("<a <im\n<br>|"));
+        check->trigger();
+        Type(QStringLiteral("<"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+    }
+
+    void placedBesideTheCaret()
+    {
+        Type(QStringLiteral("<"));
+        QListWidget* list = List("TagList");
+        const QRect caret = Edit()->cursorRect();
+        const QPoint at = Edit()->viewport()->mapTo(Doc(), caret.topLeft());
+        QVERIFY(list->x() > at.x());
+        QVERIFY(list->y() > at.y());
+    }
+
+    void placedLeftAndAboveNearTheEdges()
+    {
+        Doc()->SetWordWrap(false);
+        Start(QString(40, QLatin1Char('\n')) + QString(300, QLatin1Char('x')));
+        Type(QStringLiteral("<"));
+        QListWidget* list = List("TagList");
+        const QRect caret = Edit()->cursorRect();
+        const QPoint at = Edit()->viewport()->mapTo(Doc(), caret.topLeft());
+        QVERIFY2(Edit()->width() - caret.x() < list->width(), "caret not near the right edge");
+        QVERIFY(list->geometry().right() < at.x());
+        QVERIFY(list->y() < at.y());
+        QVERIFY(list->geometry().bottom() < at.y() + caret.height());
+    }
+
+    void tagDescriptionMissing()
+    {
+        // The third child of the entry is not its start: the listed name finds no entry.
+        const QByteArray data = "<d><html><html1>"
+                                "<t><title>T</title><d>描述</d><start>&lt;q</start><id>1</id></t>"
+                                "<t><title>U</title><d>描述</d><x>&lt;qz</x><start>&lt;u</start><id>2</id></t>"
+                                "</html1><property1/><offten/></html></d>";
+        QCOMPARE(shared_->Db.LoadData(data, QStringLiteral("test")), TagDb::Loaded);
+        frame_->RunCommand(QStringLiteral("NewMenu"));
+        Type(QStringLiteral("<q"));
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("q"));
+        QCOMPARE(Description(), QStringLiteral("说明:  描述"));
+        QVERIFY(Messages::Record().isEmpty());
+        Type(QStringLiteral("z"));
+        QCOMPARE(Highlighted("TagList"), QStringLiteral("qz"));
+        QCOMPARE(Messages::Record().size(), 1);
+        QCOMPARE(Messages::Record().first().text, QStringLiteral("出现异常错误!!"));
+        QCOMPARE(Description(), QStringLiteral("说明:  描述")); // stays
+    }
+};
+
+QTEST_MAIN(TestCompletion)
+#include "tst_completion.moc"
