@@ -10,7 +10,9 @@
 #include <QSet>
 #include <QtTest>
 
-#include <iconv.h>
+#include "effectdata.h"
+
+using namespace effectdata;
 
 namespace {
 
@@ -18,36 +20,12 @@ const QString SourceDir = QStringLiteral(KESTREL_SOURCE_DIR);
 const QString DataPath = SourceDir + QStringLiteral("/data/data.xml");
 const QString PictureDir = SourceDir + QStringLiteral("/data/qzimg/");
 
-QString Field(const QDomElement& entry, const QString& name)
+// Whether a page labelled gb2312 can carry the text.
+bool FitsGb2312(const QString& s)
 {
-    return entry.firstChildElement(name).text();
-}
-
-bool Has(const QDomElement& entry, const QString& name)
-{
-    return !entry.firstChildElement(name).isNull();
-}
-
-// The dialogs' test for an optional text: present and sorting above a single blank.
-bool AboveBlank(const QDomElement& entry, const QString& name)
-{
-    return Has(entry, name) && Field(entry, name) > QLatin1String(" ");
-}
-
-// Numeric fields read as a leading number; empty or non-numeric text is 0.
-int Num(const QString& text)
-{
-    static const QRegularExpression lead(QStringLiteral("^\\s*(-?\\d+)"));
-    const auto m = lead.match(text);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-QList<QDomElement> Entries(const QDomElement& section)
-{
-    QList<QDomElement> out;
-    for (QDomElement e = section.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        out.append(e);
-    return out;
+    bool ok = false;
+    ToGb2312(s, &ok);
+    return ok;
 }
 
 bool HasChinese(const QString& s)
@@ -56,22 +34,6 @@ bool HasChinese(const QString& s)
         if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
             return true;
     return false;
-}
-
-// Whether a page labelled gb2312 can carry the text.
-bool FitsGb2312(const QString& s)
-{
-    iconv_t cd = iconv_open("GB2312", "UTF-8");
-    if (cd == iconv_t(-1))
-        return false;
-    QByteArray in = s.toUtf8();
-    QByteArray out(in.size() * 2 + 16, '\0');
-    char* ip = in.data();
-    char* op = out.data();
-    size_t il = size_t(in.size()), ol = size_t(out.size());
-    const size_t r = iconv(cd, &ip, &il, &op, &ol);
-    iconv_close(cd);
-    return r != size_t(-1) && il == 0;
 }
 
 // Old browser-only objects that today's browsers lack or ignore.
@@ -115,28 +77,6 @@ bool WholeScriptBlocks(const QString& markup)
     QString rest = markup;
     rest.remove(block);
     return markup.contains(QLatin1String("<script")) && rest.trimmed().isEmpty();
-}
-
-// The effects dialog's script: v1 + parameter 1 + v3 + parameter 2 ... + value, parameters at their defaults.
-QString AssembleEffect(const QDomElement& e)
-{
-    QString s;
-    if (AboveBlank(e, QStringLiteral("v1"))) {
-        for (int k = 1; k <= 5; ++k) {
-            const QString piece = QStringLiteral("v%1").arg(2 * k - 1);
-            const QString def = Field(e, QStringLiteral("v%1").arg(2 * k));
-            if (AboveBlank(e, piece))
-                s += Field(e, piece) + def.mid(2);
-        }
-    }
-    return s + Field(e, QStringLiteral("value"));
-}
-
-// The picker's substitution: "qz**" is the id, "qz@@" the id followed by 1781, both in any letter case.
-QString FillPlaceholders(QString text, const QString& id)
-{
-    text.replace(QStringLiteral("qz**"), id, Qt::CaseInsensitive);
-    return text.replace(QStringLiteral("qz@@"), id + QStringLiteral("1781"), Qt::CaseInsensitive);
 }
 
 QStringList Sorted(const QSet<QString>& set)
@@ -235,23 +175,15 @@ private slots:
             QVERIFY2(HasChinese(Field(e, QStringLiteral("a%1").arg(i))), qPrintable(QStringLiteral("row %1").arg(i)));
 
         const int child = Num(Field(e, QStringLiteral("child")));
-        QStringList args(10, QString());
-        for (int i = 0; i < shown; ++i)
-            args[i] = QStringLiteral("100");
-        if (child == 1) {
+        QVERIFY(child >= 0 && child <= 2);
+        if (child == 1)
             QCOMPARE(shown, 1);
-            args[0] = QStringLiteral("#FF0000");
-        } else if (child == 2) {
+        if (child == 2) {
             QCOMPARE(shown, 3);
             QVERIFY(Field(e, QStringLiteral("values")).contains(QLatin1String("window.open('")));
-            args[2] = QStringLiteral("width=300,toolbar=No,location=No,directories=Yes,status=No,menubar=No,"
-                                     "scrollbars=No,resizable=No,fullscreen=No");
-        } else {
-            QCOMPARE(child, 0);
         }
-        QString code = Field(e, QStringLiteral("values"));
-        for (int p = 0; p < 10; ++p)
-            code += args[p] + Field(e, QStringLiteral("add%1").arg(p));
+        const QStringList args = StatementArgs(e);
+        const QString code = AssembleStatement(e, args);
         QVERIFY2(FitsAttribute(code), qPrintable(code));
         QVERIFY2(Balanced(code), qPrintable(code));
         QVERIFY2(ForbiddenIn(code).isEmpty(), qPrintable(ForbiddenIn(code)));
@@ -322,7 +254,7 @@ private slots:
                          qPrintable(def));
         }
 
-        const QString script = AssembleEffect(e);
+        const QString script = AssembleEffect(e, DefaultParams(e, PictureDir));
         QVERIFY2(WholeScriptBlocks(script), qPrintable(script.left(200)));
         QVERIFY2(!script.contains(QLatin1String("{{")), "an unfilled parameter mark");
         QVERIFY2(ForbiddenIn(script).isEmpty(), qPrintable(ForbiddenIn(script)));
