@@ -1,6 +1,7 @@
 // Structure of the shipped data.xml's script sections as the dialogs read them: javas (event dialog and pop-up
 // window dialog), javas1 (effects dialog) and mytx (effects picker), and the pictures in data/qzimg that picture
-// parameters default to. Running the scripts themselves is tools/datagen/check_effects.py's job.
+// parameters default to. The scripts themselves run in tst_effectsbrowser (the embedded browser) and in
+// tools/datagen/check_effects.py (Node, with line-break variants).
 
 #include <QDir>
 #include <QDomDocument>

@@ -60,8 +60,10 @@ STATEMENTS = [
     dict(title="指定元素获得焦点", values="var e=document.getElementById('", rows=by_id("e.focus();")),
     dict(title="选中本文本框中的文字", values="if(this.select){this.select();}"),
     dict(title="获得焦点时清除提示文字", values="if(this.value=='", rows=[("提示文字", "'){this.value='';}")]),
+    # the clipboard refuses when the page lacks focus or permission: then the text is selected for Ctrl+C
     dict(title="复制本文本框的内容",
-         values="if(navigator.clipboard&&typeof this.value=='string'){navigator.clipboard.writeText(this.value);}"),
+         values="var t=this;if(navigator.clipboard&&typeof t.value=='string'){navigator.clipboard.writeText(t.value)"
+                ".catch(function(){if(t.select){t.select();}});}"),
 
     # printing and scrolling
     dict(title="打印本页", values="window.print()"),
