@@ -39,17 +39,17 @@ void PagePreview::ShowHtml(htmlform& form)
     form.UpdatePreviewCommands();
 
     // The preview file holds what a save would write, beside the page so that its relative addresses resolve.
-    switch (PreviewWriter::Write(form.PreviewFile(), form.text1->RawText(), form.Encoding())) {
-    case PreviewWriter::Written:
-        break;
-    case PreviewWriter::NotCreated:
-        // The window stays in preview; the next preview command returns to the source.
-        Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
-        return;
-    case PreviewWriter::NotEncodable:
-        // Nothing was written: there is no page to show.
+    bool encoded = false;
+    const QByteArray bytes = form.text1->EncodedText(form.Encoding(), &encoded);
+    if (!encoded) {
+        // Nothing can be written, so there is no page to show.
         Messages::Show(&form, QStringLiteral("出现错误"));
         ShowSource(form);
+        return;
+    }
+    if (PreviewWriter::WriteBytes(form.PreviewFile(), bytes) != PreviewWriter::Written) {
+        // The window stays in preview; the next preview command returns to the source.
+        Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
         return;
     }
 

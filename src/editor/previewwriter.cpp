@@ -13,6 +13,11 @@ PreviewWriter::Status PreviewWriter::Write(const QString& path, const QString& t
             *error = QStringLiteral("encoding");
         return NotEncodable;
     }
+    return WriteBytes(path, bytes, error);
+}
+
+PreviewWriter::Status PreviewWriter::WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
     DeleteFileIfExists(path);
     QFile file(path);
     // NewOnly creates with O_EXCL: an existing name, a symbolic link included, makes the open fail.

@@ -13,4 +13,6 @@ public:
     enum Status { Written, NotEncodable, NotCreated };
     static Status Write(const QString& path, const QString& text, const PageEncoding& encoding,
                         QString* error = nullptr);
+    // The bytes already encoded (never NotEncodable).
+    static Status WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 };

@@ -1,0 +1,117 @@
+#pragma once
+// A main frame with one new page on a scratch folder, scripted message boxes and file dialogs, for the UI tests
+// of the page window's commands.
+
+#include "app/filedialog.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class PageWindowFixture
+{
+public:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Shared> shared;
+    std::unique_ptr<MDIForm1> frame;
+    QList<MsgAnswer> answers;  // for the next message boxes; Ok / Cancel when none is left
+    QStringList paths;         // for the next file dialogs; "" (cancel) when none is left
+    QList<FileDialogRequest> requests;
+
+    void Start(bool fullDatabase)
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        shared = std::make_unique<Shared>(dir->path());
+        Shared::Set(shared.get());
+        if (fullDatabase)
+            QCOMPARE(shared->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+        else
+            QCOMPARE(shared->Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("test")), TagDb::Loaded);
+        Messages::Record().clear();
+        answers.clear();
+        paths.clear();
+        requests.clear();
+        Messages::SetResponder([this](const MessageRecord& box, QString&) {
+            if (!answers.isEmpty())
+                return answers.takeFirst();
+            return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+        });
+        FileDialogHooks::Reset();
+        FileDialogHooks::SetResponder([this](const FileDialogRequest& request, int&) {
+            requests.append(request);
+            return paths.isEmpty() ? QString() : paths.takeFirst();
+        });
+        frame = std::make_unique<MDIForm1>(*shared);
+        frame->show();
+    }
+
+    void Stop()
+    {
+        // Close without questions.
+        answers = QList<MsgAnswer>(MDIForm1::MaxDocuments, MsgAnswer::No);
+        frame.reset();
+        Messages::SetResponder(nullptr);
+        FileDialogHooks::SetResponder(nullptr);
+        Shared::Set(nullptr);
+        shared.reset();
+        dir.reset();
+    }
+
+    htmlform* Active() const { return frame->ActiveDocument(); }
+    QString Path(const QString& name) const { return dir->filePath(name); }
+
+    // The page's text with "\n" breaks.
+    static QString Text(const htmlform* doc) { return doc->text1->RawText(); }
+    static void SetText(htmlform* doc, const QString& text, int caret)
+    {
+        doc->text1->document()->setPlainText(text);
+        doc->text1->SetSelStart(caret);
+    }
+
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const MessageRecord& r : std::as_const(Messages::Record()))
+            texts.append(r.text);
+        return texts;
+    }
+
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    static bool WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+
+    // Runs `step` on the next modal dialog once it is up (the dialog's own event loop runs it).
+    static void WhenModal(std::function<void(QDialog*)> step)
+    {
+        QTimer::singleShot(0, [step] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "no modal dialog is up");
+            step(dialog);
+        });
+    }
+    template <typename T> static T* Child(QWidget* parent, const char* name)
+    {
+        T* child = parent->findChild<T*>(QString::fromLatin1(name));
+        if (!child)
+            qWarning("no control %s", name);
+        return child;
+    }
+};

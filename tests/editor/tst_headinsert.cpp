@@ -1,0 +1,278 @@
+#include "editor/aboutsform.h"
+#include "editor/txform.h"
+#include "pagewindowfixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+class TestHeadInsert : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+    const QString refresh_ = QStringLiteral("<meta http-equiv='refresh' content='5'>");
+
+    // Answers the refresh dialog: `url` typed with the box checked (unchecked again when `uncheck`).
+    static void AnswerRefresh(const QString& interval, const QString& url, bool uncheck = false)
+    {
+        PageWindowFixture::WhenModal([=](QDialog* dialog) {
+            auto* form = qobject_cast<Aboutsform*>(dialog);
+            QVERIFY(form);
+            if (!interval.isNull())
+                form->Text1->setText(interval);
+            if (!url.isNull()) {
+                form->Check1->click();
+                QTest::keyClicks(form->Text2, url);
+                if (uncheck)
+                    form->Check1->click();
+            }
+            form->OkCom->click();
+        });
+    }
+    static void AnswerTransition(int row, const QString& duration = QString())
+    {
+        PageWindowFixture::WhenModal([=](QDialog* dialog) {
+            auto* form = qobject_cast<TxForm*>(dialog);
+            QVERIFY(form);
+            if (row >= 0)
+                form->List1->setCurrentRow(row);
+            if (!duration.isNull())
+                form->TimeText->setText(duration);
+            form->OkCommand->click();
+        });
+    }
+
+private Q_SLOTS:
+    void init() { f_.Start(true); }
+    void cleanup() { f_.Stop(); }
+
+    void refreshOnTheTemplate()
+    {
+        htmlform* doc = f_.Active();
+        const int caret = doc->text1->SelStart(); // in the body, after the head
+        const QString text = PageWindowFixture::Text(doc);
+        AnswerRefresh(QString(), QString());
+        f_.frame->RunCommand(QStringLiteral("refesh"));
+        QString expected = text;
+        expected.insert(text.indexOf(QStringLiteral("</head>")), refresh_ + QLatin1Char('\n'));
+        QCOMPARE(PageWindowFixture::Text(doc), expected);
+        // The caret stays on its character; the line is blue.
+        QCOMPARE(doc->text1->SelStart(), caret + int(refresh_.size()) + 1);
+        QTextCursor c(doc->text1->document());
+        c.setPosition(int(text.indexOf(QStringLiteral("</head>"))) + 1);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
+        QVERIFY(Messages::Record().isEmpty());
+        QCOMPARE(doc->ChangeCount(), 1);
+    }
+
+    void refreshLines_data()
+    {
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("uncheck");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("address") << "5" << "next.html" << false
+                                 << "<meta http-equiv='refresh' content='5;url=next.html'>";
+        QTest::newRow("address unchecked again") << "5" << "next.html" << true
+                                                 << "<meta http-equiv='refresh' content='5'>";
+        QTest::newRow("blank address") << "30" << "  " << false << "<meta http-equiv='refresh' content='30'>";
+        QTest::newRow("interval rounded to even") << "2.5" << QString() << false
+                                                  << "<meta http-equiv='refresh' content='2'>";
+        QTest::newRow("zero") << "0" << QString() << false << "<meta http-equiv='refresh' content='0'>";
+    }
+    void refreshLines()
+    {
+        QFETCH(QString, interval);
+        QFETCH(QString, url);
+        QFETCH(bool, uncheck);
+        QFETCH(QString, line);
+        AnswerRefresh(interval, url, uncheck);
+        f_.frame->RunCommand(QStringLiteral("refesh"));
+        QVERIFY(PageWindowFixture::Text(f_.Active()).contains(line + QStringLiteral("\n</head>")));
+    }
+
+    void bodyWithoutHead_data()
+    {
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("caretAfter");
+        const int inserted = int(QStringLiteral("<meta http-equiv='refresh' content='5'>").size()) + 1;
+        QTest::newRow("caret before") << 2 << 2;
+        QTest::newRow("caret on the body tag") << 7 << 7 + inserted;
+        QTest::newRow("caret after") << 15 << 15 + inserted;
+    }
+    void bodyWithoutHead()
+    {
+        QFETCH(int, caret);
+        QFETCH(int, caretAfter);
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, QStringLiteral("<html>\n<BODY>\nhello</BODY>"), caret);
+        AnswerRefresh(QString(), QString());
+        f_.frame->RunCommand(QStringLiteral("refesh"));
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<html>\n") + refresh_ + QStringLiteral("\n<BODY>\nhello</BODY>"));
+        QCOMPARE(doc->text1->SelStart(), caretAfter);
+    }
+
+    void headEndFoundIgnoringCase()
+    {
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, QStringLiteral("<HEAD><title>x</title></HEAD>\n<body></body>"), 0);
+        AnswerRefresh(QString(), QString());
+        f_.frame->RunCommand(QStringLiteral("refesh"));
+        QCOMPARE(PageWindowFixture::Text(doc),
+                 QStringLiteral("<HEAD><title>x</title>") + refresh_ + QStringLiteral("\n</HEAD>\n<body></body>"));
+    }
+
+    void neitherHeadNorBody_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("refresh") << "refesh";
+        QTest::newRow("transition") << "page";
+    }
+    void neitherHeadNorBody()
+    {
+        QFETCH(QString, command);
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, QStringLiteral("<p>only a fragment</p>"), 3);
+        bool dialogShown = false;
+        QTimer::singleShot(0, [&dialogShown] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                dialogShown = true;
+                qobject_cast<QDialog*>(w)->reject();
+            }
+        });
+        f_.frame->RunCommand(command);
+        QCoreApplication::processEvents();
+        QVERIFY(!dialogShown);
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("您没有</head和<body标识符,无法添加!!")});
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>only a fragment</p>"));
+        int position = 0;
+        doc->FindHeadInsertPoint(QStringLiteral("</head"), QStringLiteral("<body"), position);
+        QCOMPARE(position, -2);
+    }
+
+    void cancelledDialogsInsertNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("refresh") << "refesh" << "CanCom";
+        QTest::newRow("transition") << "page" << "CanCommand";
+    }
+    void cancelledDialogsInsertNothing()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, button);
+        const QString text = PageWindowFixture::Text(f_.Active());
+        PageWindowFixture::WhenModal([button](QDialog* dialog) {
+            dialog->findChild<QPushButton*>(button)->click();
+        });
+        f_.frame->RunCommand(command);
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
+        QCOMPARE(f_.Active()->ChangeCount(), 0);
+    }
+
+    void refreshDialog()
+    {
+        Aboutsform dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("自动刷新设置"));
+        QCOMPARE(dialog.Text1->text(), QStringLiteral("5"));
+        QCOMPARE(dialog.Rtime, -1);
+        // The address box starts disabled and follows the check box.
+        QVERIFY(!dialog.Text2->isEnabled());
+        dialog.Check1->click();
+        QVERIFY(dialog.Text2->isEnabled());
+        dialog.Check1->click();
+        QVERIFY(!dialog.Text2->isEnabled());
+        // The interval box always holds a number.
+        dialog.Text1->clear();
+        QCOMPARE(dialog.Text1->text(), QStringLiteral("0"));
+        QTest::keyClicks(dialog.Text1, QStringLiteral("12a"));
+        QCOMPARE(dialog.Text1->text(), QStringLiteral("12"));
+        dialog.Text1->setText(QStringLiteral("  007"));
+        QCOMPARE(dialog.Text1->text(), QStringLiteral("7"));
+    }
+
+    void intervalOutOfRangeRefused_data()
+    {
+        QTest::addColumn<QString>("interval");
+        QTest::newRow("beyond 32 bits") << "2147483648";
+        QTest::newRow("negative") << "-5";
+    }
+    void intervalOutOfRangeRefused()
+    {
+        QFETCH(QString, interval);
+        Aboutsform dialog;
+        dialog.Text1->setText(interval);
+        dialog.OkCom->click();
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!")});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.Rtime, -1);
+        dialog.Text1->setText(QStringLiteral("2147483647"));
+        dialog.OkCom->click();
+        QCOMPARE(dialog.Rtime, 2147483647);
+    }
+
+    void transitionNamesFromTheDatabase()
+    {
+        TxForm dialog(f_.shared->Db);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("页面过渡特效"));
+        QCOMPARE(dialog.List1->count(), 24);
+        QCOMPARE(dialog.List1->item(0)->text(), QStringLiteral("0 盒状收缩"));
+        QCOMPARE(dialog.List1->item(3)->text(), QStringLiteral("3 圆形展开"));
+        QCOMPARE(dialog.List1->item(23)->text(), QStringLiteral("23 随机选取一种效果"));
+        QCOMPARE(dialog.TimeText->text(), QStringLiteral("4"));
+        QVERIFY(dialog.TxStr.isEmpty());
+    }
+
+    void transitionLine_data()
+    {
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<bool>("caretMoves");
+        QTest::newRow("caret in the body") << -1 << true;
+        QTest::newRow("caret in the title") << 90 << false;
+    }
+    void transitionLine()
+    {
+        QFETCH(int, caret);
+        QFETCH(bool, caretMoves);
+        htmlform* doc = f_.Active();
+        if (caret >= 0)
+            doc->text1->SetSelStart(caret);
+        const int before = doc->text1->SelStart();
+        const QString line = QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=4 ,Transition=3)'>");
+        AnswerTransition(3);
+        f_.frame->RunCommand(QStringLiteral("page"));
+        QVERIFY(PageWindowFixture::Text(doc).contains(QStringLiteral("</title>\n") + line + QStringLiteral("\n</head>")));
+        QCOMPARE(doc->text1->SelStart(), caretMoves ? before + int(line.size()) + 1 : before);
+    }
+
+    void transitionNeedsEffectAndTime_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("duration");
+        QTest::newRow("no effect") << -1 << "4";
+        QTest::newRow("zero seconds") << 2 << "0";
+    }
+    void transitionNeedsEffectAndTime()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, duration);
+        TxForm dialog(f_.shared->Db);
+        if (row >= 0)
+            dialog.List1->setCurrentRow(row);
+        dialog.TimeText->setText(duration);
+        dialog.OkCommand->click();
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("您没有选择一项特效或时间设置为0,请重新设置!!")});
+        QVERIFY(dialog.TxStr.isEmpty());
+        // Fixed, the same dialog goes on.
+        dialog.List1->setCurrentRow(12);
+        dialog.TimeText->setText(QStringLiteral("1.5"));
+        dialog.OkCommand->click();
+        QCOMPARE(dialog.TxStr,
+                 QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=1.5 ,Transition=12)'>\r\n"));
+    }
+};
+
+QTEST_MAIN(TestHeadInsert)
+#include "tst_headinsert.moc"

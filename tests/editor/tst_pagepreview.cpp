@@ -1,0 +1,195 @@
+#include "app/browserview.h"
+#include "editor/pagepreview.h"
+#include "pagewindowfixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QToolBar>
+
+class TestPagePreview : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+
+    bool EditingMenusEnabled() const
+    {
+        bool all = true, any = false;
+        for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu"}) {
+            const bool on = f_.frame->MenuNamed(QString::fromLatin1(menu))->menuAction()->isEnabled();
+            all = all && on;
+            any = any || on;
+        }
+        if (all != any)
+            qWarning("the editing menus disagree");
+        return all;
+    }
+    QString PreviewCaption() const { return f_.frame->Command(QStringLiteral("Priview"))->text(); }
+    void Activate(htmlform* doc)
+    {
+        for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
+            if (w->widget() == doc)
+                f_.frame->Area->setActiveSubWindow(w);
+        }
+        QCOMPARE(f_.Active(), doc);
+    }
+
+private Q_SLOTS:
+    void init() { f_.Start(false); }
+    void cleanup() { f_.Stop(); }
+
+    void onAndOffKeepTheSource()
+    {
+        htmlform* doc = f_.Active();
+        const QString text = PageWindowFixture::Text(doc);
+        doc->text1->SetSelStart(40);
+        QVERIFY(!doc->Web1->EngineLoaded());
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(PagePreview::IsShown(*doc));
+        QVERIFY(doc->text1->isHidden());
+        QVERIFY(doc->RowFrame->isHidden());
+        QVERIFY(!EditingMenusEnabled());
+        QVERIFY(f_.frame->Toolbar1->isHidden());
+        QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
+        QVERIFY(f_.frame->Command(QStringLiteral("Priview"))->isEnabled());
+        QCOMPARE(doc->Web1->CurrentUrl(), QUrl::fromLocalFile(doc->PreviewFile()));
+        QVERIFY(Messages::Record().isEmpty());
+
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(!PagePreview::IsShown(*doc));
+        QVERIFY(!doc->text1->isHidden());
+        QVERIFY(!doc->RowFrame->isHidden());
+        QCOMPARE(doc->Web1->CurrentUrl().toString(), QStringLiteral("about:blank"));
+        QVERIFY(EditingMenusEnabled());
+        QVERIFY(!f_.frame->Toolbar1->isHidden());
+        QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QCOMPARE(doc->text1->textCursor().position(), 40);
+        QCOMPARE(doc->ChangeCount(), 0);
+        // The preview file stays until the next preview or the window's closing.
+        QVERIFY(QFileInfo::exists(doc->PreviewFile()));
+    }
+
+    void stateFollowsTheActiveWindow()
+    {
+        htmlform* first = f_.Active();
+        f_.frame->ToolButton(QStringLiteral("Priview"))->trigger();
+        QVERIFY(PagePreview::IsShown(*first));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        htmlform* second = f_.Active();
+        QVERIFY(second != first);
+        QVERIFY(EditingMenusEnabled());
+        QVERIFY(!f_.frame->Toolbar1->isHidden());
+        QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
+        Activate(first);
+        QVERIFY(PagePreview::IsShown(*first));
+        QVERIFY(!EditingMenusEnabled());
+        QVERIFY(f_.frame->Toolbar1->isHidden());
+        QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
+        Activate(second);
+        QVERIFY(!PagePreview::IsShown(*second));
+        QVERIFY(EditingMenusEnabled());
+        // The word-wrap mark is part of the same update.
+        second->SetWordWrap(false);
+        Activate(first);
+        QVERIFY(f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        Activate(second);
+        QVERIFY(!f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+    }
+
+    // The preview holds the bytes that saving the page writes.
+    void previewFileBytes()
+    {
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, doc->text1->RawText() + QStringLiteral("\n<p>中文 & 𠀀</p>"), 0);
+        f_.frame->RunCommand(QStringLiteral("MeShow"));
+        // A new page's preview goes into the folder new pages take.
+        QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("qz78.html")));
+        const QByteArray preview = PageWindowFixture::ReadFile(doc->PreviewFile());
+        f_.paths = {f_.Path(QStringLiteral("page.html"))};
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        QCOMPARE(preview, PageWindowFixture::ReadFile(f_.Path(QStringLiteral("page.html"))));
+        QVERIFY(preview.startsWith("<html>\r\n<head>\r\n"));
+        QVERIFY(preview.endsWith("</html>\r\n<p>\xD6\xD0\xCE\xC4 & \x95\x32\x82\x36</p>"));
+    }
+
+    void openedPageKeepsItsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("gb2312 crlf") << QByteArray("<html>\r\n<body>\xD6\xD0</body>\r\n</html>\r\n");
+        QTest::newRow("utf-8 lf") << QByteArray("<html>\n<head><meta charset=utf-8></head>\n<body>\xE4\xB8\xAD</body>\n");
+        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>");
+    }
+    void openedPageKeepsItsBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(QDir(f_.dir->path()).mkdir(QStringLiteral("site")));
+        const QString page = f_.Path(QStringLiteral("site/index.html"));
+        QVERIFY(PageWindowFixture::WriteFile(page, bytes));
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        // Beside the page, so that "img/a.gif" and style sheets resolve from the page's folder.
+        QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("site/qz78.html")));
+        QCOMPARE(PageWindowFixture::ReadFile(doc->PreviewFile()), bytes);
+    }
+
+    void otherProgramsFileLeftAlone()
+    {
+        QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("qz78.html")), "theirs"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        htmlform* doc = f_.Active();
+        QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("qz781.html")));
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("qz78.html"))), QByteArray("theirs"));
+        QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
+    }
+
+    // A link that turns up at the preview's name after the window chose it is replaced, not written through.
+    void linkAtThePreviewName()
+    {
+        htmlform* doc = f_.Active();
+        const QString victim = f_.Path(QStringLiteral("victim.html"));
+        QVERIFY(PageWindowFixture::WriteFile(victim, "keep me"));
+        QVERIFY(QFile::link(victim, doc->PreviewFile()));
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::ReadFile(victim), QByteArray("keep me"));
+        QVERIFY(!QFileInfo(doc->PreviewFile()).isSymLink());
+        QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
+    }
+
+    void previewFileCannotBeWritten()
+    {
+        QVERIFY(QDir(f_.dir->path()).mkdir(QStringLiteral("gone")));
+        const QString page = f_.Path(QStringLiteral("gone/a.html"));
+        QVERIFY(PageWindowFixture::WriteFile(page, "<p>a</p>"));
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(QDir(f_.Path(QStringLiteral("gone"))).removeRecursively());
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("无法建立临时文件!!")});
+        // Still previewing (a blank page); the next command returns to the source, which is intact.
+        QVERIFY(PagePreview::IsShown(*doc));
+        QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(!PagePreview::IsShown(*doc));
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>a</p>"));
+        QVERIFY(EditingMenusEnabled());
+    }
+
+    void closingDeletesThePreview()
+    {
+        htmlform* doc = f_.Active();
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        const QString preview = doc->PreviewFile();
+        QVERIFY(QFileInfo::exists(preview));
+        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        QVERIFY(!QFileInfo::exists(preview));
+    }
+};
+
+QTEST_MAIN(TestPagePreview)
+#include "tst_pagepreview.moc"
