@@ -184,13 +184,13 @@ const QSet<QString>& PendingCommands()
 {
     static const QSet<QString> pending{
         // menu entries
-        "BodyED", "TheTagPeditMen", "LinkCss", "Addcss", "CssOut",
-        "JavaS", "LinkHtml", "PHtml", "ImgHtml", "TableHtml", "SpanHtml", "DivHtml", "EnbHtml",
+        "BodyED", "LinkCss", "Addcss", "CssOut",
+        "JavaS", "TableHtml", "EnbHtml",
         "BgsoundHtml", "FormHtmls", "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml",
-        "SelectHtml", "FormButtonHtml", "HrHtml", "PreHtml", "MarqueeHtml", "IframeHtml", "ScriptHtml",
-        "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "TagPeditMenu", "MeSetBody", "MeAddTx",
+        "SelectHtml", "FormButtonHtml", "MarqueeHtml", "IframeHtml", "ScriptHtml",
+        "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "MeSetBody", "MeAddTx",
         // toolbar keys
-        "tb:Body", "tb:Link", "tb:Img"};
+        "tb:Body"};
     return pending;
 }
 
@@ -416,6 +416,22 @@ void MDIForm1::RunCommand(const QString& name)
         doc->PageEnter();
     else if (name == QLatin1String("TxtHtml"))
         doc->MakeTxt();
+    else if (name == QLatin1String("LinkHtml"))
+        doc->Insert(QStringLiteral("<a"));
+    else if (name == QLatin1String("PHtml"))
+        doc->Insert(QStringLiteral("<p"));
+    else if (name == QLatin1String("ImgHtml"))
+        doc->Insert(QStringLiteral("<img"));
+    else if (name == QLatin1String("SpanHtml"))
+        doc->Insert(QStringLiteral("<span"));
+    else if (name == QLatin1String("DivHtml"))
+        doc->Insert(QStringLiteral("<div"));
+    else if (name == QLatin1String("HrHtml"))
+        doc->Insert(QStringLiteral("<hr"));
+    else if (name == QLatin1String("PreHtml"))
+        doc->Insert(QStringLiteral("<pre"));
+    else if (name == QLatin1String("TheTagPeditMen") || name == QLatin1String("TagPeditMenu"))
+        doc->EditTag();
 }
 
 htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page)

@@ -6,6 +6,7 @@
 #include "app/mdiform1.h"
 #include "app/messages.h"
 #include "app/shared.h"
+#include "builders/elements/addhform.h"
 #include "builders/styles/colorform.h"
 #include "convert/txtform.h"
 #include "editor/completionlists.h"
@@ -14,6 +15,7 @@
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
 #include "editor/pagefile.h"
+#include "editor/tageditor.h"
 #include "editor/typingassist.h"
 
 #include <QApplication>
@@ -234,6 +236,22 @@ void htmlform::InsertTextAt(int position, int caret, const QString& text)
 void htmlform::ReplaceAtCaret(int length, const QString& text)
 {
     text1->ReplaceAtCaret(length, text);
+}
+
+void htmlform::Insert(const QString& opener)
+{
+    AddhForm dialog(this);
+    dialog.EditTag = 0;
+    dialog.HtmlN = opener;
+    dialog.exec();
+    if (!dialog.HtmlStr.isEmpty())
+        GiveText(dialog.HtmlStr);
+}
+
+void htmlform::EditTag()
+{
+    EditPurpose = TagEditor::EditAtCaret;
+    TagEditor(*this, shared_).FindTagAtCaret();
 }
 
 void htmlform::SetYnFalse()

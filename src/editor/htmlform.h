@@ -40,6 +40,13 @@ public:
     void InsertTextAt(int position, int caret, const QString& text);
     void ReplaceAtCaret(int length, const QString& text);
 
+    // The element dialog for a new element of that kind ("<img"); its markup goes in at the caret.
+    void Insert(const QString& opener);
+    // Rebuilds the tag at the caret in the dialog that built it.
+    void EditTag();
+    // What the tag editor does with the tag it finds (3: edit the tag at the caret).
+    int EditPurpose = 0;
+
     // Hides the completion lists and clears their state.
     void SetYnFalse();
     // Asks for a colour and inserts its text at the caret (nothing after Cancel).

@@ -4,6 +4,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/contextchecks.cpp
     ${KESTREL_LIST_DIR}/headmarkup.cpp
     ${KESTREL_LIST_DIR}/previewwriter.cpp
+    ${KESTREL_LIST_DIR}/tagparser.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
@@ -17,4 +18,5 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/headinsert.cpp
     ${KESTREL_LIST_DIR}/aboutsform.cpp
     ${KESTREL_LIST_DIR}/txform.cpp
+    ${KESTREL_LIST_DIR}/tageditor.cpp
 )

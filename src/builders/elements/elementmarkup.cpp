@@ -1,0 +1,341 @@
+#include "builders/elements/elementmarkup.h"
+
+#include "app/helpers.h"
+#include "builders/elements/elementkind.h"
+#include "tagdb/tagdb.h"
+
+#include <cmath>
+
+const QString ElementMarkup::SampleText = QStringLiteral("Kestrel网页编辑软件");
+const QString ElementMarkup::SampleCells = QStringLiteral(
+    "<th>第一列</th><th>第二列</th><th>第三列</th><tr><td>第一行</td><td>第一行</td><td>第一行</td><tr><td>第二行</td>"
+    "<td>第二行</td><td>第二行</td><tr><td>第三行</td><td>第三行</td><td>第三行</td>");
+const QString ElementMarkup::NewLineText = QStringLiteral("新的一行");
+
+namespace {
+
+QStringList Blank(int n)
+{
+    QStringList list;
+    list.reserve(n);
+    for (int i = 0; i < n; ++i)
+        list.append(QString());
+    return list;
+}
+
+bool HasText(const QString& s)
+{
+    return !s.trimmed().isEmpty();
+}
+
+} // namespace
+
+ElementMarkup::ElementMarkup()
+{
+    Reset();
+}
+
+void ElementMarkup::Reset()
+{
+    SetSlotCount(0);
+    StyleStr.clear();
+    OtherCount = 0;
+    CommonName = {QStringLiteral("id"), QStringLiteral("title"), QStringLiteral("class")};
+    CommonValue = Blank(3);
+    OtherName = Blank(OtherMax + 1);
+    OtherValue = Blank(OtherMax + 1);
+    EventName = Blank(EventMax + 1);
+    EventValue = Blank(EventMax + 1);
+    ItemValue = Blank(MaxLines + 1);
+    Lines.clear();
+    Content.clear();
+    HtmlFormat = false;
+    TagType = 0;
+    EndTag.clear();
+    PreviewWrap = 0;
+    ListKind = -1;
+    Kind = nullptr;
+    Title.clear();
+}
+
+void ElementMarkup::SetSlotCount(int n)
+{
+    SlotMax = n;
+    SlotName = Blank(n + 1);
+    SlotValue = Blank(n + 1);
+}
+
+bool ElementMarkup::SetupKind(const TagDb& db)
+{
+    const QDomElement html1 = db.Section(QStringLiteral("html1"));
+    const int i = html1.isNull() ? -1 : db.FindChildIndex(html1, HtmlN, QStringLiteral("start"));
+    if (i != -1) {
+        const QDomElement entry = db.Entry(html1, i);
+        TagType = TagDb::NumField(entry, QStringLiteral("lx"));
+        Title = QStringLiteral("添加") + TagDb::Field(entry, QStringLiteral("title"));
+        EndTag = TagDb::Field(entry, QStringLiteral("endd"));
+    }
+    PreviewWrap = 0;
+    Kind = ElementKind::Find(HtmlN);
+    if (!Kind)
+        return false;
+    if (Kind->EndTag)
+        EndTag = *Kind->EndTag;
+    if (Kind->TagType)
+        TagType = *Kind->TagType;
+    PreviewWrap = Kind->PreviewWrap;
+    if (!Kind->Title.isEmpty())
+        Title = Kind->Title;
+    SetSlotCount(Kind->SlotMax());
+    SlotName = Kind->SlotNames;
+    ListKind = Kind->ListKind;
+    HtmlFormat = Kind->HtmlFormat;
+    if (!Kind->WriteAs.isEmpty())
+        HtmlN = Kind->WriteAs;
+    return true;
+}
+
+QString ElementMarkup::Quoted(const QString& value)
+{
+    const QChar q(u'"');
+    if (!value.contains(q))
+        return q + value + q;
+    if (!value.contains(QLatin1Char('\'')))
+        return QLatin1Char('\'') + value + QLatin1Char('\'');
+    QString v = value;
+    v.replace(q, QLatin1String("&quot;"));
+    return q + v + q;
+}
+
+QString ElementMarkup::BuildStartTag() const
+{
+    QString s = HtmlN;
+    for (int i = 0; i <= SlotMax && i < SlotValue.size(); ++i) {
+        const QString& v = SlotValue.at(i);
+        if (!HasText(v))
+            continue;
+        if (SlotName.value(i) != QLatin1String("0"))
+            s += QLatin1Char(' ') + SlotName.value(i) + QLatin1Char('=') + Quoted(v);
+        else
+            s += QLatin1Char(' ') + v;
+    }
+    for (int i = 0; i < 3; ++i)
+        if (HasText(CommonValue.value(i)))
+            s += QLatin1Char(' ') + CommonName.value(i) + QLatin1Char('=') + Quoted(CommonValue.value(i));
+    for (int i = 0; i < OtherName.size(); ++i)
+        if (!OtherName.at(i).isEmpty())
+            s += QLatin1Char(' ') + OtherName.at(i) + QLatin1Char('=') + Quoted(OtherValue.value(i));
+    return s;
+}
+
+QString ElementMarkup::BuildStyleEvents() const
+{
+    QString s;
+    // Binary order: an empty style and a lone blank give no attribute.
+    if (StyleStr > QLatin1String(" "))
+        s = QStringLiteral(" style=") + Quoted(StyleStr);
+    for (int i = 0; i < EventValue.size(); ++i)
+        if (!EventValue.at(i).isEmpty())
+            s += QLatin1Char(' ') + EventName.value(i) + QLatin1Char('=') + Quoted(EventValue.at(i));
+    return s;
+}
+
+QString ElementMarkup::GetContent() const
+{
+    if (!HasText(Content))
+        return QString();
+    return HtmlFormat ? Content : HtmlEscape(Content);
+}
+
+QString ElementMarkup::OkMarkup() const
+{
+    QString s = BuildStartTag() + BuildStyleEvents() + QLatin1Char('>');
+    if (EditTag == 0)
+        s += GetContent() + EndTag + CrLf;
+    return s;
+}
+
+void ElementMarkup::GetPreviewWrap(QString& prefix, QString& suffix) const
+{
+    prefix.clear();
+    suffix.clear();
+    if (PreviewWrap == 1) {
+        prefix = QStringLiteral("<table border=1>");
+        suffix = SampleCells + QStringLiteral("</table>");
+    } else if (PreviewWrap == 2) {
+        suffix = SampleCells + QStringLiteral("</table>");
+    }
+}
+
+QString ElementMarkup::PreviewMarkup() const
+{
+    QString prefix, suffix;
+    GetPreviewWrap(prefix, suffix);
+    return prefix + BuildStartTag() + BuildStyleEvents() + QLatin1Char('>') + GetContent() + EndTag + suffix;
+}
+
+QString ElementMarkup::PreviewPage(const QString& markup)
+{
+    return QStringLiteral("<html><body>") + markup + QStringLiteral("</body></html>");
+}
+
+void ElementMarkup::StyleBuilderTexts(QString& htmlTxt1, QString& htmlTxt2) const
+{
+    QString prefix, suffix;
+    GetPreviewWrap(prefix, suffix);
+    const QString content = EditTag != 0 ? SampleText : GetContent();
+    htmlTxt1 = prefix + BuildStartTag();
+    htmlTxt2 = content + EndTag + suffix;
+}
+
+bool ElementMarkup::ApplyCommonAttr(const QString& name, const QString& value, const TagDb& db)
+{
+    if (name.startsWith(QLatin1String("on")))
+        return ApplyEventAttr(name, value, db);
+    const int i = int(CommonName.indexOf(name));
+    if (i >= 0) {
+        CommonValue[i] = value;
+        return true;
+    }
+    if (name == QLatin1String("style")) {
+        StyleStr = value;
+        return true;
+    }
+    return false;
+}
+
+bool ElementMarkup::ApplyEventAttr(const QString& name, const QString& value, const TagDb& db)
+{
+    const QDomElement events = db.Section(QStringLiteral("event"));
+    int k = 0;
+    for (QDomElement e = events.firstChildElement(); !e.isNull() && k <= EventMax; e = e.nextSiblingElement()) {
+        const int lx = TagDb::NumField(e, QStringLiteral("lx"));
+        if (lx != 0 && lx != TagType)
+            continue;
+        if (TagDb::Field(e, QStringLiteral("name")).toLower().trimmed() == name) {
+            EventName[k] = name;
+            EventValue[k] = value;
+            return true;
+        }
+        ++k;
+    }
+    return false;
+}
+
+void ElementMarkup::AddOtherAttr(const QString& name, const QString& value)
+{
+    // An edited tag may carry more attributes than the 31 entries: they are kept, never dropped.
+    while (OtherName.size() <= OtherCount) {
+        OtherName.append(QString());
+        OtherValue.append(QString());
+    }
+    OtherName[OtherCount] = name;
+    OtherValue[OtherCount] = value;
+    ++OtherCount;
+}
+
+void ElementMarkup::ApplyGenericAttr(const QString& name, const QString& value, const TagDb& db)
+{
+    if (!ApplyCommonAttr(name, value, db))
+        AddOtherAttr(name, value);
+}
+
+bool ElementMarkup::AddLine()
+{
+    if (Lines.size() >= MaxLines)
+        return false;
+    Lines.append(NewLineText);
+    return true;
+}
+
+int ElementMarkup::DeleteLine(int i)
+{
+    if (i < 0 || i >= Lines.size())
+        return int(Lines.size()) - 1;
+    Lines.removeAt(i);
+    ItemValue.removeAt(i);
+    ItemValue.append(QString());
+    return int(Lines.size()) - 1;
+}
+
+QString ElementMarkup::BuildListContent(const QString& radioName, bool radioBreak)
+{
+    QString out;
+    for (int i = 0; i < Lines.size(); ++i) {
+        const QString& t = Lines.at(i);
+        const QString v = ItemValue.at(i).isEmpty() ? QString() : QStringLiteral(" value=") + ItemValue.at(i);
+        switch (ListKind) {
+        case 0:
+            out += QStringLiteral("<option") + v + QLatin1Char('>') + t;
+            break;
+        case 1:
+            out += QStringLiteral("<input type=radio name=") + radioName + v + QLatin1Char('>') + t +
+                   (radioBreak ? QStringLiteral("<br>") : QString());
+            break;
+        case 2:
+            if (ItemValue.at(i).isEmpty())
+                ItemValue[i] = QStringLiteral("disc");
+            out += QStringLiteral("<li type=") + ItemValue.at(i) + QLatin1Char('>') + t;
+            break;
+        case 3:
+            out += QStringLiteral("<li>") + t;
+            break;
+        case 4:
+            out += QStringLiteral("<dd>") + t;
+            break;
+        default:
+            continue;
+        }
+        out += CrLf;
+    }
+    Content = out;
+    return out;
+}
+
+QString ElementMarkup::NumericText(const QString& text)
+{
+    QString s;
+    for (const QChar c : text)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            s += c;
+    int p = 0;
+    const int n = int(s.size());
+    if (p < n && (s[p] == QLatin1Char('+') || s[p] == QLatin1Char('-')))
+        ++p;
+    int digits = 0;
+    while (p < n && s[p].isDigit() && s[p].unicode() < 128) {
+        ++p;
+        ++digits;
+    }
+    if (p < n && s[p] == QLatin1Char('.')) {
+        ++p;
+        while (p < n && s[p].isDigit() && s[p].unicode() < 128) {
+            ++p;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return QStringLiteral("0");
+    int end = p;
+    if (p < n && (s[p] == QLatin1Char('e') || s[p] == QLatin1Char('E'))) {
+        int q = p + 1;
+        if (q < n && (s[q] == QLatin1Char('+') || s[q] == QLatin1Char('-')))
+            ++q;
+        const int expStart = q;
+        while (q < n && s[q].isDigit() && s[q].unicode() < 128)
+            ++q;
+        if (q > expStart)
+            end = q;
+    }
+    const double v = s.left(end).toDouble();
+    if (!std::isfinite(v))
+        return QStringLiteral("0");
+    if (v == std::floor(v) && std::fabs(v) < 1e15)
+        return QString::number(qint64(v));
+    return QString::number(v, 'g', 15);
+}
+
+QString ElementMarkup::RuleWidth(const QString& text, bool percent)
+{
+    return text.trimmed() + (percent ? QStringLiteral("%") : QString());
+}

@@ -1,0 +1,179 @@
+#include "editor/tageditor.h"
+
+#include "app/messages.h"
+#include "app/shared.h"
+#include "builders/elements/addhform.h"
+#include "builders/elements/elementmarkup.h"
+#include "builders/styles/cssform.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "editor/tagparser.h"
+
+#include <QCoreApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+const QString TagEditor::FailText = QStringLiteral("无法查看!!!!");
+
+namespace {
+
+// The ten elements that the element dialog rebuilds; every other tag gets its style edited.
+bool HasElementDialog(const QString& name)
+{
+    static const QStringList kinds{"<a",     "<p",       "<img",     "<span",   "<div",
+                                   "<embed", "<bgsound", "<marquee", "<iframe", "<table"};
+    return kinds.contains(name);
+}
+
+} // namespace
+
+TagEditor::TagEditor(htmlform& form, Shared& shared) : form_(form), shared_(shared) {}
+
+bool TagEditor::FindTagAtCaret()
+{
+    QTextDocument* doc = form_.text1->document();
+    const int caret = form_.text1->SelStart();
+    if (caret <= 0)
+        return false;
+    // Back from the character left of the caret to the first "<" (a ">" on the way does not stop it), then
+    // forward to the first ">". The document is searched, never copied.
+    const QTextCursor open = doc->find(QStringLiteral("<"), caret, QTextDocument::FindBackward);
+    if (open.isNull())
+        return false;
+    const int start = open.selectionStart();
+    const int last = doc->characterCount() - 1; // the final paragraph separator is not text
+    if (start + 1 >= last)
+        return false;
+    const QChar next = doc->characterAt(start + 1);
+    if (next == QLatin1Char(' ') || next == QLatin1Char('\r') || next == QLatin1Char('\n') ||
+        next == QChar::ParagraphSeparator || next == QLatin1Char('/'))
+        return false; // closing tags and a lone "<" are not edited
+    const QTextCursor close = doc->find(QStringLiteral(">"), start);
+    if (close.isNull())
+        return false;
+    TagStart = start;
+    TagLength = close.selectionEnd() - start;
+
+    QTextCursor c(doc);
+    c.setPosition(start);
+    c.setPosition(start + TagLength, QTextCursor::KeepAnchor);
+    QString tag = c.selectedText();
+    tag.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    if (form_.EditPurpose == EditAtCaret)
+        form_.text1->SetSelStart(start);
+    ParseTagHead(tag);
+    return true;
+}
+
+void TagEditor::ParseTagHead(const QString& tag)
+{
+    QString name;
+    int nameEnd = 0;
+    if (!TagParser::ParseTagHead(tag, name, nameEnd))
+        return;
+    const QDomElement html1 = TagDb::FindSection(shared_.TagRoot(), QStringLiteral("html1"));
+    const int index = shared_.Db.TagIndexByStart(html1, name);
+    if (index < 0)
+        return; // tags the database does not know are not edited
+    const QString title = TagDb::Field(shared_.Db.Entry(html1, index), QStringLiteral("title"));
+    ParseAttributes(tag, nameEnd, title);
+}
+
+void TagEditor::ParseAttributes(const QString& tag, int nameEnd, const QString& title)
+{
+    Q_UNUSED(title);
+    if (tag.size() > TagParser::LongTag) {
+        const QString question =
+            QStringLiteral("这个字符串太长,共有 ") + QString::number(tag.size()) + QStringLiteral("个字符,您是否继续?");
+        if (Messages::Show(&form_, question, Messages::ProgramTitle, MsgButtons::YesNo) != MsgAnswer::Yes)
+            return;
+    }
+    QStringList names, values;
+    int count = 0;
+    // Paint events go on between attributes; input waits, so nothing edits the page under the parser.
+    const auto status = TagParser::ParseAttributes(tag, nameEnd, names, values, count, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (status != TagParser::Parsed) {
+        Messages::Show(&form_, FailText);
+        return;
+    }
+    shared_.AttrNames = names;
+    shared_.AttrValues = values;
+    shared_.AttrCount = count;
+
+    QString name;
+    int unused = 0;
+    TagParser::ParseTagHead(tag, name, unused);
+    if (form_.EditPurpose == EditAtCaret) {
+        SelectTag();
+        OpenTagEditor(name);
+    }
+}
+
+void TagEditor::SelectTag()
+{
+    QTextCursor c = form_.text1->textCursor();
+    c.setPosition(TagStart);
+    c.setPosition(TagStart + TagLength, QTextCursor::KeepAnchor);
+    form_.text1->setTextCursor(c);
+}
+
+void TagEditor::WriteOverSelection(const QString& text)
+{
+    QTextCursor c = form_.text1->textCursor();
+    c.insertText(text);
+    form_.text1->setTextCursor(c);
+}
+
+void TagEditor::OpenTagEditor(const QString& name)
+{
+    if (!HasElementDialog(name)) {
+        EditStyleOfTag(name);
+        return;
+    }
+    AddhForm dialog(&form_);
+    dialog.HtmlN = name;
+    dialog.EditTag = 1;
+    dialog.exec();
+    if (!dialog.HtmlStr.isEmpty())
+        WriteOverSelection(dialog.HtmlStr);
+}
+
+void TagEditor::EditStyleOfTag(const QString& name)
+{
+    // The first style attribute is edited; the rebuilt tag carries one style whatever the old one had.
+    int styleAt = -1;
+    for (int i = 1; i <= shared_.AttrCount; ++i) {
+        if (shared_.AttrNames.at(i) == QLatin1String("style")) {
+            styleAt = i;
+            break;
+        }
+    }
+    if (styleAt < 0)
+        return;
+    QString t = name;
+    for (int j = 1; j <= shared_.AttrCount; ++j) {
+        const QString& attr = shared_.AttrNames.at(j);
+        if (attr.isEmpty() || attr == QLatin1String("style"))
+            continue;
+        t += QLatin1Char(' ') + attr + QLatin1Char('=') + ElementMarkup::Quoted(shared_.AttrValues.at(j));
+    }
+    const QDomElement html1 = TagDb::FindSection(shared_.TagRoot(), QStringLiteral("html1"));
+    const int index = shared_.Db.TagIndexByStart(html1, name);
+    if (index < 0)
+        return;
+    const QString endd = TagDb::Field(shared_.Db.Entry(html1, index), QStringLiteral("endd"));
+
+    CssForm css(&form_);
+    css.StxtStr = shared_.AttrValues.at(styleAt);
+    css.HtmlTxt1 = t;
+    css.HtmlTxt2 = ElementMarkup::SampleText + endd;
+    // A cancelled style builder leaves the tag as it was.
+    if (css.exec() != QDialog::Accepted)
+        return;
+    shared_.AttrValues[styleAt] = css.StxtStr;
+    t += QStringLiteral(" style=") + ElementMarkup::Quoted(css.StxtStr) + QLatin1Char('>');
+    WriteOverSelection(t);
+}

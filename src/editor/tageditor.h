@@ -1,0 +1,42 @@
+#pragma once
+// Editing the tag at the caret: finds the tag around the caret in the page window's text, parses it into the
+// shared attribute arrays and opens the dialog that rebuilds it, writing the result over the old tag.
+
+#include <QString>
+
+class Shared;
+class htmlform;
+
+class TagEditor
+{
+public:
+    TagEditor(htmlform& form, Shared& shared);
+
+    // The page window's purposes: 1 merge a script into the body tag, 2 the body dialog, 3 the tag at the caret.
+    // The first two come with those dialogs.
+    enum Purpose
+    {
+        EditAtCaret = 3
+    };
+
+    // Finds the tag left of (or around) the caret and goes on to parse and dispatch it; false when no tag was
+    // found there (nothing happens then).
+    bool FindTagAtCaret();
+    void ParseTagHead(const QString& tag);
+    void ParseAttributes(const QString& tag, int nameEnd, const QString& title);
+    void OpenTagEditor(const QString& name);
+    void EditStyleOfTag(const QString& name);
+
+    // Zero-based position of the "<" of the tag found, and the tag's length in the control.
+    int TagStart = -1;
+    int TagLength = 0;
+
+    static const QString FailText; // "无法查看!!!!"
+
+private:
+    void SelectTag();
+    void WriteOverSelection(const QString& text);
+
+    htmlform& form_;
+    Shared& shared_;
+};
