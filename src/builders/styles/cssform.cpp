@@ -710,6 +710,7 @@ void CssForm::Rebuild()
         return;
     Css.Build();
     ResultText->setText(Css.CssText);
+    ResultText->setCursorPosition(0);
     ShowValues();
     const Shared* shared = Shared::Get();
     if (!shared)

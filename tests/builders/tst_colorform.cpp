@@ -1,0 +1,184 @@
+// The colour dialog and the shared colour-picking routine.
+
+#include "app/shared.h"
+#include "builders/styles/colorform.h"
+#include "builders/styles/colorsetting.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestColorForm : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<Shared> shared_;
+
+    static QList<int> Sliders(const ColorForm& form)
+    {
+        return {form.ColorSlider[0]->value(), form.ColorSlider[1]->value(), form.ColorSlider[2]->value()};
+    }
+    static void ClickSwatch(ColorForm& form, int i) { QTest::mouseClick(form.Label1[i], Qt::LeftButton); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        shared_ = std::make_unique<Shared>(dir_.path());
+        Shared::Set(shared_.get());
+        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+    }
+    void cleanupTestCase() { Shared::Set(nullptr); }
+
+    void colourTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("resolved");
+        QTest::newRow("name") << "Red" << "#ff0000";
+        QTest::newRow("name with grey spelling") << "darkgrey" << "#a9a9a9";
+        QTest::newRow("hex lowered") << "#FF8000" << "#ff8000";
+        QTest::newRow("unknown name") << "nosuch" << "nosuch";
+        QTest::newRow("empty") << "" << "";
+    }
+    void colourTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, resolved);
+        QCOMPARE(ColorSetting::Resolve(shared_->Db, text), resolved);
+    }
+
+    void sliderForm()
+    {
+        QCOMPARE(ColorSetting::FromRgb(255, 128, 0), QStringLiteral("#FF8000"));
+        QCOMPARE(ColorSetting::FromRgb(0, 10, 171), QStringLiteral("#000AAB"));
+    }
+
+    void opening_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QList<int>>("rgb");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("named colour, sliders moved") << "red" << QList<int>{255, 0, 0} << "#FF0000";
+        QTest::newRow("named colour in capitals") << "Orange" << QList<int>{255, 165, 0} << "#FFA500";
+        QTest::newRow("hex") << "#0080ff" << QList<int>{0, 128, 255} << "#0080FF";
+        QTest::newRow("black moves nothing") << "#000000" << QList<int>{0, 0, 0} << "#000000";
+        QTest::newRow("no colour") << "" << QList<int>{0, 0, 0} << "";
+        QTest::newRow("not a colour") << "abc" << QList<int>{0, 0, 0} << "abc";
+    }
+    void opening()
+    {
+        QFETCH(QString, start);
+        QFETCH(QList<int>, rgb);
+        QFETCH(QString, result);
+        ColorForm form;
+        form.FontColorM = start;
+        form.Load();
+        QCOMPARE(Sliders(form), rgb);
+        QCOMPARE(form.Text1[1]->text(), QString::number(rgb[1]));
+        QVERIFY(form.Text1[0]->isReadOnly());
+        form.OkCommand->click();
+        QCOMPARE(form.FontColorM, result);
+    }
+
+    void blackPreviewWithoutMovingSliders()
+    {
+        ColorForm form;
+        form.FontColorM = QStringLiteral("#000000");
+        form.Load();
+        QCOMPARE(form.PreviewColor(), QColor(Qt::black));
+    }
+
+    void slidersGiveUpperCaseText()
+    {
+        ColorForm form;
+        form.Load();
+        form.ColorSlider[0]->setValue(255);
+        form.ColorSlider[1]->setValue(128);
+        QCOMPARE(form.Text1[0]->text(), QStringLiteral("255"));
+        QCOMPARE(form.PreviewColor(), QColor(255, 128, 0));
+        form.OkCommand->click();
+        QCOMPARE(form.FontColorM, QStringLiteral("#FF8000"));
+    }
+
+    void swatches_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("result");
+        // A swatch whose colour the sliders already show keeps its own lower-case text.
+        QTest::newRow("red from nothing") << "" << QList<int>{0} << "#FF0000";
+        QTest::newRow("red twice") << "" << QList<int>{0, 0} << "#ff0000";
+        QTest::newRow("black from nothing") << "" << QList<int>{3} << "#000000";
+        QTest::newRow("white") << "#ff0000" << QList<int>{5} << "#FFFFFF";
+        QTest::newRow("no colour after blue") << "" << QList<int>{1, 6} << "";
+        QTest::newRow("no colour over a start colour") << "#123456" << QList<int>{6} << "";
+    }
+    void swatches()
+    {
+        QFETCH(QString, start);
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, result);
+        ColorForm form;
+        form.FontColorM = start;
+        form.Load();
+        for (const int i : clicks)
+            ClickSwatch(form, i);
+        form.OkCommand->click();
+        QCOMPARE(form.FontColorM, result);
+    }
+
+    void cancelKeepsTheColour()
+    {
+        ColorForm form;
+        form.FontColorM = QStringLiteral("#123456");
+        form.Load();
+        ClickSwatch(form, 4);
+        form.CancelCommand->click();
+        QCOMPARE(form.FontColorM, QStringLiteral("#123456"));
+    }
+
+    void pickColor_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ok") << "blue" << true << "#0000FF" << "#0000FF";
+        QTest::newRow("cancel") << "blue" << false << "#0000FF" << "blue";
+        QTest::newRow("escape") << "#ffffff" << false << "#FFFFFF" << "#ffffff";
+    }
+    void pickColor()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, ok);
+        QFETCH(QString, shown);
+        QFETCH(QString, result);
+        QString seen;
+        QTimer::singleShot(0, this, [&] {
+            auto* form = qobject_cast<ColorForm*>(QApplication::activeModalWidget());
+            if (!form)
+                return;
+            seen = form->ColorText;
+            if (ok)
+                form->OkCommand->click();
+            else if (start.startsWith(QLatin1Char('#')))
+                QTest::keyClick(form, Qt::Key_Escape);
+            else
+                form->CancelCommand->click();
+        });
+        QString value = start;
+        PickColor(value);
+        // The dialog opened on the slot's colour.
+        QCOMPARE(seen, shown);
+        QCOMPARE(value, result);
+    }
+};
+
+QTEST_MAIN(TestColorForm)
+#include "tst_colorform.moc"

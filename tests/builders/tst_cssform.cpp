@@ -1,0 +1,402 @@
+// The style dialog: controls set from an incoming style, the result after clicks, the nested size and colour
+// dialogs, Cancel, and the preview page.
+
+#include "app/browserview.h"
+#include "app/pagecodec.h"
+#include "app/shared.h"
+#include "builders/styles/colorform.h"
+#include "builders/styles/cssform.h"
+#include "builders/styles/sizesetform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using P = CssDeclarations;
+
+class TestCssForm : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<CssForm> form_;
+
+    CssForm& Open(const QString& style, const QString& html1 = QString(), const QString& html2 = QString())
+    {
+        form_ = std::make_unique<CssForm>();
+        form_->StxtStr = style;
+        form_->HtmlTxt1 = html1;
+        form_->HtmlTxt2 = html2;
+        form_->Load();
+        return *form_;
+    }
+    template <typename T> T* Child(const QString& name)
+    {
+        T* w = form_->findChild<T*>(name);
+        if (!w)
+            qWarning("no control %s", qPrintable(name));
+        return w;
+    }
+    // Runs `step` on the next modal dialog of type T as soon as it is up.
+    template <typename T> void WhenModal(std::function<void(T*)> step)
+    {
+        QTimer::singleShot(0, this, [step] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+                step(dialog);
+        });
+    }
+    static void Choose(QComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        Q_EMIT combo->activated(index);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        shared_ = std::make_unique<Shared>(dir_->path());
+        Shared::Set(shared_.get());
+        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+    }
+    void cleanup()
+    {
+        form_.reset();
+        Shared::Set(nullptr);
+        shared_.reset();
+        dir_.reset();
+    }
+
+    void controlsFromAnIncomingStyle()
+    {
+        CssForm& f = Open(QStringLiteral(
+            "Color:Red;FONT-SIZE:12pt;font-weight:bold;background-image:url(file:///c:/a.gif);"
+            "filter: alpha(opacity=30) gray();position:absolute;left:1px;border-style:dashed;cursor:help;"
+            "overflow:hidden;float:left;display:inline;z-index:3;text-align:center;font-style:italic"));
+        QCOMPARE(f.StxtStr.left(21), QStringLiteral("color:red;font-size:1"));
+        QCOMPARE(f.BackImageText->text(), QStringLiteral("file:///c:/a.gif"));
+        QCOMPARE(f.BoldHScroll->value(), 700);
+        QCOMPARE(f.AlphaScroll->value(), 70);
+        QVERIFY(f.FilterCheck[2]->isChecked());
+        QVERIFY(!f.FilterCheck[0]->isChecked());
+        QVERIFY(f.PositionOption[0]->isChecked());
+        QVERIFY(f.LeftCommand->isEnabled());
+        QCOMPARE(f.BorderStyleCombo[4]->currentIndex(), 3);
+        QCOMPARE(f.BorderStyleCombo[0]->currentIndex(), -1);
+        QCOMPARE(f.Css.CursorNames.value(f.CursorCombo->currentIndex()), QStringLiteral("help"));
+        QCOMPARE(f.OverflowCombo->currentIndex(), 1);
+        QVERIFY(f.FloatOption[0]->isChecked());
+        QVERIFY(f.DispOption[1]->isChecked());
+        QCOMPARE(f.ZindexText->text(), QStringLiteral("3"));
+        QVERIFY(f.TextAlignOption[3]->isChecked());
+        QVERIFY(f.FontStyleOption[1]->isChecked());
+        QCOMPARE(f.CssText(),
+                 QStringLiteral("color:red;font-size:12pt;font-weight:700;font-style:italic;"
+                                "background-image:url(file:///c:/a.gif);overflow:hidden;text-align:center;"
+                                "left:1px;position:absolute;z-index:3;border-style:dashed;"
+                                "filter: alpha(Opacity=30) gray();cursor:help;float:left;display:inline"));
+        QCOMPARE(f.ResultText->text(), f.CssText());
+    }
+
+    void staticPlacementDisablesLeftAndTop()
+    {
+        CssForm& f = Open(QStringLiteral("position:static"));
+        QVERIFY(f.PositionOption[2]->isChecked());
+        QVERIFY(!f.LeftCommand->isEnabled());
+        QVERIFY(!f.TopCommand->isEnabled());
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("result");
+        const QString red = QStringLiteral("color:red");
+        QTest::newRow("font style") << red << "FontStyleOption_2" << "color:red;font-style:oblique";
+        QTest::newRow("repeat") << red << "RepeatOption_1" << "color:red;background-repeat:repeat-x";
+        QTest::newRow("attachment") << red << "ScrollOption_1" << "color:red;background-attachment:fixed";
+        QTest::newRow("decoration") << red << "TextXsOption_1" << "color:red;text-decoration:underline";
+        QTest::newRow("align none") << "color:red;text-align:left" << "TextAlignOption_0" << "color:red";
+        QTest::newRow("align justify") << red << "TextAlignOption_4" << "color:red;text-align:justify";
+        QTest::newRow("relative") << red << "PositionOption_1" << "color:red;position:relative";
+        QTest::newRow("hidden") << red << "DisplayOption_1" << "color:red;visibility:hidden";
+        QTest::newRow("visibility default") << "color:red;visibility:visible" << "DisplayOption_3" << "color:red";
+        QTest::newRow("float") << red << "FloatOption_1" << "color:red;float:right";
+        QTest::newRow("display") << red << "DispOption_3" << "color:red;display:none";
+        QTest::newRow("mirror") << red << "FilterCheck_0" << "color:red;filter: fliph()";
+        QTest::newRow("mirror off") << "color:red;filter:fliph() gray()" << "FilterCheck_0" << "color:red;filter: gray()";
+        QTest::newRow("invert") << red << "FilterCheck_3" << "color:red;filter: invert()";
+        QTest::newRow("blur") << red << "BlurCheck" << "color:red;filter: blur(add=true,direction=270,strength=5)";
+        QTest::newRow("wave") << red << "WaveCheck"
+                              << "color:red;filter: wave(add=true,freq=2,lightstrength=10,phase=30,strength=10)";
+        QTest::newRow("cancel bold") << "color:red;font-weight:600" << "CancelBoldCom" << "color:red";
+        QTest::newRow("cancel opacity") << "filter:alpha(opacity=20) gray()" << "AlphaCommand" << "filter: gray()";
+    }
+    void clicks()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, control);
+        QFETCH(QString, result);
+        CssForm& f = Open(start);
+        QAbstractButton* button = Child<QAbstractButton>(control);
+        QVERIFY(button);
+        button->click();
+        QCOMPARE(f.CssText(), result);
+        if (control == QLatin1String("CancelBoldCom"))
+            QCOMPARE(f.BoldHScroll->value(), 100);
+    }
+
+    void blurAndWaveSliders()
+    {
+        CssForm& f = Open(QString());
+        QVERIFY(!f.BlurAHScroll->isEnabled());
+        f.BlurCheck->click();
+        QVERIFY(f.BlurAHScroll->isEnabled());
+        QCOMPARE(f.BlurAHScroll->value(), 270);
+        QCOMPARE(f.BlurBHScroll->value(), 5);
+        f.BlurBHScroll->setValue(40);
+        QCOMPARE(f.CssText(), QStringLiteral("filter: blur(add=true,direction=270,strength=40)"));
+        f.BlurCheck->click();
+        QVERIFY(!f.BlurAHScroll->isEnabled());
+        QCOMPARE(f.CssText(), QString());
+        f.WaveCheck->click();
+        f.WaveHScroll[3]->setValue(55);
+        QCOMPARE(f.CssText(), QStringLiteral("filter: wave(add=true,freq=2,lightstrength=10,phase=30,strength=55)"));
+    }
+
+    void slidersWrite()
+    {
+        CssForm& f = Open(QString());
+        f.BoldHScroll->setValue(800);
+        f.AlphaScroll->setValue(25);
+        f.ShadowScroll->setValue(90);
+        QCOMPARE(f.CssText(), QStringLiteral("font-weight:800;filter: alpha(Opacity=75)"));
+        // The shadow direction shows only with a shadow colour.
+        f.Css.SetShadowColor(QStringLiteral("#000000"));
+        f.AlphaCommand->click();
+        QCOMPARE(f.CssText(), QStringLiteral("font-weight:800;filter: shadow(color=#000000,direction=90)"));
+        QCOMPARE(f.AlphaScroll->value(), 25);
+    }
+
+    void borderAndCursorCombos()
+    {
+        CssForm& f = Open(QStringLiteral("border-style:solid"));
+        QCOMPARE(f.BorderStyleCombo[1]->count(), 10);
+        Choose(f.BorderStyleCombo[1], 2);
+        Choose(f.BorderStyleCombo[4], 9);
+        const int pointer = int(f.Css.CursorNames.indexOf(QStringLiteral("pointer")));
+        QVERIFY(pointer >= 0);
+        QCOMPARE(f.CursorCombo->itemText(pointer), f.Css.CursorLabels.at(pointer));
+        Choose(f.CursorCombo, pointer);
+        Choose(f.OverflowCombo, 3);
+        QCOMPARE(f.CssText(),
+                 QStringLiteral("overflow:auto;border-bottom-style:dotted;border-style:outset;cursor:pointer"));
+    }
+
+    void fontList()
+    {
+        CssForm& f = Open(QStringLiteral("font-family:nosuchfont"));
+        QCOMPARE(f.FontList->item(0)->text(), QStringLiteral("无"));
+        QCOMPARE(f.FontList->currentRow(), -1);
+        QVERIFY(f.FontList->count() > 1);
+        f.FontList->setCurrentRow(1);
+        QCOMPARE(f.CssText(), QStringLiteral("font-family:") + f.FontList->item(1)->text());
+        f.FontList->setCurrentRow(0);
+        QCOMPARE(f.CssText(), QString());
+        // An incoming family in other letters still shows in the list.
+        const QString family = f.FontList->item(1)->text();
+        CssForm& g = Open(QStringLiteral("font-family:") + family);
+        QCOMPARE(g.FontList->currentRow(), 1);
+    }
+
+    void textBoxes()
+    {
+        CssForm& f = Open(QString());
+        f.BackImageText->setText(QStringLiteral(" file:///home/a.gif "));
+        // Typing alone does not rebuild; Enter does, without closing the dialog.
+        QCOMPARE(f.CssText(), QString());
+        f.show();
+        QTest::keyClick(f.BackImageText, Qt::Key_Return);
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.CssText(), QStringLiteral("background-image:url(file:///home/a.gif)"));
+        f.ZindexText->setText(QStringLiteral(" 7 "));
+        QCOMPARE(f.CssText(), QStringLiteral("background-image:url(file:///home/a.gif);z-index:7"));
+    }
+
+    void autoPlacementClearsLeftAndTop()
+    {
+        CssForm& f = Open(QStringLiteral("position:absolute;left:10px;top:20px;width:30px"));
+        f.PositionOption[2]->click();
+        QCOMPARE(f.CssText(), QStringLiteral("width:30px;position:static"));
+        QVERIFY(!f.LeftCommand->isEnabled());
+        f.PositionOption[0]->click();
+        QVERIFY(f.TopCommand->isEnabled());
+    }
+
+    void sizePickerFollowsLiveAndCancelRestores()
+    {
+        CssForm& f = Open(QStringLiteral("font-size:12pt"));
+        QString duringMove;
+        int dtype = 0;
+        WhenModal<SizeSetForm>([&](SizeSetForm* size) {
+            dtype = size->Dtype;
+            size->HScroll1->setValue(20);
+            duringMove = f.CssText();
+            size->CancelCommand->click();
+        });
+        f.FontSizeCommand->click();
+        QCOMPARE(dtype, 1);
+        QCOMPARE(duringMove, QStringLiteral("font-size:20pt"));
+        QCOMPARE(f.CssText(), QStringLiteral("font-size:12pt"));
+        QCOMPARE(f.CssIndex, int(P::FontSize));
+    }
+
+    void sizeKinds_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("dtype");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("letter spacing") << "LetterCommand" << 2 << "letter-spacing";
+        QTest::newRow("line height") << "LineHeightCommand" << 2 << "line-height";
+        QTest::newRow("left") << "LeftCommand" << 3 << "left";
+        QTest::newRow("top") << "TopCommand" << 3 << "top";
+        QTest::newRow("width") << "WidthCommand" << 5 << "width";
+        QTest::newRow("height") << "HeightCommand" << 5 << "height";
+        QTest::newRow("padding") << "PaddingCom_2" << 6 << "padding-left";
+        QTest::newRow("border width") << "BodderWidthCom_4" << 6 << "border-width";
+    }
+    void sizeKinds()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, dtype);
+        QFETCH(QString, name);
+        CssForm& f = Open(QString());
+        int seen = 0;
+        WhenModal<SizeSetForm>([&](SizeSetForm* size) {
+            seen = size->Dtype;
+            size->fontoption[1]->click();
+            size->HScroll1->setValue(7);
+            size->OkCommand->click();
+        });
+        Child<QPushButton>(button)->click();
+        QCOMPARE(seen, dtype);
+        QCOMPARE(f.CssText(), name + QStringLiteral(":7px"));
+    }
+
+    void marginSideAndShorthand()
+    {
+        CssForm& f = Open(QStringLiteral("margin-left:1px;margin-right:2px"));
+        const auto pick = [&](int i, int value) {
+            WhenModal<SizeSetForm>([value](SizeSetForm* size) {
+                size->fontoption[1]->click();
+                size->HScroll1->setValue(value);
+                size->OkCommand->click();
+            });
+            f.MarginCom[i]->click();
+        };
+        pick(4, 5);
+        QCOMPARE(f.CssText(), QStringLiteral("margin:5px"));
+        pick(0, 3);
+        QCOMPARE(f.CssText(), QStringLiteral("margin-top:3px"));
+        // The shorthand takes the sides away again.
+        pick(4, 9);
+        QCOMPARE(f.CssText(), QStringLiteral("margin:9px"));
+    }
+
+    void colourButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("text") << "FontColorCom" << "color:#FF0000";
+        QTest::newRow("background") << "BackColorCom" << "background-color:#FF0000";
+        QTest::newRow("right border") << "BodderColorCom_3" << "border-right-color:#FF0000";
+        QTest::newRow("shadow") << "ShadowCommand" << "filter: shadow(color=#FF0000)";
+        QTest::newRow("glow") << "Command1" << "filter: glow(color=#FF0000)";
+    }
+    void colourButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        CssForm& f = Open(QString());
+        WhenModal<ColorForm>([](ColorForm* color) {
+            QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+            color->OkCommand->click();
+        });
+        Child<QPushButton>(button)->click();
+        QCOMPARE(f.CssText(), result);
+        // Choosing no colour takes it out again.
+        WhenModal<ColorForm>([](ColorForm* color) {
+            QTest::mouseClick(color->Label1[6], Qt::LeftButton);
+            color->OkCommand->click();
+        });
+        Child<QPushButton>(button)->click();
+        QCOMPARE(f.CssText(), QString());
+    }
+
+    void okAndCancel_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ok") << true << "color:red;font-style:italic;cursor:text";
+        QTest::newRow("cancel gives the incoming text lowered") << false << "color:red;cursor:text";
+    }
+    void okAndCancel()
+    {
+        QFETCH(bool, ok);
+        QFETCH(QString, result);
+        CssForm form;
+        form.StxtStr = QStringLiteral("COLOR:RED;cursor:text");
+        QTimer::singleShot(0, this, [&form, ok] {
+            form.FontStyleOption[1]->click();
+            (ok ? form.OkCommand : form.CancelCommand)->click();
+        });
+        form.exec();
+        QCOMPARE(form.StxtStr, result);
+    }
+
+    void previewPage_data()
+    {
+        QTest::addColumn<QString>("html1");
+        QTest::addColumn<QString>("html2");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("default sample")
+            << "" << "" << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
+        QTest::newRow("the selection")
+            << "<span" << "选中的字</span>" << "<html><body><span style='color:red'>选中的字</span></body></html>";
+    }
+    void previewPage()
+    {
+        QFETCH(QString, html1);
+        QFETCH(QString, html2);
+        QFETCH(QString, page);
+        CssForm& f = Open(QStringLiteral("color:red"), html1, html2);
+        QFile file(shared_->TempFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), PageCodec::ToGb18030(page));
+        QCOMPARE(f.web1->CurrentUrl(), QUrl::fromLocalFile(shared_->TempFile));
+    }
+
+    void emptyStyleShowsTheBareSample()
+    {
+        Open(QString());
+        QFile file(shared_->TempFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), PageCodec::ToGb18030(QStringLiteral(
+                                     "<html><body><div >Kestrel网页编辑</div></body></html>")));
+    }
+};
+
+QTEST_MAIN(TestCssForm)
+#include "tst_cssform.moc"

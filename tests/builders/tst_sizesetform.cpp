@@ -1,0 +1,173 @@
+// The size dialog: units, ranges, the OK gate and the live calls into the style dialog.
+
+#include "builders/styles/sizesetform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+class TestSizeSetForm : public QObject
+{
+    Q_OBJECT
+
+    QStringList calls_; // what SetIndexCss received
+
+    void Open(SizeSetForm& form, int dtype, const QString& value)
+    {
+        calls_.clear();
+        form.Dtype = dtype;
+        form.SizeValue = value;
+        form.SetIndexCss = [this](const QString& s) { calls_.append(s); };
+        form.Load();
+    }
+    static int CheckedUnit(const SizeSetForm& form)
+    {
+        for (int i = 0; i < 6; ++i)
+            if (form.fontoption[i]->isChecked())
+                return i;
+        return -1;
+    }
+
+private Q_SLOTS:
+    void opening_data()
+    {
+        QTest::addColumn<int>("dtype");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("font size in points") << 1 << "12pt" << 0 << 1 << 200 << 12 << "12";
+        QTest::newRow("em in tenths") << 1 << "1.5em" << 2 << 1 << 400 << 15 << "1.5";
+        QTest::newRow("percent") << 2 << "50%" << 3 << 10 << 1000 << 50 << "50";
+        QTest::newRow("pixels doubled range") << 3 << "-30px" << 1 << -200 << 800 << -30 << "-30";
+        QTest::newRow("number without unit") << 5 << "30" << 4 << 0 << 1200 << 30 << "30";
+        QTest::newRow("beyond the range") << 6 << "900pt" << 0 << 0 << 200 << 200 << "200";
+        QTest::newRow("empty") << 6 << "" << 5 << 0 << 99 << 0 << "0";
+    }
+    void opening()
+    {
+        QFETCH(int, dtype);
+        QFETCH(QString, value);
+        QFETCH(int, unit);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, position);
+        QFETCH(QString, number);
+        SizeSetForm form;
+        Open(form, dtype, value);
+        QCOMPARE(CheckedUnit(form), unit);
+        if (unit != 5) {
+            QCOMPARE(form.HScroll1->minimum(), minimum);
+            QCOMPARE(form.HScroll1->maximum(), maximum);
+        }
+        QCOMPARE(form.HScroll1->value(), position);
+        QCOMPARE(form.Text1->text(), number);
+        QCOMPARE(form.HScroll1->isEnabled(), unit != 5);
+        // Opening moves nothing: OK waits, and the value is the one given.
+        QVERIFY(!form.OkCommand->isEnabled());
+        QCOMPARE(form.SizeValue, value);
+        QCOMPARE(form.ScrollChangeCount, 0);
+    }
+
+    void movingFollowsLive()
+    {
+        SizeSetForm form;
+        Open(form, 1, QStringLiteral("1.5em"));
+        form.HScroll1->setValue(16);
+        QCOMPARE(form.SizeValue, QStringLiteral("1.6em"));
+        QCOMPARE(form.Text1->text(), QStringLiteral("1.6"));
+        QVERIFY(form.OkCommand->isEnabled());
+        QCOMPARE(calls_.last(), QStringLiteral("1.6em"));
+        form.OkCommand->click();
+        QCOMPARE(form.SizeValue, QStringLiteral("1.6em"));
+    }
+
+    void largeStepsByUnit()
+    {
+        SizeSetForm form;
+        Open(form, 1, QStringLiteral("12pt"));
+        QCOMPARE(form.HScroll1->pageStep(), 20);
+        form.fontoption[2]->click();
+        QCOMPARE(form.HScroll1->pageStep(), 10);
+        form.fontoption[3]->click();
+        QCOMPARE(form.HScroll1->pageStep(), 100);
+        QCOMPARE(form.HScroll1->singleStep(), 10);
+    }
+
+    void emptyValueWaitsForTheScrollBar()
+    {
+        SizeSetForm form;
+        Open(form, 6, QString());
+        form.fontoption[1]->click();
+        QVERIFY(form.HScroll1->isEnabled());
+        QVERIFY(!form.OkCommand->isEnabled());
+        // The first move of the user counts, even when choosing the unit moved nothing.
+        form.HScroll1->setValue(1);
+        QCOMPARE(form.SizeValue, QStringLiteral("1px"));
+        QVERIFY(form.OkCommand->isEnabled());
+        QCOMPARE(form.ScrollChangeCount, 1);
+    }
+
+    void unitChoiceRewritesTheValue_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("pt to px") << "12pt" << 1 << "12px";
+        QTest::newRow("pt to em reads tenths") << "12pt" << 2 << "1.2em";
+        QTest::newRow("em to pt") << "1.5em" << 0 << "15pt";
+        QTest::newRow("to percent, pulled up to 10") << "5px" << 3 << "10%";
+        QTest::newRow("no unit") << "12pt" << 4 << "12";
+        QTest::newRow("no value") << "12pt" << 5 << "";
+    }
+    void unitChoiceRewritesTheValue()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, option);
+        QFETCH(QString, result);
+        SizeSetForm form;
+        Open(form, 1, value);
+        form.fontoption[option]->click();
+        QCOMPARE(form.SizeValue, result);
+        QCOMPARE(calls_.last(), result);
+        QCOMPARE(form.HScroll1->isEnabled(), option != 5);
+    }
+
+    void noValueCanBeConfirmed()
+    {
+        SizeSetForm form;
+        Open(form, 1, QStringLiteral("12pt"));
+        form.fontoption[5]->click();
+        QVERIFY(form.OkCommand->isEnabled());
+        form.OkCommand->click();
+        QCOMPARE(form.SizeValue, QString());
+    }
+
+    void cancelRestores()
+    {
+        SizeSetForm form;
+        Open(form, 1, QStringLiteral("12pt"));
+        form.HScroll1->setValue(30);
+        form.fontoption[1]->click();
+        QCOMPARE(calls_, (QStringList{QStringLiteral("12pt"), QStringLiteral("30pt"), QStringLiteral("30px")}));
+        form.CancelCommand->click();
+        QCOMPARE(form.SizeValue, QStringLiteral("12pt"));
+    }
+
+    void escapeRestores()
+    {
+        SizeSetForm form;
+        Open(form, 1, QStringLiteral("12pt"));
+        form.show();
+        form.HScroll1->setValue(30);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(form.SizeValue, QStringLiteral("12pt"));
+    }
+};
+
+QTEST_MAIN(TestSizeSetForm)
+#include "tst_sizesetform.moc"
