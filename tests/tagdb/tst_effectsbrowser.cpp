@@ -81,13 +81,14 @@ QString PageText(const Case& c, int index)
            QStringLiteral("\r\n</body></html>");
 }
 
-// The lowest values each parameter kind can take: no colour, no picture, no text, 1pt, 10.
-QStringList LowParams(const QDomElement& e)
+// The edge of what each parameter kind can hold: no colour, no picture, a text with quotes, 1pt, 10.
+QStringList EdgeParams(const QDomElement& e)
 {
     QStringList params;
     for (int k = 1; k <= 5; ++k) {
         const QString marker = Field(e, QStringLiteral("v%1").arg(2 * k)).left(2);
-        params.append(marker == QLatin1String("4*")   ? QStringLiteral("1pt")
+        params.append(marker == QLatin1String("3*")   ? QStringLiteral("It's \"ok\"")
+                      : marker == QLatin1String("4*") ? QStringLiteral("1pt")
                       : marker == QLatin1String("5*") ? QStringLiteral("10")
                                                       : QString());
     }
@@ -124,12 +125,12 @@ class TestEffectsBrowser : public QObject
                             Field(e, QStringLiteral("a%1").arg(j)) + QLatin1Char('"');
             if (start > QLatin1String(" "))
                 body += QStringLiteral(" onload=\"") + start + QLatin1Char('"');
-            for (bool low : {false, true}) {
+            for (bool edge : {false, true}) {
                 Case c;
                 c.name = QStringLiteral("javas1 ") + Field(e, QStringLiteral("txt")) +
-                         (low ? QStringLiteral(" [lowest values]") : QStringLiteral(" [defaults]"));
+                         (edge ? QStringLiteral(" [edge values]") : QStringLiteral(" [defaults]"));
                 c.body = body;
-                c.markup = AssembleEffect(e, low ? LowParams(e) : DefaultParams(e, PictureDir));
+                c.markup = AssembleEffect(e, edge ? EdgeParams(e) : DefaultParams(e, PictureDir));
                 cases.append(c);
             }
         }

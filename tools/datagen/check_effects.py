@@ -79,7 +79,7 @@ def effect_params(e, variant):
         if variant == "low":
             v = {"1*": "", "2*": "", "3*": "", "4*": "1pt", "5*": "10"}.get(kind, v)
         elif variant == "high":
-            v = {"1*": "#000000", "2*": "file:///tmp/a%20b.png", "3*": "长" * 200, "4*": "200pt",
+            v = {"1*": "#000000", "2*": "file:///tmp/a%20b.png", "3*": "It's \"长\"," * 50, "4*": "200pt",
                  "5*": "800"}.get(kind, v)
         elif variant == "bare" and kind == "4*":
             v = re.match(r"\d*", default).group(0)

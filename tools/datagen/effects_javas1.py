@@ -1,7 +1,8 @@
 r"""Page effects of the "Javascript特效" dialog.
 
 `script` is the whole markup that goes right after the body tag; {{1}} .. {{5}} stand where the parameters go, in
-that order, each inside a quoted string so that an empty or odd value never breaks the script. `params` lists
+that order, each inside a template literal (`...`) so that an empty value, or a text with quotes or an
+apostrophe, never breaks the script. `params` lists
 (kind, caption, default): colour (picker, "#RRGGBB" or empty), picture (a file in data/qzimg, the dialog puts the
 picture folder in front), text, fontsize (the dialog's list gives "12pt"; a bare number is read as points) and
 number (10 to 800). `start` is the body's onload code, `events` up to four (body event, code) pairs; both go into
@@ -28,7 +29,7 @@ EFFECTS = [
         params=[("colour", "文字颜色", "#FFFFFF"), ("colour", "背景颜色", "#336699"),
                 ("fontsize", "文字大小", "12pt")],
         script=script(r"""
-  var color = '{{1}}', back = '{{2}}', size = '{{3}}';
+  var color = `{{1}}`, back = `{{2}}`, size = `{{3}}`;
   """ + POINTS + r"""
   function two(n) { return (n < 10 ? '0' : '') + n; }
   function run() {
@@ -53,7 +54,7 @@ EFFECTS = [
              "参数:文字颜色和字号。",
         params=[("colour", "文字颜色", "#336699"), ("fontsize", "文字大小", "12pt")],
         script=script(r"""
-  var color = '{{1}}', size = '{{2}}';
+  var color = `{{1}}`, size = `{{2}}`;
   """ + POINTS + r"""
   function run() {
     var d = new Date(), week = '日一二三四五六';
@@ -71,7 +72,7 @@ EFFECTS = [
              "参数:滚动的文字;速度是每移动一个字的间隔,单位毫秒,数值越小滚动越快。",
         params=[("text", "滚动文字", "欢迎光临本站!"), ("number", "速度(毫秒)", "300")],
         script=script(r"""
-  var text = '{{1}}', speed = parseInt('{{2}}', 10) || 300;
+  var text = `{{1}}`, speed = parseInt(`{{2}}`, 10) || 300;
   var s = text ? text + '\u3000\u3000' : '';
   if (!s) { return; }
   setInterval(function () {
@@ -87,7 +88,7 @@ EFFECTS = [
         params=[("text", "文字内容", "欢迎来到我的个人主页,祝您浏览愉快!"), ("colour", "文字颜色", "#333333"),
                 ("fontsize", "文字大小", "14pt"), ("number", "打字间隔(毫秒)", "150")],
         script=script(r"""
-  var text = '{{1}}', color = '{{2}}', size = '{{3}}', speed = parseInt('{{4}}', 10) || 150;
+  var text = `{{1}}`, color = `{{2}}`, size = `{{3}}`, speed = parseInt(`{{4}}`, 10) || 150;
   """ + POINTS + r"""
   function run() {
     var p = document.createElement('div'), out = document.createElement('span'), cur = document.createElement('span');
@@ -117,7 +118,7 @@ EFFECTS = [
                 ("number", "移动间隔(毫秒)", "30")],
         start="qzFloatStart()",
         script=script(r"""
-  var src = '{{1}}', link = '{{2}}', speed = parseInt('{{3}}', 10) || 30;
+  var src = `{{1}}`, link = `{{2}}`, speed = parseInt(`{{3}}`, 10) || 30;
   var box = null, x = 0, y = 0, dx = 1, dy = 1, timer = 0;
   function move() {
     if (!box) { return; }
@@ -169,7 +170,7 @@ EFFECTS = [
         params=[("picture", "跟随图片", "heart.gif")],
         events=[("onmousemove", "qzImgFollow(event)")],
         script=script(r"""
-  var src = '{{1}}', img = null;
+  var src = `{{1}}`, img = null;
   window.qzImgFollow = function (e) {
     if (!e || !document.body) { return; }
     if (!img) {
@@ -191,7 +192,7 @@ EFFECTS = [
         params=[("text", "跟随文字", "欢迎光临"), ("colour", "文字颜色", "#FF6600"), ("fontsize", "文字大小", "12pt")],
         events=[("onmousemove", "qzWordFollow(event)")],
         script=script(r"""
-  var text = '{{1}}', color = '{{2}}', size = '{{3}}';
+  var text = `{{1}}`, color = `{{2}}`, size = `{{3}}`;
   var spans = [], pos = [], mx = 0, my = 0;
   """ + POINTS + r"""
   function step() {
@@ -234,7 +235,7 @@ EFFECTS = [
         params=[("colour", "星星颜色", "#FFCC00"), ("text", "星星字符", "\u2605"), ("number", "星星数量", "12")],
         events=[("onmousemove", "qzStarTrail(event)")],
         script=script(r"""
-  var color = '{{1}}', ch = '{{2}}', count = parseInt('{{3}}', 10) || 12;
+  var color = `{{1}}`, ch = `{{2}}`, count = parseInt(`{{3}}`, 10) || 12;
   var pool = [], next = 0;
   window.qzStarTrail = function (e) {
     var i, s;
@@ -269,7 +270,7 @@ EFFECTS = [
              "参数:雪花颜色(白色背景的网页请选浅蓝等颜色)、雪花字符,以及雪花数量(数量太多会使较慢的电脑变卡)。",
         params=[("colour", "雪花颜色", "#99CCFF"), ("text", "雪花字符", "*"), ("number", "雪花数量", "30")],
         script=script(r"""
-  var color = '{{1}}', ch = '{{2}}', count = parseInt('{{3}}', 10) || 30;
+  var color = `{{1}}`, ch = `{{2}}`, count = parseInt(`{{3}}`, 10) || 30;
   function run() {
     var flakes = [], i, f, w = window.innerWidth || 800, h = window.innerHeight || 600;
     for (i = 0; i < count; i++) {
@@ -302,7 +303,7 @@ EFFECTS = [
              "参数:星星颜色和数量。",
         params=[("colour", "星星颜色", "#FFCC00"), ("number", "星星数量", "40")],
         script=script(r"""
-  var color = '{{1}}', count = parseInt('{{2}}', 10) || 40;
+  var color = `{{1}}`, count = parseInt(`{{2}}`, 10) || 40;
   function run() {
     var stars = [], i, s;
     for (i = 0; i < count; i++) {
@@ -329,7 +330,7 @@ EFFECTS = [
         help="一个个半透明的气泡从窗口底部慢慢升起,升到顶部后重新从底部出现。\n参数:气泡颜色和数量。",
         params=[("colour", "气泡颜色", "#66CCFF"), ("number", "气泡数量", "15")],
         script=script(r"""
-  var color = '{{1}}', count = parseInt('{{2}}', 10) || 15;
+  var color = `{{1}}`, count = parseInt(`{{2}}`, 10) || 15;
   function run() {
     var list = [], i, b, d, w = window.innerWidth || 800, h = window.innerHeight || 600;
     for (i = 0; i < count; i++) {
@@ -364,7 +365,7 @@ EFFECTS = [
         params=[("text", "字词(逗号分隔)", "赞,好,棒,加油"), ("colour", "文字颜色", "#FF3366")],
         events=[("onclick", "qzClickWord(event)")],
         script=script(r"""
-  var words = '{{1}}'.split(/[,\uFF0C]/), color = '{{2}}', n = 0;
+  var words = `{{1}}`.split(/[,\uFF0C]/), color = `{{2}}`, n = 0;
   window.qzClickWord = function (e) {
     var s, w;
     if (!e || !document.body) { return; }
@@ -391,7 +392,7 @@ EFFECTS = [
              "参数:两种颜色(请用颜色按钮选取),以及每变化一步的间隔(毫秒),数值越大变化越慢。",
         params=[("colour", "颜色一", "#FFFFFF"), ("colour", "颜色二", "#CCE8FF"), ("number", "变化间隔(毫秒)", "50")],
         script=script(r"""
-  var c1 = '{{1}}', c2 = '{{2}}', speed = parseInt('{{3}}', 10) || 50;
+  var c1 = `{{1}}`, c2 = `{{2}}`, speed = parseInt(`{{3}}`, 10) || 50;
   function rgb(c, d) {
     var m = /^#?([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})$/i.exec(c);
     return m ? [parseInt(m[1], 16), parseInt(m[2], 16), parseInt(m[3], 16)] : d;
@@ -425,7 +426,7 @@ EFFECTS = [
         params=[("text", "文字内容", "最新消息:本站已全新改版!"), ("colour", "文字颜色", "#FF0000"),
                 ("fontsize", "文字大小", "16pt"), ("number", "闪烁间隔(毫秒)", "500")],
         script=script(r"""
-  var text = '{{1}}', color = '{{2}}', size = '{{3}}', speed = parseInt('{{4}}', 10) || 500;
+  var text = `{{1}}`, color = `{{2}}`, size = `{{3}}`, speed = parseInt(`{{4}}`, 10) || 500;
   """ + POINTS + r"""
   function run() {
     var p = document.createElement('div');
@@ -445,7 +446,7 @@ EFFECTS = [
         params=[("text", "文字内容", "欢迎光临我的网站"), ("fontsize", "文字大小", "18pt"),
                 ("number", "变化间隔(毫秒)", "100")],
         script=script(r"""
-  var text = '{{1}}', size = '{{2}}', speed = parseInt('{{3}}', 10) || 100;
+  var text = `{{1}}`, size = `{{2}}`, speed = parseInt(`{{3}}`, 10) || 100;
   """ + POINTS + r"""
   function run() {
     var p = document.createElement('div'), spans = [], i, s, shift = 0;
@@ -473,7 +474,7 @@ EFFECTS = [
         params=[("text", "公告内容", "热烈欢迎各位朋友光临本站,有任何建议请给我们留言!"),
                 ("colour", "文字颜色", "#FFFFFF"), ("colour", "背景颜色", "#CC0000"), ("number", "移动间隔(毫秒)", "20")],
         script=script(r"""
-  var text = '{{1}}', color = '{{2}}', back = '{{3}}', speed = parseInt('{{4}}', 10) || 20;
+  var text = `{{1}}`, color = `{{2}}`, back = `{{3}}`, speed = parseInt(`{{4}}`, 10) || 20;
   function run() {
     var bar = document.createElement('div'), line = document.createElement('span'), x = 0, paused = false;
     bar.style.cssText = 'overflow:hidden;white-space:nowrap;position:relative;height:1.6em;line-height:1.6em;';
@@ -503,7 +504,7 @@ EFFECTS = [
         start="qzTopCheck()",
         events=[("onscroll", "qzTopCheck()")],
         script=script(r"""
-  var text = '{{1}}', back = '{{2}}', btn = null;
+  var text = `{{1}}`, back = `{{2}}`, btn = null;
   window.qzTopCheck = function () {
     if (!document.body) { return; }
     if (!btn) {
@@ -525,7 +526,7 @@ EFFECTS = [
         params=[("text", "提示文字", "本站内容受版权保护,谢谢合作!")],
         events=[("oncontextmenu", "return qzNoMenu()")],
         script=script(r"""
-  var tip = '{{1}}';
+  var tip = `{{1}}`;
   window.qzNoMenu = function () {
     if (tip) { alert(tip); }
     return false;
@@ -540,7 +541,7 @@ EFFECTS = [
         events=[("onselectstart", "return qzNoSelect(event)"), ("ondragstart", "return false"),
                 ("oncopy", "return qzNoCopy()")],
         script=script(r"""
-  var tip = '{{1}}';
+  var tip = `{{1}}`;
   window.qzNoSelect = function (e) {
     var t = e && e.target, tag = t && t.tagName ? t.tagName.toLowerCase() : '';
     return tag === 'input' || tag === 'textarea';
@@ -559,7 +560,7 @@ EFFECTS = [
         params=[("number", "渐显时间(毫秒)", "800")],
         start="qzFadeIn()",
         script=script(r"""
-  var time = parseInt('{{1}}', 10) || 800, root = document.documentElement, done = false;
+  var time = parseInt(`{{1}}`, 10) || 800, root = document.documentElement, done = false;
   root.style.opacity = '0';
   window.qzFadeIn = function () {
     if (done) { return; }
@@ -576,7 +577,7 @@ EFFECTS = [
              "参数:称呼和文字颜色。",
         params=[("text", "称呼", "朋友"), ("colour", "文字颜色", "#CC6600")],
         script=script(r"""
-  var who = '{{1}}', color = '{{2}}';
+  var who = `{{1}}`, color = `{{2}}`;
   function run() {
     var h = new Date().getHours(), p = document.createElement('div'), hello;
     if (h < 5) { hello = '夜深了,注意休息'; }
@@ -596,7 +597,7 @@ EFFECTS = [
         help="在网页左下角显示浏览者已在本页停留的时间,每秒更新。\n参数:提示文字和文字颜色。",
         params=[("text", "提示文字", "您已在本页停留"), ("colour", "文字颜色", "#666666")],
         script=script(r"""
-  var label = '{{1}}', color = '{{2}}', begin = new Date().getTime();
+  var label = `{{1}}`, color = `{{2}}`, begin = new Date().getTime();
   function run() {
     var box = document.createElement('div');
     box.style.cssText = 'position:fixed;left:10px;bottom:10px;z-index:9999;font-size:12px;';
@@ -618,7 +619,7 @@ EFFECTS = [
         params=[("text", "目标日期(年/月/日)", "2027/1/1"), ("text", "事件名称", "新年"),
                 ("colour", "文字颜色", "#CC0000"), ("fontsize", "文字大小", "14pt")],
         script=script(r"""
-  var when = '{{1}}', name = '{{2}}', color = '{{3}}', size = '{{4}}';
+  var when = `{{1}}`, name = `{{2}}`, color = `{{3}}`, size = `{{4}}`;
   """ + POINTS + r"""
   function run() {
     var target = new Date(when.replace(/-/g, '/')).getTime(), p = document.createElement('div'), timer = 0;
@@ -643,7 +644,7 @@ EFFECTS = [
              "浏览者可以点\u201c立即跳转\u201d或\u201c取消\u201d。常用于网址搬迁的提示页。\n参数:目标网址和等待秒数。",
         params=[("text", "目标网址", "index.html"), ("number", "等待秒数", "10")],
         script=script(r"""
-  var url = '{{1}}', left = parseInt('{{2}}', 10) || 10;
+  var url = `{{1}}`, left = parseInt(`{{2}}`, 10) || 10;
   function run() {
     var p = document.createElement('div'), msg = document.createElement('span'), go = document.createElement('a'),
       stop = document.createElement('a'), timer = 0;
@@ -676,7 +677,7 @@ EFFECTS = [
         params=[("picture", "图片一", "slide1.png"), ("picture", "图片二", "slide2.png"),
                 ("picture", "图片三", "slide3.png"), ("number", "切换间隔(0.1秒)", "30")],
         script=script(r"""
-  var pics = ['{{1}}', '{{2}}', '{{3}}'], gap = (parseInt('{{4}}', 10) || 30) * 100;
+  var pics = [`{{1}}`, `{{2}}`, `{{3}}`], gap = (parseInt(`{{4}}`, 10) || 30) * 100;
   function run() {
     var box = document.createElement('div'), img = document.createElement('img'), bar = document.createElement('div');
     var dots = [], now = 0, paused = false, i, d;
@@ -715,7 +716,7 @@ EFFECTS = [
              "参数:两张背景图片。默认图片在本程序的qzimg文件夹中,发布时请换成网站上的图片。",
         params=[("picture", "背景图片一", "bg1.png"), ("picture", "背景图片二", "bg2.png")],
         script=script(r"""
-  var pics = ['{{1}}', '{{2}}'];
+  var pics = [`{{1}}`, `{{2}}`];
   function run() {
     var p = pics[Math.floor(Math.random() * pics.length)] || pics[0];
     if (p) { document.body.style.backgroundImage = 'url("' + p.replace(/"/g, '%22') + '")'; }
@@ -730,7 +731,7 @@ EFFECTS = [
                                              "知之者不如好之者,好之者不如乐之者。|业精于勤,荒于嬉。"),
                 ("colour", "文字颜色", "#336699")],
         script=script(r"""
-  var list = '{{1}}'.split('|'), color = '{{2}}';
+  var list = `{{1}}`.split('|'), color = `{{2}}`;
   function run() {
     var s = list[Math.floor(Math.random() * list.length)], p;
     if (!s) { return; }
@@ -748,7 +749,7 @@ EFFECTS = [
         params=[("number", "抖动幅度(像素)", "10")],
         events=[("ondblclick", "qzShake()")],
         script=script(r"""
-  var size = parseInt('{{1}}', 10) || 10, busy = false;
+  var size = parseInt(`{{1}}`, 10) || 10, busy = false;
   window.qzShake = function () {
     var n = 0, b = document.body, timer;
     if (busy || !b) { return; }
@@ -767,7 +768,7 @@ EFFECTS = [
              "参数:正文的初始字号。",
         params=[("fontsize", "初始字号", "12pt")],
         script=script(r"""
-  var size = '{{1}}';
+  var size = `{{1}}`;
   """ + POINTS + r"""
   function run() {
     var base = parseFloat(size) || 12, unit = size.replace(/^[\d.]+/, '') || 'pt', now = base;
@@ -796,7 +797,7 @@ EFFECTS = [
              "参数:护眼背景颜色(常用豆沙绿#C7EDCC)和按钮文字。",
         params=[("colour", "护眼背景颜色", "#C7EDCC"), ("text", "按钮文字", "护眼模式")],
         script=script(r"""
-  var eye = '{{1}}', text = '{{2}}';
+  var eye = `{{1}}`, text = `{{2}}`;
   function run() {
     var b = document.createElement('button'), on = false, old = '';
     b.type = 'button';
@@ -817,7 +818,7 @@ EFFECTS = [
              "参数:离开时显示的标题。",
         params=[("text", "离开时的标题", "快回来看看吧!")],
         script=script(r"""
-  var away = '{{1}}', title = document.title;
+  var away = `{{1}}`, title = document.title;
   document.addEventListener('visibilitychange', function () {
     if (document.hidden) {
       title = document.title;
@@ -833,7 +834,7 @@ EFFECTS = [
         help="在网页顶部显示本月的月历,今天的日期用另一种颜色标出。\n参数:标题和星期栏的颜色、今天的颜色。",
         params=[("colour", "标题颜色", "#336699"), ("colour", "今天的颜色", "#FF6600")],
         script=script(r"""
-  var head = '{{1}}', mark = '{{2}}';
+  var head = `{{1}}`, mark = `{{2}}`;
   function run() {
     var d = new Date(), y = d.getFullYear(), m = d.getMonth(), today = d.getDate();
     var first = new Date(y, m, 1).getDay(), days = new Date(y, m + 1, 0).getDate();
@@ -872,7 +873,7 @@ EFFECTS = [
         params=[("colour", "进度条颜色", "#33AA33")],
         start="qzLoadDone()",
         script=script(r"""
-  var color = '{{1}}', bar = document.createElement('div'), width = 0, timer = 0;
+  var color = `{{1}}`, bar = document.createElement('div'), width = 0, timer = 0;
   bar.style.cssText = 'position:fixed;left:0;top:0;height:3px;width:0;z-index:10000;transition:width 0.3s, opacity 0.5s;';
   bar.style.backgroundColor = color || '#33AA33';
   (document.body || document.documentElement).appendChild(bar);
@@ -911,7 +912,7 @@ EFFECTS = [
         help="在网页右下角放一个按钮,点击后网页全屏显示,再点一次或按Esc键退出全屏。\n参数:按钮文字。",
         params=[("text", "按钮文字", "全屏浏览")],
         script=script(r"""
-  var text = '{{1}}';
+  var text = `{{1}}`;
   function run() {
     var b = document.createElement('button'), root = document.documentElement;
     if (!root.requestFullscreen) { return; }
@@ -933,7 +934,7 @@ EFFECTS = [
              "参数:悬停时的文字颜色和背景颜色。",
         params=[("colour", "文字颜色", "#FF6600"), ("colour", "背景颜色", "#FFFFCC")],
         script=script(r"""
-  var color = '{{1}}', back = '{{2}}';
+  var color = `{{1}}`, back = `{{2}}`;
   var css = 'a:hover{text-decoration:none;' + (color ? 'color:' + color + ';' : '') +
     (back ? 'background-color:' + back + ';' : '') + '}';
   var st = document.createElement('style');
