@@ -587,6 +587,8 @@ void MDIForm1::SetDocCommandsEnabled(bool enabled)
                 QStringLiteral("CloseMenu")},
                enabled);
     Toolbar1->setVisible(true);
+    if (!enabled) // the last page went while it showed its preview
+        commands_.value(QStringLiteral("Priview"))->setText(QStringLiteral("预览(&T)"));
     const QList<QAction*> buttons = Toolbar1->actions();
     // Every button from "Save" to the separator before "About" (buttons 3 to count - 2).
     for (qsizetype i = 2; i < buttons.size() - 2; ++i) {

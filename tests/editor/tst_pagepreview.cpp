@@ -188,6 +188,10 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(preview));
         f_.frame->RunCommand(QStringLiteral("CloseMenu"));
         QVERIFY(!QFileInfo::exists(preview));
+        // With no page left the command reads as it does for a page in source view.
+        QCOMPARE(f_.frame->MMcount, 0);
+        QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
+        QVERIFY(!f_.frame->Toolbar1->isHidden());
     }
 };
 
