@@ -1,0 +1,158 @@
+// The main frame's style button and colour command on a page: the span around the selection, and the colour
+// inserted at the caret by F5, the toolbar and the context menu.
+
+#include "app/filedialog.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "builders/styles/colorform.h"
+#include "builders/styles/cssform.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class TestStyleWrap : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<MDIForm1> frame_;
+
+    PageEdit* Text() { return frame_->ActiveDocument()->text1; }
+    void SetPage(const QString& text, int selStart, int selEnd)
+    {
+        Text()->setPlainText(text);
+        QTextCursor c = Text()->textCursor();
+        c.setPosition(selStart);
+        c.setPosition(selEnd, QTextCursor::KeepAnchor);
+        Text()->setTextCursor(c);
+    }
+    template <typename T> void WhenModal(std::function<void(T*)> step)
+    {
+        QTimer::singleShot(0, this, [step] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+                step(dialog);
+        });
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        shared_ = std::make_unique<Shared>(dir_->path());
+        Shared::Set(shared_.get());
+        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+        FileDialogHooks::SetResponder([](const FileDialogRequest&, int&) { return QString(); });
+        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_->show();
+    }
+    void cleanup()
+    {
+        frame_.reset();
+        Shared::Set(nullptr);
+        shared_.reset();
+        dir_.reset();
+    }
+
+    void styleWrap_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("ok") << true << "ab<span style=\"font-style:italic\">你好</span>cd";
+        QTest::newRow("cancel still wraps") << false << "ab<span style=\"\">你好</span>cd";
+    }
+    void styleWrap()
+    {
+        QFETCH(bool, ok);
+        QFETCH(QString, page);
+        SetPage(QStringLiteral("ab你好cd"), 2, 4);
+        QVERIFY(frame_->ToolButton(QStringLiteral("Style"))->isEnabled());
+        QString html1, html2;
+        WhenModal<CssForm>([&](CssForm* css) {
+            html1 = css->HtmlTxt1;
+            html2 = css->HtmlTxt2;
+            css->FontStyleOption[1]->click();
+            (ok ? css->OkCommand : css->CancelCommand)->click();
+        });
+        frame_->ToolButton(QStringLiteral("Style"))->trigger();
+        QCOMPARE(html1, QStringLiteral("<span"));
+        QCOMPARE(html2, QStringLiteral("你好</span>"));
+        QCOMPARE(Text()->RawText(), page);
+    }
+
+    void styleWrapOfSeveralLines()
+    {
+        SetPage(QStringLiteral("x\none\ntwo\ny"), 2, 9);
+        QString html2;
+        WhenModal<CssForm>([&](CssForm* css) {
+            html2 = css->HtmlTxt2;
+            css->OkCommand->click();
+        });
+        frame_->RunCommand(QStringLiteral("tb:Style"));
+        QCOMPARE(html2, QStringLiteral("one\r\ntwo</span>"));
+        QCOMPARE(Text()->RawText(), QStringLiteral("x\n<span style=\"\">one\ntwo</span>\ny"));
+    }
+
+    void styleButtonFollowsTheSelection()
+    {
+        SetPage(QStringLiteral("abc"), 1, 1);
+        QVERIFY(!frame_->ToolButton(QStringLiteral("Style"))->isEnabled());
+        SetPage(QStringLiteral("abc"), 1, 2);
+        QVERIFY(frame_->ToolButton(QStringLiteral("Style"))->isEnabled());
+    }
+
+    void colourAtTheCaret_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("F5") << "F5" << true << "ab#FF0000cd";
+        QTest::newRow("F5 cancelled") << "F5" << false << "abcd";
+        QTest::newRow("toolbar") << "Color" << true << "ab#FF0000cd";
+        QTest::newRow("context menu") << "MeAddColor" << true << "ab#FF0000cd";
+    }
+    void colourAtTheCaret()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, ok);
+        QFETCH(QString, page);
+        SetPage(QStringLiteral("abcd"), 2, 2);
+        QString start = QStringLiteral("unset");
+        WhenModal<ColorForm>([&](ColorForm* color) {
+            start = color->FontColorM;
+            QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+            (ok ? color->OkCommand : color->CancelCommand)->click();
+        });
+        if (how == QLatin1String("F5"))
+            QTest::keyClick(Text(), Qt::Key_F5);
+        else if (how == QLatin1String("Color"))
+            frame_->ToolButton(how)->trigger();
+        else
+            frame_->Command(how)->trigger();
+        QCOMPARE(start, QString());
+        QCOMPARE(Text()->RawText(), page);
+        if (ok) {
+            QCOMPARE(Text()->textCursor().position(), 9);
+            // Inserted markup is blue.
+            QTextCursor c(Text()->document());
+            c.setPosition(3);
+            QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
+        }
+    }
+};
+
+QTEST_MAIN(TestStyleWrap)
+#include "tst_stylewrap.moc"
