@@ -143,6 +143,8 @@ void SelectFrame::AddListCommand_Click()
         Messages::Show(Form, QStringLiteral("太多了,不要添了"));
     } else {
         SelectList->addItem(M().Lines.last());
+        // The new line is chosen, its text selected in the line box, ready to be typed over.
+        SelectList->setCurrentRow(SelectList->count() - 1);
     }
     BuildListContent();
     Refresh();

@@ -1,0 +1,342 @@
+// The element dialog driven like a user: through the main frame's commands into a page, and on its own.
+
+#include "app/filedialog.h"
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "app/browserview.h"
+#include "builders/elements/addhform.h"
+#include "builders/styles/cssform.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "modaldriver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+
+#include <memory>
+
+class TestAddhForm : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<MDIForm1> frame_;
+    QStringList pickedFiles_;
+
+    htmlform* Doc() { return frame_->ActiveDocument(); }
+    // The text of the page's line that holds the caret.
+    QString CaretLine() { return Doc()->text1->textCursor().block().text(); }
+    QString Page() { return Doc()->text1->RawText(); }
+    static QLineEdit* Box(QWidget* d, const QString& name) { return Child<QLineEdit>(d, name); }
+    static void Type(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const MessageRecord& r : std::as_const(Messages::Record()))
+            texts.append(r.text);
+        return texts;
+    }
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        shared_ = std::make_unique<Shared>(dir_->path());
+        Shared::Set(shared_.get());
+        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
+        Messages::Record().clear();
+        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::Ok; });
+        pickedFiles_.clear();
+        FileDialogHooks::Reset();
+        FileDialogHooks::SetResponder([this](const FileDialogRequest&, int&) {
+            return pickedFiles_.isEmpty() ? QString() : pickedFiles_.takeFirst();
+        });
+        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_->show();
+    }
+    void cleanup()
+    {
+        if (Doc())
+            Doc()->text1->document()->setModified(false);
+        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+        frame_.reset();
+        Shared::Set(nullptr);
+        shared_.reset();
+        dir_.reset();
+    }
+
+    void commandsAreEnabled()
+    {
+        for (const char* name : {"LinkHtml", "PHtml", "ImgHtml", "SpanHtml", "DivHtml", "HrHtml", "PreHtml",
+                                 "TheTagPeditMen", "TagPeditMenu"})
+            QVERIFY2(frame_->Command(QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(frame_->ToolButton(QStringLiteral("Link"))->isEnabled());
+        QVERIFY(frame_->ToolButton(QStringLiteral("Img"))->isEnabled());
+    }
+
+    void insertLink()
+    {
+        int seen = 0;
+        OnNextModal(
+            [](QDialog* d) {
+                QCOMPARE(Child<QLabel>(d, "Titlelable")->text(), QStringLiteral("添加超链接"));
+                QCOMPARE(d->focusWidget(), Box(d, "LinkText_0"));
+                QVERIFY(!Child<QComboBox>(d, "LinkCombo")->isEnabled());
+                Type(Box(d, "LinkText_0"), "a.html");
+                Child<QCheckBox>(d, "LinkCheck1")->click();
+                auto* combo = Child<QComboBox>(d, "LinkCombo");
+                QVERIFY(combo->isEnabled());
+                combo->setCurrentIndex(2);
+                Q_EMIT combo->activated(2);
+                Child<QPlainTextEdit>(d, "HtmlText")->setPlainText("首页");
+                Child<QPushButton>(d, "OkCommand")->click();
+            },
+            &seen);
+        frame_->Command(QStringLiteral("LinkHtml"))->trigger();
+        QCOMPARE(seen, 1);
+        QCOMPARE(CaretLine(), QString());
+        QVERIFY(Page().contains(QStringLiteral("\n<a href=\"a.html\" target=\"_parent\">首页</a>\n")));
+        QCOMPARE(Doc()->text1->document()->find("<a href").charFormat().foreground().color(), PageEdit::InsertColor);
+    }
+
+    // A typed window name is the target; unchecking the box takes the target away again.
+    void linkTarget_data()
+    {
+        QTest::addColumn<bool>("uncheck");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("typed name") << false << "<a target=\"main\"></a>\r\n";
+        QTest::newRow("unchecked") << true << "<a></a>\r\n";
+    }
+    void linkTarget()
+    {
+        QFETCH(bool, uncheck);
+        AddhForm f;
+        f.HtmlN = "<a";
+        f.Form_Load();
+        Child<QCheckBox>(&f, "LinkCheck1")->click();
+        QTest::keyClicks(Child<QComboBox>(&f, "LinkCombo")->lineEdit(), "main");
+        if (uncheck)
+            Child<QCheckBox>(&f, "LinkCheck1")->click();
+        f.OkCommand_Click();
+        QTEST(f.HtmlStr, "expected");
+    }
+
+    void insertImage()
+    {
+        const QString picture = dir_->filePath("a b.gif");
+        pickedFiles_ << picture;
+        OnNextModal([this, picture](QDialog* d) {
+            QCOMPARE(Child<QLabel>(d, "Titlelable")->text(), QStringLiteral("添加图像"));
+            QVERIFY(!Child<QPlainTextEdit>(d, "HtmlText")->isVisible());
+            Child<QPushButton>(d, "ImgCommand")->click();
+            QCOMPARE(Box(d, "ImgText_0")->text(), QUrl::fromLocalFile(picture).toString());
+            Type(Box(d, "ImgText_4"), "5a%0"); // digits only
+            QCOMPARE(Box(d, "ImgText_4")->text(), QStringLiteral("50"));
+            Type(Box(d, "ImgText_3"), "50%");
+            Child<QRadioButton>(d, "ImgOption_1")->click();
+            // The option refreshed the preview: the scratch page holds the element.
+            const QByteArray page = ReadFile(shared_->TempFile);
+            QVERIFY(page.startsWith("<html><body><img align=\"middle\" src=\"file:///"));
+            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(shared_->TempFile));
+            Child<QPushButton>(d, "OkCommand")->click();
+        });
+        frame_->ToolButton(QStringLiteral("Img"))->trigger();
+        QVERIFY(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") + QUrl::fromLocalFile(picture).toString() +
+                                QStringLiteral("\" width=\"50%\" height=\"50\">\n")));
+    }
+
+    void rule_data()
+    {
+        QTest::addColumn<bool>("pixels");
+        QTest::addColumn<bool>("flat");
+        QTest::addColumn<bool>("clearHeight");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("per cent") << false << false << false << "<hr size=\"2\" width=\"50%\">\r\n";
+        QTest::newRow("pixels") << true << false << false << "<hr size=\"2\" width=\"50\">\r\n";
+        QTest::newRow("no 3-D look") << false << true << false << "<hr size=\"2\" width=\"50%\" noshade>\r\n";
+        QTest::newRow("height cleared") << false << false << true << "<hr size=\"0\" width=\"50%\">\r\n";
+    }
+    void rule()
+    {
+        QFETCH(bool, pixels);
+        QFETCH(bool, flat);
+        QFETCH(bool, clearHeight);
+        AddhForm f;
+        f.HtmlN = "<hr";
+        f.Form_Load();
+        QTest::keyClicks(Box(&f, "HrText_0"), "2");
+        if (pixels)
+            Child<QRadioButton>(&f, "HrOption_1")->click();
+        QTest::keyClicks(Box(&f, "HrText_1"), "50");
+        if (flat)
+            Child<QCheckBox>(&f, "HrCheck")->click();
+        if (clearHeight)
+            Box(&f, "HrText_0")->clear();
+        f.OkCommand_Click();
+        QTEST(f.HtmlStr, "expected");
+    }
+
+    void paragraphOptions()
+    {
+        AddhForm f;
+        f.HtmlN = "<p";
+        f.Form_Load();
+        QCOMPARE(f.HtmlLabel->text(), QStringLiteral("    段落内容"));
+        Child<QRadioButton>(&f, "DirOption_2")->click();
+        Child<QRadioButton>(&f, "AlignOption_4")->click();
+        f.HtmlText->setPlainText("a b");
+        f.OkCommand_Click();
+        QCOMPARE(f.HtmlStr, QStringLiteral("<p dir=\"rtl\" align=\"justify\">a&nbsp;b</p>\r\n"));
+        Child<QRadioButton>(&f, "AlignOption_0")->click();
+        f.OkCommand_Click();
+        QCOMPARE(f.HtmlStr, QStringLiteral("<p dir=\"rtl\">a&nbsp;b</p>\r\n"));
+    }
+
+    void preformattedKeepsLines()
+    {
+        OnNextModal([](QDialog* d) {
+            QVERIFY(Child<QCheckBox>(d, "HtmlCheck")->isChecked());
+            Child<QPlainTextEdit>(d, "HtmlText")->setPlainText("a<b\n  c");
+            Child<QPushButton>(d, "OkCommand")->click();
+        });
+        frame_->Command(QStringLiteral("PreHtml"))->trigger();
+        QVERIFY(Page().contains(QStringLiteral("<pre>a<b\n  c</pre>\n")));
+    }
+
+    // Enter in a field shows the element and leaves the dialog open; only OK closes it.
+    void enterRefreshesThePreview()
+    {
+        AddhForm f;
+        f.HtmlN = "<p";
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QLineEdit* name = Box(&f, "NameText");
+        QTest::keyClicks(name, "n1");
+        QVERIFY(!QFile::exists(shared_->TempFile));
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(f.isVisible());
+        QCOMPARE(ReadFile(shared_->TempFile), QByteArray("<html><body><p name=\"n1\"></p></body></html>"));
+        QCOMPARE(f.MyTxStr, QStringLiteral("<p name=\"n1\"></p>"));
+        f.reject();
+    }
+
+    void cancelAfterPreviewsInsertsNothing()
+    {
+        const QString before = Page();
+        OnNextModal([](QDialog* d) {
+            Type(Box(d, "CcText_0"), "x");
+            Child<QPushButton>(d, "ShowCommand")->click();
+            Child<QPushButton>(d, "ShowCommand")->click();
+            Child<QPushButton>(d, "CancelCommand")->click();
+        });
+        frame_->Command(QStringLiteral("DivHtml"))->trigger();
+        QCOMPARE(Page(), before);
+        QCOMPARE(Doc()->ChangeCount(), 0);
+    }
+
+    void styleButton_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ok") << true << "<span id=\"s\" style=\"z-index:3\">x</span>\r\n";
+        QTest::newRow("cancel keeps the style") << false << "<span id=\"s\">x</span>\r\n";
+    }
+    void styleButton()
+    {
+        QFETCH(bool, ok);
+        AddhForm f;
+        f.HtmlN = "<span";
+        f.Form_Load();
+        f.CcText[0]->setText("s");
+        f.HtmlText->setPlainText("x");
+        OnNextModal([&](QDialog* dialog) {
+            auto* css = qobject_cast<CssForm*>(dialog);
+            QVERIFY(css);
+            QCOMPARE(css->HtmlTxt1, QStringLiteral("<span id=\"s\""));
+            QCOMPARE(css->HtmlTxt2, QStringLiteral("x</span>"));
+            Box(css, "ZindexText")->setText("3");
+            if (ok)
+                Child<QPushButton>(css, "OkCommand")->click();
+        });
+        f.SCommand->click();
+        f.OkCommand_Click();
+        QTEST(f.HtmlStr, "expected");
+    }
+
+    void listLines()
+    {
+        AddhForm f;
+        f.HtmlN = "<select";
+        f.Form_Load();
+        auto* list = Child<QListWidget>(&f, "SelectList");
+        auto* add = Child<QPushButton>(&f, "AddListCommand");
+        QVERIFY(!Box(&f, "SelectText_0")->isEnabled());
+        for (int i = 0; i < 100; ++i)
+            add->click();
+        QCOMPARE(list->count(), 100);
+        QVERIFY(Messages::Record().isEmpty());
+        add->click();
+        QCOMPARE(list->count(), 100);
+        QCOMPARE(MessageTexts(), QStringList{"太多了,不要添了"});
+
+        // Lines and their values make the content.
+        for (int i = 0; i < 98; ++i) {
+            list->setCurrentRow(0);
+            Child<QPushButton>(&f, "DelListCommand")->click();
+        }
+        QCOMPARE(list->count(), 2);
+        list->setCurrentRow(0);
+        Type(Box(&f, "SelectText_0"), "one");
+        Type(Box(&f, "ValueText"), "1");
+        list->setCurrentRow(1);
+        QCOMPARE(Box(&f, "ValueText")->text(), QString());
+        Type(Box(&f, "SelectText_0"), "two");
+        Type(f.FormNameText, "s");
+        Child<QCheckBox>(&f, "SelectCheck")->click();
+        f.OkCommand_Click();
+        QCOMPARE(f.HtmlStr,
+                 QStringLiteral("<select name=\"s\" multiple><option value=1>one\r\n<option>two\r\n</select>\r\n"));
+    }
+
+    void radioGroupIsAParagraph()
+    {
+        AddhForm f;
+        f.HtmlN = "<input type=radio";
+        f.Form_Load();
+        QVERIFY(!f.OfftFrame1->isVisibleTo(&f));
+        QCOMPARE(Child<QPushButton>(&f, "AddListCommand")->text(), QStringLiteral("增加一个"));
+        Child<QPushButton>(&f, "AddListCommand")->click();
+        Type(Box(&f, "ValueText"), "m");
+        Box(&f, "SelectText_0")->setText("男");
+        Type(Box(&f, "FradioText"), "sex");
+        Child<QCheckBox>(&f, "RadioCheck")->click();
+        f.OkCommand_Click();
+        QCOMPARE(f.HtmlStr, QStringLiteral("<p><input type=radio name=sex value=m>男<br>\r\n</p>\r\n"));
+    }
+};
+
+QTEST_MAIN(TestAddhForm)
+#include "tst_addhform.moc"
