@@ -114,16 +114,6 @@ private Q_SLOTS:
         QCOMPARE(doc->text1->SelStart(), caretAfter);
     }
 
-    void headEndFoundIgnoringCase()
-    {
-        htmlform* doc = f_.Active();
-        PageWindowFixture::SetText(doc, QStringLiteral("<HEAD><title>x</title></HEAD>\n<body></body>"), 0);
-        AnswerRefresh(QString(), QString());
-        f_.frame->RunCommand(QStringLiteral("refesh"));
-        QCOMPARE(PageWindowFixture::Text(doc),
-                 QStringLiteral("<HEAD><title>x</title>") + refresh_ + QStringLiteral("\n</HEAD>\n<body></body>"));
-    }
-
     void neitherHeadNorBody_data()
     {
         QTest::addColumn<QString>("command");

@@ -66,32 +66,6 @@ private Q_SLOTS:
         else
             QCOMPARE(got, -7); // untouched on refusal
     }
-
-    void refreshLine_data()
-    {
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("no address") << 5 << "" << "<meta http-equiv='refresh' content='5'>\r\n";
-        QTest::newRow("address") << 5 << "next.html" << "<meta http-equiv='refresh' content='5;url=next.html'>\r\n";
-        QTest::newRow("blank address left out") << 10 << "   " << "<meta http-equiv='refresh' content='10'>\r\n";
-        QTest::newRow("address as typed") << 0 << " a.html " << "<meta http-equiv='refresh' content='0;url= a.html '>\r\n";
-    }
-    void refreshLine()
-    {
-        QFETCH(int, seconds);
-        QFETCH(QString, url);
-        QFETCH(QString, line);
-        QCOMPARE(HeadMarkup::RefreshLine(seconds, url), line);
-    }
-
-    void transitionLine()
-    {
-        QCOMPARE(HeadMarkup::TransitionLine(QStringLiteral("4"), 3),
-                 QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=4 ,Transition=3)'>\r\n"));
-        QCOMPARE(HeadMarkup::TransitionLine(QStringLiteral("2.5"), 23),
-                 QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=2.5 ,Transition=23)'>\r\n"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHeadMarkup)

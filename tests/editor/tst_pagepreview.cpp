@@ -160,6 +160,14 @@ private Q_SLOTS:
         QCOMPARE(PageWindowFixture::ReadFile(victim), QByteArray("keep me"));
         QVERIFY(!QFileInfo(doc->PreviewFile()).isSymLink());
         QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
+        // A dangling link: nothing is created where it points.
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(QFile::remove(doc->PreviewFile()));
+        const QString nowhere = f_.Path(QStringLiteral("nowhere.html"));
+        QVERIFY(QFile::link(nowhere, doc->PreviewFile()));
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(!QFileInfo::exists(nowhere));
+        QVERIFY(!QFileInfo(doc->PreviewFile()).isSymLink());
     }
 
     void previewFileCannotBeWritten()

@@ -97,20 +97,6 @@ private Q_SLOTS:
         QCOMPARE(Text(doc), text);
         QVERIFY(!doc.isUndoAvailable());
     }
-
-    void replacementTakesTheFormat()
-    {
-        QTextDocument doc;
-        doc.setPlainText(QStringLiteral("a-b"));
-        QTextCharFormat blue;
-        blue.setForeground(QColor(0, 0, 255));
-        PageSearch::ReplaceAll(&doc, QStringLiteral("-"), QStringLiteral("+"), Qt::CaseInsensitive, blue);
-        QTextCursor c(&doc);
-        c.setPosition(2); // the format of the character before position 2
-        QCOMPARE(c.charFormat().foreground().color(), QColor(0, 0, 255));
-        c.setPosition(1);
-        QVERIFY(c.charFormat().foreground().color() != QColor(0, 0, 255));
-    }
 };
 
 QTEST_MAIN(TestPageSearch)
