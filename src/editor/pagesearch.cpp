@@ -16,12 +16,12 @@ int PageSearch::Find(const QTextDocument* document, const QString& what, int fro
     if (from >= length)
         return -1;
     const QStringMatcher matcher(what, cs);
-    for (QTextBlock block = document->findBlock(from); block.isValid(); block = block.next()) {
-        const int start = block.position();
-        const QString text = block.text();
-        const qsizetype at = matcher.indexIn(text, qMax(0, from - start));
+    QTextBlock block = document->findBlock(from);
+    // A block's position is a tree walk: taken only where it is needed.
+    for (int offset = from - block.position(); block.isValid(); block = block.next(), offset = 0) {
+        const qsizetype at = matcher.indexIn(block.text(), offset);
         if (at >= 0)
-            return start + int(at);
+            return block.position() + int(at);
     }
     return -1;
 }
