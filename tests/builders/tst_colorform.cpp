@@ -40,11 +40,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("resolved");
-        QTest::newRow("name") << "Red" << "#ff0000";
-        QTest::newRow("name with grey spelling") << "darkgrey" << "#a9a9a9";
-        QTest::newRow("hex lowered") << "#FF8000" << "#ff8000";
-        QTest::newRow("unknown name") << "nosuch" << "nosuch";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("name") << "Red"
+                              << "#ff0000";
+        QTest::newRow("name with grey spelling") << "darkgrey"
+                                                 << "#a9a9a9";
+        QTest::newRow("hex lowered") << "#FF8000"
+                                     << "#ff8000";
+        QTest::newRow("unknown name") << "nosuch"
+                                      << "nosuch";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void colourTexts()
     {
@@ -149,9 +154,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("result");
-        QTest::newRow("ok") << "blue" << true << "#0000FF" << "#0000FF";
-        QTest::newRow("cancel") << "blue" << false << "#0000FF" << "blue";
-        QTest::newRow("escape") << "#ffffff" << false << "#FFFFFF" << "#ffffff";
+        QTest::newRow("ok") << "blue" << true << "#0000FF"
+                            << "#0000FF";
+        QTest::newRow("cancel") << "blue" << false << "#0000FF"
+                                << "blue";
+        QTest::newRow("escape") << "#ffffff" << false << "#FFFFFF"
+                                << "#ffffff";
     }
     void pickColor()
     {

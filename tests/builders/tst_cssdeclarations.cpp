@@ -27,52 +27,66 @@ class TestCssDeclarations : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QCOMPARE(db_.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
-    }
+    void initTestCase() { QCOMPARE(db_.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded); }
     void init() { css_.Load(db_); }
 
     void roundTrip_data()
     {
         QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("result");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("lower-cased") << "Color:Red;FONT-SIZE:12pt" << "color:red;font-size:12pt";
-        QTest::newRow("position order") << "font-size:12pt;color:red" << "color:red;font-size:12pt";
-        QTest::newRow("blank after separator kept") << "color:red; font-size:12pt" << "color:red;font-size:12pt";
-        QTest::newRow("blanks and line breaks around names") << "color : red;\n  width:10px" << "color:red;width:10px";
-        QTest::newRow("trailing separator") << "color:red;" << "color:red";
-        QTest::newRow("empty value dropped") << "color:;font-size:12pt" << "font-size:12pt";
-        QTest::newRow("no name") << ":red;color:blue" << "color:blue";
-        QTest::newRow("later wins") << "color:red;color:blue" << "color:blue";
-        QTest::newRow("unknown kept after known") << "-moz-thing:1;color:red" << "color:red;-moz-thing:1";
-        QTest::newRow("url unwrapped and wrapped again")
-            << "background-image:url(file:///c:/a.gif)" << "background-image:url(file:///c:/a.gif)";
-        QTest::newRow("address keeps its case")
-            << "Background-Image:URL(file:///home/Me/A.gif)" << "background-image:url(file:///home/Me/A.gif)";
-        QTest::newRow("image keyword not wrapped") << "background-image:none" << "background-image:none";
-        QTest::newRow("bold keeps its weight") << "font-weight:bold" << "font-weight:700";
-        QTest::newRow("normal weight") << "font-weight:normal" << "font-weight:400";
-        QTest::newRow("weight above range") << "font-weight:950" << "font-weight:900";
-        QTest::newRow("weight below range") << "font-weight:50" << "font-weight:100";
-        QTest::newRow("weight keyword the slider has not") << "font-weight:lighter" << "font-weight:lighter";
-        QTest::newRow("filter alpha and gray")
-            << "filter: alpha(opacity=30) gray()" << "filter: alpha(Opacity=30) gray()";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("lower-cased") << "Color:Red;FONT-SIZE:12pt"
+                                     << "color:red;font-size:12pt";
+        QTest::newRow("position order") << "font-size:12pt;color:red"
+                                        << "color:red;font-size:12pt";
+        QTest::newRow("blank after separator kept") << "color:red; font-size:12pt"
+                                                    << "color:red;font-size:12pt";
+        QTest::newRow("blanks and line breaks around names") << "color : red;\n  width:10px"
+                                                             << "color:red;width:10px";
+        QTest::newRow("trailing separator") << "color:red;"
+                                            << "color:red";
+        QTest::newRow("empty value dropped") << "color:;font-size:12pt"
+                                             << "font-size:12pt";
+        QTest::newRow("no name") << ":red;color:blue"
+                                 << "color:blue";
+        QTest::newRow("later wins") << "color:red;color:blue"
+                                    << "color:blue";
+        QTest::newRow("unknown kept after known") << "-moz-thing:1;color:red"
+                                                  << "color:red;-moz-thing:1";
+        QTest::newRow("url unwrapped and wrapped again") << "background-image:url(file:///c:/a.gif)"
+                                                         << "background-image:url(file:///c:/a.gif)";
+        QTest::newRow("address keeps its case") << "Background-Image:URL(file:///home/Me/A.gif)"
+                                                << "background-image:url(file:///home/Me/A.gif)";
+        QTest::newRow("image keyword not wrapped") << "background-image:none"
+                                                   << "background-image:none";
+        QTest::newRow("bold keeps its weight") << "font-weight:bold"
+                                               << "font-weight:700";
+        QTest::newRow("normal weight") << "font-weight:normal"
+                                       << "font-weight:400";
+        QTest::newRow("weight above range") << "font-weight:950"
+                                            << "font-weight:900";
+        QTest::newRow("weight below range") << "font-weight:50"
+                                            << "font-weight:100";
+        QTest::newRow("weight keyword the slider has not") << "font-weight:lighter"
+                                                           << "font-weight:lighter";
+        QTest::newRow("filter alpha and gray") << "filter: alpha(opacity=30) gray()"
+                                               << "filter: alpha(Opacity=30) gray()";
         QTest::newRow("filter fixed part order")
             << "filter:invert() fliph() glow(color=#ff0000,strength=9) shadow(color=#000000,direction=135)"
             << "filter: fliph() invert() shadow(color=#000000,direction=135) glow(color=#ff0000,strength=9)";
-        QTest::newRow("shadow without direction") << "filter:shadow(color=red)" << "filter: shadow(color=red)";
-        QTest::newRow("blur limited to its sliders")
-            << "filter:blur(add=true,direction=90,strength=500)" << "filter: blur(add=true,direction=90,strength=100)";
-        QTest::newRow("blur without keys takes the start values")
-            << "filter:blur(add=1)" << "filter: blur(add=true,direction=270,strength=5)";
-        QTest::newRow("wave")
-            << "filter:wave(add=true,freq=3,lightstrength=20,phase=50,strength=5)"
-            << "filter: wave(add=true,freq=3,lightstrength=20,phase=50,strength=5)";
-        QTest::newRow("filter function without controls kept")
-            << "filter:gray() blur(5px)" << "filter: gray() blur(5px)";
-        QTest::newRow("colon inside a value") << "filter:progid:dx.alpha(opacity=5)" << "filter: progid:dx.alpha(opacity=5)";
+        QTest::newRow("shadow without direction") << "filter:shadow(color=red)"
+                                                  << "filter: shadow(color=red)";
+        QTest::newRow("blur limited to its sliders") << "filter:blur(add=true,direction=90,strength=500)"
+                                                     << "filter: blur(add=true,direction=90,strength=100)";
+        QTest::newRow("blur without keys takes the start values") << "filter:blur(add=1)"
+                                                                  << "filter: blur(add=true,direction=270,strength=5)";
+        QTest::newRow("wave") << "filter:wave(add=true,freq=3,lightstrength=20,phase=50,strength=5)"
+                              << "filter: wave(add=true,freq=3,lightstrength=20,phase=50,strength=5)";
+        QTest::newRow("filter function without controls kept") << "filter:gray() blur(5px)"
+                                                               << "filter: gray() blur(5px)";
+        QTest::newRow("colon inside a value") << "filter:progid:dx.alpha(opacity=5)"
+                                              << "filter: progid:dx.alpha(opacity=5)";
     }
     void roundTrip()
     {
@@ -218,12 +232,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("html1");
         QTest::addColumn<QString>("html2");
         QTest::addColumn<QString>("page");
-        QTest::newRow("default sample, no style")
-            << "" << "" << "" << "<html><body><div >Kestrel网页编辑</div></body></html>";
-        QTest::newRow("default sample")
-            << "color:red" << "" << "" << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
-        QTest::newRow("caller's element")
-            << "color:red" << "<span" << "文字</span>" << "<html><body><span style='color:red'>文字</span></body></html>";
+        QTest::newRow("default sample, no style") << ""
+                                                  << ""
+                                                  << ""
+                                                  << "<html><body><div >Kestrel网页编辑</div></body></html>";
+        QTest::newRow("default sample") << "color:red"
+                                        << ""
+                                        << ""
+                                        << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
+        QTest::newRow("caller's element") << "color:red"
+                                          << "<span"
+                                          << "文字</span>"
+                                          << "<html><body><span style='color:red'>文字</span></body></html>";
     }
     void previewPage()
     {

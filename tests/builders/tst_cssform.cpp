@@ -102,11 +102,10 @@ private Q_SLOTS:
         QCOMPARE(f.ZindexText->text(), QStringLiteral("3"));
         QVERIFY(f.TextAlignOption[3]->isChecked());
         QVERIFY(f.FontStyleOption[1]->isChecked());
-        QCOMPARE(f.CssText(),
-                 QStringLiteral("color:red;font-size:12pt;font-weight:700;font-style:italic;"
-                                "background-image:url(file:///c:/a.gif);overflow:hidden;text-align:center;"
-                                "left:1px;position:absolute;z-index:3;border-style:dashed;"
-                                "filter: alpha(Opacity=30) gray();cursor:help;float:left;display:inline"));
+        QCOMPARE(f.CssText(), QStringLiteral("color:red;font-size:12pt;font-weight:700;font-style:italic;"
+                                             "background-image:url(file:///c:/a.gif);overflow:hidden;text-align:center;"
+                                             "left:1px;position:absolute;z-index:3;border-style:dashed;"
+                                             "filter: alpha(Opacity=30) gray();cursor:help;float:left;display:inline"));
         QCOMPARE(f.ResultText->text(), f.CssText());
     }
 
@@ -124,25 +123,47 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("result");
         const QString red = QStringLiteral("color:red");
-        QTest::newRow("font style") << red << "FontStyleOption_2" << "color:red;font-style:oblique";
-        QTest::newRow("repeat") << red << "RepeatOption_1" << "color:red;background-repeat:repeat-x";
-        QTest::newRow("attachment") << red << "ScrollOption_1" << "color:red;background-attachment:fixed";
-        QTest::newRow("decoration") << red << "TextXsOption_1" << "color:red;text-decoration:underline";
-        QTest::newRow("align none") << "color:red;text-align:left" << "TextAlignOption_0" << "color:red";
-        QTest::newRow("align justify") << red << "TextAlignOption_4" << "color:red;text-align:justify";
-        QTest::newRow("relative") << red << "PositionOption_1" << "color:red;position:relative";
-        QTest::newRow("hidden") << red << "DisplayOption_1" << "color:red;visibility:hidden";
-        QTest::newRow("visibility default") << "color:red;visibility:visible" << "DisplayOption_3" << "color:red";
-        QTest::newRow("float") << red << "FloatOption_1" << "color:red;float:right";
-        QTest::newRow("display") << red << "DispOption_3" << "color:red;display:none";
-        QTest::newRow("mirror") << red << "FilterCheck_0" << "color:red;filter: fliph()";
-        QTest::newRow("mirror off") << "color:red;filter:fliph() gray()" << "FilterCheck_0" << "color:red;filter: gray()";
-        QTest::newRow("invert") << red << "FilterCheck_3" << "color:red;filter: invert()";
-        QTest::newRow("blur") << red << "BlurCheck" << "color:red;filter: blur(add=true,direction=270,strength=5)";
+        QTest::newRow("font style") << red << "FontStyleOption_2"
+                                    << "color:red;font-style:oblique";
+        QTest::newRow("repeat") << red << "RepeatOption_1"
+                                << "color:red;background-repeat:repeat-x";
+        QTest::newRow("attachment") << red << "ScrollOption_1"
+                                    << "color:red;background-attachment:fixed";
+        QTest::newRow("decoration") << red << "TextXsOption_1"
+                                    << "color:red;text-decoration:underline";
+        QTest::newRow("align none") << "color:red;text-align:left"
+                                    << "TextAlignOption_0"
+                                    << "color:red";
+        QTest::newRow("align justify") << red << "TextAlignOption_4"
+                                       << "color:red;text-align:justify";
+        QTest::newRow("relative") << red << "PositionOption_1"
+                                  << "color:red;position:relative";
+        QTest::newRow("hidden") << red << "DisplayOption_1"
+                                << "color:red;visibility:hidden";
+        QTest::newRow("visibility default") << "color:red;visibility:visible"
+                                            << "DisplayOption_3"
+                                            << "color:red";
+        QTest::newRow("float") << red << "FloatOption_1"
+                               << "color:red;float:right";
+        QTest::newRow("display") << red << "DispOption_3"
+                                 << "color:red;display:none";
+        QTest::newRow("mirror") << red << "FilterCheck_0"
+                                << "color:red;filter: fliph()";
+        QTest::newRow("mirror off") << "color:red;filter:fliph() gray()"
+                                    << "FilterCheck_0"
+                                    << "color:red;filter: gray()";
+        QTest::newRow("invert") << red << "FilterCheck_3"
+                                << "color:red;filter: invert()";
+        QTest::newRow("blur") << red << "BlurCheck"
+                              << "color:red;filter: blur(add=true,direction=270,strength=5)";
         QTest::newRow("wave") << red << "WaveCheck"
                               << "color:red;filter: wave(add=true,freq=2,lightstrength=10,phase=30,strength=10)";
-        QTest::newRow("cancel bold") << "color:red;font-weight:600" << "CancelBoldCom" << "color:red";
-        QTest::newRow("cancel opacity") << "filter:alpha(opacity=20) gray()" << "AlphaCommand" << "filter: gray()";
+        QTest::newRow("cancel bold") << "color:red;font-weight:600"
+                                     << "CancelBoldCom"
+                                     << "color:red";
+        QTest::newRow("cancel opacity") << "filter:alpha(opacity=20) gray()"
+                                        << "AlphaCommand"
+                                        << "filter: gray()";
     }
     void clicks()
     {
@@ -319,11 +340,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("result");
-        QTest::newRow("text") << "FontColorCom" << "color:#FF0000";
-        QTest::newRow("background") << "BackColorCom" << "background-color:#FF0000";
-        QTest::newRow("right border") << "BodderColorCom_3" << "border-right-color:#FF0000";
-        QTest::newRow("shadow") << "ShadowCommand" << "filter: shadow(color=#FF0000)";
-        QTest::newRow("glow") << "Command1" << "filter: glow(color=#FF0000)";
+        QTest::newRow("text") << "FontColorCom"
+                              << "color:#FF0000";
+        QTest::newRow("background") << "BackColorCom"
+                                    << "background-color:#FF0000";
+        QTest::newRow("right border") << "BodderColorCom_3"
+                                      << "border-right-color:#FF0000";
+        QTest::newRow("shadow") << "ShadowCommand"
+                                << "filter: shadow(color=#FF0000)";
+        QTest::newRow("glow") << "Command1"
+                              << "filter: glow(color=#FF0000)";
     }
     void colourButtons()
     {
@@ -371,10 +397,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("html1");
         QTest::addColumn<QString>("html2");
         QTest::addColumn<QString>("page");
-        QTest::newRow("default sample")
-            << "" << "" << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
-        QTest::newRow("the selection")
-            << "<span" << "选中的字</span>" << "<html><body><span style='color:red'>选中的字</span></body></html>";
+        QTest::newRow("default sample") << ""
+                                        << ""
+                                        << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
+        QTest::newRow("the selection") << "<span"
+                                       << "选中的字</span>"
+                                       << "<html><body><span style='color:red'>选中的字</span></body></html>";
     }
     void previewPage()
     {
@@ -393,8 +421,8 @@ private Q_SLOTS:
         Open(QString());
         QFile file(shared_->TempFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), PageCodec::ToGb18030(QStringLiteral(
-                                     "<html><body><div >Kestrel网页编辑</div></body></html>")));
+        QCOMPARE(file.readAll(),
+                 PageCodec::ToGb18030(QStringLiteral("<html><body><div >Kestrel网页编辑</div></body></html>")));
     }
 };
 

@@ -15,14 +15,14 @@
 #include <QVBoxLayout>
 
 namespace {
-const QColor kSwatchColors[6] = {QColor(255, 0, 0),   QColor(0, 0, 255),   QColor(0, 255, 0),
-                                 QColor(0, 0, 0),     QColor(255, 255, 0), QColor(255, 255, 255)};
+const QColor kSwatchColors[6] = {QColor(255, 0, 0), QColor(0, 0, 255),   QColor(0, 255, 0),
+                                 QColor(0, 0, 0),   QColor(255, 255, 0), QColor(255, 255, 255)};
 
 void Fill(QLabel* label, const QColor& color)
 {
     label->setAutoFillBackground(true);
-    label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; border: 1px solid #808080; }")
-                             .arg(color.name()));
+    label->setStyleSheet(
+        QStringLiteral("QLabel { background-color: %1; border: 1px solid #808080; }").arg(color.name()));
 }
 } // namespace
 

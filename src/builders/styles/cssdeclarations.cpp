@@ -8,9 +8,9 @@
 namespace {
 
 // The option groups whose values come from style2, by the num of their entries.
-const int kDbGroups[] = {CssDeclarations::FontStyle,   CssDeclarations::BackRepeat,  CssDeclarations::BackAttachment,
-                         CssDeclarations::TextDecoration, CssDeclarations::TextAlign, CssDeclarations::Positioning,
-                         CssDeclarations::Visibility,  CssDeclarations::BorderStyle};
+const int kDbGroups[] = {CssDeclarations::FontStyle,      CssDeclarations::BackRepeat, CssDeclarations::BackAttachment,
+                         CssDeclarations::TextDecoration, CssDeclarations::TextAlign,  CssDeclarations::Positioning,
+                         CssDeclarations::Visibility,     CssDeclarations::BorderStyle};
 
 // The groups whose values are fixed in the dialog.
 QStringList FixedValues(int position)

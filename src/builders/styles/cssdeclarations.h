@@ -70,8 +70,8 @@ public:
         int WaveValue[4] = {0, 0, 0, 0}; // freq, lightstrength, phase, strength
     };
     // Slider ranges of the filter controls (minimum 0).
-    static constexpr int AlphaMax = 100, ShadowMax = 360, GlowMax = 255, BlurDirectionMax = 360,
-                         BlurStrengthMax = 100, WaveMax = 100;
+    static constexpr int AlphaMax = 100, ShadowMax = 360, GlowMax = 255, BlurDirectionMax = 360, BlurStrengthMax = 100,
+                         WaveMax = 100;
 
     struct Declaration
     {

@@ -338,8 +338,7 @@ QWidget* CssForm::BuildBoxTab()
 
     auto* floatBox = new QGroupBox(QStringLiteral("浮动"), page);
     auto* floatRow = new QHBoxLayout(floatBox);
-    OptionGroup(P::Float, FloatOption, QStringLiteral("FloatOption"), Captions({"左", "右", "无"}), floatBox,
-                floatRow);
+    OptionGroup(P::Float, FloatOption, QStringLiteral("FloatOption"), Captions({"左", "右", "无"}), floatBox, floatRow);
     floatRow->addStretch(1);
     grid->addWidget(floatBox, 6, 0, 1, 2);
 
@@ -384,7 +383,8 @@ QWidget* CssForm::BuildBorderTab()
         connect(BodderWidthCom[i], &QPushButton::clicked, this, [this, i] { PickBoxSize(P::BorderWidth, i); });
         connect(BodderColorCom[i], &QPushButton::clicked, this, [this, i] { PickColorAt(P::BorderColor + i); });
     }
-    auto* hint = new QLabel(QStringLiteral("单边的设置与\"总边框\"不同时使用: 设置一边时总边框的同项被清除, 反之亦然。"), page);
+    auto* hint =
+        new QLabel(QStringLiteral("单边的设置与\"总边框\"不同时使用: 设置一边时总边框的同项被清除, 反之亦然。"), page);
     hint->setWordWrap(true);
     grid->addWidget(hint, 6, 0, 1, 6);
     grid->setRowStretch(7, 1);

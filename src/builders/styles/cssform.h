@@ -130,6 +130,6 @@ private:
     void OkCommand_Click();
 
     QHash<int, QButtonGroup*> optionGroups_;
-    QHash<int, QLabel*> valueLabels_;       // position -> label showing its value
+    QHash<int, QLabel*> valueLabels_; // position -> label showing its value
     QHash<QScrollBar*, QLabel*> sliderLabels_;
 };
