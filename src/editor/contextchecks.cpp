@@ -1,32 +1,61 @@
 #include "editor/contextchecks.h"
 
+#include "editor/scanmemo.h"
+
+#include <algorithm>
+
 ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, const QStringList& needles,
                                          Qt::CaseSensitivity cs)
 {
     Hit hit;
     if (before <= 0 || text.LineCount() == 0)
         return hit;
-    const int first = text.LineOf(before);
-    for (int line = first; line >= 0; --line) {
+    // Case only matters for letters; the exact search is much the faster one.
+    QList<Qt::CaseSensitivity> sensitivity;
+    int longest = 1;
+    for (const QString& needle : needles) {
+        const bool letters = std::any_of(needle.cbegin(), needle.cend(), [](QChar ch) { return ch.isLetter(); });
+        sensitivity.append(letters ? cs : Qt::CaseSensitive);
+        longest = qMax(longest, int(needle.size()));
+    }
+
+    // What an earlier search from higher up found: only the lines below it need reading.
+    ScanMemo* memo = text.Memo();
+    const QString key = needles.join(QChar(1)) + (cs == Qt::CaseSensitive ? QLatin1Char('s') : QLatin1Char('i'));
+    int floor = 0;
+    Hit known;
+    if (const ScanMemo::Entry* entry = memo ? memo->Find(key) : nullptr) {
+        if (before >= entry->end) {
+            floor = qMax(0, entry->end - longest + 1);
+            known = {entry->needle, entry->position};
+        } else if (entry->needle >= 0 && entry->position + needles.at(entry->needle).size() <= before) {
+            return {entry->needle, entry->position};
+        }
+    }
+
+    for (int line = text.LineOf(before); line >= 0; --line) {
         const QString lineText = text.LineText(line);
         const int start = text.LineStart(line);
         QStringView view(lineText);
-        if (line == first)
-            view = view.left(qBound(0, before - start, int(view.size())));
+        view = view.left(qBound(0, before - start, int(view.size())));
         for (int n = 0; n < needles.size(); ++n) {
             const QString& needle = needles.at(n);
             if (needle.isEmpty() || view.size() < needle.size())
                 continue;
-            const qsizetype at = view.lastIndexOf(needle, view.size() - needle.size(), cs);
-            if (at >= 0 && start + int(at) > hit.position) {
+            const qsizetype at = view.lastIndexOf(needle, view.size() - needle.size(), sensitivity.at(n));
+            if (at >= 0 && start + int(at) >= floor && start + int(at) > hit.position) {
                 hit.needle = n;
                 hit.position = start + int(at);
             }
         }
         // Markers never span a line, so the nearest line that holds one decides.
-        if (hit.needle >= 0)
-            return hit;
+        if (hit.needle >= 0 || start <= floor)
+            break;
     }
+    if (hit.needle < 0)
+        hit = known;
+    if (memo)
+        memo->Store(key, {before, hit.needle, hit.position}, longest);
     return hit;
 }
 

@@ -14,12 +14,23 @@ int DocumentLines::LineOf(int position) const
     return block.isValid() ? block.blockNumber() : document_->blockCount() - 1;
 }
 
+QTextBlock DocumentLines::Block(int line) const
+{
+    if (line != line_) {
+        block_ = line == line_ - 1 && block_.isValid() ? block_.previous()
+                 : line == line_ + 1 && block_.isValid() ? block_.next()
+                                                         : document_->findBlockByNumber(line);
+        line_ = line;
+    }
+    return block_;
+}
+
 int DocumentLines::LineStart(int line) const
 {
-    return document_->findBlockByNumber(line).position();
+    return Block(line).position();
 }
 
 QString DocumentLines::LineText(int line) const
 {
-    return document_->findBlockByNumber(line).text();
+    return Block(line).text();
 }

@@ -3,18 +3,30 @@
 
 #include "editor/linesource.h"
 
+#include <QTextBlock>
+
 class QTextDocument;
 
 class DocumentLines : public LineSource
 {
 public:
-    explicit DocumentLines(const QTextDocument* document) : document_(document) {}
+    // `memo`: kept by the caller across searches, told of every change of the document.
+    explicit DocumentLines(const QTextDocument* document, ScanMemo* memo = nullptr) : document_(document), memo_(memo)
+    {
+    }
 
     int LineCount() const override;
     int LineOf(int position) const override;
     int LineStart(int line) const override;
     QString LineText(int line) const override;
+    ScanMemo* Memo() const override { return memo_; }
 
 private:
+    // The checks walk back one line at a time: keep the block last read.
+    QTextBlock Block(int line) const;
+
     const QTextDocument* document_;
+    ScanMemo* memo_;
+    mutable QTextBlock block_;
+    mutable int line_ = -1;
 };

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class ScanMemo;
+
 class LineSource
 {
 public:
@@ -14,4 +16,6 @@ public:
     virtual int LineStart(int line) const = 0;
     // The line's text without its break.
     virtual QString LineText(int line) const = 0;
+    // What earlier searches of this text found, when the text keeps one.
+    virtual ScanMemo* Memo() const { return nullptr; }
 };

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTextDocument>
 
 namespace {
 
@@ -61,6 +62,8 @@ TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* list
     text_->viewport()->installEventFilter(this);
     // Paste follows the clipboard as it changes (rather than asking the clipboard on every mouse move).
     connect(QApplication::clipboard(), &QClipboard::dataChanged, form_, &htmlform::UpdatePasteCommands);
+    connect(text_->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int) { memo_.TextChanged(position); });
 }
 
 bool TypingAssist::CompletionOn() const
@@ -205,7 +208,7 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
     if (!on)
         return swallowed;
 
-    const DocumentLines lines(text_->document());
+    const DocumentLines lines(text_->document(), &memo_);
     const int caret = text_->SelStart();
     switch (ch.unicode()) {
     case '\t':
@@ -276,7 +279,7 @@ void TypingAssist::KeyUp(QKeyEvent* event)
 
 void TypingAssist::TagCheck()
 {
-    const DocumentLines lines(text_->document());
+    const DocumentLines lines(text_->document(), &memo_);
     const std::optional<QString> name = ContextChecks::TagBeforeBlank(lines, text_->SelStart());
     if (!name)
         return;

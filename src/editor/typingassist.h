@@ -3,6 +3,8 @@
 // the completion lists, the context they are opened in, and the control's own shortcuts (Ctrl+Enter, Ctrl+F,
 // Ctrl+V, F5).
 
+#include "editor/scanmemo.h"
+
 #include <QObject>
 
 class CompletionLists;
@@ -34,4 +36,5 @@ private:
     PageEdit* text_;
     CompletionLists* lists_;
     MDIForm1* frame_;
+    ScanMemo memo_; // what the context checks found, kept between keystrokes
 };

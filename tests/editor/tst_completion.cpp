@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -404,6 +405,11 @@ private Q_SLOTS:
         QTest::newRow("Right") << int(Qt::Key_Right);
         QTest::newRow("greater-than") << int(Qt::Key_Greater);
         QTest::newRow("slash") << int(Qt::Key_Slash);
+        QTest::newRow("Tab") << int(Qt::Key_Tab);
+        QTest::newRow("double quote") << int(Qt::Key_QuoteDbl);
+        QTest::newRow("single quote") << int(Qt::Key_Apostrophe);
+        QTest::newRow("equals") << int(Qt::Key_Equal);
+        QTest::newRow("closing brace") << int(Qt::Key_BraceRight);
     }
     void keysThatClose()
     {
@@ -413,6 +419,29 @@ private Q_SLOTS:
         Key(Qt::Key(key));
         QCOMPARE(Shown(), QStringList());
         QCOMPARE(Description(), QString());
+    }
+
+    void pasteCloses()
+    {
+        QApplication::clipboard()->setText(QStringLiteral("p>"));
+        Type(QStringLiteral("<a"));
+        Key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(Marked(), QStringLiteral("<ap>|"));
+    }
+
+    void mouseOnAList()
+    {
+        Type(QStringLiteral("<"));
+        QListWidget* list = List("TagList");
+        const QRect second = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QCOMPARE(Highlighted("TagList"), list->item(1)->text());
+        QVERIFY(Description().startsWith(QStringLiteral("说明:  ")));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QCOMPARE(Marked(), QStringLiteral("<") + list->item(1)->text() + QLatin1Char('|'));
+        QCOMPARE(Shown(), QStringList());
+        QCOMPARE(QApplication::focusWidget(), Edit());
     }
 
     void clickCloses()

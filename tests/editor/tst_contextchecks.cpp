@@ -1,5 +1,6 @@
 #include "editor/completionstate.h"
 #include "editor/contextchecks.h"
+#include "editor/scanmemo.h"
 
 #include <QtTest>
 
@@ -9,7 +10,8 @@ namespace {
 class StringLines : public LineSource
 {
 public:
-    explicit StringLines(const QString& text) : lines_(text.split(QLatin1Char('\n')))
+    explicit StringLines(const QString& text, ScanMemo* memo = nullptr)
+        : lines_(text.split(QLatin1Char('\n'))), memo_(memo)
     {
         int start = 0;
         for (const QString& line : std::as_const(lines_)) {
@@ -27,10 +29,12 @@ public:
     }
     int LineStart(int line) const override { return starts_.at(line); }
     QString LineText(int line) const override { return lines_.at(line); }
+    ScanMemo* Memo() const override { return memo_; }
 
 private:
     QStringList lines_;
     QList<int> starts_;
+    ScanMemo* memo_;
 };
 
 // "|" marks the caret; it is taken out of the text.
@@ -74,6 +78,47 @@ private Q_SLOTS:
             ContextChecks::LastOf(lines, c.caret, {QStringLiteral("<script"), QStringLiteral("</script")});
         QTEST(hit.needle, "needle");
         QTEST(hit.position, "position");
+    }
+
+    // Searches that reuse what earlier ones found give the same answers as fresh ones, whatever is edited
+    // between them.
+    void memoAgreesWithFreshSearches()
+    {
+        QRandomGenerator random(42);
+        const QString pieces[] = {QStringLiteral("<style"), QStringLiteral("</style"), QStringLiteral("{"),
+                                  QStringLiteral("}"),      QStringLiteral("x"),       QStringLiteral("\n"),
+                                  QStringLiteral("<sty"),   QStringLiteral("le")};
+        const QStringList needles[] = {{QStringLiteral("<style"), QStringLiteral("</style")},
+                                       {QStringLiteral("{"), QStringLiteral("}")}};
+        QString text = QStringLiteral("<style>\np {a}\n</style>\nxx\n");
+        ScanMemo memo;
+        for (int step = 0; step < 3000; ++step) {
+            if (random.bounded(3) == 0) {
+                // An edit: insert a piece or remove a few characters somewhere.
+                const int at = random.bounded(int(text.size()) + 1);
+                if (random.bounded(2) == 0 || text.isEmpty()) {
+                    text.insert(at, pieces[random.bounded(8)]);
+                } else {
+                    text.remove(at, random.bounded(1, 4));
+                }
+                memo.TextChanged(at);
+                continue;
+            }
+            const QStringList& set = needles[random.bounded(2)];
+            // Mostly near the end, as when typing goes on there.
+            const int before = random.bounded(4) == 0 ? random.bounded(int(text.size()) + 1)
+                                                      : qMax(0, int(text.size()) - random.bounded(5));
+            const ContextChecks::Hit fresh = ContextChecks::LastOf(StringLines(text), before, set);
+            const ContextChecks::Hit kept = ContextChecks::LastOf(StringLines(text, &memo), before, set);
+            QVERIFY2(fresh.needle == kept.needle && fresh.position == kept.position,
+                     qPrintable(QStringLiteral("step %1 before %2: %3@%4 vs %5@%6")
+                                    .arg(step)
+                                    .arg(before)
+                                    .arg(fresh.needle)
+                                    .arg(fresh.position)
+                                    .arg(kept.needle)
+                                    .arg(kept.position)));
+        }
     }
 
     void text()

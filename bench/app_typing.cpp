@@ -1,0 +1,125 @@
+// Times typing with the completion lists on a big page, caret near its end: from the key press to the list shown
+// or the character typed (press and release handled), and the same with the repaint that follows.
+//   app_typing PAGE.html   (make one with bench/make-page, e.g. 10 MB)
+#include "app/mdiform1.h"
+#include "app/messages.h"
+#include "app/shared.h"
+#include "editor/completionlists.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "editor/pagefile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void Press(QWidget* target, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+struct Case
+{
+    const char* name;
+    int line; // counted from the end of the page's tail
+    int key;
+    QString text;
+    const char* list; // the list that must show, or "" for a plain character
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: app_typing PAGE.html\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    Shared shared(dir.path());
+    Shared::Set(&shared);
+    if (shared.Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")) != TagDb::Loaded) {
+        std::fprintf(stderr, "data.xml not found in the build folder\n");
+        return 2;
+    }
+    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+
+    DecodedPage page;
+    if (PageFile::Read(QString::fromLocal8Bit(argv[1]), page) != PageFile::Ok)
+        return 2;
+    // The contexts to type in, at the end of the page.
+    page.text += QStringLiteral("<script>\nvar t = document\n</script>\n<p style=\"color:red\n<img\n<p title=\"x\">plain text");
+    MDIForm1 frame(shared);
+    frame.resize(1000, 700);
+    frame.show();
+    htmlform* doc = frame.OpenDocument(true, QString::fromLocal8Bit(argv[1]), dir.path() + QLatin1Char('/'), &page);
+    QCoreApplication::processEvents();
+    PageEdit* edit = doc->text1;
+    const int blocks = edit->document()->blockCount();
+    std::printf("page: %d characters, %d lines\n", edit->document()->characterCount(), blocks);
+
+    const Case cases[] = {
+        {"\"<\"", 0, Qt::Key_Less, QStringLiteral("<"), "TagList"},
+        {"blank after \"<img\"", 1, Qt::Key_Space, QStringLiteral(" "), "HtmlPList"},
+        {"\".\" after \"document\" in a script", 4, Qt::Key_Period, QStringLiteral("."), "JavaList"},
+        {"\";\" in a style attribute", 2, Qt::Key_Semicolon, QStringLiteral(";"), "StyleList"},
+        {"plain letter", 0, Qt::Key_X, QStringLiteral("x"), ""},
+        {"\";\" in plain text (no list)", 0, Qt::Key_Semicolon, QStringLiteral(";"), ""},
+    };
+    bool ok = true;
+    for (const Case& c : cases) {
+        std::vector<double> handled, painted;
+        for (int i = 0; i < 200; ++i) {
+            const QTextBlock block = edit->document()->findBlockByNumber(blocks - 1 - c.line);
+            edit->SetSelStart(block.position() + block.length() - 1);
+            QCoreApplication::processEvents();
+            QElapsedTimer t;
+            t.start();
+            Press(edit, c.key, c.text);
+            handled.push_back(t.nsecsElapsed() / 1e6);
+            QCoreApplication::processEvents();
+            painted.push_back(t.nsecsElapsed() / 1e6);
+            if (*c.list) {
+                QListWidget* list = doc->findChild<QListWidget*>(QString::fromLatin1(c.list));
+                if (!list || list->isHidden()) {
+                    std::printf("%s: %s did not show\n", c.name, c.list);
+                    ok = false;
+                    break;
+                }
+            }
+            doc->SetYnFalse();
+            edit->textCursor().deletePreviousChar();
+        }
+        if (handled.empty())
+            continue;
+        auto report = [](std::vector<double> v) {
+            std::sort(v.begin(), v.end());
+            return std::pair<double, double>(v[v.size() / 2], v.back());
+        };
+        const double first = handled.front(), firstPainted = painted.front();
+        const auto [hm, hw] = report(handled);
+        const auto [pm, pw] = report(painted);
+        std::printf("%-36s handled: median %.3f, worst %.3f (first %.3f) | with repaint: median %.3f, worst %.3f "
+                    "(first %.3f) ms\n",
+                    c.name, hm, hw, first, pm, pw, firstPainted);
+    }
+    edit->document()->setModified(false);
+    for (int i = 0; i < MDIForm1::MaxDocuments; ++i) {
+        if (htmlform* d = frame.Document(i))
+            d->close();
+    }
+    return ok ? 0 : 1;
+}
