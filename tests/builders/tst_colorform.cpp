@@ -58,12 +58,6 @@ private Q_SLOTS:
         QCOMPARE(ColorSetting::Resolve(shared_->Db, text), resolved);
     }
 
-    void sliderForm()
-    {
-        QCOMPARE(ColorSetting::FromRgb(255, 128, 0), QStringLiteral("#FF8000"));
-        QCOMPARE(ColorSetting::FromRgb(0, 10, 171), QStringLiteral("#000AAB"));
-    }
-
     void opening_data()
     {
         QTest::addColumn<QString>("start");

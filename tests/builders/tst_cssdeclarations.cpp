@@ -135,64 +135,6 @@ private Q_SLOTS:
         QVERIFY(css_.Build().contains(QStringLiteral("text-decoration:blink")));
     }
 
-    void options_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("font style") << int(P::FontStyle) << 1 << "italic";
-        QTest::newRow("repeat") << int(P::BackRepeat) << 3 << "no-repeat";
-        QTest::newRow("attachment") << int(P::BackAttachment) << 1 << "fixed";
-        QTest::newRow("decoration") << int(P::TextDecoration) << 3 << "line-through";
-        QTest::newRow("align none") << int(P::TextAlign) << 0 << "";
-        QTest::newRow("align left") << int(P::TextAlign) << 1 << "left";
-        QTest::newRow("align justify") << int(P::TextAlign) << 4 << "justify";
-        QTest::newRow("relative") << int(P::Positioning) << 1 << "relative";
-        QTest::newRow("visible") << int(P::Visibility) << 0 << "visible";
-        QTest::newRow("visibility default") << int(P::Visibility) << 3 << "";
-        QTest::newRow("overflow scroll") << int(P::Overflow) << 2 << "scroll";
-        QTest::newRow("float none") << int(P::Float) << 2 << "none";
-        QTest::newRow("display block") << int(P::Display) << 0 << "block";
-        QTest::newRow("display none") << int(P::Display) << 3 << "none";
-    }
-    void options()
-    {
-        QFETCH(int, position);
-        QFETCH(int, index);
-        QFETCH(QString, value);
-        css_.SetValue(position, QStringLiteral("x"));
-        css_.ChooseOption(position, index);
-        QCOMPARE(css_.Value(position), value);
-        QCOMPARE(css_.OptionIndex(position), value.isEmpty() ? -1 : index);
-    }
-
-    void staticPlacementClearsLeftAndTop()
-    {
-        css_.Parse(QStringLiteral("position:absolute;left:10px;top:20px;width:5px"));
-        css_.ChooseOption(P::Positioning, 2);
-        QCOMPARE(css_.Build(), QStringLiteral("width:5px;position:static"));
-    }
-
-    void sideAndShorthandNeverTogether()
-    {
-        css_.Parse(QStringLiteral("margin:4px;padding-top:1px;padding-left:2px"));
-        QCOMPARE(css_.StartBoxSize(P::Margin, 0), int(P::Margin));
-        QVERIFY(css_.Value(P::Margin + 4).isEmpty());
-        QCOMPARE(css_.StartBoxSize(P::Padding, P::AllSides), P::Padding + 4);
-        QVERIFY(css_.Value(P::Padding).isEmpty());
-        QVERIFY(css_.Value(P::Padding + 2).isEmpty());
-        QCOMPARE(css_.Build(), QString());
-    }
-
-    void borderLabelsMapToValues()
-    {
-        QCOMPARE(css_.BorderLabels.size(), 10);
-        css_.SetBorderStyle(P::AllSides, css_.BorderLabels.at(4));
-        css_.SetBorderStyle(1, css_.BorderLabels.at(0));
-        css_.SetBorderStyle(2, QStringLiteral("no such label"));
-        QCOMPARE(css_.Build(), QStringLiteral("border-bottom-style:none;border-style:solid"));
-    }
-
     void filterPartsInFixedOrder()
     {
         css_.SetWave(true);
@@ -224,34 +166,6 @@ private Q_SLOTS:
         QCOMPARE(f.WaveValue[0], 7);
         QCOMPARE(f.WaveValue[1], 10);
         QVERIFY(!f.Blur);
-    }
-
-    void previewPage_data()
-    {
-        QTest::addColumn<QString>("css");
-        QTest::addColumn<QString>("html1");
-        QTest::addColumn<QString>("html2");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("default sample, no style") << ""
-                                                  << ""
-                                                  << ""
-                                                  << "<html><body><div >Kestrel网页编辑</div></body></html>";
-        QTest::newRow("default sample") << "color:red"
-                                        << ""
-                                        << ""
-                                        << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
-        QTest::newRow("caller's element") << "color:red"
-                                          << "<span"
-                                          << "文字</span>"
-                                          << "<html><body><span style='color:red'>文字</span></body></html>";
-    }
-    void previewPage()
-    {
-        QFETCH(QString, css);
-        QFETCH(QString, html1);
-        QFETCH(QString, html2);
-        QFETCH(QString, page);
-        QCOMPARE(CssDeclarations::PreviewPage(css, html1, html2), page);
     }
 
     void scratchPageReplacesALinkInsteadOfWritingThroughIt()

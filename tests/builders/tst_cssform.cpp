@@ -179,7 +179,7 @@ private Q_SLOTS:
             QCOMPARE(f.BoldHScroll->value(), 100);
     }
 
-    void blurAndWaveSliders()
+    void sliders()
     {
         CssForm& f = Open(QString());
         QVERIFY(!f.BlurAHScroll->isEnabled());
@@ -192,14 +192,6 @@ private Q_SLOTS:
         f.BlurCheck->click();
         QVERIFY(!f.BlurAHScroll->isEnabled());
         QCOMPARE(f.CssText(), QString());
-        f.WaveCheck->click();
-        f.WaveHScroll[3]->setValue(55);
-        QCOMPARE(f.CssText(), QStringLiteral("filter: wave(add=true,freq=2,lightstrength=10,phase=30,strength=55)"));
-    }
-
-    void slidersWrite()
-    {
-        CssForm& f = Open(QString());
         f.BoldHScroll->setValue(800);
         f.AlphaScroll->setValue(25);
         f.ShadowScroll->setValue(90);
@@ -394,35 +386,34 @@ private Q_SLOTS:
 
     void previewPage_data()
     {
+        QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("html1");
         QTest::addColumn<QString>("html2");
         QTest::addColumn<QString>("page");
-        QTest::newRow("default sample") << ""
+        QTest::newRow("bare sample") << ""
+                                     << ""
+                                     << ""
+                                     << "<html><body><div >Kestrel网页编辑</div></body></html>";
+        QTest::newRow("default sample") << "color:red"
+                                        << ""
                                         << ""
                                         << "<html><body><div  style='color:red'>Kestrel网页编辑</div></body></html>";
-        QTest::newRow("the selection") << "<span"
+        QTest::newRow("the selection") << "color:red"
+                                       << "<span"
                                        << "选中的字</span>"
                                        << "<html><body><span style='color:red'>选中的字</span></body></html>";
     }
     void previewPage()
     {
+        QFETCH(QString, style);
         QFETCH(QString, html1);
         QFETCH(QString, html2);
         QFETCH(QString, page);
-        CssForm& f = Open(QStringLiteral("color:red"), html1, html2);
+        CssForm& f = Open(style, html1, html2);
         QFile file(shared_->TempFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), PageCodec::ToGb18030(page));
         QCOMPARE(f.web1->CurrentUrl(), QUrl::fromLocalFile(shared_->TempFile));
-    }
-
-    void emptyStyleShowsTheBareSample()
-    {
-        Open(QString());
-        QFile file(shared_->TempFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(),
-                 PageCodec::ToGb18030(QStringLiteral("<html><body><div >Kestrel网页编辑</div></body></html>")));
     }
 };
 

@@ -36,34 +36,6 @@ private Q_SLOTS:
         QCOMPARE(S::Parse(text), (S::Parsed{S::Unit(unit), position}));
     }
 
-    void ranges_data()
-    {
-        QTest::addColumn<int>("dtype");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("small");
-        QTest::addColumn<int>("large");
-        QTest::newRow("font size pt") << 1 << int(S::Pt) << 1 << 200 << 1 << 20;
-        QTest::newRow("font size px doubles") << 1 << int(S::Px) << 1 << 400 << 1 << 20;
-        QTest::newRow("spacing em") << 2 << int(S::Em) << -50 << 200 << 1 << 10;
-        QTest::newRow("placement no unit") << 3 << int(S::NoUnit) << -200 << 800 << 1 << 20;
-        QTest::newRow("spare kind") << 4 << int(S::Pt) << -100 << 200 << 1 << 20;
-        QTest::newRow("width pt") << 5 << int(S::Pt) << 0 << 600 << 1 << 20;
-        QTest::newRow("box px") << 6 << int(S::Px) << 0 << 400 << 1 << 20;
-        QTest::newRow("percent whatever the kind") << 3 << int(S::Percent) << 10 << 1000 << 10 << 100;
-    }
-    void ranges()
-    {
-        QFETCH(int, dtype);
-        QFETCH(int, unit);
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(int, small);
-        QFETCH(int, large);
-        QCOMPARE(S::ScrollRange(dtype, S::Unit(unit)), (S::Range{minimum, maximum, small, large}));
-    }
-
     void text_data()
     {
         QTest::addColumn<int>("position");

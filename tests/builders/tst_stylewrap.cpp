@@ -106,14 +106,6 @@ private Q_SLOTS:
         QCOMPARE(Text()->RawText(), QStringLiteral("x\n<span style=\"\">one\ntwo</span>\ny"));
     }
 
-    void styleButtonFollowsTheSelection()
-    {
-        SetPage(QStringLiteral("abc"), 1, 1);
-        QVERIFY(!frame_->ToolButton(QStringLiteral("Style"))->isEnabled());
-        SetPage(QStringLiteral("abc"), 1, 2);
-        QVERIFY(frame_->ToolButton(QStringLiteral("Style"))->isEnabled());
-    }
-
     void colourAtTheCaret_data()
     {
         QTest::addColumn<QString>("how");
