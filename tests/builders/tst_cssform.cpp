@@ -282,11 +282,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("dtype");
         QTest::addColumn<QString>("name");
         QTest::newRow("letter spacing") << "LetterCommand" << 2 << "letter-spacing";
-        QTest::newRow("line height") << "LineHeightCommand" << 2 << "line-height";
         QTest::newRow("left") << "LeftCommand" << 3 << "left";
-        QTest::newRow("top") << "TopCommand" << 3 << "top";
         QTest::newRow("width") << "WidthCommand" << 5 << "width";
-        QTest::newRow("height") << "HeightCommand" << 5 << "height";
         QTest::newRow("padding") << "PaddingCom_2" << 6 << "padding-left";
         QTest::newRow("border width") << "BodderWidthCom_4" << 6 << "border-width";
     }
@@ -334,8 +331,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");
         QTest::newRow("text") << "FontColorCom"
                               << "color:#FF0000";
-        QTest::newRow("background") << "BackColorCom"
-                                    << "background-color:#FF0000";
         QTest::newRow("right border") << "BodderColorCom_3"
                                       << "border-right-color:#FF0000";
         QTest::newRow("shadow") << "ShadowCommand"
