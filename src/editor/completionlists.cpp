@@ -241,18 +241,26 @@ void CompletionLists::ShowScriptMembers(const QString& path)
     State.ListMode = CompletionState::Members;
 }
 
-void CompletionLists::ReplaceTyped(const QString& text)
+bool CompletionLists::ReplaceTyped(const QString& text)
 {
     QTextDocument* doc = text_->document();
     const int end = doc->characterCount() - 1;
-    const int from = qBound(0, State.ListAnchor, end);
+    const int from = State.ListAnchor;
+    const int to = from + State.ReplacedLength();
+    if (from < 0 || to > end)
+        return false;
     QTextCursor c(doc);
     c.setPosition(from);
-    c.setPosition(qBound(from, from + State.ReplacedLength(), end), QTextCursor::KeepAnchor);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    // Only what the user typed is replaced: after an undo or a cut the filter no longer matches the text, and the
+    // entry is not written over something else.
+    if (c.selectedText() != QStringView(State.TypedText).mid(1))
+        return false;
     QTextCharFormat black;
     black.setForeground(PageEdit::TypingColor);
     c.insertText(text, black);
     text_->SetSelStart(c.position());
+    return true;
 }
 
 void CompletionLists::AcceptListItem(QListWidget* list)
@@ -284,7 +292,10 @@ bool CompletionLists::AcceptAttribute()
     const bool bare = State.TagIndex >= 0 &&
                       TagDb::NumField(currentAttrs_.at(State.TagIndex), QStringLiteral("chid")) ==
                           TagDb::BareAttribute;
-    ReplaceTyped(CompletionState::AttributeText(name, bare));
+    if (!ReplaceTyped(CompletionState::AttributeText(name, bare))) {
+        SetYnFalse();
+        return false;
+    }
     text_->SetSelStart(text_->SelStart() - 1); // between the quotes, or between the blanks
     SetYnFalse();
     ShowValueList();
@@ -309,7 +320,10 @@ bool CompletionLists::AcceptStyleProperty()
         return false;
     }
     const QString name = StyleList->item(row)->text();
-    ReplaceTyped(name + QLatin1Char(':'));
+    if (!ReplaceTyped(name + QLatin1Char(':'))) {
+        SetYnFalse();
+        return false;
+    }
     SetYnFalse();
     const int dtype = shared_.Db.CssDtype(stylesNode_, name);
     if (dtype == TagDb::NoValueList)

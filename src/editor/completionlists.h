@@ -74,8 +74,9 @@ private:
     QListWidget* MakeList(const QString& name);
     void Show(QListWidget* list);
     void FillFonts();
-    // Replaces the filter text (ListMode's typed characters from ListAnchor) by `text`; the caret goes after it.
-    void ReplaceTyped(const QString& text);
+    // Replaces the filter text (the characters typed from ListAnchor) by `text`; the caret goes after it. False,
+    // and nothing written, when the text there is no longer what was typed.
+    bool ReplaceTyped(const QString& text);
     void AcceptFromList(QListWidget* list);
     void ShowDescription(QListWidget* list);
     int CurrentAttrIndex(const QString& name) const;

@@ -11,6 +11,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -190,6 +191,18 @@ private Q_SLOTS:
         Key(Qt::Key_Backspace);
         QCOMPARE(Shown(), QStringList());
         QCOMPARE(Marked(), QStringLiteral("|"));
+    }
+
+    void acceptAfterUndoWritesNothing()
+    {
+        Start(QStringLiteral("abc"));
+        Type(QStringLiteral("<im"));
+        Key(Qt::Key_Z, Qt::ControlModifier); // undoes typing the list never heard of
+        const QString undone = Edit()->RawText();
+        QVERIFY(undone != QStringLiteral("abc<im"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Edit()->RawText(), undone);
+        QCOMPARE(Shown(), QStringList());
     }
 
     void twentyOneCharactersClose()
@@ -442,6 +455,28 @@ private Q_SLOTS:
         QCOMPARE(Marked(), QStringLiteral("<") + list->item(1)->text() + QLatin1Char('|'));
         QCOMPARE(Shown(), QStringList());
         QCOMPARE(QApplication::focusWidget(), Edit());
+    }
+
+    void rightClickPopsTheContextMenu()
+    {
+        Start(QStringLiteral("abc"));
+        Edit()->selectAll();
+        QApplication::clipboard()->clear();
+        const QPoint at(10, 10);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, Edit()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(Edit()->viewport(), &event);
+        auto* menu = frame_->findChild<QMenu*>(QStringLiteral("SetMeMenu"));
+        QVERIFY(menu->isVisible());
+        // The states of the Edit menu, copied: a selection and an empty clipboard.
+        const std::pair<const char*, const char*> same[] = {{"MeNoChange", "NotChange"}, {"MeTextCut", "CutMenu"},
+                                                            {"MeTextCopy", "CopyMenu"},   {"MeTextPaste", "PasteMenu"},
+                                                            {"MeTextDel", "DeleMenu"}};
+        for (const auto& [context, edit] : same)
+            QCOMPARE(frame_->Command(QString::fromLatin1(context))->isEnabled(),
+                     frame_->Command(QString::fromLatin1(edit))->isEnabled());
+        QVERIFY(frame_->Command(QStringLiteral("MeTextCopy"))->isEnabled());
+        QVERIFY(!frame_->Command(QStringLiteral("MeTextPaste"))->isEnabled());
+        menu->hide();
     }
 
     void clickCloses()
