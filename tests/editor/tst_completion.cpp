@@ -1,6 +1,7 @@
 #include "app/mdiform1.h"
 #include "app/messages.h"
 #include "app/shared.h"
+#include "builders/styles/colorform.h"
 #include "editor/completionlists.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -13,7 +14,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -477,6 +481,33 @@ private Q_SLOTS:
         QVERIFY(frame_->Command(QStringLiteral("MeTextCopy"))->isEnabled());
         QVERIFY(!frame_->Command(QStringLiteral("MeTextPaste"))->isEnabled());
         menu->hide();
+    }
+
+    void f5PicksAColourEvenWithCompletionOff()
+    {
+        for (const bool on : {true, false}) {
+            if (frame_->Command(QStringLiteral("HtmlHelp"))->isChecked() != on)
+                frame_->Command(QStringLiteral("HtmlHelp"))->trigger();
+            Start(QString());
+            Type(QStringLiteral("<a"));
+            QCOMPARE(Shown(), on ? QStringList{QStringLiteral("TagList")} : QStringList());
+            bool asked = false;
+            QTimer::singleShot(0, this, [&asked] {
+                auto* picker = qobject_cast<ColorForm*>(QApplication::activeModalWidget());
+                asked = picker != nullptr;
+                if (picker) {
+                    picker->ColorSlider[0]->setValue(200);
+                    picker->OkCommand->click();
+                }
+            });
+            Key(Qt::Key_F5);
+            QVERIFY(asked);
+            QCOMPARE(Shown(), QStringList());
+            QVERIFY2(Edit()->RawText().startsWith(QStringLiteral("<a#")), qPrintable(Edit()->RawText()));
+            QTextCursor c(Edit()->document());
+            c.setPosition(3);
+            QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
+        }
     }
 
     void clickCloses()
