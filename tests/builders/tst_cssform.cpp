@@ -244,6 +244,10 @@ private Q_SLOTS:
         QTest::keyClick(f.BackImageText, Qt::Key_Return);
         QVERIFY(f.isVisible());
         QCOMPARE(f.CssText(), QStringLiteral("background-image:url(file:///home/a.gif)"));
+        // Typing that is no layer number is refused.
+        f.ZindexText->setFocus();
+        QTest::keyClicks(f.ZindexText, QStringLiteral("x1"));
+        QCOMPARE(f.ZindexText->text(), QStringLiteral("1"));
         f.ZindexText->setText(QStringLiteral(" 7 "));
         QCOMPARE(f.CssText(), QStringLiteral("background-image:url(file:///home/a.gif);z-index:7"));
     }

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -415,6 +416,9 @@ QWidget* CssForm::BuildPositionTab()
     ZindexText = new QLineEdit(page);
     ZindexText->setObjectName(QStringLiteral("ZindexText"));
     ZindexText->setMaximumWidth(120);
+    // A layer is a whole number (or auto); other typing is refused rather than written into the style.
+    ZindexText->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\s*(-?\\d{1,9}|auto|inherit)\\s*")), ZindexText));
     ZindexText->installEventFilter(this);
     zLabel->setBuddy(ZindexText);
     grid->addWidget(zLabel, 2, 0);
