@@ -28,7 +28,9 @@ ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, con
         if (before >= entry->end) {
             floor = qMax(0, entry->end - longest + 1);
             known = {entry->needle, entry->position};
-        } else if (entry->needle >= 0 && entry->position + needles.at(entry->needle).size() <= before) {
+        } else if (entry->needle < 0) {
+            return {}; // none before the end, so none before an earlier position either
+        } else if (entry->position + needles.at(entry->needle).size() <= before) {
             return {entry->needle, entry->position};
         }
     }
