@@ -1,20 +1,26 @@
 // The main frame's style button and colour command on a page: the span around the selection, and the colour
 // inserted at the caret by F5, the toolbar and the context menu.
 
+#include "app/browserview.h"
 #include "app/filedialog.h"
 #include "app/mdiform1.h"
 #include "app/messages.h"
 #include "app/shared.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
+#include "builders/styles/sizesetform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QtTest>
@@ -91,6 +97,37 @@ private Q_SLOTS:
         QCOMPARE(html1, QStringLiteral("<span"));
         QCOMPARE(html2, QStringLiteral("你好</span>"));
         QCOMPARE(Text()->RawText(), page);
+    }
+
+    // Colour, font, size and a border, each through its own dialog, while the preview follows.
+    void userBuildsASpan()
+    {
+        SetPage(QStringLiteral("ab你好cd"), 2, 4);
+        QStringList previews;
+        WhenModal<CssForm>([&](CssForm* css) {
+            WhenModal<ColorForm>([](ColorForm* color) {
+                QTest::mouseClick(color->Label1[1], Qt::LeftButton);
+                color->OkCommand->click();
+            });
+            css->FontColorCom->click();
+            css->FontList->setCurrentRow(1);
+            WhenModal<SizeSetForm>([](SizeSetForm* size) {
+                size->fontoption[0]->click();
+                size->HScroll1->setValue(14);
+                size->OkCommand->click();
+            });
+            css->FontSizeCommand->click();
+            css->BorderStyleCombo[4]->setCurrentIndex(4);
+            Q_EMIT css->BorderStyleCombo[4]->activated(4);
+            previews << css->web1->CurrentUrl().toLocalFile() << css->CssText();
+            css->OkCommand->click();
+        });
+        frame_->ToolButton(QStringLiteral("Style"))->trigger();
+        QCOMPARE(previews.value(0), shared_->TempFile);
+        const QString style = previews.value(1);
+        QCOMPARE(style, QStringLiteral("color:#0000FF;font-family:") + QFontDatabase::families().value(0).trimmed() +
+                            QStringLiteral(";font-size:14pt;border-style:solid"));
+        QCOMPARE(Text()->RawText(), QStringLiteral("ab<span style=\"") + style + QStringLiteral("\">你好</span>cd"));
     }
 
     void styleWrapOfSeveralLines()
