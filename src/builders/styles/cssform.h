@@ -11,12 +11,11 @@
 #include <QHash>
 
 class BrowserView;
-class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -113,7 +112,7 @@ private:
     QScrollBar* Slider(const QString& name, int maximum, int largeStep, QWidget* parent, int minimum = 0,
                        int smallStep = 1);
     QButtonGroup* OptionGroup(int position, QRadioButton** buttons, const QString& name, const QStringList& captions,
-                              QWidget* parent, class QLayout* into);
+                              QWidget* parent, QLayout* into);
 
     // Rebuilds the result and the preview (skipped while RefreshOn is false).
     void Rebuild();
