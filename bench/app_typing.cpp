@@ -61,7 +61,8 @@ int main(int argc, char* argv[])
     if (PageFile::Read(QString::fromLocal8Bit(argv[1]), page) != PageFile::Ok)
         return 2;
     // The contexts to type in, at the end of the page.
-    page.text += QStringLiteral("<script>\nvar t = document\n</script>\n<p style=\"color:red\n<img\n<p title=\"x\">plain text");
+    page.text +=
+        QStringLiteral("<script>\nvar t = document\n</script>\n<p style=\"color:red\n<img\n<p title=\"x\">plain text");
     MDIForm1 frame(shared);
     frame.resize(1000, 700);
     frame.show();

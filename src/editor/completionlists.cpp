@@ -290,8 +290,7 @@ bool CompletionLists::AcceptAttribute()
     const QString name = HtmlPList->item(row)->text();
     State.TagIndex = CurrentAttrIndex(name);
     const bool bare = State.TagIndex >= 0 &&
-                      TagDb::NumField(currentAttrs_.at(State.TagIndex), QStringLiteral("chid")) ==
-                          TagDb::BareAttribute;
+                      TagDb::NumField(currentAttrs_.at(State.TagIndex), QStringLiteral("chid")) == TagDb::BareAttribute;
     if (!ReplaceTyped(CompletionState::AttributeText(name, bare))) {
         SetYnFalse();
         return false;
@@ -477,8 +476,7 @@ bool CompletionLists::eventFilter(QObject* watched, QEvent* event)
         if (!press && !key->isAutoRepeat()) {
             SetYnFalse();
             FocusText();
-            text_->moveCursor(key->key() == Qt::Key_Left ? QTextCursor::PreviousCharacter
-                                                         : QTextCursor::NextCharacter);
+            text_->moveCursor(key->key() == Qt::Key_Left ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter);
         }
         return true;
     case Qt::Key_Up:
@@ -521,8 +519,7 @@ bool CompletionLists::eventFilter(QObject* watched, QEvent* event)
         SetYnFalse();
     // Typing goes on in the text, as if the list had never taken the focus.
     FocusText();
-    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
-                   ushort(key->count()));
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), ushort(key->count()));
     QApplication::sendEvent(text_, &copy);
     return true;
 }

@@ -23,10 +23,10 @@ public:
     };
 
     int ListMode = NoList;
-    int ListAnchor = 0;   // where the filter text begins
-    QString TypedText;    // a one-character seed, then every character typed since the list opened
+    int ListAnchor = 0; // where the filter text begins
+    QString TypedText;  // a one-character seed, then every character typed since the list opened
     bool SkipNextKey = false;
-    int TagIndex = -1;    // the tag in html1, or the attribute among the current ones
+    int TagIndex = -1; // the tag in html1, or the attribute among the current ones
 
     // Modes that have a list the keys are forwarded to.
     static bool HasList(int mode) { return (mode >= Tags && mode <= Fonts) || mode == JStyles || mode == Members; }

@@ -107,8 +107,9 @@ bool ContextChecks::InStyleValue(const LineSource& text, int caret, QChar quote)
     static const QString attribute = QStringLiteral("style=");
     if (offset < attribute.size())
         return false;
-    return QStringView(text.LineText(line)).mid(offset - attribute.size(), attribute.size()).compare(
-               attribute, Qt::CaseInsensitive) == 0;
+    return QStringView(text.LineText(line))
+               .mid(offset - attribute.size(), attribute.size())
+               .compare(attribute, Qt::CaseInsensitive) == 0;
 }
 
 bool ContextChecks::SemicolonOpensStyles(const LineSource& text, int caret)

@@ -17,7 +17,7 @@ int DocumentLines::LineOf(int position) const
 QTextBlock DocumentLines::Block(int line) const
 {
     if (line != line_) {
-        block_ = line == line_ - 1 && block_.isValid() ? block_.previous()
+        block_ = line == line_ - 1 && block_.isValid()   ? block_.previous()
                  : line == line_ + 1 && block_.isValid() ? block_.next()
                                                          : document_->findBlockByNumber(line);
         line_ = line;

@@ -12,13 +12,13 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -225,16 +225,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("after"); // the text after Enter, "|" at the caret
         QTest::addColumn<bool>("open");     // the list is still open
-        QTest::newRow("tag list") << "" << "<zz" << "TagList" << "<zz|" << true;
-        QTest::newRow("script members") << "<script>\n" << "document.zz" << "JavaList" << "<script>\ndocument.zz|"
-                                        << true;
-        QTest::newRow("script style") << "<script>\n" << "x.style.zz" << "JStyleList"
+        QTest::newRow("tag list") << ""
+                                  << "<zz"
+                                  << "TagList"
+                                  << "<zz|" << true;
+        QTest::newRow("script members") << "<script>\n"
+                                        << "document.zz"
+                                        << "JavaList"
+                                        << "<script>\ndocument.zz|" << true;
+        QTest::newRow("script style") << "<script>\n"
+                                      << "x.style.zz"
+                                      << "JStyleList"
                                       << "<script>\nx.style.zz|" << true;
-        QTest::newRow("values") << "" << "<a hr\rzz" << "ValueList" << "<a href=\"zz|\"" << true;
-        QTest::newRow("css values") << "<p style=\"" << ";co\rzz" << "StyleValueList"
+        QTest::newRow("values") << ""
+                                << "<a hr\rzz"
+                                << "ValueList"
+                                << "<a href=\"zz|\"" << true;
+        QTest::newRow("css values") << "<p style=\""
+                                    << ";co\rzz"
+                                    << "StyleValueList"
                                     << "<p style=\";color:zz|" << true;
-        QTest::newRow("attributes") << "" << "<a zz" << "HtmlPList" << "<a zz\n|" << false;
-        QTest::newRow("css properties") << "<style>\np " << "{zz" << "StyleList" << "<style>\np {zz\n|" << false;
+        QTest::newRow("attributes") << ""
+                                    << "<a zz"
+                                    << "HtmlPList"
+                                    << "<a zz\n|" << false;
+        QTest::newRow("css properties") << "<style>\np "
+                                        << "{zz"
+                                        << "StyleList"
+                                        << "<style>\np {zz\n|" << false;
     }
     void noMatchThenEnter()
     {
@@ -295,10 +313,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("digit before the dot") << "<script>\n" << "a1.";
-        QTest::newRow("outside a script") << "<p>\n" << "document.";
-        QTest::newRow("after the script ended") << "<script></script>\n" << "document.";
-        QTest::newRow("not an object") << "<script>\n" << "nothing.";
+        QTest::newRow("digit before the dot") << "<script>\n"
+                                              << "a1.";
+        QTest::newRow("outside a script") << "<p>\n"
+                                          << "document.";
+        QTest::newRow("after the script ended") << "<script></script>\n"
+                                                << "document.";
+        QTest::newRow("not an object") << "<script>\n"
+                                       << "nothing.";
     }
     void scriptDotOpensNothing()
     {
@@ -472,8 +494,10 @@ private Q_SLOTS:
         auto* menu = frame_->findChild<QMenu*>(QStringLiteral("SetMeMenu"));
         QVERIFY(menu->isVisible());
         // The states of the Edit menu, copied: a selection and an empty clipboard.
-        const std::pair<const char*, const char*> same[] = {{"MeNoChange", "NotChange"}, {"MeTextCut", "CutMenu"},
-                                                            {"MeTextCopy", "CopyMenu"},   {"MeTextPaste", "PasteMenu"},
+        const std::pair<const char*, const char*> same[] = {{"MeNoChange", "NotChange"},
+                                                            {"MeTextCut", "CutMenu"},
+                                                            {"MeTextCopy", "CopyMenu"},
+                                                            {"MeTextPaste", "PasteMenu"},
                                                             {"MeTextDel", "DeleMenu"}};
         for (const auto& [context, edit] : same)
             QCOMPARE(frame_->Command(QString::fromLatin1(context))->isEnabled(),

@@ -216,15 +216,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("tag"); // "-" for none
-        QTest::newRow("tag name") << "<p><a |" << "<a";
-        QTest::newRow("upper case is lowered") << "<A |" << "<a";
-        QTest::newRow("after an attribute") << "<img src=\"a.gif\" |" << "<img";
-        QTest::newRow("inside a double-quoted value") << "<a title=\"x |" << "-";
-        QTest::newRow("single quotes are not counted") << "<a title='x |" << "<a";
-        QTest::newRow("after the tag closed") << "<a> |" << "-";
-        QTest::newRow("no tag at all") << "text |" << "-";
-        QTest::newRow("quote in the name") << "<a\"b\" |" << "-";
-        QTest::newRow("tag across lines") << "<table\nborder=1 |" << "<table\nborder=1";
+        QTest::newRow("tag name") << "<p><a |"
+                                  << "<a";
+        QTest::newRow("upper case is lowered") << "<A |"
+                                               << "<a";
+        QTest::newRow("after an attribute") << "<img src=\"a.gif\" |"
+                                            << "<img";
+        QTest::newRow("inside a double-quoted value") << "<a title=\"x |"
+                                                      << "-";
+        QTest::newRow("single quotes are not counted") << "<a title='x |"
+                                                       << "<a";
+        QTest::newRow("after the tag closed") << "<a> |"
+                                              << "-";
+        QTest::newRow("no tag at all") << "text |"
+                                       << "-";
+        QTest::newRow("quote in the name") << "<a\"b\" |"
+                                           << "-";
+        QTest::newRow("tag across lines") << "<table\nborder=1 |"
+                                          << "<table\nborder=1";
     }
     void tagBeforeBlank()
     {
