@@ -68,6 +68,8 @@ private Q_SLOTS:
                                             << "font-weight:900";
         QTest::newRow("weight below range") << "font-weight:50"
                                             << "font-weight:100";
+        QTest::newRow("weight with priority kept") << "font-weight:700 !important"
+                                                   << "font-weight:700 !important";
         QTest::newRow("weight keyword the slider has not") << "font-weight:lighter"
                                                            << "font-weight:lighter";
         QTest::newRow("filter alpha and gray") << "filter: alpha(opacity=30) gray()"

@@ -3,6 +3,8 @@
 #include "app/helpers.h"
 #include "tagdb/tagdb.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -256,11 +258,11 @@ void CssDeclarations::Parse(const QString& text)
     }
 
     // The values as the controls write them back once they are set.
-    if (!Value(FontWeight).isEmpty()) {
-        const QString v = Value(FontWeight);
-        if (!v.isEmpty() && (v.at(0).isDigit() || v == QLatin1String("bold") || v == QLatin1String("normal")))
-            SetValue(FontWeight, QString::number(BoldSlider()));
-    }
+    // The weight slider takes a plain number or the two keywords it can show; anything more ("bolder",
+    // "700 !important") stays as the page wrote it.
+    static const QRegularExpression plainWeight(QStringLiteral("^(\\d+|bold|normal)$"));
+    if (plainWeight.match(Value(FontWeight)).hasMatch())
+        SetValue(FontWeight, QString::number(BoldSlider()));
     const QString image = Value(BackImage);
     if (image.startsWith(QLatin1String("url(")) && image.endsWith(QLatin1Char(')')))
         SetValue(BackImage, image.mid(4, image.size() - 5));
