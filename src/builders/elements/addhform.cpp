@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -200,9 +201,9 @@ void AddhForm::Form_Load()
     loading_ = true;
     SetupKind();
     loading_ = false;
-    // An edited tag is shown at once; a new element appears on the first refresh.
+    // An edited tag is shown as soon as the dialog is up; a new element appears on the first refresh.
     if (EditTag != 0)
-        RefreshPreview();
+        QTimer::singleShot(0, this, &AddhForm::RefreshPreview);
 }
 
 KindFrame* AddhForm::CreateFrame(const QString& name)
