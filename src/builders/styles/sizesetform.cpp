@@ -81,6 +81,11 @@ void SizeSetForm::Load()
     position_ = parsed.Position;
     fontoption[parsed.UnitChoice]->setChecked(true);
     fontoption_Click(parsed.UnitChoice, false);
+    // Without a value the first thing to choose is a unit.
+    if (HScroll1->isEnabled())
+        HScroll1->setFocus();
+    else
+        fontoption[parsed.UnitChoice]->setFocus();
 }
 
 void SizeSetForm::fontoption_Click(int i, bool byUser)
@@ -103,8 +108,6 @@ void SizeSetForm::fontoption_Click(int i, bool byUser)
     }
     ShowNumber();
     Notify();
-    if (byUser && HScroll1->isEnabled())
-        HScroll1->setFocus();
 }
 
 void SizeSetForm::SetScrollRange()
