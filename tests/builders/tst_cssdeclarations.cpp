@@ -58,6 +58,8 @@ private Q_SLOTS:
                                                          << "background-image:url(file:///c:/a.gif)";
         QTest::newRow("address keeps its case") << "Background-Image:URL(file:///home/Me/A.gif)"
                                                 << "background-image:url(file:///home/Me/A.gif)";
+        QTest::newRow("blank in a file name") << "background-image:url(file:///home/a b.gif)"
+                                              << "background-image:url(file:///home/a%20b.gif)";
         QTest::newRow("image keyword not wrapped") << "background-image:none"
                                                    << "background-image:none";
         QTest::newRow("bold keeps its weight") << "font-weight:bold"

@@ -126,7 +126,9 @@ QString CssDeclarations::Build()
         if (value.trimmed().isEmpty())
             continue;
         if (k == BackImage && !IsImageKeyword(value))
-            out += CssNames.at(k) + QStringLiteral(":url(") + value + QStringLiteral(");");
+            // A blank would end the address inside url(); picked files may well have one in their name.
+            out += CssNames.at(k) + QStringLiteral(":url(") +
+                   QString(value).replace(QLatin1Char(' '), QLatin1String("%20")) + QStringLiteral(");");
         else
             out += CssNames.at(k) + QLatin1Char(':') + value + QLatin1Char(';');
     }
