@@ -261,7 +261,7 @@ void TypingAssist::KeyUp(QKeyEvent* event)
             state.ListMode = CompletionState::NoList;
             break;
         case CompletionState::NoList:
-            if (event->key() == Qt::Key_Space) {
+            if (event->key() == Qt::Key_Space || event->text() == QLatin1String(" ")) {
                 lists_->SetYnFalse();
                 if (state.SkipNextKey)
                     state.SkipNextKey = false;
