@@ -27,18 +27,21 @@ constexpr int Words = 200000;
 
 QByteArray MakePage(qint64 size)
 {
-    QString page = QStringLiteral("<html>\r\n<head>\r\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>"
-                                  "\r\n<title>大网页</title>\r\n</head>\r\n<body>\r\n");
+    QString page =
+        QStringLiteral("<html>\r\n<head>\r\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>"
+                       "\r\n<title>大网页</title>\r\n</head>\r\n<body>\r\n");
     int words = 0;
     qint64 bytes = 0;
     for (int i = 0; bytes < size; ++i) {
         QString line;
         switch (i % 3) {
         case 0:
-            line = QStringLiteral("<p class=\"t%1\">第%1段：这是一段用来测试编辑器速度的中文文字, with some English words.</p>");
+            line = QStringLiteral(
+                "<p class=\"t%1\">第%1段：这是一段用来测试编辑器速度的中文文字, with some English words.</p>");
             break;
         case 1:
-            line = QStringLiteral("<div style=\"color:#336699\"><a href=\"page%1.html\">链接 %1</a> <img src=\"img/%1.gif\"></div>");
+            line = QStringLiteral(
+                "<div style=\"color:#336699\"><a href=\"page%1.html\">链接 %1</a> <img src=\"img/%1.gif\"></div>");
             break;
         default:
             line = QStringLiteral("<table border=1><tr><td>单元格 %1</td><td>数据</td></tr></table>");
@@ -133,8 +136,9 @@ int main(int argc, char* argv[])
     const qint64 replaced = t.elapsed();
     QCoreApplication::processEvents();
     const qint64 painted = t.elapsed();
-    std::printf("replace all of \"abc\": %lld ms (%lld ms with the repaint); \"xyz\" now %d times, changes counted %d\n",
-                replaced, painted, Count(text, QStringLiteral("xyz")), doc->ChangeCount() - changes);
+    std::printf(
+        "replace all of \"abc\": %lld ms (%lld ms with the repaint); \"xyz\" now %d times, changes counted %d\n",
+        replaced, painted, Count(text, QStringLiteral("xyz")), doc->ChangeCount() - changes);
     t.start();
     frame.RunCommand(QStringLiteral("NotChange"));
     const qint64 undone = t.elapsed();
@@ -148,7 +152,8 @@ int main(int argc, char* argv[])
         frame.RunCommand(QStringLiteral("Priview"));
         const qint64 shown = t.elapsed();
         std::printf("preview %s: %lld ms to write %.1f MB and start the navigation (%s)\n",
-                    run == 0 ? "first, engine loaded" : "again", shown, QFileInfo(doc->PreviewFile()).size() / 1048576.0,
+                    run == 0 ? "first, engine loaded" : "again", shown,
+                    QFileInfo(doc->PreviewFile()).size() / 1048576.0,
                     doc->Web1->EngineLoaded() ? "engine up" : "no engine");
         frame.RunCommand(QStringLiteral("Priview"));
     }

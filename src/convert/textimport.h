@@ -10,12 +10,18 @@ public:
     // Files above this size are refused.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
-    enum Status { Read, Unreadable, Empty, TooLong };
+    enum Status
+    {
+        Read,
+        Unreadable,
+        Empty,
+        TooLong
+    };
     struct Result
     {
         Status status = Unreadable;
-        QString text;             // line breaks as they were in the file
-        qsizetype badBytes = 0;   // bytes that did not decode (shown as U+FFFD)
+        QString text;           // line breaks as they were in the file
+        qsizetype badBytes = 0; // bytes that did not decode (shown as U+FFFD)
         bool utf8 = false;
     };
     static Result ReadFile(const QString& path);

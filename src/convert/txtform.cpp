@@ -47,8 +47,8 @@ TxtForm::TxtForm(QWidget* parent) : QDialog(parent)
 void TxtForm::OpenCom_Click()
 {
     const QChar nul(QChar::Null);
-    const QString filter = QStringLiteral("文本文件") + nul + QStringLiteral("*.txt") + nul + QStringLiteral("所有文件") +
-                           nul + QStringLiteral("*.*") + nul;
+    const QString filter = QStringLiteral("文本文件") + nul + QStringLiteral("*.txt") + nul +
+                           QStringLiteral("所有文件") + nul + QStringLiteral("*.*") + nul;
     const QString path = FileDialog(this, 1, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
     if (path.isEmpty())
         return;
@@ -58,10 +58,11 @@ void TxtForm::OpenCom_Click()
         return;
     }
     if (file.badBytes > 0) {
-        const QString text = QStringLiteral("文件 %1 中有 %2 个字节不能按 %3 编码读出, 将显示为\"\uFFFD\"。\n是否仍然读入?")
-                                 .arg(path)
-                                 .arg(file.badBytes)
-                                 .arg(file.utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB2312/GBK"));
+        const QString text =
+            QStringLiteral("文件 %1 中有 %2 个字节不能按 %3 编码读出, 将显示为\"\uFFFD\"。\n是否仍然读入?")
+                .arg(path)
+                .arg(file.badBytes)
+                .arg(file.utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB2312/GBK"));
         if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
             return;
     }

@@ -157,10 +157,11 @@ void FindForm::FindNext()
         start = c + 2;
     if (start < 1)
         start = 1;
-    const int p = PageSearch::Find(text1->document(), what, start - 1,
-                                   MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    const int p =
+        PageSearch::Find(text1->document(), what, start - 1, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
     if (p < 0) {
-        Messages::Show(this, QStringLiteral("对不起,没找到!") + CrLf + CrLf + QStringLiteral("已查找完毕!请注意光标的位置!"),
+        Messages::Show(this,
+                       QStringLiteral("对不起,没找到!") + CrLf + CrLf + QStringLiteral("已查找完毕!请注意光标的位置!"),
                        QStringLiteral("提示"));
         return;
     }
@@ -197,7 +198,8 @@ void FindForm::Com_Click()
 {
     const QString what = FindText->text();
     const QString with = ReplText->text();
-    if (Messages::Show(this, QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"),
+    if (Messages::Show(this,
+                       QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"),
                        QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     if (!text1)

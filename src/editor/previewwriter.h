@@ -10,7 +10,12 @@
 class PreviewWriter
 {
 public:
-    enum Status { Written, NotEncodable, NotCreated };
+    enum Status
+    {
+        Written,
+        NotEncodable,
+        NotCreated
+    };
     static Status Write(const QString& path, const QString& text, const PageEncoding& encoding,
                         QString* error = nullptr);
     // The bytes already encoded (never NotEncodable).

@@ -13,11 +13,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("html");
-        QTest::newRow("two lines") << "a b\r\nc" << "a&nbsp;b<br>\r\nc";
+        QTest::newRow("two lines") << "a b\r\nc"
+                                   << "a&nbsp;b<br>\r\nc";
         QTest::newRow("box breaks") << QStringLiteral("x\u2029y") << "x<br>\r\ny";
-        QTest::newRow("lf breaks") << "x\n\ny" << "x<br>\r\n<br>\r\ny";
-        QTest::newRow("lone cr") << "x\ry" << "x<br>\r\ny";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("lf breaks") << "x\n\ny"
+                                   << "x<br>\r\n<br>\r\ny";
+        QTest::newRow("lone cr") << "x\ry"
+                                 << "x<br>\r\ny";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void escape()
     {
@@ -32,15 +36,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("badBytes");
-        QTest::newRow("gb18030 with crlf") << QByteArray("\xD6\xD0\xCE\xC4\r\nb") << int(TextImport::Read)
-                                           << QStringLiteral("中文\r\nb") << 0;
+        QTest::newRow("gb18030 with crlf")
+            << QByteArray("\xD6\xD0\xCE\xC4\r\nb") << int(TextImport::Read) << QStringLiteral("中文\r\nb") << 0;
         QTest::newRow("utf-8") << QByteArray("\xE4\xB8\xAD\xE6\x96\x87") << int(TextImport::Read)
                                << QStringLiteral("中文") << 0;
         QTest::newRow("empty") << QByteArray() << int(TextImport::Empty) << QString() << 0;
-        QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << int(TextImport::Empty) << QString()
-                                                << 0;
-        QTest::newRow("undecodable byte counted") << QByteArray("a\x81") << int(TextImport::Read)
-                                                  << QStringLiteral("a\uFFFD") << 1;
+        QTest::newRow("only a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF") << int(TextImport::Empty) << QString() << 0;
+        QTest::newRow("undecodable byte counted")
+            << QByteArray("a\x81") << int(TextImport::Read) << QStringLiteral("a\uFFFD") << 1;
     }
     void readFile()
     {

@@ -29,8 +29,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("inserted"); // as the page shows it, one break per line
-        QTest::newRow("two lines") << "a b\nc" << "a&nbsp;b<br>\nc";
-        QTest::newRow("tag as text") << "<p>" << "&lt;p&gt;";
+        QTest::newRow("two lines") << "a b\nc"
+                                   << "a&nbsp;b<br>\nc";
+        QTest::newRow("tag as text") << "<p>"
+                                     << "&lt;p&gt;";
     }
     void typedTextInsertedEscaped()
     {

@@ -25,8 +25,8 @@ public:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Shared> shared;
     std::unique_ptr<MDIForm1> frame;
-    QList<MsgAnswer> answers;  // for the next message boxes; Ok / Cancel when none is left
-    QStringList paths;         // for the next file dialogs; "" (cancel) when none is left
+    QList<MsgAnswer> answers; // for the next message boxes; Ok / Cancel when none is left
+    QStringList paths;        // for the next file dialogs; "" (cancel) when none is left
     QList<FileDialogRequest> requests;
 
     void Start(bool fullDatabase)

@@ -179,8 +179,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("with");
         QTest::addColumn<QString>("result");
         QTest::addColumn<int>("next");
-        QTest::newRow("replacement holds the find text") << "aXa" << "a" << "ba" << "baXa" << 3;
-        QTest::newRow("empty replacement") << "aab" << "a" << "" << "ab" << 0;
+        QTest::newRow("replacement holds the find text") << "aXa"
+                                                         << "a"
+                                                         << "ba"
+                                                         << "baXa" << 3;
+        QTest::newRow("empty replacement") << "aab"
+                                           << "a"
+                                           << ""
+                                           << "ab" << 0;
     }
     void findAfterReplace()
     {
@@ -206,11 +212,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("matchCase");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("result");
-        QTest::newRow("a to aa in aa") << "aa" << "a" << "aa" << false << int(MsgAnswer::Yes) << "aaaa";
-        QTest::newRow("ignoring case") << "Td td TD" << "td" << "th" << false << int(MsgAnswer::Yes) << "th th th";
-        QTest::newRow("case matters") << "Td td TD" << "td" << "th" << true << int(MsgAnswer::Yes) << "Td th TD";
-        QTest::newRow("answered no") << "aa" << "a" << "b" << false << int(MsgAnswer::No) << "aa";
-        QTest::newRow("to nothing") << "<b>x</b>" << "<b>" << "" << false << int(MsgAnswer::Yes) << "x</b>";
+        QTest::newRow("a to aa in aa") << "aa"
+                                       << "a"
+                                       << "aa" << false << int(MsgAnswer::Yes) << "aaaa";
+        QTest::newRow("ignoring case") << "Td td TD"
+                                       << "td"
+                                       << "th" << false << int(MsgAnswer::Yes) << "th th th";
+        QTest::newRow("case matters") << "Td td TD"
+                                      << "td"
+                                      << "th" << true << int(MsgAnswer::Yes) << "Td th TD";
+        QTest::newRow("answered no") << "aa"
+                                     << "a"
+                                     << "b" << false << int(MsgAnswer::No) << "aa";
+        QTest::newRow("to nothing") << "<b>x</b>"
+                                    << "<b>"
+                                    << "" << false << int(MsgAnswer::Yes) << "x</b>";
     }
     void replaceAll()
     {
@@ -229,7 +245,8 @@ private Q_SLOTS:
         form->Com->click();
         QCOMPARE(Messages::Record().size(), 1);
         const MessageRecord& box = Messages::Record().constFirst();
-        QCOMPARE(box.text, QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"));
+        QCOMPARE(box.text,
+                 QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"));
         QCOMPARE(box.title, QStringLiteral("提示"));
         QCOMPARE(box.buttons, MsgButtons::YesNo);
         QCOMPARE(PageWindowFixture::Text(doc), result);

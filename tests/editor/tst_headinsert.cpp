@@ -73,13 +73,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("url");
         QTest::addColumn<bool>("uncheck");
         QTest::addColumn<QString>("line");
-        QTest::newRow("address") << "5" << "next.html" << false
-                                 << "<meta http-equiv='refresh' content='5;url=next.html'>";
-        QTest::newRow("address unchecked again") << "5" << "next.html" << true
-                                                 << "<meta http-equiv='refresh' content='5'>";
-        QTest::newRow("blank address") << "30" << "  " << false << "<meta http-equiv='refresh' content='30'>";
-        QTest::newRow("interval rounded to even") << "2.5" << QString() << false
-                                                  << "<meta http-equiv='refresh' content='2'>";
+        QTest::newRow("address") << "5"
+                                 << "next.html" << false << "<meta http-equiv='refresh' content='5;url=next.html'>";
+        QTest::newRow("address unchecked again") << "5"
+                                                 << "next.html" << true << "<meta http-equiv='refresh' content='5'>";
+        QTest::newRow("blank address") << "30"
+                                       << "  " << false << "<meta http-equiv='refresh' content='30'>";
+        QTest::newRow("interval rounded to even")
+            << "2.5" << QString() << false << "<meta http-equiv='refresh' content='2'>";
         QTest::newRow("zero") << "0" << QString() << false << "<meta http-equiv='refresh' content='0'>";
     }
     void refreshLines()
@@ -110,7 +111,8 @@ private Q_SLOTS:
         PageWindowFixture::SetText(doc, QStringLiteral("<html>\n<BODY>\nhello</BODY>"), caret);
         AnswerRefresh(QString(), QString());
         f_.frame->RunCommand(QStringLiteral("refesh"));
-        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<html>\n") + refresh_ + QStringLiteral("\n<BODY>\nhello</BODY>"));
+        QCOMPARE(PageWindowFixture::Text(doc),
+                 QStringLiteral("<html>\n") + refresh_ + QStringLiteral("\n<BODY>\nhello</BODY>"));
         QCOMPARE(doc->text1->SelStart(), caretAfter);
     }
 
@@ -146,17 +148,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("button");
-        QTest::newRow("refresh") << "refesh" << "CanCom";
-        QTest::newRow("transition") << "page" << "CanCommand";
+        QTest::newRow("refresh") << "refesh"
+                                 << "CanCom";
+        QTest::newRow("transition") << "page"
+                                    << "CanCommand";
     }
     void cancelledDialogsInsertNothing()
     {
         QFETCH(QString, command);
         QFETCH(QString, button);
         const QString text = PageWindowFixture::Text(f_.Active());
-        PageWindowFixture::WhenModal([button](QDialog* dialog) {
-            dialog->findChild<QPushButton*>(button)->click();
-        });
+        PageWindowFixture::WhenModal([button](QDialog* dialog) { dialog->findChild<QPushButton*>(button)->click(); });
         f_.frame->RunCommand(command);
         QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
         QCOMPARE(f_.Active()->ChangeCount(), 0);
@@ -230,10 +232,12 @@ private Q_SLOTS:
         if (caret >= 0)
             doc->text1->SetSelStart(caret);
         const int before = doc->text1->SelStart();
-        const QString line = QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=4 ,Transition=3)'>");
+        const QString line =
+            QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=4 ,Transition=3)'>");
         AnswerTransition(3);
         f_.frame->RunCommand(QStringLiteral("page"));
-        QVERIFY(PageWindowFixture::Text(doc).contains(QStringLiteral("</title>\n") + line + QStringLiteral("\n</head>")));
+        QVERIFY(
+            PageWindowFixture::Text(doc).contains(QStringLiteral("</title>\n") + line + QStringLiteral("\n</head>")));
         QCOMPARE(doc->text1->SelStart(), caretMoves ? before + int(line.size()) + 1 : before);
     }
 
@@ -259,8 +263,9 @@ private Q_SLOTS:
         dialog.List1->setCurrentRow(12);
         dialog.TimeText->setText(QStringLiteral("1.5"));
         dialog.OkCommand->click();
-        QCOMPARE(dialog.TxStr,
-                 QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=1.5 ,Transition=12)'>\r\n"));
+        QCOMPARE(
+            dialog.TxStr,
+            QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=1.5 ,Transition=12)'>\r\n"));
     }
 };
 

@@ -11,24 +11,42 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("preset") << "5" << "5";
-        QTest::newRow("empty") << "" << "0";
-        QTest::newRow("letters only") << "abc" << "0";
-        QTest::newRow("digit then letter") << "12x" << "12";
-        QTest::newRow("letter typed before") << "x12" << "0";
-        QTest::newRow("leading blanks") << "   30" << "30";
-        QTest::newRow("leading zeros") << "007" << "7";
-        QTest::newRow("zero typed after a cleared box") << "03" << "3";
-        QTest::newRow("fraction") << "2.5" << "2.5";
-        QTest::newRow("fraction trailing zero") << "2.50" << "2.5";
-        QTest::newRow("bare point") << "3." << "3";
-        QTest::newRow("point first") << ".5" << "0.5";
-        QTest::newRow("minus alone") << "-" << "0";
-        QTest::newRow("minus zero") << "-0" << "0";
-        QTest::newRow("negative") << "-15" << "-15";
-        QTest::newRow("plus") << "+8" << "8";
-        QTest::newRow("full-width digits are not numbers") << "５" << "0";
-        QTest::newRow("long number keeps its digits") << "123456789012345678901" << "123456789012345678901";
+        QTest::newRow("preset") << "5"
+                                << "5";
+        QTest::newRow("empty") << ""
+                               << "0";
+        QTest::newRow("letters only") << "abc"
+                                      << "0";
+        QTest::newRow("digit then letter") << "12x"
+                                           << "12";
+        QTest::newRow("letter typed before") << "x12"
+                                             << "0";
+        QTest::newRow("leading blanks") << "   30"
+                                        << "30";
+        QTest::newRow("leading zeros") << "007"
+                                       << "7";
+        QTest::newRow("zero typed after a cleared box") << "03"
+                                                        << "3";
+        QTest::newRow("fraction") << "2.5"
+                                  << "2.5";
+        QTest::newRow("fraction trailing zero") << "2.50"
+                                                << "2.5";
+        QTest::newRow("bare point") << "3."
+                                    << "3";
+        QTest::newRow("point first") << ".5"
+                                     << "0.5";
+        QTest::newRow("minus alone") << "-"
+                                     << "0";
+        QTest::newRow("minus zero") << "-0"
+                                    << "0";
+        QTest::newRow("negative") << "-15"
+                                  << "-15";
+        QTest::newRow("plus") << "+8"
+                              << "8";
+        QTest::newRow("full-width digits are not numbers") << "５"
+                                                           << "0";
+        QTest::newRow("long number keeps its digits") << "123456789012345678901"
+                                                      << "123456789012345678901";
     }
     void numericText()
     {

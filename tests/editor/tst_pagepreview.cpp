@@ -121,7 +121,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("gb2312 crlf") << QByteArray("<html>\r\n<body>\xD6\xD0</body>\r\n</html>\r\n");
-        QTest::newRow("utf-8 lf") << QByteArray("<html>\n<head><meta charset=utf-8></head>\n<body>\xE4\xB8\xAD</body>\n");
+        QTest::newRow("utf-8 lf") << QByteArray(
+            "<html>\n<head><meta charset=utf-8></head>\n<body>\xE4\xB8\xAD</body>\n");
         QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>");
     }
     void openedPageKeepsItsBytes()
