@@ -76,13 +76,12 @@ void TagEditor::ParseTagHead(const QString& tag)
     const int index = shared_.Db.TagIndexByStart(html1, name);
     if (index < 0)
         return; // tags the database does not know are not edited
-    const QString title = TagDb::Field(shared_.Db.Entry(html1, index), QStringLiteral("title"));
-    ParseAttributes(tag, nameEnd, title);
+    TagName = name;
+    ParseAttributes(tag, nameEnd);
 }
 
-void TagEditor::ParseAttributes(const QString& tag, int nameEnd, const QString& title)
+void TagEditor::ParseAttributes(const QString& tag, int nameEnd)
 {
-    Q_UNUSED(title);
     if (tag.size() > TagParser::LongTag) {
         const QString question =
             QStringLiteral("这个字符串太长,共有 ") + QString::number(tag.size()) + QStringLiteral("个字符,您是否继续?");
@@ -103,12 +102,9 @@ void TagEditor::ParseAttributes(const QString& tag, int nameEnd, const QString& 
     shared_.AttrValues = values;
     shared_.AttrCount = count;
 
-    QString name;
-    int unused = 0;
-    TagParser::ParseTagHead(tag, name, unused);
     if (form_.EditPurpose == EditAtCaret) {
         SelectTag();
-        OpenTagEditor(name);
+        OpenTagEditor(TagName);
     }
 }
 

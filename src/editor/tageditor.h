@@ -23,13 +23,16 @@ public:
     // found there (nothing happens then).
     bool FindTagAtCaret();
     void ParseTagHead(const QString& tag);
-    void ParseAttributes(const QString& tag, int nameEnd, const QString& title);
+    // Splits the attributes after the name into Shared's arrays and does what EditPurpose asks.
+    void ParseAttributes(const QString& tag, int nameEnd);
     void OpenTagEditor(const QString& name);
     void EditStyleOfTag(const QString& name);
 
     // Zero-based position of the "<" of the tag found, and the tag's length in the control.
     int TagStart = -1;
     int TagLength = 0;
+    // The element name of the tag found, lowered ("<img").
+    QString TagName;
 
     static const QString FailText; // "无法查看!!!!"
 

@@ -112,7 +112,10 @@ private Q_SLOTS:
                 combo->setCurrentIndex(2);
                 Q_EMIT combo->activated(2);
                 Child<QPlainTextEdit>(d, "HtmlText")->setPlainText("首页");
-                Child<QPushButton>(d, "OkCommand")->click();
+                d->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(d));
+                QTest::keyClick(d, Qt::Key_S, Qt::AltModifier); // "&S 确定" presses the button a moment later
+                QTRY_VERIFY(!d->isVisible());
             },
             &seen);
         frame_->Command(QStringLiteral("LinkHtml"))->trigger();
@@ -120,6 +123,24 @@ private Q_SLOTS:
         QCOMPARE(CaretLine(), QString());
         QVERIFY(Page().contains(QStringLiteral("\n<a href=\"a.html\" target=\"_parent\">首页</a>\n")));
         QCOMPARE(Doc()->text1->document()->find("<a href").charFormat().foreground().color(), PageEdit::InsertColor);
+    }
+
+    // Tab walks the kind's fields, the content, the common attributes and then the buttons.
+    void tabOrder()
+    {
+        AddhForm f;
+        f.HtmlN = "<a";
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QStringList walk{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walk << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walk, (QStringList{"LinkText_0", "LinkCheck1", "HtmlText", "HtmlCheck", "CcText_0", "CcText_1",
+                                    "CcText_2", "SCommand", "ShowCommand", "OkCommand", "CancelCommand"}));
+        f.reject();
     }
 
     // A typed window name is the target; unchecking the box takes the target away again.

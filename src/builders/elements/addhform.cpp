@@ -289,7 +289,7 @@ void AddhForm::SetupKind()
     QList<QWidget*> order;
     for (KindFrame* f : std::as_const(shown_))
         for (QWidget* w : f->findChildren<QWidget*>())
-            if (w->focusPolicy() & Qt::TabFocus)
+            if ((w->focusPolicy() & Qt::TabFocus) && w->window() == this) // not a combo's pop-up
                 order.append(w);
     order << FormNameText << HtmlText << HtmlCheck << CcText[0] << CcText[1] << CcText[2] << SCommand << ECommand
           << OtherCommand << TxCommand << ShowCommand << OkCommand << CancelCommand;
