@@ -172,13 +172,6 @@ private Q_SLOTS:
         QCOMPARE(Shown(), QStringList{QStringLiteral("HtmlPList")});
     }
 
-    void blankAfterAttributeWithoutValues()
-    {
-        Type(QStringLiteral("<img al "));
-        QCOMPARE(Marked(), QStringLiteral("<img alt=\"|\""));
-        QCOMPARE(Shown(), QStringList());
-    }
-
     void tagListFilter()
     {
         Type(QStringLiteral("<"));

@@ -281,12 +281,6 @@ private Q_SLOTS:
         const QStringList items{QStringLiteral("a"), QStringLiteral("img"), QStringLiteral("input")};
         QTEST(CompletionState::PrefixRow(items, typed), "row");
     }
-
-    void attributeText()
-    {
-        QCOMPARE(CompletionState::AttributeText(QStringLiteral("href"), false), QStringLiteral("href=\"\""));
-        QCOMPARE(CompletionState::AttributeText(QStringLiteral("nowrap"), true), QStringLiteral("nowrap  "));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestContextChecks)
