@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -136,11 +137,14 @@ private Q_SLOTS:
         QString html2;
         WhenModal<CssForm>([&](CssForm* css) {
             html2 = css->HtmlTxt2;
+            css->BackImageText->setText(QStringLiteral("\"a.gif\""));
             css->OkCommand->click();
         });
         frame_->RunCommand(QStringLiteral("tb:Style"));
         QCOMPARE(html2, QStringLiteral("one\r\ntwo</span>"));
-        QCOMPARE(Text()->RawText(), QStringLiteral("x\n<span style=\"\">one\ntwo</span>\ny"));
+        // A quote in the style does not end the attribute.
+        QCOMPARE(Text()->RawText(),
+                 QStringLiteral("x\n<span style=\"background-image:url('a.gif')\">one\ntwo</span>\ny"));
     }
 
     void colourAtTheCaret_data()

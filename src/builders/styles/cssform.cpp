@@ -805,6 +805,8 @@ void CssForm::BorderStyleCombo_Click(int side)
 
 void CssForm::OkCommand_Click()
 {
+    // A picture address typed but not yet confirmed with Enter belongs to the result too.
+    Rebuild();
     StxtStr = Css.CssText;
     accept();
 }

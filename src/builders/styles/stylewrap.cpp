@@ -18,8 +18,10 @@ void StyleWrap::Run(PageEdit* text, QWidget* owner)
     css.HtmlTxt2 = QString(selected).replace(QLatin1Char('\n'), CrLf) + QStringLiteral("</span>");
     css.exec();
 
+    // The attribute is in double quotes: a quote typed into the style (an address, say) must not end it.
+    const QString style = QString(css.StxtStr).replace(QLatin1Char('"'), QLatin1Char('\''));
     QTextCursor cursor = text->textCursor();
-    cursor.insertText(QStringLiteral("<span style=\"") + css.StxtStr + QStringLiteral("\">") + selected +
+    cursor.insertText(QStringLiteral("<span style=\"") + style + QStringLiteral("\">") + selected +
                       QStringLiteral("</span>"));
     text->setTextCursor(cursor);
     text->setFocus();
