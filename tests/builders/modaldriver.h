@@ -38,8 +38,7 @@ inline std::shared_ptr<bool> OnNextModal(std::function<void(QDialog*)> act, int*
     return waiting;
 }
 
-template <class T>
-T* Child(QWidget* parent, const QString& name)
+template <class T> T* Child(QWidget* parent, const QString& name)
 {
     return parent->findChild<T*>(name);
 }

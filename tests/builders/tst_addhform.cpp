@@ -1,10 +1,10 @@
 // The element dialog driven like a user: through the main frame's commands into a page, and on its own.
 
+#include "app/browserview.h"
 #include "app/filedialog.h"
 #include "app/mdiform1.h"
 #include "app/messages.h"
 #include "app/shared.h"
-#include "app/browserview.h"
 #include "builders/elements/addhform.h"
 #include "builders/styles/cssform.h"
 #include "editor/htmlform.h"
@@ -86,15 +86,6 @@ private Q_SLOTS:
         Shared::Set(nullptr);
         shared_.reset();
         dir_.reset();
-    }
-
-    void commandsAreEnabled()
-    {
-        for (const char* name : {"LinkHtml", "PHtml", "ImgHtml", "SpanHtml", "DivHtml", "HrHtml", "PreHtml",
-                                 "TheTagPeditMen", "TagPeditMenu"})
-            QVERIFY2(frame_->Command(QString::fromLatin1(name))->isEnabled(), name);
-        QVERIFY(frame_->ToolButton(QStringLiteral("Link"))->isEnabled());
-        QVERIFY(frame_->ToolButton(QStringLiteral("Img"))->isEnabled());
     }
 
     void insertLink()
@@ -185,7 +176,8 @@ private Q_SLOTS:
             Child<QPushButton>(d, "OkCommand")->click();
         });
         frame_->ToolButton(QStringLiteral("Img"))->trigger();
-        QVERIFY(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") + QUrl::fromLocalFile(picture).toString() +
+        QVERIFY(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") +
+                                QUrl::fromLocalFile(picture).toString() +
                                 QStringLiteral("\" width=\"50%\" height=\"50\">\n")));
     }
 
@@ -196,9 +188,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("clearHeight");
         QTest::addColumn<QString>("expected");
         QTest::newRow("per cent") << false << false << false << "<hr size=\"2\" width=\"50%\">\r\n";
-        QTest::newRow("pixels") << true << false << false << "<hr size=\"2\" width=\"50\">\r\n";
-        QTest::newRow("no 3-D look") << false << true << false << "<hr size=\"2\" width=\"50%\" noshade>\r\n";
-        QTest::newRow("height cleared") << false << false << true << "<hr size=\"0\" width=\"50%\">\r\n";
+        QTest::newRow("pixels, flat, height cleared")
+            << true << true << true << "<hr size=\"0\" width=\"50\" noshade>\r\n";
     }
     void rule()
     {
@@ -218,22 +209,6 @@ private Q_SLOTS:
             Box(&f, "HrText_0")->clear();
         f.OkCommand_Click();
         QTEST(f.HtmlStr, "expected");
-    }
-
-    void paragraphOptions()
-    {
-        AddhForm f;
-        f.HtmlN = "<p";
-        f.Form_Load();
-        QCOMPARE(f.HtmlLabel->text(), QStringLiteral("    段落内容"));
-        Child<QRadioButton>(&f, "DirOption_2")->click();
-        Child<QRadioButton>(&f, "AlignOption_4")->click();
-        f.HtmlText->setPlainText("a b");
-        f.OkCommand_Click();
-        QCOMPARE(f.HtmlStr, QStringLiteral("<p dir=\"rtl\" align=\"justify\">a&nbsp;b</p>\r\n"));
-        Child<QRadioButton>(&f, "AlignOption_0")->click();
-        f.OkCommand_Click();
-        QCOMPARE(f.HtmlStr, QStringLiteral("<p dir=\"rtl\">a&nbsp;b</p>\r\n"));
     }
 
     void preformattedKeepsLines()

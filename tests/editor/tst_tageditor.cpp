@@ -92,8 +92,9 @@ private Q_SLOTS:
             Child<QPushButton>(d, "OkCommand")->click();
         });
         EditTag();
-        QCOMPARE(Page(), QStringLiteral("<p>x<img align=\"middle\" src=\"Pic.GIF\" alt='a \"b\"' width=\"20\" data-x=\"1\""
-                                        " onload=\"f()\"></p>"));
+        QCOMPARE(Page(),
+                 QStringLiteral("<p>x<img align=\"middle\" src=\"Pic.GIF\" alt='a \"b\"' width=\"20\" data-x=\"1\""
+                                " onload=\"f()\"></p>"));
         QCOMPARE(shared_->AttrCount, 6);
     }
 

@@ -55,7 +55,8 @@ private Q_SLOTS:
         QTest::newRow("= and blank before >") << "<a href= >" << QStringList{"href"} << QStringList{""};
         QTest::newRow("= at the very end") << "<a href=" << QStringList{"href"} << QStringList{""};
         QTest::newRow("blanks around =") << "<a href = \"x\" >" << QStringList{"href", ""} << QStringList{"x", ""};
-        QTest::newRow("unclosed quote stops at >") << "<a title=\"x>" << QStringList{"title", ""} << QStringList{"x", ""};
+        QTest::newRow("unclosed quote stops at >")
+            << "<a title=\"x>" << QStringList{"title", ""} << QStringList{"x", ""};
         QTest::newRow("single quotes around double quotes")
             << "<a title='say \"hi\"'>" << QStringList{"title"} << QStringList{"say \"hi\""};
         QTest::newRow("line breaks between attributes")
