@@ -413,6 +413,14 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), PageCodec::ToGb18030(page));
         QCOMPARE(f.web1->CurrentUrl(), QUrl::fromLocalFile(shared_->TempFile));
+        file.close();
+        // The page follows a change once the moves pause.
+        f.FontStyleOption[1]->click();
+        const auto written = [&] {
+            QFile again(shared_->TempFile);
+            return again.open(QIODevice::ReadOnly) ? again.readAll() : QByteArray();
+        };
+        QTRY_VERIFY(written().contains("font-style:italic"));
     }
 };
 

@@ -23,6 +23,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -109,6 +110,11 @@ CssForm::CssForm(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(OkCommand, &QPushButton::clicked, this, &CssForm::OkCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
+
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setSingleShot(true);
+    previewTimer_->setInterval(150);
+    connect(previewTimer_, &QTimer::timeout, this, &CssForm::WritePreview);
 
     resize(780, 640);
 }
@@ -633,6 +639,7 @@ void CssForm::Load()
     SetControls();
     RefreshOn = true;
     Rebuild();
+    WritePreview();
     GroupTabs->setCurrentIndex(0);
     FontColorCom->setFocus();
 }
@@ -716,6 +723,13 @@ void CssForm::Rebuild()
     ResultText->setText(Css.CssText);
     ResultText->setCursorPosition(0);
     ShowValues();
+    // While a slider is dragged the page is rewritten once the moves pause, not for every step.
+    previewTimer_->start();
+}
+
+void CssForm::WritePreview()
+{
+    previewTimer_->stop();
     const Shared* shared = Shared::Get();
     if (!shared)
         return;

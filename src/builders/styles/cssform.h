@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
+class QTimer;
 
 class CssForm : public QDialog
 {
@@ -116,6 +117,8 @@ private:
 
     // Rebuilds the result and the preview (skipped while RefreshOn is false).
     void Rebuild();
+    // Writes the preview page and shows it (Rebuild asks for it).
+    void WritePreview();
     void ShowValues();
     void SetControls();
     void SyncFilterControls();
@@ -131,4 +134,5 @@ private:
     QHash<int, QButtonGroup*> optionGroups_;
     QHash<int, QLabel*> valueLabels_; // position -> label showing its value
     QHash<QScrollBar*, QLabel*> sliderLabels_;
+    QTimer* previewTimer_ = nullptr;
 };
