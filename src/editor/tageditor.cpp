@@ -18,11 +18,12 @@ const QString TagEditor::FailText = QStringLiteral("无法查看!!!!");
 
 namespace {
 
-// The ten elements that the element dialog rebuilds; every other tag gets its style edited.
+// The elements that the element dialog rebuilds; every other tag gets its style edited. The rule and the
+// preformatted text have their fields in the dialog too, so they are rebuilt there like the others.
 bool HasElementDialog(const QString& name)
 {
-    static const QStringList kinds{"<a",     "<p",       "<img",     "<span",   "<div",
-                                   "<embed", "<bgsound", "<marquee", "<iframe", "<table"};
+    static const QStringList kinds{"<a",       "<p",       "<img",    "<span",  "<div", "<embed",
+                                   "<bgsound", "<marquee", "<iframe", "<table", "<hr",  "<pre"};
     return kinds.contains(name);
 }
 

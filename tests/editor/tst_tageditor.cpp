@@ -129,6 +129,21 @@ private Q_SLOTS:
         QCOMPARE(Page(), QStringLiteral("<p align=\"center\" class=\"k\" dir=\"up\">Text</P>"));
     }
 
+    void editRuleInPlace()
+    {
+        SetPage("<HR Size=2 WIDTH=80 color=#FF0000 noshade|>");
+        OnNextModal([](QDialog* d) {
+            QCOMPARE(Box(d, "HrText_0")->text(), QStringLiteral("2"));
+            QCOMPARE(Box(d, "HrText_1")->text(), QStringLiteral("80"));
+            QVERIFY(Child<QRadioButton>(d, "HrOption_1")->isChecked());
+            QVERIFY(!Child<QCheckBox>(d, "HrCheck")->isChecked());
+            Box(d, "HrText_0")->setText("3");
+            Child<QPushButton>(d, "OkCommand")->click();
+        });
+        EditTag();
+        QCOMPARE(Page(), QStringLiteral("<hr size=\"3\" color=\"#FF0000\" width=\"80\" noshade>"));
+    }
+
     // A kind whose fields are still to come keeps every attribute of the edited tag.
     void unbuiltKindKeepsItsAttributes()
     {

@@ -69,3 +69,28 @@ void HrFrame::HrColorCommand_Click()
     PickColor(M().SlotValue[4], Form);
     Refresh();
 }
+
+bool HrFrame::ApplyAttr(const QString& name, const QString& value)
+{
+    if (name == QLatin1String("size")) {
+        HrText[0]->setText(value);
+        return true;
+    }
+    if (name == QLatin1String("width")) {
+        const bool percent = value.trimmed().endsWith(QLatin1Char('%'));
+        HrOption[percent ? 0 : 1]->setChecked(true);
+        HrText[1]->setText(ElementMarkup::NumericText(value));
+        HrText_Change(1); // the unit may have changed while the number did not
+        return true;
+    }
+    if (name == QLatin1String("color")) {
+        M().SlotValue[4] = value;
+        return true;
+    }
+    if (name == QLatin1String("noshade")) {
+        if (HrCheck->isChecked())
+            HrCheck->click();
+        return true;
+    }
+    return false;
+}

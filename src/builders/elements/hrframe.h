@@ -13,6 +13,7 @@ class HrFrame : public KindFrame
 
 public:
     explicit HrFrame(AddhForm* form);
+    bool ApplyAttr(const QString& name, const QString& value) override;
 
     QLineEdit* HrText[2] = {};
     QRadioButton* HrOption[2] = {};
