@@ -252,6 +252,42 @@ private Q_SLOTS:
         QCOMPARE(f.CssText(), QStringLiteral("background-image:url(file:///home/a.gif);z-index:7"));
     }
 
+    void clearTab_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("font") << 0 << "font-weight:bold;font-style:italic;color:red;width:5px"
+                              << "width:5px"
+                              << "FontStyleOption_1";
+        QTest::newRow("box") << 3 << "margin:1px;padding-top:2px;float:left;color:red;width:5px"
+                             << "color:red"
+                             << "FloatOption_0";
+        QTest::newRow("border") << 4 << "border-style:solid;border-left-width:2px;color:red"
+                                << "color:red"
+                                << "";
+        QTest::newRow("placement") << 5 << "position:relative;left:3px;overflow:auto;color:red"
+                                   << "color:red"
+                                   << "PositionOption_1";
+        QTest::newRow("filter") << 6 << "filter:gray() blur(add=1);color:red"
+                                << "color:red"
+                                << "BlurCheck";
+    }
+    void clearTab()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, style);
+        QFETCH(QString, result);
+        QFETCH(QString, control);
+        CssForm& f = Open(style);
+        f.GroupTabs->setCurrentIndex(tab);
+        f.ClearTabCommand->click();
+        QCOMPARE(f.CssText(), result);
+        if (!control.isEmpty())
+            QVERIFY(!Child<QAbstractButton>(control)->isChecked());
+    }
+
     void autoPlacementClearsLeftAndTop()
     {
         CssForm& f = Open(QStringLiteral("position:absolute;left:10px;top:20px;width:30px"));

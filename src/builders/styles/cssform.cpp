@@ -87,7 +87,11 @@ CssForm::CssForm(QWidget* parent) : QDialog(parent)
     resultLabel->setBuddy(ResultText);
     resultRow->addWidget(resultLabel);
     resultRow->addWidget(ResultText, 1);
+    ClearTabCommand = Button(QStringLiteral("ClearTabCommand"), QStringLiteral("清除本页设置"), this);
+    ClearTabCommand->setToolTip(QStringLiteral("去掉当前这一页的所有设置"));
+    resultRow->addWidget(ClearTabCommand);
     layout->addLayout(resultRow);
+    connect(ClearTabCommand, &QPushButton::clicked, this, &CssForm::ClearTabCommand_Click);
 
     auto* previewBox = new QGroupBox(QStringLiteral("预览"), this);
     auto* previewLayout = new QVBoxLayout(previewBox);
@@ -814,6 +818,35 @@ void CssForm::BorderStyleCombo_Click(int side)
     if (BorderStyleCombo[side]->currentIndex() < 0)
         return;
     Css.SetBorderStyle(side, BorderStyleCombo[side]->currentText());
+    Rebuild();
+}
+
+void CssForm::ClearTabCommand_Click()
+{
+    // The positions each tab's controls write, in tab order. An option once chosen can be taken back only here.
+    static const QList<QList<int>> tabs{{P::FontColor, P::FontFamily, P::FontSize, P::FontWeight, P::FontStyle},
+                                        {P::BackColor, P::BackImage, P::BackRepeat, P::BackAttachment},
+                                        {P::LetterSpacing, P::TextDecoration, P::TextAlign, P::LineHeight, P::Cursor},
+                                        {P::Width, P::Height, P::Float, P::Display},
+                                        {},
+                                        {P::Overflow, P::Left, P::Top, P::Positioning, P::Visibility, P::ZIndex},
+                                        {}};
+    const int tab = GroupTabs->currentIndex();
+    QList<int> positions = tabs.value(tab);
+    if (tab == 3) {
+        for (int i = 0; i < P::BoxSides; ++i)
+            positions << P::Margin + i << P::Padding + i;
+    } else if (tab == 4) {
+        for (int i = 0; i < P::BoxSides; ++i)
+            positions << P::BorderStyle + i << P::BorderWidth + i << P::BorderColor + i;
+    }
+    for (const int p : std::as_const(positions))
+        Css.SetValue(p, QString());
+    if (tab == 6)
+        Css.ParseFilter(QString());
+    RefreshOn = false;
+    SetControls();
+    RefreshOn = true;
     Rebuild();
 }
 

@@ -91,7 +91,8 @@ public:
     QScrollBar* BlurBHScroll = nullptr;
     QCheckBox* WaveCheck = nullptr;
     QScrollBar* WaveHScroll[4] = {};
-    QLineEdit* ResultText = nullptr; // the declaration list as it stands
+    QLineEdit* ResultText = nullptr;        // the declaration list as it stands
+    QPushButton* ClearTabCommand = nullptr; // takes back every setting of the current tab
     BrowserView* web1 = nullptr;
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;
@@ -129,6 +130,7 @@ private:
     void FontList_Click(int row);
     void OptionGroup_Click(int position, int index);
     void BorderStyleCombo_Click(int side);
+    void ClearTabCommand_Click();
     void OkCommand_Click();
 
     QHash<int, QButtonGroup*> optionGroups_;
