@@ -3,6 +3,58 @@
 #include "editor/scanmemo.h"
 
 #include <algorithm>
+#include <iterator>
+
+namespace {
+
+const char* const Markers[] = {"{", "}", "'", "\"", "<", ">", "<script", "</script", "<style", "</style"};
+
+} // namespace
+
+int ContextChecks::MarkerBit(const QString& needle)
+{
+    for (int i = 0; i < int(std::size(Markers)); ++i) {
+        if (needle.compare(QLatin1String(Markers[i]), Qt::CaseInsensitive) == 0)
+            return 1 << i;
+    }
+    return 0;
+}
+
+int ContextChecks::MarkersIn(QStringView line)
+{
+    int bits = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        switch (line.at(i).unicode()) {
+        case '{':
+            bits |= 1;
+            break;
+        case '}':
+            bits |= 2;
+            break;
+        case '\'':
+            bits |= 4;
+            break;
+        case '"':
+            bits |= 8;
+            break;
+        case '>':
+            bits |= 32;
+            break;
+        case '<': {
+            bits |= 16;
+            const QStringView rest = line.mid(i + 1);
+            for (int m = 6; m < int(std::size(Markers)); ++m) {
+                if (rest.startsWith(QLatin1String(Markers[m] + 1), Qt::CaseInsensitive))
+                    bits |= 1 << m;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return bits;
+}
 
 ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, const QStringList& needles,
                                          Qt::CaseSensitivity cs)
@@ -35,7 +87,16 @@ ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, con
         }
     }
 
-    for (int line = text.LineOf(before); line >= 0; --line) {
+    // Lines known to hold none of the markers are passed over without reading them.
+    int mask = 0;
+    for (const QString& needle : needles) {
+        const int bit = MarkerBit(needle);
+        mask = bit == 0 || mask == -1 ? -1 : mask | bit;
+    }
+    const int floorLine = floor > 0 ? text.LineOf(floor) : 0;
+    for (int line = text.LineOf(before); line >= floorLine; --line) {
+        if ((text.LineMarkers(line) & mask) == 0)
+            continue;
         const QString lineText = text.LineText(line);
         const int start = text.LineStart(line);
         QStringView view(lineText);
@@ -51,7 +112,7 @@ ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, con
             }
         }
         // Markers never span a line, so the nearest line that holds one decides.
-        if (hit.needle >= 0 || start <= floor)
+        if (hit.needle >= 0)
             break;
     }
     if (hit.needle < 0)

@@ -18,6 +18,11 @@ public:
         int position = -1; // where it starts
     };
 
+    // The markers the checks look for, one bit each (case ignored); 0 for any other text.
+    static int MarkerBit(const QString& needle);
+    // The bits of the markers that `line` holds.
+    static int MarkersIn(QStringView line);
+
     // The occurrence, lying wholly before `before`, of any of `needles` that starts last.
     static Hit LastOf(const LineSource& text, int before, const QStringList& needles,
                       Qt::CaseSensitivity cs = Qt::CaseInsensitive);

@@ -1,7 +1,16 @@
 #include "editor/documentlines.h"
 
+#include "editor/contextchecks.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
+
+namespace {
+
+// Marks a user state that holds the markers of its block (the default -1 means not known yet).
+constexpr int Known = 1 << 30;
+
+} // namespace
 
 int DocumentLines::LineCount() const
 {
@@ -33,4 +42,26 @@ int DocumentLines::LineStart(int line) const
 QString DocumentLines::LineText(int line) const
 {
     return Block(line).text();
+}
+
+int DocumentLines::LineMarkers(int line) const
+{
+    QTextBlock block = Block(line);
+    const int state = block.userState();
+    if (state >= 0 && (state & Known))
+        return state & ~Known;
+    const int markers = ContextChecks::MarkersIn(block.text());
+    block.setUserState(markers | Known);
+    return markers;
+}
+
+void DocumentLines::Forget(QTextDocument* document, int from, int to)
+{
+    const int end = document->characterCount() - 1;
+    const QTextBlock last = document->findBlock(qBound(0, to, end));
+    for (QTextBlock block = document->findBlock(qBound(0, from, end)); block.isValid(); block = block.next()) {
+        block.setUserState(-1);
+        if (block == last)
+            break;
+    }
 }

@@ -19,7 +19,11 @@ public:
     int LineOf(int position) const override;
     int LineStart(int line) const override;
     QString LineText(int line) const override;
+    // Kept in each block's user state, worked out when first asked; Forget clears it where the text changed.
+    int LineMarkers(int line) const override;
     ScanMemo* Memo() const override { return memo_; }
+
+    static void Forget(QTextDocument* document, int from, int to);
 
 private:
     // The checks walk back one line at a time: keep the block last read.

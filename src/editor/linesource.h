@@ -16,6 +16,13 @@ public:
     virtual int LineStart(int line) const = 0;
     // The line's text without its break.
     virtual QString LineText(int line) const = 0;
+    // The markers the line holds (ContextChecks::MarkersIn), when the text keeps them; -1 when it does not know
+    // (the line is then read).
+    virtual int LineMarkers(int line) const
+    {
+        Q_UNUSED(line);
+        return -1;
+    }
     // What earlier searches of this text found, when the text keeps one.
     virtual ScanMemo* Memo() const { return nullptr; }
 };

@@ -63,7 +63,9 @@ TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* list
     // Paste follows the clipboard as it changes (rather than asking the clipboard on every mouse move).
     connect(QApplication::clipboard(), &QClipboard::dataChanged, form_, &htmlform::UpdatePasteCommands);
     connect(text_->document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int) { memo_.TextChanged(position); });
+            [this](int position, int, int added) { TextChanged(position, added); });
+    warmUp_.setInterval(0);
+    connect(&warmUp_, &QTimer::timeout, this, &TypingAssist::WarmUp);
 }
 
 bool TypingAssist::CompletionOn() const
@@ -288,4 +290,25 @@ void TypingAssist::TagCheck()
         return;
     lists_->State.TagIndex = index;
     lists_->ShowAttributeList();
+}
+
+void TypingAssist::TextChanged(int position, int added)
+{
+    memo_.TextChanged(position);
+    DocumentLines::Forget(text_->document(), position, position + added);
+    // A page loaded or pasted whole: learn where its markers are before the first keystroke needs them.
+    if (added > 100000) {
+        warmLine_ = text_->document()->blockCount() - 1;
+        warmUp_.start();
+    }
+}
+
+void TypingAssist::WarmUp()
+{
+    const DocumentLines lines(text_->document());
+    warmLine_ = qMin(warmLine_, lines.LineCount() - 1);
+    for (int n = 0; n < 2000 && warmLine_ >= 0; ++n)
+        lines.LineMarkers(warmLine_--);
+    if (warmLine_ < 0)
+        warmUp_.stop();
 }

@@ -6,6 +6,7 @@
 #include "editor/scanmemo.h"
 
 #include <QObject>
+#include <QTimer>
 
 class CompletionLists;
 class MDIForm1;
@@ -31,10 +32,15 @@ private:
     bool KeyPress(QKeyEvent* event);
     void KeyUp(QKeyEvent* event);
     void TagCheck();
+    void TextChanged(int position, int added);
+    // Works out the markers of a slice of lines while the program is idle, from the end of the page up.
+    void WarmUp();
 
     htmlform* form_;
     PageEdit* text_;
     CompletionLists* lists_;
     MDIForm1* frame_;
     ScanMemo memo_; // what the context checks found, kept between keystrokes
+    QTimer warmUp_;
+    int warmLine_ = -1;
 };

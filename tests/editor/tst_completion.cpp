@@ -383,6 +383,23 @@ private Q_SLOTS:
         QCOMPARE(Shown(), QStringList{QStringLiteral("StyleValueList")});
     }
 
+    // The checks keep what they learnt about each line; typing into a line must renew it.
+    void markersFollowTheTyping()
+    {
+        Start(QStringLiteral("<style>\np "));
+        Type(QStringLiteral(";"));
+        QCOMPARE(Shown(), QStringList());
+        Type(QStringLiteral("{"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleList")});
+        Key(Qt::Key_Escape);
+        Type(QStringLiteral("a;"));
+        QCOMPARE(Shown(), QStringList{QStringLiteral("StyleList")});
+        Key(Qt::Key_Escape);
+        Type(QStringLiteral("}"));
+        Type(QStringLiteral(";"));
+        QCOMPARE(Shown(), QStringList());
+    }
+
     void fontProperty()
     {
         Start(QStringLiteral("<p style=\""));

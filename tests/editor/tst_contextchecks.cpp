@@ -10,8 +10,9 @@ namespace {
 class StringLines : public LineSource
 {
 public:
-    explicit StringLines(const QString& text, ScanMemo* memo = nullptr)
-        : lines_(text.split(QLatin1Char('\n'))), memo_(memo)
+    // `markers`: tell which markers each line holds, as the page window's text does.
+    explicit StringLines(const QString& text, ScanMemo* memo = nullptr, bool markers = false)
+        : lines_(text.split(QLatin1Char('\n'))), memo_(memo), markers_(markers)
     {
         int start = 0;
         for (const QString& line : std::as_const(lines_)) {
@@ -30,11 +31,13 @@ public:
     int LineStart(int line) const override { return starts_.at(line); }
     QString LineText(int line) const override { return lines_.at(line); }
     ScanMemo* Memo() const override { return memo_; }
+    int LineMarkers(int line) const override { return markers_ ? ContextChecks::MarkersIn(lines_.at(line)) : -1; }
 
 private:
     QStringList lines_;
     QList<int> starts_;
     ScanMemo* memo_;
+    bool markers_;
 };
 
 // "|" marks the caret; it is taken out of the text.
@@ -80,8 +83,8 @@ private Q_SLOTS:
         QTEST(hit.position, "position");
     }
 
-    // Searches that reuse what earlier ones found give the same answers as fresh ones, whatever is edited
-    // between them.
+    // Searches that reuse what earlier ones found, and pass over lines without markers, give the same answers as
+    // fresh ones, whatever is edited between them.
     void memoAgreesWithFreshSearches()
     {
         QRandomGenerator random(42);
@@ -109,7 +112,7 @@ private Q_SLOTS:
             const int before = random.bounded(4) == 0 ? random.bounded(int(text.size()) + 1)
                                                       : qMax(0, int(text.size()) - random.bounded(5));
             const ContextChecks::Hit fresh = ContextChecks::LastOf(StringLines(text), before, set);
-            const ContextChecks::Hit kept = ContextChecks::LastOf(StringLines(text, &memo), before, set);
+            const ContextChecks::Hit kept = ContextChecks::LastOf(StringLines(text, &memo, true), before, set);
             QVERIFY2(fresh.needle == kept.needle && fresh.position == kept.position,
                      qPrintable(QStringLiteral("step %1 before %2: %3@%4 vs %5@%6")
                                     .arg(step)
@@ -119,6 +122,27 @@ private Q_SLOTS:
                                     .arg(kept.needle)
                                     .arg(kept.position)));
         }
+    }
+
+    void markersIn_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("markers");
+        QTest::newRow("none") << "plain text" << QStringList();
+        QTest::newRow("braces and quotes") << "p {a:'b'}\"" << QStringList{"{", "}", "'", "\""};
+        QTest::newRow("script tags, any case") << "<SCRIPT></Script>" << QStringList{"<", ">", "<script", "</script"};
+        QTest::newRow("style tags") << "<style></style" << QStringList{"<", ">", "<style", "</style"};
+        QTest::newRow("cut short") << "<scrip" << QStringList{"<"};
+    }
+    void markersIn()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, markers);
+        int expected = 0;
+        for (const QString& marker : std::as_const(markers))
+            expected |= ContextChecks::MarkerBit(marker);
+        QCOMPARE(ContextChecks::MarkersIn(line), expected);
+        QCOMPARE(ContextChecks::MarkerBit(QStringLiteral("x")), 0);
     }
 
     void text()
