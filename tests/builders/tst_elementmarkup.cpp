@@ -119,22 +119,6 @@ private Q_SLOTS:
         QCOMPARE(m.OkMarkup(), expected);
     }
 
-    void otherAndEventAttributesFollowInOrder()
-    {
-        ElementMarkup m = Kind("<a", "</a>", {"href", "target"}, {"x.html", ""});
-        m.CommonValue = {"i", "", ""};
-        m.AddOtherAttr("rel", "next");
-        m.AddOtherAttr("download", "");
-        m.StyleStr = "color:red";
-        m.EventName[3] = "onmouseup";
-        m.EventValue[3] = "f()";
-        m.EventName[1] = "ondblclick";
-        m.EventValue[1] = "g()";
-        QCOMPARE(m.OkMarkup(),
-                 QStringLiteral("<a href=\"x.html\" id=\"i\" rel=\"next\" download=\"\" style=\"color:red\""
-                                " ondblclick=\"g()\" onmouseup=\"f()\"></a>\r\n"));
-    }
-
     void previewWrap_data()
     {
         QTest::addColumn<int>("wrap");
@@ -196,15 +180,6 @@ private Q_SLOTS:
         QTEST(m.SlotMax, "slotMax");
         QTEST(m.HtmlN, "writtenAs");
         QCOMPARE(m.SlotName.size(), m.SlotMax + 1);
-    }
-
-    // Every kind the dialog offers is an element of the database, so its title and closing text are there.
-    void everyKindIsInTheDatabase()
-    {
-        const QDomElement html1 = shared_->Db.Section("html1");
-        QCOMPARE(ElementKind::All().size(), 24);
-        for (const ElementKind& k : ElementKind::All())
-            QVERIFY2(shared_->Db.FindChildIndex(html1, k.HtmlN, "start") >= 0, qPrintable(k.HtmlN));
     }
 
     void genericAttributes_data()
