@@ -2,7 +2,6 @@
 
 #include "app/shared.h"
 #include "builders/styles/colorform.h"
-#include "builders/styles/colorsetting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,28 +34,6 @@ private Q_SLOTS:
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
     }
     void cleanupTestCase() { Shared::Set(nullptr); }
-
-    void colourTexts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("resolved");
-        QTest::newRow("name") << "Red"
-                              << "#ff0000";
-        QTest::newRow("name with grey spelling") << "darkgrey"
-                                                 << "#a9a9a9";
-        QTest::newRow("hex lowered") << "#FF8000"
-                                     << "#ff8000";
-        QTest::newRow("unknown name") << "nosuch"
-                                      << "nosuch";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-    void colourTexts()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, resolved);
-        QCOMPARE(ColorSetting::Resolve(shared_->Db, text), resolved);
-    }
 
     void opening_data()
     {
