@@ -426,7 +426,7 @@ bool AddhForm::eventFilter(QObject* watched, QEvent* event)
         HtmlText->selectAll();
         return true;
     }
-    if (event->type() == QEvent::KeyPress && digitBoxes_.contains(static_cast<QLineEdit*>(watched))) {
+    if (event->type() == QEvent::KeyPress && digitBoxes_.contains(qobject_cast<QLineEdit*>(watched))) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         if (!text.isEmpty() && text.at(0).isPrint() &&
