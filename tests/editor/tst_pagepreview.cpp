@@ -189,6 +189,20 @@ private Q_SLOTS:
         QVERIFY(EditingMenusEnabled());
     }
 
+    // A character that no file can hold: nothing to show, so the source stays.
+    void unwritableCharacter()
+    {
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, QStringLiteral("<p>") + QChar(0xD800) + QStringLiteral("</p>"), 2);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("出现错误")});
+        QVERIFY(!PagePreview::IsShown(*doc));
+        QVERIFY(!doc->text1->isHidden());
+        QVERIFY(EditingMenusEnabled());
+        QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
+        QVERIFY(!QFileInfo::exists(doc->PreviewFile()));
+    }
+
     void closingDeletesThePreview()
     {
         htmlform* doc = f_.Active();
