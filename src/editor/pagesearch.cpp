@@ -19,6 +19,8 @@ int PageSearch::Find(const QTextDocument* document, const QString& what, int fro
     QTextBlock block = document->findBlock(from);
     // A block's position is a tree walk: taken only where it is needed.
     for (int offset = from - block.position(); block.isValid(); block = block.next(), offset = 0) {
+        if (block.length() - 1 - offset < what.size())
+            continue; // too short to hold it: its text is not even fetched
         const qsizetype at = matcher.indexIn(block.text(), offset);
         if (at >= 0)
             return block.position() + int(at);
