@@ -55,11 +55,11 @@ bool Printable(QChar ch)
 } // namespace
 
 TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists, MDIForm1* frame)
-    : QObject(form), form_(form), text_(text), lists_(lists), frame_(frame)
+    : QObject(form), form_(form), text_(text), viewport_(text->viewport()), lists_(lists), frame_(frame)
 {
     setObjectName(QStringLiteral("TypingAssist"));
     text_->installEventFilter(this);
-    text_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     // Paste follows the clipboard as it changes (rather than asking the clipboard on every mouse move).
     connect(QApplication::clipboard(), &QClipboard::dataChanged, form_, &htmlform::UpdatePasteCommands);
     connect(text_->document(), &QTextDocument::contentsChange, this,
@@ -94,7 +94,7 @@ bool TypingAssist::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     }
-    if (watched == text_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == viewport_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // A click puts the caret elsewhere: the lists no longer belong to it.
         form_->UpdateCaretPosition();

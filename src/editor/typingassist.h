@@ -38,6 +38,7 @@ private:
 
     htmlform* form_;
     PageEdit* text_;
+    QWidget* viewport_; // kept: while the text control is being destroyed it must not be asked for it
     CompletionLists* lists_;
     MDIForm1* frame_;
     ScanMemo memo_; // what the context checks found, kept between keystrokes
