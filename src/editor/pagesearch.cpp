@@ -6,6 +6,29 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace {
+
+// Case-insensitive search over a long text: a cheap test on each character for the needle's first one, the
+// full comparison only where that matches.
+qsizetype IndexIgnoringCase(QStringView text, QStringView what, qsizetype from)
+{
+    const char16_t first = QChar(what.front()).toCaseFolded().unicode();
+    const qsizetype last = text.size() - what.size();
+    const QChar* data = text.data();
+    for (qsizetype i = from; i <= last; ++i) {
+        char16_t c = data[i].unicode();
+        if (c < 0x80)
+            c = (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+        else
+            c = data[i].toCaseFolded().unicode();
+        if (c == first && text.sliced(i, what.size()).compare(what, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
 int PageSearch::Find(const QTextDocument* document, const QString& what, int from, Qt::CaseSensitivity cs)
 {
     const int length = document->characterCount() - 1; // without the document's closing paragraph mark
@@ -16,16 +39,25 @@ int PageSearch::Find(const QTextDocument* document, const QString& what, int fro
     if (from >= length)
         return -1;
     const QStringMatcher matcher(what, cs);
+    // Nearby matches are found line by line. Far away, fetching lines one by one costs more than one copy of
+    // the whole text (a find is a command, not a keystroke): its breaks are single U+2029 characters, so
+    // positions in it are the document's.
+    constexpr int LinesBeforeCopy = 2000;
     QTextBlock block = document->findBlock(from);
-    // A block's position is a tree walk: taken only where it is needed.
-    for (int offset = from - block.position(); block.isValid(); block = block.next(), offset = 0) {
+    int offset = from - block.position();
+    for (int lines = 0; block.isValid() && lines < LinesBeforeCopy; block = block.next(), offset = 0, ++lines) {
         if (block.length() - 1 - offset < what.size())
             continue; // too short to hold it: its text is not even fetched
         const qsizetype at = matcher.indexIn(block.text(), offset);
         if (at >= 0)
             return block.position() + int(at);
     }
-    return -1;
+    if (!block.isValid())
+        return -1;
+    const QString text = document->toRawText();
+    const qsizetype at = cs == Qt::CaseSensitive ? matcher.indexIn(text, block.position())
+                                                 : IndexIgnoringCase(text, what, block.position());
+    return at >= 0 && at < length ? int(at) : -1;
 }
 
 int PageSearch::ReplaceAll(QTextDocument* document, const QString& what, const QString& with, Qt::CaseSensitivity cs,

@@ -1,6 +1,6 @@
 #pragma once
-// Searching and replacing in a page's text document, line by line, without copying the whole text.
-// Positions are the document's: one character per line break. A match never spans a line break.
+// Searching and replacing in a page's text document. Positions are the document's: one character per line break.
+// A match never spans a line break.
 
 #include <QString>
 #include <Qt>

@@ -40,6 +40,7 @@ private Q_SLOTS:
             {"from the middle of a line", "a</HEAD>\n</head>", "</head", 2, false, 9},
             {"never across a break", "ab\ncd", "bc", 0, false, -1},
             {"chinese", "中文网页中文", "中文", 1, false, 4},
+            {"non-ASCII letters ignoring case", "xÄPFEL", "äpfel", 0, false, 1},
             {"no-break space is not a blank", "a\u00A0b", "a b", 0, false, -1},
             {"empty text at the start", "abc", "", 2, false, 2},
             {"empty text past the end", "abc", "", 4, false, -1},
@@ -56,9 +57,21 @@ private Q_SLOTS:
         QFETCH(int, from);
         QFETCH(bool, matchCase);
         QFETCH(int, found);
+        const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
         QTextDocument doc;
         doc.setPlainText(text);
-        QCOMPARE(PageSearch::Find(&doc, what, from, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive), found);
+        QCOMPARE(PageSearch::Find(&doc, what, from, cs), found);
+
+        // The same text far down a long page, searched from the top: there the search no longer goes line by line.
+        if (what.isEmpty())
+            return;
+        QString filler;
+        for (int i = 0; i < 3000; ++i)
+            filler += QStringLiteral("x\n");
+        QTextDocument far;
+        far.setPlainText(filler + text);
+        const int shift = int(filler.size());
+        QCOMPARE(PageSearch::Find(&far, what, from > 0 ? from + shift : 0, cs), found < 0 ? -1 : found + shift);
     }
 
     void replaceAll_data()
