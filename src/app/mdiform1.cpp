@@ -201,7 +201,7 @@ bool MDIForm1::IsPending(const QString& name)
     return PendingCommands().contains(name);
 }
 
-MDIForm1::MDIForm1(Shared& shared, QWidget* parent) : QMainWindow(parent), shared_(shared)
+MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start) : QMainWindow(parent), shared_(shared)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     Area = new QMdiArea(this);
@@ -216,7 +216,13 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent) : QMainWindow(parent), share
     BindCommands();
     resize(1180, 760);
 
-    // Start: one new page.
+    if (start)
+        Start();
+}
+
+void MDIForm1::Start()
+{
+    // The program always starts with one new page.
     MMcount = 0;
     OpenDocument(false, QString(), QString());
 }

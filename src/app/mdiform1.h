@@ -20,7 +20,10 @@ class MDIForm1 : public QMainWindow
 public:
     static constexpr int MaxDocuments = 8;
 
-    explicit MDIForm1(Shared& shared, QWidget* parent = nullptr);
+    // With `start` false the frame is built without its first page; Start() opens it once the tag database
+    // is there (start-up builds the frame while the database is still being read).
+    explicit MDIForm1(Shared& shared, QWidget* parent = nullptr, bool start = true);
+    void Start();
     ~MDIForm1() override;
 
     int MMcount = 0;

@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -54,6 +56,8 @@ int Main(int argc, char* argv[])
     Shared shared(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     QString detail;
     TagDb::LoadStatus status = TagDb::Missing;
+    // Qt takes the first thread that asks for its thread data as the main one: ask here, before the loader runs.
+    QThread::currentThread();
     std::thread loader([&shared, &detail, &status] { status = shared.Db.Load(shared.DataFile, &detail); });
 
     QApplication app(argc, argv);
@@ -62,27 +66,31 @@ int Main(int argc, char* argv[])
 
     QLockFile lock(LockPath());
     lock.setStaleLockTime(0);
-    const bool alone = lock.tryLock(0);
-    loader.join();
-    if (!alone) {
+    if (!lock.tryLock(0)) {
+        loader.join();
         Messages::Show(nullptr, QStringLiteral("已经运行!!"), Messages::ProgramTitle);
         return 0;
     }
 
+    // The frame's menus and toolbar are built while the database is still being read.
     Shared::Set(&shared);
+    auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
+    loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {
-        QStringList files = QCoreApplication::arguments().mid(1);
-        MDIForm1 frame(shared);
-        frame.show();
-        for (const QString& file : std::as_const(files))
-            frame.OpenPath(QFileInfo(file).absoluteFilePath());
+        frame->Start();
+        frame->show();
+        const QStringList files = QCoreApplication::arguments().mid(1);
+        for (const QString& file : files)
+            frame->OpenPath(QFileInfo(file).absoluteFilePath());
         DeleteFileIfExists(shared.TempFile);
         result = app.exec();
     } else {
+        frame.reset();
         ReportDatabase(status, detail);
         DeleteFileIfExists(shared.TempFile);
     }
+    frame.reset();
     shared.Release();
     Shared::Set(nullptr);
     return result;
