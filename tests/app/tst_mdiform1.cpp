@@ -1,10 +1,5 @@
-#include "app/filedialog.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
 #include "app/uihelpers.h"
-#include "editor/htmlform.h"
-#include "editor/pageedit.h"
+#include "pagewindowfixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,26 +10,19 @@
 #include <QProcess>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QtTest>
 
-#include <memory>
 
 class TestMainFrame : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Shared> shared_;
-    std::unique_ptr<MDIForm1> frame_;
-    QList<MsgAnswer> answers_;       // answers for the next message boxes
-    QStringList inputs_;             // answers for the next input boxes
-    QStringList savePaths_;          // answers for the next file dialogs
-    int fileDialogs_ = 0;
+    PageWindowFixture f_;
 
-    htmlform* Active() { return frame_->ActiveDocument(); }
+    htmlform* Active() { return f_.Active(); }
+    QString Path(const QString& name) { return f_.Path(name); }
     // Types any text, Chinese included, as key presses carrying that text.
     static void Type(QWidget* widget, const QString& text)
     {
@@ -45,79 +33,18 @@ class TestMainFrame : public QObject
             QApplication::sendEvent(widget, &release);
         }
     }
-    QString Path(const QString& name) { return dir_->filePath(name); }
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    static void WriteFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const MessageRecord& r : std::as_const(Messages::Record()))
-            texts.append(r.text);
-        return texts;
-    }
 
 private Q_SLOTS:
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
-        QVERIFY(shared_->Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("test")) == TagDb::Loaded);
-        Messages::Record().clear();
-        answers_.clear();
-        inputs_.clear();
-        savePaths_.clear();
-        fileDialogs_ = 0;
-        Messages::SetResponder([this](const MessageRecord& box, QString& reply) {
-            if (box.input) {
-                if (inputs_.isEmpty())
-                    return MsgAnswer::Cancel;
-                reply = inputs_.takeFirst();
-                return MsgAnswer::Ok;
-            }
-            if (!answers_.isEmpty())
-                return answers_.takeFirst();
-            return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-        });
-        FileDialogHooks::Reset();
-        FileDialogHooks::SetResponder([this](const FileDialogRequest&, int&) {
-            ++fileDialogs_;
-            return savePaths_.isEmpty() ? QString() : savePaths_.takeFirst();
-        });
-        frame_ = std::make_unique<MDIForm1>(*shared_);
-        frame_->show();
-    }
-    void cleanup()
-    {
-        // Close without questions.
-        for (int i = 0; i < MDIForm1::MaxDocuments; ++i) {
-            if (htmlform* doc = frame_->Document(i))
-                doc->text1->document()->setModified(false);
-        }
-        answers_ = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No, MsgAnswer::No,
-                    MsgAnswer::No, MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
-        frame_.reset();
-        Shared::Set(nullptr);
-        shared_.reset();
-        dir_.reset();
-    }
+    void init() { f_.Start(false); }
+    void cleanup() { f_.Stop(); }
 
     void startsWithOneNewPage()
     {
         htmlform* doc = Active();
         QVERIFY(doc);
         QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
-        QCOMPARE(frame_->windowTitle(), QStringLiteral("Kestrel网页编辑 - [无标题0]"));
-        QCOMPARE(frame_->MMcount, 1);
+        QCOMPARE(f_.frame->windowTitle(), QStringLiteral("Kestrel网页编辑 - [无标题0]"));
+        QCOMPARE(f_.frame->MMcount, 1);
         QCOMPARE(doc->text1->RawText(),
                  QStringLiteral("<html>\n<head>\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>\n"
                                 "<title>超级网页</title>\n</head>\n<body>\n\n\n</body>\n</html>"));
@@ -127,9 +54,9 @@ private Q_SLOTS:
         QCOMPARE(doc->RowLabel->text(), QStringLiteral("7"));
         QCOMPARE(doc->ColLabel->text(), QStringLiteral("1"));
         QCOMPARE(doc->ChangeCount(), 0);
-        QVERIFY(!frame_->Command(QStringLiteral("NotChange"))->isEnabled());
-        QVERIFY(!frame_->ToolButton(QStringLiteral("Undo"))->isEnabled());
-        QVERIFY(!frame_->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        QVERIFY(!f_.frame->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(!f_.frame->ToolButton(QStringLiteral("Undo"))->isEnabled());
+        QVERIFY(!f_.frame->Command(QStringLiteral("CopyMenu"))->isEnabled());
         QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("qz78.html")));
     }
 
@@ -161,7 +88,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        QAction* action = frame_->Command(name);
+        QAction* action = f_.frame->Command(name);
         QVERIFY2(action, qPrintable(name));
         QCOMPARE(action->text(), caption);
     }
@@ -169,29 +96,29 @@ private Q_SLOTS:
     void menuOrder()
     {
         QStringList entries;
-        for (QAction* a : frame_->MenuNamed(QStringLiteral("EditMenu"))->actions())
+        for (QAction* a : f_.frame->MenuNamed(QStringLiteral("EditMenu"))->actions())
             entries.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
         QCOMPARE(entries.join(QLatin1Char(' ')),
                  QStringLiteral("NotChange - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FontMenu - SelectAll - "
                                 "BigToGbMenu GbToBigMenu"));
         QStringList form;
-        for (QAction* a : frame_->MenuNamed(QStringLiteral("FormHtml"))->actions())
+        for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
         QCOMPARE(form.join(QLatin1Char(',')),
                  QStringLiteral("表单,单行文本框,多行文本框,密码框,复选框,单选框,列表框,命令框,提交框,取消框,隐藏元素"));
         QStringList bar;
-        for (QAction* a : frame_->menuBar()->actions())
+        for (QAction* a : f_.frame->menuBar()->actions())
             bar.append(a->text());
         QCOMPARE(bar.join(QLatin1Char(',')), QStringLiteral("文件(&F),编辑(&E),网页设置(&S),插入元素(&O),窗口(&W),"
                                                             "系统设置(&M),预览(&T),帮助(&H)"));
-        QVERIFY(frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
-        QVERIFY(frame_->Command(QStringLiteral("HtmlHelp"))->isChecked());
+        QVERIFY(f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(f_.frame->Command(QStringLiteral("HtmlHelp"))->isChecked());
     }
 
     void toolbarOrder()
     {
         QStringList keys, tips;
-        for (QAction* a : frame_->Toolbar1->actions()) {
+        for (QAction* a : f_.frame->Toolbar1->actions()) {
             keys.append(a->isSeparator() ? QStringLiteral("|") : a->objectName());
             if (!a->isSeparator())
                 tips.append(a->toolTip());
@@ -205,18 +132,18 @@ private Q_SLOTS:
 
     void slotReuse()
     {
-        frame_->RunCommand(QStringLiteral("NewMenu"));
-        frame_->RunCommand(QStringLiteral("NewMenu"));
-        QCOMPARE(frame_->MMcount, 3);
-        QCOMPARE(frame_->Document(1)->Filename, QStringLiteral("无标题1"));
-        frame_->Area->setActiveSubWindow(frame_->Area->subWindowList().at(1));
-        QVERIFY(frame_->Area->subWindowList().at(1)->close());
-        QVERIFY(!frame_->Document(1));
-        QCOMPARE(frame_->MMcount, 2);
-        QVERIFY(!frame_->findChild<QAction*>(QStringLiteral("WinForm_1"))->isVisible());
-        frame_->RunCommand(QStringLiteral("NewMenu"));
-        QCOMPARE(frame_->Document(1)->Filename, QStringLiteral("无标题1"));
-        QAction* entry = frame_->findChild<QAction*>(QStringLiteral("WinForm_1"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(f_.frame->MMcount, 3);
+        QCOMPARE(f_.frame->Document(1)->Filename, QStringLiteral("无标题1"));
+        f_.frame->Area->setActiveSubWindow(f_.frame->Area->subWindowList().at(1));
+        QVERIFY(f_.frame->Area->subWindowList().at(1)->close());
+        QVERIFY(!f_.frame->Document(1));
+        QCOMPARE(f_.frame->MMcount, 2);
+        QVERIFY(!f_.frame->findChild<QAction*>(QStringLiteral("WinForm_1"))->isVisible());
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(f_.frame->Document(1)->Filename, QStringLiteral("无标题1"));
+        QAction* entry = f_.frame->findChild<QAction*>(QStringLiteral("WinForm_1"));
         QVERIFY(entry->isVisible());
         QCOMPARE(entry->text(), QStringLiteral("无标题1"));
     }
@@ -224,31 +151,31 @@ private Q_SLOTS:
     void limitOfEightDocuments()
     {
         for (int i = 1; i < 8; ++i)
-            frame_->RunCommand(QStringLiteral("NewMenu"));
-        QCOMPARE(frame_->MMcount, 8);
-        frame_->RunCommand(QStringLiteral("NewMenu"));
-        QCOMPARE(frame_->MMcount, 8);
-        frame_->RunCommand(QStringLiteral("OpenMenu"));
-        QCOMPARE(fileDialogs_, 0); // the message comes before any dialog
+            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(f_.frame->MMcount, 8);
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(f_.frame->MMcount, 8);
+        f_.frame->RunCommand(QStringLiteral("OpenMenu"));
+        QCOMPARE(int(f_.requests.size()), 0); // the message comes before any dialog
         const QString limit = QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!");
-        QCOMPARE(MessageTexts(), QStringList({limit, limit}));
+        QCOMPARE(f_.MessageTexts(), QStringList({limit, limit}));
     }
 
     void windowMenuFollowsDocuments()
     {
-        QAction* windowMenu = frame_->MenuNamed(QStringLiteral("WindowMenu"))->menuAction();
+        QAction* windowMenu = f_.frame->MenuNamed(QStringLiteral("WindowMenu"))->menuAction();
         QVERIFY(windowMenu->isVisible());
-        frame_->RunCommand(QStringLiteral("CloseMenu"));
-        QCOMPARE(frame_->MMcount, 0);
+        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        QCOMPARE(f_.frame->MMcount, 0);
         QVERIFY(!windowMenu->isVisible());
-        QVERIFY(!frame_->MenuNamed(QStringLiteral("EditMenu"))->menuAction()->isEnabled());
-        QVERIFY(!frame_->ToolButton(QStringLiteral("Save"))->isEnabled());
-        QVERIFY(frame_->ToolButton(QStringLiteral("New"))->isEnabled());
-        QVERIFY(frame_->ToolButton(QStringLiteral("Help"))->isEnabled());
-        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(!f_.frame->MenuNamed(QStringLiteral("EditMenu"))->menuAction()->isEnabled());
+        QVERIFY(!f_.frame->ToolButton(QStringLiteral("Save"))->isEnabled());
+        QVERIFY(f_.frame->ToolButton(QStringLiteral("New"))->isEnabled());
+        QVERIFY(f_.frame->ToolButton(QStringLiteral("Help"))->isEnabled());
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
         QVERIFY(windowMenu->isVisible());
         QCOMPARE(Active()->Filename, QStringLiteral("无标题0"));
-        QVERIFY(frame_->ToolButton(QStringLiteral("Save"))->isEnabled());
+        QVERIFY(f_.frame->ToolButton(QStringLiteral("Save"))->isEnabled());
     }
 
     void closePrompt_data()
@@ -275,10 +202,10 @@ private Q_SLOTS:
         QFETCH(bool, fileWritten);
         if (typed)
             QTest::keyClicks(Active()->text1, QStringLiteral("x"));
-        answers_ = {MsgAnswer(answer)};
-        savePaths_ = {savePath.isEmpty() ? QString() : Path(savePath)};
-        frame_->RunCommand(QStringLiteral("CloseMenu"));
-        QCOMPARE(frame_->MMcount, closed ? 0 : 1);
+        f_.answers = {MsgAnswer(answer)};
+        f_.paths = {savePath.isEmpty() ? QString() : Path(savePath)};
+        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        QCOMPARE(f_.frame->MMcount, closed ? 0 : 1);
         if (typed) {
             QCOMPARE(Messages::Record().size(), 1);
             QCOMPARE(Messages::Record().at(0).text, QStringLiteral("是否保存无标题0"));
@@ -292,12 +219,12 @@ private Q_SLOTS:
 
     void closingTheFrameAsksEveryPage()
     {
-        frame_->RunCommand(QStringLiteral("NewMenu"));
-        QTest::keyClicks(frame_->Document(0)->text1, QStringLiteral("a"));
-        QTest::keyClicks(frame_->Document(1)->text1, QStringLiteral("b"));
-        answers_ = {MsgAnswer::No, MsgAnswer::Cancel};
-        QVERIFY(!frame_->close());
-        QCOMPARE(frame_->MMcount, 1); // one page closed, the one that said Cancel stays
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QTest::keyClicks(f_.frame->Document(0)->text1, QStringLiteral("a"));
+        QTest::keyClicks(f_.frame->Document(1)->text1, QStringLiteral("b"));
+        f_.answers = {MsgAnswer::No, MsgAnswer::Cancel};
+        QVERIFY(!f_.frame->close());
+        QCOMPARE(f_.frame->MMcount, 1); // one page closed, the one that said Cancel stays
         QCOMPARE(Messages::Record().size(), 2);
     }
 
@@ -306,29 +233,29 @@ private Q_SLOTS:
         htmlform* doc = Active();
         Type(doc->text1, QStringLiteral("你好 abc"));
         QCOMPARE(doc->ChangeCount(), 6);
-        QVERIFY(frame_->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(f_.frame->Command(QStringLiteral("NotChange"))->isEnabled());
         QDir().mkpath(Path(QStringLiteral("Sub")));
-        savePaths_ = {Path(QStringLiteral("Sub/Index.HTML"))};
-        frame_->RunCommand(QStringLiteral("SaveMenu"));
+        f_.paths = {Path(QStringLiteral("Sub/Index.HTML"))};
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
         const QString saved = Path(QStringLiteral("Sub/index.html"));
         QCOMPARE(doc->Filename, saved); // only the file name is lowered
         QCOMPARE(doc->windowTitle(), saved);
         QVERIFY(doc->SavedYn);
         QCOMPARE(doc->ChangeCount(), 0);
-        QCOMPARE(shared_->LastDir, Path(QStringLiteral("Sub")) + QLatin1Char('/'));
-        QCOMPARE(doc->DirP, shared_->LastDir);
+        QCOMPARE(f_.shared->LastDir, Path(QStringLiteral("Sub")) + QLatin1Char('/'));
+        QCOMPARE(doc->DirP, f_.shared->LastDir);
         const QByteArray expected = QByteArray("<html>\r\n<head>\r\n<meta http-equiv='Content-Type' "
                                                "content='text/html;charset=gb2312'>\r\n<title>\xB3\xAC\xBC\xB6\xCD\xF8"
                                                "\xD2\xB3</title>\r\n</head>\r\n<body>\r\n\xC4\xE3\xBA\xC3 abc\r\n"
                                                "\r\n</body>\r\n</html>");
-        QCOMPARE(ReadFile(saved), expected);
+        QCOMPARE(f_.ReadFile(saved), expected);
         // The Window menu keeps the caption the page had when it was opened.
-        QCOMPARE(frame_->findChild<QAction*>(QStringLiteral("WinForm_0"))->text(), QStringLiteral("无标题0"));
+        QCOMPARE(f_.frame->findChild<QAction*>(QStringLiteral("WinForm_0"))->text(), QStringLiteral("无标题0"));
         // A second save writes without asking.
         QTest::keyClicks(doc->text1, QStringLiteral("!"));
-        frame_->RunCommand(QStringLiteral("SaveMenu"));
-        QCOMPARE(fileDialogs_, 1);
-        QVERIFY(ReadFile(saved).contains("abc!\r\n"));
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        QCOMPARE(int(f_.requests.size()), 1);
+        QVERIFY(f_.ReadFile(saved).contains("abc!\r\n"));
     }
 
     void failingSaveLosesNothing_data()
@@ -344,9 +271,9 @@ private Q_SLOTS:
         htmlform* doc = Active();
         QTest::keyClicks(doc->text1, QStringLiteral("keep me"));
         const int changes = doc->ChangeCount();
-        savePaths_ = {Path(target)};
-        frame_->RunCommand(QStringLiteral("SaveMenu"));
-        QCOMPARE(MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
+        f_.paths = {Path(target)};
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
         QVERIFY(!doc->SavedYn);
         QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
         QCOMPARE(doc->ChangeCount(), changes);
@@ -361,17 +288,17 @@ private Q_SLOTS:
         if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mp}) != 0)
             QSKIP("cannot mount a small tmpfs here");
         const QString page = mp + QStringLiteral("/page.html");
-        WriteFile(page, "old page");
-        htmlform* doc = frame_->OpenPath(page);
+        QVERIFY(f_.WriteFile(page, "old page"));
+        htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         doc->text1->selectAll();
         QTest::keyClicks(doc->text1, QString(40000, QLatin1Char('x')).left(20));
         doc->text1->moveCursor(QTextCursor::End);
         doc->text1->insertPlainText(QString(200 * 1024, QLatin1Char('y'))); // more than the file system holds
-        frame_->RunCommand(QStringLiteral("SaveMenu"));
-        const QByteArray onDisk = ReadFile(page);
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        const QByteArray onDisk = f_.ReadFile(page);
         QProcess::execute(QStringLiteral("umount"), {mp});
-        QCOMPARE(MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
         QCOMPARE(onDisk, QByteArray("old page"));
         QVERIFY(doc->ChangeCount() > 0);
     }
@@ -387,35 +314,35 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         const QString page = Path(QStringLiteral("Mixed.html"));
-        WriteFile(page, bytes);
-        htmlform* doc = frame_->OpenPath(page);
+        QVERIFY(f_.WriteFile(page, bytes));
+        htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         QCOMPARE(doc->Filename, page);
         QCOMPARE(doc->ChangeCount(), 0);
-        QVERIFY(!frame_->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(!f_.frame->Command(QStringLiteral("NotChange"))->isEnabled());
         QVERIFY(doc->text1->RawText().contains(QStringLiteral("中")));
         QVERIFY(doc->SaveFn());
-        QCOMPARE(ReadFile(page), bytes);
+        QCOMPARE(f_.ReadFile(page), bytes);
         QVERIFY(Messages::Record().isEmpty());
     }
 
     void undecodableBytesAskFirst()
     {
         const QString page = Path(QStringLiteral("bad.html"));
-        WriteFile(page, QByteArray("<p>\x80\x80</p>"));
-        answers_ = {MsgAnswer::No};
-        QVERIFY(!frame_->OpenPath(page));
-        QCOMPARE(frame_->MMcount, 1);
+        QVERIFY(f_.WriteFile(page, QByteArray("<p>\x80\x80</p>")));
+        f_.answers = {MsgAnswer::No};
+        QVERIFY(!f_.frame->OpenPath(page));
+        QCOMPARE(f_.frame->MMcount, 1);
         QCOMPARE(Messages::Record().size(), 1);
         QVERIFY(Messages::Record().at(0).text.contains(QStringLiteral("2 个字节")));
-        answers_ = {MsgAnswer::Yes};
-        QVERIFY(frame_->OpenPath(page));
-        QCOMPARE(frame_->MMcount, 2);
+        f_.answers = {MsgAnswer::Yes};
+        QVERIFY(f_.frame->OpenPath(page));
+        QCOMPARE(f_.frame->MMcount, 2);
     }
 
     void missingFileOpensAsNewPage()
     {
-        htmlform* doc = frame_->OpenPath(Path(QStringLiteral("gone.html")));
+        htmlform* doc = f_.frame->OpenPath(Path(QStringLiteral("gone.html")));
         QVERIFY(doc);
         QCOMPARE(doc->Filename, QStringLiteral("无标题1"));
         QVERIFY(doc->text1->RawText().startsWith(QStringLiteral("<html>")));
@@ -423,9 +350,9 @@ private Q_SLOTS:
 
     void previewFileSkipsTakenNames()
     {
-        WriteFile(Path(QStringLiteral("qz78.html")), "x");
-        WriteFile(Path(QStringLiteral("qz781.html")), "x");
-        frame_->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("qz78.html")), "x"));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("qz781.html")), "x"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
         QCOMPARE(Active()->PreviewFile(), Path(QStringLiteral("qz782.html")));
     }
 
@@ -492,11 +419,11 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QStringList, answers);
         QFETCH(QString, inserted);
-        inputs_ = answers;
+        f_.inputs = answers;
         PageEdit* edit = Active()->text1;
         const QString before = edit->RawText();
         const int at = edit->SelStart();
-        frame_->RunCommand(command);
+        f_.frame->RunCommand(command);
         QString expected = before;
         expected.insert(at, inserted);
         QCOMPARE(edit->RawText(), expected);
@@ -512,7 +439,7 @@ private Q_SLOTS:
         PageEdit* edit = Active()->text1;
         const QString before = edit->RawText();
         QApplication::clipboard()->setText(QStringLiteral("old"));
-        frame_->RunCommand(QStringLiteral("CutMenu")); // nothing selected: empty clipboard, text unchanged
+        f_.frame->RunCommand(QStringLiteral("CutMenu")); // nothing selected: empty clipboard, text unchanged
         QCOMPARE(QApplication::clipboard()->text(), QString());
         QCOMPARE(edit->RawText(), before);
 
@@ -520,17 +447,17 @@ private Q_SLOTS:
         c.setPosition(1);
         c.setPosition(5, QTextCursor::KeepAnchor);
         edit->setTextCursor(c);
-        QVERIFY(frame_->Command(QStringLiteral("CopyMenu"))->isEnabled());
-        QVERIFY(frame_->ToolButton(QStringLiteral("Cut"))->isEnabled());
-        frame_->RunCommand(QStringLiteral("CutMenu"));
+        QVERIFY(f_.frame->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        QVERIFY(f_.frame->ToolButton(QStringLiteral("Cut"))->isEnabled());
+        f_.frame->RunCommand(QStringLiteral("CutMenu"));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("html"));
         QVERIFY(edit->RawText().startsWith(QStringLiteral("<>")));
-        QVERIFY(!frame_->Command(QStringLiteral("CopyMenu"))->isEnabled());
-        frame_->RunCommand(QStringLiteral("PasteMenu"));
+        QVERIFY(!f_.frame->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        f_.frame->RunCommand(QStringLiteral("PasteMenu"));
         QCOMPARE(edit->RawText(), before);
-        frame_->RunCommand(QStringLiteral("NotChange"));
+        f_.frame->RunCommand(QStringLiteral("NotChange"));
         QVERIFY(edit->RawText().startsWith(QStringLiteral("<>")));
-        frame_->RunCommand(QStringLiteral("SelectAll"));
+        f_.frame->RunCommand(QStringLiteral("SelectAll"));
         QCOMPARE(edit->textCursor().selectionStart(), 0);
         QCOMPARE(edit->textCursor().selectionEnd(), edit->document()->characterCount() - 1);
     }
@@ -538,28 +465,28 @@ private Q_SLOTS:
     void wordWrapFollowsThePage()
     {
         htmlform* first = Active();
-        frame_->RunCommand(QStringLiteral("LineOnOff"));
+        f_.frame->RunCommand(QStringLiteral("LineOnOff"));
         QVERIFY(!first->LineYN);
         QCOMPARE(first->text1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(!frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
-        frame_->RunCommand(QStringLiteral("NewMenu"));
-        QVERIFY(frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
-        frame_->findChild<QAction*>(QStringLiteral("WinForm_0"))->trigger();
+        QVERIFY(!f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        f_.frame->findChild<QAction*>(QStringLiteral("WinForm_0"))->trigger();
         QCOMPARE(Active(), first);
-        QVERIFY(!frame_->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(!f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
     }
 
     void fontCancelIsNoError()
     {
         FontDialogHooks::SetResponder([](QFont&) { return false; });
-        frame_->RunCommand(QStringLiteral("FontMenu"));
+        f_.frame->RunCommand(QStringLiteral("FontMenu"));
         QVERIFY(Messages::Record().isEmpty());
         FontDialogHooks::SetResponder([](QFont& f) {
             f.setPointSize(21);
             f.setBold(true);
             return true;
         });
-        frame_->RunCommand(QStringLiteral("FontMenu"));
+        f_.frame->RunCommand(QStringLiteral("FontMenu"));
         QCOMPARE(Active()->text1->font().pointSize(), 21);
         QVERIFY(Active()->text1->font().bold());
         FontDialogHooks::SetResponder(nullptr);
@@ -573,42 +500,42 @@ private Q_SLOTS:
             index = 2; // the user switches to "所有文件"
             return QString();
         });
-        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), shared_->HtmlFilter, QString(), QString());
-        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), shared_->HtmlFilter, QString(), QString());
-        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), shared_->ImageFilter, QString(), QString());
+        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter, QString(), QString());
+        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter, QString(), QString());
+        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), f_.shared->ImageFilter, QString(), QString());
         QCOMPARE(startedOn, QList<int>({1, 2, 1}));
-        QCOMPARE(FileDialogHooks::NameFilters(shared_->HtmlFilter),
+        QCOMPARE(FileDialogHooks::NameFilters(f_.shared->HtmlFilter),
                  QStringList({"HTML 文件 (*.html *.htm)", "所有文件 (*.*)"}));
     }
 
     void pickFileUrl()
     {
         QLineEdit box(QStringLiteral("unchanged"));
-        savePaths_ = {QString()};
-        PickFileUrl(&box, shared_->ImageFilter, nullptr);
+        f_.paths = {QString()};
+        PickFileUrl(&box, f_.shared->ImageFilter, nullptr);
         QCOMPARE(box.text(), QStringLiteral("unchanged"));
-        savePaths_ = {QStringLiteral("/pages/img/a.gif")};
-        PickFileUrl(&box, shared_->ImageFilter, nullptr);
+        f_.paths = {QStringLiteral("/pages/img/a.gif")};
+        PickFileUrl(&box, f_.shared->ImageFilter, nullptr);
         QCOMPARE(box.text(), QStringLiteral("file:///pages/img/a.gif"));
     }
 
     void helpFileMissing()
     {
-        frame_->RunCommand(QStringLiteral("HelpTxt"));
-        QCOMPARE(MessageTexts(), QStringList{QStringLiteral("没找到帮助文件!!")});
+        f_.frame->RunCommand(QStringLiteral("HelpTxt"));
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("没找到帮助文件!!")});
     }
 
     void saveAsMovesTheFolder()
     {
         QDir().mkpath(Path(QStringLiteral("other")));
-        savePaths_ = {Path(QStringLiteral("other/B.htm"))};
-        WriteFile(Path(QStringLiteral("qz78.html")), "stale"); // not this page's preview file
-        frame_->RunCommand(QStringLiteral("SaveAsMenu"));
+        f_.paths = {Path(QStringLiteral("other/B.htm"))};
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("qz78.html")), "stale")); // not this page's preview file
+        f_.frame->RunCommand(QStringLiteral("SaveAsMenu"));
         htmlform* doc = Active();
         QCOMPARE(doc->Filename, Path(QStringLiteral("other/b.htm")));
-        QCOMPARE(shared_->LastDir, Path(QStringLiteral("other/")));
+        QCOMPARE(f_.shared->LastDir, Path(QStringLiteral("other/")));
         QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("other/qz78.html")));
-        frame_->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
         QCOMPARE(Active()->DirP, Path(QStringLiteral("other/")));
     }
 };

@@ -1,15 +1,12 @@
 // The element dialog driven like a user: through the main frame's commands into a page, and on its own.
 
 #include "app/browserview.h"
-#include "app/filedialog.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
 #include "builders/elements/addhform.h"
 #include "builders/styles/cssform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
+#include "pagewindowfixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -31,12 +27,9 @@ class TestAddhForm : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Shared> shared_;
-    std::unique_ptr<MDIForm1> frame_;
-    QStringList pickedFiles_;
+    PageWindowFixture f_;
 
-    htmlform* Doc() { return frame_->ActiveDocument(); }
+    htmlform* Doc() { return f_.frame->ActiveDocument(); }
     // The text of the page's line that holds the caret.
     QString CaretLine() { return Doc()->text1->textCursor().block().text(); }
     QString Page() { return Doc()->text1->RawText(); }
@@ -47,46 +40,15 @@ class TestAddhForm : public QObject
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const MessageRecord& r : std::as_const(Messages::Record()))
-            texts.append(r.text);
-        return texts;
-    }
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
 private Q_SLOTS:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
-        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
-        Messages::Record().clear();
+        f_.Start(true);
+        // Every box this dialog raises is a notice or a question answered OK.
         Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::Ok; });
-        pickedFiles_.clear();
-        FileDialogHooks::Reset();
-        FileDialogHooks::SetResponder([this](const FileDialogRequest&, int&) {
-            return pickedFiles_.isEmpty() ? QString() : pickedFiles_.takeFirst();
-        });
-        frame_ = std::make_unique<MDIForm1>(*shared_);
-        frame_->show();
     }
-    void cleanup()
-    {
-        if (Doc())
-            Doc()->text1->document()->setModified(false);
-        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
-        frame_.reset();
-        Shared::Set(nullptr);
-        shared_.reset();
-        dir_.reset();
-    }
+    void cleanup() { f_.Stop(); }
 
     void insertLink()
     {
@@ -109,7 +71,7 @@ private Q_SLOTS:
                 QTRY_VERIFY(!d->isVisible());
             },
             &seen);
-        frame_->Command(QStringLiteral("LinkHtml"))->trigger();
+        f_.frame->Command(QStringLiteral("LinkHtml"))->trigger();
         QCOMPARE(seen, 1);
         QCOMPARE(CaretLine(), QString());
         QVERIFY(Page().contains(QStringLiteral("\n<a href=\"a.html\" target=\"_parent\">首页</a>\n")));
@@ -158,8 +120,8 @@ private Q_SLOTS:
 
     void insertImage()
     {
-        const QString picture = dir_->filePath("a b.gif");
-        pickedFiles_ << picture;
+        const QString picture = f_.dir->filePath("a b.gif");
+        f_.paths << picture;
         OnNextModal([this, picture](QDialog* d) {
             QCOMPARE(Child<QLabel>(d, "Titlelable")->text(), QStringLiteral("添加图像"));
             QVERIFY(!Child<QPlainTextEdit>(d, "HtmlText")->isVisible());
@@ -170,12 +132,12 @@ private Q_SLOTS:
             Type(Box(d, "ImgText_3"), "50%");
             Child<QRadioButton>(d, "ImgOption_1")->click();
             // The option refreshed the preview: the scratch page holds the element.
-            const QByteArray page = ReadFile(shared_->TempFile);
+            const QByteArray page = f_.ReadFile(f_.shared->TempFile);
             QVERIFY(page.startsWith("<html><body><img align=\"middle\" src=\"file:///"));
-            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(shared_->TempFile));
+            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
             Child<QPushButton>(d, "OkCommand")->click();
         });
-        frame_->ToolButton(QStringLiteral("Img"))->trigger();
+        f_.frame->ToolButton(QStringLiteral("Img"))->trigger();
         QVERIFY(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") +
                                 QUrl::fromLocalFile(picture).toString() +
                                 QStringLiteral("\" width=\"50%\" height=\"50\">\n")));
@@ -218,7 +180,7 @@ private Q_SLOTS:
             Child<QPlainTextEdit>(d, "HtmlText")->setPlainText("a<b\n  c");
             Child<QPushButton>(d, "OkCommand")->click();
         });
-        frame_->Command(QStringLiteral("PreHtml"))->trigger();
+        f_.frame->Command(QStringLiteral("PreHtml"))->trigger();
         QVERIFY(Page().contains(QStringLiteral("<pre>a<b\n  c</pre>\n")));
     }
 
@@ -231,10 +193,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QLineEdit* name = Box(&f, "NameText");
         QTest::keyClicks(name, "n1");
-        QVERIFY(!QFile::exists(shared_->TempFile));
+        QVERIFY(!QFile::exists(f_.shared->TempFile));
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(f.isVisible());
-        QCOMPARE(ReadFile(shared_->TempFile), QByteArray("<html><body><p name=\"n1\"></p></body></html>"));
+        QCOMPARE(f_.ReadFile(f_.shared->TempFile), QByteArray("<html><body><p name=\"n1\"></p></body></html>"));
         QCOMPARE(f.MyTxStr, QStringLiteral("<p name=\"n1\"></p>"));
         f.reject();
     }
@@ -248,7 +210,7 @@ private Q_SLOTS:
             Child<QPushButton>(d, "ShowCommand")->click();
             Child<QPushButton>(d, "CancelCommand")->click();
         });
-        frame_->Command(QStringLiteral("DivHtml"))->trigger();
+        f_.frame->Command(QStringLiteral("DivHtml"))->trigger();
         QCOMPARE(Page(), before);
         QCOMPARE(Doc()->ChangeCount(), 0);
     }
@@ -296,7 +258,7 @@ private Q_SLOTS:
         QVERIFY(Messages::Record().isEmpty());
         add->click();
         QCOMPARE(list->count(), 100);
-        QCOMPARE(MessageTexts(), QStringList{"太多了,不要添了"});
+        QCOMPARE(f_.MessageTexts(), QStringList{"太多了,不要添了"});
 
         // Lines and their values make the content.
         for (int i = 0; i < 98; ++i) {

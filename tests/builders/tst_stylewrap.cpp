@@ -2,15 +2,12 @@
 // inserted at the caret by F5, the toolbar and the context menu.
 
 #include "app/browserview.h"
-#include "app/filedialog.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
 #include "builders/styles/sizesetform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "pagewindowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QtTest>
 
@@ -33,11 +29,9 @@ class TestStyleWrap : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Shared> shared_;
-    std::unique_ptr<MDIForm1> frame_;
+    PageWindowFixture f_;
 
-    PageEdit* Text() { return frame_->ActiveDocument()->text1; }
+    PageEdit* Text() { return f_.frame->ActiveDocument()->text1; }
     void SetPage(const QString& text, int selStart, int selEnd)
     {
         Text()->setPlainText(text);
@@ -55,24 +49,8 @@ class TestStyleWrap : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
-        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
-        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
-        FileDialogHooks::SetResponder([](const FileDialogRequest&, int&) { return QString(); });
-        frame_ = std::make_unique<MDIForm1>(*shared_);
-        frame_->show();
-    }
-    void cleanup()
-    {
-        frame_.reset();
-        Shared::Set(nullptr);
-        shared_.reset();
-        dir_.reset();
-    }
+    void init() { f_.Start(true); }
+    void cleanup() { f_.Stop(); }
 
     void styleWrap_data()
     {
@@ -86,7 +64,7 @@ private Q_SLOTS:
         QFETCH(bool, ok);
         QFETCH(QString, page);
         SetPage(QStringLiteral("ab你好cd"), 2, 4);
-        QVERIFY(frame_->ToolButton(QStringLiteral("Style"))->isEnabled());
+        QVERIFY(f_.frame->ToolButton(QStringLiteral("Style"))->isEnabled());
         QString html1, html2;
         WhenModal<CssForm>([&](CssForm* css) {
             html1 = css->HtmlTxt1;
@@ -94,7 +72,7 @@ private Q_SLOTS:
             css->FontStyleOption[1]->click();
             (ok ? css->OkCommand : css->CancelCommand)->click();
         });
-        frame_->ToolButton(QStringLiteral("Style"))->trigger();
+        f_.frame->ToolButton(QStringLiteral("Style"))->trigger();
         QCOMPARE(html1, QStringLiteral("<span"));
         QCOMPARE(html2, QStringLiteral("你好</span>"));
         QCOMPARE(Text()->RawText(), page);
@@ -123,8 +101,8 @@ private Q_SLOTS:
             previews << css->web1->CurrentUrl().toLocalFile() << css->CssText();
             css->OkCommand->click();
         });
-        frame_->ToolButton(QStringLiteral("Style"))->trigger();
-        QCOMPARE(previews.value(0), shared_->TempFile);
+        f_.frame->ToolButton(QStringLiteral("Style"))->trigger();
+        QCOMPARE(previews.value(0), f_.shared->TempFile);
         const QString style = previews.value(1);
         QCOMPARE(style, QStringLiteral("color:#0000FF;font-family:") + QFontDatabase::families().value(0).trimmed() +
                             QStringLiteral(";font-size:14pt;border-style:solid"));
@@ -140,7 +118,7 @@ private Q_SLOTS:
             css->BackImageText->setText(QStringLiteral("\"a.gif\""));
             css->OkCommand->click();
         });
-        frame_->RunCommand(QStringLiteral("tb:Style"));
+        f_.frame->RunCommand(QStringLiteral("tb:Style"));
         QCOMPARE(html2, QStringLiteral("one\r\ntwo</span>"));
         // A quote in the style does not end the attribute.
         QCOMPARE(Text()->RawText(),
@@ -172,9 +150,9 @@ private Q_SLOTS:
         if (how == QLatin1String("F5"))
             QTest::keyClick(Text(), Qt::Key_F5);
         else if (how == QLatin1String("Color"))
-            frame_->ToolButton(how)->trigger();
+            f_.frame->ToolButton(how)->trigger();
         else
-            frame_->Command(how)->trigger();
+            f_.frame->Command(how)->trigger();
         QCOMPARE(start, QString());
         QCOMPARE(Text()->RawText(), page);
         if (ok) {

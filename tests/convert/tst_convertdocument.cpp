@@ -1,16 +1,7 @@
-#include "app/filedialog.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
 #include "convert/convertdocument.h"
-#include "editor/htmlform.h"
-#include "editor/pageedit.h"
-
-#include <QTemporaryDir>
-#include <QtTest>
+#include "pagewindowfixture.h"
 
 #include <iconv.h>
-#include <memory>
 
 namespace {
 
@@ -53,53 +44,17 @@ class TestConvertDocument : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Shared> shared_;
-    std::unique_ptr<MDIForm1> frame_;
+    PageWindowFixture f_;
 
-    QString Path(const QString& name) const { return dir_->filePath(name); }
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    static bool WriteFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
     htmlform* OpenFile(const QString& name, const QByteArray& bytes)
     {
-        const QString path = Path(name);
-        if (!WriteFile(path, bytes))
-            return nullptr;
-        return frame_->OpenPath(path);
+        const QString path = f_.Path(name);
+        return f_.WriteFile(path, bytes) ? f_.frame->OpenPath(path) : nullptr;
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
-        Messages::Record().clear();
-        // Every question (save on close) is answered No; every notice is acknowledged.
-        Messages::SetResponder([](const MessageRecord& box, QString&) {
-            return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
-        });
-        FileDialogHooks::Reset();
-        FileDialogHooks::SetResponder([](const FileDialogRequest&, int&) { return QString(); });
-        frame_ = std::make_unique<MDIForm1>(*shared_);
-        frame_->show();
-    }
-    void cleanup()
-    {
-        frame_.reset();
-        Shared::Set(nullptr);
-        shared_.reset();
-        dir_.reset();
-        Messages::SetResponder(nullptr);
-    }
+    void init() { f_.Start(false); }
+    void cleanup() { f_.Stop(); }
 
     void convertAndSave_data()
     {
@@ -136,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(Messages::Record().isEmpty());
         const QString opened = doc->text1->RawText();
 
-        ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, frame_.get());
+        ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, f_.frame.get());
         QCOMPARE(doc->ChangeCount(), 1);
         QCOMPARE(Messages::Record().size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
@@ -146,7 +101,7 @@ private Q_SLOTS:
         if (bigToGb && message.isEmpty())
             QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
         QVERIFY(doc->SaveFn());
-        QCOMPARE(ReadFile(Path(QStringLiteral("page.html"))).toHex(' '), saved.toHex(' '));
+        QCOMPARE(f_.ReadFile(f_.Path(QStringLiteral("page.html"))).toHex(' '), saved.toHex(' '));
 
         // One undo step brings the page back as it was opened.
         doc->text1->undo();
@@ -157,22 +112,22 @@ private Q_SLOTS:
     {
         htmlform* doc = OpenFile(QStringLiteral("empty.html"), QByteArray());
         QVERIFY(doc);
-        ConvertDocument(doc, ConversionDirection::BigToGb, frame_.get());
-        ConvertDocument(doc, ConversionDirection::GbToBig, frame_.get());
+        ConvertDocument(doc, ConversionDirection::BigToGb, f_.frame.get());
+        ConvertDocument(doc, ConversionDirection::GbToBig, f_.frame.get());
         QCOMPARE(doc->text1->RawText(), QString());
         QCOMPARE(doc->ChangeCount(), 0);
         QVERIFY(Messages::Record().isEmpty());
-        ConvertDocument(nullptr, ConversionDirection::BigToGb, frame_.get()); // no page: nothing to do
+        ConvertDocument(nullptr, ConversionDirection::BigToGb, f_.frame.get()); // no page: nothing to do
     }
 
     void menuEntriesRunTheConversion()
     {
         htmlform* doc = OpenFile(QStringLiteral("big5.html"), Encode("BIG5", TraditionalPage));
         QVERIFY(doc);
-        QVERIFY(frame_->Command(QStringLiteral("BigToGbMenu"))->isEnabled());
-        frame_->RunCommand(QStringLiteral("BigToGbMenu"));
+        QVERIFY(f_.frame->Command(QStringLiteral("BigToGbMenu"))->isEnabled());
+        f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
         QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
-        frame_->RunCommand(QStringLiteral("GbToBigMenu"));
+        f_.frame->RunCommand(QStringLiteral("GbToBigMenu"));
         QCOMPARE(doc->ChangeCount(), 2);
     }
 
@@ -180,7 +135,7 @@ private Q_SLOTS:
     {
         htmlform* doc = OpenFile(QStringLiteral("utf8.html"), QStringLiteral("<p>體中</p>").toUtf8());
         QVERIFY(doc);
-        frame_->RunCommand(QStringLiteral("BigToGbMenu"));
+        f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
         QCOMPARE(doc->text1->RawText(), QStringLiteral("<p>體中</p>"));
         QCOMPARE(doc->ChangeCount(), 0);
         QCOMPARE(Messages::Record().size(), 1);

@@ -1,4 +1,4 @@
-#include "../editor/pagewindowfixture.h"
+#include "pagewindowfixture.h"
 #include "convert/txtform.h"
 
 #include <QPlainTextEdit>

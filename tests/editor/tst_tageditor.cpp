@@ -1,6 +1,6 @@
 // Editing the tag at the caret (属性编辑): finding the tag, its dialog pre-filled from the tag, the tag rewritten.
 
-#include "../builders/modaldriver.h"
+#include "modaldriver.h"
 #include "app/mdiform1.h"
 #include "app/messages.h"
 #include "app/shared.h"

@@ -27,6 +27,7 @@ public:
     std::unique_ptr<MDIForm1> frame;
     QList<MsgAnswer> answers; // for the next message boxes; Ok / Cancel when none is left
     QStringList paths;        // for the next file dialogs; "" (cancel) when none is left
+    QStringList inputs;       // for the next input boxes; a cancelled box when none is left
     QList<FileDialogRequest> requests;
 
     void Start(bool fullDatabase)
@@ -41,8 +42,15 @@ public:
         Messages::Record().clear();
         answers.clear();
         paths.clear();
+        inputs.clear();
         requests.clear();
-        Messages::SetResponder([this](const MessageRecord& box, QString&) {
+        Messages::SetResponder([this](const MessageRecord& box, QString& reply) {
+            if (box.input) {
+                if (inputs.isEmpty())
+                    return MsgAnswer::Cancel;
+                reply = inputs.takeFirst();
+                return MsgAnswer::Ok;
+            }
             if (!answers.isEmpty())
                 return answers.takeFirst();
             return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
