@@ -8,38 +8,16 @@
 
 #include <iconv.h>
 
+#include "shippeddata.h"
+
 namespace effectdata {
 
-inline QString Field(const QDomElement& entry, const QString& name)
-{
-    return entry.firstChildElement(name).text();
-}
-
-inline bool Has(const QDomElement& entry, const QString& name)
-{
-    return !entry.firstChildElement(name).isNull();
-}
+using namespace shippeddata;
 
 // The dialogs' test for an optional text: present and sorting above a single blank.
 inline bool AboveBlank(const QDomElement& entry, const QString& name)
 {
     return Has(entry, name) && Field(entry, name) > QLatin1String(" ");
-}
-
-// Numeric fields read as a leading number; empty or non-numeric text is 0.
-inline int Num(const QString& text)
-{
-    static const QRegularExpression lead(QStringLiteral("^\\s*(-?\\d+)"));
-    const auto m = lead.match(text);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-inline QList<QDomElement> Entries(const QDomElement& section)
-{
-    QList<QDomElement> out;
-    for (QDomElement e = section.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        out.append(e);
-    return out;
 }
 
 // The text in GB2312, as a page labelled gb2312 carries it; `ok` false when a character does not fit.

@@ -18,7 +18,6 @@ using namespace effectdata;
 namespace {
 
 const QString SourceDir = QStringLiteral(KESTREL_SOURCE_DIR);
-const QString DataPath = SourceDir + QStringLiteral("/data/data.xml");
 const QString PictureDir = SourceDir + QStringLiteral("/data/qzimg/");
 
 // Whether a page labelled gb2312 can carry the text.
@@ -27,14 +26,6 @@ bool FitsGb2312(const QString& s)
     bool ok = false;
     ToGb2312(s, &ok);
     return ok;
-}
-
-bool HasChinese(const QString& s)
-{
-    for (const QChar c : s)
-        if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
-            return true;
-    return false;
 }
 
 // Old browser-only objects that today's browsers lack or ignore.
@@ -102,13 +93,8 @@ class TestDataEffects : public QObject
 private slots:
     void initTestCase()
     {
-        QFile f(DataPath);
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(DataPath));
-        QString error;
-        int line = 0;
-        QVERIFY2(doc.setContent(&f, &error, &line), qPrintable(QStringLiteral("%1 at line %2").arg(error).arg(line)));
-        tagRoot = doc.documentElement().firstChildElement(QStringLiteral("html"));
-        QVERIFY(!tagRoot.isNull());
+        const QString error = Load(doc, tagRoot);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
         javas = Entries(Section(QStringLiteral("javas")));
         javas1 = Entries(Section(QStringLiteral("javas1")));
         mytx = Entries(Section(QStringLiteral("mytx")));

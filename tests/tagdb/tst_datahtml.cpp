@@ -9,47 +9,20 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "shippeddata.h"
+
 namespace {
 
-const QString DataPath = QStringLiteral(KESTREL_SOURCE_DIR "/data/data.xml");
+using namespace shippeddata;
 const QStringList Sections = {QStringLiteral("html1"), QStringLiteral("property1"), QStringLiteral("offten"),
                               QStringLiteral("property2"), QStringLiteral("event")};
 constexpr int MaxEventRows = 101; // rows of the event dialog: kind 0 plus the element's own kind
-
-QString Field(const QDomElement& entry, const QString& name)
-{
-    return entry.firstChildElement(name).text();
-}
-
-// Numeric fields are read as a leading number: blanks skipped, empty or non-numeric text is 0.
-int Num(const QDomElement& entry, const QString& name)
-{
-    static const QRegularExpression lead(QStringLiteral("^\\s*(-?\\d+)"));
-    const auto m = lead.match(Field(entry, name));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
 
 // The field holds a plain integer and nothing else (so the leading-number read loses nothing).
 bool IsInteger(const QDomElement& entry, const QString& name)
 {
     static const QRegularExpression exact(QStringLiteral("^-?\\d+$"));
     return exact.match(Field(entry, name)).hasMatch();
-}
-
-QList<QDomElement> Entries(const QDomElement& section)
-{
-    QList<QDomElement> out;
-    for (QDomElement e = section.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        out.append(e);
-    return out;
-}
-
-bool HasChinese(const QString& s)
-{
-    for (const QChar c : s)
-        if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -101,13 +74,8 @@ class TestDataHtml : public QObject
 private slots:
     void initTestCase()
     {
-        QFile file(DataPath);
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(DataPath));
-        QString error;
-        int line = 0;
-        QVERIFY2(doc.setContent(&file, &error, &line), qPrintable(QStringLiteral("%1 line %2").arg(error).arg(line)));
-        tagRoot = doc.documentElement().firstChildElement(QStringLiteral("html"));
-        QVERIFY(!tagRoot.isNull());
+        const QString error = Load(doc, tagRoot);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
         html1 = Entries(Section(QStringLiteral("html1")));
         property1 = Entries(Section(QStringLiteral("property1")));
         offten = Entries(Section(QStringLiteral("offten")));

@@ -9,38 +9,11 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "shippeddata.h"
+
 namespace {
 
-const QString DataPath = QStringLiteral(KESTREL_SOURCE_DIR "/data/data.xml");
-
-QString Field(const QDomElement& entry, const QString& name)
-{
-    return entry.firstChildElement(name).text();
-}
-
-// Numeric fields are read as a leading number: blanks skipped, empty or non-numeric text is 0.
-int Num(const QDomElement& entry, const QString& name)
-{
-    static const QRegularExpression lead(QStringLiteral("^\\s*(-?\\d+)"));
-    const auto m = lead.match(Field(entry, name));
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-QList<QDomElement> Entries(const QDomElement& section)
-{
-    QList<QDomElement> out;
-    for (QDomElement e = section.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        out.append(e);
-    return out;
-}
-
-bool HasChinese(const QString& s)
-{
-    for (const QChar c : s)
-        if (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff)
-            return true;
-    return false;
-}
+using namespace shippeddata;
 
 } // namespace
 
@@ -100,13 +73,8 @@ class TestDataStyle : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFile f(DataPath);
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(DataPath));
-        QString error;
-        int line = 0;
-        QVERIFY2(doc.setContent(&f, &error, &line), qPrintable(QStringLiteral("%1 at line %2").arg(error).arg(line)));
-        tagRoot = doc.documentElement().firstChildElement(QStringLiteral("html"));
-        QVERIFY(!tagRoot.isNull());
+        const QString error = Load(doc, tagRoot);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
         style1 = Entries(Section(QStringLiteral("style1")));
         style2 = Entries(Section(QStringLiteral("style2")));
 
