@@ -6,6 +6,7 @@ list(APPEND KESTREL_CORE_SOURCES
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutform.cpp
     ${KESTREL_LIST_DIR}/browserview.cpp
+    ${KESTREL_LIST_DIR}/dialogbuttons.cpp
     ${KESTREL_LIST_DIR}/filedialog.cpp
     ${KESTREL_LIST_DIR}/mdiform1.cpp
     ${KESTREL_LIST_DIR}/messages.cpp

@@ -1,5 +1,6 @@
 #include "editor/aboutsform.h"
 
+#include "app/dialogbuttons.h"
 #include "app/messages.h"
 #include "app/uihelpers.h"
 #include "editor/headmarkup.h"
@@ -39,18 +40,12 @@ Aboutsform::Aboutsform(QWidget* parent) : QDialog(parent)
     grid->addWidget(urlLabel, 2, 0);
     grid->addWidget(Text2, 2, 1);
 
-    OkCom = new QPushButton(QStringLiteral("确定"), this);
-    OkCom->setObjectName(QStringLiteral("OkCom"));
-    OkCom->setDefault(true);
-    CanCom = new QPushButton(QStringLiteral("取消"), this);
-    CanCom->setObjectName(QStringLiteral("CanCom"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkCom);
-    buttons->addWidget(CanCom);
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCom"), QStringLiteral("CanCom"));
+    OkCom = buttons.Ok;
+    CanCom = buttons.Cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 
     // The address box takes input only while the box asking for it is checked.
     SetBoxEnabled(Text2, false);

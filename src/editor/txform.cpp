@@ -1,5 +1,6 @@
 #include "editor/txform.h"
 
+#include "app/dialogbuttons.h"
 #include "app/messages.h"
 #include "editor/headmarkup.h"
 #include "tagdb/tagdb.h"
@@ -27,24 +28,18 @@ TxForm::TxForm(const TagDb& db, QWidget* parent) : QDialog(parent)
     auto* timeLabel = new QLabel(QStringLiteral("转换时间(秒)"), this);
     timeLabel->setBuddy(TimeText);
 
-    OkCommand = new QPushButton(QStringLiteral("确定"), this);
-    OkCommand->setObjectName(QStringLiteral("OkCommand"));
-    OkCommand->setDefault(true);
-    CanCommand = new QPushButton(QStringLiteral("取消"), this);
-    CanCommand->setObjectName(QStringLiteral("CanCommand"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
+    OkCommand = buttons.Ok;
+    CanCommand = buttons.Cancel;
 
     auto* time = new QHBoxLayout;
     time->addWidget(timeLabel);
     time->addWidget(TimeText, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkCommand);
-    buttons->addWidget(CanCommand);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(listLabel);
     layout->addWidget(List1, 1);
     layout->addLayout(time);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 
     // An effect's place in the list is its transition number.
     TxStr.clear();

@@ -1,5 +1,6 @@
 #include "builders/styles/colorform.h"
 
+#include "app/dialogbuttons.h"
 #include "app/helpers.h"
 #include "app/shared.h"
 #include "builders/styles/colorsetting.h"
@@ -82,16 +83,11 @@ ColorForm::ColorForm(QWidget* parent) : QDialog(parent)
     swatches->addStretch(1);
     layout->addLayout(swatches);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    OkCommand = new QPushButton(QStringLiteral("确定"), this);
-    OkCommand->setObjectName(QStringLiteral("OkCommand"));
-    OkCommand->setDefault(true);
-    CancelCommand = new QPushButton(QStringLiteral("取消"), this);
-    CancelCommand->setObjectName(QStringLiteral("CancelCommand"));
-    buttons->addWidget(OkCommand);
-    buttons->addWidget(CancelCommand);
-    layout->addLayout(buttons);
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    layout->addLayout(buttons.Row);
     connect(OkCommand, &QPushButton::clicked, this, &ColorForm::OkCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 

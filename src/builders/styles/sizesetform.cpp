@@ -1,5 +1,7 @@
 #include "builders/styles/sizesetform.h"
 
+#include "app/dialogbuttons.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,17 +46,12 @@ SizeSetForm::SizeSetForm(QWidget* parent) : QDialog(parent)
     }
     layout->addWidget(units);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    OkCommand = new QPushButton(QStringLiteral("确定"), this);
-    OkCommand->setObjectName(QStringLiteral("OkCommand"));
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
     OkCommand->setEnabled(false);
-    OkCommand->setDefault(true);
-    CancelCommand = new QPushButton(QStringLiteral("取消"), this);
-    CancelCommand->setObjectName(QStringLiteral("CancelCommand"));
-    buttons->addWidget(OkCommand);
-    buttons->addWidget(CancelCommand);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &SizeSetForm::HScroll1_Change);
     connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
