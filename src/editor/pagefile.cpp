@@ -1,5 +1,7 @@
 #include "editor/pagefile.h"
 
+#include "app/helpers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,17 +19,6 @@ PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
         return Unreadable;
     page = PageCodec::Decode(bytes);
     return Ok;
-}
-
-bool PageFile::Write(const QString& path, const QString& text, const PageEncoding& encoding, QString* error)
-{
-    QByteArray bytes;
-    if (!PageCodec::Encode(text, encoding, bytes)) {
-        if (error)
-            *error = QStringLiteral("encoding");
-        return false;
-    }
-    return WriteBytes(path, bytes, error);
 }
 
 bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
@@ -66,6 +57,28 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
     }
     if (existed)
         QFile::setPermissions(target, permissions);
+    return true;
+}
+
+bool PageFile::WriteFresh(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (path.isEmpty())
+        return false;
+    DeleteFileIfExists(path);
+    QFile file(path);
+    // NewOnly creates with O_EXCL: an existing name, a symbolic link included, makes the open fail.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
+        file.close();
+        QFile::remove(path);
+        return false;
+    }
     return true;
 }
 

@@ -13,11 +13,12 @@ public:
     enum Status { Ok, NotFound, Unreadable };
     static Status Read(const QString& path, DecodedPage& page);
 
-    // Encodes and writes `text` (breaks as "\n", "\r\n" or U+2029). On failure the file on disk is untouched
-    // and `error` holds the system's reason.
-    static bool Write(const QString& path, const QString& text, const PageEncoding& encoding,
-                      QString* error = nullptr);
+    // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.
     static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+    // A temporary page (a preview): whatever is at `path` is removed (a symbolic link is removed, not followed)
+    // and the file is created exclusively, so nothing that appears at that name is ever written through.
+    static bool WriteFresh(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
     // "Index.HTML" in "/home/Me/Pages/" becomes "/home/Me/Pages/index.html": only the file name is lowered.
     static QString LowerFileName(const QString& path);

@@ -4,7 +4,7 @@
 #include "app/messages.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "editor/previewwriter.h"
+#include "editor/pagefile.h"
 
 #include <QFrame>
 
@@ -47,7 +47,7 @@ void PagePreview::ShowHtml(htmlform& form)
         ShowSource(form);
         return;
     }
-    if (PreviewWriter::WriteBytes(form.PreviewFile(), bytes) != PreviewWriter::Written) {
+    if (!PageFile::WriteFresh(form.PreviewFile(), bytes)) {
         // The window stays in preview; the next preview command returns to the source.
         Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
         return;

@@ -4,7 +4,6 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/contextchecks.cpp
     ${KESTREL_LIST_DIR}/scanmemo.cpp
     ${KESTREL_LIST_DIR}/headmarkup.cpp
-    ${KESTREL_LIST_DIR}/previewwriter.cpp
     ${KESTREL_LIST_DIR}/tagparser.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
