@@ -150,7 +150,7 @@ struct ButtonDef
 {
     const char* key; // "" for a separator
     const char* tip;
-    const char* text; // short caption beside the picture
+    const char* text;    // short caption beside the picture
     const char* command; // the menu command it runs
     QStyle::StandardPixmap icon;
 };
@@ -184,11 +184,9 @@ const QSet<QString>& PendingCommands()
 {
     static const QSet<QString> pending{
         // menu entries
-        "BodyED", "LinkCss", "Addcss", "CssOut",
-        "JavaS", "TableHtml", "EnbHtml",
-        "BgsoundHtml", "FormHtmls", "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml",
-        "SelectHtml", "FormButtonHtml", "MarqueeHtml", "IframeHtml", "ScriptHtml",
-        "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "MeSetBody", "MeAddTx",
+        "BodyED", "LinkCss", "Addcss", "CssOut", "JavaS", "TableHtml", "EnbHtml", "BgsoundHtml", "FormHtmls",
+        "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml", "SelectHtml", "FormButtonHtml",
+        "MarqueeHtml", "IframeHtml", "ScriptHtml", "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "MeSetBody", "MeAddTx",
         // toolbar keys
         "tb:Body"};
     return pending;
@@ -213,6 +211,7 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start) : QMainWindow(pa
     BuildMenus();
     BuildContextMenu();
     BuildToolbar();
+    BuildHandlers();
     BindCommands();
     resize(1180, 760);
 
@@ -349,95 +348,93 @@ void MDIForm1::BindCommands()
     }
 }
 
+void MDIForm1::BuildHandlers()
+{
+    using Page = htmlform*;
+    // Commands that need no page.
+    frameHandlers_ = {
+        {QStringLiteral("NewMenu"), [this] { OpenDocument(false, QString(), QString()); }},
+        {QStringLiteral("OpenMenu"), [this] { OpenFile(); }},
+        {QStringLiteral("SaveMenu"),
+         [this] {
+             if (MMcount > 0 && ActiveDocument())
+                 ActiveDocument()->SaveFn();
+         }},
+        {QStringLiteral("CloseMenu"), [this] { CloseActive(); }},
+        {QStringLiteral("MeClose"), [this] { CloseActive(); }},
+        {QStringLiteral("ExitMenu"), [this] { close(); }},
+        {QStringLiteral("HelpTxt"), [this] { ShowHelp(); }},
+        {QStringLiteral("MenuAbout"), [this] { ShowAbout(); }},
+    };
+    // Commands on the active page.
+    pageHandlers_ = {
+        {QStringLiteral("SaveAsMenu"), [](Page doc) { doc->SaveOther(); }},
+        {QStringLiteral("NotChange"), [this](Page) { UndoEdit(); }},
+        {QStringLiteral("MeNoChange"), [this](Page) { UndoEdit(); }},
+        {QStringLiteral("CutMenu"), [this](Page) { CutText(); }},
+        {QStringLiteral("MeTextCut"), [this](Page) { CutText(); }},
+        {QStringLiteral("CopyMenu"), [this](Page) { CopyText(); }},
+        {QStringLiteral("MeTextCopy"), [this](Page) { CopyText(); }},
+        {QStringLiteral("PasteMenu"), [this](Page) { PasteText(); }},
+        {QStringLiteral("MeTextPaste"), [this](Page) { PasteText(); }},
+        {QStringLiteral("DeleMenu"), [this](Page) { DeleteText(); }},
+        {QStringLiteral("MeTextDel"), [this](Page) { DeleteText(); }},
+        {QStringLiteral("SelectAll"), [this](Page) { SelectAllText(); }},
+        {QStringLiteral("MeTextAll"), [this](Page) { SelectAllText(); }},
+        {QStringLiteral("FontMenu"), [this](Page) { ChooseFont(); }},
+        {QStringLiteral("BigToGbMenu"), [this](Page doc) { ConvertDocument(doc, ConversionDirection::BigToGb, this); }},
+        {QStringLiteral("GbToBigMenu"), [this](Page doc) { ConvertDocument(doc, ConversionDirection::GbToBig, this); }},
+        {QStringLiteral("HiddenHtml"), [this](Page) { InsertHiddenField(); }},
+        {QStringLiteral("AnameHtml"), [this](Page) { InsertAnchor(); }},
+        {QStringLiteral("LineOnOff"), [this](Page) { ToggleWordWrap(); }},
+        {QStringLiteral("HtmlHelp"), [this](Page) { ToggleAutoComplete(); }},
+        {QStringLiteral("MeAddColor"), [](Page doc) { doc->AddColor(); }},
+        {QStringLiteral("tb:Style"), [this](Page doc) { StyleWrap::Run(doc->text1, this); }},
+        {QStringLiteral("Priview"), [](Page doc) { doc->ShowHtml(); }},
+        {QStringLiteral("MeShow"), [](Page doc) { doc->ShowHtml(); }},
+        {QStringLiteral("FindMenu"), [](Page doc) { doc->FindRepl(); }},
+        {QStringLiteral("MeTextFind"), [](Page doc) { doc->FindRepl(); }},
+        {QStringLiteral("refesh"), [](Page doc) { doc->SelfRefesh(); }},
+        {QStringLiteral("page"), [](Page doc) { doc->PageEnter(); }},
+        {QStringLiteral("TxtHtml"), [](Page doc) { doc->MakeTxt(); }},
+        {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
+        {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
+    };
+    // Markup inserted as it stands.
+    const std::pair<const char*, const char*> fixed[] = {
+        {"HtmlFormOk", "<input type=submit>"}, {"HtmlFormCancel", "<input type=reset>"}, {"BrHtml", "<br>"}};
+    for (const auto& [name, markup] : fixed) {
+        const QString text = QString::fromLatin1(markup) + CrLf;
+        pageHandlers_.insert(QString::fromLatin1(name), [text](Page doc) { doc->GiveText(text); });
+    }
+    // Entries that open the element dialog for the element they name.
+    const std::pair<const char*, const char*> elements[] = {
+        {"LinkHtml", "<a"},  {"PHtml", "<p"},   {"ImgHtml", "<img"}, {"SpanHtml", "<span"},
+        {"DivHtml", "<div"}, {"HrHtml", "<hr"}, {"PreHtml", "<pre"}};
+    for (const auto& [name, opener] : elements) {
+        const QString kind = QString::fromLatin1(opener);
+        pageHandlers_.insert(QString::fromLatin1(name), [kind](Page doc) { doc->Insert(kind); });
+    }
+}
+
 void MDIForm1::RunCommand(const QString& name)
 {
     if (IsPending(name))
         return;
-    htmlform* doc = ActiveDocument();
-    static const QSet<QString> frameOnly{"NewMenu", "OpenMenu", "ExitMenu", "HelpTxt", "MenuAbout", "SaveMenu",
-                                         "CloseMenu", "MeClose"};
-    if (!doc && !frameOnly.contains(name))
+    if (const auto frame = frameHandlers_.constFind(name); frame != frameHandlers_.cend()) {
+        frame.value()();
         return;
-    if (name == QLatin1String("NewMenu"))
-        OpenDocument(false, QString(), QString());
-    else if (name == QLatin1String("OpenMenu"))
-        OpenFile();
-    else if (name == QLatin1String("SaveMenu")) {
-        if (MMcount > 0 && doc)
-            doc->SaveFn();
-    } else if (name == QLatin1String("SaveAsMenu"))
-        doc->SaveOther();
-    else if (name == QLatin1String("CloseMenu") || name == QLatin1String("MeClose")) {
-        if (MMcount >= 1 && Area->activeSubWindow())
-            Area->activeSubWindow()->close();
-    } else if (name == QLatin1String("ExitMenu"))
-        close();
-    else if (name == QLatin1String("NotChange") || name == QLatin1String("MeNoChange"))
-        UndoEdit();
-    else if (name == QLatin1String("CutMenu") || name == QLatin1String("MeTextCut"))
-        CutText();
-    else if (name == QLatin1String("CopyMenu") || name == QLatin1String("MeTextCopy"))
-        CopyText();
-    else if (name == QLatin1String("PasteMenu") || name == QLatin1String("MeTextPaste"))
-        PasteText();
-    else if (name == QLatin1String("DeleMenu") || name == QLatin1String("MeTextDel"))
-        DeleteText();
-    else if (name == QLatin1String("FontMenu"))
-        ChooseFont();
-    else if (name == QLatin1String("BigToGbMenu"))
-        ConvertDocument(doc, ConversionDirection::BigToGb, this);
-    else if (name == QLatin1String("GbToBigMenu"))
-        ConvertDocument(doc, ConversionDirection::GbToBig, this);
-    else if (name == QLatin1String("SelectAll") || name == QLatin1String("MeTextAll"))
-        SelectAllText();
-    else if (name == QLatin1String("HtmlFormOk"))
-        doc->GiveText(QStringLiteral("<input type=submit>") + CrLf);
-    else if (name == QLatin1String("HtmlFormCancel"))
-        doc->GiveText(QStringLiteral("<input type=reset>") + CrLf);
-    else if (name == QLatin1String("BrHtml"))
-        doc->GiveText(QStringLiteral("<br>") + CrLf);
-    else if (name == QLatin1String("HiddenHtml"))
-        InsertHiddenField();
-    else if (name == QLatin1String("AnameHtml"))
-        InsertAnchor();
-    else if (name == QLatin1String("LineOnOff"))
-        ToggleWordWrap();
-    else if (name == QLatin1String("HtmlHelp"))
-        ToggleAutoComplete();
-    else if (name == QLatin1String("HelpTxt"))
-        ShowHelp();
-    else if (name == QLatin1String("MenuAbout"))
-        ShowAbout();
-    else if (name == QLatin1String("MeAddColor"))
-        doc->AddColor();
-    else if (name == QLatin1String("tb:Style"))
-        StyleWrap::Run(doc->text1, this);
-    else if (name == QLatin1String("Priview") || name == QLatin1String("MeShow"))
-        doc->ShowHtml();
-    else if (name == QLatin1String("FindMenu") || name == QLatin1String("MeTextFind"))
-        doc->FindRepl();
-    else if (name == QLatin1String("refesh"))
-        doc->SelfRefesh();
-    else if (name == QLatin1String("page"))
-        doc->PageEnter();
-    else if (name == QLatin1String("TxtHtml"))
-        doc->MakeTxt();
-    else if (name == QLatin1String("LinkHtml"))
-        doc->Insert(QStringLiteral("<a"));
-    else if (name == QLatin1String("PHtml"))
-        doc->Insert(QStringLiteral("<p"));
-    else if (name == QLatin1String("ImgHtml"))
-        doc->Insert(QStringLiteral("<img"));
-    else if (name == QLatin1String("SpanHtml"))
-        doc->Insert(QStringLiteral("<span"));
-    else if (name == QLatin1String("DivHtml"))
-        doc->Insert(QStringLiteral("<div"));
-    else if (name == QLatin1String("HrHtml"))
-        doc->Insert(QStringLiteral("<hr"));
-    else if (name == QLatin1String("PreHtml"))
-        doc->Insert(QStringLiteral("<pre"));
-    else if (name == QLatin1String("TheTagPeditMen") || name == QLatin1String("TagPeditMenu"))
-        doc->EditTag();
+    }
+    htmlform* doc = ActiveDocument();
+    const auto page = pageHandlers_.constFind(name);
+    if (doc && page != pageHandlers_.cend())
+        page.value()(doc);
+}
+
+void MDIForm1::CloseActive()
+{
+    if (MMcount >= 1 && Area->activeSubWindow())
+        Area->activeSubWindow()->close();
 }
 
 htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page)
@@ -499,8 +496,8 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         break;
     }
     if (page.badBytes > 0) {
-        const QString codec = page.encoding.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8")
-                                                                        : QStringLiteral("GB2312/GBK");
+        const QString codec =
+            page.encoding.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB2312/GBK");
         const QString text = QStringLiteral("文件 %1 中有 %2 个字节不能按 %3 编码读出, 将显示为\"\uFFFD\"。\n"
                                             "如果打开并保存这个文件, 这些字节将被替换, 原来的内容会丢失。\n"
                                             "是否仍然打开?")
@@ -637,8 +634,10 @@ void MDIForm1::UpdatePreviewCommands(htmlform* form)
 void MDIForm1::PopupContextMenu(const QPoint& globalPos)
 {
     // The context menu mirrors the states of the Edit menu.
-    const std::pair<const char*, const char*> mirror[] = {{"MeNoChange", "NotChange"}, {"MeTextCut", "CutMenu"},
-                                                          {"MeTextCopy", "CopyMenu"},   {"MeTextPaste", "PasteMenu"},
+    const std::pair<const char*, const char*> mirror[] = {{"MeNoChange", "NotChange"},
+                                                          {"MeTextCut", "CutMenu"},
+                                                          {"MeTextCopy", "CopyMenu"},
+                                                          {"MeTextPaste", "PasteMenu"},
                                                           {"MeTextDel", "DeleMenu"}};
     if (htmlform* doc = ActiveDocument()) {
         doc->UpdatePasteCommands();
@@ -668,16 +667,16 @@ void MDIForm1::UpdateTitle()
 void MDIForm1::CutText()
 {
     PageEdit* edit = ActiveDocument()->text1;
-    QApplication::clipboard()->setText(edit->textCursor().selectedText().replace(QChar::ParagraphSeparator,
-                                                                                 QStringLiteral("\r\n")));
+    QApplication::clipboard()->setText(
+        edit->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")));
     edit->textCursor().removeSelectedText();
 }
 
 void MDIForm1::CopyText()
 {
     PageEdit* edit = ActiveDocument()->text1;
-    QApplication::clipboard()->setText(edit->textCursor().selectedText().replace(QChar::ParagraphSeparator,
-                                                                                 QStringLiteral("\r\n")));
+    QApplication::clipboard()->setText(
+        edit->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")));
 }
 
 void MDIForm1::DeleteText()

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -32,7 +34,8 @@ public:
     QString PasteTxt();
 
     // Opens a page window; `page` is the file already read (open), null for a new page.
-    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page = nullptr);
+    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP,
+                           const DecodedPage* page = nullptr);
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     htmlform* OpenPath(const QString& path);
@@ -55,6 +58,8 @@ public:
 
     // Runs a command as its menu entry or button would.
     void RunCommand(const QString& name);
+    // Whether RunCommand does anything for `name`.
+    bool Handles(const QString& name) const { return frameHandlers_.contains(name) || pageHandlers_.contains(name); }
 
     // Commands whose windows are not part of this build: present, captioned, disabled.
     static bool IsPending(const QString& name);
@@ -67,6 +72,8 @@ private:
     void BuildContextMenu();
     void BuildToolbar();
     void BindCommands();
+    void BuildHandlers();
+    void CloseActive();
     QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption);
     void SetEnabled(const QStringList& names, bool enabled);
     void SubWindowActivated(QMdiSubWindow* window);
@@ -94,6 +101,8 @@ private:
     QHash<QString, QAction*> toolButtons_; // toolbar buttons by key
     QHash<QString, QMenu*> menus_;
     QHash<QAction*, QString> commandOf_;
+    QHash<QString, std::function<void()>> frameHandlers_;         // commands that need no page
+    QHash<QString, std::function<void(htmlform*)>> pageHandlers_; // commands on the active page
     QMenu* SetMeMenu = nullptr;
     QAction* WinForm[MaxDocuments] = {};
 };

@@ -130,6 +130,23 @@ private Q_SLOTS:
                                                              "预览,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
     }
 
+    // Every entry that is not waiting for its window does something, and nothing waiting can run.
+    void everyCommandIsWired()
+    {
+        QStringList unwired;
+        const QList<QAction*> actions = f_.frame->findChildren<QAction*>();
+        for (const QAction* a : actions) {
+            const QString name = a->objectName();
+            if (name.isEmpty() || name.startsWith(QLatin1String("WinForm_")) || a->menu() || a->isSeparator())
+                continue;
+            if (f_.frame->Command(name) == a && !MDIForm1::IsPending(name) && !f_.frame->Handles(name))
+                unwired.append(name);
+            if (MDIForm1::IsPending(name))
+                QVERIFY2(!a->isEnabled(), qPrintable(name));
+        }
+        QVERIFY2(unwired.isEmpty(), qPrintable(unwired.join(QLatin1Char(' '))));
+    }
+
     void slotReuse()
     {
         f_.frame->RunCommand(QStringLiteral("NewMenu"));
