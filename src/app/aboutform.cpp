@@ -6,10 +6,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
+AboutForm::AboutForm(QWidget* parent)
+    : AboutForm(QUrl(QStringLiteral("qrc:/about/about.html")), QStringLiteral("关于 Kestrel网页编辑"), parent)
+{
+}
+
+AboutForm::AboutForm(const QUrl& page, const QString& title, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("关于 Kestrel网页编辑"));
+    setWindowTitle(title);
     web1 = new BrowserView(this);
     web1->setObjectName(QStringLiteral("web1"));
     web1->setMinimumSize(560, 420);
@@ -20,5 +25,5 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(web1, 1);
     layout->addWidget(buttons);
-    web1->Navigate(QUrl(QStringLiteral("qrc:/about/about.html")));
+    web1->Navigate(page);
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The About box: a fixed page about the program in an embedded browser.
+// The About box: a fixed page about the program in an embedded browser. The same window shows the help page
+// when the desktop has no program to open it with.
 
 #include <QDialog>
+#include <QUrl>
 
 class BrowserView;
 
@@ -11,5 +13,6 @@ class AboutForm : public QDialog
 
 public:
     explicit AboutForm(QWidget* parent = nullptr);
+    AboutForm(const QUrl& page, const QString& title, QWidget* parent = nullptr);
     BrowserView* web1 = nullptr;
 };

@@ -702,10 +702,17 @@ void MDIForm1::SelectAllText()
 
 void MDIForm1::ShowHelp()
 {
-    if (QFileInfo::exists(shared_.HelpFile))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(shared_.HelpFile));
-    else
+    if (!QFileInfo::exists(shared_.HelpFile)) {
         Messages::Show(this, QStringLiteral("没找到帮助文件!!"));
+        return;
+    }
+    const QUrl page = QUrl::fromLocalFile(shared_.HelpFile);
+    if (QDesktopServices::openUrl(page))
+        return;
+    // No program on this desktop opens web pages: show it in our own browser instead.
+    AboutForm help(page, QStringLiteral("帮助"), this);
+    help.resize(900, 680);
+    help.exec();
 }
 
 void MDIForm1::ShowAbout()
