@@ -1,5 +1,7 @@
 #include "convert/conversiontables.h"
 
+#include <optional>
+
 #include "app/pagecodec.h"
 
 #include <QFile>
@@ -81,7 +83,12 @@ bool ConversionTables::Load(const QByteArray& bigToGb, const QByteArray& gbToBig
     return true;
 }
 
-qsizetype ConversionTables::BigToGbBytes(const char* input, qsizetype size, char* output) const
+namespace {
+
+// Both scans: ASCII and bytes that start nothing are copied, a two-byte code goes through `pairCode` (which
+// returns nothing for a pair it does not convert and sets `lost` for a character without a counterpart), any
+// other multi-byte character is copied whole.
+template <typename PairCode> qsizetype ScanPairs(const char* input, qsizetype size, char* output, PairCode pairCode)
 {
     const auto* in = reinterpret_cast<const unsigned char*>(input);
     auto* out = reinterpret_cast<unsigned char*>(output);
@@ -97,19 +104,10 @@ qsizetype ConversionTables::BigToGbBytes(const char* input, qsizetype size, char
             ++i;
             continue;
         }
-        const unsigned char trail = in[i + 1];
-        if (lead >= 0xA1 && trail >= 0x40 && trail <= 0xFE) {
-            const uint16_t code = BigEntry(lead, trail);
-            if (code == GbSpace && (lead != 0xA1 || trail != 0x40))
-                ++unmatched;
-            Put(out, i, code);
-            i += 2;
-            continue;
-        }
-        if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE)) {
-            // Leads 0x81..0xA0 hold the code page's user-defined Big5 characters, which have no counterpart.
-            Put(out, i, GbSpace);
-            ++unmatched;
+        bool lost = false;
+        if (const std::optional<uint16_t> code = pairCode(lead, in[i + 1], lost)) {
+            Put(out, i, *code);
+            unmatched += lost ? 1 : 0;
             i += 2;
             continue;
         }
@@ -120,39 +118,37 @@ qsizetype ConversionTables::BigToGbBytes(const char* input, qsizetype size, char
     return unmatched;
 }
 
+} // namespace
+
+qsizetype ConversionTables::BigToGbBytes(const char* input, qsizetype size, char* output) const
+{
+    return ScanPairs(input, size, output, [this](unsigned lead, unsigned trail, bool& lost) -> std::optional<uint16_t> {
+        if (lead >= 0xA1 && trail >= 0x40 && trail <= 0xFE) {
+            const uint16_t code = BigEntry(lead, trail);
+            lost = code == GbSpace && (lead != 0xA1 || trail != 0x40);
+            return code;
+        }
+        if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE)) {
+            // Leads 0x81..0xA0 hold the code page's user-defined Big5 characters, which have no counterpart.
+            lost = true;
+            return GbSpace;
+        }
+        return std::nullopt;
+    });
+}
+
 qsizetype ConversionTables::GbToBigBytes(const char* input, qsizetype size, char* output) const
 {
-    const auto* in = reinterpret_cast<const unsigned char*>(input);
-    auto* out = reinterpret_cast<unsigned char*>(output);
-    qsizetype unmatched = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        i = CopyAscii(in, i, size, out);
-        if (i >= size)
-            break;
-        const unsigned char lead = in[i];
-        if (i + 1 == size || lead < 0x81 || lead == 0xFF) {
-            out[i] = lead;
-            ++i;
-            continue;
-        }
-        const unsigned char trail = in[i + 1];
-        if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
-            // GB2312 codes go through its table; the other GBK codes (rows 0xAA..0xAF, which the GB2312 table
-            // does not store, included) through the GBK one.
-            const bool gb2312 = lead >= 0xA1 && trail >= 0xA1 && (lead < 0xAA || lead > 0xAF);
-            const uint16_t code = gb2312 ? GbEntry(lead, trail) : GbkEntry(lead, trail);
-            if (code == Big5Space && (lead != 0xA1 || trail != 0xA1))
-                ++unmatched;
-            Put(out, i, code);
-            i += 2;
-            continue;
-        }
-        const qsizetype n = UnitLength(in, i, size);
-        memcpy(out + i, in + i, size_t(n));
-        i += n;
-    }
-    return unmatched;
+    return ScanPairs(input, size, output, [this](unsigned lead, unsigned trail, bool& lost) -> std::optional<uint16_t> {
+        if (trail < 0x40 || trail > 0xFE || trail == 0x7F)
+            return std::nullopt;
+        // GB2312 codes go through its table; the other GBK codes (rows 0xAA..0xAF, which the GB2312 table
+        // does not store, included) through the GBK one.
+        const bool gb2312 = lead >= 0xA1 && trail >= 0xA1 && (lead < 0xAA || lead > 0xAF);
+        const uint16_t code = gb2312 ? GbEntry(lead, trail) : GbkEntry(lead, trail);
+        lost = code == Big5Space && (lead != 0xA1 || trail != 0xA1);
+        return code;
+    });
 }
 
 const ConversionTables* ConversionTables::Program()
