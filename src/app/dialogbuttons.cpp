@@ -1,19 +1,21 @@
 #include "app/dialogbuttons.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 
-DialogButtons DialogButtons::Make(QWidget* parent, const QString& okName, const QString& cancelName)
+DialogButtons DialogButtons::Make(QWidget* parent, const QString& okName, const QString& cancelName,
+                                  const QString& okCaption, const QString& cancelCaption)
 {
     DialogButtons buttons;
-    buttons.Ok = new QPushButton(QStringLiteral("确定"), parent);
+    buttons.Box = new QDialogButtonBox(Qt::Horizontal, parent);
+    buttons.Box->setObjectName(QStringLiteral("ButtonBox"));
+    buttons.Ok = buttons.Box->addButton(okCaption, QDialogButtonBox::AcceptRole);
     buttons.Ok->setObjectName(okName);
     buttons.Ok->setDefault(true);
-    buttons.Cancel = new QPushButton(QStringLiteral("取消"), parent);
+    buttons.Cancel = buttons.Box->addButton(cancelCaption, QDialogButtonBox::RejectRole);
     buttons.Cancel->setObjectName(cancelName);
     buttons.Row = new QHBoxLayout;
-    buttons.Row->addStretch(1);
-    buttons.Row->addWidget(buttons.Ok);
-    buttons.Row->addWidget(buttons.Cancel);
+    buttons.Row->addWidget(buttons.Box);
     return buttons;
 }

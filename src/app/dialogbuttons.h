@@ -1,18 +1,22 @@
 #pragma once
-// The OK / Cancel row at the foot of the small dialogs: right-aligned, OK the default button.
+// The OK / Cancel row at the foot of a dialog: a QDialogButtonBox carrying our captions (with their accelerators)
+// and the control names the dialog gives them, OK the default button. The dialog connects the buttons itself.
 
 #include <QString>
 
+class QDialogButtonBox;
 class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
 struct DialogButtons
 {
-    QHBoxLayout* Row = nullptr;
+    QDialogButtonBox* Box = nullptr;
+    QHBoxLayout* Row = nullptr; // holds Box; add it to the dialog's layout
     QPushButton* Ok = nullptr;
     QPushButton* Cancel = nullptr;
 
-    // `okName` and `cancelName` become the buttons' object names (each dialog keeps its own control names).
-    static DialogButtons Make(QWidget* parent, const QString& okName, const QString& cancelName);
+    static DialogButtons Make(QWidget* parent, const QString& okName, const QString& cancelName,
+                              const QString& okCaption = QStringLiteral("确定"),
+                              const QString& cancelCaption = QStringLiteral("取消"));
 };

@@ -2,6 +2,7 @@
 // Process-wide state: paths, file-dialog filters, the tag database and the attributes of the tag last parsed.
 // Created by Main before the first window and alive until the program ends.
 
+#include "app/buildercontext.h"
 #include "tagdb/tagdb.h"
 
 #include <QDomDocument>
@@ -26,6 +27,8 @@ public:
     QString TempFile;
 
     TagDb Db;
+    // What a builder dialog is made with: the database, the filters and the scratch page of the active page.
+    BuilderContext Context() const { return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile}; }
     QDomElement TagRoot() const { return Db.TagRoot(); }
 
     // Scratch tree of the completion lists: a fresh "<document></document>" per document window.

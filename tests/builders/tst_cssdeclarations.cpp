@@ -3,7 +3,7 @@
 
 #include "app/pagecodec.h"
 #include "builders/styles/cssdeclarations.h"
-#include "builders/styles/scratchpage.h"
+#include "app/scratchpage.h"
 #include "tagdb/tagdb.h"
 
 #include <QFile>

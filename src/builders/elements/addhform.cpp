@@ -11,7 +11,7 @@
 #include "builders/elements/pframe.h"
 #include "builders/elements/selectframe.h"
 #include "builders/styles/cssform.h"
-#include "builders/styles/scratchpage.h"
+#include "app/scratchpage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "app/shared.h"
 #include "app/uihelpers.h"
 #include "builders/styles/colorform.h"
-#include "builders/styles/scratchpage.h"
+#include "app/scratchpage.h"
 #include "builders/styles/sizesetform.h"
 
 #include <QButtonGroup>

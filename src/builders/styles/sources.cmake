@@ -1,7 +1,6 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/colorsetting.cpp
     ${KESTREL_LIST_DIR}/cssdeclarations.cpp
-    ${KESTREL_LIST_DIR}/scratchpage.cpp
     ${KESTREL_LIST_DIR}/sizesetting.cpp
 )
 list(APPEND KESTREL_UI_SOURCES

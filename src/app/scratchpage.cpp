@@ -1,4 +1,4 @@
-#include "builders/styles/scratchpage.h"
+#include "app/scratchpage.h"
 
 #include "app/pagecodec.h"
 #include "editor/pagefile.h"

@@ -1,0 +1,15 @@
+#pragma once
+// What a builder dialog needs from the running program, handed to it when it is made: the tag database, the
+// file-dialog filters and the scratch page its preview writes. A dialog never reaches for the process-wide state.
+
+#include <QString>
+
+class TagDb;
+
+struct BuilderContext
+{
+    const TagDb& Db;
+    QString ImageFilter; // "description" NUL "pattern" ... as the file dialog takes it
+    QString HtmlFilter;
+    QString ScratchFile; // the dialogs' preview page
+};

@@ -1,0 +1,37 @@
+#include "app/builderdialog.h"
+
+BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context)
+{
+}
+
+std::optional<QString> BuilderDialog::Run()
+{
+    if (!Confirm())
+        return std::nullopt;
+    return Result();
+}
+
+bool BuilderDialog::Confirm()
+{
+    return exec() == QDialog::Accepted;
+}
+
+int BuilderDialog::exec()
+{
+    EnsureLoaded();
+    return QDialog::exec();
+}
+
+void BuilderDialog::showEvent(QShowEvent* event)
+{
+    EnsureLoaded();
+    QDialog::showEvent(event);
+}
+
+void BuilderDialog::EnsureLoaded()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    Load();
+}

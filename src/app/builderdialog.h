@@ -1,0 +1,39 @@
+#pragma once
+// The protocol every builder dialog follows. It is made with what it needs (BuilderContext), the caller sets its
+// inputs, Run() loads it once, shows it modally and hands back its result, or nothing when the user cancelled.
+
+#include "app/buildercontext.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class BuilderDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    BuilderDialog(const BuilderContext& context, QWidget* parent);
+
+    // Loads (once), shows modally; the result after OK, nothing after Cancel or the close box.
+    std::optional<QString> Run();
+    // The same for dialogs whose results are several members: true after OK.
+    bool Confirm();
+
+    const BuilderContext& Context() const { return context_; }
+
+    // exec() and show() load the dialog first too, so a dialog driven without Run() is set up the same way.
+    int exec() override;
+
+protected:
+    // Reads the inputs into the controls; runs once, before the dialog is first shown.
+    virtual void Load() {}
+    // What Run() hands back after OK.
+    virtual QString Result() const { return QString(); }
+    void showEvent(QShowEvent* event) override;
+    void EnsureLoaded();
+
+private:
+    BuilderContext context_;
+    bool loaded_ = false;
+};

@@ -1,0 +1,124 @@
+#include "app/formkit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace FormKit {
+
+QString Indexed(const QString& name, int index)
+{
+    return name + QLatin1Char('_') + QString::number(index);
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    return button;
+}
+
+QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
+{
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(name);
+    if (!tip.isEmpty())
+        check->setToolTip(tip);
+    return check;
+}
+
+QLabel* Row(QGridLayout* grid, int row, const QString& caption, QWidget* field, const QString& tip)
+{
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    if (!tip.isEmpty()) {
+        label->setToolTip(tip);
+        field->setToolTip(tip);
+    }
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    return label;
+}
+
+QLineEdit* TextRow(QGridLayout* grid, int row, const QString& caption, const QString& name, const QString& tip,
+                   QLabel** captionOut)
+{
+    auto* box = new QLineEdit(grid->parentWidget());
+    box->setObjectName(name);
+    QLabel* label = Row(grid, row, caption, box, tip);
+    if (captionOut)
+        *captionOut = label;
+    return box;
+}
+
+Options OptionGroup(QWidget* parent, const QString& title, const QString& name, const QStringList& captions,
+                    int columns)
+{
+    Options options;
+    options.Box = new QGroupBox(title, parent);
+    options.Box->setObjectName(name + QStringLiteral("Box"));
+    options.Group = new QButtonGroup(options.Box);
+    auto* grid = new QGridLayout(options.Box);
+    grid->setContentsMargins(6, 2, 6, 2);
+    const int perRow = columns > 0 ? columns : int(captions.size());
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* button = new QRadioButton(captions.at(i), options.Box);
+        button->setObjectName(Indexed(name, i));
+        options.Group->addButton(button, i);
+        grid->addWidget(button, i / perRow, i % perRow);
+        options.Buttons.append(button);
+    }
+    grid->setColumnStretch(perRow, 1);
+    return options;
+}
+
+QWidget* Slider(QWidget* parent, const QString& name, int minimum, int maximum, int pageStep, QScrollBar** barOut,
+                QLabel** valueOut)
+{
+    auto* holder = new QWidget(parent);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QScrollBar(Qt::Horizontal, holder);
+    bar->setObjectName(name);
+    bar->setRange(minimum, maximum);
+    bar->setPageStep(pageStep);
+    bar->setValue(minimum);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setMinimumWidth(160);
+    auto* value = new QLabel(QString::number(minimum), holder);
+    value->setObjectName(name + QStringLiteral("Value"));
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    QObject::connect(bar, &QScrollBar::valueChanged, value, [value](int v) { value->setText(QString::number(v)); });
+    row->addWidget(bar, 1);
+    row->addWidget(value);
+    holder->setFocusProxy(bar);
+    if (barOut)
+        *barOut = bar;
+    if (valueOut)
+        *valueOut = value;
+    return holder;
+}
+
+QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, bool editable)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(editable);
+    if (editable)
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    return combo;
+}
+
+} // namespace FormKit

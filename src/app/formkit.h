@@ -1,0 +1,58 @@
+#pragma once
+// The small kit every builder dialog lays itself out with: labelled rows, option groups, sliders with their value
+// shown, buttons that are never the default. Each control gets the object name it has in the dialog's vocabulary
+// ("LinkText_0" for element 0 of an indexed array), so tests and screenshots find it by that name.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace FormKit {
+
+// "Name_3" for element 3 of the indexed control "Name".
+QString Indexed(const QString& name, int index);
+
+// A push button that Enter in a text box never presses.
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QString& tip = QString());
+
+QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, const QString& tip = QString());
+
+// A caption in column 0 and a text box in column 1 of `row`; the caption is the box's buddy and shares its tip.
+QLineEdit* TextRow(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                   const QString& tip = QString(), QLabel** captionOut = nullptr);
+
+// The same with any field widget (a combo box, a slider with its value...).
+QLabel* Row(QGridLayout* grid, int row, const QString& caption, QWidget* field, const QString& tip = QString());
+
+// A titled group of option buttons side by side, named name_0, name_1...; the group's ids are the indexes. With
+// `columns` > 0 the buttons wrap into that many columns.
+struct Options
+{
+    QGroupBox* Box = nullptr;
+    QButtonGroup* Group = nullptr;
+    QList<QRadioButton*> Buttons;
+};
+Options OptionGroup(QWidget* parent, const QString& title, const QString& name, const QStringList& captions,
+                    int columns = 0);
+
+// A horizontal scroll bar from `minimum` to `maximum` with a label beside it that shows its value (the label is
+// named name + "Value"). `valueOut` receives the label.
+QWidget* Slider(QWidget* parent, const QString& name, int minimum, int maximum, int pageStep, QScrollBar** barOut,
+                QLabel** valueOut = nullptr);
+
+// An editable or fixed list of choices.
+QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, bool editable = false);
+
+} // namespace FormKit

@@ -1,0 +1,44 @@
+#include "app/previewpane.h"
+
+#include "app/browserview.h"
+#include "app/scratchpage.h"
+
+#include <QTimer>
+#include <QVBoxLayout>
+
+PreviewPane::PreviewPane(const QString& title, const QString& scratchFile, std::function<QString()> page,
+                         QWidget* parent)
+    : QGroupBox(title, parent), scratchFile_(scratchFile), page_(std::move(page))
+{
+    setObjectName(QStringLiteral("PreviewBox"));
+    view_ = new BrowserView(this);
+    view_->setObjectName(QStringLiteral("web1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_);
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    timer_->setInterval(PauseMs);
+    connect(timer_, &QTimer::timeout, this, &PreviewPane::Refresh);
+}
+
+void PreviewPane::Refresh()
+{
+    timer_->stop();
+    if (paused_ || !page_)
+        return;
+    // A page that cannot be written leaves the previous one on show; the dialog's result is unaffected.
+    if (ScratchPage::Write(scratchFile_, page_()))
+        view_->NavigateFile(scratchFile_);
+}
+
+void PreviewPane::RefreshSoon()
+{
+    if (!paused_)
+        timer_->start();
+}
+
+void PreviewPane::Blank()
+{
+    timer_->stop();
+    view_->NavigateBlank();
+}
