@@ -96,28 +96,3 @@ QString BytesToString(const QByteArray& bytes)
     const qsizetype end = bytes.indexOf('\0');
     return QString::fromLatin1(end < 0 ? bytes : bytes.left(end));
 }
-
-int LeadingNumber(const QString& text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    bool any = false;
-    while (i < n && text.at(i).isDigit() && text.at(i).unicode() < 128) {
-        value = value * 10 + (text.at(i).unicode() - '0');
-        if (value > INT_MAX)
-            value = INT_MAX;
-        any = true;
-        ++i;
-    }
-    if (!any)
-        return 0;
-    return int(negative ? -value : value);
-}

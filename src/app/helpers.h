@@ -30,7 +30,3 @@ void DeleteFileIfExists(const QString& path);
 
 // The bytes up to the first zero byte, one character per byte (Latin-1).
 QString BytesToString(const QByteArray& bytes);
-
-// Numeric field reading of the tag database: leading blanks skipped, the longest leading decimal number
-// (optionally signed), empty or non-numeric text reads 0.
-int LeadingNumber(const QString& text);

@@ -144,3 +144,7 @@ private:
     QDomElement root_;
     mutable std::deque<EntryIndex> indexes_;
 };
+
+// Numeric field reading of the tag database: leading blanks skipped, the longest leading decimal number
+// (optionally signed), empty or non-numeric text reads 0.
+int LeadingNumber(const QString& text);

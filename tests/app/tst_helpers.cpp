@@ -1,4 +1,5 @@
 #include "app/helpers.h"
+#include "tagdb/tagdb.h"
 
 #include <QDomDocument>
 #include <QTemporaryDir>
