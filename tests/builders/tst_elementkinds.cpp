@@ -1,13 +1,21 @@
-// Every element kind of the dialog: one markup row per kind, the focus walk of each kind's fields.
+// Every element kind of the dialog: each field of each kind set and read back from an edited tag, one markup row
+// per kind, the focus walk of each kind's fields, the digits-only boxes under paste.
 
 #include "builders/elements/addhform.h"
+#include "builders/elements/fieldframe.h"
+#include "builders/styles/colorform.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -20,7 +28,7 @@ class TestElementKinds : public QObject
 
     std::unique_ptr<AddhForm> Open(const QString& htmlN)
     {
-        auto form = std::make_unique<AddhForm>();
+        auto form = std::make_unique<AddhForm>(f_.shared->Context());
         form->HtmlN = htmlN;
         return form;
     }
@@ -47,9 +55,199 @@ class TestElementKinds : public QObject
         }
     }
 
+    // The field's frame among the dialog's.
+    static FieldFrame* FrameOf(AddhForm* form, const ElementField& field)
+    {
+        for (FieldFrame* frame : form->findChildren<FieldFrame*>())
+            if (frame->Control(field.Name))
+                return frame;
+        return nullptr;
+    }
+
+    // Sets the field as a user would; returns the value its attribute should then have.
+    static QString SetField(AddhForm* form, const ElementField& field)
+    {
+        FieldFrame* frame = FrameOf(form, field);
+        switch (field.Kind) {
+        case FieldKind::Text:
+        case FieldKind::File:
+            frame->Get<QLineEdit>(field.Name)->setText("v1");
+            return "v1";
+        case FieldKind::Digits:
+        case FieldKind::Number: {
+            auto* box = frame->Get<QLineEdit>(field.Name);
+            box->clear();
+            QTest::keyClicks(box, "42");
+            return "42";
+        }
+        case FieldKind::Options:
+            frame->Option(field.Name, int(field.OptionCaptions.size()) - 1)->click();
+            return field.OptionValues.last();
+        case FieldKind::Check: {
+            auto* check = frame->Get<QCheckBox>(field.Name);
+            check->click();
+            return check->isChecked() ? field.OnValue : field.OffValue;
+        }
+        case FieldKind::Slider:
+            frame->Get<QScrollBar>(field.Name)->setValue(40);
+            return "40";
+        case FieldKind::Colour:
+            OnNextModal([](QDialog* d) {
+                auto* colours = qobject_cast<ColorForm*>(d);
+                QVERIFY(colours);
+                colours->ColorText = "#123456";
+                colours->OkCommand->click();
+            });
+            frame->Get<QPushButton>(field.Name)->click();
+            return "#123456";
+        case FieldKind::Combo: {
+            auto* combo = frame->Get<QComboBox>(field.Name);
+            combo->setCurrentIndex(1);
+            Q_EMIT combo->activated(1);
+            return field.OptionValues.at(1);
+        }
+        }
+        return QString();
+    }
+
+    // Whether the field shows what SetField set.
+    static bool ShowsSet(AddhForm* form, const ElementField& field)
+    {
+        FieldFrame* frame = FrameOf(form, field);
+        switch (field.Kind) {
+        case FieldKind::Text:
+        case FieldKind::File:
+            return frame->Get<QLineEdit>(field.Name)->text() == QLatin1String("v1");
+        case FieldKind::Digits:
+        case FieldKind::Number:
+            return frame->Get<QLineEdit>(field.Name)->text() == QLatin1String("42");
+        case FieldKind::Options:
+            return frame->Option(field.Name, int(field.OptionCaptions.size()) - 1)->isChecked();
+        case FieldKind::Check:
+            return frame->Get<QCheckBox>(field.Name)->isChecked() != field.StartsChecked;
+        case FieldKind::Slider:
+            return frame->Get<QScrollBar>(field.Name)->value() == 40;
+        case FieldKind::Colour:
+            return true; // no control shows it; the markup does
+        case FieldKind::Combo:
+            return frame->Get<QComboBox>(field.Name)->currentIndex() == 1;
+        }
+        return false;
+    }
+
 private Q_SLOTS:
     void init() { f_.Start(true); }
     void cleanup() { f_.Stop(); }
+
+    // Every field that sets an attribute, of every kind: set, its attribute is in the markup; the tag opened for
+    // editing shows the field set again and writes the attribute back.
+    void everyField_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QString>("field");
+        for (const ElementKind& kind : ElementKind::All())
+            for (const ElementKind::Frame& frame : kind.Frames)
+                for (const ElementField& field : frame.Fields)
+                    if (!field.Attr.isEmpty())
+                        QTest::addRow("%s %s", qPrintable(kind.HtmlN), qPrintable(field.Name))
+                            << kind.HtmlN << field.Name;
+    }
+    void everyField()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QString, field);
+        const ElementKind* kind = ElementKind::Find(htmlN);
+        const ElementField* spec = nullptr;
+        for (const ElementKind::Frame& frame : kind->Frames)
+            for (const ElementField& f : frame.Fields)
+                if (f.Name == field)
+                    spec = &f;
+        QVERIFY(spec);
+        const bool flag = kind->IsFlag(kind->SlotOf(spec->Attr));
+
+        auto form = Open(htmlN);
+        form->Form_Load();
+        QString value = SetField(form.get(), *spec);
+        if (field == QLatin1String("HrText_1"))
+            value += QLatin1Char('%'); // the rule's width in per cent, its first unit
+        const QString attribute =
+            flag ? QString(QLatin1Char(' ') + value) : QString(QLatin1Char(' ') + spec->Attr + "=\"" + value + '"');
+        form->OkCommand_Click();
+        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+
+        auto edit = Open(htmlN);
+        edit->EditTag = 1;
+        edit->EditAttrs = {{spec->Attr, flag ? QString() : value}, {QString(), QString()}};
+        edit->Form_Load();
+        QVERIFY(ShowsSet(edit.get(), *spec));
+        edit->OkCommand_Click();
+        QVERIFY2(edit->HtmlStr.contains(attribute), qPrintable(edit->HtmlStr));
+        QCOMPARE(edit->HtmlStr.count(QLatin1Char('=')), flag ? 0 : 1); // nothing kept twice
+    }
+
+    // The field kinds no kind shows yet: a slider and a combo on the media kind's slots.
+    void sliderAndCombo()
+    {
+        auto form = Open("<embed");
+        form->Form_Load();
+        ElementKind::Frame spec{"TestFrame",
+                                {ElementField::Slider("HearHScroll", "音量", "volume", 0, 100, 10),
+                                 ElementField::Combo("ControlCombo", "面板", "controls", {"正常面板", "小面板"},
+                                                     {"console", "smallconsole"})}};
+        auto* frame = new FieldFrame(form.get(), spec);
+        frame->Get<QScrollBar>("HearHScroll")->setValue(80);
+        auto* combo = frame->Get<QComboBox>("ControlCombo");
+        combo->setCurrentIndex(1);
+        Q_EMIT combo->activated(1);
+        QCOMPARE(form->Markup.OkMarkup(), QStringLiteral("<embed controls=\"smallconsole\" volume=\"80\">\r\n"));
+        QTest::keyClicks(combo->lineEdit(), "x");
+        QCOMPARE(form->Markup.Attr("controls"), QStringLiteral("小面板x"));
+
+        // Edit mode: the ends of the slider stand for no position; a named choice in any case is chosen.
+        QVERIFY(!frame->ApplyAttr("volume", "100"));
+        QVERIFY(frame->ApplyAttr("volume", "35"));
+        QCOMPARE(frame->Get<QScrollBar>("HearHScroll")->value(), 35);
+        QVERIFY(frame->ApplyAttr("controls", "CONSOLE"));
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(form->Markup.Attr("controls"), QStringLiteral("console"));
+        QVERIFY(frame->ApplyAttr("controls", "volumelever"));
+        QCOMPARE(combo->currentText(), QStringLiteral("volumelever"));
+    }
+
+    // A digits-only box refuses a paste that holds anything but digits, by keys or from its menu.
+    void pasteIntoDigits_data()
+    {
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("letters by Ctrl+V") << "5xyz" << false << "<img height=\"7\">\r\n";
+        QTest::newRow("letters from the menu") << "5xyz" << true << "<img height=\"7\">\r\n";
+        QTest::newRow("digits by Ctrl+V") << "12" << false << "<img height=\"712\">\r\n";
+        QTest::newRow("digits from the menu") << "12" << true << "<img height=\"712\">\r\n";
+    }
+    void pasteIntoDigits()
+    {
+        QFETCH(QString, clip);
+        QFETCH(bool, menu);
+        auto form = Open("<img");
+        form->Form_Load();
+        auto* box = Child<QLineEdit>(form.get(), "ImgText_4");
+        QTest::keyClicks(box, "7");
+        QGuiApplication::clipboard()->setText(clip);
+        if (menu) {
+            std::unique_ptr<QMenu> context(box->createStandardContextMenu());
+            QAction* paste = nullptr;
+            for (QAction* action : context->actions())
+                if (action->text().startsWith(QLatin1String("&Paste")))
+                    paste = action;
+            QVERIFY(paste && paste->isEnabled());
+            paste->trigger();
+        } else {
+            QTest::keySequence(box, QKeySequence::Paste);
+        }
+        form->OkCommand_Click();
+        QTEST(form->HtmlStr, "expected");
+    }
 
     void markupRow_data()
     {
