@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 
 namespace FormKit {
@@ -60,6 +61,12 @@ QLineEdit* TextRow(QGridLayout* grid, int row, const QString& caption, const QSt
     if (captionOut)
         *captionOut = label;
     return box;
+}
+
+void DigitsOnly(QLineEdit* box)
+{
+    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    box->setValidator(new QRegularExpressionValidator(digits, box));
 }
 
 Options OptionGroup(QWidget* parent, const QString& title, const QString& name, const QStringList& captions,

@@ -8,6 +8,7 @@
 #include "app/shared.h"
 #include "app/toolbaricons.h"
 #include "app/uihelpers.h"
+#include "builders/elements/elementkind.h"
 #include "builders/styles/stylewrap.h"
 #include "convert/convertdocument.h"
 #include "editor/htmlform.h"
@@ -407,14 +408,10 @@ void MDIForm1::BuildHandlers()
         const QString text = QString::fromLatin1(markup) + CrLf;
         pageHandlers_.insert(QString::fromLatin1(name), [text](Page doc) { doc->GiveText(text); });
     }
-    // Entries that open the element dialog for the element they name.
-    const std::pair<const char*, const char*> elements[] = {
-        {"LinkHtml", "<a"},  {"PHtml", "<p"},   {"ImgHtml", "<img"}, {"SpanHtml", "<span"},
-        {"DivHtml", "<div"}, {"HrHtml", "<hr"}, {"PreHtml", "<pre"}};
-    for (const auto& [name, opener] : elements) {
-        const QString kind = QString::fromLatin1(opener);
-        pageHandlers_.insert(QString::fromLatin1(name), [kind](Page doc) { doc->Insert(kind); });
-    }
+    // Entries that open the element dialog for the element kind they belong to.
+    for (const ElementKind& kind : ElementKind::All())
+        if (!kind.Command.isEmpty())
+            pageHandlers_.insert(kind.Command, [htmlN = kind.HtmlN](Page doc) { doc->Insert(htmlN); });
 }
 
 void MDIForm1::RunCommand(const QString& name)

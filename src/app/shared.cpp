@@ -28,8 +28,6 @@ Shared::Shared(const QString& programDir)
     LastDir = dirInfo.isWritable() ? ProgramDir : WithSlash(QDir::homePath());
     HelpFile = ProgramDir + QStringLiteral("readme.html");
     DataFile = ProgramDir + QStringLiteral("data.xml");
-    AttrNames.append(QString());
-    AttrValues.append(QString());
 }
 
 Shared* Shared::Get()

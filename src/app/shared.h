@@ -1,5 +1,5 @@
 #pragma once
-// Process-wide state: paths, file-dialog filters, the tag database and the attributes of the tag last parsed.
+// Process-wide state: paths, file-dialog filters and the tag database.
 // Created by Main before the first window and alive until the program ends.
 
 #include "app/buildercontext.h"
@@ -35,11 +35,6 @@ public:
     QDomDocument ScratchDoc;
     QDomElement ScratchRoot;
     void ResetScratch();
-
-    // Attributes of the tag last parsed; index 0 is unused so that entries run from 1 to AttrCount.
-    QStringList AttrNames;
-    QStringList AttrValues;
-    int AttrCount = 0;
 
     // Releases the databases when the main frame goes.
     void Release();

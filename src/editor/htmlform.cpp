@@ -240,12 +240,11 @@ void htmlform::ReplaceAtCaret(int length, const QString& text)
 
 void htmlform::Insert(const QString& opener)
 {
-    AddhForm dialog(this);
+    AddhForm dialog(shared_.Context(), this);
     dialog.EditTag = 0;
     dialog.HtmlN = opener;
-    dialog.exec();
-    if (!dialog.HtmlStr.isEmpty())
-        GiveText(dialog.HtmlStr);
+    if (const std::optional<QString> markup = dialog.Run(); markup && !markup->isEmpty())
+        GiveText(*markup);
 }
 
 void htmlform::EditTag()

@@ -3,7 +3,7 @@
 #include "app/messages.h"
 #include "app/shared.h"
 #include "builders/elements/addhform.h"
-#include "builders/elements/elementmarkup.h"
+#include "builders/elements/elementkind.h"
 #include "builders/styles/cssform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -15,19 +15,6 @@
 #include <QTextDocument>
 
 const QString TagEditor::FailText = QStringLiteral("无法查看!!!!");
-
-namespace {
-
-// The elements that the element dialog rebuilds; every other tag gets its style edited. The rule and the
-// preformatted text have their fields in the dialog too, so they are rebuilt there like the others.
-bool HasElementDialog(const QString& name)
-{
-    static const QStringList kinds{"<a",       "<p",       "<img",    "<span",  "<div", "<embed",
-                                   "<bgsound", "<marquee", "<iframe", "<table", "<hr",  "<pre"};
-    return kinds.contains(name);
-}
-
-} // namespace
 
 TagEditor::TagEditor(htmlform& form, Shared& shared) : form_(form), shared_(shared) {}
 
@@ -99,9 +86,9 @@ void TagEditor::ParseAttributes(const QString& tag, int nameEnd)
         Messages::Show(&form_, FailText);
         return;
     }
-    shared_.AttrNames = names;
-    shared_.AttrValues = values;
-    shared_.AttrCount = count;
+    Attributes.clear();
+    for (int i = 1; i <= count; ++i)
+        Attributes.append({names.at(i), values.at(i)});
 
     if (form_.EditPurpose == EditAtCaret) {
         SelectTag();
@@ -126,24 +113,27 @@ void TagEditor::WriteOverSelection(const QString& text)
 
 void TagEditor::OpenTagEditor(const QString& name)
 {
-    if (!HasElementDialog(name)) {
+    // Kinds the element dialog rebuilds; every other tag gets its style edited.
+    const ElementKind* kind = ElementKind::Find(name);
+    if (!kind || !kind->EditsTag) {
         EditStyleOfTag(name);
         return;
     }
-    AddhForm dialog(&form_);
+    AddhForm dialog(shared_.Context(), &form_);
     dialog.HtmlN = name;
     dialog.EditTag = 1;
-    dialog.exec();
-    if (!dialog.HtmlStr.isEmpty())
-        WriteOverSelection(dialog.HtmlStr);
+    dialog.EditAttrs = Attributes;
+    const std::optional<QString> markup = dialog.Run();
+    if (markup && !markup->isEmpty())
+        WriteOverSelection(*markup);
 }
 
 void TagEditor::EditStyleOfTag(const QString& name)
 {
     // The first style attribute is edited; the rebuilt tag carries one style whatever the old one had.
     int styleAt = -1;
-    for (int i = 1; i <= shared_.AttrCount; ++i) {
-        if (shared_.AttrNames.at(i) == QLatin1String("style")) {
+    for (int i = 0; i < Attributes.size(); ++i) {
+        if (Attributes.at(i).first == QLatin1String("style")) {
             styleAt = i;
             break;
         }
@@ -151,11 +141,10 @@ void TagEditor::EditStyleOfTag(const QString& name)
     if (styleAt < 0)
         return;
     QString t = name;
-    for (int j = 1; j <= shared_.AttrCount; ++j) {
-        const QString& attr = shared_.AttrNames.at(j);
+    for (const auto& [attr, value] : std::as_const(Attributes)) {
         if (attr.isEmpty() || attr == QLatin1String("style"))
             continue;
-        t += QLatin1Char(' ') + attr + QLatin1Char('=') + ElementMarkup::Quoted(shared_.AttrValues.at(j));
+        t += QLatin1Char(' ') + attr + QLatin1Char('=') + ElementMarkup::Quoted(value);
     }
     const QDomElement html1 = TagDb::FindSection(shared_.TagRoot(), QStringLiteral("html1"));
     const int index = shared_.Db.TagIndexByStart(html1, name);
@@ -163,14 +152,14 @@ void TagEditor::EditStyleOfTag(const QString& name)
         return;
     const QString endd = TagDb::Field(shared_.Db.Entry(html1, index), QStringLiteral("endd"));
 
-    CssForm css(&form_);
-    css.StxtStr = shared_.AttrValues.at(styleAt);
+    CssForm css(shared_.Context(), &form_);
+    css.StxtStr = Attributes.at(styleAt).second;
     css.HtmlTxt1 = t;
     css.HtmlTxt2 = ElementMarkup::SampleText + endd;
     // A cancelled style builder leaves the tag as it was.
     if (css.exec() != QDialog::Accepted)
         return;
-    shared_.AttrValues[styleAt] = css.StxtStr;
+    Attributes[styleAt].second = css.StxtStr;
     t += QStringLiteral(" style=") + ElementMarkup::Quoted(css.StxtStr) + QLatin1Char('>');
     WriteOverSelection(t);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Editing the tag at the caret: finds the tag around the caret in the page window's text, parses it into the
-// shared attribute arrays and opens the dialog that rebuilds it, writing the result over the old tag.
+// Editing the tag at the caret: finds the tag around the caret in the page window's text, parses its attributes
+// and opens the dialog that rebuilds it with them, writing the result over the old tag.
+
+#include "builders/elements/elementmarkup.h"
 
 #include <QString>
 
@@ -23,7 +25,7 @@ public:
     // found there (nothing happens then).
     bool FindTagAtCaret();
     void ParseTagHead(const QString& tag);
-    // Splits the attributes after the name into Shared's arrays and does what EditPurpose asks.
+    // Splits the attributes after the name into Attributes and does what EditPurpose asks.
     void ParseAttributes(const QString& tag, int nameEnd);
     void OpenTagEditor(const QString& name);
     void EditStyleOfTag(const QString& name);
@@ -33,6 +35,8 @@ public:
     int TagLength = 0;
     // The element name of the tag found, lowered ("<img").
     QString TagName;
+    // Its attributes as parsed (the entry that met the closing ">" has an empty name).
+    AttributeList Attributes;
 
     static const QString FailText; // "无法查看!!!!"
 

@@ -81,7 +81,7 @@ private Q_SLOTS:
     // Tab walks the kind's fields, the content, the common attributes and then the buttons.
     void tabOrder()
     {
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<a";
         f.show();
         f.activateWindow();
@@ -107,7 +107,7 @@ private Q_SLOTS:
     void linkTarget()
     {
         QFETCH(bool, uncheck);
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<a";
         f.Form_Load();
         Child<QCheckBox>(&f, "LinkCheck1")->click();
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QFETCH(bool, pixels);
         QFETCH(bool, flat);
         QFETCH(bool, clearHeight);
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<hr";
         f.Form_Load();
         QTest::keyClicks(Box(&f, "HrText_0"), "2");
@@ -187,7 +187,7 @@ private Q_SLOTS:
     // Enter in a field shows the element and leaves the dialog open; only OK closes it.
     void enterRefreshesThePreview()
     {
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<p";
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -225,7 +225,7 @@ private Q_SLOTS:
     void styleButton()
     {
         QFETCH(bool, ok);
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<span";
         f.Form_Load();
         f.CcText[0]->setText("s");
@@ -246,7 +246,7 @@ private Q_SLOTS:
 
     void listLines()
     {
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<select";
         f.Form_Load();
         auto* list = Child<QListWidget>(&f, "SelectList");
@@ -281,7 +281,7 @@ private Q_SLOTS:
 
     void radioGroupIsAParagraph()
     {
-        AddhForm f;
+        AddhForm f(f_.shared->Context());
         f.HtmlN = "<input type=radio";
         f.Form_Load();
         QVERIFY(!f.OfftFrame1->isVisibleTo(&f));

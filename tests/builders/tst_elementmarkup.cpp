@@ -133,7 +133,7 @@ private Q_SLOTS:
         QFETCH(int, wrap);
         QFETCH(QString, expected);
         ElementMarkup m = Kind("<caption", "</caption>", {""}, {});
-        m.PreviewWrap = wrap;
+        m.PreviewWrap = Wrapping(wrap);
         m.Content = "T";
         m.EditTag = 1; // the preview shows content and closing text in edit mode too, never a line break
         QCOMPARE(m.PreviewMarkup(), expected);
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QTEST(m.Title, "title");
         QTEST(m.EndTag, "endTag");
         QTEST(m.TagType, "tagType");
-        QTEST(m.PreviewWrap, "wrap");
+        QTEST(int(m.PreviewWrap), "wrap");
         QTEST(m.SlotMax, "slotMax");
         QTEST(m.HtmlN, "writtenAs");
         QCOMPARE(m.SlotName.size(), m.SlotMax + 1);
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QFETCH(int, listKind);
         QFETCH(bool, br);
         ElementMarkup m;
-        m.ListKind = listKind;
+        m.ListKind = ListMode(listKind);
         m.Lines = {"one", "two"};
         m.ItemValue[0] = "v1";
         QTEST(m.BuildListContent("sex", br), "expected");
@@ -264,7 +264,7 @@ private Q_SLOTS:
     void listLimitAndDelete()
     {
         ElementMarkup m;
-        m.ListKind = 0;
+        m.ListKind = ListMode::Options;
         for (int i = 0; i < 100; ++i)
             QVERIFY(m.AddLine());
         QVERIFY(!m.AddLine());

@@ -1,19 +1,16 @@
 #include "builders/elements/addhform.h"
 
 #include "app/browserview.h"
+#include "app/dialogbuttons.h"
+#include "app/formkit.h"
 #include "app/helpers.h"
-#include "app/shared.h"
-#include "builders/elements/elementkind.h"
-#include "builders/elements/hrframe.h"
-#include "builders/elements/imgframe.h"
+#include "app/previewpane.h"
+#include "builders/elements/elementframes.h"
 #include "builders/elements/kindframe.h"
-#include "builders/elements/linkframe.h"
-#include "builders/elements/pframe.h"
-#include "builders/elements/selectframe.h"
 #include "builders/styles/cssform.h"
-#include "app/scratchpage.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,22 +23,10 @@
 #include <QVBoxLayout>
 
 namespace {
-
 const QString DefaultContentLabel = QStringLiteral("标记之间内容(&W)");
-
-QPushButton* Button(QWidget* parent, const QString& caption, const QString& name, const QString& tip = QString())
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    return b;
 }
 
-} // namespace
-
-AddhForm::AddhForm(QWidget* parent) : QDialog(parent)
+AddhForm::AddhForm(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("AddhForm"));
     setWindowTitle(QStringLiteral("添加元素"));
@@ -58,25 +43,16 @@ AddhForm::AddhForm(QWidget* parent) : QDialog(parent)
     KindBox->setObjectName(QStringLiteral("KindBox"));
     kindLayout_ = new QVBoxLayout(KindBox);
     kindLayout_->setContentsMargins(8, 6, 8, 6);
-
     FormNameFrame = new QFrame(KindBox);
     FormNameFrame->setObjectName(QStringLiteral("FormNameFrame"));
-    auto* nameRow = new QHBoxLayout(FormNameFrame);
+    auto* nameRow = new QGridLayout(FormNameFrame);
     nameRow->setContentsMargins(0, 0, 0, 0);
-    auto* nameLabel = new QLabel(QStringLiteral("名称"), FormNameFrame);
-    FormNameText = new QLineEdit(FormNameFrame);
-    FormNameText->setObjectName(QStringLiteral("FormNameText"));
-    FormNameText->setToolTip(QStringLiteral("表单元素的内部名称"));
-    nameLabel->setToolTip(FormNameText->toolTip());
-    nameLabel->setBuddy(FormNameText);
-    nameRow->addWidget(nameLabel);
-    nameRow->addWidget(FormNameText, 1);
+    FormNameText = FormKit::TextRow(nameRow, 0, QStringLiteral("名称"), QStringLiteral("FormNameText"),
+                                    QStringLiteral("表单元素的内部名称"));
     FormNameFrame->hide();
     kindLayout_->addWidget(FormNameFrame);
-    connect(FormNameText, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Markup.SlotMax >= 0 && !Markup.SlotValue.isEmpty())
-            Markup.SlotValue[0] = t;
-    });
+    connect(FormNameText, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Markup.SetAttr(QStringLiteral("name"), t); });
 
     HtmlLabel = new QLabel(DefaultContentLabel, this);
     HtmlLabel->setObjectName(QStringLiteral("HtmlLabel"));
@@ -85,8 +61,7 @@ AddhForm::AddhForm(QWidget* parent) : QDialog(parent)
     HtmlText->setTabChangesFocus(true);
     HtmlLabel->setBuddy(HtmlText);
     HtmlLabel->installEventFilter(this);
-    HtmlCheck = new QCheckBox(QStringLiteral("HTML格式"), this);
-    HtmlCheck->setObjectName(QStringLiteral("HtmlCheck"));
+    HtmlCheck = FormKit::Check(this, QStringLiteral("HtmlCheck"), QStringLiteral("HTML格式"));
     connect(HtmlText, &QPlainTextEdit::textChanged, this, [this] {
         QString text = HtmlText->toPlainText();
         text.replace(QLatin1Char('\n'), CrLf);
@@ -102,14 +77,7 @@ AddhForm::AddhForm(QWidget* parent) : QDialog(parent)
     const QString tips[3] = {QStringLiteral("用于脚本语言的标识符"), QStringLiteral("在鼠标移到此元素时提示的信息"),
                              QStringLiteral("指定使用某一个样式来显示")};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(labels[i], OfftFrame1);
-        label->setToolTip(tips[i]);
-        CcText[i] = new QLineEdit(OfftFrame1);
-        CcText[i]->setObjectName(QStringLiteral("CcText_%1").arg(i));
-        CcText[i]->setToolTip(tips[i]);
-        label->setBuddy(CcText[i]);
-        common->addWidget(label, i, 0);
-        common->addWidget(CcText[i], i, 1);
+        CcText[i] = FormKit::TextRow(common, i, labels[i], FormKit::Indexed(QStringLiteral("CcText"), i), tips[i]);
         EnterRefreshes(CcText[i]);
         connect(CcText[i], &QLineEdit::textChanged, this, [this, i](const QString& t) { Markup.CommonValue[i] = t; });
     }
@@ -122,48 +90,45 @@ AddhForm::AddhForm(QWidget* parent) : QDialog(parent)
     left->addWidget(OfftFrame1);
     left->addStretch(0);
 
-    // Right column: the preview.
-    auto* previewBox = new QGroupBox(QStringLiteral("预      览"), this);
-    previewBox->setObjectName(QStringLiteral("PreviewBox"));
-    auto* previewLayout = new QVBoxLayout(previewBox);
-    web1 = new BrowserView(previewBox);
-    web1->setObjectName(QStringLiteral("web1"));
+    // Right column: the preview of the markup last shown.
+    Preview = new PreviewPane(
+        QStringLiteral("预      览"), context.ScratchFile, [this] { return ElementMarkup::PreviewPage(MyTxStr); },
+        this);
+    web1 = Preview->View();
     web1->setMinimumSize(400, 320);
-    previewLayout->addWidget(web1);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left, 5);
-    body->addWidget(previewBox, 6);
+    body->addWidget(Preview, 6);
 
-    SCommand = Button(this, QStringLiteral("&Y设置样式"), QStringLiteral("SCommand"), QStringLiteral("设置元素的外观"));
-    ECommand = Button(this, QStringLiteral("&E设置事件"), QStringLiteral("ECommand"),
-                      QStringLiteral("设置如鼠标单击,鼠标移动时浏览器的响应"));
-    OtherCommand = Button(this, QStringLiteral("&O 其他属性"), QStringLiteral("OtherCommand"),
-                          QStringLiteral("设置其他不常用的属性"));
-    TxCommand = Button(this, QStringLiteral("&T设置特效"), QStringLiteral("TxCommand"),
-                       QStringLiteral("您可以将添加的元素设置为特殊效果"));
-    ShowCommand = Button(this, QStringLiteral("&F 预览"), QStringLiteral("ShowCommand"));
-    OkCommand = Button(this, QStringLiteral("&S 确定"), QStringLiteral("OkCommand"));
-    CancelCommand = Button(this, QStringLiteral("&Q 取消"), QStringLiteral("CancelCommand"));
+    SCommand = FormKit::Button(this, QStringLiteral("SCommand"), QStringLiteral("&Y设置样式"),
+                               QStringLiteral("设置元素的外观"));
+    ECommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E设置事件"),
+                               QStringLiteral("设置如鼠标单击,鼠标移动时浏览器的响应"));
+    OtherCommand = FormKit::Button(this, QStringLiteral("OtherCommand"), QStringLiteral("&O 其他属性"),
+                                   QStringLiteral("设置其他不常用的属性"));
+    TxCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("&T设置特效"),
+                                QStringLiteral("您可以将添加的元素设置为特殊效果"));
+    ShowCommand = FormKit::Button(this, QStringLiteral("ShowCommand"), QStringLiteral("&F 预览"));
     // The event, other-attribute and effect dialogs are not part of the editor yet.
     ECommand->setEnabled(false);
     OtherCommand->setEnabled(false);
     TxCommand->setEnabled(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(SCommand);
-    buttons->addWidget(ECommand);
-    buttons->addWidget(OtherCommand);
-    buttons->addWidget(TxCommand);
-    buttons->addStretch(1);
-    buttons->addWidget(ShowCommand);
-    buttons->addWidget(OkCommand);
-    buttons->addWidget(CancelCommand);
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
+                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    int at = 0;
+    for (QPushButton* b : {SCommand, ECommand, OtherCommand, TxCommand})
+        buttons.Row->insertWidget(at++, b);
+    buttons.Row->insertStretch(at++, 1);
+    buttons.Row->insertWidget(at, ShowCommand);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(Titlelable);
     main->addLayout(body, 1);
-    main->addLayout(buttons);
+    main->addLayout(buttons.Row);
 
     connect(OkCommand, &QPushButton::clicked, this, &AddhForm::OkCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &AddhForm::CancelCommand_Click);
@@ -175,51 +140,20 @@ AddhForm::AddhForm(QWidget* parent) : QDialog(parent)
 
 AddhForm::~AddhForm() = default;
 
-int AddhForm::exec()
+void AddhForm::Load()
 {
-    if (!loaded_)
-        Form_Load();
-    return QDialog::exec();
-}
-
-void AddhForm::showEvent(QShowEvent* event)
-{
-    if (!loaded_)
-        Form_Load();
-    QDialog::showEvent(event);
-}
-
-void AddhForm::Form_Load()
-{
-    loaded_ = true;
     HtmlStr.clear();
     MyTxStr.clear();
     MyTxTxt.clear();
     LoadStr.clear();
     Markup.Reset();
-    web1->NavigateBlank();
+    Preview->Blank();
     loading_ = true;
     SetupKind();
     loading_ = false;
     // An edited tag is shown as soon as the dialog is up; a new element appears on the first refresh.
     if (EditTag != 0)
         QTimer::singleShot(0, this, &AddhForm::RefreshPreview);
-}
-
-KindFrame* AddhForm::CreateFrame(const QString& name)
-{
-    if (name == QLatin1String("LinkFrame"))
-        return new LinkFrame(this);
-    if (name == QLatin1String("PFrame"))
-        return new PFrame(this);
-    if (name == QLatin1String("ImgFrame"))
-        return new ImgFrame(this);
-    if (name == QLatin1String("HrFrame"))
-        return new HrFrame(this);
-    if (name == QLatin1String("SelectFrame"))
-        return new SelectFrame(this);
-    // Kinds still to be built: an empty frame.
-    return new KindFrame(this, name);
 }
 
 KindFrame* AddhForm::Frame(const QString& name) const
@@ -235,13 +169,9 @@ void AddhForm::SetSlotCount(int n)
 
 void AddhForm::SetupKind()
 {
-    const Shared* shared = Shared::Get();
-    static const TagDb emptyDb;
-    const TagDb& db = shared ? shared->Db : emptyDb;
-
     Markup.HtmlN = HtmlN;
     Markup.EditTag = EditTag;
-    Markup.SetupKind(db);
+    Markup.SetupKind(Context().Db);
     Titlelable->setText(Markup.Title);
 
     for (KindFrame* f : std::as_const(shown_))
@@ -253,16 +183,16 @@ void AddhForm::SetupKind()
     if (!kind) {
         // Not one of the dialog's kinds: the element with content and the common attributes only.
         KindBox->hide();
-        ShowContentArea(1);
+        ShowContentArea(ContentBox::Shown);
         HtmlLabel->setText(DefaultContentLabel);
         return;
     }
     bool anyFields = false;
-    for (const QString& name : kind->Frames) {
-        KindFrame* f = frames_.value(name);
+    for (const ElementKind::Frame& spec : kind->Frames) {
+        KindFrame* f = frames_.value(spec.Name);
         if (!f) {
-            f = CreateFrame(name);
-            frames_.insert(name, f);
+            f = ElementFrames::Create(this, spec);
+            frames_.insert(spec.Name, f);
         }
         kindLayout_->insertWidget(kindLayout_->indexOf(FormNameFrame), f);
         f->show();
@@ -275,7 +205,7 @@ void AddhForm::SetupKind()
     }
     KindBox->setVisible(anyFields);
 
-    ShowContentArea(kind->ContentMode);
+    ShowContentArea(kind->Content);
     HtmlLabel->setText(kind->ContentLabel.isEmpty() ? DefaultContentLabel : kind->ContentLabel);
     HtmlCheck->setChecked(kind->HtmlFormat);
     HtmlN = Markup.HtmlN;
@@ -303,13 +233,13 @@ void AddhForm::SetupKind()
     }
 }
 
-void AddhForm::ShowContentArea(int mode)
+void AddhForm::ShowContentArea(ContentBox mode)
 {
-    const bool on = mode != 0;
+    const bool on = mode != ContentBox::Hidden;
     HtmlLabel->setVisible(on);
     HtmlText->setVisible(on);
     HtmlCheck->setVisible(on);
-    if (mode == 2) {
+    if (mode == ContentBox::Tall) {
         HtmlText->setMinimumHeight(140);
         HtmlText->setMaximumHeight(QWIDGETSIZE_MAX);
     } else {
@@ -328,12 +258,7 @@ void AddhForm::ShowFrameWithName(KindFrame* frame)
 
 void AddhForm::ApplyEditAttributes()
 {
-    const Shared* shared = Shared::Get();
-    if (!shared)
-        return;
-    for (int i = 1; i <= shared->AttrCount && i < shared->AttrNames.size(); ++i) {
-        const QString& name = shared->AttrNames.at(i);
-        const QString value = shared->AttrValues.value(i);
+    for (const auto& [name, value] : std::as_const(EditAttrs)) {
         if (name.isEmpty())
             continue; // the entry that met the closing ">"
         bool handled = false;
@@ -344,7 +269,7 @@ void AddhForm::ApplyEditAttributes()
             }
         }
         if (!handled)
-            Markup.ApplyGenericAttr(name, value, shared->Db);
+            Markup.ApplyGenericAttr(name, value, Context().Db);
     }
     SyncCommonBoxes();
     if (HtmlText->isVisibleTo(this))
@@ -376,12 +301,8 @@ void AddhForm::RefreshPreview()
 {
     if (loading_)
         return;
-    const QString markup = Markup.PreviewMarkup();
-    MyTxStr = markup;
-    const Shared* shared = Shared::Get();
-    if (!shared || !ScratchPage::Write(shared->TempFile, ElementMarkup::PreviewPage(markup)))
-        return; // the preview keeps its previous page
-    web1->NavigateFile(shared->TempFile);
+    MyTxStr = Markup.PreviewMarkup();
+    Preview->Refresh(); // a page that cannot be written leaves the previous one on show
 }
 
 void AddhForm::OkCommand_Click()
@@ -398,7 +319,7 @@ void AddhForm::CancelCommand_Click()
 
 void AddhForm::SCommand_Click()
 {
-    CssForm css(this);
+    CssForm css(Context(), this);
     css.StxtStr = Markup.StyleStr;
     Markup.StyleBuilderTexts(css.HtmlTxt1, css.HtmlTxt2);
     // Only OK brings a new style: a cancelled builder leaves the element's style as it was.
@@ -413,12 +334,6 @@ void AddhForm::EnterRefreshes(QLineEdit* box)
     connect(box, &QLineEdit::returnPressed, this, &AddhForm::RefreshPreview);
 }
 
-void AddhForm::DigitsOnly(QLineEdit* box)
-{
-    digitBoxes_.append(box);
-    box->installEventFilter(this);
-}
-
 bool AddhForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == HtmlLabel && event->type() == QEvent::MouseButtonPress && HtmlText->isEnabled()) {
@@ -426,14 +341,7 @@ bool AddhForm::eventFilter(QObject* watched, QEvent* event)
         HtmlText->selectAll();
         return true;
     }
-    if (event->type() == QEvent::KeyPress && digitBoxes_.contains(qobject_cast<QLineEdit*>(watched))) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint() &&
-            !(text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9')))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return BuilderDialog::eventFilter(watched, event);
 }
 
 void AddhForm::keyPressEvent(QKeyEvent* event)
@@ -445,5 +353,5 @@ void AddhForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    BuilderDialog::keyPressEvent(event);
 }

@@ -1,16 +1,18 @@
 #pragma once
 // The element dialog "添加元素": builds one element of the 24 kinds, or rebuilds the start tag of an existing one.
 //
-// Callers set EditTag (0 insert, 1 rebuild the start tag from the parsed attributes in Shared) and HtmlN, run
-// exec() and read HtmlStr ("" after Cancel or close). What the dialog computes lives in Markup.
+// Made with the builder context; callers set EditTag (0 insert, 1 rebuild the start tag of a parsed tag whose
+// attributes go in EditAttrs) and HtmlN, then Run() hands back the markup, nothing after Cancel or close. HtmlStr
+// holds the same ("" after Cancel). What the dialog computes lives in Markup; the kinds are ElementKind's rows.
 
+#include "app/builderdialog.h"
 #include "builders/elements/elementmarkup.h"
 
-#include <QDialog>
 #include <QHash>
 
 class BrowserView;
 class KindFrame;
+class PreviewPane;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -20,17 +22,18 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
-class AddhForm : public QDialog
+class AddhForm : public BuilderDialog
 {
     Q_OBJECT
 
 public:
-    explicit AddhForm(QWidget* parent = nullptr);
+    explicit AddhForm(const BuilderContext& context, QWidget* parent = nullptr);
     ~AddhForm() override;
 
     // In.
     QString HtmlN;
     int EditTag = 0;
+    AttributeList EditAttrs; // the edited tag's attributes (EditTag 1)
     // Out.
     QString HtmlStr;
     QString MyTxStr; // the markup last previewed, wrapper included
@@ -39,13 +42,12 @@ public:
 
     ElementMarkup Markup;
 
-    // Clears the state and sets the dialog up for HtmlN; exec() runs it before showing.
-    void Form_Load();
-    int exec() override;
+    // Sets the dialog up for HtmlN (once; Run() and show() do it too).
+    void Form_Load() { EnsureLoaded(); }
 
     void SetupKind();
     void SetSlotCount(int n);
-    void ShowContentArea(int mode);
+    void ShowContentArea(ContentBox mode);
     void ShowFrameWithName(KindFrame* frame);
     void RefreshPreview();
     void ShowSample();
@@ -53,8 +55,6 @@ public:
     void SetContentText(const QString& text);
     // Enter in `box` refreshes the preview.
     void EnterRefreshes(QLineEdit* box);
-    // Only digits and backspace reach `box`.
-    void DigitsOnly(QLineEdit* box);
     // The frame of that name among those shown; null when the kind does not show it.
     KindFrame* Frame(const QString& name) const;
 
@@ -79,23 +79,21 @@ public:
     QPushButton* ECommand = nullptr;
     QPushButton* OtherCommand = nullptr;
     QPushButton* TxCommand = nullptr;
+    PreviewPane* Preview = nullptr;
     BrowserView* web1 = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Load() override;
+    QString Result() const override { return HtmlStr; }
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    KindFrame* CreateFrame(const QString& name);
     void ApplyEditAttributes();
     void SyncCommonBoxes();
 
     QVBoxLayout* kindLayout_ = nullptr;
     QHash<QString, KindFrame*> frames_;
     QList<KindFrame*> shown_;
-    QList<QLineEdit*> digitBoxes_;
-    QLabel* previewLabel_ = nullptr;
-    bool loaded_ = false;
     bool loading_ = false; // set-up runs: no preview until it is done
 };

@@ -52,8 +52,8 @@ void ElementMarkup::Reset()
     HtmlFormat = false;
     TagType = 0;
     EndTag.clear();
-    PreviewWrap = 0;
-    ListKind = -1;
+    PreviewWrap = Wrapping::None;
+    ListKind = ListMode::None;
     Kind = nullptr;
     Title.clear();
 }
@@ -75,7 +75,7 @@ bool ElementMarkup::SetupKind(const TagDb& db)
         Title = QStringLiteral("添加") + TagDb::Field(entry, QStringLiteral("title"));
         EndTag = TagDb::Field(entry, QStringLiteral("endd"));
     }
-    PreviewWrap = 0;
+    PreviewWrap = Wrapping::None;
     Kind = ElementKind::Find(HtmlN);
     if (!Kind)
         return false;
@@ -83,16 +83,32 @@ bool ElementMarkup::SetupKind(const TagDb& db)
         EndTag = *Kind->EndTag;
     if (Kind->TagType)
         TagType = *Kind->TagType;
-    PreviewWrap = Kind->PreviewWrap;
+    PreviewWrap = Kind->Wrap;
     if (!Kind->Title.isEmpty())
         Title = Kind->Title;
     SetSlotCount(Kind->SlotMax());
-    SlotName = Kind->SlotNames;
-    ListKind = Kind->ListKind;
+    for (int i = 0; i <= SlotMax; ++i)
+        SlotName[i] = Kind->IsFlag(i) ? QStringLiteral("0") : Kind->SlotNames.at(i);
+    ListKind = Kind->List;
     HtmlFormat = Kind->HtmlFormat;
     if (!Kind->WriteAs.isEmpty())
         HtmlN = Kind->WriteAs;
     return true;
+}
+
+bool ElementMarkup::SetAttr(const QString& attr, const QString& value)
+{
+    const int slot = Kind ? Kind->SlotOf(attr) : -1;
+    if (slot < 0 || slot >= SlotValue.size())
+        return false;
+    SlotValue[slot] = value;
+    return true;
+}
+
+QString ElementMarkup::Attr(const QString& attr) const
+{
+    const int slot = Kind ? Kind->SlotOf(attr) : -1;
+    return SlotValue.value(slot);
 }
 
 QString ElementMarkup::Quoted(const QString& value)
@@ -159,10 +175,10 @@ void ElementMarkup::GetPreviewWrap(QString& prefix, QString& suffix) const
 {
     prefix.clear();
     suffix.clear();
-    if (PreviewWrap == 1) {
+    if (PreviewWrap == Wrapping::Caption) {
         prefix = QStringLiteral("<table border=1>");
         suffix = SampleCells + QStringLiteral("</table>");
-    } else if (PreviewWrap == 2) {
+    } else if (PreviewWrap == Wrapping::Table) {
         suffix = SampleCells + QStringLiteral("</table>");
     }
 }
@@ -265,25 +281,25 @@ QString ElementMarkup::BuildListContent(const QString& radioName, bool radioBrea
         const QString& t = Lines.at(i);
         const QString v = ItemValue.at(i).isEmpty() ? QString() : QStringLiteral(" value=") + ItemValue.at(i);
         switch (ListKind) {
-        case 0:
+        case ListMode::Options:
             out += QStringLiteral("<option") + v + QLatin1Char('>') + t;
             break;
-        case 1:
+        case ListMode::Radios:
             out += QStringLiteral("<input type=radio name=") + radioName + v + QLatin1Char('>') + t +
                    (radioBreak ? QStringLiteral("<br>") : QString());
             break;
-        case 2:
+        case ListMode::Bullets:
             if (ItemValue.at(i).isEmpty())
                 ItemValue[i] = QStringLiteral("disc");
             out += QStringLiteral("<li type=") + ItemValue.at(i) + QLatin1Char('>') + t;
             break;
-        case 3:
+        case ListMode::Numbers:
             out += QStringLiteral("<li>") + t;
             break;
-        case 4:
+        case ListMode::Definitions:
             out += QStringLiteral("<dd>") + t;
             break;
-        default:
+        case ListMode::None:
             continue;
         }
         out += CrLf;

@@ -3,11 +3,17 @@
 // title / class values, other and event attributes, the style, the content, the preview page and the lines of the
 // list-line editor. The dialog moves values between its controls and this object; nothing here knows a widget.
 
+#include "builders/elements/elementkind.h"
+
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
 class TagDb;
-struct ElementKind;
+
+// The attributes of a parsed tag, name and value, in the order the tag has them.
+using AttributeList = QList<QPair<QString, QString>>;
 
 class ElementMarkup
 {
@@ -39,9 +45,9 @@ public:
     QString StyleStr;
     int TagType = 0;
     QString EndTag;
-    int PreviewWrap = 0;
+    Wrapping PreviewWrap = Wrapping::None;
     QStringList ItemValue;
-    int ListKind = -1;
+    ListMode ListKind = ListMode::None;
     QString Content;         // content box text, CR LF line breaks
     bool HtmlFormat = false; // content is markup already
 
@@ -58,6 +64,9 @@ public:
     // False for an opening text outside the dialog's kinds (nothing but the database values is set then).
     bool SetupKind(const TagDb& db);
     void SetSlotCount(int n);
+    // The value of the kind's slot for that attribute; false (nothing set) when the kind has no such slot.
+    bool SetAttr(const QString& attr, const QString& value);
+    QString Attr(const QString& attr) const;
 
     QString BuildStartTag() const;
     QString BuildStyleEvents() const;

@@ -1,25 +1,16 @@
 #pragma once
-// The horizontal rule's fields: height, width in per cent or pixels, colour and the 3-D look.
+// The rule's hook: the width carries its unit, "%" while "百分比" is chosen, read whenever the width changes.
 
-#include "builders/elements/kindframe.h"
+#include "builders/elements/fieldframe.h"
 
-class QCheckBox;
-class QPushButton;
-class QRadioButton;
-
-class HrFrame : public KindFrame
+class HrFrame : public FieldFrame
 {
     Q_OBJECT
 
 public:
-    explicit HrFrame(AddhForm* form);
+    HrFrame(AddhForm* form, const ElementKind::Frame& frame);
     bool ApplyAttr(const QString& name, const QString& value) override;
 
-    QLineEdit* HrText[2] = {};
-    QRadioButton* HrOption[2] = {};
-    QPushButton* HrColorCommand = nullptr;
-    QCheckBox* HrCheck = nullptr;
-
-    void HrText_Change(int i);
-    void HrColorCommand_Click();
+protected:
+    QString SlotText(const ElementField& field, const QString& text) const override;
 };

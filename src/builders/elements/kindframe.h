@@ -1,15 +1,12 @@
 #pragma once
-// One kind's group of fields in the element dialog. The dialog shows the frames its kind lists; each frame
-// wires its controls to the kind's attribute slots and, for an edited tag, maps the tag's attributes onto its
-// controls. A frame of a kind still to be built is a bare KindFrame that shows nothing.
+// One group of fields in the element dialog. The dialog shows the frames its kind lists; a frame writes its
+// controls' values into the kind's attributes and, for an edited tag, puts the tag's attributes into its controls.
+// A frame of a kind still to be built is a bare KindFrame that shows nothing.
 
 #include <QFrame>
 
 class AddhForm;
 class ElementMarkup;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
 
 class KindFrame : public QFrame
 {
@@ -27,11 +24,6 @@ public:
 protected:
     ElementMarkup& M() const;
     void Refresh() const;
-    // A label and a text box in row `row` of `grid`; Enter in the box refreshes the preview when `enter`.
-    QLineEdit* AddText(QGridLayout* grid, int row, const QString& label, const QString& name, bool enter = true,
-                       QLabel** labelOut = nullptr);
-    // Text box change -> slot value.
-    void BindSlot(QLineEdit* box, int slot);
 
     AddhForm* Form;
 };

@@ -1,27 +1,21 @@
 #pragma once
-// The link's fields: address, and the target window with its names.
+// The link's hook: the target box is kept out of sight; "打开新的窗口" opens the window-name combo, whose choice or
+// typed name becomes the target, and the address is selected whole when it gets the focus.
 
-#include "builders/elements/kindframe.h"
+#include "builders/elements/fieldframe.h"
 
-class QCheckBox;
-class QComboBox;
-
-class LinkFrame : public KindFrame
+class LinkFrame : public FieldFrame
 {
     Q_OBJECT
 
 public:
-    explicit LinkFrame(AddhForm* form);
-    void Setup() override;
+    LinkFrame(AddhForm* form, const ElementKind::Frame& frame);
     bool ApplyAttr(const QString& name, const QString& value) override;
-
-    QLineEdit* LinkText[2] = {};
-    QCheckBox* LinkCheck1 = nullptr;
-    QComboBox* LinkCombo = nullptr;
-
-    void LinkCheck1_Click();
-    void LinkCombo_Click(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void LinkCheck1_Click();
+    void LinkCombo_Click(int index);
 };

@@ -1,5 +1,6 @@
 #include "builders/elements/selectframe.h"
 
+#include "app/formkit.h"
 #include "app/messages.h"
 #include "app/uihelpers.h"
 #include "builders/elements/addhform.h"
@@ -22,46 +23,25 @@ SelectFrame::SelectFrame(AddhForm* form) : KindFrame(form, QStringLiteral("Selec
     SelectList->setMinimumHeight(110);
     grid->addWidget(SelectList, 0, 0, 5, 1);
 
-    AddListCommand = new QPushButton(QStringLiteral("新增一行"), this);
-    AddListCommand->setObjectName(QStringLiteral("AddListCommand"));
-    DelListCommand = new QPushButton(QStringLiteral("删除一行"), this);
-    DelListCommand->setObjectName(QStringLiteral("DelListCommand"));
-    for (QPushButton* b : {AddListCommand, DelListCommand})
-        b->setAutoDefault(false);
+    AddListCommand = FormKit::Button(this, QStringLiteral("AddListCommand"), QStringLiteral("新增一行"));
+    DelListCommand = FormKit::Button(this, QStringLiteral("DelListCommand"), QStringLiteral("删除一行"));
     grid->addWidget(AddListCommand, 0, 1, 1, 2);
     grid->addWidget(DelListCommand, 1, 1, 1, 2);
 
     auto* fields = new QGridLayout;
-    LineLabel = new QLabel(QStringLiteral("本行文本"), this);
-    SelectText[0] = new QLineEdit(this);
-    SelectText[0]->setObjectName(QStringLiteral("SelectText_0"));
-    ValueLabel = new QLabel(QStringLiteral("内部值"), this);
-    ValueText = new QLineEdit(this);
-    ValueText->setObjectName(QStringLiteral("ValueText"));
-    CountLabel = new QLabel(QStringLiteral("列表行数"), this);
-    SelectText[1] = new QLineEdit(this);
-    SelectText[1]->setObjectName(QStringLiteral("SelectText_1"));
-    RadioNameLabel = new QLabel(QStringLiteral("内部名称"), this);
-    FradioText = new QLineEdit(QStringLiteral("Name"), this);
-    FradioText->setObjectName(QStringLiteral("FradioText"));
-    LineLabel->setBuddy(SelectText[0]);
-    ValueLabel->setBuddy(ValueText);
-    CountLabel->setBuddy(SelectText[1]);
-    RadioNameLabel->setBuddy(FradioText);
-    fields->addWidget(LineLabel, 0, 0);
-    fields->addWidget(SelectText[0], 0, 1);
-    fields->addWidget(ValueLabel, 1, 0);
-    fields->addWidget(ValueText, 1, 1);
-    fields->addWidget(CountLabel, 2, 0);
-    fields->addWidget(SelectText[1], 2, 1);
-    fields->addWidget(RadioNameLabel, 3, 0);
-    fields->addWidget(FradioText, 3, 1);
     grid->addLayout(fields, 5, 0, 1, 3);
+    SelectText[0] =
+        FormKit::TextRow(fields, 0, QStringLiteral("本行文本"), QStringLiteral("SelectText_0"), QString(), &LineLabel);
+    ValueText =
+        FormKit::TextRow(fields, 1, QStringLiteral("内部值"), QStringLiteral("ValueText"), QString(), &ValueLabel);
+    SelectText[1] =
+        FormKit::TextRow(fields, 2, QStringLiteral("列表行数"), QStringLiteral("SelectText_1"), QString(), &CountLabel);
+    FradioText = FormKit::TextRow(fields, 3, QStringLiteral("内部名称"), QStringLiteral("FradioText"), QString(),
+                                  &RadioNameLabel);
+    FradioText->setText(QStringLiteral("Name"));
 
-    SelectCheck = new QCheckBox(QStringLiteral("允许多行选择"), this);
-    SelectCheck->setObjectName(QStringLiteral("SelectCheck"));
-    RadioCheck = new QCheckBox(QStringLiteral("自动换行"), this);
-    RadioCheck->setObjectName(QStringLiteral("RadioCheck"));
+    SelectCheck = FormKit::Check(this, QStringLiteral("SelectCheck"), QStringLiteral("允许多行选择"));
+    RadioCheck = FormKit::Check(this, QStringLiteral("RadioCheck"), QStringLiteral("自动换行"));
     grid->addWidget(SelectCheck, 2, 1, 1, 2);
     grid->addWidget(RadioCheck, 3, 1, 1, 2);
     grid->setColumnStretch(0, 1);
@@ -97,12 +77,10 @@ SelectFrame::SelectFrame(AddhForm* form) : KindFrame(form, QStringLiteral("Selec
             SelectText[1]->setText(number);
             return;
         }
-        if (M().SlotMax >= 1)
-            M().SlotValue[1] = number;
+        M().SetAttr(QStringLiteral("size"), number);
     });
     connect(SelectCheck, &QCheckBox::clicked, this, [this](bool checked) {
-        if (M().SlotMax >= 2)
-            M().SlotValue[2] = checked ? QStringLiteral("multiple") : QString();
+        M().SetAttr(QStringLiteral("multiple"), checked ? QStringLiteral("multiple") : QString());
         Refresh();
     });
     connect(FradioText, &QLineEdit::textChanged, this, [this] { BuildListContent(); });
@@ -114,9 +92,9 @@ SelectFrame::SelectFrame(AddhForm* form) : KindFrame(form, QStringLiteral("Selec
 
 void SelectFrame::Setup()
 {
-    const int kind = M().ListKind;
-    const bool select = kind == 0;
-    const bool radio = kind == 1;
+    const ListMode mode = M().ListKind;
+    const bool select = mode == ListMode::Options;
+    const bool radio = mode == ListMode::Radios;
     CountLabel->setVisible(select);
     SelectText[1]->setVisible(select);
     SelectCheck->setVisible(select);
@@ -175,7 +153,7 @@ void SelectFrame::SelectList_Click()
     choosing_ = true;
     if (chosen) {
         SelectText[0]->setText(SelectList->item(i)->text());
-        if (M().ListKind == 0 || M().ListKind == 1)
+        if (M().ListKind == ListMode::Options || M().ListKind == ListMode::Radios)
             ValueText->setText(M().ItemValue.at(i));
     } else {
         SelectText[0]->clear();

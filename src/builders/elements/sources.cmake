@@ -1,13 +1,14 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/elementfield.cpp
     ${KESTREL_LIST_DIR}/elementkind.cpp
     ${KESTREL_LIST_DIR}/elementmarkup.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/addhform.cpp
+    ${KESTREL_LIST_DIR}/elementframes.cpp
+    ${KESTREL_LIST_DIR}/fieldframe.cpp
     ${KESTREL_LIST_DIR}/hrframe.cpp
-    ${KESTREL_LIST_DIR}/imgframe.cpp
     ${KESTREL_LIST_DIR}/kindframe.cpp
     ${KESTREL_LIST_DIR}/linkframe.cpp
-    ${KESTREL_LIST_DIR}/pframe.cpp
     ${KESTREL_LIST_DIR}/selectframe.cpp
 )

@@ -5,6 +5,7 @@
 // without ">", and its content with the end tag; both empty for the default sample), run exec() and read
 // StxtStr: the new list after OK, the incoming text lower-cased after Cancel.
 
+#include "app/buildercontext.h"
 #include "builders/styles/cssdeclarations.h"
 
 #include <QDialog>
@@ -30,6 +31,7 @@ class CssForm : public QDialog
 
 public:
     explicit CssForm(QWidget* parent = nullptr);
+    CssForm(const BuilderContext&, QWidget* parent) : CssForm(parent) {} // until the style builder takes its context
 
     QString StxtStr;  // in and out
     QString HtmlTxt1; // in

@@ -1,0 +1,41 @@
+#include "builders/elements/elementframes.h"
+
+#include "builders/elements/fieldframe.h"
+#include "builders/elements/hrframe.h"
+#include "builders/elements/linkframe.h"
+#include "builders/elements/selectframe.h"
+
+#include <QHash>
+
+#include <functional>
+
+namespace {
+
+using Factory = std::function<KindFrame*(AddhForm*, const ElementKind::Frame&)>;
+
+template <class Hook> Factory Make()
+{
+    return [](AddhForm* form, const ElementKind::Frame& frame) { return new Hook(form, frame); };
+}
+
+const QHash<QString, Factory>& Hooks()
+{
+    static const QHash<QString, Factory> hooks{
+        {QStringLiteral("LinkFrame"), Make<LinkFrame>()},
+        {QStringLiteral("HrFrame"), Make<HrFrame>()},
+        {QStringLiteral("SelectFrame"),
+         [](AddhForm* form, const ElementKind::Frame&) { return new SelectFrame(form); }},
+    };
+    return hooks;
+}
+
+} // namespace
+
+KindFrame* ElementFrames::Create(AddhForm* form, const ElementKind::Frame& frame)
+{
+    if (const auto hook = Hooks().constFind(frame.Name); hook != Hooks().cend())
+        return hook.value()(form, frame);
+    if (frame.Fields.isEmpty())
+        return new KindFrame(form, frame.Name); // a kind still to be built
+    return new FieldFrame(form, frame);
+}

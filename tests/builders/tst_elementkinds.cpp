@@ -1,0 +1,410 @@
+// Every element kind of the dialog: each field of each kind set and read back from an edited tag, one markup row
+// per kind, the focus walk of each kind's fields, the digits-only boxes under paste.
+
+#include "builders/elements/addhform.h"
+#include "builders/elements/fieldframe.h"
+#include "builders/styles/colorform.h"
+#include "modaldriver.h"
+#include "pagewindowfixture.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+class TestElementKinds : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+
+    std::unique_ptr<AddhForm> Open(const QString& htmlN)
+    {
+        auto form = std::make_unique<AddhForm>(f_.shared->Context());
+        form->HtmlN = htmlN;
+        return form;
+    }
+    // "box:=text" sets a text box or the content, "button" clicks, "combo#i" chooses entry i.
+    static void Apply(QWidget* d, const QString& step)
+    {
+        if (step.contains(":=")) {
+            QWidget* w = Child<QWidget>(d, step.section(":=", 0, 0));
+            QVERIFY2(w, qPrintable(step));
+            if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+                plain->setPlainText(step.section(":=", 1));
+            else
+                qobject_cast<QLineEdit*>(w)->setText(step.section(":=", 1));
+        } else if (step.contains('#')) {
+            auto* combo = Child<QComboBox>(d, step.section('#', 0, 0));
+            QVERIFY2(combo, qPrintable(step));
+            const int i = step.section('#', 1).toInt();
+            combo->setCurrentIndex(i);
+            Q_EMIT combo->activated(i);
+        } else {
+            auto* button = Child<QAbstractButton>(d, step);
+            QVERIFY2(button, qPrintable(step));
+            button->click();
+        }
+    }
+
+    // The field's frame among the dialog's.
+    static FieldFrame* FrameOf(AddhForm* form, const ElementField& field)
+    {
+        for (FieldFrame* frame : form->findChildren<FieldFrame*>())
+            if (frame->Control(field.Name))
+                return frame;
+        return nullptr;
+    }
+
+    // Sets the field as a user would; returns the value its attribute should then have.
+    static QString SetField(AddhForm* form, const ElementField& field)
+    {
+        FieldFrame* frame = FrameOf(form, field);
+        switch (field.Kind) {
+        case FieldKind::Text:
+        case FieldKind::File:
+            frame->Get<QLineEdit>(field.Name)->setText("v1");
+            return "v1";
+        case FieldKind::Digits:
+        case FieldKind::Number: {
+            auto* box = frame->Get<QLineEdit>(field.Name);
+            box->clear();
+            QTest::keyClicks(box, "42");
+            return "42";
+        }
+        case FieldKind::Options:
+            frame->Option(field.Name, int(field.OptionCaptions.size()) - 1)->click();
+            return field.OptionValues.last();
+        case FieldKind::Check: {
+            auto* check = frame->Get<QCheckBox>(field.Name);
+            check->click();
+            return check->isChecked() ? field.OnValue : field.OffValue;
+        }
+        case FieldKind::Slider:
+            frame->Get<QScrollBar>(field.Name)->setValue(40);
+            return "40";
+        case FieldKind::Colour:
+            OnNextModal([](QDialog* d) {
+                auto* colours = qobject_cast<ColorForm*>(d);
+                QVERIFY(colours);
+                colours->ColorText = "#123456";
+                colours->OkCommand->click();
+            });
+            frame->Get<QPushButton>(field.Name)->click();
+            return "#123456";
+        case FieldKind::Combo: {
+            auto* combo = frame->Get<QComboBox>(field.Name);
+            combo->setCurrentIndex(1);
+            Q_EMIT combo->activated(1);
+            return field.OptionValues.at(1);
+        }
+        }
+        return QString();
+    }
+
+    // Whether the field shows what SetField set.
+    static bool ShowsSet(AddhForm* form, const ElementField& field)
+    {
+        FieldFrame* frame = FrameOf(form, field);
+        switch (field.Kind) {
+        case FieldKind::Text:
+        case FieldKind::File:
+            return frame->Get<QLineEdit>(field.Name)->text() == QLatin1String("v1");
+        case FieldKind::Digits:
+        case FieldKind::Number:
+            return frame->Get<QLineEdit>(field.Name)->text() == QLatin1String("42");
+        case FieldKind::Options:
+            return frame->Option(field.Name, int(field.OptionCaptions.size()) - 1)->isChecked();
+        case FieldKind::Check:
+            return frame->Get<QCheckBox>(field.Name)->isChecked() != field.StartsChecked;
+        case FieldKind::Slider:
+            return frame->Get<QScrollBar>(field.Name)->value() == 40;
+        case FieldKind::Colour:
+            return true; // no control shows it; the markup does
+        case FieldKind::Combo:
+            return frame->Get<QComboBox>(field.Name)->currentIndex() == 1;
+        }
+        return false;
+    }
+
+private Q_SLOTS:
+    void init() { f_.Start(true); }
+    void cleanup() { f_.Stop(); }
+
+    // Every field that sets an attribute, of every kind: set, its attribute is in the markup; the tag opened for
+    // editing shows the field set again and writes the attribute back.
+    void everyField_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QString>("field");
+        for (const ElementKind& kind : ElementKind::All())
+            for (const ElementKind::Frame& frame : kind.Frames)
+                for (const ElementField& field : frame.Fields)
+                    if (!field.Attr.isEmpty())
+                        QTest::addRow("%s %s", qPrintable(kind.HtmlN), qPrintable(field.Name))
+                            << kind.HtmlN << field.Name;
+    }
+    void everyField()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QString, field);
+        const ElementKind* kind = ElementKind::Find(htmlN);
+        const ElementField* spec = nullptr;
+        for (const ElementKind::Frame& frame : kind->Frames)
+            for (const ElementField& f : frame.Fields)
+                if (f.Name == field)
+                    spec = &f;
+        QVERIFY(spec);
+        const bool flag = kind->IsFlag(kind->SlotOf(spec->Attr));
+
+        auto form = Open(htmlN);
+        form->Form_Load();
+        QString value = SetField(form.get(), *spec);
+        if (field == QLatin1String("HrText_1"))
+            value += QLatin1Char('%'); // the rule's width in per cent, its first unit
+        const QString attribute =
+            flag ? QString(QLatin1Char(' ') + value) : QString(QLatin1Char(' ') + spec->Attr + "=\"" + value + '"');
+        form->OkCommand_Click();
+        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+
+        auto edit = Open(htmlN);
+        edit->EditTag = 1;
+        edit->EditAttrs = {{spec->Attr, flag ? QString() : value}, {QString(), QString()}};
+        edit->Form_Load();
+        QVERIFY(ShowsSet(edit.get(), *spec));
+        edit->OkCommand_Click();
+        QVERIFY2(edit->HtmlStr.contains(attribute), qPrintable(edit->HtmlStr));
+        QCOMPARE(edit->HtmlStr.count(QLatin1Char('=')), flag ? 0 : 1); // nothing kept twice
+    }
+
+    // The field kinds no kind shows yet: a slider and a combo on the media kind's slots.
+    void sliderAndCombo()
+    {
+        auto form = Open("<embed");
+        form->Form_Load();
+        ElementKind::Frame spec{"TestFrame",
+                                {ElementField::Slider("HearHScroll", "音量", "volume", 0, 100, 10),
+                                 ElementField::Combo("ControlCombo", "面板", "controls", {"正常面板", "小面板"},
+                                                     {"console", "smallconsole"})}};
+        auto* frame = new FieldFrame(form.get(), spec);
+        frame->Get<QScrollBar>("HearHScroll")->setValue(80);
+        auto* combo = frame->Get<QComboBox>("ControlCombo");
+        combo->setCurrentIndex(1);
+        Q_EMIT combo->activated(1);
+        QCOMPARE(form->Markup.OkMarkup(), QStringLiteral("<embed controls=\"smallconsole\" volume=\"80\">\r\n"));
+        QTest::keyClicks(combo->lineEdit(), "x");
+        QCOMPARE(form->Markup.Attr("controls"), QStringLiteral("小面板x"));
+
+        // Edit mode: the ends of the slider stand for no position; a named choice in any case is chosen.
+        QVERIFY(!frame->ApplyAttr("volume", "100"));
+        QVERIFY(frame->ApplyAttr("volume", "35"));
+        QCOMPARE(frame->Get<QScrollBar>("HearHScroll")->value(), 35);
+        QVERIFY(frame->ApplyAttr("controls", "CONSOLE"));
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(form->Markup.Attr("controls"), QStringLiteral("console"));
+        QVERIFY(frame->ApplyAttr("controls", "volumelever"));
+        QCOMPARE(combo->currentText(), QStringLiteral("volumelever"));
+    }
+
+    // A digits-only box refuses a paste that holds anything but digits, by keys or from its menu.
+    void pasteIntoDigits_data()
+    {
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("letters by Ctrl+V") << "5xyz" << false << "<img height=\"7\">\r\n";
+        QTest::newRow("letters from the menu") << "5xyz" << true << "<img height=\"7\">\r\n";
+        QTest::newRow("digits by Ctrl+V") << "12" << false << "<img height=\"712\">\r\n";
+        QTest::newRow("digits from the menu") << "12" << true << "<img height=\"712\">\r\n";
+    }
+    void pasteIntoDigits()
+    {
+        QFETCH(QString, clip);
+        QFETCH(bool, menu);
+        auto form = Open("<img");
+        form->Form_Load();
+        auto* box = Child<QLineEdit>(form.get(), "ImgText_4");
+        QTest::keyClicks(box, "7");
+        QGuiApplication::clipboard()->setText(clip);
+        if (menu) {
+            std::unique_ptr<QMenu> context(box->createStandardContextMenu());
+            QAction* paste = nullptr;
+            for (QAction* action : context->actions())
+                if (action->text().startsWith(QLatin1String("&Paste")))
+                    paste = action;
+            QVERIFY(paste && paste->isEnabled());
+            paste->trigger();
+        } else {
+            QTest::keySequence(box, QKeySequence::Paste);
+        }
+        form->OkCommand_Click();
+        QTEST(form->HtmlStr, "expected");
+    }
+
+    void markupRow_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("link") << "<a"
+                              << QStringList{"LinkText_0:=a.html", "LinkCheck1", "LinkCombo#0", "HtmlText:=首页"}
+
+                              << "<a href=\"a.html\" target=\"_blank\">首页</a>\r\n";
+        QTest::newRow("paragraph") << "<p"
+                                   << QStringList{"DirOption_2", "AlignOption_4", "NameText:=n", "HtmlText:=a<b",
+                                                  "CcText_0:=i"}
+
+                                   << "<p dir=\"rtl\" align=\"justify\" name=\"n\" id=\"i\">a&lt;b</p>\r\n";
+        QTest::newRow("span") << "<span" << QStringList{"AlignOption_3", "HtmlText:=x"}
+                              << "<span align=\"center\">x</span>\r\n";
+        QTest::newRow("block") << "<div" << QStringList{"DirOption_1", "CcText_1:=t", "HtmlText:=x"}
+                               << "<div dir=\"ltr\" title=\"t\">x</div>\r\n";
+        QTest::newRow("preformatted") << "<pre" << QStringList{"HtmlText:=a<b\n c"} << "<pre>a<b\r\n c</pre>\r\n";
+        QTest::newRow("image") << "<img"
+                               << QStringList{"ImgText_0:=a.gif", "ImgText_1:=alt", "ImgText_2:=0", "ImgText_3:=50%",
+                                              "ImgText_4:=20",    "ImgNameText:=m", "ImgOption_2"}
+
+                               << "<img name=\"m\" align=\"bottom\" src=\"a.gif\" alt=\"alt\" border=\"0\" "
+                                  "width=\"50%\" height=\"20\">\r\n";
+        QTest::newRow("rule") << "<hr" << QStringList{"HrText_0:=2", "HrOption_1", "HrText_1:=50", "HrCheck"}
+                              << "<hr size=\"2\" width=\"50\" noshade>\r\n";
+        QTest::newRow("media") << "<embed" << QStringList{"CcText_0:=e"} << "<embed id=\"e\">\r\n";
+        QTest::newRow("background sound") << "<bgsound" << QStringList{"CcText_0:=b"} << "<bgsound id=\"b\">\r\n";
+        QTest::newRow("scrolling text") << "<marquee" << QStringList{"HtmlText:=m"} << "<marquee>m</marquee>\r\n";
+        QTest::newRow("inline frame") << "<iframe" << QStringList{"DirOption_1", "NameText:=f"}
+                                      << "<iframe dir=\"ltr\" name=\"f\"></iframe>\r\n";
+        QTest::newRow("form") << "<form" << QStringList{"FormNameText:=f"} << "<form name=\"f\"></form>\r\n";
+        QTest::newRow("text box") << "<input type=text" << QStringList{"FormNameText:=t"}
+                                  << "<input type=text name=\"t\">\r\n";
+        QTest::newRow("multi-line box") << "<textarea" << QStringList{"FormNameText:=ta", "HtmlText:=x"}
+                                        << "<textarea name=\"ta\">x</textarea>\r\n";
+        QTest::newRow("password") << "<input type=password" << QStringList{"FormNameText:=pw"}
+                                  << "<input type=password name=\"pw\">\r\n";
+        QTest::newRow("check box") << "<input type=checkbox" << QStringList{"FormNameText:=c", "HtmlText:=同意"}
+                                   << "<input type=checkbox name=\"c\">同意\r\n";
+        QTest::newRow("radio group") << "<input type=radio"
+                                     << QStringList{"AddListCommand", "ValueText:=m", "SelectText_0:=男",
+                                                    "FradioText:=sex", "RadioCheck"}
+
+                                     << "<p><input type=radio name=sex value=m>男<br>\r\n</p>\r\n";
+        QTest::newRow("list box") << "<select" << QStringList{"AddListCommand",  "SelectText_0:=one", "ValueText:=1",
+                                                              "SelectText_1:=3", "SelectCheck",       "FormNameText:=s"}
+
+                                  << "<select name=\"s\" size=\"3\" multiple><option value=1>one\r\n</select>\r\n";
+        QTest::newRow("command button") << "<input type=button" << QStringList{"CcText_0:=b"}
+                                        << "<input type=button id=\"b\">\r\n";
+        QTest::newRow("caption") << "<caption" << QStringList{"HtmlText:=T"} << "<caption>T</caption>\r\n";
+        QTest::newRow("table") << "<table" << QStringList{"CcText_0:=t"} << "<table id=\"t\">\r\n";
+        QTest::newRow("bullets") << "<ul" << QStringList{"AddListCommand", "SelectText_0:=a"}
+                                 << "<ul><li type=disc>a\r\n</ul>\r\n";
+        QTest::newRow("numbers") << "<ol" << QStringList{"AddListCommand", "SelectText_0:=a"}
+                                 << "<ol><li>a\r\n</ol>\r\n";
+        QTest::newRow("definitions") << "<dl" << QStringList{"AddListCommand", "SelectText_0:=a"}
+                                     << "<dl><dd>a\r\n</dl>\r\n";
+    }
+    void markupRow()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QStringList, steps);
+        auto form = Open(htmlN);
+        form->Form_Load();
+        for (const QString& step : std::as_const(steps))
+            Apply(form.get(), step);
+        form->OkCommand_Click();
+        QTEST(form->HtmlStr, "expected");
+    }
+
+    // Tab from the first field to Cancel: the kind's fields, the name, the content, the common boxes, the buttons.
+    void focusWalk_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QString>("fields"); // up to the common boxes, blank-separated
+        QTest::addColumn<bool>("common");
+        QTest::newRow("<a") << "<a"
+                            << "LinkText_0 LinkCheck1 HtmlText HtmlCheck" << true;
+        QTest::newRow("<p") << "<p"
+                            << "DirOption_0 AlignOption_0 NameText HtmlText HtmlCheck" << true;
+        QTest::newRow("<span") << "<span"
+                               << "DirOption_0 AlignOption_0 NameText HtmlText HtmlCheck" << true;
+        QTest::newRow("<div") << "<div"
+                              << "DirOption_0 AlignOption_0 NameText HtmlText HtmlCheck" << true;
+        QTest::newRow("<pre") << "<pre"
+                              << "DirOption_0 AlignOption_0 NameText HtmlText HtmlCheck" << true;
+        QTest::newRow("<img") << "<img"
+                              << "ImgText_0 ImgCommand ImgText_1 ImgText_2 ImgText_3 ImgText_4 ImgNameText ImgOption_0"
+                              << true;
+        QTest::newRow("<hr") << "<hr"
+                             << "HrText_0 HrText_1 HrOption_0 HrColorCommand HrCheck" << true;
+        QTest::newRow("<embed") << "<embed"
+                                << "" << true;
+        QTest::newRow("<bgsound") << "<bgsound"
+                                  << "" << true;
+        QTest::newRow("<marquee") << "<marquee"
+                                  << "HtmlText HtmlCheck" << true;
+        QTest::newRow("<iframe") << "<iframe"
+                                 << "DirOption_0 AlignOption_0 NameText" << true;
+        QTest::newRow("<form") << "<form"
+                               << "FormNameText" << true;
+        QTest::newRow("<input type=text") << "<input type=text"
+                                          << "FormNameText" << true;
+        QTest::newRow("<textarea") << "<textarea"
+                                   << "FormNameText HtmlText HtmlCheck" << true;
+        QTest::newRow("<input type=password") << "<input type=password"
+                                              << "FormNameText" << true;
+        QTest::newRow("<input type=checkbox") << "<input type=checkbox"
+                                              << "FormNameText HtmlText HtmlCheck" << true;
+        QTest::newRow("<input type=radio") << "<input type=radio"
+                                           << "SelectList AddListCommand FradioText RadioCheck" << false;
+        QTest::newRow("<select") << "<select"
+                                 << "SelectList AddListCommand SelectText_1 SelectCheck FormNameText" << true;
+        QTest::newRow("<input type=button") << "<input type=button"
+                                            << "" << true;
+        QTest::newRow("<caption") << "<caption"
+                                  << "HtmlText HtmlCheck" << true;
+        QTest::newRow("<table") << "<table"
+                                << "" << true;
+        QTest::newRow("<ul") << "<ul"
+                             << "SelectList AddListCommand" << false;
+        QTest::newRow("<ol") << "<ol"
+                             << "SelectList AddListCommand" << false;
+        QTest::newRow("<dl") << "<dl"
+                             << "SelectList AddListCommand" << false;
+    }
+    void focusWalk()
+    {
+        QFETCH(QString, htmlN);
+        auto form = Open(htmlN);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QStringList walk{QApplication::focusWidget()->objectName()};
+        while (walk.size() < 40 && walk.last() != QLatin1String("CancelCommand")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walk << QApplication::focusWidget()->objectName();
+        }
+        form->reject();
+        QFETCH(QString, fields);
+        QFETCH(bool, common);
+        QStringList expected = fields.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (common)
+            expected << "CcText_0"
+                     << "CcText_1"
+                     << "CcText_2";
+        expected << "SCommand"
+                 << "ShowCommand"
+                 << "OkCommand"
+                 << "CancelCommand";
+        QCOMPARE(walk, expected);
+    }
+};
+
+QTEST_MAIN(TestElementKinds)
+#include "tst_elementkinds.moc"
