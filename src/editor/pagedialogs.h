@@ -1,0 +1,31 @@
+#pragma once
+// The builder dialogs a page window opens. They live in the layers above the editor: the main frame hands each page
+// window the one implementation, so the editor itself includes no builder.
+
+#include "editor/tagparser.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+class PageDialogs
+{
+public:
+    virtual ~PageDialogs() = default;
+
+    // The element dialog for a new element of `kind` ("<img"): its markup, or nothing after Cancel.
+    virtual std::optional<QString> NewElement(QWidget* owner, const QString& kind) = 0;
+    // Whether the element dialog rebuilds tags of that kind in place.
+    virtual bool EditsElement(const QString& kind) const = 0;
+    // The element dialog on the start tag of `kind` with its parsed attributes: the new start tag, or nothing.
+    virtual std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) = 0;
+    // The style dialog on a declaration list, previewing htmlTxt1 + style + ">" + htmlTxt2: the new list after OK.
+    virtual std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& htmlTxt1,
+                                             const QString& htmlTxt2) = 0;
+    // The colour dialog: the colour text chosen ("" for none), nothing after Cancel.
+    virtual std::optional<QString> PickColour(QWidget* owner) = 0;
+    // Plain text typed or loaded, escaped as HTML: "" when cancelled.
+    virtual QString ImportText(QWidget* owner) = 0;
+};
