@@ -4,6 +4,16 @@ BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : Q
 {
 }
 
+BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent)
+{
+}
+
+const BuilderContext& BuilderDialog::Context() const
+{
+    Q_ASSERT_X(context_, "BuilderDialog::Context", "the dialog was made without a context");
+    return *context_;
+}
+
 std::optional<QString> BuilderDialog::Run()
 {
     if (!Confirm())

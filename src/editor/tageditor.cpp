@@ -163,7 +163,7 @@ void TagEditor::EditStyleOfTag(const QString& name)
         return;
     const QString endd = TagDb::Field(shared_.Db.Entry(html1, index), QStringLiteral("endd"));
 
-    CssForm css(&form_);
+    CssForm css(shared_.Context(), &form_);
     css.StxtStr = shared_.AttrValues.at(styleAt);
     css.HtmlTxt1 = t;
     css.HtmlTxt2 = ElementMarkup::SampleText + endd;

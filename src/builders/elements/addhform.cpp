@@ -398,7 +398,7 @@ void AddhForm::CancelCommand_Click()
 
 void AddhForm::SCommand_Click()
 {
-    CssForm css(this);
+    CssForm css(Shared::Get()->Context(), this);
     css.StxtStr = Markup.StyleStr;
     Markup.StyleBuilderTexts(css.HtmlTxt1, css.HtmlTxt2);
     // Only OK brings a new style: a cancelled builder leaves the element's style as it was.
