@@ -32,10 +32,11 @@ int BuilderDialog::exec()
     return QDialog::exec();
 }
 
-void BuilderDialog::showEvent(QShowEvent* event)
+void BuilderDialog::setVisible(bool visible)
 {
-    EnsureLoaded();
-    QDialog::showEvent(event);
+    if (visible)
+        EnsureLoaded();
+    QDialog::setVisible(visible);
 }
 
 void BuilderDialog::EnsureLoaded()

@@ -28,13 +28,14 @@ public:
 
     // exec() and show() load the dialog first too, so a dialog driven without Run() is set up the same way.
     int exec() override;
+    // Loads before the dialog takes its size and goes on screen (a show event comes too late for the size).
+    void setVisible(bool visible) override;
 
 protected:
     // Reads the inputs into the controls; runs once, before the dialog is first shown.
     virtual void Load() {}
     // What Run() hands back after OK.
     virtual QString Result() const { return QString(); }
-    void showEvent(QShowEvent* event) override;
     void EnsureLoaded();
 
 private:
