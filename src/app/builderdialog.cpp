@@ -4,9 +4,7 @@ BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : Q
 {
 }
 
-BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent)
-{
-}
+BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent) {}
 
 const BuilderContext& BuilderDialog::Context() const
 {

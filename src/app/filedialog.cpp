@@ -39,8 +39,8 @@ QStringList FileDialogHooks::NameFilters(const QString& filter)
     return filters;
 }
 
-QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName, const QString& filter,
-                   const QString& initialDir, const QString& defaultExt)
+QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName,
+                   const QString& filter, const QString& initialDir, const QString& defaultExt)
 {
     Memory& memory = State();
     if (filter != memory.lastFilter) {

@@ -25,8 +25,8 @@ struct FileDialogRequest
 };
 
 // Shows the dialog; returns the chosen full path or "" when cancelled.
-QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName, const QString& filter,
-                   const QString& initialDir, const QString& defaultExt);
+QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName,
+                   const QString& filter, const QString& initialDir, const QString& defaultExt);
 
 class FileDialogHooks
 {

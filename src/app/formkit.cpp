@@ -118,8 +118,8 @@ void SetQuietly(QScrollBar* bar, int value)
     }
     // The value label is the bar's sibling in the holder Slider made.
     if (QWidget* holder = bar->parentWidget()) {
-        if (auto* label = holder->findChild<QLabel*>(bar->objectName() + QStringLiteral("Value"),
-                                                     Qt::FindDirectChildrenOnly))
+        if (auto* label =
+                holder->findChild<QLabel*>(bar->objectName() + QStringLiteral("Value"), Qt::FindDirectChildrenOnly))
             label->setText(QString::number(bar->value()));
     }
 }

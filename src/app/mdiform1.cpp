@@ -516,8 +516,8 @@ void MDIForm1::OpenFile()
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
         return;
     }
-    const QString path =
-        FileDialog(this, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), shared_.HtmlFilter, QString(), QString());
+    const QString path = FileDialog(this, FileDialogMode::Open, QStringLiteral("打开文件"), QString(),
+                                    shared_.HtmlFilter, QString(), QString());
     if (!path.isEmpty())
         OpenPath(path);
 }

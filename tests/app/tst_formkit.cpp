@@ -41,8 +41,8 @@ private Q_SLOTS:
         QTest::newRow("check box") << "check" << QStringList{"BlurCheck"};
         QTest::newRow("text row") << "text" << QStringList{"LinkText_0"};
         QTest::newRow("combo box") << "combo" << QStringList{"CursorCombo"};
-        QTest::newRow("option group")
-            << "options" << QStringList{"fontoptionBox", "fontoption_0", "fontoption_1", "fontoption_2"};
+        QTest::newRow("option group") << "options"
+                                      << QStringList{"fontoptionBox", "fontoption_0", "fontoption_1", "fontoption_2"};
         QTest::newRow("slider") << "slider" << QStringList{"AlphaScroll", "AlphaScrollValue"};
         QTest::newRow("picker") << "picker" << QStringList{"FontColorCom", "FontColorComValue"};
     }

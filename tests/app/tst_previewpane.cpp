@@ -16,8 +16,8 @@ private Q_SLOTS:
     void pause_data()
     {
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<int>("atOnce"); // pages written when the steps are done
-        QTest::addColumn<int>("settled"); // pages written once nothing is pending
+        QTest::addColumn<int>("atOnce");    // pages written when the steps are done
+        QTest::addColumn<int>("settled");   // pages written once nothing is pending
         QTest::addColumn<QString>("shown"); // "page", "blank" or "" (nothing navigated)
         QTest::newRow("a run of changes is written once") << QStringList(5, QStringLiteral("soon")) << 0 << 1 << "page";
         QTest::newRow("refresh writes at once") << QStringList{"refresh"} << 1 << 1 << "page";
@@ -36,8 +36,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString scratch = dir.filePath(QStringLiteral("scratch.html"));
         int writes = 0;
-        PreviewPane pane(QStringLiteral("预览"), scratch,
-                         [&writes] { return QStringLiteral("<p>%1</p>").arg(++writes); }, nullptr);
+        PreviewPane pane(
+            QStringLiteral("预览"), scratch, [&writes] { return QStringLiteral("<p>%1</p>").arg(++writes); }, nullptr);
         for (const QString& step : std::as_const(steps)) {
             if (step == QLatin1String("soon"))
                 pane.RefreshSoon();

@@ -94,14 +94,16 @@ CssForm::CssForm(const BuilderContext& context, QWidget* parent) : BuilderDialog
     layout->addLayout(resultRow);
     connect(ClearTabCommand, &QPushButton::clicked, this, &CssForm::ClearTabCommand_Click);
 
-    Preview = new PreviewPane(QStringLiteral("预览"), Context().ScratchFile,
-                              [this] { return CssDeclarations::PreviewPage(Css.CssText, HtmlTxt1, HtmlTxt2); }, this);
+    Preview = new PreviewPane(
+        QStringLiteral("预览"), Context().ScratchFile,
+        [this] { return CssDeclarations::PreviewPage(Css.CssText, HtmlTxt1, HtmlTxt2); }, this);
     web1 = Preview->View();
     web1->setMinimumHeight(130);
     layout->addWidget(Preview, 2);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
-                                                      QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
+                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     layout->addLayout(buttons.Row);
@@ -170,7 +172,8 @@ QWidget* CssForm::BuildFontTab()
     grid->setColumnStretch(2, 1);
 
     connect(FontColorCom, &QPushButton::clicked, this, [this] { PickColorAt(P::FontColor); });
-    connect(FontSizeCommand, &QPushButton::clicked, this, [this] { PickSize(P::FontSize, SizeSetting::FontSizeLength); });
+    connect(FontSizeCommand, &QPushButton::clicked, this,
+            [this] { PickSize(P::FontSize, SizeSetting::FontSizeLength); });
     connect(CancelBoldCom, &QPushButton::clicked, this, [this] {
         Css.CancelBold();
         FormKit::SetQuietly(BoldHScroll, BoldHScroll->minimum());
@@ -248,8 +251,8 @@ QWidget* CssForm::BuildBoxTab()
     HeightCommand = AddPicker(grid, 0, 2, QStringLiteral("HeightCommand"), QStringLiteral("高度设置"), P::Height);
     for (int i = 0; i < P::BoxSides; ++i) {
         const QString side = QString::fromUtf8(kSides[i]);
-        MarginCom[i] = AddPicker(grid, 1 + i, 0, Indexed(QStringLiteral("MarginCom"), i),
-                                 side + QStringLiteral("边界"), P::Margin + i);
+        MarginCom[i] = AddPicker(grid, 1 + i, 0, Indexed(QStringLiteral("MarginCom"), i), side + QStringLiteral("边界"),
+                                 P::Margin + i);
         PaddingCom[i] = AddPicker(grid, 1 + i, 2, Indexed(QStringLiteral("PaddingCom"), i),
                                   side + QStringLiteral("填充"), P::Padding + i);
         connect(MarginCom[i], &QPushButton::clicked, this, [this, i] { PickBoxSize(P::Margin, i); });

@@ -34,10 +34,10 @@ SizeSetForm::SizeSetForm(QWidget* parent) : BuilderDialog(parent)
     row->addWidget(Text1);
     layout->addLayout(row);
 
-    const FormKit::Options units = FormKit::OptionGroup(this, QStringLiteral("单位"), QStringLiteral("fontoption"),
-                                                        {QStringLiteral("pt"), QStringLiteral("px"), QStringLiteral("em"),
-                                                         QStringLiteral("%"), QStringLiteral("无"),
-                                                         QStringLiteral("缺省值")});
+    const FormKit::Options units =
+        FormKit::OptionGroup(this, QStringLiteral("单位"), QStringLiteral("fontoption"),
+                             {QStringLiteral("pt"), QStringLiteral("px"), QStringLiteral("em"), QStringLiteral("%"),
+                              QStringLiteral("无"), QStringLiteral("缺省值")});
     std::copy(units.Buttons.cbegin(), units.Buttons.cend(), std::begin(fontoption));
     layout->addWidget(units.Box);
 
