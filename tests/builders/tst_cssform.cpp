@@ -42,7 +42,6 @@ class TestCssForm : public QObject
         form_->show();
         return *form_;
     }
-    template <typename T> T* Child(const QString& name) { return ::Child<T>(form_.get(), name); }
     static void Choose(QComboBox* combo, int index)
     {
         combo->setCurrentIndex(index);
@@ -155,7 +154,7 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(QString, result);
         CssForm& f = Open(start);
-        QAbstractButton* button = Child<QAbstractButton>(control);
+        QAbstractButton* button = Child<QAbstractButton>(form_.get(), control);
         QVERIFY(button);
         button->click();
         QCOMPARE(f.CssText(), result);
@@ -269,7 +268,7 @@ private Q_SLOTS:
         f.ClearTabCommand->click();
         QCOMPARE(f.CssText(), result);
         if (!control.isEmpty())
-            QVERIFY(!Child<QAbstractButton>(control)->isChecked());
+            QVERIFY(!Child<QAbstractButton>(form_.get(), control)->isChecked());
     }
 
     void autoPlacementClearsLeftAndTop()
@@ -324,7 +323,7 @@ private Q_SLOTS:
             size->HScroll1->setValue(7);
             size->OkCommand->click();
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(seen, dtype);
         QCOMPARE(f.CssText(), name + QStringLiteral(":7px"));
     }
@@ -371,14 +370,14 @@ private Q_SLOTS:
             QTest::mouseClick(color->Label1[0], Qt::LeftButton);
             color->OkCommand->click();
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(f.CssText(), result);
         // Choosing no colour takes it out again.
         OnNextModal<ColorForm>([](ColorForm* color) {
             QTest::mouseClick(color->Label1[6], Qt::LeftButton);
             color->OkCommand->click();
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(f.CssText(), QString());
     }
 

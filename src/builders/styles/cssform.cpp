@@ -123,6 +123,20 @@ QPushButton* CssForm::AddPicker(QGridLayout* grid, int row, int column, const QS
     return picker.Button;
 }
 
+QPushButton* CssForm::AddPartPicker(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                                    const QString& buttonCaption, int part)
+{
+    QWidget* parent = grid->parentWidget();
+    QPushButton* button = FormKit::Button(parent, name, buttonCaption);
+    auto* field = new QHBoxLayout;
+    field->addWidget(button);
+    field->addWidget(partLabels_[part] = FormKit::ValueLabel(parent, name + QStringLiteral("Value")), 1);
+    grid->addWidget(new QLabel(caption, parent), row, 0);
+    grid->addLayout(field, row, 1);
+    connect(button, &QPushButton::clicked, this, [this, part] { PickFilterColor(part); });
+    return button;
+}
+
 QGroupBox* CssForm::AddOptions(QWidget* parent, int position, const QString& title, const QString& name,
                                const QStringList& captions, QRadioButton** buttons)
 {
@@ -366,53 +380,42 @@ QWidget* CssForm::BuildFilterTab()
             Rebuild();
         });
     }
-    ShadowCommand = FormKit::Button(page, QStringLiteral("ShadowCommand"), QStringLiteral("阴影颜色"));
-    Command1 = FormKit::Button(page, QStringLiteral("Command1"), QStringLiteral("颜色"));
-    const auto colourRow = [&](int row, const QString& caption, QPushButton* button, int part) {
-        auto* field = new QHBoxLayout;
-        field->addWidget(button);
-        field->addWidget(partLabels_[part] = FormKit::ValueLabel(page, button->objectName() + QStringLiteral("Value")),
-                         1);
-        left->addWidget(new QLabel(caption, page), row, 0);
-        left->addLayout(field, row, 1);
-        connect(button, &QPushButton::clicked, this, [this, part] { PickFilterColor(part); });
-    };
-    colourRow(3, QStringLiteral("阴影"), ShadowCommand, P::ShadowColorPart);
+    ShadowCommand = AddPartPicker(left, 3, QStringLiteral("阴影"), QStringLiteral("ShadowCommand"),
+                                  QStringLiteral("阴影颜色"), P::ShadowColorPart);
     ShadowScroll = AddSlider(left, 4, QStringLiteral("阴影方向"), QStringLiteral("ShadowScroll"), 0, P::ShadowMax, 60,
                              [this](int v) { Css.SetShadow(v); });
-    colourRow(5, QStringLiteral("增加光辉"), Command1, P::GlowColorPart);
+    Command1 = AddPartPicker(left, 5, QStringLiteral("增加光辉"), QStringLiteral("Command1"), QStringLiteral("颜色"),
+                             P::GlowColorPart);
     GlowScroll = AddSlider(left, 6, QStringLiteral("强度"), QStringLiteral("GlowScroll"), 0, P::GlowMax, 25,
                            [this](int v) { Css.SetGlow(v); });
     left->setRowStretch(7, 1);
 
-    BlurCheck = FormKit::Check(page, QStringLiteral("BlurCheck"), QStringLiteral("模糊效果"));
-    right->addWidget(BlurCheck, 0, 0, 1, 2);
+    // Ticking blur or wave sets its sliders to their starting values, so the controls follow the declarations.
+    const auto effect = [&](int row, const QString& name, const QString& caption, void (CssDeclarations::*set)(bool)) {
+        QCheckBox* check = FormKit::Check(page, name, caption);
+        right->addWidget(check, row, 0, 1, 2);
+        connect(check, &QCheckBox::clicked, this, [this, set](bool on) {
+            (Css.*set)(on);
+            SyncFilterControls();
+            Rebuild();
+        });
+        return check;
+    };
+    BlurCheck = effect(0, QStringLiteral("BlurCheck"), QStringLiteral("模糊效果"), &CssDeclarations::SetBlur);
     BlurAHScroll = AddSlider(right, 1, QStringLiteral("方向"), QStringLiteral("BlurAHScroll"), 0, P::BlurDirectionMax,
                              20, [this](int v) { Css.SetBlurDirection(v); });
     BlurBHScroll = AddSlider(right, 2, QStringLiteral("强度"), QStringLiteral("BlurBHScroll"), 0, P::BlurStrengthMax,
                              10, [this](int v) { Css.SetBlurStrength(v); });
-    WaveCheck = FormKit::Check(page, QStringLiteral("WaveCheck"), QStringLiteral("波纹效果"));
-    right->addWidget(WaveCheck, 3, 0, 1, 2);
+    WaveCheck = effect(3, QStringLiteral("WaveCheck"), QStringLiteral("波纹效果"), &CssDeclarations::SetWave);
     const QStringList waveCaptions = Captions({"波纹频率", "波纹光影", "波纹偏移量", "波纹振幅"});
     for (int i = 0; i < 4; ++i)
         WaveHScroll[i] = AddSlider(right, 4 + i, waveCaptions[i], Indexed(QStringLiteral("WaveHScroll"), i), 0,
                                    P::WaveMax, 10, [this, i](int v) { Css.SetWaveValue(i, v); });
     right->setRowStretch(8, 1);
-    for (QScrollBar* bar : {BlurAHScroll, BlurBHScroll, WaveHScroll[0], WaveHScroll[1], WaveHScroll[2], WaveHScroll[3]})
-        bar->setEnabled(false);
+    SyncFilterControls();
 
     connect(AlphaCommand, &QPushButton::clicked, this, [this] {
         Css.CancelAlpha();
-        Rebuild();
-    });
-    connect(BlurCheck, &QCheckBox::clicked, this, [this](bool on) {
-        Css.SetBlur(on);
-        SyncFilterControls();
-        Rebuild();
-    });
-    connect(WaveCheck, &QCheckBox::clicked, this, [this](bool on) {
-        Css.SetWave(on);
-        SyncFilterControls();
         Rebuild();
     });
     return page;

@@ -128,6 +128,9 @@ private:
     // A picker button at (row, column) of `grid` with the value of list position `position` beside it.
     QPushButton* AddPicker(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
                            int position);
+    // A caption, a picker button and the colour of filter part `part`, in row `row` of `grid`.
+    QPushButton* AddPartPicker(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                               const QString& buttonCaption, int part);
     // A titled option group whose choice writes list position `position`; its buttons go to `buttons`.
     QGroupBox* AddOptions(QWidget* parent, int position, const QString& title, const QString& name,
                           const QStringList& captions, QRadioButton** buttons);
