@@ -4,6 +4,14 @@ BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : Q
 {
 }
 
+BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent) {}
+
+const BuilderContext& BuilderDialog::Context() const
+{
+    Q_ASSERT_X(context_, "BuilderDialog::Context", "the dialog was made without a context");
+    return *context_;
+}
+
 std::optional<QString> BuilderDialog::Run()
 {
     if (!Confirm())
@@ -22,10 +30,11 @@ int BuilderDialog::exec()
     return QDialog::exec();
 }
 
-void BuilderDialog::showEvent(QShowEvent* event)
+void BuilderDialog::setVisible(bool visible)
 {
-    EnsureLoaded();
-    QDialog::showEvent(event);
+    if (visible)
+        EnsureLoaded();
+    QDialog::setVisible(visible);
 }
 
 void BuilderDialog::EnsureLoaded()

@@ -1,6 +1,7 @@
 #pragma once
-// The protocol every builder dialog follows. It is made with what it needs (BuilderContext), the caller sets its
-// inputs, Run() loads it once, shows it modally and hands back its result, or nothing when the user cancelled.
+// The protocol every builder dialog follows. It is made with what it needs (a BuilderContext for the dialogs that
+// reach the database, the filters or the scratch page; nothing for the small pickers), the caller sets its inputs,
+// Run() loads it once, shows it modally and hands back its result, or nothing when the user cancelled.
 
 #include "app/buildercontext.h"
 
@@ -14,26 +15,30 @@ class BuilderDialog : public QDialog
 
 public:
     BuilderDialog(const BuilderContext& context, QWidget* parent);
+    // A dialog that needs nothing from the running program.
+    explicit BuilderDialog(QWidget* parent);
 
     // Loads (once), shows modally; the result after OK, nothing after Cancel or the close box.
     std::optional<QString> Run();
     // The same for dialogs whose results are several members: true after OK.
     bool Confirm();
 
-    const BuilderContext& Context() const { return context_; }
+    // Only for a dialog made with a context.
+    const BuilderContext& Context() const;
 
     // exec() and show() load the dialog first too, so a dialog driven without Run() is set up the same way.
     int exec() override;
+    // Loads before the dialog takes its size and goes on screen (a show event comes too late for the size).
+    void setVisible(bool visible) override;
 
 protected:
     // Reads the inputs into the controls; runs once, before the dialog is first shown.
     virtual void Load() {}
     // What Run() hands back after OK.
     virtual QString Result() const { return QString(); }
-    void showEvent(QShowEvent* event) override;
     void EnsureLoaded();
 
 private:
-    BuilderContext context_;
+    std::optional<BuilderContext> context_;
     bool loaded_ = false;
 };

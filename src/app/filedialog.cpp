@@ -39,8 +39,8 @@ QStringList FileDialogHooks::NameFilters(const QString& filter)
     return filters;
 }
 
-QString FileDialog(QWidget* owner, int mode, const QString& title, const QString& defaultName, const QString& filter,
-                   const QString& initialDir, const QString& defaultExt)
+QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName,
+                   const QString& filter, const QString& initialDir, const QString& defaultExt)
 {
     Memory& memory = State();
     if (filter != memory.lastFilter) {
@@ -61,7 +61,7 @@ QString FileDialog(QWidget* owner, int mode, const QString& title, const QString
     if (memory.lastIndex >= 1 && memory.lastIndex <= names.size())
         dialog.selectNameFilter(names.at(memory.lastIndex - 1));
     dialog.setDefaultSuffix(defaultExt);
-    if (mode == 1) {
+    if (mode == FileDialogMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {

@@ -7,9 +7,15 @@
 
 class QWidget;
 
+enum class FileDialogMode
+{
+    Open, // an existing file
+    Save  // a file to write, asked for by name
+};
+
 struct FileDialogRequest
 {
-    int mode = 1; // 1 = open, anything else = save
+    FileDialogMode mode = FileDialogMode::Open;
     QString title;
     QString defaultName;
     QString filter; // "description" NUL "pattern" NUL ... as the program's filters are written
@@ -19,8 +25,8 @@ struct FileDialogRequest
 };
 
 // Shows the dialog; returns the chosen full path or "" when cancelled.
-QString FileDialog(QWidget* owner, int mode, const QString& title, const QString& defaultName, const QString& filter,
-                   const QString& initialDir, const QString& defaultExt);
+QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName,
+                   const QString& filter, const QString& initialDir, const QString& defaultExt);
 
 class FileDialogHooks
 {

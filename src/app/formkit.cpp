@@ -117,6 +117,54 @@ QWidget* Slider(QWidget* parent, const QString& name, int minimum, int maximum, 
     return holder;
 }
 
+void SetQuietly(QScrollBar* bar, int value)
+{
+    {
+        const QSignalBlocker block(bar);
+        bar->setValue(value);
+    }
+    // The value label is the bar's sibling in the holder Slider made.
+    if (QWidget* holder = bar->parentWidget()) {
+        if (auto* label =
+                holder->findChild<QLabel*>(bar->objectName() + QStringLiteral("Value"), Qt::FindDirectChildrenOnly))
+            label->setText(QString::number(bar->value()));
+    }
+}
+
+QLabel* ValueLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::RichText);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("#000000 未设置")));
+    ShowValue(label, QString());
+    return label;
+}
+
+void ShowValue(QLabel* label, const QString& value, Shown kind)
+{
+    const QString text = value.toHtmlEscaped();
+    if (value.trimmed().isEmpty())
+        label->setText(QStringLiteral("<span style='color:#808080'>未设置</span>"));
+    else if (kind == Shown::Colour)
+        label->setText(
+            QStringLiteral("<span style='background-color:%1'>&nbsp;&nbsp;&nbsp;&nbsp;</span> %1").arg(text));
+    else
+        label->setText(text);
+}
+
+Picker PickerRow(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+                 const QString& tip)
+{
+    QWidget* parent = grid->parentWidget();
+    Picker picker;
+    picker.Button = Button(parent, name, caption, tip);
+    picker.Value = ValueLabel(parent, name + QStringLiteral("Value"));
+    grid->addWidget(picker.Button, row, column);
+    grid->addWidget(picker.Value, row, column + 1);
+    return picker;
+}
+
 QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, bool editable)
 {
     auto* combo = new QComboBox(parent);

@@ -54,6 +54,28 @@ Options OptionGroup(QWidget* parent, const QString& title, const QString& name, 
 // named name + "Value"). `valueOut` receives the label.
 QWidget* Slider(QWidget* parent, const QString& name, int minimum, int maximum, int pageStep, QScrollBar** barOut,
                 QLabel** valueOut = nullptr);
+// Moves a Slider's bar without running its handlers (a dialog setting itself from its input); the value beside it
+// follows all the same.
+void SetQuietly(QScrollBar* bar, int value);
+
+// A label that shows the current value of a setting: grey "未设置" while it is blank, a colour with a swatch
+// before its text.
+enum class Shown
+{
+    Text,
+    Colour
+};
+QLabel* ValueLabel(QWidget* parent, const QString& name);
+void ShowValue(QLabel* label, const QString& value, Shown kind = Shown::Text);
+
+// A button that opens a picker, at (row, column) of `grid`, with a ValueLabel named name + "Value" beside it.
+struct Picker
+{
+    QPushButton* Button = nullptr;
+    QLabel* Value = nullptr;
+};
+Picker PickerRow(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+                 const QString& tip = QString());
 
 // An editable or fixed list of choices.
 QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, bool editable = false);

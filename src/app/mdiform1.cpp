@@ -390,7 +390,7 @@ void MDIForm1::BuildHandlers()
         {QStringLiteral("LineOnOff"), [this](Page) { ToggleWordWrap(); }},
         {QStringLiteral("HtmlHelp"), [this](Page) { ToggleAutoComplete(); }},
         {QStringLiteral("MeAddColor"), [](Page doc) { doc->AddColor(); }},
-        {QStringLiteral("tb:Style"), [this](Page doc) { StyleWrap::Run(doc->text1, this); }},
+        {QStringLiteral("tb:Style"), [this](Page doc) { StyleWrap::Run(shared_.Context(), doc->text1, this); }},
         {QStringLiteral("Priview"), [](Page doc) { doc->ShowHtml(); }},
         {QStringLiteral("MeShow"), [](Page doc) { doc->ShowHtml(); }},
         {QStringLiteral("FindMenu"), [](Page doc) { doc->FindRepl(); }},
@@ -513,8 +513,8 @@ void MDIForm1::OpenFile()
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
         return;
     }
-    const QString path =
-        FileDialog(this, 1, QStringLiteral("打开文件"), QString(), shared_.HtmlFilter, QString(), QString());
+    const QString path = FileDialog(this, FileDialogMode::Open, QStringLiteral("打开文件"), QString(),
+                                    shared_.HtmlFilter, QString(), QString());
     if (!path.isEmpty())
         OpenPath(path);
 }

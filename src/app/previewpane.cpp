@@ -37,6 +37,11 @@ void PreviewPane::RefreshSoon()
         timer_->start();
 }
 
+bool PreviewPane::RefreshPending() const
+{
+    return timer_->isActive();
+}
+
 void PreviewPane::Blank()
 {
     timer_->stop();

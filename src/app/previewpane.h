@@ -25,6 +25,8 @@ public:
     void Blank();
     // Holds refreshes back while a dialog sets itself up; Refresh() does nothing until it is released.
     void SetPaused(bool paused) { paused_ = paused; }
+    // A RefreshSoon() is waiting for its pause to end.
+    bool RefreshPending() const;
 
     BrowserView* View() const { return view_; }
     QString ScratchFile() const { return scratchFile_; }

@@ -39,7 +39,8 @@ QString ListItemAtPoint(QListWidget* list, const QPoint& point)
 
 void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner)
 {
-    const QString path = FileDialog(owner, 1, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
+    const QString path =
+        FileDialog(owner, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
     if (!path.isEmpty())
         box->setText(QUrl::fromLocalFile(path).toString());
 }

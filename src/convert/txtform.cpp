@@ -49,7 +49,8 @@ void TxtForm::OpenCom_Click()
     const QChar nul(QChar::Null);
     const QString filter = QStringLiteral("文本文件") + nul + QStringLiteral("*.txt") + nul +
                            QStringLiteral("所有文件") + nul + QStringLiteral("*.*") + nul;
-    const QString path = FileDialog(this, 1, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
+    const QString path =
+        FileDialog(this, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
     if (path.isEmpty())
         return;
     const TextImport::Result file = TextImport::ReadFile(path);

@@ -168,7 +168,7 @@ bool htmlform::WriteTo(const QString& path)
 QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
 {
     const QString path =
-        FileDialog(this, 2, title, defaultName, shared_.HtmlFilter, DirP, QStringLiteral("html"));
+        FileDialog(this, FileDialogMode::Save, title, defaultName, shared_.HtmlFilter, DirP, QStringLiteral("html"));
     return path.isEmpty() ? QString() : PageFile::LowerFileName(path);
 }
 
@@ -224,7 +224,7 @@ void htmlform::GiveText(const QString& text)
 void htmlform::AddColor()
 {
     QString color;
-    PickColor(color, this);
+    PickColor(shared_.Db, color, this);
     GiveText(color);
 }
 

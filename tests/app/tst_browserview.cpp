@@ -1,5 +1,6 @@
 #include "app/aboutform.h"
 #include "app/browserview.h"
+#include "browserplugin.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ private Q_SLOTS:
 
     void localPageLoads()
     {
+        SKIP_WITHOUT_BROWSER();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.html"));
         QFile f(path);
@@ -40,6 +42,7 @@ private Q_SLOTS:
 
     void scriptErrorsReachTheEditor()
     {
+        SKIP_WITHOUT_BROWSER();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("e.html"));
         QFile f(path);

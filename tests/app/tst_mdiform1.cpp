@@ -517,9 +517,12 @@ private Q_SLOTS:
             index = 2; // the user switches to "所有文件"
             return QString();
         });
-        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter, QString(), QString());
-        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter, QString(), QString());
-        FileDialog(nullptr, 1, QStringLiteral("打开文件"), QString(), f_.shared->ImageFilter, QString(), QString());
+        FileDialog(nullptr, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter,
+                   QString(), QString());
+        FileDialog(nullptr, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter,
+                   QString(), QString());
+        FileDialog(nullptr, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->ImageFilter,
+                   QString(), QString());
         QCOMPARE(startedOn, QList<int>({1, 2, 1}));
         QCOMPARE(FileDialogHooks::NameFilters(f_.shared->HtmlFilter),
                  QStringList({"HTML 文件 (*.html *.htm)", "所有文件 (*.*)"}));

@@ -1,24 +1,20 @@
 // The colour dialog and the shared colour-picking routine.
 
-#include "app/shared.h"
 #include "builders/styles/colorform.h"
+#include "modaldriver.h"
+#include "tagdb/tagdb.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 class TestColorForm : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    std::unique_ptr<Shared> shared_;
+    TagDb db_;
 
     static QList<int> Sliders(const ColorForm& form)
     {
@@ -27,13 +23,7 @@ class TestColorForm : public QObject
     static void ClickSwatch(ColorForm& form, int i) { QTest::mouseClick(form.Label1[i], Qt::LeftButton); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        shared_ = std::make_unique<Shared>(dir_.path());
-        Shared::Set(shared_.get());
-        QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
-    }
-    void cleanupTestCase() { Shared::Set(nullptr); }
+    void initTestCase() { QCOMPARE(db_.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded); }
 
     void opening_data()
     {
@@ -52,9 +42,9 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QList<int>, rgb);
         QFETCH(QString, result);
-        ColorForm form;
+        ColorForm form(db_);
         form.FontColorM = start;
-        form.Load();
+        form.show();
         QCOMPARE(Sliders(form), rgb);
         // Black shows although no slider moved.
         if (result == QLatin1String("#000000"))
@@ -67,8 +57,8 @@ private Q_SLOTS:
 
     void slidersGiveUpperCaseText()
     {
-        ColorForm form;
-        form.Load();
+        ColorForm form(db_);
+        form.show();
         form.ColorSlider[0]->setValue(255);
         form.ColorSlider[1]->setValue(128);
         QCOMPARE(form.Text1[0]->text(), QStringLiteral("255"));
@@ -95,9 +85,9 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QList<int>, clicks);
         QFETCH(QString, result);
-        ColorForm form;
+        ColorForm form(db_);
         form.FontColorM = start;
-        form.Load();
+        form.show();
         for (const int i : clicks)
             ClickSwatch(form, i);
         form.OkCommand->click();
@@ -124,10 +114,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QString, result);
         QString seen;
-        QTimer::singleShot(0, this, [&] {
-            auto* form = qobject_cast<ColorForm*>(QApplication::activeModalWidget());
-            if (!form)
-                return;
+        OnNextModal<ColorForm>([&](ColorForm* form) {
             seen = form->ColorText;
             if (ok)
                 form->OkCommand->click();
@@ -137,7 +124,7 @@ private Q_SLOTS:
                 form->CancelCommand->click();
         });
         QString value = start;
-        PickColor(value);
+        PickColor(db_, value);
         // The dialog opened on the slot's colour.
         QCOMPARE(seen, shown);
         QCOMPARE(value, result);

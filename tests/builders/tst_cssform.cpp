@@ -7,8 +7,8 @@
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
 #include "builders/styles/sizesetform.h"
+#include "modaldriver.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using P = CssDeclarations;
@@ -33,29 +32,15 @@ class TestCssForm : public QObject
     std::unique_ptr<Shared> shared_;
     std::unique_ptr<CssForm> form_;
 
+    // The dialog shown (and so loaded) on `style`, not yet closed.
     CssForm& Open(const QString& style, const QString& html1 = QString(), const QString& html2 = QString())
     {
-        form_ = std::make_unique<CssForm>();
+        form_ = std::make_unique<CssForm>(shared_->Context(), nullptr);
         form_->StxtStr = style;
         form_->HtmlTxt1 = html1;
         form_->HtmlTxt2 = html2;
-        form_->Load();
+        form_->show();
         return *form_;
-    }
-    template <typename T> T* Child(const QString& name)
-    {
-        T* w = form_->findChild<T*>(name);
-        if (!w)
-            qWarning("no control %s", qPrintable(name));
-        return w;
-    }
-    // Runs `step` on the next modal dialog of type T as soon as it is up.
-    template <typename T> void WhenModal(std::function<void(T*)> step)
-    {
-        QTimer::singleShot(0, this, [step] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-                step(dialog);
-        });
     }
     static void Choose(QComboBox* combo, int index)
     {
@@ -68,13 +53,11 @@ private Q_SLOTS:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
     }
     void cleanup()
     {
         form_.reset();
-        Shared::Set(nullptr);
         shared_.reset();
         dir_.reset();
     }
@@ -171,7 +154,7 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(QString, result);
         CssForm& f = Open(start);
-        QAbstractButton* button = Child<QAbstractButton>(control);
+        QAbstractButton* button = Child<QAbstractButton>(form_.get(), control);
         QVERIFY(button);
         button->click();
         QCOMPARE(f.CssText(), result);
@@ -285,7 +268,7 @@ private Q_SLOTS:
         f.ClearTabCommand->click();
         QCOMPARE(f.CssText(), result);
         if (!control.isEmpty())
-            QVERIFY(!Child<QAbstractButton>(control)->isChecked());
+            QVERIFY(!Child<QAbstractButton>(form_.get(), control)->isChecked());
     }
 
     void autoPlacementClearsLeftAndTop()
@@ -303,7 +286,7 @@ private Q_SLOTS:
         CssForm& f = Open(QStringLiteral("font-size:12pt"));
         QString duringMove;
         int dtype = 0;
-        WhenModal<SizeSetForm>([&](SizeSetForm* size) {
+        OnNextModal<SizeSetForm>([&](SizeSetForm* size) {
             dtype = size->Dtype;
             size->HScroll1->setValue(20);
             duringMove = f.CssText();
@@ -334,13 +317,13 @@ private Q_SLOTS:
         QFETCH(QString, name);
         CssForm& f = Open(QString());
         int seen = 0;
-        WhenModal<SizeSetForm>([&](SizeSetForm* size) {
+        OnNextModal<SizeSetForm>([&](SizeSetForm* size) {
             seen = size->Dtype;
             size->fontoption[1]->click();
             size->HScroll1->setValue(7);
             size->OkCommand->click();
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(seen, dtype);
         QCOMPARE(f.CssText(), name + QStringLiteral(":7px"));
     }
@@ -349,7 +332,7 @@ private Q_SLOTS:
     {
         CssForm& f = Open(QStringLiteral("margin-left:1px;margin-right:2px"));
         const auto pick = [&](int i, int value) {
-            WhenModal<SizeSetForm>([value](SizeSetForm* size) {
+            OnNextModal<SizeSetForm>([value](SizeSetForm* size) {
                 size->fontoption[1]->click();
                 size->HScroll1->setValue(value);
                 size->OkCommand->click();
@@ -383,18 +366,18 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, result);
         CssForm& f = Open(QString());
-        WhenModal<ColorForm>([](ColorForm* color) {
+        OnNextModal<ColorForm>([](ColorForm* color) {
             QTest::mouseClick(color->Label1[0], Qt::LeftButton);
             color->OkCommand->click();
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(f.CssText(), result);
         // Choosing no colour takes it out again.
-        WhenModal<ColorForm>([](ColorForm* color) {
+        OnNextModal<ColorForm>([](ColorForm* color) {
             QTest::mouseClick(color->Label1[6], Qt::LeftButton);
             color->OkCommand->click();
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(f.CssText(), QString());
     }
 
@@ -409,14 +392,15 @@ private Q_SLOTS:
     {
         QFETCH(bool, ok);
         QFETCH(QString, result);
-        CssForm form;
+        CssForm form(shared_->Context(), nullptr);
         form.StxtStr = QStringLiteral("COLOR:RED;cursor:text");
-        QTimer::singleShot(0, this, [&form, ok] {
-            form.FontStyleOption[1]->click();
-            (ok ? form.OkCommand : form.CancelCommand)->click();
+        OnNextModal<CssForm>([ok](CssForm* css) {
+            css->FontStyleOption[1]->click();
+            (ok ? css->OkCommand : css->CancelCommand)->click();
         });
-        form.exec();
+        const std::optional<QString> style = form.Run();
         QCOMPARE(form.StxtStr, result);
+        QCOMPARE(style, ok ? std::optional<QString>(result) : std::nullopt);
     }
 
     void previewPage_data()

@@ -1,6 +1,7 @@
 // The size dialog: units, ranges, the OK gate and the live calls into the style dialog.
 
 #include "builders/styles/sizesetform.h"
+#include "modaldriver.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +15,14 @@ class TestSizeSetForm : public QObject
 
     QStringList calls_; // what SetIndexCss received
 
+    // Shows (and so loads) the dialog on `value`.
     void Open(SizeSetForm& form, int dtype, const QString& value)
     {
         calls_.clear();
-        form.Dtype = dtype;
+        form.Dtype = SizeSetting::Kind(dtype);
         form.SizeValue = value;
         form.SetIndexCss = [this](const QString& s) { calls_.append(s); };
-        form.Load();
+        form.show();
     }
     static int CheckedUnit(const SizeSetForm& form)
     {
@@ -139,21 +141,42 @@ private Q_SLOTS:
         QCOMPARE(form.OkCommand->isEnabled(), option == 5);
     }
 
+    // Every way of closing but OK gives back the value the dialog opened with.
+    void cancelRestores_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ok keeps the pick") << "ok"
+                                           << "30px";
+        QTest::newRow("cancel") << "cancel" << QString();
+        QTest::newRow("escape") << "escape" << QString();
+        QTest::newRow("close box") << "close" << QString();
+    }
     void cancelRestores()
     {
+        QFETCH(QString, how);
+        QFETCH(QString, result);
         SizeSetForm form;
-        Open(form, 1, QStringLiteral("12pt"));
-        form.HScroll1->setValue(30);
-        form.fontoption[1]->click();
+        form.Dtype = SizeSetting::FontSizeLength;
+        form.SizeValue = QStringLiteral("12pt");
+        calls_.clear();
+        form.SetIndexCss = [this](const QString& s) { calls_.append(s); };
+        OnNextModal<SizeSetForm>([how](SizeSetForm* size) {
+            size->HScroll1->setValue(30);
+            size->fontoption[1]->click();
+            if (how == QLatin1String("ok"))
+                size->OkCommand->click();
+            else if (how == QLatin1String("cancel"))
+                size->CancelCommand->click();
+            else if (how == QLatin1String("escape"))
+                QTest::keyClick(size, Qt::Key_Escape);
+            else
+                size->close();
+        });
+        const std::optional<QString> picked = form.Run();
         QCOMPARE(calls_, (QStringList{QStringLiteral("12pt"), QStringLiteral("30pt"), QStringLiteral("30px")}));
-        form.CancelCommand->click();
-        QCOMPARE(form.SizeValue, QStringLiteral("12pt"));
-        // Closing with Escape is a Cancel too.
-        Open(form, 1, QStringLiteral("12pt"));
-        form.show();
-        form.HScroll1->setValue(30);
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QCOMPARE(form.SizeValue, QStringLiteral("12pt"));
+        QCOMPARE(picked, result.isNull() ? std::nullopt : std::optional<QString>(result));
+        QCOMPARE(form.SizeValue, result.isNull() ? QStringLiteral("12pt") : result);
     }
 };
 

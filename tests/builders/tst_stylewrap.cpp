@@ -7,10 +7,10 @@
 #include "builders/styles/sizesetform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "modaldriver.h"
 #include "pagewindowfixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -22,7 +22,6 @@
 #include <QTextCursor>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 class TestStyleWrap : public QObject
@@ -39,13 +38,6 @@ class TestStyleWrap : public QObject
         c.setPosition(selStart);
         c.setPosition(selEnd, QTextCursor::KeepAnchor);
         Text()->setTextCursor(c);
-    }
-    template <typename T> void WhenModal(std::function<void(T*)> step)
-    {
-        QTimer::singleShot(0, this, [step] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-                step(dialog);
-        });
     }
 
 private Q_SLOTS:
@@ -66,7 +58,7 @@ private Q_SLOTS:
         SetPage(QStringLiteral("ab你好cd"), 2, 4);
         QVERIFY(f_.frame->ToolButton(QStringLiteral("Style"))->isEnabled());
         QString html1, html2;
-        WhenModal<CssForm>([&](CssForm* css) {
+        OnNextModal<CssForm>([&](CssForm* css) {
             html1 = css->HtmlTxt1;
             html2 = css->HtmlTxt2;
             css->FontStyleOption[1]->click();
@@ -83,14 +75,14 @@ private Q_SLOTS:
     {
         SetPage(QStringLiteral("ab你好cd"), 2, 4);
         QStringList previews;
-        WhenModal<CssForm>([&](CssForm* css) {
-            WhenModal<ColorForm>([](ColorForm* color) {
+        OnNextModal<CssForm>([&](CssForm* css) {
+            OnNextModal<ColorForm>([](ColorForm* color) {
                 QTest::mouseClick(color->Label1[1], Qt::LeftButton);
                 color->OkCommand->click();
             });
             css->FontColorCom->click();
             css->FontList->setCurrentRow(1);
-            WhenModal<SizeSetForm>([](SizeSetForm* size) {
+            OnNextModal<SizeSetForm>([](SizeSetForm* size) {
                 size->fontoption[0]->click();
                 size->HScroll1->setValue(14);
                 size->OkCommand->click();
@@ -113,7 +105,7 @@ private Q_SLOTS:
     {
         SetPage(QStringLiteral("x\none\ntwo\ny"), 2, 9);
         QString html2;
-        WhenModal<CssForm>([&](CssForm* css) {
+        OnNextModal<CssForm>([&](CssForm* css) {
             html2 = css->HtmlTxt2;
             css->BackImageText->setText(QStringLiteral("\"a.gif\""));
             css->OkCommand->click();
@@ -142,7 +134,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         SetPage(QStringLiteral("abcd"), 2, 2);
         QString start = QStringLiteral("unset");
-        WhenModal<ColorForm>([&](ColorForm* color) {
+        OnNextModal<ColorForm>([&](ColorForm* color) {
             start = color->FontColorM;
             QTest::mouseClick(color->Label1[0], Qt::LeftButton);
             (ok ? color->OkCommand : color->CancelCommand)->click();

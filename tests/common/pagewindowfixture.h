@@ -9,14 +9,10 @@
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 class PageWindowFixture
@@ -104,22 +100,5 @@ public:
     {
         QFile f(path);
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
-    // Runs `step` on the next modal dialog once it is up (the dialog's own event loop runs it).
-    static void WhenModal(std::function<void(QDialog*)> step)
-    {
-        QTimer::singleShot(0, [step] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY2(dialog, "no modal dialog is up");
-            step(dialog);
-        });
-    }
-    template <typename T> static T* Child(QWidget* parent, const char* name)
-    {
-        T* child = parent->findChild<T*>(QString::fromLatin1(name));
-        if (!child)
-            qWarning("no control %s", name);
-        return child;
     }
 };

@@ -1,5 +1,6 @@
-#include "pagewindowfixture.h"
 #include "convert/txtform.h"
+#include "modaldriver.h"
+#include "pagewindowfixture.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,11 +14,7 @@ class TestTxtForm : public QObject
     // Runs the plain-text command; `step` works the dialog.
     void Import(std::function<void(TxtForm*)> step)
     {
-        PageWindowFixture::WhenModal([step](QDialog* dialog) {
-            auto* form = qobject_cast<TxtForm*>(dialog);
-            QVERIFY(form);
-            step(form);
-        });
+        OnNextModal<TxtForm>(step);
         f_.frame->RunCommand(QStringLiteral("TxtHtml"));
     }
 
@@ -69,7 +66,7 @@ private Q_SLOTS:
         QVERIFY(PageWindowFixture::Text(f_.Active()).contains(QStringLiteral("中文&nbsp;1<br>\n&lt;2&gt;")));
         QCOMPARE(f_.requests.size(), 1);
         const FileDialogRequest& request = f_.requests.constFirst();
-        QCOMPARE(request.mode, 1);
+        QCOMPARE(request.mode, FileDialogMode::Open);
         QCOMPARE(request.title, QStringLiteral("打开文件"));
         QCOMPARE(FileDialogHooks::NameFilters(request.filter),
                  QStringList({QStringLiteral("文本文件 (*.txt)"), QStringLiteral("所有文件 (*.*)")}));

@@ -5,6 +5,7 @@
 #include "editor/completionlists.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "modaldriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -525,17 +526,15 @@ private Q_SLOTS:
             Start(QString());
             Type(QStringLiteral("<a"));
             QCOMPARE(Shown(), on ? QStringList{QStringLiteral("TagList")} : QStringList());
-            bool asked = false;
-            QTimer::singleShot(0, this, [&asked] {
-                auto* picker = qobject_cast<ColorForm*>(QApplication::activeModalWidget());
-                asked = picker != nullptr;
-                if (picker) {
+            int asked = 0;
+            OnNextModal<ColorForm>(
+                [](ColorForm* picker) {
                     picker->ColorSlider[0]->setValue(200);
                     picker->OkCommand->click();
-                }
-            });
+                },
+                &asked);
             Key(Qt::Key_F5);
-            QVERIFY(asked);
+            QCOMPARE(asked, 1);
             QCOMPARE(Shown(), QStringList());
             QVERIFY2(Edit()->RawText().startsWith(QStringLiteral("<a#")), qPrintable(Edit()->RawText()));
             QTextCursor c(Edit()->document());

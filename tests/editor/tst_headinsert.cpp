@@ -1,5 +1,6 @@
 #include "editor/aboutsform.h"
 #include "editor/txform.h"
+#include "modaldriver.h"
 #include "pagewindowfixture.h"
 
 #include <QCheckBox>
@@ -17,9 +18,7 @@ class TestHeadInsert : public QObject
     // Answers the refresh dialog: `url` typed with the box checked (unchecked again when `uncheck`).
     static void AnswerRefresh(const QString& interval, const QString& url, bool uncheck = false)
     {
-        PageWindowFixture::WhenModal([=](QDialog* dialog) {
-            auto* form = qobject_cast<Aboutsform*>(dialog);
-            QVERIFY(form);
+        OnNextModal<Aboutsform>([=](Aboutsform* form) {
             if (!interval.isNull())
                 form->Text1->setText(interval);
             if (!url.isNull()) {
@@ -33,9 +32,7 @@ class TestHeadInsert : public QObject
     }
     static void AnswerTransition(int row, const QString& duration = QString())
     {
-        PageWindowFixture::WhenModal([=](QDialog* dialog) {
-            auto* form = qobject_cast<TxForm*>(dialog);
-            QVERIFY(form);
+        OnNextModal<TxForm>([=](TxForm* form) {
             if (row >= 0)
                 form->List1->setCurrentRow(row);
             if (!duration.isNull())
@@ -127,16 +124,12 @@ private Q_SLOTS:
         QFETCH(QString, command);
         htmlform* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<p>only a fragment</p>"), 3);
-        bool dialogShown = false;
-        QTimer::singleShot(0, [&dialogShown] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                dialogShown = true;
-                qobject_cast<QDialog*>(w)->reject();
-            }
-        });
+        int shown = 0;
+        auto waiting = OnNextModal([](QDialog*) {}, &shown);
         f_.frame->RunCommand(command);
         QCoreApplication::processEvents();
-        QVERIFY(!dialogShown);
+        *waiting = false;
+        QCOMPARE(shown, 0);
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("您没有</head和<body标识符,无法添加!!")});
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>only a fragment</p>"));
         int position = 0;
@@ -158,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QString, button);
         const QString text = PageWindowFixture::Text(f_.Active());
-        PageWindowFixture::WhenModal([button](QDialog* dialog) { dialog->findChild<QPushButton*>(button)->click(); });
+        OnNextModal([button](QDialog* dialog) { Child<QPushButton>(dialog, button)->click(); });
         f_.frame->RunCommand(command);
         QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
         QCOMPARE(f_.Active()->ChangeCount(), 0);

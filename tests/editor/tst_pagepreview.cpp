@@ -1,4 +1,5 @@
 #include "app/browserview.h"
+#include "browserplugin.h"
 #include "editor/pagepreview.h"
 #include "pagewindowfixture.h"
 
@@ -44,6 +45,7 @@ private Q_SLOTS:
 
     void onAndOffKeepTheSource()
     {
+        SKIP_WITHOUT_BROWSER();
         htmlform* doc = f_.Active();
         const QString text = PageWindowFixture::Text(doc);
         doc->text1->SetSelStart(40);
@@ -76,6 +78,7 @@ private Q_SLOTS:
 
     void stateFollowsTheActiveWindow()
     {
+        SKIP_WITHOUT_BROWSER();
         htmlform* first = f_.Active();
         f_.frame->ToolButton(QStringLiteral("Priview"))->trigger();
         QVERIFY(PagePreview::IsShown(*first));

@@ -128,7 +128,7 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
         grid->addWidget(button, row, 1, Qt::AlignLeft);
         connect(button, &QPushButton::clicked, this, [this, field] {
             QString colour = M().Attr(field.Attr);
-            PickColor(colour, Form);
+            PickColor(Form->Context().Db, colour, Form);
             M().SetAttr(field.Attr, colour);
             Refresh();
         });

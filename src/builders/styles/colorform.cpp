@@ -1,9 +1,10 @@
 #include "builders/styles/colorform.h"
 
 #include "app/dialogbuttons.h"
+#include "app/formkit.h"
 #include "app/helpers.h"
-#include "app/shared.h"
 #include "builders/styles/colorsetting.h"
+#include "tagdb/tagdb.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -27,7 +28,7 @@ void Fill(QLabel* label, const QColor& color)
 }
 } // namespace
 
-ColorForm::ColorForm(QWidget* parent) : QDialog(parent)
+ColorForm::ColorForm(const TagDb& colorNames, QWidget* parent) : BuilderDialog(parent), colorNames_(colorNames)
 {
     setObjectName(QStringLiteral("ColorForm"));
     setWindowTitle(QStringLiteral("颜色设置"));
@@ -37,20 +38,17 @@ ColorForm::ColorForm(QWidget* parent) : QDialog(parent)
     auto* sliders = new QGridLayout;
     const char* names[3] = {"红", "绿", "蓝"};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(names[i]), this);
         ColorSlider[i] = new QSlider(Qt::Horizontal, this);
-        ColorSlider[i]->setObjectName(QStringLiteral("ColorSlider_%1").arg(i));
+        ColorSlider[i]->setObjectName(FormKit::Indexed(QStringLiteral("ColorSlider"), i));
         ColorSlider[i]->setRange(0, 255);
         ColorSlider[i]->setPageStep(16);
         ColorSlider[i]->setMinimumWidth(220);
-        label->setBuddy(ColorSlider[i]);
         Text1[i] = new QLineEdit(QStringLiteral("0"), this);
-        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        Text1[i]->setObjectName(FormKit::Indexed(QStringLiteral("Text1"), i));
         Text1[i]->setReadOnly(true);
         Text1[i]->setFocusPolicy(Qt::NoFocus);
         Text1[i]->setFixedWidth(Text1[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
-        sliders->addWidget(label, i, 0);
-        sliders->addWidget(ColorSlider[i], i, 1);
+        FormKit::Row(sliders, i, QString::fromUtf8(names[i]), ColorSlider[i]);
         sliders->addWidget(Text1[i], i, 2);
         connect(ColorSlider[i], &QSlider::valueChanged, this, [this, i] { ColorSlider_Change(i); });
     }
@@ -65,7 +63,7 @@ ColorForm::ColorForm(QWidget* parent) : QDialog(parent)
     auto* swatches = new QHBoxLayout;
     for (int i = 0; i < ColorSetting::SwatchCount; ++i) {
         Label1[i] = new QLabel(this);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i]->setObjectName(FormKit::Indexed(QStringLiteral("Label1"), i));
         Label1[i]->setFixedSize(32, 24);
         Label1[i]->setCursor(Qt::PointingHandCursor);
         Label1[i]->installEventFilter(this);
@@ -98,12 +96,6 @@ ColorForm::ColorForm(QWidget* parent) : QDialog(parent)
     ColorSlider[0]->setFocus();
 }
 
-int ColorForm::exec()
-{
-    Load();
-    return QDialog::exec();
-}
-
 void ColorForm::Load()
 {
     ColorText = FontColorM.toLower();
@@ -112,8 +104,7 @@ void ColorForm::Load()
 
 void ColorForm::ApplyColorText()
 {
-    if (const Shared* shared = Shared::Get())
-        ColorText = ColorSetting::Resolve(shared->Db, ColorText);
+    ColorText = ColorSetting::Resolve(colorNames_, ColorText);
     // A text that is no colour leaves the sliders where they are.
     int rgb[3] = {ColorSlider[0]->value(), ColorSlider[1]->value(), ColorSlider[2]->value()};
     QString text = ColorText;
@@ -170,10 +161,10 @@ bool ColorForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void PickColor(QString& value, QWidget* owner)
+void PickColor(const TagDb& db, QString& value, QWidget* owner)
 {
-    ColorForm form(owner);
+    ColorForm form(db, owner);
     form.FontColorM = value;
-    form.exec();
-    value = form.FontColorM;
+    if (const std::optional<QString> picked = form.Run())
+        value = *picked;
 }

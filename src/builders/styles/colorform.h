@@ -1,28 +1,29 @@
 #pragma once
-// The colour dialog "颜色设置": three sliders, a preview, seven swatches. FontColorM goes in as the starting colour
-// and comes out as the chosen one ("#" and six hex digits, or "" for no colour); Cancel leaves it alone.
+// The colour dialog "颜色设置": three sliders, a preview, seven swatches. FontColorM goes in as the starting colour;
+// Run() hands back the chosen one ("#" and six hex digits, or "" for no colour) after OK, nothing after Cancel, which
+// leaves FontColorM alone.
+
+#include "app/builderdialog.h"
 
 #include <QColor>
-#include <QDialog>
+
+class TagDb;
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
 
-class ColorForm : public QDialog
+class ColorForm : public BuilderDialog
 {
     Q_OBJECT
 
 public:
-    explicit ColorForm(QWidget* parent = nullptr);
+    // All the picker needs of the program is the database's list of colour names.
+    explicit ColorForm(const TagDb& colorNames, QWidget* parent = nullptr);
 
     QString FontColorM; // in and out
     QString ColorText;  // the working colour
-
-    // Takes FontColorM; exec() does it before showing.
-    void Load();
-    int exec() override;
 
     QSlider* ColorSlider[3] = {};
     QLineEdit* Text1[3] = {};
@@ -35,6 +36,9 @@ public:
     QColor PreviewColor() const { return previewColor_; }
 
 protected:
+    // Takes FontColorM.
+    void Load() override;
+    QString Result() const override { return FontColorM; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -44,9 +48,10 @@ private:
     void OkCommand_Click();
     void PaintPreview(const QColor& color);
 
+    const TagDb& colorNames_;
     QColor previewColor_;
 };
 
 // The shared colour-picking routine: shows the colour dialog preset with `value` and puts the picked colour
-// back into it (unchanged after Cancel, "" after choosing no colour).
-void PickColor(QString& value, QWidget* owner = nullptr);
+// back into it (unchanged after Cancel, "" after choosing no colour). `db` gives the colour names.
+void PickColor(const TagDb& db, QString& value, QWidget* owner = nullptr);

@@ -300,7 +300,7 @@ void CssDeclarations::ParseFilter(const QString& value)
             SetFlip(3, true);
         } else if ((head == QLatin1String("shado") || head == QLatin1String("glow(")) && keyed) {
             const bool shadow = head == QLatin1String("shado");
-            const int colorPart = shadow ? 5 : 7;
+            const int colorPart = shadow ? ShadowColorPart : GlowColorPart;
             const qsizetype eq = token.indexOf(QLatin1Char('='));
             const qsizetype comma = token.indexOf(QLatin1Char(','));
             if (comma < 0) {
@@ -503,7 +503,7 @@ void CssDeclarations::SetFlip(int i, bool on)
 void CssDeclarations::SetShadowColor(const QString& color)
 {
     EnsureSize();
-    FilterParts[5] = color;
+    FilterParts[ShadowColorPart] = color;
     BuildFilter();
 }
 
@@ -518,7 +518,7 @@ void CssDeclarations::SetShadow(int direction)
 void CssDeclarations::SetGlowColor(const QString& color)
 {
     EnsureSize();
-    FilterParts[7] = color;
+    FilterParts[GlowColorPart] = color;
     BuildFilter();
 }
 

@@ -52,6 +52,12 @@ public:
     static constexpr int BoxSides = 5; // top, bottom, left, right, shorthand
     static constexpr int AllSides = 4;
     static constexpr int FilterPartCount = 21;
+    // Parts of the filter value that the dialog shows beside their own buttons.
+    enum FilterPart : int
+    {
+        ShadowColorPart = 5,
+        GlowColorPart = 7
+    };
     static constexpr int MaxDeclarations = 50;
     static constexpr int BoldMin = 100;
     static constexpr int BoldMax = 900;

@@ -1,10 +1,11 @@
 #include "builders/styles/cssform.h"
 
 #include "app/browserview.h"
-#include "app/shared.h"
+#include "app/dialogbuttons.h"
+#include "app/formkit.h"
+#include "app/previewpane.h"
 #include "app/uihelpers.h"
 #include "builders/styles/colorform.h"
-#include "app/scratchpage.h"
 #include "builders/styles/sizesetform.h"
 
 #include <QButtonGroup>
@@ -23,12 +24,12 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 using P = CssDeclarations;
+using FormKit::Indexed;
 
 const char* const kSides[5] = {"上", "下", "左", "右", ""};
 
@@ -54,15 +55,15 @@ void CheckOnly(QButtonGroup* group, int index)
     group->setExclusive(true);
 }
 
-void SetSlider(QScrollBar* slider, int value)
+bool IsColorPosition(int position)
 {
-    const QSignalBlocker block(slider);
-    slider->setValue(value);
+    return position == P::FontColor || position == P::BackColor ||
+           (position >= P::BorderColor && position < P::BorderColor + P::BoxSides);
 }
 
 } // namespace
 
-CssForm::CssForm(QWidget* parent) : QDialog(parent)
+CssForm::CssForm(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("CssForm"));
     setWindowTitle(QStringLiteral("设置样式"));
@@ -70,13 +71,13 @@ CssForm::CssForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     GroupTabs = new QTabWidget(this);
     GroupTabs->setObjectName(QStringLiteral("GroupTabs"));
-    GroupTabs->addTab(BuildFontTab(), QStringLiteral("字体"));
-    GroupTabs->addTab(BuildBackgroundTab(), QStringLiteral("背景"));
-    GroupTabs->addTab(BuildTextTab(), QStringLiteral("文本"));
-    GroupTabs->addTab(BuildBoxTab(), QStringLiteral("方框"));
-    GroupTabs->addTab(BuildBorderTab(), QStringLiteral("边框"));
-    GroupTabs->addTab(BuildPositionTab(), QStringLiteral("定位"));
-    GroupTabs->addTab(BuildFilterTab(), QStringLiteral("滤镜"));
+    GroupTabs->insertTab(FontTab, BuildFontTab(), QStringLiteral("字体"));
+    GroupTabs->insertTab(BackgroundTab, BuildBackgroundTab(), QStringLiteral("背景"));
+    GroupTabs->insertTab(TextTab, BuildTextTab(), QStringLiteral("文本"));
+    GroupTabs->insertTab(BoxTab, BuildBoxTab(), QStringLiteral("方框"));
+    GroupTabs->insertTab(BorderTab, BuildBorderTab(), QStringLiteral("边框"));
+    GroupTabs->insertTab(PositionTab, BuildPositionTab(), QStringLiteral("定位"));
+    GroupTabs->insertTab(FilterTab, BuildFilterTab(), QStringLiteral("滤镜"));
     layout->addWidget(GroupTabs, 3);
 
     auto* resultRow = new QHBoxLayout;
@@ -85,96 +86,77 @@ CssForm::CssForm(QWidget* parent) : QDialog(parent)
     ResultText->setObjectName(QStringLiteral("ResultText"));
     ResultText->setReadOnly(true);
     resultLabel->setBuddy(ResultText);
+    ClearTabCommand = FormKit::Button(this, QStringLiteral("ClearTabCommand"), QStringLiteral("清除本页设置"),
+                                      QStringLiteral("去掉当前这一页的所有设置"));
     resultRow->addWidget(resultLabel);
     resultRow->addWidget(ResultText, 1);
-    ClearTabCommand = Button(QStringLiteral("ClearTabCommand"), QStringLiteral("清除本页设置"), this);
-    ClearTabCommand->setToolTip(QStringLiteral("去掉当前这一页的所有设置"));
     resultRow->addWidget(ClearTabCommand);
     layout->addLayout(resultRow);
     connect(ClearTabCommand, &QPushButton::clicked, this, &CssForm::ClearTabCommand_Click);
 
-    auto* previewBox = new QGroupBox(QStringLiteral("预览"), this);
-    auto* previewLayout = new QVBoxLayout(previewBox);
-    previewLayout->setContentsMargins(4, 4, 4, 4);
-    web1 = new BrowserView(previewBox);
-    web1->setObjectName(QStringLiteral("web1"));
+    Preview = new PreviewPane(
+        QStringLiteral("预览"), Context().ScratchFile,
+        [this] { return CssDeclarations::PreviewPage(Css.CssText, HtmlTxt1, HtmlTxt2); }, this);
+    web1 = Preview->View();
     web1->setMinimumHeight(130);
-    previewLayout->addWidget(web1);
-    layout->addWidget(previewBox, 2);
+    layout->addWidget(Preview, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    OkCommand = new QPushButton(QStringLiteral("&S 确定"), this);
-    OkCommand->setObjectName(QStringLiteral("OkCommand"));
-    OkCommand->setDefault(true);
-    CancelCommand = new QPushButton(QStringLiteral("&Q 取消"), this);
-    CancelCommand->setObjectName(QStringLiteral("CancelCommand"));
-    buttons->addWidget(OkCommand);
-    buttons->addWidget(CancelCommand);
-    layout->addLayout(buttons);
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
+                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    layout->addLayout(buttons.Row);
     connect(OkCommand, &QPushButton::clicked, this, &CssForm::OkCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
-
-    previewTimer_ = new QTimer(this);
-    previewTimer_->setSingleShot(true);
-    previewTimer_->setInterval(150);
-    connect(previewTimer_, &QTimer::timeout, this, &CssForm::WritePreview);
 
     resize(780, 640);
 }
 
 // ---- Building blocks
 
-QPushButton* CssForm::Button(const QString& name, const QString& caption, QWidget* parent)
+QPushButton* CssForm::AddPicker(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+                                int position)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    const FormKit::Picker picker = FormKit::PickerRow(grid, row, column, name, caption);
+    valueLabels_.insert(position, picker.Value);
+    return picker.Button;
 }
 
-QLabel* CssForm::ValueLabel(int position, QWidget* parent)
+QPushButton* CssForm::AddPartPicker(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                                    const QString& buttonCaption, int part)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("Value_%1").arg(position));
-    label->setMinimumWidth(90);
-    label->setTextFormat(Qt::RichText);
-    valueLabels_.insert(position, label);
-    return label;
+    QWidget* parent = grid->parentWidget();
+    QPushButton* button = FormKit::Button(parent, name, buttonCaption);
+    auto* field = new QHBoxLayout;
+    field->addWidget(button);
+    field->addWidget(partLabels_[part] = FormKit::ValueLabel(parent, name + QStringLiteral("Value")), 1);
+    grid->addWidget(new QLabel(caption, parent), row, 0);
+    grid->addLayout(field, row, 1);
+    connect(button, &QPushButton::clicked, this, [this, part] { PickFilterColor(part); });
+    return button;
 }
 
-QScrollBar* CssForm::Slider(const QString& name, int maximum, int largeStep, QWidget* parent, int minimum,
-                            int smallStep)
+QGroupBox* CssForm::AddOptions(QWidget* parent, int position, const QString& title, const QString& name,
+                               const QStringList& captions, QRadioButton** buttons)
 {
-    auto* s = new QScrollBar(Qt::Horizontal, parent);
-    s->setObjectName(name);
-    s->setRange(minimum, maximum);
-    s->setSingleStep(smallStep);
-    s->setPageStep(largeStep);
-    s->setValue(minimum);
-    s->setFocusPolicy(Qt::StrongFocus);
-    s->setMinimumWidth(200);
-    auto* label = new QLabel(QString::number(minimum), parent);
-    label->setObjectName(name + QStringLiteral("Value"));
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    sliderLabels_.insert(s, label);
-    connect(s, &QScrollBar::valueChanged, label, [label](int v) { label->setText(QString::number(v)); });
-    return s;
+    const FormKit::Options options = FormKit::OptionGroup(parent, title, name, captions);
+    std::copy(options.Buttons.cbegin(), options.Buttons.cend(), buttons);
+    connect(options.Group, &QButtonGroup::idClicked, this, [this, position](int i) { OptionGroup_Click(position, i); });
+    optionGroups_.insert(position, options.Group);
+    return options.Box;
 }
 
-QButtonGroup* CssForm::OptionGroup(int position, QRadioButton** buttons, const QString& name,
-                                   const QStringList& captions, QWidget* parent, QLayout* into)
+QScrollBar* CssForm::AddSlider(QGridLayout* grid, int row, const QString& caption, const QString& name, int minimum,
+                               int maximum, int pageStep, std::function<void(int)> write)
 {
-    auto* group = new QButtonGroup(this);
-    for (int i = 0; i < captions.size(); ++i) {
-        buttons[i] = new QRadioButton(captions[i], parent);
-        buttons[i]->setObjectName(name + QStringLiteral("_%1").arg(i));
-        group->addButton(buttons[i], i);
-        into->addWidget(buttons[i]);
-        connect(buttons[i], &QRadioButton::clicked, this, [this, position, i] { OptionGroup_Click(position, i); });
-    }
-    optionGroups_.insert(position, group);
-    return group;
+    QScrollBar* bar = nullptr;
+    FormKit::Row(grid, row, caption, FormKit::Slider(grid->parentWidget(), name, minimum, maximum, pageStep, &bar));
+    connect(bar, &QScrollBar::valueChanged, this, [this, write](int value) {
+        write(value);
+        Rebuild();
+    });
+    return bar;
 }
 
 // ---- Tabs
@@ -183,52 +165,32 @@ QWidget* CssForm::BuildFontTab()
 {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-
-    FontColorCom = Button(QStringLiteral("FontColorCom"), QStringLiteral("前景颜色"), page);
-    grid->addWidget(FontColorCom, 0, 0);
-    grid->addWidget(ValueLabel(P::FontColor, page), 0, 1);
-    FontSizeCommand = Button(QStringLiteral("FontSizeCommand"), QStringLiteral("大小"), page);
-    grid->addWidget(FontSizeCommand, 1, 0);
-    grid->addWidget(ValueLabel(P::FontSize, page), 1, 1);
-
-    auto* boldLabel = new QLabel(QStringLiteral("粗细"), page);
-    BoldHScroll = Slider(QStringLiteral("BoldHScroll"), P::BoldMax, 300, page, P::BoldMin, 100);
-    boldLabel->setBuddy(BoldHScroll);
-    CancelBoldCom = Button(QStringLiteral("CancelBoldCom"), QStringLiteral("取消加粗"), page);
-    auto* boldRow = new QHBoxLayout;
-    boldRow->addWidget(BoldHScroll, 1);
-    boldRow->addWidget(sliderLabels_.value(BoldHScroll));
-    boldRow->addWidget(CancelBoldCom);
-    grid->addWidget(boldLabel, 2, 0);
-    grid->addLayout(boldRow, 2, 1);
-
-    auto* styleBox = new QGroupBox(QStringLiteral("字形"), page);
-    auto* styleRow = new QHBoxLayout(styleBox);
-    OptionGroup(P::FontStyle, FontStyleOption, QStringLiteral("FontStyleOption"), Captions({"普通", "斜体", "倾斜"}),
-                styleBox, styleRow);
-    styleRow->addStretch(1);
-    grid->addWidget(styleBox, 3, 0, 1, 2);
+    FontColorCom = AddPicker(grid, 0, 0, QStringLiteral("FontColorCom"), QStringLiteral("前景颜色"), P::FontColor);
+    FontSizeCommand = AddPicker(grid, 1, 0, QStringLiteral("FontSizeCommand"), QStringLiteral("大小"), P::FontSize);
+    BoldHScroll = AddSlider(grid, 2, QStringLiteral("粗细"), QStringLiteral("BoldHScroll"), P::BoldMin, P::BoldMax, 300,
+                            [this](int v) { Css.SetBold(v); });
+    BoldHScroll->setSingleStep(100);
+    CancelBoldCom = FormKit::Button(page, QStringLiteral("CancelBoldCom"), QStringLiteral("取消加粗"));
+    BoldHScroll->parentWidget()->layout()->addWidget(CancelBoldCom);
+    grid->addWidget(AddOptions(page, P::FontStyle, QStringLiteral("字形"), QStringLiteral("FontStyleOption"),
+                               Captions({"普通", "斜体", "倾斜"}), FontStyleOption),
+                    3, 0, 1, 2);
     grid->setRowStretch(4, 1);
 
     auto* fontBox = new QGroupBox(QStringLiteral("字体"), page);
-    auto* fontLayout = new QVBoxLayout(fontBox);
     FontList = new QListWidget(fontBox);
     FontList->setObjectName(QStringLiteral("FontList"));
-    fontLayout->addWidget(FontList);
+    (new QVBoxLayout(fontBox))->addWidget(FontList);
     grid->addWidget(fontBox, 0, 2, 5, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 
     connect(FontColorCom, &QPushButton::clicked, this, [this] { PickColorAt(P::FontColor); });
-    connect(FontSizeCommand, &QPushButton::clicked, this, [this] { PickSize(P::FontSize, 1); });
-    connect(BoldHScroll, &QScrollBar::valueChanged, this, [this](int v) {
-        Css.SetBold(v);
-        Rebuild();
-    });
+    connect(FontSizeCommand, &QPushButton::clicked, this,
+            [this] { PickSize(P::FontSize, SizeSetting::FontSizeLength); });
     connect(CancelBoldCom, &QPushButton::clicked, this, [this] {
         Css.CancelBold();
-        SetSlider(BoldHScroll, BoldHScroll->minimum());
-        sliderLabels_.value(BoldHScroll)->setText(QString::number(BoldHScroll->value()));
+        FormKit::SetQuietly(BoldHScroll, BoldHScroll->minimum());
         Rebuild();
     });
     connect(FontList, &QListWidget::currentRowChanged, this, &CssForm::FontList_Click);
@@ -239,33 +201,17 @@ QWidget* CssForm::BuildBackgroundTab()
 {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    BackColorCom = Button(QStringLiteral("BackColorCom"), QStringLiteral("背景颜色"), page);
-    grid->addWidget(BackColorCom, 0, 0);
-    grid->addWidget(ValueLabel(P::BackColor, page), 0, 1, 1, 2);
-
-    auto* imageLabel = new QLabel(QStringLiteral("背景图像"), page);
-    BackImageText = new QLineEdit(page);
-    BackImageText->setObjectName(QStringLiteral("BackImageText"));
+    BackColorCom = AddPicker(grid, 0, 0, QStringLiteral("BackColorCom"), QStringLiteral("背景颜色"), P::BackColor);
+    BackImageText = FormKit::TextRow(grid, 1, QStringLiteral("背景图像"), QStringLiteral("BackImageText"));
     BackImageText->installEventFilter(this);
-    imageLabel->setBuddy(BackImageText);
-    BkCommand = Button(QStringLiteral("BkCommand"), QStringLiteral("浏览"), page);
-    grid->addWidget(imageLabel, 1, 0);
-    grid->addWidget(BackImageText, 1, 1);
+    BkCommand = FormKit::Button(page, QStringLiteral("BkCommand"), QStringLiteral("浏览"));
     grid->addWidget(BkCommand, 1, 2);
-
-    auto* repeatBox = new QGroupBox(QStringLiteral("重复方式"), page);
-    auto* repeatRow = new QHBoxLayout(repeatBox);
-    OptionGroup(P::BackRepeat, RepeatOption, QStringLiteral("RepeatOption"),
-                Captions({"全重复", "横向", "纵向", "不重复"}), repeatBox, repeatRow);
-    repeatRow->addStretch(1);
-    grid->addWidget(repeatBox, 2, 0, 1, 3);
-
-    auto* scrollBox = new QGroupBox(QStringLiteral("随页面滚动"), page);
-    auto* scrollRow = new QHBoxLayout(scrollBox);
-    OptionGroup(P::BackAttachment, ScrollOption, QStringLiteral("ScrollOption"), Captions({"滚动", "不滚动"}),
-                scrollBox, scrollRow);
-    scrollRow->addStretch(1);
-    grid->addWidget(scrollBox, 3, 0, 1, 3);
+    grid->addWidget(AddOptions(page, P::BackRepeat, QStringLiteral("重复方式"), QStringLiteral("RepeatOption"),
+                               Captions({"全重复", "横向", "纵向", "不重复"}), RepeatOption),
+                    2, 0, 1, 3);
+    grid->addWidget(AddOptions(page, P::BackAttachment, QStringLiteral("随页面滚动"), QStringLiteral("ScrollOption"),
+                               Captions({"滚动", "不滚动"}), ScrollOption),
+                    3, 0, 1, 3);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);
 
@@ -273,8 +219,7 @@ QWidget* CssForm::BuildBackgroundTab()
     connect(BackImageText, &QLineEdit::textChanged, this, [this](const QString& t) { Css.SetBackImage(t); });
     connect(BackImageText, &QLineEdit::editingFinished, this, &CssForm::Rebuild);
     connect(BkCommand, &QPushButton::clicked, this, [this] {
-        const Shared* shared = Shared::Get();
-        PickFileUrl(BackImageText, shared ? shared->ImageFilter : QString(), this);
+        PickFileUrl(BackImageText, Context().ImageFilter, this);
         Rebuild();
     });
     return page;
@@ -284,39 +229,27 @@ QWidget* CssForm::BuildTextTab()
 {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    LetterCommand = Button(QStringLiteral("LetterCommand"), QStringLiteral("字母间隔设置"), page);
-    grid->addWidget(LetterCommand, 0, 0);
-    grid->addWidget(ValueLabel(P::LetterSpacing, page), 0, 1);
-    LineHeightCommand = Button(QStringLiteral("LineHeightCommand"), QStringLiteral("行间距"), page);
-    grid->addWidget(LineHeightCommand, 1, 0);
-    grid->addWidget(ValueLabel(P::LineHeight, page), 1, 1);
-
-    auto* decoBox = new QGroupBox(QStringLiteral("修饰"), page);
-    auto* decoRow = new QHBoxLayout(decoBox);
-    OptionGroup(P::TextDecoration, TextXsOption, QStringLiteral("TextXsOption"),
-                Captions({"无", "下划线", "上划线", "删除线"}), decoBox, decoRow);
-    decoRow->addStretch(1);
-    grid->addWidget(decoBox, 2, 0, 1, 2);
-
-    auto* alignBox = new QGroupBox(QStringLiteral("对齐"), page);
-    auto* alignRow = new QHBoxLayout(alignBox);
-    OptionGroup(P::TextAlign, TextAlignOption, QStringLiteral("TextAlignOption"),
-                Captions({"无", "靠左", "靠右", "居中", "等边"}), alignBox, alignRow);
-    alignRow->addStretch(1);
-    grid->addWidget(alignBox, 3, 0, 1, 2);
-
-    auto* cursorLabel = new QLabel(QStringLiteral("鼠标形状"), page);
-    CursorCombo = new QComboBox(page);
-    CursorCombo->setObjectName(QStringLiteral("CursorCombo"));
+    LetterCommand =
+        AddPicker(grid, 0, 0, QStringLiteral("LetterCommand"), QStringLiteral("字母间隔设置"), P::LetterSpacing);
+    LineHeightCommand =
+        AddPicker(grid, 1, 0, QStringLiteral("LineHeightCommand"), QStringLiteral("行间距"), P::LineHeight);
+    grid->addWidget(AddOptions(page, P::TextDecoration, QStringLiteral("修饰"), QStringLiteral("TextXsOption"),
+                               Captions({"无", "下划线", "上划线", "删除线"}), TextXsOption),
+                    2, 0, 1, 2);
+    grid->addWidget(AddOptions(page, P::TextAlign, QStringLiteral("对齐"), QStringLiteral("TextAlignOption"),
+                               Captions({"无", "靠左", "靠右", "居中", "等边"}), TextAlignOption),
+                    3, 0, 1, 2);
+    CursorCombo = FormKit::Combo(page, QStringLiteral("CursorCombo"), {});
     CursorCombo->setMinimumContentsLength(20);
-    cursorLabel->setBuddy(CursorCombo);
-    grid->addWidget(cursorLabel, 4, 0);
-    grid->addWidget(CursorCombo, 4, 1, Qt::AlignLeft);
+    FormKit::Row(grid, 4, QStringLiteral("鼠标形状"), CursorCombo);
+    grid->setAlignment(CursorCombo, Qt::AlignLeft);
     grid->setRowStretch(5, 1);
     grid->setColumnStretch(1, 1);
 
-    connect(LetterCommand, &QPushButton::clicked, this, [this] { PickSize(P::LetterSpacing, 2); });
-    connect(LineHeightCommand, &QPushButton::clicked, this, [this] { PickSize(P::LineHeight, 2); });
+    connect(LetterCommand, &QPushButton::clicked, this,
+            [this] { PickSize(P::LetterSpacing, SizeSetting::SpacingLength); });
+    connect(LineHeightCommand, &QPushButton::clicked, this,
+            [this] { PickSize(P::LineHeight, SizeSetting::SpacingLength); });
     connect(CursorCombo, &QComboBox::activated, this, [this](int index) {
         Css.SetCursor(index);
         Rebuild();
@@ -328,43 +261,29 @@ QWidget* CssForm::BuildBoxTab()
 {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    WidthCommand = Button(QStringLiteral("WidthCommand"), QStringLiteral("宽度设置"), page);
-    HeightCommand = Button(QStringLiteral("HeightCommand"), QStringLiteral("高度设置"), page);
-    grid->addWidget(WidthCommand, 0, 0);
-    grid->addWidget(ValueLabel(P::Width, page), 0, 1);
-    grid->addWidget(HeightCommand, 0, 2);
-    grid->addWidget(ValueLabel(P::Height, page), 0, 3);
-
+    WidthCommand = AddPicker(grid, 0, 0, QStringLiteral("WidthCommand"), QStringLiteral("宽度设置"), P::Width);
+    HeightCommand = AddPicker(grid, 0, 2, QStringLiteral("HeightCommand"), QStringLiteral("高度设置"), P::Height);
     for (int i = 0; i < P::BoxSides; ++i) {
         const QString side = QString::fromUtf8(kSides[i]);
-        MarginCom[i] = Button(QStringLiteral("MarginCom_%1").arg(i), side + QStringLiteral("边界"), page);
-        PaddingCom[i] = Button(QStringLiteral("PaddingCom_%1").arg(i), side + QStringLiteral("填充"), page);
-        grid->addWidget(MarginCom[i], 1 + i, 0);
-        grid->addWidget(ValueLabel(P::Margin + i, page), 1 + i, 1);
-        grid->addWidget(PaddingCom[i], 1 + i, 2);
-        grid->addWidget(ValueLabel(P::Padding + i, page), 1 + i, 3);
+        MarginCom[i] = AddPicker(grid, 1 + i, 0, Indexed(QStringLiteral("MarginCom"), i), side + QStringLiteral("边界"),
+                                 P::Margin + i);
+        PaddingCom[i] = AddPicker(grid, 1 + i, 2, Indexed(QStringLiteral("PaddingCom"), i),
+                                  side + QStringLiteral("填充"), P::Padding + i);
         connect(MarginCom[i], &QPushButton::clicked, this, [this, i] { PickBoxSize(P::Margin, i); });
         connect(PaddingCom[i], &QPushButton::clicked, this, [this, i] { PickBoxSize(P::Padding, i); });
     }
-
-    auto* floatBox = new QGroupBox(QStringLiteral("浮动"), page);
-    auto* floatRow = new QHBoxLayout(floatBox);
-    OptionGroup(P::Float, FloatOption, QStringLiteral("FloatOption"), Captions({"左", "右", "无"}), floatBox, floatRow);
-    floatRow->addStretch(1);
-    grid->addWidget(floatBox, 6, 0, 1, 2);
-
-    auto* dispBox = new QGroupBox(QStringLiteral("显示方式"), page);
-    auto* dispRow = new QHBoxLayout(dispBox);
-    OptionGroup(P::Display, DispOption, QStringLiteral("DispOption"),
-                Captions({"前后换行", "不换行", "目录项", "不显示"}), dispBox, dispRow);
-    dispRow->addStretch(1);
-    grid->addWidget(dispBox, 6, 2, 1, 2);
+    grid->addWidget(AddOptions(page, P::Float, QStringLiteral("浮动"), QStringLiteral("FloatOption"),
+                               Captions({"左", "右", "无"}), FloatOption),
+                    6, 0, 1, 2);
+    grid->addWidget(AddOptions(page, P::Display, QStringLiteral("显示方式"), QStringLiteral("DispOption"),
+                               Captions({"前后换行", "不换行", "目录项", "不显示"}), DispOption),
+                    6, 2, 1, 2);
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    connect(WidthCommand, &QPushButton::clicked, this, [this] { PickSize(P::Width, 5); });
-    connect(HeightCommand, &QPushButton::clicked, this, [this] { PickSize(P::Height, 5); });
+    connect(WidthCommand, &QPushButton::clicked, this, [this] { PickSize(P::Width, SizeSetting::ExtentLength); });
+    connect(HeightCommand, &QPushButton::clicked, this, [this] { PickSize(P::Height, SizeSetting::ExtentLength); });
     return page;
 }
 
@@ -376,20 +295,14 @@ QWidget* CssForm::BuildBorderTab()
     grid->addWidget(new QLabel(QStringLiteral("宽度"), page), 0, 2, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("颜色"), page), 0, 4, 1, 2);
     for (int i = 0; i < P::BoxSides; ++i) {
-        const QString side = QString::fromUtf8(kSides[i]);
-        auto* rowLabel = new QLabel((i == P::AllSides ? QStringLiteral("总") : side) + QStringLiteral("边框"), page);
-        BorderStyleCombo[i] = new QComboBox(page);
-        BorderStyleCombo[i]->setObjectName(QStringLiteral("BorderStyleCombo_%1").arg(i));
+        const QString side = i == P::AllSides ? QStringLiteral("总") : QString::fromUtf8(kSides[i]);
+        BorderStyleCombo[i] = FormKit::Combo(page, Indexed(QStringLiteral("BorderStyleCombo"), i), {});
         BorderStyleCombo[i]->setMinimumContentsLength(8);
-        rowLabel->setBuddy(BorderStyleCombo[i]);
-        BodderWidthCom[i] = Button(QStringLiteral("BodderWidthCom_%1").arg(i), QStringLiteral("宽度..."), page);
-        BodderColorCom[i] = Button(QStringLiteral("BodderColorCom_%1").arg(i), QStringLiteral("颜色..."), page);
-        grid->addWidget(rowLabel, 1 + i, 0);
-        grid->addWidget(BorderStyleCombo[i], 1 + i, 1);
-        grid->addWidget(BodderWidthCom[i], 1 + i, 2);
-        grid->addWidget(ValueLabel(P::BorderWidth + i, page), 1 + i, 3);
-        grid->addWidget(BodderColorCom[i], 1 + i, 4);
-        grid->addWidget(ValueLabel(P::BorderColor + i, page), 1 + i, 5);
+        FormKit::Row(grid, 1 + i, side + QStringLiteral("边框"), BorderStyleCombo[i]);
+        BodderWidthCom[i] = AddPicker(grid, 1 + i, 2, Indexed(QStringLiteral("BodderWidthCom"), i),
+                                      QStringLiteral("宽度..."), P::BorderWidth + i);
+        BodderColorCom[i] = AddPicker(grid, 1 + i, 4, Indexed(QStringLiteral("BodderColorCom"), i),
+                                      QStringLiteral("颜色..."), P::BorderColor + i);
         connect(BorderStyleCombo[i], &QComboBox::activated, this, [this, i] { BorderStyleCombo_Click(i); });
         connect(BodderWidthCom[i], &QPushButton::clicked, this, [this, i] { PickBoxSize(P::BorderWidth, i); });
         connect(BodderColorCom[i], &QPushButton::clicked, this, [this, i] { PickColorAt(P::BorderColor + i); });
@@ -408,53 +321,32 @@ QWidget* CssForm::BuildPositionTab()
 {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    auto* posBox = new QGroupBox(QStringLiteral("定位方式"), page);
-    auto* posRow = new QHBoxLayout(posBox);
-    OptionGroup(P::Positioning, PositionOption, QStringLiteral("PositionOption"),
-                Captions({"绝对定位", "相对定位", "自动定位"}), posBox, posRow);
-    posRow->addStretch(1);
-    grid->addWidget(posBox, 0, 0, 1, 4);
+    grid->addWidget(AddOptions(page, P::Positioning, QStringLiteral("定位方式"), QStringLiteral("PositionOption"),
+                               Captions({"绝对定位", "相对定位", "自动定位"}), PositionOption),
+                    0, 0, 1, 4);
+    LeftCommand = AddPicker(grid, 1, 0, QStringLiteral("LeftCommand"), QStringLiteral("左定位"), P::Left);
+    TopCommand = AddPicker(grid, 1, 2, QStringLiteral("TopCommand"), QStringLiteral("上定位"), P::Top);
 
-    LeftCommand = Button(QStringLiteral("LeftCommand"), QStringLiteral("左定位"), page);
-    TopCommand = Button(QStringLiteral("TopCommand"), QStringLiteral("上定位"), page);
-    grid->addWidget(LeftCommand, 1, 0);
-    grid->addWidget(ValueLabel(P::Left, page), 1, 1);
-    grid->addWidget(TopCommand, 1, 2);
-    grid->addWidget(ValueLabel(P::Top, page), 1, 3);
-
-    auto* zLabel = new QLabel(QStringLiteral("层次(z-index)"), page);
-    ZindexText = new QLineEdit(page);
-    ZindexText->setObjectName(QStringLiteral("ZindexText"));
+    ZindexText = FormKit::TextRow(grid, 2, QStringLiteral("层次(z-index)"), QStringLiteral("ZindexText"));
     ZindexText->setMaximumWidth(120);
     // A layer is a whole number (or auto); other typing is refused rather than written into the style.
     ZindexText->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\s*(-?\\d{1,9}|auto|inherit)\\s*")), ZindexText));
     ZindexText->installEventFilter(this);
-    zLabel->setBuddy(ZindexText);
-    grid->addWidget(zLabel, 2, 0);
-    grid->addWidget(ZindexText, 2, 1);
-
-    auto* overflowLabel = new QLabel(QStringLiteral("内容溢出"), page);
-    OverflowCombo = new QComboBox(page);
-    OverflowCombo->setObjectName(QStringLiteral("OverflowCombo"));
-    OverflowCombo->addItems(Captions({"一般", "隐藏滚动条", "显示滚动条", "自动判断"}));
+    OverflowCombo = FormKit::Combo(page, QStringLiteral("OverflowCombo"),
+                                   Captions({"一般", "隐藏滚动条", "显示滚动条", "自动判断"}));
     OverflowCombo->setCurrentIndex(-1);
-    overflowLabel->setBuddy(OverflowCombo);
-    grid->addWidget(overflowLabel, 2, 2);
-    grid->addWidget(OverflowCombo, 2, 3);
-
-    auto* visBox = new QGroupBox(QStringLiteral("可见性"), page);
-    auto* visRow = new QHBoxLayout(visBox);
-    OptionGroup(P::Visibility, DisplayOption, QStringLiteral("DisplayOption"),
-                Captions({"显示", "隐藏", "继承", "默认"}), visBox, visRow);
-    visRow->addStretch(1);
-    grid->addWidget(visBox, 3, 0, 1, 4);
-    grid->setRowStretch(4, 1);
+    FormKit::Row(grid, 3, QStringLiteral("内容溢出"), OverflowCombo);
+    grid->setAlignment(OverflowCombo, Qt::AlignLeft);
+    grid->addWidget(AddOptions(page, P::Visibility, QStringLiteral("可见性"), QStringLiteral("DisplayOption"),
+                               Captions({"显示", "隐藏", "继承", "默认"}), DisplayOption),
+                    4, 0, 1, 4);
+    grid->setRowStretch(5, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    connect(LeftCommand, &QPushButton::clicked, this, [this] { PickSize(P::Left, 3); });
-    connect(TopCommand, &QPushButton::clicked, this, [this] { PickSize(P::Top, 3); });
+    connect(LeftCommand, &QPushButton::clicked, this, [this] { PickSize(P::Left, SizeSetting::PlacementLength); });
+    connect(TopCommand, &QPushButton::clicked, this, [this] { PickSize(P::Top, SizeSetting::PlacementLength); });
     connect(ZindexText, &QLineEdit::textChanged, this, [this](const QString& t) {
         Css.SetZindex(t);
         Rebuild();
@@ -466,137 +358,64 @@ QWidget* CssForm::BuildPositionTab()
 QWidget* CssForm::BuildFilterTab()
 {
     auto* page = new QWidget(this);
-    auto* grid = new QGridLayout(page);
-    int row = 0;
-    const auto addSlider = [&](const QString& caption, QScrollBar* slider, QWidget* extra, int column = 0) {
-        auto* label = new QLabel(caption, page);
-        label->setBuddy(slider);
-        grid->addWidget(label, row, column);
-        grid->addWidget(slider, row, column + 1);
-        grid->addWidget(sliderLabels_.value(slider), row, column + 2);
-        if (extra)
-            grid->addWidget(extra, row, column + 3);
-    };
+    auto* columns = new QHBoxLayout(page);
+    auto* left = new QGridLayout;
+    auto* right = new QGridLayout;
+    columns->addLayout(left, 1);
+    columns->addSpacing(16);
+    columns->addLayout(right, 1);
 
-    AlphaScroll = Slider(QStringLiteral("AlphaScroll"), P::AlphaMax, 10, page);
-    AlphaCommand = Button(QStringLiteral("AlphaCommand"), QStringLiteral("取消透明"), page);
-    addSlider(QStringLiteral("透明度"), AlphaScroll, AlphaCommand);
-    ++row;
-
-    auto* checks = new QHBoxLayout;
+    AlphaScroll = AddSlider(left, 0, QStringLiteral("透明度"), QStringLiteral("AlphaScroll"), 0, P::AlphaMax, 10,
+                            [this](int v) { Css.SetAlpha(v); });
+    AlphaCommand = FormKit::Button(page, QStringLiteral("AlphaCommand"), QStringLiteral("取消透明"));
+    left->addWidget(AlphaCommand, 1, 1, Qt::AlignLeft);
+    auto* checks = new QGridLayout;
+    left->addLayout(checks, 2, 0, 1, 2);
     const QStringList checkCaptions = Captions({"水平镜像", "垂直镜像", "转为灰色", "逆转色彩"});
     for (int i = 0; i < 4; ++i) {
-        FilterCheck[i] = new QCheckBox(checkCaptions[i], page);
-        FilterCheck[i]->setObjectName(QStringLiteral("FilterCheck_%1").arg(i));
-        checks->addWidget(FilterCheck[i]);
+        FilterCheck[i] = FormKit::Check(page, Indexed(QStringLiteral("FilterCheck"), i), checkCaptions[i]);
+        checks->addWidget(FilterCheck[i], i / 2, i % 2);
         connect(FilterCheck[i], &QCheckBox::clicked, this, [this, i](bool on) {
             Css.SetFlip(i, on);
             Rebuild();
         });
     }
-    checks->addStretch(1);
-    grid->addLayout(checks, row++, 0, 1, 4);
+    ShadowCommand = AddPartPicker(left, 3, QStringLiteral("阴影"), QStringLiteral("ShadowCommand"),
+                                  QStringLiteral("阴影颜色"), P::ShadowColorPart);
+    ShadowScroll = AddSlider(left, 4, QStringLiteral("阴影方向"), QStringLiteral("ShadowScroll"), 0, P::ShadowMax, 60,
+                             [this](int v) { Css.SetShadow(v); });
+    Command1 = AddPartPicker(left, 5, QStringLiteral("增加光辉"), QStringLiteral("Command1"), QStringLiteral("颜色"),
+                             P::GlowColorPart);
+    GlowScroll = AddSlider(left, 6, QStringLiteral("强度"), QStringLiteral("GlowScroll"), 0, P::GlowMax, 25,
+                           [this](int v) { Css.SetGlow(v); });
+    left->setRowStretch(7, 1);
 
-    ShadowCommand = Button(QStringLiteral("ShadowCommand"), QStringLiteral("阴影颜色"), page);
-    ShadowScroll = Slider(QStringLiteral("ShadowScroll"), P::ShadowMax, 60, page);
-    grid->addWidget(ShadowCommand, row, 0);
-    grid->addWidget(ValueLabel(-5, page), row, 1);
-    ++row;
-    addSlider(QStringLiteral("阴影方向"), ShadowScroll, nullptr);
-    ++row;
-
-    auto* glowLabel = new QLabel(QStringLiteral("增加光辉"), page);
-    Command1 = Button(QStringLiteral("Command1"), QStringLiteral("颜色"), page);
-    auto* glowRow = new QHBoxLayout;
-    glowRow->addWidget(Command1);
-    glowRow->addWidget(ValueLabel(-7, page), 1);
-    grid->addWidget(glowLabel, row, 0);
-    grid->addLayout(glowRow, row, 1);
-    ++row;
-    GlowScroll = Slider(QStringLiteral("GlowScroll"), P::GlowMax, 25, page);
-    addSlider(QStringLiteral("强度"), GlowScroll, nullptr);
-    ++row;
-
-    BlurCheck = new QCheckBox(QStringLiteral("模糊效果"), page);
-    BlurCheck->setObjectName(QStringLiteral("BlurCheck"));
-    grid->addWidget(BlurCheck, row++, 0, 1, 2);
-    BlurAHScroll = Slider(QStringLiteral("BlurAHScroll"), P::BlurDirectionMax, 20, page);
-    BlurBHScroll = Slider(QStringLiteral("BlurBHScroll"), P::BlurStrengthMax, 10, page);
-    BlurAHScroll->setEnabled(false);
-    BlurBHScroll->setEnabled(false);
-    addSlider(QStringLiteral("方向"), BlurAHScroll, nullptr);
-    ++row;
-    addSlider(QStringLiteral("强度"), BlurBHScroll, nullptr);
-    ++row;
-
-    // The wave sliders stand in a second column beside the blur.
-    WaveCheck = new QCheckBox(QStringLiteral("波纹效果"), page);
-    WaveCheck->setObjectName(QStringLiteral("WaveCheck"));
-    const QStringList waveCaptions = Captions({"波纹频率", "波纹光影", "波纹偏移量", "波纹振幅"});
-    const int waveTop = 2;
-    grid->addWidget(WaveCheck, waveTop, 4, 1, 2);
-    for (int i = 0; i < 4; ++i) {
-        WaveHScroll[i] = Slider(QStringLiteral("WaveHScroll_%1").arg(i), P::WaveMax, 10, page);
-        WaveHScroll[i]->setEnabled(false);
-        auto* label = new QLabel(waveCaptions[i], page);
-        label->setBuddy(WaveHScroll[i]);
-        grid->addWidget(label, waveTop + 1 + i, 4);
-        grid->addWidget(WaveHScroll[i], waveTop + 1 + i, 5);
-        grid->addWidget(sliderLabels_.value(WaveHScroll[i]), waveTop + 1 + i, 6);
-        connect(WaveHScroll[i], &QScrollBar::valueChanged, this, [this, i](int v) {
-            Css.SetWaveValue(i, v);
+    // Ticking blur or wave sets its sliders to their starting values, so the controls follow the declarations.
+    const auto effect = [&](int row, const QString& name, const QString& caption, void (CssDeclarations::*set)(bool)) {
+        QCheckBox* check = FormKit::Check(page, name, caption);
+        right->addWidget(check, row, 0, 1, 2);
+        connect(check, &QCheckBox::clicked, this, [this, set](bool on) {
+            (Css.*set)(on);
+            SyncFilterControls();
             Rebuild();
         });
-    }
-    grid->setRowStretch(row, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(5, 1);
-    grid->setColumnMinimumWidth(3, 20);
+        return check;
+    };
+    BlurCheck = effect(0, QStringLiteral("BlurCheck"), QStringLiteral("模糊效果"), &CssDeclarations::SetBlur);
+    BlurAHScroll = AddSlider(right, 1, QStringLiteral("方向"), QStringLiteral("BlurAHScroll"), 0, P::BlurDirectionMax,
+                             20, [this](int v) { Css.SetBlurDirection(v); });
+    BlurBHScroll = AddSlider(right, 2, QStringLiteral("强度"), QStringLiteral("BlurBHScroll"), 0, P::BlurStrengthMax,
+                             10, [this](int v) { Css.SetBlurStrength(v); });
+    WaveCheck = effect(3, QStringLiteral("WaveCheck"), QStringLiteral("波纹效果"), &CssDeclarations::SetWave);
+    const QStringList waveCaptions = Captions({"波纹频率", "波纹光影", "波纹偏移量", "波纹振幅"});
+    for (int i = 0; i < 4; ++i)
+        WaveHScroll[i] = AddSlider(right, 4 + i, waveCaptions[i], Indexed(QStringLiteral("WaveHScroll"), i), 0,
+                                   P::WaveMax, 10, [this, i](int v) { Css.SetWaveValue(i, v); });
+    right->setRowStretch(8, 1);
+    SyncFilterControls();
 
-    connect(AlphaScroll, &QScrollBar::valueChanged, this, [this](int v) {
-        Css.SetAlpha(v);
-        Rebuild();
-    });
     connect(AlphaCommand, &QPushButton::clicked, this, [this] {
         Css.CancelAlpha();
-        Rebuild();
-    });
-    connect(ShadowCommand, &QPushButton::clicked, this, [this] {
-        QString color = Css.FilterParts.value(5);
-        PickColor(color, this);
-        Css.SetShadowColor(color);
-        Rebuild();
-    });
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        QString color = Css.FilterParts.value(7);
-        PickColor(color, this);
-        Css.SetGlowColor(color);
-        Rebuild();
-    });
-    connect(ShadowScroll, &QScrollBar::valueChanged, this, [this](int v) {
-        Css.SetShadow(v);
-        Rebuild();
-    });
-    connect(GlowScroll, &QScrollBar::valueChanged, this, [this](int v) {
-        Css.SetGlow(v);
-        Rebuild();
-    });
-    connect(BlurCheck, &QCheckBox::clicked, this, [this](bool on) {
-        Css.SetBlur(on);
-        SyncFilterControls();
-        Rebuild();
-    });
-    connect(BlurAHScroll, &QScrollBar::valueChanged, this, [this](int v) {
-        Css.SetBlurDirection(v);
-        Rebuild();
-    });
-    connect(BlurBHScroll, &QScrollBar::valueChanged, this, [this](int v) {
-        Css.SetBlurStrength(v);
-        Rebuild();
-    });
-    connect(WaveCheck, &QCheckBox::clicked, this, [this](bool on) {
-        Css.SetWave(on);
-        SyncFilterControls();
         Rebuild();
     });
     return page;
@@ -604,19 +423,10 @@ QWidget* CssForm::BuildFilterTab()
 
 // ---- Load
 
-int CssForm::exec()
-{
-    Load();
-    return QDialog::exec();
-}
-
 void CssForm::Load()
 {
     RefreshOn = true;
-    if (const Shared* shared = Shared::Get())
-        Css.Load(shared->Db);
-    else
-        Css = CssDeclarations();
+    Css.Load(Context().Db);
 
     CursorCombo->clear();
     CursorCombo->addItems(Css.CursorLabels);
@@ -643,8 +453,8 @@ void CssForm::Load()
     SetControls();
     RefreshOn = true;
     Rebuild();
-    WritePreview();
-    GroupTabs->setCurrentIndex(0);
+    Preview->Refresh();
+    GroupTabs->setCurrentIndex(FontTab);
     FontColorCom->setFocus();
 }
 
@@ -663,7 +473,7 @@ void CssForm::SetControls()
         }
         FontList->setCurrentRow(row);
     }
-    SetSlider(BoldHScroll, Css.BoldSlider());
+    FormKit::SetQuietly(BoldHScroll, Css.BoldSlider());
     for (auto it = optionGroups_.cbegin(); it != optionGroups_.cend(); ++it)
         CheckOnly(it.value(), Css.OptionIndex(it.key()));
     const bool placed = Css.OptionIndex(P::Positioning) != 2;
@@ -682,26 +492,24 @@ void CssForm::SetControls()
         BorderStyleCombo[i]->setCurrentIndex(Css.BorderStyleIndex(i));
     CursorCombo->setCurrentIndex(Css.CursorIndex());
     SyncFilterControls();
-    for (auto it = sliderLabels_.cbegin(); it != sliderLabels_.cend(); ++it)
-        it.value()->setText(QString::number(it.key()->value()));
 }
 
 void CssForm::SyncFilterControls()
 {
     const CssDeclarations::FilterControls& f = Css.FilterState;
-    SetSlider(AlphaScroll, f.Alpha);
+    FormKit::SetQuietly(AlphaScroll, f.Alpha);
     for (int i = 0; i < 4; ++i) {
         const QSignalBlocker block(FilterCheck[i]);
         FilterCheck[i]->setChecked(f.Flip[i]);
     }
-    SetSlider(ShadowScroll, f.Shadow);
-    SetSlider(GlowScroll, f.Glow);
+    FormKit::SetQuietly(ShadowScroll, f.Shadow);
+    FormKit::SetQuietly(GlowScroll, f.Glow);
     {
         const QSignalBlocker block(BlurCheck);
         BlurCheck->setChecked(f.Blur);
     }
-    SetSlider(BlurAHScroll, f.BlurDirection);
-    SetSlider(BlurBHScroll, f.BlurStrength);
+    FormKit::SetQuietly(BlurAHScroll, f.BlurDirection);
+    FormKit::SetQuietly(BlurBHScroll, f.BlurStrength);
     BlurAHScroll->setEnabled(f.Blur);
     BlurBHScroll->setEnabled(f.Blur);
     {
@@ -709,12 +517,9 @@ void CssForm::SyncFilterControls()
         WaveCheck->setChecked(f.Wave);
     }
     for (int i = 0; i < 4; ++i) {
-        SetSlider(WaveHScroll[i], f.WaveValue[i]);
+        FormKit::SetQuietly(WaveHScroll[i], f.WaveValue[i]);
         WaveHScroll[i]->setEnabled(f.Wave);
     }
-    for (QScrollBar* s : {AlphaScroll, ShadowScroll, GlowScroll, BlurAHScroll, BlurBHScroll, WaveHScroll[0],
-                          WaveHScroll[1], WaveHScroll[2], WaveHScroll[3]})
-        sliderLabels_.value(s)->setText(QString::number(s->value()));
 }
 
 // ---- Result and preview
@@ -728,38 +533,16 @@ void CssForm::Rebuild()
     ResultText->setCursorPosition(0);
     ShowValues();
     // While a slider is dragged the page is rewritten once the moves pause, not for every step.
-    previewTimer_->start();
-}
-
-void CssForm::WritePreview()
-{
-    previewTimer_->stop();
-    const Shared* shared = Shared::Get();
-    if (!shared)
-        return;
-    // A preview that cannot be written only leaves the preview behind; the style itself is unaffected.
-    if (ScratchPage::Write(shared->TempFile, CssDeclarations::PreviewPage(Css.CssText, HtmlTxt1, HtmlTxt2)))
-        web1->NavigateFile(shared->TempFile);
+    Preview->RefreshSoon();
 }
 
 void CssForm::ShowValues()
 {
-    for (auto it = valueLabels_.cbegin(); it != valueLabels_.cend(); ++it) {
-        // Negative keys are the filter's colour parts.
-        const QString value = it.key() < 0 ? Css.FilterParts.value(-it.key()) : Css.Value(it.key());
-        const bool colour = it.key() < 0 || it.key() == P::FontColor || it.key() == P::BackColor ||
-                            (it.key() >= P::BorderColor && it.key() < P::BorderColor + P::BoxSides);
-        QString html;
-        if (value.trimmed().isEmpty()) {
-            html = QStringLiteral("<span style='color:#808080'>未设置</span>");
-        } else if (colour) {
-            html = QStringLiteral("<span style='background-color:%1'>&nbsp;&nbsp;&nbsp;&nbsp;</span> %2")
-                       .arg(value.toHtmlEscaped(), value.toHtmlEscaped());
-        } else {
-            html = value.toHtmlEscaped();
-        }
-        it.value()->setText(html);
-    }
+    for (auto it = valueLabels_.cbegin(); it != valueLabels_.cend(); ++it)
+        FormKit::ShowValue(it.value(), Css.Value(it.key()),
+                           IsColorPosition(it.key()) ? FormKit::Shown::Colour : FormKit::Shown::Text);
+    for (auto it = partLabels_.cbegin(); it != partLabels_.cend(); ++it)
+        FormKit::ShowValue(it.value(), Css.FilterParts.value(it.key()), FormKit::Shown::Colour);
 }
 
 // ---- Handlers
@@ -770,28 +553,39 @@ void CssForm::SetIndexCss(const QString& s)
     Rebuild();
 }
 
-void CssForm::PickSize(int position, int kind)
+void CssForm::PickSize(int position, SizeSetting::Kind kind)
 {
     CssIndex = position;
     SizeSetForm size(this);
     size.Dtype = kind;
     size.SizeValue = Css.Value(position);
     size.SetIndexCss = [this](const QString& s) { SetIndexCss(s); };
-    size.exec();
-    Css.SetValue(position, size.SizeValue);
+    // The picker moved the value live; Cancel puts back the one it opened with.
+    Css.SetValue(position, size.Run().value_or(size.SizeAtOpen));
     Rebuild();
 }
 
 void CssForm::PickBoxSize(int base, int side)
 {
-    PickSize(Css.StartBoxSize(base, side), 6);
+    PickSize(Css.StartBoxSize(base, side), SizeSetting::BoxLength);
 }
 
 void CssForm::PickColorAt(int position)
 {
     QString color = Css.Value(position);
-    PickColor(color, this);
+    PickColor(Context().Db, color, this);
     Css.SetValue(position, color);
+    Rebuild();
+}
+
+void CssForm::PickFilterColor(int part)
+{
+    QString color = Css.FilterParts.value(part);
+    PickColor(Context().Db, color, this);
+    if (part == P::ShadowColorPart)
+        Css.SetShadowColor(color);
+    else
+        Css.SetGlowColor(color);
     Rebuild();
 }
 
@@ -833,16 +627,16 @@ void CssForm::ClearTabCommand_Click()
                                         {}};
     const int tab = GroupTabs->currentIndex();
     QList<int> positions = tabs.value(tab);
-    if (tab == 3) {
+    if (tab == BoxTab) {
         for (int i = 0; i < P::BoxSides; ++i)
             positions << P::Margin + i << P::Padding + i;
-    } else if (tab == 4) {
+    } else if (tab == BorderTab) {
         for (int i = 0; i < P::BoxSides; ++i)
             positions << P::BorderStyle + i << P::BorderWidth + i << P::BorderColor + i;
     }
     for (const int p : std::as_const(positions))
         Css.SetValue(p, QString());
-    if (tab == 6)
+    if (tab == FilterTab)
         Css.ParseFilter(QString());
     RefreshOn = false;
     SetControls();

@@ -2,36 +2,50 @@
 // The style dialog "设置样式": grouped controls that build one CSS declaration list, with a live preview.
 //
 // Callers set StxtStr (the style to edit, may be empty), HtmlTxt1 and HtmlTxt2 (the preview element: its start
-// without ">", and its content with the end tag; both empty for the default sample), run exec() and read
-// StxtStr: the new list after OK, the incoming text lower-cased after Cancel.
+// without ">", and its content with the end tag; both empty for the default sample) and Run() it: the new list
+// after OK, nothing after Cancel. StxtStr holds the same list after OK, the incoming text lower-cased after Cancel.
 
-#include "app/buildercontext.h"
+#include "app/builderdialog.h"
 #include "builders/styles/cssdeclarations.h"
+#include "builders/styles/sizesetting.h"
 
-#include <QDialog>
 #include <QHash>
 
+#include <functional>
+
 class BrowserView;
+class PreviewPane;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
-class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
-class QTimer;
 
-class CssForm : public QDialog
+class CssForm : public BuilderDialog
 {
     Q_OBJECT
 
 public:
-    explicit CssForm(QWidget* parent = nullptr);
-    CssForm(const BuilderContext&, QWidget* parent) : CssForm(parent) {} // until the style builder takes its context
+    // The tabs, in the order they stand.
+    enum Tab : int
+    {
+        FontTab,
+        BackgroundTab,
+        TextTab,
+        BoxTab,
+        BorderTab,
+        PositionTab,
+        FilterTab
+    };
+
+    CssForm(const BuilderContext& context, QWidget* parent);
 
     QString StxtStr;  // in and out
     QString HtmlTxt1; // in
@@ -39,10 +53,6 @@ public:
     int CssIndex = 0; // the position the size dialog is editing
     // Stores `s` at CssIndex and rebuilds the result and the preview (the size dialog calls it while open).
     void SetIndexCss(const QString& s);
-
-    // Reads the database lists, the fonts and StxtStr; exec() does it before showing.
-    void Load();
-    int exec() override;
 
     CssDeclarations Css;
     bool RefreshOn = true;
@@ -95,11 +105,15 @@ public:
     QScrollBar* WaveHScroll[4] = {};
     QLineEdit* ResultText = nullptr;        // the declaration list as it stands
     QPushButton* ClearTabCommand = nullptr; // takes back every setting of the current tab
-    BrowserView* web1 = nullptr;
+    PreviewPane* Preview = nullptr;
+    BrowserView* web1 = nullptr; // the preview's browser
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;
 
 protected:
+    // Reads the database lists, the fonts and StxtStr.
+    void Load() override;
+    QString Result() const override { return StxtStr; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -111,23 +125,28 @@ private:
     QWidget* BuildBorderTab();
     QWidget* BuildPositionTab();
     QWidget* BuildFilterTab();
-    QPushButton* Button(const QString& name, const QString& caption, QWidget* parent);
-    QLabel* ValueLabel(int position, QWidget* parent);
-    QScrollBar* Slider(const QString& name, int maximum, int largeStep, QWidget* parent, int minimum = 0,
-                       int smallStep = 1);
-    QButtonGroup* OptionGroup(int position, QRadioButton** buttons, const QString& name, const QStringList& captions,
-                              QWidget* parent, QLayout* into);
+    // A picker button at (row, column) of `grid` with the value of list position `position` beside it.
+    QPushButton* AddPicker(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
+                           int position);
+    // A caption, a picker button and the colour of filter part `part`, in row `row` of `grid`.
+    QPushButton* AddPartPicker(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                               const QString& buttonCaption, int part);
+    // A titled option group whose choice writes list position `position`; its buttons go to `buttons`.
+    QGroupBox* AddOptions(QWidget* parent, int position, const QString& title, const QString& name,
+                          const QStringList& captions, QRadioButton** buttons);
+    // A labelled slider in row `row` of `grid`; each move goes to `write`, then the result is rebuilt.
+    QScrollBar* AddSlider(QGridLayout* grid, int row, const QString& caption, const QString& name, int minimum,
+                          int maximum, int pageStep, std::function<void(int)> write);
 
-    // Rebuilds the result and the preview (skipped while RefreshOn is false).
+    // Rebuilds the result and asks the preview to follow (skipped while RefreshOn is false).
     void Rebuild();
-    // Writes the preview page and shows it (Rebuild asks for it).
-    void WritePreview();
     void ShowValues();
     void SetControls();
     void SyncFilterControls();
-    void PickSize(int position, int kind);
+    void PickSize(int position, SizeSetting::Kind kind);
     void PickBoxSize(int base, int side);
     void PickColorAt(int position);
+    void PickFilterColor(int part);
 
     void FontList_Click(int row);
     void OptionGroup_Click(int position, int index);
@@ -136,7 +155,6 @@ private:
     void OkCommand_Click();
 
     QHash<int, QButtonGroup*> optionGroups_;
-    QHash<int, QLabel*> valueLabels_; // position -> label showing its value
-    QHash<QScrollBar*, QLabel*> sliderLabels_;
-    QTimer* previewTimer_ = nullptr;
+    QHash<int, QLabel*> valueLabels_; // list position -> label showing its value
+    QHash<int, QLabel*> partLabels_;  // filter part -> label showing its colour
 };

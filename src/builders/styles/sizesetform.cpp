@@ -1,6 +1,7 @@
 #include "builders/styles/sizesetform.h"
 
 #include "app/dialogbuttons.h"
+#include "app/formkit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -13,7 +14,7 @@
 
 #include <algorithm>
 
-SizeSetForm::SizeSetForm(QWidget* parent) : QDialog(parent)
+SizeSetForm::SizeSetForm(QWidget* parent) : BuilderDialog(parent)
 {
     setObjectName(QStringLiteral("SizeSetForm"));
     setWindowTitle(QStringLiteral("大小设置"));
@@ -33,18 +34,12 @@ SizeSetForm::SizeSetForm(QWidget* parent) : QDialog(parent)
     row->addWidget(Text1);
     layout->addLayout(row);
 
-    auto* units = new QGroupBox(QStringLiteral("单位"), this);
-    auto* unitRow = new QHBoxLayout(units);
-    auto* group = new QButtonGroup(this);
-    const char* captions[6] = {"pt", "px", "em", "%", "无", "缺省值"};
-    for (int i = 0; i < 6; ++i) {
-        fontoption[i] = new QRadioButton(QString::fromUtf8(captions[i]), units);
-        fontoption[i]->setObjectName(QStringLiteral("fontoption_%1").arg(i));
-        group->addButton(fontoption[i], i);
-        unitRow->addWidget(fontoption[i]);
-        connect(fontoption[i], &QRadioButton::clicked, this, [this, i] { fontoption_Click(i, true); });
-    }
-    layout->addWidget(units);
+    const FormKit::Options units =
+        FormKit::OptionGroup(this, QStringLiteral("单位"), QStringLiteral("fontoption"),
+                             {QStringLiteral("pt"), QStringLiteral("px"), QStringLiteral("em"), QStringLiteral("%"),
+                              QStringLiteral("无"), QStringLiteral("缺省值")});
+    std::copy(units.Buttons.cbegin(), units.Buttons.cend(), std::begin(fontoption));
+    layout->addWidget(units.Box);
 
     const DialogButtons buttons =
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
@@ -53,6 +48,7 @@ SizeSetForm::SizeSetForm(QWidget* parent) : QDialog(parent)
     OkCommand->setEnabled(false);
     layout->addLayout(buttons.Row);
 
+    connect(units.Group, &QButtonGroup::idClicked, this, [this](int i) { fontoption_Click(i, true); });
     connect(HScroll1, &QScrollBar::valueChanged, this, &SizeSetForm::HScroll1_Change);
     connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelCommand, &QPushButton::clicked, this, &SizeSetForm::reject);
@@ -61,12 +57,6 @@ SizeSetForm::SizeSetForm(QWidget* parent) : QDialog(parent)
     setTabOrder(fontoption[0], OkCommand);
     setTabOrder(OkCommand, CancelCommand);
     HScroll1->setFocus();
-}
-
-int SizeSetForm::exec()
-{
-    Load();
-    return QDialog::exec();
 }
 
 void SizeSetForm::Load()

@@ -1,11 +1,11 @@
 #pragma once
 // The size dialog "大小设置": a length picked with a scroll bar and a unit. The caller sets Dtype (the kind of
-// length) and SizeValue, runs it and reads SizeValue; while it is open every change is passed to SetIndexCss so
-// that the style dialog's preview follows. Cancel gives back the value it opened with.
+// length) and SizeValue and Run()s it: the picked length after OK, nothing after Cancel (SizeValue is then the
+// value it opened with). While it is open every change is passed to SetIndexCss so that the style dialog's preview
+// follows.
 
+#include "app/builderdialog.h"
 #include "builders/styles/sizesetting.h"
-
-#include <QDialog>
 
 #include <functional>
 
@@ -14,25 +14,23 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-class SizeSetForm : public QDialog
+class SizeSetForm : public BuilderDialog
 {
     Q_OBJECT
 
 public:
+    // The picker needs nothing from the running program.
     explicit SizeSetForm(QWidget* parent = nullptr);
 
-    int Dtype = 0;             // in
-    QString SizeValue;         // in and out
-    QString SizeUnit;          // "pt", "px", "em", "%" or ""
-    float SizeNumber = 0;      // the number shown
-    QString SizeAtOpen;        // SizeValue when the dialog opened
-    int ScrollChangeCount = 0; // moves of the scroll bar since it opened
+    SizeSetting::Kind Dtype = SizeSetting::AnyLength; // in
+    QString SizeValue;                                // in and out
+    QString SizeUnit;                                 // "pt", "px", "em", "%" or ""
+    float SizeNumber = 0;                             // the number shown
+    QString SizeAtOpen;                               // SizeValue when the dialog opened
+    int ScrollChangeCount = 0;                        // moves of the scroll bar since it opened
     // Called with SizeValue after every unit choice and every move of the scroll bar.
     std::function<void(const QString&)> SetIndexCss;
 
-    // Reads Dtype and SizeValue; exec() does it before showing.
-    void Load();
-    int exec() override;
     void reject() override;
 
     QScrollBar* HScroll1 = nullptr;
@@ -42,6 +40,11 @@ public:
     QPushButton* CancelCommand = nullptr;
 
     SizeSetting::Unit Unit() const { return unit_; }
+
+protected:
+    // Reads Dtype and SizeValue.
+    void Load() override;
+    QString Result() const override { return SizeValue; }
 
 private:
     void fontoption_Click(int i, bool byUser);

@@ -62,25 +62,25 @@ QString SizeSetting::UnitText(Unit unit)
     }
 }
 
-bool SizeSetting::KindRange(int dtype, int& minimum, int& maximum)
+bool SizeSetting::KindRange(Kind dtype, int& minimum, int& maximum)
 {
     switch (dtype) {
-    case 1:
+    case FontSizeLength:
         minimum = 1, maximum = 200;
         return true;
-    case 2:
+    case SpacingLength:
         minimum = -50, maximum = 100;
         return true;
-    case 3:
+    case PlacementLength:
         minimum = -200, maximum = 400;
         return true;
-    case 4:
+    case SpareLength:
         minimum = -100, maximum = 200;
         return true;
-    case 5:
+    case ExtentLength:
         minimum = 0, maximum = 600;
         return true;
-    case 6:
+    case BoxLength:
         minimum = 0, maximum = 200;
         return true;
     default:
@@ -88,7 +88,7 @@ bool SizeSetting::KindRange(int dtype, int& minimum, int& maximum)
     }
 }
 
-SizeSetting::Range SizeSetting::ScrollRange(int dtype, Unit unit)
+SizeSetting::Range SizeSetting::ScrollRange(Kind dtype, Unit unit)
 {
     Range r;
     int minimum = 0, maximum = 100;

@@ -19,6 +19,18 @@ public:
         Default = 5 // no value at all
     };
 
+    // The kinds of length the style dialog asks for; each has its own range.
+    enum Kind : int
+    {
+        AnyLength = 0,       // no kind: the range is left as it is
+        FontSizeLength = 1,  // font size
+        SpacingLength = 2,   // letter spacing, line height
+        PlacementLength = 3, // left, top
+        SpareLength = 4,     // no present caller
+        ExtentLength = 5,    // width, height
+        BoxLength = 6        // margins, paddings, border widths
+    };
+
     struct Range
     {
         int Minimum = 0;
@@ -37,11 +49,10 @@ public:
 
     // The unit text of an option ("pt", "px", "em", "%", "" for NoUnit and Default).
     static QString UnitText(Unit unit);
-    // Range of a kind of length (1 font size, 2 spacing, 3 placement, 4 spare, 5 width/height, 6 box sizes);
-    // false for any other kind, whose range the dialog leaves as it is.
-    static bool KindRange(int dtype, int& minimum, int& maximum);
+    // Range of a kind of length; false for AnyLength (or any other number), whose range the dialog leaves as it is.
+    static bool KindRange(Kind dtype, int& minimum, int& maximum);
     // Scroll settings for a kind and a unit.
-    static Range ScrollRange(int dtype, Unit unit);
+    static Range ScrollRange(Kind dtype, Unit unit);
     // Reads a length text (case and blanks around it do not matter).
     static Parsed Parse(const QString& text);
     // The number a scroll position stands for in a unit (tenths for em).

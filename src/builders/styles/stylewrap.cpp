@@ -6,20 +6,20 @@
 
 #include <QTextCursor>
 
-void StyleWrap::Run(PageEdit* text, QWidget* owner)
+void StyleWrap::Run(const BuilderContext& context, PageEdit* text, QWidget* owner)
 {
     // The control keeps one separator per line; the sample page gets the markup's CR LF.
     QString selected = text->textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 
-    CssForm css(owner);
-    css.StxtStr.clear();
+    CssForm css(context, owner);
     css.HtmlTxt1 = QStringLiteral("<span");
     css.HtmlTxt2 = QString(selected).replace(QLatin1Char('\n'), CrLf) + QStringLiteral("</span>");
-    css.exec();
+    // Cancel wraps too, in a span with an empty style.
+    QString style = css.Run().value_or(QString());
 
     // The attribute is in double quotes: a quote typed into the style (an address, say) must not end it.
-    const QString style = QString(css.StxtStr).replace(QLatin1Char('"'), QLatin1Char('\''));
+    style.replace(QLatin1Char('"'), QLatin1Char('\''));
     QTextCursor cursor = text->textCursor();
     cursor.insertText(QStringLiteral("<span style=\"") + style + QStringLiteral("\">") + selected +
                       QStringLiteral("</span>"));

@@ -3,11 +3,12 @@
 
 class PageEdit;
 class QWidget;
+struct BuilderContext;
 
 class StyleWrap
 {
 public:
     // Opens the style dialog on the selection of `text` and replaces the selection by
-    // <span style="...">selection</span>; also after Cancel (the span then has whatever style came back).
-    static void Run(PageEdit* text, QWidget* owner);
+    // <span style="...">selection</span>; also after Cancel, with an empty style.
+    static void Run(const BuilderContext& context, PageEdit* text, QWidget* owner);
 };
