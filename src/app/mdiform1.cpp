@@ -226,6 +226,22 @@ void MDIForm1::Start()
     OpenDocument(false, QString(), QString());
 }
 
+void MDIForm1::StartWith(const QStringList& files)
+{
+    if (files.isEmpty()) {
+        Start();
+        return;
+    }
+    // The files named are the pages: no empty page besides them.
+    MMcount = 0;
+    for (const QString& file : files)
+        OpenPath(QFileInfo(file).absoluteFilePath());
+    if (MMcount < 1) {
+        SetDocCommandsEnabled(false);
+        menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(false);
+    }
+}
+
 MDIForm1::~MDIForm1()
 {
     // Take the pages down while this frame is still whole: their going must not call back into a half-destroyed
@@ -485,16 +501,15 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         return nullptr;
     }
     DecodedPage page;
-    switch (PageFile::Read(path, page)) {
-    case PageFile::NotFound:
-        // As with any name that does not exist: a new page under the default name.
-        return OpenDocument(true, path, ParentFolderOf(path));
-    case PageFile::Unreadable:
+    const PageFile::Status status = PageFile::Read(path, page);
+    // A name that is not there yet is a new page under that name, saved there; it needs a folder to go to.
+    if (status == PageFile::Unreadable || status == PageFile::NotAFile ||
+        (status == PageFile::NotFound && !QFileInfo(ParentFolderOf(path)).isDir())) {
         Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
         return nullptr;
-    case PageFile::Ok:
-        break;
     }
+    if (status == PageFile::NotFound)
+        return OpenDocument(true, path, ParentFolderOf(path));
     if (page.badBytes > 0) {
         const QString codec =
             page.encoding.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB2312/GBK");
@@ -687,7 +702,7 @@ void MDIForm1::DeleteText()
 void MDIForm1::PasteText()
 {
     const QString text = PasteTxt();
-    ActiveDocument()->text1->textCursor().insertText(text);
+    ActiveDocument()->text1->InsertTyped(text);
 }
 
 void MDIForm1::UndoEdit()

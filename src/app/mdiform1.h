@@ -26,6 +26,8 @@ public:
     // is there (start-up builds the frame while the database is still being read).
     explicit MDIForm1(Shared& shared, QWidget* parent = nullptr, bool start = true);
     void Start();
+    // The pages the program starts with: the files named on its command line, or one new page when none is named.
+    void StartWith(const QStringList& files);
     ~MDIForm1() override;
 
     int MMcount = 0;

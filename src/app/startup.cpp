@@ -78,11 +78,8 @@ int Main(int argc, char* argv[])
     loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {
-        frame->Start();
+        frame->StartWith(QCoreApplication::arguments().mid(1));
         frame->show();
-        const QStringList files = QCoreApplication::arguments().mid(1);
-        for (const QString& file : files)
-            frame->OpenPath(QFileInfo(file).absoluteFilePath());
         DeleteFileIfExists(shared.TempFile);
         result = app.exec();
     } else {

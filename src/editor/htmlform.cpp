@@ -94,7 +94,9 @@ void htmlform::InitDocument(const DecodedPage* page)
         text1->SetTypingBlack();
         changeCount_ = 0;
     } else {
-        Filename = QStringLiteral("无标题") + QString::number(FormNum);
+        // A page named but not there yet keeps its name, so that saving writes it there.
+        if (!SavedYn || Filename.isEmpty())
+            Filename = QStringLiteral("无标题") + QString::number(FormNum);
         encoding_ = PageEncoding();
         NewPage();
     }
@@ -167,9 +169,22 @@ bool htmlform::WriteTo(const QString& path)
 
 QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
 {
-    const QString path =
-        FileDialog(this, 2, title, defaultName, shared_.HtmlFilter, DirP, QStringLiteral("html"));
-    return path.isEmpty() ? QString() : PageFile::LowerFileName(path);
+    QString name = defaultName;
+    for (;;) {
+        const QString typed = FileDialog(this, 2, title, name, shared_.HtmlFilter, DirP, QStringLiteral("html"));
+        if (typed.isEmpty())
+            return QString();
+        const QString path = PageFile::LowerFileName(typed);
+        // The dialog asked about the name as typed; the lowered name may be another page, which is not replaced
+        // without a question.
+        const QFileInfo lowered(path);
+        if (path == typed || !(lowered.exists() || lowered.isSymLink()) || PageFile::SameFile(path, typed))
+            return path;
+        if (Messages::Show(this, QStringLiteral("文件") + path + QStringLiteral("已经存在,是否替换?"),
+                           QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes)
+            return path;
+        name = typed;
+    }
 }
 
 void htmlform::AfterNewName(const QString& path)
