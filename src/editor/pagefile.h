@@ -11,7 +11,13 @@ class PageFile
 {
 public:
     // NotAFile: something other than a file is there (a folder, a pipe, a device).
-    enum Status { Ok, NotFound, NotAFile, Unreadable };
+    enum Status
+    {
+        Ok,
+        NotFound,
+        NotAFile,
+        Unreadable
+    };
     static Status Read(const QString& path, DecodedPage& page);
 
     // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.

@@ -7,14 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMenuBar>
-#include <QProcess>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QtTest>
-
 
 class TestMainFrame : public QObject
 {
@@ -366,7 +365,8 @@ private Q_SLOTS:
         QVERIFY(doc);
         QCOMPARE(doc->Filename, page);
         QCOMPARE(doc->windowTitle(), page);
-        QCOMPARE(doc->text1->RawText(), htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(doc->text1->RawText(),
+                 htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(doc->ChangeCount(), 0);
         QTest::keyClicks(doc->text1, QStringLiteral("x"));
         f_.frame->RunCommand(QStringLiteral("SaveMenu"));
@@ -382,7 +382,7 @@ private Q_SLOTS:
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("pages");  // the captions of the windows, slot by slot
+        QTest::addColumn<QStringList>("pages");   // the captions of the windows, slot by slot
         QTest::addColumn<QStringList>("refused"); // the names reported as not openable
         QTest::newRow("no names") << QStringList{} << QStringList{"无标题0"} << QStringList{};
         QTest::newRow("one page") << QStringList{"a.html"} << QStringList{"a.html"} << QStringList{};
@@ -391,10 +391,10 @@ private Q_SLOTS:
         QTest::newRow("page not there yet") << QStringList{"new.html"} << QStringList{"new.html"} << QStringList{};
         QTest::newRow("folder") << QStringList{"adir"} << QStringList{} << QStringList{"adir"};
         QTest::newRow("pipe") << QStringList{"pipe.html"} << QStringList{} << QStringList{"pipe.html"};
-        QTest::newRow("folder not there") << QStringList{"nodir/new.html"} << QStringList{}
-                                          << QStringList{"nodir/new.html"};
-        QTest::newRow("folder then page") << QStringList{"adir", "b.html"} << QStringList{"b.html"}
-                                          << QStringList{"adir"};
+        QTest::newRow("folder not there")
+            << QStringList{"nodir/new.html"} << QStringList{} << QStringList{"nodir/new.html"};
+        QTest::newRow("folder then page")
+            << QStringList{"adir", "b.html"} << QStringList{"b.html"} << QStringList{"adir"};
     }
     void commandLine()
     {
@@ -445,12 +445,12 @@ private Q_SLOTS:
         const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
         QTest::newRow("no, then cancel") << "SaveMenu"
                                          << "Index.HTML" << QList<int>{no} << QStringList{""} << "";
-        QTest::newRow("no, then another name") << "SaveMenu"
-                                               << "Index.HTML" << QList<int>{no} << QStringList{"other.html"}
-                                               << "other.html";
-        QTest::newRow("no, then the same name again") << "SaveMenu"
-                                                      << "Index.HTML" << QList<int>{no, no}
-                                                      << QStringList{"INDEX.html", ""} << "";
+        QTest::newRow("no, then another name")
+            << "SaveMenu"
+            << "Index.HTML" << QList<int>{no} << QStringList{"other.html"} << "other.html";
+        QTest::newRow("no, then the same name again")
+            << "SaveMenu"
+            << "Index.HTML" << QList<int>{no, no} << QStringList{"INDEX.html", ""} << "";
         QTest::newRow("yes replaces") << "SaveMenu"
                                       << "Index.HTML" << QList<int>{yes} << QStringList{} << "index.html";
         QTest::newRow("save as, no then cancel") << "SaveAsMenu"
@@ -458,8 +458,7 @@ private Q_SLOTS:
         QTest::newRow("save as, yes") << "SaveAsMenu"
                                       << "INDEX.html" << QList<int>{yes} << QStringList{} << "index.html";
         QTest::newRow("typed lower, the dialog asked") << "SaveMenu"
-                                                       << "index.html" << QList<int>{} << QStringList{}
-                                                       << "index.html";
+                                                       << "index.html" << QList<int>{} << QStringList{} << "index.html";
         QTest::newRow("lowered name free") << "SaveMenu"
                                            << "New.HTML" << QList<int>{} << QStringList{} << "new.html";
     }
@@ -547,7 +546,7 @@ private Q_SLOTS:
     void typingIsBlack_data()
     {
         QTest::addColumn<QString>("moves"); // L left, R right, H home, E end, S shift+left, N Enter
-        QTest::addColumn<QString>("how"); // keys, input method or paste
+        QTest::addColumn<QString>("how");   // keys, input method or paste
         QTest::newRow("left then right") << "LR"
                                          << "keys";
         QTest::newRow("end of the line") << "HE"
