@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
@@ -545,6 +546,16 @@ htmlform* MDIForm1::ActiveDocument() const
         window = Area->currentSubWindow();
     }
     return window ? qobject_cast<htmlform*>(window->widget()) : nullptr;
+}
+
+bool MDIForm1::PreviewFileHeld(const QString& path, const htmlform* except) const
+{
+    const QString wanted = QDir::cleanPath(path);
+    for (const htmlform* form : slots_) {
+        if (form && form != except && QDir::cleanPath(form->PreviewFile()) == wanted)
+            return true;
+    }
+    return false;
 }
 
 void MDIForm1::CloseForm(int num)

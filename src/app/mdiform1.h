@@ -43,6 +43,8 @@ public:
     htmlform* OpenPath(const QString& path);
 
     htmlform* ActiveDocument() const;
+    // Whether a page window other than `except` has chosen `path` as its preview file.
+    bool PreviewFileHeld(const QString& path, const htmlform* except) const;
     htmlform* Document(int slot) const { return slots_[slot]; }
     QAction* Command(const QString& name) const { return commands_.value(name); }
     QAction* ToolButton(const QString& key) const { return toolButtons_.value(key); }

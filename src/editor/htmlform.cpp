@@ -132,9 +132,10 @@ void htmlform::NewPage()
 
 void htmlform::ChoosePreviewFile()
 {
-    auto taken = [](const QString& path) {
+    // A name is taken by a file on disk, or by another window whose preview is not written yet.
+    auto taken = [this](const QString& path) {
         const QFileInfo info(path);
-        return info.exists() || info.isSymLink();
+        return info.exists() || info.isSymLink() || frame_->PreviewFileHeld(path, this);
     };
     previewFile_ = DirP + QStringLiteral("qz78.html");
     for (int n = 1; n <= 4000 && taken(previewFile_); ++n)

@@ -150,6 +150,53 @@ private Q_SLOTS:
         QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
     }
 
+    // Each window's preview file is its own, also before either has been written.
+    void previewNamesOfOpenWindows_data()
+    {
+        QTest::addColumn<QString>("second"); // how the second window comes into the first one's folder
+        QTest::newRow("new page") << "new";
+        QTest::newRow("page opened there") << "opened";
+        QTest::newRow("page saved there") << "saved";
+    }
+    void previewNamesOfOpenWindows()
+    {
+        QFETCH(QString, second);
+        htmlform* first = f_.Active();
+        htmlform* other = nullptr;
+        if (second == QLatin1String("new")) {
+            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+            other = f_.Active();
+        } else if (second == QLatin1String("opened")) {
+            QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("b.html")), "<p>b</p>"));
+            other = f_.frame->OpenPath(f_.Path(QStringLiteral("b.html")));
+        } else {
+            QVERIFY(QDir(f_.dir->path()).mkdir(QStringLiteral("elsewhere")));
+            QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("elsewhere/b.html")), "<p>b</p>"));
+            other = f_.frame->OpenPath(f_.Path(QStringLiteral("elsewhere/b.html")));
+            f_.paths = {f_.Path(QStringLiteral("b.html"))};
+            f_.frame->RunCommand(QStringLiteral("SaveAsMenu"));
+            QCOMPARE(other->DirP, f_.shared->LastDir);
+        }
+        QVERIFY(other);
+        QCOMPARE(first->PreviewFile(), f_.Path(QStringLiteral("qz78.html")));
+        QCOMPARE(other->PreviewFile(), f_.Path(QStringLiteral("qz781.html")));
+
+        // Both previewed: each file holds its own page.
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        Activate(first);
+        PageWindowFixture::SetText(first, QStringLiteral("<p>first</p>"), 0);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::ReadFile(first->PreviewFile()), QByteArray("<p>first</p>"));
+        const QByteArray shown = PageWindowFixture::ReadFile(other->PreviewFile());
+        QVERIFY(!shown.contains("first"));
+        // Closing one leaves the file the other still shows.
+        f_.answers = {MsgAnswer::No};
+        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        QCOMPARE(f_.frame->MMcount, 1);
+        QVERIFY(!QFileInfo::exists(f_.Path(QStringLiteral("qz78.html"))));
+        QCOMPARE(PageWindowFixture::ReadFile(other->PreviewFile()), shown);
+    }
+
     // A link that turns up at the preview's name after the window chose it is replaced, not written through.
     void linkAtThePreviewName()
     {
