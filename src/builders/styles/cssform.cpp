@@ -770,21 +770,30 @@ void CssForm::SetIndexCss(const QString& s)
     Rebuild();
 }
 
-void CssForm::PickSize(int position, int kind)
+bool CssForm::PickSize(int position, int kind)
 {
     CssIndex = position;
     SizeSetForm size(this);
     size.Dtype = kind;
     size.SizeValue = Css.Value(position);
     size.SetIndexCss = [this](const QString& s) { SetIndexCss(s); };
-    size.exec();
+    const bool picked = size.exec() == QDialog::Accepted;
     Css.SetValue(position, size.SizeValue);
     Rebuild();
+    return picked;
 }
 
 void CssForm::PickBoxSize(int base, int side)
 {
-    PickSize(Css.StartBoxSize(base, side), 6);
+    // Picking a side takes the shorthand away (and the shorthand the sides); a cancelled pick gives them back.
+    QStringList box;
+    for (int i = 0; i <= CssDeclarations::AllSides; ++i)
+        box.append(Css.Value(base + i));
+    if (PickSize(Css.StartBoxSize(base, side), 6))
+        return;
+    for (int i = 0; i <= CssDeclarations::AllSides; ++i)
+        Css.SetValue(base + i, box.at(i));
+    Rebuild();
 }
 
 void CssForm::PickColorAt(int position)

@@ -123,7 +123,8 @@ private:
     void ShowValues();
     void SetControls();
     void SyncFilterControls();
-    void PickSize(int position, int kind);
+    // False when the size dialog was cancelled.
+    bool PickSize(int position, int kind);
     void PickBoxSize(int base, int side);
     void PickColorAt(int position);
 
