@@ -26,8 +26,9 @@ class BrowserFactory
 {
 public:
     virtual ~BrowserFactory() = default;
+    // Null when the engine cannot start in this process.
     virtual BrowserPage* CreatePage(QWidget* parent) = 0;
 };
 
-#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.0"
+#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.1"
 Q_DECLARE_INTERFACE(BrowserFactory, KestrelBrowserFactory_iid)
