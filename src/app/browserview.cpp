@@ -86,6 +86,8 @@ bool BrowserView::EnsureEngine()
     };
     stack_->addWidget(page_->Widget());
     stack_->setCurrentWidget(page_->Widget());
+    // Focus given to this view goes to the engine's.
+    setFocusProxy(page_->Widget());
     return true;
 }
 

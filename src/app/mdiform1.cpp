@@ -13,6 +13,7 @@
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagefile.h"
+#include "editor/pagepreview.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -215,6 +217,7 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start) : QMainWindow(pa
     BuildHandlers();
     BindCommands();
     resize(1180, 760);
+    QApplication::instance()->installEventFilter(this);
 
     if (start)
         Start();
@@ -291,6 +294,9 @@ void MDIForm1::BuildMenus()
                 target = menu;
             } else {
                 AddEntry(target, entry, QString::fromUtf8(e.caption));
+                if (name == QLatin1String("EditMenu") || name == QLatin1String("SetMenu") ||
+                    name == QLatin1String("InsertMenu"))
+                    editing_.insert(entry);
             }
         }
     }
@@ -313,11 +319,16 @@ void MDIForm1::BuildContextMenu()
     SetMeMenu = new QMenu(QStringLiteral("功能"), this);
     SetMeMenu->setObjectName(QStringLiteral("SetMeMenu"));
     for (const Entry& e : kContextMenu) {
-        if (QLatin1String(e.name) == QLatin1String("-"))
+        const QString name = QString::fromLatin1(e.name);
+        if (name == QLatin1String("-")) {
             SetMeMenu->addSeparator();
-        else
-            AddEntry(SetMeMenu, QString::fromLatin1(e.name), QString::fromUtf8(e.caption));
+            continue;
+        }
+        AddEntry(SetMeMenu, name, QString::fromUtf8(e.caption));
+        if (name != QLatin1String("MeShow") && name != QLatin1String("MeClose"))
+            editing_.insert(name);
     }
+    editing_.insert(QStringLiteral("tb:Style"));
 }
 
 void MDIForm1::BuildToolbar()
@@ -444,8 +455,12 @@ void MDIForm1::RunCommand(const QString& name)
     }
     htmlform* doc = ActiveDocument();
     const auto page = pageHandlers_.constFind(name);
-    if (doc && page != pageHandlers_.cend())
-        page.value()(doc);
+    if (!doc || page == pageHandlers_.cend())
+        return;
+    // A previewed page is not edited, whatever way the command comes.
+    if (editing_.contains(name) && PagePreview::IsShown(*doc))
+        return;
+    page.value()(doc);
 }
 
 void MDIForm1::CloseActive()
@@ -788,6 +803,27 @@ void MDIForm1::ToggleWordWrap()
 void MDIForm1::ToggleAutoComplete()
 {
     ActiveDocument()->SetYnFalse();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The key of the preview command is the page window's own: the browser view of a previewed page may keep it
+    // from the menu bar (under X11 the frame need not even count as active then), so it is taken here first.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    htmlform* doc = widget ? ActiveDocument() : nullptr;
+    if (!doc || !doc->isAncestorOf(widget))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence preview = QKeySequence::mnemonic(commands_.value(QStringLiteral("Priview"))->text());
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (preview.isEmpty() || QKeyCombination(mods, Qt::Key(key->key())) != preview[0])
+        return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+        RunCommand(QStringLiteral("Priview"));
+    return true;
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 
 #include <functional>
 
@@ -70,6 +71,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -107,6 +109,7 @@ private:
     QHash<QAction*, QString> commandOf_;
     QHash<QString, std::function<void()>> frameHandlers_;         // commands that need no page
     QHash<QString, std::function<void(htmlform*)>> pageHandlers_; // commands on the active page
+    QSet<QString> editing_; // commands that change the page: off while it shows its preview
     QMenu* SetMeMenu = nullptr;
     QAction* WinForm[MaxDocuments] = {};
 };

@@ -36,6 +36,8 @@ htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(p
     text1 = new PageEdit(this);
     Web1 = new BrowserView(this);
     Web1->setObjectName(QStringLiteral("Web1"));
+    // While the page is previewed the keyboard is the view's (also when the engine could not start).
+    Web1->setFocusPolicy(Qt::StrongFocus);
     Web1->hide();
 
     RowFrame = new QFrame(this);
@@ -347,6 +349,7 @@ void htmlform::ShowHtml()
 void htmlform::UpdatePreviewCommands()
 {
     frame_->UpdatePreviewCommands(this);
+    FindForm::FollowPage();
 }
 
 void htmlform::FindRepl()

@@ -1,13 +1,19 @@
 #include "app/browserview.h"
+#include "editor/findform.h"
 #include "editor/pagepreview.h"
+#include "modaldriver.h"
 #include "pagewindowfixture.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QToolBar>
 
 class TestPagePreview : public QObject
@@ -37,6 +43,19 @@ class TestPagePreview : public QObject
         }
         QCOMPARE(f_.Active(), doc);
     }
+
+    // Where the keyboard is: the frame is the active window, so keys go to its focus widget and shortcuts work.
+    void MakeActive()
+    {
+        f_.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_.frame.get()));
+    }
+    // A key pressed as the user presses it: to the frame's window, which hands it to its focus widget.
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(f_.frame->windowHandle(), Qt::Key(key), modifiers);
+    }
+    static bool Within(const QWidget* outer, const QWidget* w) { return w && (w == outer || outer->isAncestorOf(w)); }
 
 private Q_SLOTS:
     void init() { f_.Start(false); }
@@ -72,6 +91,165 @@ private Q_SLOTS:
         QCOMPARE(doc->ChangeCount(), 0);
         // The preview file stays until the next preview or the window's closing.
         QVERIFY(QFileInfo::exists(doc->PreviewFile()));
+    }
+
+    // While the preview shows, no key reaches the hidden source: the keyboard belongs to the browser view.
+    void keysLeaveTheSource_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        const int none = int(Qt::NoModifier), ctrl = int(Qt::ControlModifier);
+        QTest::newRow("space") << int(Qt::Key_Space) << none;
+        QTest::newRow("page down") << int(Qt::Key_PageDown) << none;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << none;
+        QTest::newRow("letter") << int(Qt::Key_A) << none;
+        QTest::newRow("enter") << int(Qt::Key_Return) << none;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none;
+        QTest::newRow("tab") << int(Qt::Key_Tab) << none;
+        QTest::newRow("undo") << int(Qt::Key_Z) << ctrl;
+        QTest::newRow("find") << int(Qt::Key_F) << ctrl;
+        QTest::newRow("paste") << int(Qt::Key_V) << ctrl;
+        QTest::newRow("line break tag") << int(Qt::Key_Return) << ctrl;
+        QTest::newRow("colour") << int(Qt::Key_F5) << none;
+    }
+    void keysLeaveTheSource()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        htmlform* doc = f_.Active();
+        QTest::keyClicks(doc->text1, QStringLiteral("ab"));
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        const QString text = PageWindowFixture::Text(doc);
+        const int caret = doc->text1->SelStart();
+        const int changes = doc->ChangeCount();
+        MakeActive();
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
+
+        int dialogs = 0;
+        const auto waiting = OnNextModal([](QDialog*) {}, &dialogs);
+        Press(key, Qt::KeyboardModifiers(modifiers));
+        *waiting = false;
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!FindForm::Instance());
+        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(PagePreview::IsShown(*doc));
+
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QCOMPARE(doc->text1->SelStart(), caret);
+        QCOMPARE(doc->ChangeCount(), changes);
+        QCOMPARE(QApplication::focusWidget(), doc->text1);
+    }
+
+    // The editing commands are off while the preview shows, however they are reached.
+    void commandsLeaveTheSource_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* name : {"NotChange", "MeNoChange", "FindMenu", "MeTextFind", "PasteMenu", "MeTextAll",
+                                 "BrHtml", "MeAddColor", "tb:Style", "refesh", "BigToGbMenu"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void commandsLeaveTheSource()
+    {
+        QFETCH(QString, command);
+        htmlform* doc = f_.Active();
+        QTest::keyClicks(doc->text1, QStringLiteral("ab"));
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        const QString text = PageWindowFixture::Text(doc);
+        const int caret = doc->text1->SelStart();
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        int dialogs = 0;
+        const auto waiting = OnNextModal([](QDialog*) {}, &dialogs);
+        f_.frame->RunCommand(command);
+        *waiting = false;
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!FindForm::Instance());
+        QVERIFY(Messages::Record().isEmpty());
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QCOMPARE(doc->text1->SelStart(), caret);
+        QVERIFY(!doc->text1->textCursor().hasSelection());
+    }
+
+    // A find dialog left open on the page cannot find or replace in it while its preview shows.
+    void findDialogRestsDuringPreview()
+    {
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, QStringLiteral("<p>a a</p>"), 0);
+        const int changes = doc->ChangeCount();
+        FindForm* find = FindForm::Open(doc);
+        find->FindText->setText(QStringLiteral("a"));
+        find->ReplText->setText(QStringLiteral("X"));
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        f_.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+        QTest::keyClick(find->FindText, Qt::Key_Return);
+        find->FindNext();
+        find->ReplaceCom_Click();
+        find->Com_Click();
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>a a</p>"));
+        QCOMPARE(doc->text1->SelStart(), 0);
+        QVERIFY(!doc->text1->textCursor().hasSelection());
+        QCOMPARE(doc->ChangeCount(), changes);
+        QVERIFY(Messages::Record().isEmpty());
+
+        // Back in the source, the dialog works again.
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        f_.answers = {MsgAnswer::Yes};
+        find->Com_Click();
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>X X</p>"));
+        FindForm::Unload();
+    }
+
+    // Alt+T, the key of the preview command on the menu bar, goes into the preview and out again, also when
+    // the browser view holds the keyboard.
+    void previewKeyBothWays_data()
+    {
+        QTest::addColumn<bool>("clickPage"); // the user clicked into the page before leaving
+        // Under X11 the frame may not count as the active window once the engine's view has the keyboard, though
+        // the keys still come to it: then the menu bar takes no shortcut.
+        QTest::addColumn<bool>("frameInactive");
+        QTest::newRow("straight back") << false << false;
+        QTest::newRow("after a click into the page") << true << false;
+        QTest::newRow("frame not counted active") << false << true;
+    }
+    void previewKeyBothWays()
+    {
+        QFETCH(bool, clickPage);
+        QFETCH(bool, frameInactive);
+        htmlform* doc = f_.Active();
+        const QString text = PageWindowFixture::Text(doc);
+        MakeActive();
+        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
+        Press(Qt::Key_T, Qt::AltModifier);
+        QVERIFY(PagePreview::IsShown(*doc));
+        QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
+        if (doc->Web1->EngineLoaded())
+            QVERIFY(loaded.wait(60000));
+        if (clickPage) {
+            QWidget* page = QApplication::focusWidget();
+            QVERIFY(Within(doc->Web1, page));
+            QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        }
+        QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
+        QWidget other;
+        if (frameInactive) {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        }
+        Press(Qt::Key_T, Qt::AltModifier);
+        QVERIFY(!PagePreview::IsShown(*doc));
+        QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QCOMPARE(doc->focusWidget(), doc->text1);
+        // And in once more.
+        Press(Qt::Key_T, Qt::AltModifier);
+        QVERIFY(PagePreview::IsShown(*doc));
     }
 
     void stateFollowsTheActiveWindow()
