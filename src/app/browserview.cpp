@@ -91,6 +91,11 @@ bool BrowserView::EnsureEngine()
     return true;
 }
 
+QPointF BrowserView::ScrollPosition() const
+{
+    return page_ ? page_->ScrollPosition() : QPointF();
+}
+
 void BrowserView::NavigateFile(const QString& path)
 {
     Navigate(QUrl::fromLocalFile(path));

@@ -50,6 +50,7 @@ public:
     }
     QWidget* Widget() override { return view_; }
     void Navigate(const QUrl& url) override { view_->load(url); }
+    QPointF ScrollPosition() const override { return view_->page()->scrollPosition(); }
 
 private:
     QWebEngineView* view_;

@@ -142,6 +142,33 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), doc->text1);
     }
 
+    // Keys that move through a page move through the preview.
+    void keysScrollThePreview_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("page down") << int(Qt::Key_PageDown);
+        QTest::newRow("arrow down") << int(Qt::Key_Down);
+    }
+    void keysScrollThePreview()
+    {
+        QFETCH(int, key);
+        htmlform* doc = f_.Active();
+        QString tall = QStringLiteral("<html><body>");
+        for (int i = 0; i < 300; ++i)
+            tall += QStringLiteral("<p>line %1</p>").arg(i);
+        PageWindowFixture::SetText(doc, tall + QStringLiteral("</body></html>"), 0);
+        MakeActive();
+        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        if (!doc->Web1->EngineLoaded())
+            QSKIP("no browser engine here");
+        QVERIFY(loaded.wait(60000));
+        QCOMPARE(doc->Web1->ScrollPosition().y(), 0.0);
+        Press(key);
+        QTRY_VERIFY_WITH_TIMEOUT(doc->Web1->ScrollPosition().y() > 0, 10000);
+    }
+
     // The editing commands are off while the preview shows, however they are reached.
     void commandsLeaveTheSource_data()
     {
