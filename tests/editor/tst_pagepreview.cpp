@@ -93,110 +93,76 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(doc->PreviewFile()));
     }
 
-    // While the preview shows, no key reaches the hidden source: the keyboard belongs to the browser view.
-    void keysLeaveTheSource_data()
+    // While the preview shows, the hidden source takes no key and no editing command: the keyboard belongs to the
+    // browser view, where the keys that move through a page scroll it.
+    void sourceUntouchedWhilePreviewed_data()
     {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key"); // pressed, or 0 for a command
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("scrolls");
         const int none = int(Qt::NoModifier), ctrl = int(Qt::ControlModifier);
-        QTest::newRow("space") << int(Qt::Key_Space) << none;
-        QTest::newRow("page down") << int(Qt::Key_PageDown) << none;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << none;
-        QTest::newRow("letter") << int(Qt::Key_A) << none;
-        QTest::newRow("enter") << int(Qt::Key_Return) << none;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none;
-        QTest::newRow("tab") << int(Qt::Key_Tab) << none;
-        QTest::newRow("undo") << int(Qt::Key_Z) << ctrl;
-        QTest::newRow("find") << int(Qt::Key_F) << ctrl;
-        QTest::newRow("paste") << int(Qt::Key_V) << ctrl;
-        QTest::newRow("line break tag") << int(Qt::Key_Return) << ctrl;
-        QTest::newRow("colour") << int(Qt::Key_F5) << none;
+        const auto key = [=](const char* row, Qt::Key k, int mods, bool scrolls) {
+            QTest::newRow(row) << int(k) << mods << QString() << scrolls;
+        };
+        key("space", Qt::Key_Space, none, true);
+        key("page down", Qt::Key_PageDown, none, true);
+        key("arrow", Qt::Key_Down, none, true);
+        key("letter", Qt::Key_A, none, false);
+        key("enter", Qt::Key_Return, none, false);
+        key("backspace", Qt::Key_Backspace, none, false);
+        key("tab", Qt::Key_Tab, none, false);
+        key("undo key", Qt::Key_Z, ctrl, false);
+        key("find key", Qt::Key_F, ctrl, false);
+        key("paste key", Qt::Key_V, ctrl, false);
+        key("line break key", Qt::Key_Return, ctrl, false);
+        key("colour key", Qt::Key_F5, none, false);
+        for (const char* name : {"NotChange", "MeNoChange", "FindMenu", "MeTextFind", "PasteMenu", "MeTextAll",
+                                 "BrHtml", "MeAddColor", "tb:Style", "refesh", "BigToGbMenu"})
+            QTest::newRow(name) << 0 << none << QString::fromLatin1(name) << false;
     }
-    void keysLeaveTheSource()
+    void sourceUntouchedWhilePreviewed()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(QString, command);
+        QFETCH(bool, scrolls);
         htmlform* doc = f_.Active();
+        QString tall = QStringLiteral("<html><body>");
+        for (int i = 0; i < 300; ++i)
+            tall += QStringLiteral("<p>line %1</p>").arg(i);
+        PageWindowFixture::SetText(doc, tall + QStringLiteral("</body></html>"), 6);
         QTest::keyClicks(doc->text1, QStringLiteral("ab"));
         QApplication::clipboard()->setText(QStringLiteral("pasted"));
         const QString text = PageWindowFixture::Text(doc);
-        const int caret = doc->text1->SelStart();
         const int changes = doc->ChangeCount();
         MakeActive();
+        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
+        if (doc->Web1->EngineLoaded())
+            QVERIFY(loaded.wait(60000));
 
         int dialogs = 0;
         const auto waiting = OnNextModal([](QDialog*) {}, &dialogs);
-        Press(key, Qt::KeyboardModifiers(modifiers));
+        if (key)
+            Press(key, Qt::KeyboardModifiers(modifiers));
+        else
+            f_.frame->RunCommand(command);
         *waiting = false;
         QCOMPARE(dialogs, 0);
         QVERIFY(!FindForm::Instance());
         QVERIFY(Messages::Record().isEmpty());
         QVERIFY(PagePreview::IsShown(*doc));
+        if (scrolls && doc->Web1->EngineLoaded())
+            QTRY_VERIFY_WITH_TIMEOUT(doc->Web1->ScrollPosition().y() > 0, 10000);
 
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QCOMPARE(PageWindowFixture::Text(doc), text);
-        QCOMPARE(doc->text1->SelStart(), caret);
+        QCOMPARE(doc->text1->SelStart(), 8);
+        QVERIFY(!doc->text1->textCursor().hasSelection());
         QCOMPARE(doc->ChangeCount(), changes);
         QCOMPARE(QApplication::focusWidget(), doc->text1);
-    }
-
-    // Keys that move through a page move through the preview.
-    void keysScrollThePreview_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("space") << int(Qt::Key_Space);
-        QTest::newRow("page down") << int(Qt::Key_PageDown);
-        QTest::newRow("arrow down") << int(Qt::Key_Down);
-    }
-    void keysScrollThePreview()
-    {
-        QFETCH(int, key);
-        htmlform* doc = f_.Active();
-        QString tall = QStringLiteral("<html><body>");
-        for (int i = 0; i < 300; ++i)
-            tall += QStringLiteral("<p>line %1</p>").arg(i);
-        PageWindowFixture::SetText(doc, tall + QStringLiteral("</body></html>"), 0);
-        MakeActive();
-        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
-        f_.frame->RunCommand(QStringLiteral("Priview"));
-        if (!doc->Web1->EngineLoaded())
-            QSKIP("no browser engine here");
-        QVERIFY(loaded.wait(60000));
-        QCOMPARE(doc->Web1->ScrollPosition().y(), 0.0);
-        Press(key);
-        QTRY_VERIFY_WITH_TIMEOUT(doc->Web1->ScrollPosition().y() > 0, 10000);
-    }
-
-    // The editing commands are off while the preview shows, however they are reached.
-    void commandsLeaveTheSource_data()
-    {
-        QTest::addColumn<QString>("command");
-        for (const char* name : {"NotChange", "MeNoChange", "FindMenu", "MeTextFind", "PasteMenu", "MeTextAll",
-                                 "BrHtml", "MeAddColor", "tb:Style", "refesh", "BigToGbMenu"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-    void commandsLeaveTheSource()
-    {
-        QFETCH(QString, command);
-        htmlform* doc = f_.Active();
-        QTest::keyClicks(doc->text1, QStringLiteral("ab"));
-        QApplication::clipboard()->setText(QStringLiteral("pasted"));
-        const QString text = PageWindowFixture::Text(doc);
-        const int caret = doc->text1->SelStart();
-        f_.frame->RunCommand(QStringLiteral("Priview"));
-        int dialogs = 0;
-        const auto waiting = OnNextModal([](QDialog*) {}, &dialogs);
-        f_.frame->RunCommand(command);
-        *waiting = false;
-        QCOMPARE(dialogs, 0);
-        QVERIFY(!FindForm::Instance());
-        QVERIFY(Messages::Record().isEmpty());
-        f_.frame->RunCommand(QStringLiteral("Priview"));
-        QCOMPARE(PageWindowFixture::Text(doc), text);
-        QCOMPARE(doc->text1->SelStart(), caret);
-        QVERIFY(!doc->text1->textCursor().hasSelection());
     }
 
     // A find dialog left open on the page cannot find or replace in it while its preview shows.
