@@ -236,14 +236,12 @@ void MDIForm1::StartWith(const QStringList& files)
         Start();
         return;
     }
-    // The files named are the pages: no empty page besides them.
+    // The files named are the pages: no empty page besides them, and none at all if none opens.
     MMcount = 0;
+    SetDocCommandsEnabled(false);
+    menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(false);
     for (const QString& file : files)
         OpenPath(QFileInfo(file).absoluteFilePath());
-    if (MMcount < 1) {
-        SetDocCommandsEnabled(false);
-        menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(false);
-    }
 }
 
 MDIForm1::~MDIForm1()
