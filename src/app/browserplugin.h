@@ -3,6 +3,7 @@
 // links the web engine, so the editor starts without it and loads it the first time a page is shown.
 
 #include <QObject>
+#include <QPointF>
 #include <QUrl>
 #include <QtPlugin>
 
@@ -16,6 +17,8 @@ public:
     virtual ~BrowserPage() = default;
     virtual QWidget* Widget() = 0;
     virtual void Navigate(const QUrl& url) = 0;
+    // How far the page is scrolled, in the page's pixels.
+    virtual QPointF ScrollPosition() const = 0;
     // Called once per navigation with its outcome.
     std::function<void(bool ok)> LoadFinished;
     // A message the page's scripts wrote to the console; level 2 is an error (an uncaught exception too).
@@ -26,8 +29,9 @@ class BrowserFactory
 {
 public:
     virtual ~BrowserFactory() = default;
+    // Null when the engine cannot start in this process.
     virtual BrowserPage* CreatePage(QWidget* parent) = 0;
 };
 
-#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.0"
+#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.2"
 Q_DECLARE_INTERFACE(BrowserFactory, KestrelBrowserFactory_iid)

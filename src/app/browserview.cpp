@@ -66,23 +66,34 @@ bool BrowserView::EnsureEngine()
     if (failed_)
         return false;
     BrowserFactory* factory = LoadFactory(nullptr);
-    if (!factory) {
+    if (factory)
+        page_ = factory->CreatePage(this);
+    if (!page_) {
         failed_ = true;
-        message_ = new QLabel(QStringLiteral("无法加载浏览器组件, 不能显示网页。"), this);
+        message_ = new QLabel(factory ? QStringLiteral("浏览器组件无法启动, 不能显示网页。")
+                                      : QStringLiteral("无法加载浏览器组件, 不能显示网页。"),
+                              this);
+        message_->setObjectName(QStringLiteral("BrowserMessage"));
         message_->setAlignment(Qt::AlignCenter);
         message_->setWordWrap(true);
         stack_->addWidget(message_);
         stack_->setCurrentWidget(message_);
         return false;
     }
-    page_ = factory->CreatePage(this);
     page_->LoadFinished = [this](bool ok) { Q_EMIT LoadFinished(ok); };
     page_->ConsoleMessage = [this](int level, const QString& message, int line) {
         Q_EMIT ConsoleMessage(level, message, line);
     };
     stack_->addWidget(page_->Widget());
     stack_->setCurrentWidget(page_->Widget());
+    // Focus given to this view goes to the engine's.
+    setFocusProxy(page_->Widget());
     return true;
+}
+
+QPointF BrowserView::ScrollPosition() const
+{
+    return page_ ? page_->ScrollPosition() : QPointF();
 }
 
 void BrowserView::NavigateFile(const QString& path)

@@ -25,6 +25,8 @@ public:
     void Navigate(const QUrl& url);
 
     QUrl CurrentUrl() const { return url_; }
+    // How far the page shown is scrolled (none without the engine).
+    QPointF ScrollPosition() const;
     bool EngineLoaded() const { return page_ != nullptr; }
     bool EngineFailed() const { return failed_; }
 

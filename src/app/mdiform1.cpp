@@ -14,12 +14,15 @@
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagefile.h"
+#include "editor/pagepreview.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -215,6 +218,7 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start) : QMainWindow(pa
     BuildHandlers();
     BindCommands();
     resize(1180, 760);
+    QApplication::instance()->installEventFilter(this);
 
     if (start)
         Start();
@@ -225,6 +229,20 @@ void MDIForm1::Start()
     // The program always starts with one new page.
     MMcount = 0;
     OpenDocument(false, QString(), QString());
+}
+
+void MDIForm1::StartWith(const QStringList& files)
+{
+    if (files.isEmpty()) {
+        Start();
+        return;
+    }
+    // The files named are the pages: no empty page besides them, and none at all if none opens.
+    MMcount = 0;
+    SetDocCommandsEnabled(false);
+    menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(false);
+    for (const QString& file : files)
+        OpenPath(QFileInfo(file).absoluteFilePath());
 }
 
 MDIForm1::~MDIForm1()
@@ -275,6 +293,9 @@ void MDIForm1::BuildMenus()
                 target = menu;
             } else {
                 AddEntry(target, entry, QString::fromUtf8(e.caption));
+                if (name == QLatin1String("EditMenu") || name == QLatin1String("SetMenu") ||
+                    name == QLatin1String("InsertMenu"))
+                    editing_.insert(entry);
             }
         }
     }
@@ -297,11 +318,16 @@ void MDIForm1::BuildContextMenu()
     SetMeMenu = new QMenu(QStringLiteral("功能"), this);
     SetMeMenu->setObjectName(QStringLiteral("SetMeMenu"));
     for (const Entry& e : kContextMenu) {
-        if (QLatin1String(e.name) == QLatin1String("-"))
+        const QString name = QString::fromLatin1(e.name);
+        if (name == QLatin1String("-")) {
             SetMeMenu->addSeparator();
-        else
-            AddEntry(SetMeMenu, QString::fromLatin1(e.name), QString::fromUtf8(e.caption));
+            continue;
+        }
+        AddEntry(SetMeMenu, name, QString::fromUtf8(e.caption));
+        if (name != QLatin1String("MeShow") && name != QLatin1String("MeClose"))
+            editing_.insert(name);
     }
+    editing_.insert(QStringLiteral("tb:Style"));
 }
 
 void MDIForm1::BuildToolbar()
@@ -424,8 +450,12 @@ void MDIForm1::RunCommand(const QString& name)
     }
     htmlform* doc = ActiveDocument();
     const auto page = pageHandlers_.constFind(name);
-    if (doc && page != pageHandlers_.cend())
-        page.value()(doc);
+    if (!doc || page == pageHandlers_.cend())
+        return;
+    // A previewed page is not edited, whatever way the command comes.
+    if (editing_.contains(name) && PagePreview::IsShown(*doc))
+        return;
+    page.value()(doc);
 }
 
 void MDIForm1::CloseActive()
@@ -482,16 +512,15 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         return nullptr;
     }
     DecodedPage page;
-    switch (PageFile::Read(path, page)) {
-    case PageFile::NotFound:
-        // As with any name that does not exist: a new page under the default name.
-        return OpenDocument(true, path, ParentFolderOf(path));
-    case PageFile::Unreadable:
+    const PageFile::Status status = PageFile::Read(path, page);
+    // A name that is not there yet is a new page under that name, saved there; it needs a folder to go to.
+    if (status == PageFile::Unreadable || status == PageFile::NotAFile ||
+        (status == PageFile::NotFound && !QFileInfo(ParentFolderOf(path)).isDir())) {
         Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
         return nullptr;
-    case PageFile::Ok:
-        break;
     }
+    if (status == PageFile::NotFound)
+        return OpenDocument(true, path, ParentFolderOf(path));
     if (page.badBytes > 0) {
         const QString codec =
             page.encoding.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB2312/GBK");
@@ -527,6 +556,16 @@ htmlform* MDIForm1::ActiveDocument() const
         window = Area->currentSubWindow();
     }
     return window ? qobject_cast<htmlform*>(window->widget()) : nullptr;
+}
+
+bool MDIForm1::PreviewFileHeld(const QString& path, const htmlform* except) const
+{
+    const QString wanted = QDir::cleanPath(path);
+    for (const htmlform* form : slots_) {
+        if (form && form != except && QDir::cleanPath(form->PreviewFile()) == wanted)
+            return true;
+    }
+    return false;
 }
 
 void MDIForm1::CloseForm(int num)
@@ -684,7 +723,7 @@ void MDIForm1::DeleteText()
 void MDIForm1::PasteText()
 {
     const QString text = PasteTxt();
-    ActiveDocument()->text1->textCursor().insertText(text);
+    ActiveDocument()->text1->InsertTyped(text);
 }
 
 void MDIForm1::UndoEdit()
@@ -759,6 +798,27 @@ void MDIForm1::ToggleWordWrap()
 void MDIForm1::ToggleAutoComplete()
 {
     ActiveDocument()->SetYnFalse();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The key of the preview command is the page window's own: the browser view of a previewed page may keep it
+    // from the menu bar (under X11 the frame need not even count as active then), so it is taken here first.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    htmlform* doc = widget ? ActiveDocument() : nullptr;
+    if (!doc || !doc->isAncestorOf(widget))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence preview = QKeySequence::mnemonic(commands_.value(QStringLiteral("Priview"))->text());
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (preview.isEmpty() || QKeyCombination(mods, Qt::Key(key->key())) != preview[0])
+        return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+        RunCommand(QStringLiteral("Priview"));
+    return true;
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)

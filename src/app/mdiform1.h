@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 
 #include <functional>
 
@@ -26,6 +27,8 @@ public:
     // is there (start-up builds the frame while the database is still being read).
     explicit MDIForm1(Shared& shared, QWidget* parent = nullptr, bool start = true);
     void Start();
+    // The pages the program starts with: the files named on its command line, or one new page when none is named.
+    void StartWith(const QStringList& files);
     ~MDIForm1() override;
 
     int MMcount = 0;
@@ -41,6 +44,8 @@ public:
     htmlform* OpenPath(const QString& path);
 
     htmlform* ActiveDocument() const;
+    // Whether a page window other than `except` has chosen `path` as its preview file.
+    bool PreviewFileHeld(const QString& path, const htmlform* except) const;
     htmlform* Document(int slot) const { return slots_[slot]; }
     QAction* Command(const QString& name) const { return commands_.value(name); }
     QAction* ToolButton(const QString& key) const { return toolButtons_.value(key); }
@@ -66,6 +71,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -103,6 +109,7 @@ private:
     QHash<QAction*, QString> commandOf_;
     QHash<QString, std::function<void()>> frameHandlers_;         // commands that need no page
     QHash<QString, std::function<void(htmlform*)>> pageHandlers_; // commands on the active page
+    QSet<QString> editing_; // commands that change the page: off while it shows its preview
     QMenu* SetMeMenu = nullptr;
     QAction* WinForm[MaxDocuments] = {};
 };

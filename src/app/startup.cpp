@@ -78,11 +78,14 @@ int Main(int argc, char* argv[])
     loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {
-        frame->Start();
-        frame->show();
         const QStringList files = QCoreApplication::arguments().mid(1);
-        for (const QString& file : files)
-            frame->OpenPath(QFileInfo(file).absoluteFilePath());
+        // The new page goes in before the frame shows; named files come after, so that what cannot be opened is
+        // reported over the frame.
+        if (files.isEmpty())
+            frame->StartWith(files);
+        frame->show();
+        if (!files.isEmpty())
+            frame->StartWith(files);
         DeleteFileIfExists(shared.TempFile);
         result = app.exec();
     } else {

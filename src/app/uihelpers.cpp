@@ -20,8 +20,13 @@ void SetBoxEnabled(QLineEdit* box, bool enabled)
 {
     box->setEnabled(enabled);
     box->setReadOnly(!enabled);
+    // A disabled box is drawn from the palette's disabled group, so that is where its grey must go; the style's
+    // "light" colour is white in some styles and would make the box look as if it took input.
     QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, enabled ? QColor(Qt::white) : box->palette().color(QPalette::Light));
+    const QColor grey = pal.color(QPalette::Disabled, QPalette::Window);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::Base, enabled ? QColor(Qt::white) : grey);
+    pal.setColor(QPalette::Disabled, QPalette::Base, grey);
     box->setPalette(pal);
 }
 

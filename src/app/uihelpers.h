@@ -9,7 +9,7 @@ class QPoint;
 class QFont;
 class QWidget;
 
-// Enabled: the box takes input on a white background; disabled: it refuses input on the light 3-D colour.
+// Enabled: the box takes input on a white background; disabled: it refuses input on the grey of the window.
 void SetBoxEnabled(QLineEdit* box, bool enabled);
 // Focuses the box and selects its whole text.
 void SelectAllInBox(QLineEdit* box);

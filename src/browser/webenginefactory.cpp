@@ -1,8 +1,14 @@
 #include "app/browserplugin.h"
 
+#include <QCoreApplication>
 #include <QOpenGLContext>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+#include <cerrno>
+#include <sched.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // The web engine renders through a context shared with Qt's global one. The editor does not create that context
 // at start-up (it would load the GL stack for nothing), so the plugin makes it the first time it is loaded.
@@ -44,10 +50,50 @@ public:
     }
     QWidget* Widget() override { return view_; }
     void Navigate(const QUrl& url) override { view_->load(url); }
+    QPointF ScrollPosition() const override { return view_->page()->scrollPosition(); }
 
 private:
     QWebEngineView* view_;
 };
+
+bool SandboxSwitchedOff()
+{
+    return qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX") ||
+           qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1String("--no-sandbox")) ||
+           QCoreApplication::arguments().contains(QLatin1String("--no-sandbox"));
+}
+
+// The engine's sandbox puts each page process into a user namespace of its own. Where the system allows none,
+// the engine ends the whole program when it starts; a child process tries it first.
+bool UserNamespacesAllowed()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::unshare(CLONE_NEWUSER) == 0 ? 0 : 1);
+    if (child < 0)
+        return false;
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Whether the engine can start in this process; settles its sandbox the first time it is asked.
+bool EngineCanStart()
+{
+    static const bool can = [] {
+        // As root the engine will not start with its sandbox, and quits the whole program when asked to: here
+        // the sandbox goes, for this process only and only as root.
+        if (::geteuid() == 0) {
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+            return true;
+        }
+        return SandboxSwitchedOff() || UserNamespacesAllowed();
+    }();
+    return can;
+}
 
 } // namespace
 
@@ -67,7 +113,8 @@ public:
             qt_gl_set_global_share_context(context);
         }
     }
-    BrowserPage* CreatePage(QWidget* parent) override { return new WebEnginePage(parent); }
+    // Null when the engine cannot start here: the editor then says so in place of the page and carries on.
+    BrowserPage* CreatePage(QWidget* parent) override { return EngineCanStart() ? new WebEnginePage(parent) : nullptr; }
 };
 
 #include "webenginefactory.moc"

@@ -5,6 +5,7 @@
 #include "app/uihelpers.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "editor/pagepreview.h"
 #include "editor/pagesearch.h"
 
 #include <QCheckBox>
@@ -116,6 +117,7 @@ FindForm* FindForm::Open(htmlform* form)
         instance = new FindForm(form->window());
     instance->Form1 = form;
     instance->text1 = form->text1;
+    FollowPage();
     instance->show();
     instance->raise();
     instance->activateWindow();
@@ -135,6 +137,21 @@ void FindForm::Unload()
     form->deleteLater();
 }
 
+bool FindForm::PageEditable() const
+{
+    return text1 && !(Form1 && PagePreview::IsShown(*Form1));
+}
+
+void FindForm::FollowPage()
+{
+    FindForm* form = instance.data();
+    if (!form)
+        return;
+    const bool on = form->PageEditable();
+    for (QPushButton* b : {form->FindNextCom, form->ReplaceCom, form->Com})
+        b->setEnabled(on);
+}
+
 bool FindForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == FindText && event->type() == QEvent::FocusIn)
@@ -144,7 +161,7 @@ bool FindForm::eventFilter(QObject* watched, QEvent* event)
 
 void FindForm::FindNext()
 {
-    if (!text1)
+    if (!PageEditable())
         return;
     const QString what = FindText->text();
     // Starts are one-based: the caret offset itself begins at the character before the caret; after a find,
@@ -180,6 +197,8 @@ void FindForm::FindNext()
 
 void FindForm::ReplaceCom_Click()
 {
+    if (!PageEditable())
+        return;
     if (ReplText->text().isEmpty() &&
         Messages::Show(this, QStringLiteral("您确信要用空字符串替换吗?"), QStringLiteral("Kestrel提示"),
                        MsgButtons::YesNoCancel) != MsgAnswer::Yes)
@@ -196,6 +215,8 @@ void FindForm::ReplaceCom_Click()
 
 void FindForm::Com_Click()
 {
+    if (!PageEditable())
+        return;
     const QString what = FindText->text();
     const QString with = ReplText->text();
     if (Messages::Show(this,

@@ -23,6 +23,8 @@ public:
     static FindForm* Open(htmlform* form);
     // Closes the dialog and drops its page; a page window that closes calls this.
     static void Unload();
+    // Brings the buttons in line with the page: while it shows its preview there is nothing to find or replace.
+    static void FollowPage();
 
     // The page searched and its text control.
     QPointer<htmlform> Form1;
@@ -49,6 +51,8 @@ protected:
 
 private:
     explicit FindForm(QWidget* parent);
+    // The page is there and shows its source.
+    bool PageEditable() const;
 
     bool MatchCase = false;
     // Caret offset that the last successful find left; a caret still there means "go on after that match".

@@ -36,6 +36,8 @@ htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(p
     text1 = new PageEdit(this);
     Web1 = new BrowserView(this);
     Web1->setObjectName(QStringLiteral("Web1"));
+    // While the page is previewed the keyboard is the view's (also when the engine could not start).
+    Web1->setFocusPolicy(Qt::StrongFocus);
     Web1->hide();
 
     RowFrame = new QFrame(this);
@@ -94,7 +96,9 @@ void htmlform::InitDocument(const DecodedPage* page)
         text1->SetTypingBlack();
         changeCount_ = 0;
     } else {
-        Filename = QStringLiteral("无标题") + QString::number(FormNum);
+        // A page named but not there yet keeps its name, so that saving writes it there.
+        if (!SavedYn || Filename.isEmpty())
+            Filename = QStringLiteral("无标题") + QString::number(FormNum);
         encoding_ = PageEncoding();
         NewPage();
     }
@@ -130,9 +134,10 @@ void htmlform::NewPage()
 
 void htmlform::ChoosePreviewFile()
 {
-    auto taken = [](const QString& path) {
+    // A name is taken by a file on disk, or by another window whose preview is not written yet.
+    auto taken = [this](const QString& path) {
         const QFileInfo info(path);
-        return info.exists() || info.isSymLink();
+        return info.exists() || info.isSymLink() || frame_->PreviewFileHeld(path, this);
     };
     previewFile_ = DirP + QStringLiteral("qz78.html");
     for (int n = 1; n <= 4000 && taken(previewFile_); ++n)
@@ -167,9 +172,22 @@ bool htmlform::WriteTo(const QString& path)
 
 QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
 {
-    const QString path =
-        FileDialog(this, FileDialogMode::Save, title, defaultName, shared_.HtmlFilter, DirP, QStringLiteral("html"));
-    return path.isEmpty() ? QString() : PageFile::LowerFileName(path);
+    QString name = defaultName;
+    for (;;) {
+        const QString typed = FileDialog(this, FileDialogMode::Save, title, name, shared_.HtmlFilter, DirP, QStringLiteral("html"));
+        if (typed.isEmpty())
+            return QString();
+        const QString path = PageFile::LowerFileName(typed);
+        // The dialog asked about the name as typed; the lowered name may be another page, which is not replaced
+        // without a question.
+        const QFileInfo lowered(path);
+        if (path == typed || !(lowered.exists() || lowered.isSymLink()) || PageFile::SameFile(path, typed))
+            return path;
+        if (Messages::Show(this, QStringLiteral("文件") + path + QStringLiteral("已经存在,是否替换?"),
+                           QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes)
+            return path;
+        name = typed;
+    }
 }
 
 void htmlform::AfterNewName(const QString& path)
@@ -330,6 +348,7 @@ void htmlform::ShowHtml()
 void htmlform::UpdatePreviewCommands()
 {
     frame_->UpdatePreviewCommands(this);
+    FindForm::FollowPage();
 }
 
 void htmlform::FindRepl()

@@ -1,6 +1,9 @@
 #include "editor/pageedit.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -101,4 +104,64 @@ void PageEdit::ReplaceAllText(const QString& text)
 void PageEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     Q_EMIT ContextMenuRequested(event->globalPos());
+}
+
+void PageEdit::InsertTyped(const QString& text)
+{
+    QTextCursor c = textCursor();
+    c.insertText(text, ColorFormat(TypingColor));
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+void PageEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!textCursor().hasSelection()) {
+        // Only the caret's own format changes; the text does not.
+        setCurrentCharFormat(ColorFormat(TypingColor));
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // Over a selection the typed text would take the colour of the character before the caret.
+    const QString text = event->text();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const bool types = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t')) &&
+                       (mods == Qt::NoModifier || mods == (Qt::ControlModifier | Qt::AltModifier));
+    if (!types || isReadOnly()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    InsertTyped(text);
+    event->accept();
+}
+
+void PageEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    QPlainTextEdit::inputMethodEvent(event);
+    if (commit.isEmpty())
+        return;
+    // The control writes the committed text in the colour around it; it becomes black in the same undo step.
+    const int end = textCursor().position();
+    const int start = qMax(0, end - int(commit.size()));
+    QTextCursor c(document());
+    bool black = true;
+    for (int i = start + 1; i <= end && black; ++i) {
+        c.setPosition(i);
+        black = c.charFormat().foreground().color() == TypingColor;
+    }
+    if (black)
+        return;
+    c.joinPreviousEditBlock();
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    c.mergeCharFormat(ColorFormat(TypingColor));
+    c.endEditBlock();
+    setCurrentCharFormat(ColorFormat(TypingColor));
+}
+
+void PageEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (source && source->hasText() && !isReadOnly())
+        InsertTyped(source->text());
 }

@@ -34,10 +34,16 @@ public:
     void ReplaceAllText(const QString& text);
 
     void SetTypingBlack();
+    // Text the user puts in (typed over a selection, pasted) at the caret, in black.
+    void InsertTyped(const QString& text);
 
 Q_SIGNALS:
     void ContextMenuRequested(const QPoint& globalPos);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The caret takes the colour of the character beside it: what the user types must be black all the same.
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 };

@@ -7,11 +7,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.exists())
         return NotFound;
+    if (!info.isFile())
+        return NotAFile;
     if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
     const QByteArray bytes = file.readAll();
@@ -86,4 +91,12 @@ QString PageFile::LowerFileName(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return path.left(slash + 1) + path.mid(slash + 1).toLower();
+}
+
+bool PageFile::SameFile(const QString& a, const QString& b)
+{
+    struct stat sa, sb;
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }

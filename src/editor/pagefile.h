@@ -10,7 +10,14 @@
 class PageFile
 {
 public:
-    enum Status { Ok, NotFound, Unreadable };
+    // NotAFile: something other than a file is there (a folder, a pipe, a device).
+    enum Status
+    {
+        Ok,
+        NotFound,
+        NotAFile,
+        Unreadable
+    };
     static Status Read(const QString& path, DecodedPage& page);
 
     // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.
@@ -22,4 +29,7 @@ public:
 
     // "Index.HTML" in "/home/Me/Pages/" becomes "/home/Me/Pages/index.html": only the file name is lowered.
     static QString LowerFileName(const QString& path);
+
+    // Whether both names reach one file (as two spellings do on a file system that ignores case).
+    static bool SameFile(const QString& a, const QString& b);
 };

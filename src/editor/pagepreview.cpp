@@ -12,10 +12,25 @@ namespace {
 void ShowSource(htmlform& form)
 {
     form.Web1->hide();
+    form.text1->setEnabled(true);
     form.text1->show();
     form.RowFrame->show();
+    form.setFocusProxy(form.text1);
     form.UpdatePreviewCommands();
     form.text1->setFocus();
+}
+
+// The hidden source takes no key and no focus while the page is shown: the keyboard goes to the browser view.
+void HideSource(htmlform& form)
+{
+    form.SetYnFalse();
+    form.Web1->show();
+    form.setFocusProxy(form.Web1);
+    form.text1->hide();
+    form.text1->setEnabled(false);
+    form.RowFrame->hide();
+    form.UpdatePreviewCommands();
+    form.Web1->setFocus();
 }
 } // namespace
 
@@ -33,10 +48,7 @@ void PagePreview::ShowHtml(htmlform& form)
         return;
     }
 
-    form.Web1->show();
-    form.text1->hide();
-    form.RowFrame->hide();
-    form.UpdatePreviewCommands();
+    HideSource(form);
 
     // The preview file holds what a save would write, beside the page so that its relative addresses resolve.
     bool encoded = false;
@@ -54,6 +66,9 @@ void PagePreview::ShowHtml(htmlform& form)
     }
 
     form.Web1->NavigateFile(form.PreviewFile());
+    // The engine's view may only now be there to take the keyboard.
+    if (form.Web1->isVisible())
+        form.Web1->setFocus();
     if (form.Web1->EngineFailed()) {
         Messages::Show(&form, QStringLiteral("出现一个小错误!"));
         ShowSource(form);

@@ -76,6 +76,9 @@ bool TypingAssist::CompletionOn() const
 
 bool TypingAssist::eventFilter(QObject* watched, QEvent* event)
 {
+    // A disabled text (the page is previewed) takes no key: its shortcuts (find, colour, line break) neither.
+    if (watched == text_ && !text_->isEnabled())
+        return false;
     if (watched == text_) {
         switch (event->type()) {
         case QEvent::KeyPress: {

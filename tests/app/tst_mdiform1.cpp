@@ -3,17 +3,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMenuBar>
-#include <QProcess>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QtTest>
-
 
 class TestMainFrame : public QObject
 {
@@ -357,12 +357,152 @@ private Q_SLOTS:
         QCOMPARE(f_.frame->MMcount, 2);
     }
 
+    // A page named on the command line that is not there yet is a new page under that name, saved there.
     void missingFileOpensAsNewPage()
     {
-        htmlform* doc = f_.frame->OpenPath(Path(QStringLiteral("gone.html")));
+        const QString page = Path(QStringLiteral("gone.html"));
+        htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
-        QCOMPARE(doc->Filename, QStringLiteral("无标题1"));
-        QVERIFY(doc->text1->RawText().startsWith(QStringLiteral("<html>")));
+        QCOMPARE(doc->Filename, page);
+        QCOMPARE(doc->windowTitle(), page);
+        QCOMPARE(doc->text1->RawText(),
+                 htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(doc->ChangeCount(), 0);
+        QTest::keyClicks(doc->text1, QStringLiteral("x"));
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        QVERIFY(f_.requests.isEmpty());
+        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("无标题1"))));
+        QVERIFY(f_.ReadFile(page).startsWith("<html>\r\n<head>\r\n"));
+        QVERIFY(f_.ReadFile(page).contains("<body>\r\nx\r\n\r\n</body>"));
+        QCOMPARE(doc->ChangeCount(), 0);
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    // Pages named on the command line are the pages the program starts with; what cannot be a page is reported.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("pages");   // the captions of the windows, slot by slot
+        QTest::addColumn<QStringList>("refused"); // the names reported as not openable
+        QTest::newRow("no names") << QStringList{} << QStringList{"无标题0"} << QStringList{};
+        QTest::newRow("one page") << QStringList{"a.html"} << QStringList{"a.html"} << QStringList{};
+        QTest::newRow("two pages") << QStringList{"a.html", "b.html"} << QStringList{"a.html", "b.html"}
+                                   << QStringList{};
+        QTest::newRow("page not there yet") << QStringList{"new.html"} << QStringList{"new.html"} << QStringList{};
+        QTest::newRow("folder") << QStringList{"adir"} << QStringList{} << QStringList{"adir"};
+        QTest::newRow("pipe") << QStringList{"pipe.html"} << QStringList{} << QStringList{"pipe.html"};
+        QTest::newRow("folder not there")
+            << QStringList{"nodir/new.html"} << QStringList{} << QStringList{"nodir/new.html"};
+        QTest::newRow("folder then page")
+            << QStringList{"adir", "b.html"} << QStringList{"b.html"} << QStringList{"adir"};
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, pages);
+        QFETCH(QStringList, refused);
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("a.html")), "<p>a</p>"));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("b.html")), "<p>b</p>"));
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("adir"))));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {Path(QStringLiteral("pipe.html"))}), 0);
+        QStringList paths;
+        for (const QString& name : std::as_const(names))
+            paths.append(Path(name));
+
+        f_.frame = std::make_unique<MDIForm1>(*f_.shared, nullptr, false);
+        f_.frame->StartWith(paths);
+        f_.frame->show();
+
+        QStringList captions;
+        for (int i = 0; i < MDIForm1::MaxDocuments; ++i) {
+            if (htmlform* doc = f_.frame->Document(i))
+                captions.append(doc->windowTitle());
+        }
+        QStringList expected;
+        for (const QString& page : std::as_const(pages))
+            expected.append(page.startsWith(QStringLiteral("无标题")) ? page : Path(page));
+        QCOMPARE(captions, expected);
+        QCOMPARE(f_.frame->MMcount, int(pages.size()));
+        QStringList messages;
+        for (const QString& name : std::as_const(refused))
+            messages.append(QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + Path(name));
+        QCOMPARE(f_.MessageTexts(), messages);
+        // Without a page the frame is as after closing the last one.
+        QCOMPARE(f_.frame->ToolButton(QStringLiteral("Save"))->isEnabled(), !pages.isEmpty());
+        QCOMPARE(f_.frame->MenuNamed(QStringLiteral("WindowMenu"))->menuAction()->isVisible(), !pages.isEmpty());
+        QVERIFY(!QFileInfo::exists(Path(QStringLiteral("new.html"))));
+        QVERIFY(QFileInfo(Path(QStringLiteral("adir"))).isDir());
+    }
+
+    // The save dialog confirmed the name as typed; the lowered name may be another page that must not be lost.
+    void lowerNameAlreadyTaken_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QStringList>("typedLater"); // names typed when the dialog comes back ("" cancels)
+        QTest::addColumn<QString>("written");        // the file the page went to, "" for none
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::newRow("no, then cancel") << "SaveMenu"
+                                         << "Index.HTML" << QList<int>{no} << QStringList{""} << "";
+        QTest::newRow("no, then another name")
+            << "SaveMenu"
+            << "Index.HTML" << QList<int>{no} << QStringList{"other.html"} << "other.html";
+        QTest::newRow("no, then the same name again")
+            << "SaveMenu"
+            << "Index.HTML" << QList<int>{no, no} << QStringList{"INDEX.html", ""} << "";
+        QTest::newRow("yes replaces") << "SaveMenu"
+                                      << "Index.HTML" << QList<int>{yes} << QStringList{} << "index.html";
+        QTest::newRow("save as, no then cancel") << "SaveAsMenu"
+                                                 << "INDEX.html" << QList<int>{no} << QStringList{""} << "";
+        QTest::newRow("save as, yes") << "SaveAsMenu"
+                                      << "INDEX.html" << QList<int>{yes} << QStringList{} << "index.html";
+        QTest::newRow("typed lower, the dialog asked") << "SaveMenu"
+                                                       << "index.html" << QList<int>{} << QStringList{} << "index.html";
+        QTest::newRow("lowered name free") << "SaveMenu"
+                                           << "New.HTML" << QList<int>{} << QStringList{} << "new.html";
+    }
+    void lowerNameAlreadyTaken()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, typedLater);
+        QFETCH(QString, written);
+        const QString taken = Path(QStringLiteral("index.html"));
+        QVERIFY(f_.WriteFile(taken, "another page"));
+        htmlform* doc = Active();
+        QTest::keyClicks(doc->text1, QStringLiteral("mine"));
+        f_.paths = {Path(typed)};
+        for (const QString& name : std::as_const(typedLater))
+            f_.paths.append(name.isEmpty() ? QString() : Path(name));
+        for (int answer : std::as_const(answers))
+            f_.answers.append(MsgAnswer(answer));
+        f_.frame->RunCommand(command);
+
+        QCOMPARE(int(f_.requests.size()), 1 + int(typedLater.size()));
+        for (qsizetype i = 1; i < f_.requests.size(); ++i) {
+            // Back in the same dialog, with the name that was refused.
+            QCOMPARE(f_.requests.at(i).title, f_.requests.at(0).title);
+            QCOMPARE(f_.requests.at(i).defaultName, i == 1 ? Path(typed) : Path(typedLater.at(i - 2)));
+        }
+        QCOMPARE(int(Messages::Record().size()), int(answers.size()));
+        for (const MessageRecord& box : std::as_const(Messages::Record())) {
+            QCOMPARE(box.text, QStringLiteral("文件") + taken + QStringLiteral("已经存在,是否替换?"));
+            QCOMPARE(box.title, QStringLiteral("提示"));
+            QCOMPARE(box.buttons, MsgButtons::YesNo);
+        }
+        if (written != QLatin1String("index.html"))
+            QCOMPARE(f_.ReadFile(taken), QByteArray("another page"));
+        if (written.isEmpty()) {
+            QVERIFY(!doc->SavedYn);
+            QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
+            QVERIFY(doc->ChangeCount() > 0);
+        } else {
+            QCOMPARE(doc->Filename, Path(written));
+            QVERIFY(f_.ReadFile(Path(written)).contains("mine"));
+            QCOMPARE(doc->ChangeCount(), 0);
+        }
     }
 
     void previewFileSkipsTakenNames()
@@ -400,6 +540,90 @@ private Q_SLOTS:
         doc->GiveText(QString());
         QCOMPARE(edit->RawText(), before);
         QCOMPARE(edit->SelStart(), 2);
+    }
+
+    // Whatever the caret stands beside, what the user types is black.
+    void typingIsBlack_data()
+    {
+        QTest::addColumn<QString>("moves"); // L left, R right, H home, E end, S shift+left, N Enter
+        QTest::addColumn<QString>("how");   // keys, input method or paste
+        QTest::newRow("left then right") << "LR"
+                                         << "keys";
+        QTest::newRow("end of the line") << "HE"
+                                         << "keys";
+        QTest::newRow("line start before blue") << "H"
+                                                << "keys";
+        QTest::newRow("blue selection replaced") << "SSS"
+                                                 << "keys";
+        QTest::newRow("new line after blue") << "LRN"
+                                             << "keys";
+        QTest::newRow("input method after blue") << "LR"
+                                                 << "input method";
+        QTest::newRow("input method at line start") << "H"
+                                                    << "input method";
+        QTest::newRow("input method over blue selection") << "SS"
+                                                          << "input method";
+        QTest::newRow("paste after blue") << "LR"
+                                          << "paste";
+        QTest::newRow("paste over blue selection") << "S"
+                                                   << "paste";
+    }
+    void typingIsBlack()
+    {
+        QFETCH(QString, moves);
+        QFETCH(QString, how);
+        htmlform* doc = Active();
+        PageEdit* edit = doc->text1;
+        doc->GiveText(QStringLiteral("<b>"));
+        for (const QChar move : std::as_const(moves)) {
+            switch (move.unicode()) {
+            case 'L':
+                QTest::keyClick(edit, Qt::Key_Left);
+                break;
+            case 'R':
+                QTest::keyClick(edit, Qt::Key_Right);
+                break;
+            case 'H':
+                QTest::keyClick(edit, Qt::Key_Home);
+                break;
+            case 'E':
+                QTest::keyClick(edit, Qt::Key_End);
+                break;
+            case 'S':
+                QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+                break;
+            case 'N':
+                QTest::keyClick(edit, Qt::Key_Return);
+                break;
+            }
+        }
+        const QString typed = how == QLatin1String("keys") ? QStringLiteral("kw") : QStringLiteral("中文");
+        if (how == QLatin1String("input method")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QApplication::sendEvent(edit, &commit);
+        } else if (how == QLatin1String("paste")) {
+            QApplication::clipboard()->setText(typed);
+            f_.frame->RunCommand(QStringLiteral("PasteMenu"));
+        } else {
+            QTest::keyClicks(edit, typed);
+        }
+        const int end = edit->SelStart();
+        QCOMPARE(edit->RawText().mid(end - int(typed.size()), int(typed.size())), typed);
+        QTextCursor c(edit->document());
+        for (int i = end - int(typed.size()) + 1; i <= end; ++i) {
+            c.setPosition(i);
+            QCOMPARE(c.charFormat().foreground().color(), PageEdit::TypingColor);
+        }
+        // The markup that was not typed over keeps its blue.
+        int blue = 0;
+        for (QTextBlock b = edit->document()->firstBlock(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().foreground().color() == PageEdit::InsertColor)
+                    blue += it.fragment().length();
+            }
+        }
+        QCOMPARE(blue, 3 - int(moves.count(QLatin1Char('S'))));
     }
 
     void insertAfterCaretKeepsCaret()

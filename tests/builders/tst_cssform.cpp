@@ -348,6 +348,45 @@ private Q_SLOTS:
         QCOMPARE(f.CssText(), QStringLiteral("margin:9px"));
     }
 
+    // Picking a side clears the shorthand (or the sides) for the size dialog; its Cancel puts them back.
+    void cancelledBoxSideKeepsTheStyle_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("moved"); // the scroll bar was moved (the preview followed) before Cancel
+        QTest::newRow("top margin after the shorthand") << "margin:5px"
+                                                        << "MarginCom_0" << false;
+        QTest::newRow("top margin, moved then cancelled") << "margin:5px"
+                                                          << "MarginCom_0" << true;
+        QTest::newRow("all margins after the sides") << "margin-left:1px;margin-right:2px"
+                                                     << "MarginCom_4" << true;
+        QTest::newRow("left padding after the shorthand") << "padding:3pt;color:red"
+                                                          << "PaddingCom_2" << false;
+        QTest::newRow("all border widths after a side") << "border-top-width:2px"
+                                                        << "BodderWidthCom_4" << false;
+    }
+    void cancelledBoxSideKeepsTheStyle()
+    {
+        QFETCH(QString, style);
+        QFETCH(QString, button);
+        QFETCH(bool, moved);
+        CssForm& f = Open(style);
+        const QString before = f.CssText();
+        QString whileOpen;
+        OnNextModal<SizeSetForm>([&](SizeSetForm* size) {
+            if (moved) {
+                size->fontoption[1]->click();
+                size->HScroll1->setValue(17);
+            }
+            whileOpen = f.CssText();
+            size->CancelCommand->click();
+        });
+        Child<QPushButton>(&f, button)->click();
+        QVERIFY(whileOpen != before); // the dialog was up and the side was picked
+        QCOMPARE(f.CssText(), before);
+        QCOMPARE(f.ResultText->text(), before);
+    }
+
     void colourButtons_data()
     {
         QTest::addColumn<QString>("button");

@@ -178,6 +178,33 @@ private Q_SLOTS:
         QCOMPARE(dialog.Text1->text(), QStringLiteral("7"));
     }
 
+    // A disabled address box must look disabled: not the white of a box that takes input.
+    void addressBoxLooksAsItActs_data()
+    {
+        QTest::addColumn<int>("clicks"); // on the check box
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("at opening") << 0 << false;
+        QTest::newRow("checked") << 1 << true;
+        QTest::newRow("unchecked again") << 2 << false;
+    }
+    void addressBoxLooksAsItActs()
+    {
+        QFETCH(int, clicks);
+        QFETCH(bool, enabled);
+        Aboutsform dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (int i = 0; i < clicks; ++i)
+            dialog.Check1->click();
+        QCOMPARE(dialog.Text2->isEnabled(), enabled);
+        const QImage box = dialog.Text2->grab().toImage();
+        const QColor inside = box.pixelColor(box.width() / 2, box.height() / 2);
+        if (enabled)
+            QCOMPARE(inside, QColor(Qt::white));
+        else
+            QCOMPARE(inside, dialog.palette().color(QPalette::Disabled, QPalette::Window));
+    }
+
     void intervalOutOfRangeRefused_data()
     {
         QTest::addColumn<QString>("interval");

@@ -1,14 +1,20 @@
 #include "app/browserview.h"
 #include "browserplugin.h"
+#include "editor/findform.h"
 #include "editor/pagepreview.h"
+#include "modaldriver.h"
 #include "pagewindowfixture.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QToolBar>
 
 class TestPagePreview : public QObject
@@ -38,6 +44,19 @@ class TestPagePreview : public QObject
         }
         QCOMPARE(f_.Active(), doc);
     }
+
+    // Where the keyboard is: the frame is the active window, so keys go to its focus widget and shortcuts work.
+    void MakeActive()
+    {
+        f_.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_.frame.get()));
+    }
+    // A key pressed as the user presses it: to the frame's window, which hands it to its focus widget.
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(f_.frame->windowHandle(), Qt::Key(key), modifiers);
+    }
+    static bool Within(const QWidget* outer, const QWidget* w) { return w && (w == outer || outer->isAncestorOf(w)); }
 
 private Q_SLOTS:
     void init() { f_.Start(false); }
@@ -74,6 +93,158 @@ private Q_SLOTS:
         QCOMPARE(doc->ChangeCount(), 0);
         // The preview file stays until the next preview or the window's closing.
         QVERIFY(QFileInfo::exists(doc->PreviewFile()));
+    }
+
+    // While the preview shows, the hidden source takes no key and no editing command: the keyboard belongs to the
+    // browser view, where the keys that move through a page scroll it.
+    void sourceUntouchedWhilePreviewed_data()
+    {
+        QTest::addColumn<int>("key"); // pressed, or 0 for a command
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("scrolls");
+        const int none = int(Qt::NoModifier), ctrl = int(Qt::ControlModifier);
+        const auto key = [=](const char* row, Qt::Key k, int mods, bool scrolls) {
+            QTest::newRow(row) << int(k) << mods << QString() << scrolls;
+        };
+        key("space", Qt::Key_Space, none, true);
+        key("page down", Qt::Key_PageDown, none, true);
+        key("arrow", Qt::Key_Down, none, true);
+        key("letter", Qt::Key_A, none, false);
+        key("enter", Qt::Key_Return, none, false);
+        key("backspace", Qt::Key_Backspace, none, false);
+        key("tab", Qt::Key_Tab, none, false);
+        key("undo key", Qt::Key_Z, ctrl, false);
+        key("find key", Qt::Key_F, ctrl, false);
+        key("paste key", Qt::Key_V, ctrl, false);
+        key("line break key", Qt::Key_Return, ctrl, false);
+        key("colour key", Qt::Key_F5, none, false);
+        for (const char* name : {"NotChange", "MeNoChange", "FindMenu", "MeTextFind", "PasteMenu", "MeTextAll",
+                                 "BrHtml", "MeAddColor", "tb:Style", "refesh", "BigToGbMenu"})
+            QTest::newRow(name) << 0 << none << QString::fromLatin1(name) << false;
+    }
+    void sourceUntouchedWhilePreviewed()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, command);
+        QFETCH(bool, scrolls);
+        htmlform* doc = f_.Active();
+        QString tall = QStringLiteral("<html><body>");
+        for (int i = 0; i < 300; ++i)
+            tall += QStringLiteral("<p>line %1</p>").arg(i);
+        PageWindowFixture::SetText(doc, tall + QStringLiteral("</body></html>"), 6);
+        QTest::keyClicks(doc->text1, QStringLiteral("ab"));
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        const QString text = PageWindowFixture::Text(doc);
+        const int changes = doc->ChangeCount();
+        MakeActive();
+        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
+        if (doc->Web1->EngineLoaded())
+            QVERIFY(loaded.wait(60000));
+
+        int dialogs = 0;
+        const auto waiting = OnNextModal([](QDialog*) {}, &dialogs);
+        if (key)
+            Press(key, Qt::KeyboardModifiers(modifiers));
+        else
+            f_.frame->RunCommand(command);
+        *waiting = false;
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!FindForm::Instance());
+        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(PagePreview::IsShown(*doc));
+        if (scrolls && doc->Web1->EngineLoaded())
+            QTRY_VERIFY_WITH_TIMEOUT(doc->Web1->ScrollPosition().y() > 0, 10000);
+
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QCOMPARE(doc->text1->SelStart(), 8);
+        QVERIFY(!doc->text1->textCursor().hasSelection());
+        QCOMPARE(doc->ChangeCount(), changes);
+        QCOMPARE(QApplication::focusWidget(), doc->text1);
+    }
+
+    // A find dialog left open on the page cannot find or replace in it while its preview shows.
+    void findDialogRestsDuringPreview()
+    {
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, QStringLiteral("<p>a a</p>"), 0);
+        const int changes = doc->ChangeCount();
+        FindForm* find = FindForm::Open(doc);
+        find->FindText->setText(QStringLiteral("a"));
+        find->ReplText->setText(QStringLiteral("X"));
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        f_.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+        QTest::keyClick(find->FindText, Qt::Key_Return);
+        find->FindNext();
+        find->ReplaceCom_Click();
+        find->Com_Click();
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>a a</p>"));
+        QCOMPARE(doc->text1->SelStart(), 0);
+        QVERIFY(!doc->text1->textCursor().hasSelection());
+        QCOMPARE(doc->ChangeCount(), changes);
+        QVERIFY(Messages::Record().isEmpty());
+
+        // Back in the source, the dialog works again.
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        f_.answers = {MsgAnswer::Yes};
+        find->Com_Click();
+        QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>X X</p>"));
+        FindForm::Unload();
+    }
+
+    // Alt+T, the key of the preview command on the menu bar, goes into the preview and out again, also when
+    // the browser view holds the keyboard.
+    void previewKeyBothWays_data()
+    {
+        QTest::addColumn<bool>("clickPage"); // the user clicked into the page before leaving
+        // Under X11 the frame may not count as the active window once the engine's view has the keyboard, though
+        // the keys still come to it: then the menu bar takes no shortcut.
+        QTest::addColumn<bool>("frameInactive");
+        QTest::newRow("straight back") << false << false;
+        QTest::newRow("after a click into the page") << true << false;
+        QTest::newRow("frame not counted active") << false << true;
+    }
+    void previewKeyBothWays()
+    {
+        QFETCH(bool, clickPage);
+        QFETCH(bool, frameInactive);
+        htmlform* doc = f_.Active();
+        const QString text = PageWindowFixture::Text(doc);
+        MakeActive();
+        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
+        Press(Qt::Key_T, Qt::AltModifier);
+        QVERIFY(PagePreview::IsShown(*doc));
+        QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
+        if (doc->Web1->EngineLoaded())
+            QVERIFY(loaded.wait(60000));
+        if (clickPage) {
+            QWidget* page = QApplication::focusWidget();
+            QVERIFY(Within(doc->Web1, page));
+            QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        }
+        QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
+        QWidget other;
+        if (frameInactive) {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        }
+        Press(Qt::Key_T, Qt::AltModifier);
+        QVERIFY(!PagePreview::IsShown(*doc));
+        QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QCOMPARE(doc->focusWidget(), doc->text1);
+        // And in once more.
+        Press(Qt::Key_T, Qt::AltModifier);
+        QVERIFY(PagePreview::IsShown(*doc));
     }
 
     void stateFollowsTheActiveWindow()
@@ -151,6 +322,53 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("qz78.html"))), QByteArray("theirs"));
         QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
+    }
+
+    // Each window's preview file is its own, also before either has been written.
+    void previewNamesOfOpenWindows_data()
+    {
+        QTest::addColumn<QString>("second"); // how the second window comes into the first one's folder
+        QTest::newRow("new page") << "new";
+        QTest::newRow("page opened there") << "opened";
+        QTest::newRow("page saved there") << "saved";
+    }
+    void previewNamesOfOpenWindows()
+    {
+        QFETCH(QString, second);
+        htmlform* first = f_.Active();
+        htmlform* other = nullptr;
+        if (second == QLatin1String("new")) {
+            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+            other = f_.Active();
+        } else if (second == QLatin1String("opened")) {
+            QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("b.html")), "<p>b</p>"));
+            other = f_.frame->OpenPath(f_.Path(QStringLiteral("b.html")));
+        } else {
+            QVERIFY(QDir(f_.dir->path()).mkdir(QStringLiteral("elsewhere")));
+            QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("elsewhere/b.html")), "<p>b</p>"));
+            other = f_.frame->OpenPath(f_.Path(QStringLiteral("elsewhere/b.html")));
+            f_.paths = {f_.Path(QStringLiteral("b.html"))};
+            f_.frame->RunCommand(QStringLiteral("SaveAsMenu"));
+            QCOMPARE(other->DirP, f_.shared->LastDir);
+        }
+        QVERIFY(other);
+        QCOMPARE(first->PreviewFile(), f_.Path(QStringLiteral("qz78.html")));
+        QCOMPARE(other->PreviewFile(), f_.Path(QStringLiteral("qz781.html")));
+
+        // Both previewed: each file holds its own page.
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        Activate(first);
+        PageWindowFixture::SetText(first, QStringLiteral("<p>first</p>"), 0);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QCOMPARE(PageWindowFixture::ReadFile(first->PreviewFile()), QByteArray("<p>first</p>"));
+        const QByteArray shown = PageWindowFixture::ReadFile(other->PreviewFile());
+        QVERIFY(!shown.contains("first"));
+        // Closing one leaves the file the other still shows.
+        f_.answers = {MsgAnswer::No};
+        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        QCOMPARE(f_.frame->MMcount, 1);
+        QVERIFY(!QFileInfo::exists(f_.Path(QStringLiteral("qz78.html"))));
+        QCOMPARE(PageWindowFixture::ReadFile(other->PreviewFile()), shown);
     }
 
     // A link that turns up at the preview's name after the window chose it is replaced, not written through.

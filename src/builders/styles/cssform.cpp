@@ -553,7 +553,7 @@ void CssForm::SetIndexCss(const QString& s)
     Rebuild();
 }
 
-void CssForm::PickSize(int position, SizeSetting::Kind kind)
+bool CssForm::PickSize(int position, SizeSetting::Kind kind)
 {
     CssIndex = position;
     SizeSetForm size(this);
@@ -561,13 +561,23 @@ void CssForm::PickSize(int position, SizeSetting::Kind kind)
     size.SizeValue = Css.Value(position);
     size.SetIndexCss = [this](const QString& s) { SetIndexCss(s); };
     // The picker moved the value live; Cancel puts back the one it opened with.
-    Css.SetValue(position, size.Run().value_or(size.SizeAtOpen));
+    const std::optional<QString> picked = size.Run();
+    Css.SetValue(position, picked.value_or(size.SizeAtOpen));
     Rebuild();
+    return picked.has_value();
 }
 
 void CssForm::PickBoxSize(int base, int side)
 {
-    PickSize(Css.StartBoxSize(base, side), SizeSetting::BoxLength);
+    // Picking a side takes the shorthand away (and the shorthand the sides); a cancelled pick gives them back.
+    QStringList box;
+    for (int i = 0; i <= CssDeclarations::AllSides; ++i)
+        box.append(Css.Value(base + i));
+    if (PickSize(Css.StartBoxSize(base, side), SizeSetting::BoxLength))
+        return;
+    for (int i = 0; i <= CssDeclarations::AllSides; ++i)
+        Css.SetValue(base + i, box.at(i));
+    Rebuild();
 }
 
 void CssForm::PickColorAt(int position)

@@ -143,7 +143,8 @@ private:
     void ShowValues();
     void SetControls();
     void SyncFilterControls();
-    void PickSize(int position, SizeSetting::Kind kind);
+    // False when the size dialog was cancelled.
+    bool PickSize(int position, SizeSetting::Kind kind);
     void PickBoxSize(int base, int side);
     void PickColorAt(int position);
     void PickFilterColor(int part);
