@@ -1,8 +1,8 @@
 // Times opening the element dialog: from creating it to its first paint, for a new image and for an existing link
 // being edited (its preview written and navigated). The first opening loads the browser engine and is shown
 // apart; the figure that counts is the median of the openings after it.
-#include "app/browserview.h"
-#include "app/shared.h"
+#include "base/browserview.h"
+#include "base/shared.h"
 #include "builders/elements/addhform.h"
 
 #include <QApplication>

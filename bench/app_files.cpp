@@ -1,11 +1,11 @@
 // Times the steps of opening and saving a big page in a real page window:
 //   app_files PAGE.html   (make one with bench/make-page)
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "editor/pagefile.h"
+#include "base/pagefile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // Times find, replace all and preview on a 20 MB page in a real page window:
 //   app_findpreview [SIZE_MB]
 // The page is written first: GB18030, CR LF, a three-letter word 200,000 times and one word only near the end.
-#include "app/browserview.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
+#include "base/browserview.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "editor/findform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"

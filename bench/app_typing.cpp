@@ -1,13 +1,13 @@
 // Times typing with the completion lists on a big page, caret near its end: from the key press to the list shown
 // or the character typed (press and release handled), and the same with the repaint that follows.
 //   app_typing PAGE.html   (make one with bench/make-page, e.g. 10 MB)
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "editor/pagefile.h"
+#include "base/pagefile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

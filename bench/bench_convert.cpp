@@ -3,10 +3,10 @@
 //   BM_ConvertText                   the text conversion with its GB18030 encoding and decoding
 //   BM_MenuCommand                   "Big To Gb" on a page window, whole text replaced (aim: at most 1 s)
 
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/pagecodec.h"
-#include "app/shared.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/pagecodec.h"
+#include "base/shared.h"
 #include "convert/convertdocument.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"

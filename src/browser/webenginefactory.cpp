@@ -1,4 +1,4 @@
-#include "app/browserplugin.h"
+#include "base/browserplugin.h"
 
 #include <QCoreApplication>
 #include <QOpenGLContext>

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "convert/convertdocument.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 

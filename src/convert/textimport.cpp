@@ -1,7 +1,7 @@
 #include "convert/textimport.h"
 
-#include "app/helpers.h"
-#include "app/pagecodec.h"
+#include "base/helpers.h"
+#include "base/pagecodec.h"
 
 #include <QFile>
 #include <QFileInfo>

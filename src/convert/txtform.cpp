@@ -1,7 +1,7 @@
 #include "convert/txtform.h"
 
-#include "app/filedialog.h"
-#include "app/messages.h"
+#include "base/filedialog.h"
+#include "base/messages.h"
 #include "convert/textimport.h"
 
 #include <QHBoxLayout>

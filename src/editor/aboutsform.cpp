@@ -1,8 +1,8 @@
 #include "editor/aboutsform.h"
 
-#include "app/dialogbuttons.h"
-#include "app/messages.h"
-#include "app/uihelpers.h"
+#include "base/dialogbuttons.h"
+#include "base/messages.h"
+#include "base/uihelpers.h"
 #include "editor/headmarkup.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "editor/completionlists.h"
 
-#include "app/messages.h"
-#include "app/shared.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "editor/pageedit.h"
 
 #include <QApplication>

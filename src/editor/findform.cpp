@@ -1,8 +1,8 @@
 #include "editor/findform.h"
 
-#include "app/helpers.h"
-#include "app/messages.h"
-#include "app/uihelpers.h"
+#include "base/helpers.h"
+#include "base/messages.h"
+#include "base/uihelpers.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"

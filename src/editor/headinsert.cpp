@@ -1,7 +1,7 @@
 #include "editor/headinsert.h"
 
-#include "app/messages.h"
-#include "app/shared.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "editor/aboutsform.h"
 #include "editor/headmarkup.h"
 #include "editor/htmlform.h"

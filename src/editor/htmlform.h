@@ -1,7 +1,7 @@
 #pragma once
 // A document window: one page's source in a text control, its file, its unsaved-change count and its status row.
 
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 
 #include <QWidget>
 

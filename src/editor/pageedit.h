@@ -1,7 +1,7 @@
 #pragma once
 // The page's text control: plain text, one block per line, with the colour marking of inserted markup.
 
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 
 #include <QPlainTextEdit>
 

@@ -1,10 +1,10 @@
 #include "editor/pagepreview.h"
 
-#include "app/browserview.h"
-#include "app/messages.h"
+#include "base/browserview.h"
+#include "base/messages.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "editor/pagefile.h"
+#include "base/pagefile.h"
 
 #include <QFrame>
 

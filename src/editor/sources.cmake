@@ -1,5 +1,4 @@
 list(APPEND KESTREL_CORE_SOURCES
-    ${KESTREL_LIST_DIR}/pagefile.cpp
     ${KESTREL_LIST_DIR}/completionstate.cpp
     ${KESTREL_LIST_DIR}/contextchecks.cpp
     ${KESTREL_LIST_DIR}/scanmemo.cpp

@@ -1,7 +1,7 @@
 #include "editor/tageditor.h"
 
-#include "app/messages.h"
-#include "app/shared.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "builders/elements/addhform.h"
 #include "builders/elements/elementkind.h"
 #include "builders/styles/cssform.h"

@@ -1,7 +1,7 @@
 #include "editor/txform.h"
 
-#include "app/dialogbuttons.h"
-#include "app/messages.h"
+#include "base/dialogbuttons.h"
+#include "base/messages.h"
 #include "editor/headmarkup.h"
 #include "tagdb/tagdb.h"
 

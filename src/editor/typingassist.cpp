@@ -1,6 +1,6 @@
 #include "editor/typingassist.h"
 
-#include "app/mdiform1.h"
+#include "shell/mdiform1.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentlines.h"

@@ -1,6 +1,6 @@
 // The element dialog driven like a user: through the main frame's commands into a page, and on its own.
 
-#include "app/browserview.h"
+#include "base/browserview.h"
 #include "builders/elements/addhform.h"
 #include "builders/styles/cssform.h"
 #include "editor/htmlform.h"

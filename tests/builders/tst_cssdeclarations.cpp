@@ -1,9 +1,9 @@
 // The declaration list behind the style dialog: parse and build against the shipped database, the option
 // groups, the filter value and the preview page.
 
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 #include "builders/styles/cssdeclarations.h"
-#include "app/scratchpage.h"
+#include "base/scratchpage.h"
 #include "tagdb/tagdb.h"
 
 #include <QFile>

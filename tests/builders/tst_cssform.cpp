@@ -1,9 +1,9 @@
 // The style dialog: controls set from an incoming style, the result after clicks, the nested size and colour
 // dialogs, Cancel, and the preview page.
 
-#include "app/browserview.h"
-#include "app/pagecodec.h"
-#include "app/shared.h"
+#include "base/browserview.h"
+#include "base/pagecodec.h"
+#include "base/shared.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
 #include "builders/styles/sizesetform.h"

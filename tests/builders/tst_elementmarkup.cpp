@@ -1,8 +1,8 @@
 // The element dialog's markup without a window: slots to attributes, content, preview wrapping, edit-mode
 // attributes, list lines and the kinds' set-up from the shipped database.
 
-#include "app/helpers.h"
-#include "app/shared.h"
+#include "base/helpers.h"
+#include "base/shared.h"
 #include "builders/elements/elementkind.h"
 #include "builders/elements/elementmarkup.h"
 

@@ -1,7 +1,7 @@
 // The main frame's style button and colour command on a page: the span around the selection, and the colour
 // inserted at the caret by F5, the toolbar and the context menu.
 
-#include "app/browserview.h"
+#include "base/browserview.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
 #include "builders/styles/sizesetform.h"

@@ -2,7 +2,7 @@
 // The tests that need the real browser skip, saying why, where the browser plugin was not built or does not load;
 // everything else about the browser view is tested without it.
 
-#include "app/browserview.h"
+#include "base/browserview.h"
 
 #include <QFileInfo>
 #include <QPluginLoader>

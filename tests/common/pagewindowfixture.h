@@ -2,10 +2,10 @@
 // A main frame with one new page on a scratch folder, scripted message boxes and file dialogs, for the UI tests
 // of the page window's commands.
 
-#include "app/filedialog.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
+#include "base/filedialog.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 

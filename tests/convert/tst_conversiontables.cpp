@@ -1,4 +1,4 @@
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 #include "convert/conversiontables.h"
 
 #include <QFile>

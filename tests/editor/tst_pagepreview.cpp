@@ -1,4 +1,4 @@
-#include "app/browserview.h"
+#include "base/browserview.h"
 #include "browserplugin.h"
 #include "editor/findform.h"
 #include "editor/pagepreview.h"

@@ -1,8 +1,8 @@
 // Editing the tag at the caret (属性编辑): finding the tag, its dialog pre-filled from the tag, the tag rewritten.
 
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/shared.h"
 #include "builders/elements/addhform.h"
 #include "builders/styles/cssform.h"
 #include "editor/htmlform.h"

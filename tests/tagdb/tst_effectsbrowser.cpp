@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/browserview.h"
+#include "base/browserview.h"
 #include "effectdata.h"
 
 using namespace effectdata;

@@ -1,6 +1,6 @@
 // Lookups of the tag database over small inline databases, and the load failures that start-up reports.
 
-#include "app/helpers.h"
+#include "base/helpers.h"
 #include "tagdb/tagdb.h"
 
 #include <QDomDocument>

@@ -5,7 +5,7 @@
 // attributes go in EditAttrs) and HtmlN, then Run() hands back the markup, nothing after Cancel or close. HtmlStr
 // holds the same ("" after Cancel). What the dialog computes lives in Markup; the kinds are ElementKind's rows.
 
-#include "app/builderdialog.h"
+#include "base/builderdialog.h"
 #include "builders/elements/elementmarkup.h"
 
 #include <QHash>

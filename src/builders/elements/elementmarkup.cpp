@@ -1,6 +1,6 @@
 #include "builders/elements/elementmarkup.h"
 
-#include "app/helpers.h"
+#include "base/helpers.h"
 #include "builders/elements/elementkind.h"
 #include "tagdb/tagdb.h"
 

@@ -1,7 +1,7 @@
 #include "builders/elements/fieldframe.h"
 
-#include "app/formkit.h"
-#include "app/uihelpers.h"
+#include "base/formkit.h"
+#include "base/uihelpers.h"
 #include "builders/elements/addhform.h"
 #include "builders/styles/colorform.h"
 

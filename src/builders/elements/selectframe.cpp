@@ -1,8 +1,8 @@
 #include "builders/elements/selectframe.h"
 
-#include "app/formkit.h"
-#include "app/messages.h"
-#include "app/uihelpers.h"
+#include "base/formkit.h"
+#include "base/messages.h"
+#include "base/uihelpers.h"
 #include "builders/elements/addhform.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "builders/styles/colorform.h"
 
-#include "app/dialogbuttons.h"
-#include "app/formkit.h"
-#include "app/helpers.h"
+#include "base/dialogbuttons.h"
+#include "base/formkit.h"
+#include "base/helpers.h"
 #include "builders/styles/colorsetting.h"
 #include "tagdb/tagdb.h"
 

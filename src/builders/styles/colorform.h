@@ -3,7 +3,7 @@
 // Run() hands back the chosen one ("#" and six hex digits, or "" for no colour) after OK, nothing after Cancel, which
 // leaves FontColorM alone.
 
-#include "app/builderdialog.h"
+#include "base/builderdialog.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
 #include "builders/styles/cssdeclarations.h"
 
-#include "app/helpers.h"
+#include "base/helpers.h"
 #include "tagdb/tagdb.h"
 
 #include <QRegularExpression>

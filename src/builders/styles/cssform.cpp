@@ -1,10 +1,10 @@
 #include "builders/styles/cssform.h"
 
-#include "app/browserview.h"
-#include "app/dialogbuttons.h"
-#include "app/formkit.h"
-#include "app/previewpane.h"
-#include "app/uihelpers.h"
+#include "base/browserview.h"
+#include "base/dialogbuttons.h"
+#include "base/formkit.h"
+#include "base/previewpane.h"
+#include "base/uihelpers.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/sizesetform.h"
 

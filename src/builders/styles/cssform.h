@@ -5,7 +5,7 @@
 // without ">", and its content with the end tag; both empty for the default sample) and Run() it: the new list
 // after OK, nothing after Cancel. StxtStr holds the same list after OK, the incoming text lower-cased after Cancel.
 
-#include "app/builderdialog.h"
+#include "base/builderdialog.h"
 #include "builders/styles/cssdeclarations.h"
 #include "builders/styles/sizesetting.h"
 

@@ -1,7 +1,7 @@
 #include "builders/styles/sizesetform.h"
 
-#include "app/dialogbuttons.h"
-#include "app/formkit.h"
+#include "base/dialogbuttons.h"
+#include "base/formkit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 // value it opened with). While it is open every change is passed to SetIndexCss so that the style dialog's preview
 // follows.
 
-#include "app/builderdialog.h"
+#include "base/builderdialog.h"
 #include "builders/styles/sizesetting.h"
 
 #include <functional>

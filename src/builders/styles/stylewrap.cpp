@@ -1,6 +1,6 @@
 #include "builders/styles/stylewrap.h"
 
-#include "app/helpers.h"
+#include "base/helpers.h"
 #include "builders/styles/cssform.h"
 #include "editor/pageedit.h"
 

@@ -1,4 +1,4 @@
-#include "app/shared.h"
+#include "base/shared.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/formkit.h"
+#include "base/formkit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // index as their id, a slider's value label follows the bar even when the bar is moved quietly, and a value label
 // reads "未设置" until there is a value.
 
-#include "app/formkit.h"
+#include "base/formkit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/filedialog.h"
+#include "base/filedialog.h"
 
 #include <QFileDialog>
 

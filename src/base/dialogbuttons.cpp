@@ -1,4 +1,4 @@
-#include "app/dialogbuttons.h"
+#include "base/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

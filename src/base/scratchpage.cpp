@@ -1,7 +1,7 @@
-#include "app/scratchpage.h"
+#include "base/scratchpage.h"
 
-#include "app/pagecodec.h"
-#include "editor/pagefile.h"
+#include "base/pagecodec.h"
+#include "base/pagefile.h"
 
 bool ScratchPage::Write(const QString& path, const QString& html)
 {

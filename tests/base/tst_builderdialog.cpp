@@ -1,8 +1,8 @@
 // The builder protocol: Run() hands back the result after OK and nothing after any other way of closing, Confirm()
 // says which; the dialog loads once, before it is first on screen, however it is shown.
 
-#include "app/builderdialog.h"
-#include "app/dialogbuttons.h"
+#include "base/builderdialog.h"
+#include "base/dialogbuttons.h"
 #include "modaldriver.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "app/uihelpers.h"
+#include "base/uihelpers.h"
 
-#include "app/filedialog.h"
+#include "base/filedialog.h"
 
 #include <QFontDialog>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 
 #include <QRegularExpression>
 #include <QtEndian>

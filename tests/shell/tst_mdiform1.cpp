@@ -1,4 +1,4 @@
-#include "app/uihelpers.h"
+#include "base/uihelpers.h"
 #include "pagewindowfixture.h"
 
 #include <QApplication>

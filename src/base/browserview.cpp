@@ -1,6 +1,6 @@
-#include "app/browserview.h"
+#include "base/browserview.h"
 
-#include "app/browserplugin.h"
+#include "base/browserplugin.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

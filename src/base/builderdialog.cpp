@@ -1,4 +1,4 @@
-#include "app/builderdialog.h"
+#include "base/builderdialog.h"
 
 BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context)
 {

@@ -1,5 +1,5 @@
-#include "app/aboutform.h"
-#include "app/browserview.h"
+#include "shell/aboutform.h"
+#include "base/browserview.h"
 #include "browserplugin.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/aboutform.h"
+#include "shell/aboutform.h"
 
-#include "app/browserview.h"
+#include "base/browserview.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

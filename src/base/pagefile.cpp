@@ -1,6 +1,6 @@
-#include "editor/pagefile.h"
+#include "base/pagefile.h"
 
-#include "app/helpers.h"
+#include "base/helpers.h"
 
 #include <QDir>
 #include <QFile>

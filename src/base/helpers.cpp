@@ -1,4 +1,4 @@
-#include "app/helpers.h"
+#include "base/helpers.h"
 
 #include <QDir>
 #include <QFile>

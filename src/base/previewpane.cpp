@@ -1,7 +1,7 @@
-#include "app/previewpane.h"
+#include "base/previewpane.h"
 
-#include "app/browserview.h"
-#include "app/scratchpage.h"
+#include "base/browserview.h"
+#include "base/scratchpage.h"
 
 #include <QTimer>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
-#include "app/startup.h"
+#include "shell/startup.h"
 
-#include "app/helpers.h"
-#include "app/mdiform1.h"
-#include "app/messages.h"
-#include "app/shared.h"
+#include "base/helpers.h"
+#include "shell/mdiform1.h"
+#include "base/messages.h"
+#include "base/shared.h"
 
 #include <QApplication>
 #include <QDir>

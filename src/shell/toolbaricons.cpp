@@ -1,4 +1,4 @@
-#include "app/toolbaricons.h"
+#include "shell/toolbaricons.h"
 
 #include <QPainter>
 #include <QPainterPath>

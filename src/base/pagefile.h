@@ -3,7 +3,7 @@
 // page, so a failed save never leaves a truncated page behind; permissions are kept and a page reached through
 // a symbolic link is written to the link's target.
 
-#include "app/pagecodec.h"
+#include "base/pagecodec.h"
 
 #include <QString>
 

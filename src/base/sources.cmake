@@ -1,22 +1,18 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/pagecodec.cpp
+    ${KESTREL_LIST_DIR}/pagefile.cpp
     ${KESTREL_LIST_DIR}/scratchpage.cpp
     ${KESTREL_LIST_DIR}/shared.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/aboutform.cpp
     ${KESTREL_LIST_DIR}/browserview.cpp
     ${KESTREL_LIST_DIR}/builderdialog.cpp
     ${KESTREL_LIST_DIR}/dialogbuttons.cpp
     ${KESTREL_LIST_DIR}/filedialog.cpp
     ${KESTREL_LIST_DIR}/formkit.cpp
-    ${KESTREL_LIST_DIR}/mdiform1.cpp
     ${KESTREL_LIST_DIR}/messages.cpp
     ${KESTREL_LIST_DIR}/previewpane.cpp
-    ${KESTREL_LIST_DIR}/startup.cpp
-    ${KESTREL_LIST_DIR}/toolbaricons.cpp
     ${KESTREL_LIST_DIR}/uihelpers.cpp
     ${KESTREL_LIST_DIR}/browserplugin.h
 )
-list(APPEND KESTREL_RESOURCE_FILES ${CMAKE_SOURCE_DIR}/resources/about/about.html)

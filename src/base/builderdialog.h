@@ -3,7 +3,7 @@
 // reach the database, the filters or the scratch page; nothing for the small pickers), the caller sets its inputs,
 // Run() loads it once, shows it modally and hands back its result, or nothing when the user cancelled.
 
-#include "app/buildercontext.h"
+#include "base/buildercontext.h"
 
 #include <QDialog>
 

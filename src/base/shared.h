@@ -2,7 +2,7 @@
 // Process-wide state: paths, file-dialog filters and the tag database.
 // Created by Main before the first window and alive until the program ends.
 
-#include "app/buildercontext.h"
+#include "base/buildercontext.h"
 #include "tagdb/tagdb.h"
 
 #include <QDomDocument>

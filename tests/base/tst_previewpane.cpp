@@ -1,8 +1,8 @@
 // The shared preview pane: a run of RefreshSoon() calls writes the page once, after the pause; Refresh() writes
 // at once and takes a pending refresh along; Blank() and a pause hold the page back.
 
-#include "app/browserview.h"
-#include "app/previewpane.h"
+#include "base/browserview.h"
+#include "base/previewpane.h"
 
 #include <QFile>
 #include <QTemporaryDir>
