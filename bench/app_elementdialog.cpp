@@ -38,7 +38,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Shared shared(dir.path());
-    Shared::Set(&shared);
     if (shared.Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")) != TagDb::Loaded) {
         std::fprintf(stderr, "no data.xml in the build folder\n");
         return 1;

@@ -1,11 +1,11 @@
 // Times the steps of opening and saving a big page in a real page window:
 //   app_files PAGE.html   (make one with bench/make-page)
-#include "shell/mdiform1.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
 #include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "base/pagefile.h"
+#include "shell/mdiform1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,7 +37,6 @@ int main(int argc, char* argv[])
     const QString path = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir dir;
     Shared shared(dir.path());
-    Shared::Set(&shared);
     shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
     Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
 

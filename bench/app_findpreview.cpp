@@ -2,13 +2,13 @@
 //   app_findpreview [SIZE_MB]
 // The page is written first: GB18030, CR LF, a three-letter word 200,000 times and one word only near the end.
 #include "base/browserview.h"
-#include "shell/mdiform1.h"
 #include "base/messages.h"
 #include "base/shared.h"
 #include "editor/findform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
+#include "shell/mdiform1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -83,7 +83,6 @@ int main(int argc, char* argv[])
     const double megabytes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toDouble() : 20.0;
     QTemporaryDir dir;
     Shared shared(dir.path());
-    Shared::Set(&shared);
     shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
     Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::Yes; });
 

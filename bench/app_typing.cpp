@@ -1,13 +1,13 @@
 // Times typing with the completion lists on a big page, caret near its end: from the key press to the list shown
 // or the character typed (press and release handled), and the same with the repaint that follows.
 //   app_typing PAGE.html   (make one with bench/make-page, e.g. 10 MB)
-#include "shell/mdiform1.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "base/pagefile.h"
+#include "shell/mdiform1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,7 +50,6 @@ int main(int argc, char* argv[])
     }
     QTemporaryDir dir;
     Shared shared(dir.path());
-    Shared::Set(&shared);
     if (shared.Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")) != TagDb::Loaded) {
         std::fprintf(stderr, "data.xml not found in the build folder\n");
         return 2;

@@ -3,13 +3,13 @@
 //   BM_ConvertText                   the text conversion with its GB18030 encoding and decoding
 //   BM_MenuCommand                   "Big To Gb" on a page window, whole text replaced (aim: at most 1 s)
 
-#include "shell/mdiform1.h"
 #include "base/messages.h"
 #include "base/pagecodec.h"
 #include "base/shared.h"
 #include "convert/convertdocument.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "shell/mdiform1.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -91,7 +91,6 @@ void BM_MenuCommand(benchmark::State& state)
 {
     QTemporaryDir dir;
     Shared shared(dir.path());
-    Shared::Set(&shared);
     Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
     {
         MDIForm1 frame(shared);
@@ -119,7 +118,6 @@ void BM_MenuCommand(benchmark::State& state)
         }
         state.counters["page_chars"] = double(doc->text1->document()->characterCount());
     }
-    Shared::Set(nullptr);
     Messages::SetResponder(nullptr);
 }
 BENCHMARK(BM_MenuCommand)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -1,8 +1,6 @@
 #include "base/builderdialog.h"
 
-BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context)
-{
-}
+BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
 
 BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent) {}
 

@@ -9,16 +9,28 @@
 
 class QWidget;
 
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MsgAnswer { Ok, Cancel, Yes, No };
+enum class MsgButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class MsgAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
 
 struct MessageRecord
 {
     QString text;
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
-    bool input = false;     // an input box rather than a message box
-    QString defaultText;    // input boxes only
+    bool input = false;  // an input box rather than a message box
+    QString defaultText; // input boxes only
 };
 
 class Messages

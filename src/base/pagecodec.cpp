@@ -135,7 +135,8 @@ bool PageCodec::IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii)
                 return false;
             cp = (cp << 6) | (p[i + k] & 0x3F);
         }
-        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
             return false;
         i += len;
     }

@@ -10,8 +10,17 @@
 
 struct PageEncoding
 {
-    enum Codec { Gb18030, Utf8 };
-    enum LineEnd { CrLf, Lf, Cr };
+    enum Codec
+    {
+        Gb18030,
+        Utf8
+    };
+    enum LineEnd
+    {
+        CrLf,
+        Lf,
+        Cr
+    };
     Codec codec = Gb18030;
     bool bom = false;
     LineEnd lineEnd = CrLf;
@@ -21,9 +30,9 @@ struct PageEncoding
 
 struct DecodedPage
 {
-    QString text;             // line breaks as they were in the file
+    QString text; // line breaks as they were in the file
     PageEncoding encoding;
-    qsizetype badBytes = 0;   // bytes that did not decode (shown as U+FFFD)
+    qsizetype badBytes = 0; // bytes that did not decode (shown as U+FFFD)
     qsizetype firstBadOffset = -1;
 };
 

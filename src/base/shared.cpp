@@ -3,10 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-Shared* current = nullptr;
-}
-
 static QString WithSlash(QString dir)
 {
     if (!dir.endsWith(QLatin1Char('/')))
@@ -30,25 +26,7 @@ Shared::Shared(const QString& programDir)
     DataFile = ProgramDir + QStringLiteral("data.xml");
 }
 
-Shared* Shared::Get()
-{
-    return current;
-}
-
-void Shared::Set(Shared* shared)
-{
-    current = shared;
-}
-
-void Shared::ResetScratch()
-{
-    ScratchDoc.setContent(QStringLiteral("<document></document>"));
-    ScratchRoot = ScratchDoc.documentElement();
-}
-
 void Shared::Release()
 {
-    ScratchRoot = QDomElement();
-    ScratchDoc.clear();
     Db.Release();
 }

@@ -14,10 +14,6 @@ public:
     // Sets every path from the program folder (which need not end in "/").
     explicit Shared(const QString& programDir);
 
-    // The one instance of the running program (set by Main; tests make their own).
-    static Shared* Get();
-    static void Set(Shared* shared);
-
     QString ProgramDir; // ends in "/"
     QString HtmlFilter;
     QString ImageFilter;
@@ -31,10 +27,8 @@ public:
     BuilderContext Context() const { return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile}; }
     QDomElement TagRoot() const { return Db.TagRoot(); }
 
-    // Scratch tree of the completion lists: a fresh "<document></document>" per document window.
-    QDomDocument ScratchDoc;
-    QDomElement ScratchRoot;
-    void ResetScratch();
+    // The "自动完成(&O)" check mark of the System menu: completion lists pop up while typing. Lives for one run.
+    bool AutoComplete = true;
 
     // Releases the databases when the main frame goes.
     void Release();

@@ -44,10 +44,7 @@ void HeadInsert::PageEnter(htmlform& form)
     FindHeadInsertPoint(form, QStringLiteral("</head"), QStringLiteral("<body"), p);
     if (p <= 0)
         return;
-    const Shared* shared = Shared::Get();
-    if (!shared)
-        return;
-    TxForm dialog(shared->Db, &form);
+    TxForm dialog(form.SharedState().Db, &form);
     dialog.exec();
     if (dialog.TxStr.isEmpty())
         return;

@@ -3,24 +3,22 @@
 #include "base/browserview.h"
 #include "base/filedialog.h"
 #include "base/helpers.h"
-#include "shell/mdiform1.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
 #include "base/shared.h"
-#include "builders/elements/addhform.h"
-#include "builders/styles/colorform.h"
-#include "convert/txtform.h"
 #include "editor/completionlists.h"
 #include "editor/findform.h"
 #include "editor/headinsert.h"
+#include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
-#include "base/pagefile.h"
 #include "editor/tageditor.h"
 #include "editor/typingassist.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,7 +26,10 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(parent), frame_(frame), shared_(shared)
+#include <algorithm>
+
+htmlform::htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), shared_(shared)
 {
     setObjectName(QStringLiteral("htmlform"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -65,7 +66,7 @@ htmlform::htmlform(MDIForm1* frame, Shared& shared, QWidget* parent) : QWidget(p
     layout->addWidget(RowFrame);
 
     setFocusProxy(text1);
-    assist_ = new TypingAssist(this, text1, Lists, frame_);
+    assist_ = new TypingAssist(this, text1, Lists);
 }
 
 htmlform::~htmlform()
@@ -82,8 +83,6 @@ QString htmlform::NewPageTemplate()
 void htmlform::InitDocument(const DecodedPage* page)
 {
     LineYN = true;
-    shared_.ResetScratch();
-    frame_->SetDocCommandsEnabled(true);
     Web1->NavigateBlank();
     changeCount_ = 0;
 
@@ -111,7 +110,7 @@ void htmlform::InitDocument(const DecodedPage* page)
     connect(text1, &QPlainTextEdit::textChanged, this, &htmlform::TextChanged);
     connect(text1, &QPlainTextEdit::cursorPositionChanged, this, &htmlform::UpdateCaretPosition);
     connect(text1, &QPlainTextEdit::selectionChanged, this, &htmlform::UpdateSelectionCommands);
-    connect(text1, &PageEdit::ContextMenuRequested, this, [this](const QPoint& pos) { frame_->PopupContextMenu(pos); });
+    connect(text1, &PageEdit::ContextMenuRequested, this, &htmlform::ContextMenuWanted);
 
     SetYnFalse();
     SetUndoEnabled(false);
@@ -134,10 +133,16 @@ void htmlform::NewPage()
 
 void htmlform::ChoosePreviewFile()
 {
-    // A name is taken by a file on disk, or by another window whose preview is not written yet.
-    auto taken = [this](const QString& path) {
+    // A name is taken by a file on disk, or by another page window of this frame whose preview is not written yet.
+    const QList<htmlform*> pages = window()->findChildren<htmlform*>();
+    auto taken = [this, &pages](const QString& path) {
         const QFileInfo info(path);
-        return info.exists() || info.isSymLink() || frame_->PreviewFileHeld(path, this);
+        if (info.exists() || info.isSymLink())
+            return true;
+        const QString wanted = QDir::cleanPath(path);
+        return std::any_of(pages.cbegin(), pages.cend(), [this, &wanted](const htmlform* other) {
+            return other != this && QDir::cleanPath(other->previewFile_) == wanted;
+        });
     };
     previewFile_ = DirP + QStringLiteral("qz78.html");
     for (int n = 1; n <= 4000 && taken(previewFile_); ++n)
@@ -174,7 +179,8 @@ QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
 {
     QString name = defaultName;
     for (;;) {
-        const QString typed = FileDialog(this, FileDialogMode::Save, title, name, shared_.HtmlFilter, DirP, QStringLiteral("html"));
+        const QString typed =
+            FileDialog(this, FileDialogMode::Save, title, name, shared_.HtmlFilter, DirP, QStringLiteral("html"));
         if (typed.isEmpty())
             return QString();
         const QString path = PageFile::LowerFileName(typed);
@@ -241,9 +247,7 @@ void htmlform::GiveText(const QString& text)
 
 void htmlform::AddColor()
 {
-    QString color;
-    PickColor(shared_.Db, color, this);
-    GiveText(color);
+    GiveText(dialogs_.PickColour(this).value_or(QString()));
 }
 
 void htmlform::InsertTextAt(int position, int caret, const QString& text)
@@ -258,10 +262,7 @@ void htmlform::ReplaceAtCaret(int length, const QString& text)
 
 void htmlform::Insert(const QString& opener)
 {
-    AddhForm dialog(shared_.Context(), this);
-    dialog.EditTag = 0;
-    dialog.HtmlN = opener;
-    if (const std::optional<QString> markup = dialog.Run(); markup && !markup->isEmpty())
+    if (const std::optional<QString> markup = dialogs_.NewElement(this, opener); markup && !markup->isEmpty())
         GiveText(*markup);
 }
 
@@ -278,17 +279,17 @@ void htmlform::SetYnFalse()
 
 void htmlform::SetUndoEnabled(bool enabled)
 {
-    frame_->SetUndoEnabled(enabled);
+    emit UndoAvailable(enabled);
 }
 
 void htmlform::UpdateSelectionCommands()
 {
-    frame_->SetSelectionCommandsEnabled(text1->textCursor().hasSelection());
+    emit SelectionAvailable(text1->textCursor().hasSelection());
 }
 
 void htmlform::UpdatePasteCommands()
 {
-    frame_->SetPasteEnabled(!QApplication::clipboard()->text().isEmpty());
+    emit PasteAvailable(!QApplication::clipboard()->text().isEmpty());
 }
 
 void htmlform::SetWordWrap(bool on)
@@ -301,7 +302,7 @@ void htmlform::Activate()
 {
     if (DirP.isEmpty())
         return; // still being created; the frame activates it once its page is in
-    frame_->UpdatePreviewCommands(this);
+    emit PreviewToggled();
     shared_.TempFile = DirP + QStringLiteral("qz125677.html");
     SetUndoEnabled(changeCount_ > 0);
     UpdateSelectionCommands();
@@ -312,8 +313,8 @@ bool htmlform::AskSave()
 {
     if (changeCount_ <= 0)
         return true;
-    switch (Messages::Show(this, QStringLiteral("是否保存") + Filename, QStringLiteral("提示"),
-                           MsgButtons::YesNoCancel)) {
+    switch (
+        Messages::Show(this, QStringLiteral("是否保存") + Filename, QStringLiteral("提示"), MsgButtons::YesNoCancel)) {
     case MsgAnswer::Cancel:
         return false;
     case MsgAnswer::Yes:
@@ -332,10 +333,7 @@ void htmlform::closeEvent(QCloseEvent* event)
     }
     DeleteFileIfExists(previewFile_);
     DeleteFileIfExists(shared_.TempFile);
-    frame_->MMcount -= 1;
-    if (frame_->MMcount < 1)
-        frame_->SetDocCommandsEnabled(false);
-    frame_->CloseForm(FormNum);
+    emit Closed(FormNum);
     FindForm::Unload();
     event->accept();
 }
@@ -347,7 +345,7 @@ void htmlform::ShowHtml()
 
 void htmlform::UpdatePreviewCommands()
 {
-    frame_->UpdatePreviewCommands(this);
+    emit PreviewToggled();
     FindForm::FollowPage();
 }
 
@@ -373,8 +371,11 @@ void htmlform::PageEnter()
 
 void htmlform::MakeTxt()
 {
-    TxtForm dialog(this);
-    dialog.exec();
-    if (!dialog.txt.isEmpty())
-        GiveText(dialog.txt);
+    if (const QString text = dialogs_.ImportText(this); !text.isEmpty())
+        GiveText(text);
+}
+
+bool htmlform::CompletionOn() const
+{
+    return shared_.AutoComplete;
 }

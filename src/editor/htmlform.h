@@ -7,7 +7,7 @@
 
 class BrowserView;
 class CompletionLists;
-class MDIForm1;
+class PageDialogs;
 class PageEdit;
 class QLabel;
 class QFrame;
@@ -19,7 +19,8 @@ class htmlform : public QWidget
     Q_OBJECT
 
 public:
-    htmlform(MDIForm1* frame, Shared& shared, QWidget* parent = nullptr);
+    // `dialogs` opens the builders for this page; it outlives the window.
+    htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent = nullptr);
     ~htmlform() override;
 
     // Set by the main frame before InitDocument.
@@ -75,6 +76,10 @@ public:
     void MakeTxt();
 
     int ChangeCount() const { return changeCount_; }
+    PageDialogs& Dialogs() const { return dialogs_; }
+    Shared& SharedState() const { return shared_; }
+    // The "自动完成(&O)" switch of the System menu, one for the whole program.
+    bool CompletionOn() const;
     QString PreviewFile() const { return previewFile_; }
     const PageEncoding& Encoding() const { return encoding_; }
 
@@ -89,6 +94,16 @@ public:
     // The new-page template, CR LF line breaks, no break at the end.
     static QString NewPageTemplate();
 
+Q_SIGNALS:
+    // The frame follows the page through these: its commands' states, its context menu, its table of windows.
+    void UndoAvailable(bool available);
+    void SelectionAvailable(bool available);
+    void PasteAvailable(bool available);
+    void PreviewToggled();
+    void ContextMenuWanted(const QPoint& globalPos);
+    // The window was asked and goes (its slot is free from now on).
+    void Closed(int formNum);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -102,7 +117,7 @@ private:
     bool AskSave();
     void TextChanged();
 
-    MDIForm1* frame_;
+    PageDialogs& dialogs_;
     Shared& shared_;
     int changeCount_ = 0;
     QString previewFile_;

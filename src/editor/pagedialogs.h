@@ -21,9 +21,10 @@ public:
     virtual bool EditsElement(const QString& kind) const = 0;
     // The element dialog on the start tag of `kind` with its parsed attributes: the new start tag, or nothing.
     virtual std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) = 0;
-    // The style dialog on a declaration list, previewing htmlTxt1 + style + ">" + htmlTxt2: the new list after OK.
-    virtual std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& htmlTxt1,
-                                             const QString& htmlTxt2) = 0;
+    // The style dialog on the declaration list of a tag, previewing the tag's start `tagStart` with the style, a
+    // sample content and `closing`: the new list after OK, nothing after Cancel.
+    virtual std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
+                                             const QString& closing) = 0;
     // The colour dialog: the colour text chosen ("" for none), nothing after Cancel.
     virtual std::optional<QString> PickColour(QWidget* owner) = 0;
     // Plain text typed or loaded, escaped as HTML: "" when cancelled.

@@ -2,9 +2,9 @@
 
 #include "base/browserview.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "base/pagefile.h"
 
 #include <QFrame>
 

@@ -2,10 +2,8 @@
 
 #include "base/messages.h"
 #include "base/shared.h"
-#include "builders/elements/addhform.h"
-#include "builders/elements/elementkind.h"
-#include "builders/styles/cssform.h"
 #include "editor/htmlform.h"
+#include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/tagparser.h"
 
@@ -114,16 +112,12 @@ void TagEditor::WriteOverSelection(const QString& text)
 void TagEditor::OpenTagEditor(const QString& name)
 {
     // Kinds the element dialog rebuilds; every other tag gets its style edited.
-    const ElementKind* kind = ElementKind::Find(name);
-    if (!kind || !kind->EditsTag) {
+    PageDialogs& dialogs = form_.Dialogs();
+    if (!dialogs.EditsElement(name)) {
         EditStyleOfTag(name);
         return;
     }
-    AddhForm dialog(shared_.Context(), &form_);
-    dialog.HtmlN = name;
-    dialog.EditTag = 1;
-    dialog.EditAttrs = Attributes;
-    const std::optional<QString> markup = dialog.Run();
+    const std::optional<QString> markup = dialogs.EditElement(&form_, name, Attributes);
     if (markup && !markup->isEmpty())
         WriteOverSelection(*markup);
 }
@@ -144,7 +138,7 @@ void TagEditor::EditStyleOfTag(const QString& name)
     for (const auto& [attr, value] : std::as_const(Attributes)) {
         if (attr.isEmpty() || attr == QLatin1String("style"))
             continue;
-        t += QLatin1Char(' ') + attr + QLatin1Char('=') + ElementMarkup::Quoted(value);
+        t += QLatin1Char(' ') + attr + QLatin1Char('=') + TagParser::Quoted(value);
     }
     const QDomElement html1 = TagDb::FindSection(shared_.TagRoot(), QStringLiteral("html1"));
     const int index = shared_.Db.TagIndexByStart(html1, name);
@@ -152,14 +146,11 @@ void TagEditor::EditStyleOfTag(const QString& name)
         return;
     const QString endd = TagDb::Field(shared_.Db.Entry(html1, index), QStringLiteral("endd"));
 
-    CssForm css(shared_.Context(), &form_);
-    css.StxtStr = Attributes.at(styleAt).second;
-    css.HtmlTxt1 = t;
-    css.HtmlTxt2 = ElementMarkup::SampleText + endd;
     // A cancelled style builder leaves the tag as it was.
-    if (css.exec() != QDialog::Accepted)
+    const std::optional<QString> style = form_.Dialogs().EditStyle(&form_, Attributes.at(styleAt).second, t, endd);
+    if (!style)
         return;
-    Attributes[styleAt].second = css.StxtStr;
-    t += QStringLiteral(" style=") + ElementMarkup::Quoted(css.StxtStr) + QLatin1Char('>');
+    Attributes[styleAt].second = *style;
+    t += QStringLiteral(" style=") + TagParser::Quoted(*style) + QLatin1Char('>');
     WriteOverSelection(t);
 }

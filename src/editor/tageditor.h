@@ -2,7 +2,7 @@
 // Editing the tag at the caret: finds the tag around the caret in the page window's text, parses its attributes
 // and opens the dialog that rebuilds it with them, writing the result over the old tag.
 
-#include "builders/elements/elementmarkup.h"
+#include "editor/tagparser.h"
 
 #include <QString>
 

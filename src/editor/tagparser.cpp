@@ -78,3 +78,15 @@ TagParser::Status TagParser::ParseAttributes(const QString& tag, int from, QStri
     count = k;
     return Parsed;
 }
+
+QString TagParser::Quoted(const QString& value)
+{
+    const QChar q(u'"');
+    if (!value.contains(q))
+        return q + value + q;
+    if (!value.contains(QLatin1Char('\'')))
+        return QLatin1Char('\'') + value + QLatin1Char('\'');
+    QString v = value;
+    v.replace(q, QLatin1String("&quot;"));
+    return q + v + q;
+}

@@ -6,10 +6,15 @@
 // quotes. The entry that meets the closing ">" counts as an entry with an empty name, so <td nowrap> gives two
 // entries and <br> one.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+// The attributes of a parsed tag, name and value, in the order the tag has them.
+using AttributeList = QList<QPair<QString, QString>>;
 
 class TagParser
 {
@@ -31,4 +36,8 @@ public:
     // empty. `afterEntry` runs after each entry (the window lets pending paint events through there).
     static Status ParseAttributes(const QString& tag, int from, QStringList& names, QStringList& values, int& count,
                                   const std::function<void()>& afterEntry = {});
+
+    // A value inside quotes for writing a tag back: double quotes, or single ones when the value holds a double
+    // quote (so the attribute stays one attribute); a value holding both kinds gets &quot; for its double quotes.
+    static QString Quoted(const QString& value);
 };

@@ -1,13 +1,11 @@
 #include "editor/typingassist.h"
 
-#include "shell/mdiform1.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentlines.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -18,6 +16,18 @@
 
 namespace {
 
+// The control characters the keys stand for.
+enum KeyChar : char16_t
+{
+    CtrlF = 6,
+    Backspace = 8,
+    Tab = 9,
+    CtrlEnter = 10,
+    Enter = 13,
+    CtrlV = 22,
+    Escape = 27,
+};
+
 // The character a key stands for, as the control sees it: Enter 13, Backspace 8, Tab 9, Esc 27, Ctrl+Enter 10,
 // Ctrl+letter 1 to 26, otherwise the text typed; a null character for keys that type nothing.
 QChar CharOf(const QKeyEvent* event)
@@ -26,20 +36,20 @@ QChar CharOf(const QKeyEvent* event)
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (event->modifiers() & Qt::ControlModifier) {
         if (enter)
-            return QChar(10);
+            return QChar(CtrlEnter);
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
             return QChar(key - Qt::Key_A + 1);
         return QChar();
     }
     if (enter)
-        return QChar(13);
+        return QChar(Enter);
     switch (key) {
     case Qt::Key_Backspace:
-        return QChar(8);
+        return QChar(Backspace);
     case Qt::Key_Tab:
-        return QChar(9);
+        return QChar(Tab);
     case Qt::Key_Escape:
-        return QChar(27);
+        return QChar(Escape);
     default:
         break;
     }
@@ -54,8 +64,8 @@ bool Printable(QChar ch)
 
 } // namespace
 
-TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists, MDIForm1* frame)
-    : QObject(form), form_(form), text_(text), viewport_(text->viewport()), lists_(lists), frame_(frame)
+TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists)
+    : QObject(form), form_(form), text_(text), viewport_(text->viewport()), lists_(lists)
 {
     setObjectName(QStringLiteral("TypingAssist"));
     text_->installEventFilter(this);
@@ -70,8 +80,7 @@ TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* list
 
 bool TypingAssist::CompletionOn() const
 {
-    const QAction* check = frame_ ? frame_->Command(QStringLiteral("HtmlHelp")) : nullptr;
-    return check && check->isChecked();
+    return form_->CompletionOn();
 }
 
 bool TypingAssist::eventFilter(QObject* watched, QEvent* event)
@@ -153,7 +162,7 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
         return false;
     const bool on = CompletionOn();
     CompletionState& state = lists_->State;
-    const bool enter = ch == QChar(13);
+    const bool enter = ch == QChar(Enter);
     const bool blank = ch == QLatin1Char(' ');
     bool swallowed = false;
     bool accepted = false;
@@ -193,18 +202,18 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
             break;
         }
         // Only what reaches the text counts in the filter; after an accept the call clears the skip flag.
-        if (CompletionState::Filters(mode) && (accepted || (!swallowed && (Printable(ch) || ch == QChar(8)))))
+        if (CompletionState::Filters(mode) && (accepted || (!swallowed && (Printable(ch) || ch == QChar(Backspace)))))
             lists_->TrackTypedKey(ch);
     }
 
     switch (ch.unicode()) {
-    case 6: // Ctrl+F
+    case CtrlF:
         form_->FindRepl();
         return true;
-    case 10: // Ctrl+Enter: a line break tag without a line break
+    case CtrlEnter: // a line break tag without a line break
         form_->GiveText(QStringLiteral("<br>"));
         return true;
-    case 22: // Ctrl+V
+    case CtrlV:
         lists_->SetYnFalse();
         return swallowed;
     default:
@@ -217,7 +226,7 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
     const int caret = text_->SelStart();
     switch (ch.unicode()) {
     case '\t':
-    case 27:
+    case Escape:
     case '"':
     case '\'':
     case '/':

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 class CompletionLists;
-class MDIForm1;
 class PageEdit;
 class QKeyEvent;
 class htmlform;
@@ -19,7 +18,7 @@ class TypingAssist : public QObject
     Q_OBJECT
 
 public:
-    TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists, MDIForm1* frame);
+    TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists);
 
     // The "自动完成(&O)" check mark of the main frame.
     bool CompletionOn() const;
@@ -40,7 +39,6 @@ private:
     PageEdit* text_;
     QWidget* viewport_; // kept: while the text control is being destroyed it must not be asked for it
     CompletionLists* lists_;
-    MDIForm1* frame_;
     ScanMemo memo_; // what the context checks found, kept between keystrokes
     QTimer warmUp_;
     int warmLine_ = -1;

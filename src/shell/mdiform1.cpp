@@ -1,20 +1,20 @@
 #include "shell/mdiform1.h"
 
-#include "shell/aboutform.h"
 #include "base/browserview.h"
 #include "base/filedialog.h"
 #include "base/helpers.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
 #include "base/shared.h"
-#include "shell/toolbaricons.h"
 #include "base/uihelpers.h"
 #include "builders/elements/elementkind.h"
 #include "builders/styles/stylewrap.h"
 #include "convert/convertdocument.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
-#include "base/pagefile.h"
 #include "editor/pagepreview.h"
+#include "shell/aboutform.h"
+#include "shell/toolbaricons.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,6 +38,7 @@ struct Entry
 {
     const char* name; // "-" separator, "+Name" opens a submenu, "<" closes it
     const char* caption;
+    const char* shares = ""; // context menu: the Edit menu entry whose action it is
 };
 
 struct MenuDef
@@ -139,13 +140,13 @@ const Entry kContextMenu[] = {
     {"MeAddTx", "添加特效(&A)"},
     {"MeAddColor", "添加颜色(&R)"},
     {"-", ""},
-    {"MeNoChange", "撤消(&U)    CtrL+Z"},
-    {"MeTextCut", "剪切(&T)    CtrL+X"},
-    {"MeTextCopy", "复制(&C)    CtrL+C"},
-    {"MeTextPaste", "粘贴(&P)    CtrL+V"},
-    {"MeTextDel", "删除(&D)    Del"},
-    {"MeTextFind", "查找替换(&F)  CtrL+F"},
-    {"MeTextAll", "全选 (&A)   Ctrl+A"},
+    {"MeNoChange", "撤消(&U)    CtrL+Z", "NotChange"},
+    {"MeTextCut", "剪切(&T)    CtrL+X", "CutMenu"},
+    {"MeTextCopy", "复制(&C)    CtrL+C", "CopyMenu"},
+    {"MeTextPaste", "粘贴(&P)    CtrL+V", "PasteMenu"},
+    {"MeTextDel", "删除(&D)    Del", "DeleMenu"},
+    {"MeTextFind", "查找替换(&F)  CtrL+F", "FindMenu"},
+    {"MeTextAll", "全选 (&A)   Ctrl+A", "SelectAll"},
     {"-", ""},
     {"MeClose", "关闭本页(&X)"},
 };
@@ -186,13 +187,12 @@ const ButtonDef kButtons[] = {
 // Commands whose dialogs and operations belong to parts of the editor not built yet.
 const QSet<QString>& PendingCommands()
 {
-    static const QSet<QString> pending{
-        // menu entries
-        "BodyED", "LinkCss", "Addcss", "CssOut", "JavaS", "TableHtml", "EnbHtml", "BgsoundHtml", "FormHtmls",
-        "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml", "SelectHtml", "FormButtonHtml",
-        "MarqueeHtml", "IframeHtml", "ScriptHtml", "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "MeSetBody", "MeAddTx",
-        // toolbar keys
-        "tb:Body"};
+    static const QSet<QString> pending{// menu entries
+                                       "BodyED",         "LinkCss",      "Addcss",      "CssOut",     "JavaS",
+                                       "TableHtml",      "EnbHtml",      "BgsoundHtml", "FormHtmls",  "aTextHtml",
+                                       "bTExtHtml",      "passwordHtml", "CheckHtml",   "RadioHtml",  "SelectHtml",
+                                       "FormButtonHtml", "MarqueeHtml",  "IframeHtml",  "ScriptHtml", "UlHtml",
+                                       "OlHtml",         "DlHtml",       "OtherHtml",   "MeSetBody",  "MeAddTx"};
     return pending;
 }
 
@@ -323,6 +323,14 @@ void MDIForm1::BuildContextMenu()
             SetMeMenu->addSeparator();
             continue;
         }
+        if (*e.shares) {
+            // The same command as an Edit menu entry: the menu's action serves here too.
+            QAction* action = commands_.value(QString::fromLatin1(e.shares));
+            SetMeMenu->addAction(action);
+            commands_.insert(name, action);
+            editing_.insert(name);
+            continue;
+        }
         AddEntry(SetMeMenu, name, QString::fromUtf8(e.caption));
         if (name != QLatin1String("MeShow") && name != QLatin1String("MeClose"))
             editing_.insert(name);
@@ -343,16 +351,28 @@ void MDIForm1::BuildToolbar()
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
-        QIcon icon = b.icon == QStyle::SP_CustomBase ? ToolbarIcons::Drawn(key) : style()->standardIcon(b.icon);
-        QAction* action = Toolbar1->addAction(icon, QString::fromUtf8(b.text));
-        action->setObjectName(key);
+        const QIcon icon = b.icon == QStyle::SP_CustomBase ? ToolbarIcons::Drawn(key) : style()->standardIcon(b.icon);
+        // A button is the action of the menu entry it stands for: one enabled state for both. Its short text and
+        // picture are for the toolbar only.
+        QAction* action = commands_.value(QString::fromLatin1(b.command));
+        if (!action || menuBar()->actions().contains(action)) {
+            // No menu entry, or one on the menu bar itself, which would show the picture in place of its caption:
+            // a button of its own that follows the entry's state.
+            QAction* entry = action;
+            action = new QAction(this);
+            action->setObjectName(key);
+            const QString command = QString::fromLatin1(b.command);
+            connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+            if (entry)
+                connect(entry, &QAction::enabledChanged, action, &QAction::setEnabled);
+        }
+        action->setIcon(icon);
+        action->setIconVisibleInMenu(false);
+        action->setIconText(QString::fromUtf8(b.text));
         action->setToolTip(QString::fromUtf8(b.tip));
+        Toolbar1->addAction(action);
+        Toolbar1->widgetForAction(action)->setObjectName(key);
         toolButtons_.insert(key, action);
-        const QString command = QString::fromLatin1(b.command);
-        connect(action, &QAction::triggered, this, [this, command, key] {
-            if (!command.isEmpty())
-                RunCommand(command);
-        });
     }
 }
 
@@ -363,15 +383,11 @@ QMenu* MDIForm1::MenuNamed(const QString& name) const
 
 void MDIForm1::BindCommands()
 {
-    for (auto it = commands_.cbegin(); it != commands_.cend(); ++it) {
-        const QString name = it.key();
-        connect(it.value(), &QAction::triggered, this, [this, name] { RunCommand(name); });
+    for (auto it = commandOf_.cbegin(); it != commandOf_.cend(); ++it) {
+        const QString name = it.value();
+        connect(it.key(), &QAction::triggered, this, [this, name] { RunCommand(name); });
         if (IsPending(name))
-            it.value()->setEnabled(false);
-    }
-    for (auto it = toolButtons_.cbegin(); it != toolButtons_.cend(); ++it) {
-        if (IsPending(QStringLiteral("tb:") + it.key()))
-            it.value()->setEnabled(false);
+            it.key()->setEnabled(false);
     }
 }
 
@@ -476,7 +492,8 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     if (slot == MaxDocuments)
         return nullptr;
 
-    auto* form = new htmlform(this, shared_);
+    auto* form = new htmlform(dialogs_, shared_);
+    Follow(form);
     form->SavedYn = savedYn;
     form->Filename = filename;
     form->DirP = dirP;
@@ -484,6 +501,7 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     slots_[slot] = form;
     MMcount += 1;
 
+    SetDocCommandsEnabled(true);
     QMdiSubWindow* window = Area->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(QIcon());
@@ -493,7 +511,6 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     if (form->layout())
         form->layout()->activate();
     form->InitDocument(page);
-    connect(form, &QWidget::windowTitleChanged, this, &MDIForm1::UpdateTitle);
     Area->setActiveSubWindow(window);
     form->Activate();
     form->text1->setFocus();
@@ -538,7 +555,7 @@ htmlform* MDIForm1::OpenPath(const QString& path)
 
 void MDIForm1::OpenFile()
 {
-    if (MMcount > 7) {
+    if (MMcount >= MaxDocuments) {
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
         return;
     }
@@ -558,16 +575,6 @@ htmlform* MDIForm1::ActiveDocument() const
     return window ? qobject_cast<htmlform*>(window->widget()) : nullptr;
 }
 
-bool MDIForm1::PreviewFileHeld(const QString& path, const htmlform* except) const
-{
-    const QString wanted = QDir::cleanPath(path);
-    for (const htmlform* form : slots_) {
-        if (form && form != except && QDir::cleanPath(form->PreviewFile()) == wanted)
-            return true;
-    }
-    return false;
-}
-
 void MDIForm1::CloseForm(int num)
 {
     if (num < 0 || num >= MaxDocuments)
@@ -583,6 +590,25 @@ void MDIForm1::CloseForm(int num)
     }
     WinForm[num]->setVisible(false);
     QMetaObject::invokeMethod(this, &MDIForm1::UpdateTitle, Qt::QueuedConnection);
+}
+
+void MDIForm1::Follow(htmlform* form)
+{
+    connect(form, &htmlform::UndoAvailable, this, &MDIForm1::SetUndoEnabled);
+    connect(form, &htmlform::SelectionAvailable, this, &MDIForm1::SetSelectionCommandsEnabled);
+    connect(form, &htmlform::PasteAvailable, this, &MDIForm1::SetPasteEnabled);
+    connect(form, &htmlform::PreviewToggled, this, [this, form] { UpdatePreviewCommands(form); });
+    connect(form, &htmlform::ContextMenuWanted, this, &MDIForm1::PopupContextMenu);
+    connect(form, &htmlform::Closed, this, &MDIForm1::PageClosed);
+    connect(form, &QWidget::windowTitleChanged, this, &MDIForm1::UpdateTitle);
+}
+
+void MDIForm1::PageClosed(int num)
+{
+    MMcount -= 1;
+    if (MMcount < 1)
+        SetDocCommandsEnabled(false);
+    CloseForm(num);
 }
 
 void MDIForm1::ActivateSlot(int i)
@@ -630,28 +656,25 @@ void MDIForm1::SetDocCommandsEnabled(bool enabled)
         commands_.value(QStringLiteral("Priview"))->setText(QStringLiteral("预览(&T)"));
     const QList<QAction*> buttons = Toolbar1->actions();
     // Every button from "Save" to the separator before "About" (buttons 3 to count - 2).
-    for (qsizetype i = 2; i < buttons.size() - 2; ++i) {
-        const QString key = buttons.at(i)->objectName();
-        buttons.at(i)->setEnabled(enabled && !IsPending(QStringLiteral("tb:") + key));
-    }
+    for (qsizetype i = 2; i < buttons.size() - 2; ++i)
+        buttons.at(i)->setEnabled(enabled && !IsPending(buttons.at(i)->objectName()));
 }
 
 void MDIForm1::SetUndoEnabled(bool enabled)
 {
-    SetEnabled({QStringLiteral("NotChange"), QStringLiteral("MeNoChange"), QStringLiteral("tb:Undo")}, enabled);
+    SetEnabled({QStringLiteral("NotChange")}, enabled);
 }
 
 void MDIForm1::SetSelectionCommandsEnabled(bool enabled)
 {
-    SetEnabled({QStringLiteral("CopyMenu"), QStringLiteral("CutMenu"), QStringLiteral("DeleMenu"),
-                QStringLiteral("tb:Copy"), QStringLiteral("tb:Cut"), QStringLiteral("tb:Del"),
-                QStringLiteral("tb:Style")},
-               enabled);
+    SetEnabled(
+        {QStringLiteral("CopyMenu"), QStringLiteral("CutMenu"), QStringLiteral("DeleMenu"), QStringLiteral("tb:Style")},
+        enabled);
 }
 
 void MDIForm1::SetPasteEnabled(bool enabled)
 {
-    SetEnabled({QStringLiteral("PasteMenu"), QStringLiteral("MeTextPaste"), QStringLiteral("tb:Paste")}, enabled);
+    SetEnabled({QStringLiteral("PasteMenu")}, enabled);
 }
 
 void MDIForm1::UpdatePreviewCommands(htmlform* form)
@@ -669,18 +692,11 @@ void MDIForm1::UpdatePreviewCommands(htmlform* form)
 
 void MDIForm1::PopupContextMenu(const QPoint& globalPos)
 {
-    // The context menu mirrors the states of the Edit menu.
-    const std::pair<const char*, const char*> mirror[] = {{"MeNoChange", "NotChange"},
-                                                          {"MeTextCut", "CutMenu"},
-                                                          {"MeTextCopy", "CopyMenu"},
-                                                          {"MeTextPaste", "PasteMenu"},
-                                                          {"MeTextDel", "DeleMenu"}};
+    // The editing entries are the Edit menu's own actions: their states are already the menu's.
     if (htmlform* doc = ActiveDocument()) {
         doc->UpdatePasteCommands();
         doc->UpdateSelectionCommands();
     }
-    for (const auto& [to, from] : mirror)
-        commands_.value(QString::fromLatin1(to))->setEnabled(commands_.value(QString::fromLatin1(from))->isEnabled());
     SetMeMenu->popup(globalPos);
 }
 
@@ -797,6 +813,8 @@ void MDIForm1::ToggleWordWrap()
 
 void MDIForm1::ToggleAutoComplete()
 {
+    // QAction has already flipped its check mark; the switch holds for every page.
+    shared_.AutoComplete = commands_.value(QStringLiteral("HtmlHelp"))->isChecked();
     ActiveDocument()->SetYnFalse();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The main frame: up to eight page windows, the menus, the toolbar and the command dispatch.
 
+#include "shell/builderdialogs.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QSet>
@@ -44,8 +46,6 @@ public:
     htmlform* OpenPath(const QString& path);
 
     htmlform* ActiveDocument() const;
-    // Whether a page window other than `except` has chosen `path` as its preview file.
-    bool PreviewFileHeld(const QString& path, const htmlform* except) const;
     htmlform* Document(int slot) const { return slots_[slot]; }
     QAction* Command(const QString& name) const { return commands_.value(name); }
     QAction* ToolButton(const QString& key) const { return toolButtons_.value(key); }
@@ -100,8 +100,12 @@ private:
     void ToggleWordWrap();
     void ToggleAutoComplete();
     void ActivateSlot(int i);
+    // Connects the frame to a new page window's signals.
+    void Follow(htmlform* form);
+    void PageClosed(int num);
 
     Shared& shared_;
+    BuilderDialogs dialogs_{shared_};
     htmlform* slots_[MaxDocuments] = {};
     QHash<QString, QAction*> commands_;    // menu entries by control name
     QHash<QString, QAction*> toolButtons_; // toolbar buttons by key

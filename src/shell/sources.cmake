@@ -1,5 +1,6 @@
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutform.cpp
+    ${KESTREL_LIST_DIR}/builderdialogs.cpp
     ${KESTREL_LIST_DIR}/mdiform1.cpp
     ${KESTREL_LIST_DIR}/startup.cpp
     ${KESTREL_LIST_DIR}/toolbaricons.cpp

@@ -1,9 +1,9 @@
 #include "shell/startup.h"
 
 #include "base/helpers.h"
-#include "shell/mdiform1.h"
 #include "base/messages.h"
 #include "base/shared.h"
+#include "shell/mdiform1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,7 +73,6 @@ int Main(int argc, char* argv[])
     }
 
     // The frame's menus and toolbar are built while the database is still being read.
-    Shared::Set(&shared);
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
     loader.join();
     int result = 0;
@@ -95,6 +94,5 @@ int Main(int argc, char* argv[])
     }
     frame.reset();
     shared.Release();
-    Shared::Set(nullptr);
     return result;
 }

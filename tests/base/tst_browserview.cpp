@@ -1,6 +1,6 @@
-#include "shell/aboutform.h"
 #include "base/browserview.h"
 #include "browserplugin.h"
+#include "shell/aboutform.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>

@@ -43,8 +43,8 @@ private Q_SLOTS:
         QTest::newRow("lower case") << QStringLiteral("#0a0b0c") << QStringLiteral("#0a0b0c") << 10 << 11 << 12;
         QTest::newRow("six characters") << QStringLiteral("FF8000") << QStringLiteral("FF8000") << -1 << -1 << -1;
         QTest::newRow("empty") << QString() << QString() << -1 << -1 << -1;
-        QTest::newRow("any first character") << QStringLiteral("x102030") << QStringLiteral("#102030") << 16 << 32
-                                             << 48;
+        QTest::newRow("any first character")
+            << QStringLiteral("x102030") << QStringLiteral("#102030") << 16 << 32 << 48;
     }
     void parseColorText()
     {
@@ -68,7 +68,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::newRow("no children") << QStringLiteral("<s/>") << QStringLiteral("<a") << -1;
         QTest::newRow("first of two matches")
-            << QStringLiteral("<s><e><start>&lt;p</start></e><e><start>&lt;a</start></e><e><start>&lt;a</start></e></s>")
+            << QStringLiteral(
+                   "<s><e><start>&lt;p</start></e><e><start>&lt;a</start></e><e><start>&lt;a</start></e></s>")
             << QStringLiteral("<a") << 1;
         QTest::newRow("case-sensitive") << QStringLiteral("<s><e><start>&lt;A</start></e></s>") << QStringLiteral("<a")
                                         << -1;

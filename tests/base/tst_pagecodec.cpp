@@ -30,9 +30,9 @@ private Q_SLOTS:
         QCOMPARE(back.size(), all.size());
         for (qsizetype i = 0; i < all.size(); i += 2) {
             if (back.mid(i, 2) != all.mid(i, 2))
-                QFAIL(qPrintable(QStringLiteral("code %1 came back as %2")
-                                     .arg(QString::fromLatin1(all.mid(i, 2).toHex()),
-                                          QString::fromLatin1(back.mid(i, 2).toHex()))));
+                QFAIL(qPrintable(
+                    QStringLiteral("code %1 came back as %2")
+                        .arg(QString::fromLatin1(all.mid(i, 2).toHex()), QString::fromLatin1(back.mid(i, 2).toHex()))));
         }
     }
 
@@ -42,7 +42,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("codec");
         QTest::addColumn<bool>("bom");
         QTest::addColumn<QString>("text");
-        const QByteArray gbk("\xD6\xD0\xCE\xC4"); // 中文 in GBK
+        const QByteArray gbk("\xD6\xD0\xCE\xC4");          // 中文 in GBK
         const QByteArray utf8("\xE4\xB8\xAD\xE6\x96\x87"); // 中文 in UTF-8
         QTest::newRow("plain GBK") << gbk << int(PageEncoding::Gb18030) << false << QStringLiteral("中文");
         QTest::newRow("plain UTF-8") << utf8 << int(PageEncoding::Utf8) << false << QStringLiteral("中文");

@@ -2,8 +2,8 @@
 // groups, the filter value and the preview page.
 
 #include "base/pagecodec.h"
-#include "builders/styles/cssdeclarations.h"
 #include "base/scratchpage.h"
+#include "builders/styles/cssdeclarations.h"
 #include "tagdb/tagdb.h"
 
 #include <QFile>

@@ -3,11 +3,11 @@
 // of the page window's commands.
 
 #include "base/filedialog.h"
-#include "shell/mdiform1.h"
 #include "base/messages.h"
 #include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "shell/mdiform1.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,7 +30,6 @@ public:
     {
         dir = std::make_unique<QTemporaryDir>();
         shared = std::make_unique<Shared>(dir->path());
-        Shared::Set(shared.get());
         if (fullDatabase)
             QCOMPARE(shared->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         else
@@ -67,7 +66,6 @@ public:
         frame.reset();
         Messages::SetResponder(nullptr);
         FileDialogHooks::SetResponder(nullptr);
-        Shared::Set(nullptr);
         shared.reset();
         dir.reset();
     }

@@ -1,4 +1,3 @@
-#include "shell/mdiform1.h"
 #include "base/messages.h"
 #include "base/shared.h"
 #include "builders/styles/colorform.h"
@@ -6,6 +5,7 @@
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
+#include "shell/mdiform1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,7 +94,6 @@ private Q_SLOTS:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         Messages::Record().clear();
         Messages::SetResponder([](const MessageRecord& box, QString&) {
@@ -108,7 +107,6 @@ private Q_SLOTS:
     void cleanup()
     {
         frame_.reset();
-        Shared::Set(nullptr);
         shared_.reset();
         dir_.reset();
     }

@@ -1,6 +1,5 @@
 // Editing the tag at the caret (属性编辑): finding the tag, its dialog pre-filled from the tag, the tag rewritten.
 
-#include "shell/mdiform1.h"
 #include "base/messages.h"
 #include "base/shared.h"
 #include "builders/elements/addhform.h"
@@ -8,6 +7,7 @@
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
+#include "shell/mdiform1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,7 +56,6 @@ private Q_SLOTS:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         shared_ = std::make_unique<Shared>(dir_->path());
-        Shared::Set(shared_.get());
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         Messages::Record().clear();
         answers_.clear();
@@ -72,7 +71,6 @@ private Q_SLOTS:
             Doc()->text1->document()->setModified(false);
         Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
         frame_.reset();
-        Shared::Set(nullptr);
         shared_.reset();
         dir_.reset();
     }

@@ -104,8 +104,9 @@ private Q_SLOTS:
         QStringList form;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
-        QCOMPARE(form.join(QLatin1Char(',')),
-                 QStringLiteral("表单,单行文本框,多行文本框,密码框,复选框,单选框,列表框,命令框,提交框,取消框,隐藏元素"));
+        QCOMPARE(
+            form.join(QLatin1Char(',')),
+            QStringLiteral("表单,单行文本框,多行文本框,密码框,复选框,单选框,列表框,命令框,提交框,取消框,隐藏元素"));
         QStringList bar;
         for (QAction* a : f_.frame->menuBar()->actions())
             bar.append(a->text());
@@ -119,15 +120,23 @@ private Q_SLOTS:
     {
         QStringList keys, tips;
         for (QAction* a : f_.frame->Toolbar1->actions()) {
-            keys.append(a->isSeparator() ? QStringLiteral("|") : a->objectName());
+            keys.append(a->isSeparator() ? QStringLiteral("|") : f_.frame->Toolbar1->widgetForAction(a)->objectName());
             if (!a->isSeparator())
                 tips.append(a->toolTip());
         }
         QCOMPARE(keys.size(), 21);
         QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste Del Undo Find | Priview | "
                                                              "Style Color Body Link Img | About Help"));
-        QCOMPARE(tips.join(QLatin1Char(',')), QStringLiteral("新建文件,打开文件,保存文件,剪切,复制,粘贴,删除,撤消,查找,"
-                                                             "预览,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
+        QCOMPARE(tips.join(QLatin1Char(',')),
+                 QStringLiteral("新建文件,打开文件,保存文件,剪切,复制,粘贴,删除,撤消,查找,"
+                                "预览,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
+        // A button and the context menu's editing entries are the menu entries' own actions, so their states agree.
+        const std::pair<const char*, const char*> same[] = {{"Undo", "MeNoChange"}, {"Cut", "MeTextCut"},
+                                                            {"Copy", "MeTextCopy"}, {"Paste", "MeTextPaste"},
+                                                            {"Del", "MeTextDel"},   {"Find", "MeTextFind"}};
+        for (const auto& [button, entry] : same)
+            QVERIFY2(f_.frame->ToolButton(QString::fromLatin1(button)) == f_.frame->Command(QString::fromLatin1(entry)),
+                     button);
     }
 
     // Every entry that is not waiting for its window does something, and nothing waiting can run.
@@ -205,10 +214,11 @@ private Q_SLOTS:
         QTest::newRow("unchanged asks nothing") << false << int(MsgAnswer::Cancel) << QString() << true << false;
         QTest::newRow("cancel keeps the page") << true << int(MsgAnswer::Cancel) << QString() << false << false;
         QTest::newRow("no closes without saving") << true << int(MsgAnswer::No) << QString() << true << false;
-        QTest::newRow("yes saves and closes") << true << int(MsgAnswer::Yes) << QStringLiteral("p.html") << true << true;
+        QTest::newRow("yes saves and closes")
+            << true << int(MsgAnswer::Yes) << QStringLiteral("p.html") << true << true;
         // Saying yes and then cancelling the save dialog must not throw the typing away.
-        QTest::newRow("yes then cancelled dialog keeps the page") << true << int(MsgAnswer::Yes) << QString() << false
-                                                                  << false;
+        QTest::newRow("yes then cancelled dialog keeps the page")
+            << true << int(MsgAnswer::Yes) << QString() << false << false;
     }
     void closePrompt()
     {
@@ -645,14 +655,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("inserted");
-        QTest::newRow("anchor untrimmed") << QStringLiteral("AnameHtml") << QStringList{"  top "}
-                                          << QStringLiteral("<a name='  top '></a>");
+        QTest::newRow("anchor untrimmed")
+            << QStringLiteral("AnameHtml") << QStringList{"  top "} << QStringLiteral("<a name='  top '></a>");
         QTest::newRow("anchor blank") << QStringLiteral("AnameHtml") << QStringList{"   "} << QString();
-        QTest::newRow("hidden value only") << QStringLiteral("HiddenHtml") << QStringList{"", "1"}
-                                           << QStringLiteral("<input type=hidden value=1>\n");
+        QTest::newRow("hidden value only")
+            << QStringLiteral("HiddenHtml") << QStringList{"", "1"} << QStringLiteral("<input type=hidden value=1>\n");
         QTest::newRow("hidden both") << QStringLiteral("HiddenHtml") << QStringList{"n", " v"}
                                      << QStringLiteral("<input type=hidden name=n value= v>\n");
-        QTest::newRow("submit") << QStringLiteral("HtmlFormOk") << QStringList{} << QStringLiteral("<input type=submit>\n");
+        QTest::newRow("submit") << QStringLiteral("HtmlFormOk") << QStringList{}
+                                << QStringLiteral("<input type=submit>\n");
         QTest::newRow("line break") << QStringLiteral("BrHtml") << QStringList{} << QStringLiteral("<br>\n");
     }
     void anchorAndHiddenField()

@@ -2,6 +2,7 @@
 
 #include "base/helpers.h"
 #include "builders/elements/elementkind.h"
+#include "editor/tagparser.h"
 #include "tagdb/tagdb.h"
 
 #include <cmath>
@@ -111,18 +112,6 @@ QString ElementMarkup::Attr(const QString& attr) const
     return SlotValue.value(slot);
 }
 
-QString ElementMarkup::Quoted(const QString& value)
-{
-    const QChar q(u'"');
-    if (!value.contains(q))
-        return q + value + q;
-    if (!value.contains(QLatin1Char('\'')))
-        return QLatin1Char('\'') + value + QLatin1Char('\'');
-    QString v = value;
-    v.replace(q, QLatin1String("&quot;"));
-    return q + v + q;
-}
-
 QString ElementMarkup::BuildStartTag() const
 {
     QString s = HtmlN;
@@ -131,16 +120,16 @@ QString ElementMarkup::BuildStartTag() const
         if (!HasText(v))
             continue;
         if (SlotName.value(i) != QLatin1String("0"))
-            s += QLatin1Char(' ') + SlotName.value(i) + QLatin1Char('=') + Quoted(v);
+            s += QLatin1Char(' ') + SlotName.value(i) + QLatin1Char('=') + TagParser::Quoted(v);
         else
             s += QLatin1Char(' ') + v;
     }
     for (int i = 0; i < 3; ++i)
         if (HasText(CommonValue.value(i)))
-            s += QLatin1Char(' ') + CommonName.value(i) + QLatin1Char('=') + Quoted(CommonValue.value(i));
+            s += QLatin1Char(' ') + CommonName.value(i) + QLatin1Char('=') + TagParser::Quoted(CommonValue.value(i));
     for (int i = 0; i < OtherName.size(); ++i)
         if (!OtherName.at(i).isEmpty())
-            s += QLatin1Char(' ') + OtherName.at(i) + QLatin1Char('=') + Quoted(OtherValue.value(i));
+            s += QLatin1Char(' ') + OtherName.at(i) + QLatin1Char('=') + TagParser::Quoted(OtherValue.value(i));
     return s;
 }
 
@@ -149,10 +138,10 @@ QString ElementMarkup::BuildStyleEvents() const
     QString s;
     // Binary order: an empty style and a lone blank give no attribute.
     if (StyleStr > QLatin1String(" "))
-        s = QStringLiteral(" style=") + Quoted(StyleStr);
+        s = QStringLiteral(" style=") + TagParser::Quoted(StyleStr);
     for (int i = 0; i < EventValue.size(); ++i)
         if (!EventValue.at(i).isEmpty())
-            s += QLatin1Char(' ') + EventName.value(i) + QLatin1Char('=') + Quoted(EventValue.at(i));
+            s += QLatin1Char(' ') + EventName.value(i) + QLatin1Char('=') + TagParser::Quoted(EventValue.at(i));
     return s;
 }
 

@@ -5,15 +5,14 @@
 
 #include "builders/elements/elementkind.h"
 
+#include "editor/tagparser.h"
 #include <QList>
 #include <QPair>
+
 #include <QString>
 #include <QStringList>
 
 class TagDb;
-
-// The attributes of a parsed tag, name and value, in the order the tag has them.
-using AttributeList = QList<QPair<QString, QString>>;
 
 class ElementMarkup
 {
@@ -92,9 +91,6 @@ public:
     int DeleteLine(int i);
     QString BuildListContent(const QString& radioName, bool radioBreak);
 
-    // A value inside quotes: double quotes, or single ones when the value holds a double quote (so the attribute
-    // stays one attribute); a value holding both kinds gets &quot; for its double quotes.
-    static QString Quoted(const QString& value);
     // The number at the start of the text (blanks ignored, decimal point and exponent allowed) written back as
     // text; "0" when there is none.
     static QString NumericText(const QString& text);

@@ -1,0 +1,55 @@
+#include "shell/builderdialogs.h"
+
+#include "base/shared.h"
+#include "builders/elements/addhform.h"
+#include "builders/elements/elementkind.h"
+#include "builders/elements/elementmarkup.h"
+#include "builders/styles/colorform.h"
+#include "builders/styles/cssform.h"
+#include "convert/txtform.h"
+
+std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind)
+{
+    AddhForm dialog(shared_.Context(), owner);
+    dialog.EditTag = 0;
+    dialog.HtmlN = kind;
+    return dialog.Run();
+}
+
+bool BuilderDialogs::EditsElement(const QString& kind) const
+{
+    const ElementKind* found = ElementKind::Find(kind);
+    return found && found->EditsTag;
+}
+
+std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs)
+{
+    AddhForm dialog(shared_.Context(), owner);
+    dialog.HtmlN = kind;
+    dialog.EditTag = 1;
+    dialog.EditAttrs = attrs;
+    return dialog.Run();
+}
+
+std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
+                                                 const QString& closing)
+{
+    CssForm css(shared_.Context(), owner);
+    css.StxtStr = style;
+    css.HtmlTxt1 = tagStart;
+    css.HtmlTxt2 = ElementMarkup::SampleText + closing;
+    return css.Run();
+}
+
+std::optional<QString> BuilderDialogs::PickColour(QWidget* owner)
+{
+    ColorForm form(shared_.Db, owner);
+    return form.Run();
+}
+
+QString BuilderDialogs::ImportText(QWidget* owner)
+{
+    TxtForm dialog(owner);
+    dialog.exec();
+    return dialog.txt;
+}

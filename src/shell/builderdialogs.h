@@ -1,0 +1,23 @@
+#pragma once
+// The builders as the page windows open them: the one implementation of PageDialogs, owned by the main frame.
+
+#include "editor/pagedialogs.h"
+
+class Shared;
+
+class BuilderDialogs : public PageDialogs
+{
+public:
+    explicit BuilderDialogs(Shared& shared) : shared_(shared) {}
+
+    std::optional<QString> NewElement(QWidget* owner, const QString& kind) override;
+    bool EditsElement(const QString& kind) const override;
+    std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) override;
+    std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
+                                     const QString& closing) override;
+    std::optional<QString> PickColour(QWidget* owner) override;
+    QString ImportText(QWidget* owner) override;
+
+private:
+    Shared& shared_;
+};
