@@ -10,6 +10,7 @@
 #include "base/uihelpers.h"
 #include "builders/elements/elementkind.h"
 #include "builders/styles/stylewrap.h"
+#include "builders/table/tableform.h"
 #include "convert/convertdocument.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -188,9 +189,9 @@ const QSet<QString>& PendingCommands()
 {
     static const QSet<QString> pending{
         // menu entries
-        "BodyED", "LinkCss", "Addcss", "CssOut", "JavaS", "TableHtml", "EnbHtml", "BgsoundHtml", "FormHtmls",
+        "BodyED", "LinkCss", "Addcss", "CssOut", "JavaS", "EnbHtml", "BgsoundHtml", "FormHtmls",
         "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml", "SelectHtml", "FormButtonHtml",
-        "MarqueeHtml", "IframeHtml", "ScriptHtml", "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "MeSetBody", "MeAddTx",
+        "MarqueeHtml", "IframeHtml", "ScriptHtml", "OtherHtml", "MeSetBody", "MeAddTx",
         // toolbar keys
         "tb:Body"};
     return pending;
@@ -424,6 +425,11 @@ void MDIForm1::BuildHandlers()
         {QStringLiteral("refesh"), [](Page doc) { doc->SelfRefesh(); }},
         {QStringLiteral("page"), [](Page doc) { doc->PageEnter(); }},
         {QStringLiteral("TxtHtml"), [](Page doc) { doc->MakeTxt(); }},
+        {QStringLiteral("TableHtml"),
+         [this](Page doc) {
+             if (const auto t = TableForm::MakeTable(shared_.Context(), this))
+                 doc->GiveText(*t);
+         }},
         {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
         {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
     };
