@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 TableForm::TableForm(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
@@ -171,11 +170,9 @@ void TableForm::Load()
 void TableForm::showEvent(QShowEvent* event)
 {
     BuilderDialog::showEvent(event);
-    // The first cell is ready for typing once the grid has its size.
-    QTimer::singleShot(0, this, [this] {
-        if (!Text1->isVisible() && Dbgrid1->isVisible() && Dbgrid1->rowCount() > 0 && Dbgrid1->columnCount() > 0)
-            EditCell(qMax(0, Dbgrid1->currentRow()), qMax(0, Dbgrid1->currentColumn()));
-    });
+    // The first cell is ready for typing: the layout has given the grid its size by now.
+    if (!Text1->isVisible() && Dbgrid1->rowCount() > 0 && Dbgrid1->columnCount() > 0)
+        EditCell(qMax(0, Dbgrid1->currentRow()), qMax(0, Dbgrid1->currentColumn()));
 }
 
 void TableForm::RefreshHeadings()
