@@ -53,18 +53,6 @@ class TestTableMarkup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startState()
-    {
-        TableMarkup m;
-        QCOMPARE(m.Rows, 2);
-        QCOMPARE(m.Cols, 2);
-        QCOMPARE(m.HeadingString(), QStringLiteral("  |   第一列       "));
-        QCOMPARE(TableMarkup::DefaultTitle(12), QStringLiteral("     第12列         "));
-        QVERIFY(m.Output.at(0));
-        QVERIFY(!m.LinkFlag.at(0));
-        QVERIFY(m.TableTag.isEmpty() && m.CaptionTag.isEmpty());
-    }
-
     // Rows and columns: the limits, and titles that outlive their columns.
     void shape_data()
     {
@@ -77,8 +65,6 @@ private Q_SLOTS:
         QTest::newRow("three columns added, two deleted, titles come back")
             << QStringList{"t1=名称", "c+", "c+", "c+", "t4=甲", "c-", "c-", "c+", "c+"} << "1111111" << 2 << 5
             << "  |名称|" + second + '|' + third + "|甲";
-        QTest::newRow("two columns deleted")
-            << QStringList{"c+", "c+", "c-", "c-"} << "1111" << 2 << 2 << "  |   第一列       ";
         QStringList hundred(98, QStringLiteral("c+"));
         hundred << "c+";
         QTest::newRow("100 columns at most")
@@ -95,8 +81,6 @@ private Q_SLOTS:
             << QStringList{"r+", "r+", "r-", "r-", "r-"} << "110" << 2 << 2 << "  |   第一列       ";
         QTest::newRow("a blank title shows the default")
             << QStringList{"t1=  "} << "" << 2 << 2 << "  |     第1列         ";
-        QTest::newRow("a title for no column is ignored")
-            << QStringList{"t2=x"} << "" << 2 << 2 << "  |   第一列       ";
     }
     void shape()
     {

@@ -241,6 +241,18 @@ bool TableForm::eventFilter(QObject* watched, QEvent* event)
     return BuilderDialog::eventFilter(watched, event);
 }
 
+void TableForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter in a field never writes the table out half built; on a button it presses the button.
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
+            b->click();
+        event->accept();
+        return;
+    }
+    BuilderDialog::keyPressEvent(event);
+}
+
 bool TableForm::Text1_KeyPress(int key)
 {
     const int row = Dbgrid1->currentRow(), column = Dbgrid1->currentColumn();
