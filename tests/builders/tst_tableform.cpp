@@ -213,6 +213,12 @@ private Q_SLOTS:
         QCOMPARE(d->Collist->count(), 4);
         QVERIFY(d->Collist->item(3)->isSelected());
 
+        // A long title widens the first column; the editor in the second one stays over its cell.
+        ClickCell(d.get(), 0, 1);
+        d->Collist->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        Type(d->TitleText, "很长很长很长很长很长的标题");
+        QCOMPARE(EditedCell(d.get()), QStringLiteral("0,1"));
+
         // A title typed for the fourth column survives its column.
         d->Collist->setCurrentRow(3, QItemSelectionModel::NoUpdate);
         QVERIFY(d->TitleText->isEnabled());

@@ -109,6 +109,13 @@ TableForm::TableForm(const BuilderContext& context, QWidget* parent) : BuilderDi
     // The editor does not scroll with the grid: it goes out of sight until a cell is chosen again.
     connect(Dbgrid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TableForm::HideEditor);
     connect(Dbgrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, &TableForm::HideEditor);
+    // A column or row that changes its size takes the editor over its cell along.
+    const auto follow = [this] {
+        if (Text1->isVisible())
+            PlaceEditor();
+    };
+    connect(Dbgrid1->horizontalHeader(), &QHeaderView::sectionResized, this, follow);
+    connect(Dbgrid1->verticalHeader(), &QHeaderView::sectionResized, this, follow);
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (placing_)
             return;
