@@ -9,6 +9,7 @@
 #include "base/uihelpers.h"
 #include "builders/elements/elementkind.h"
 #include "builders/styles/stylewrap.h"
+#include "builders/table/tableform.h"
 #include "convert/convertdocument.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -187,12 +188,32 @@ const ButtonDef kButtons[] = {
 // Commands whose dialogs and operations belong to parts of the editor not built yet.
 const QSet<QString>& PendingCommands()
 {
-    static const QSet<QString> pending{// menu entries
-                                       "BodyED",         "LinkCss",      "Addcss",      "CssOut",     "JavaS",
-                                       "TableHtml",      "EnbHtml",      "BgsoundHtml", "FormHtmls",  "aTextHtml",
-                                       "bTExtHtml",      "passwordHtml", "CheckHtml",   "RadioHtml",  "SelectHtml",
-                                       "FormButtonHtml", "MarqueeHtml",  "IframeHtml",  "ScriptHtml", "UlHtml",
-                                       "OlHtml",         "DlHtml",       "OtherHtml",   "MeSetBody",  "MeAddTx"};
+    // One name a line, so that each command that comes to life is one line taken away.
+    // clang-format off
+    static const QSet<QString> pending{
+        "BodyED",
+        "LinkCss",
+        "Addcss",
+        "CssOut",
+        "JavaS",
+        "EnbHtml",
+        "BgsoundHtml",
+        "FormHtmls",
+        "aTextHtml",
+        "bTExtHtml",
+        "passwordHtml",
+        "CheckHtml",
+        "RadioHtml",
+        "SelectHtml",
+        "FormButtonHtml",
+        "MarqueeHtml",
+        "IframeHtml",
+        "ScriptHtml",
+        "OtherHtml",
+        "MeSetBody",
+        "MeAddTx",
+    };
+    // clang-format on
     return pending;
 }
 
@@ -440,6 +461,11 @@ void MDIForm1::BuildHandlers()
         {QStringLiteral("refesh"), [](Page doc) { doc->SelfRefesh(); }},
         {QStringLiteral("page"), [](Page doc) { doc->PageEnter(); }},
         {QStringLiteral("TxtHtml"), [](Page doc) { doc->MakeTxt(); }},
+        {QStringLiteral("TableHtml"),
+         [this](Page doc) {
+             if (const auto t = TableForm::MakeTable(shared_.Context(), this))
+                 doc->GiveText(*t);
+         }},
         {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
         {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
     };

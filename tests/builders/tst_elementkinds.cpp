@@ -301,14 +301,25 @@ private Q_SLOTS:
                                   << "<select name=\"s\" size=\"3\" multiple><option value=1>one\r\n</select>\r\n";
         QTest::newRow("command button") << "<input type=button" << QStringList{"CcText_0:=b"}
                                         << "<input type=button id=\"b\">\r\n";
-        QTest::newRow("caption") << "<caption" << QStringList{"HtmlText:=T"} << "<caption>T</caption>\r\n";
-        QTest::newRow("table") << "<table" << QStringList{"CcText_0:=t"} << "<table id=\"t\">\r\n";
-        QTest::newRow("bullets") << "<ul" << QStringList{"AddListCommand", "SelectText_0:=a"}
-                                 << "<ul><li type=disc>a\r\n</ul>\r\n";
-        QTest::newRow("numbers") << "<ol" << QStringList{"AddListCommand", "SelectText_0:=a"}
-                                 << "<ol><li>a\r\n</ol>\r\n";
-        QTest::newRow("definitions") << "<dl" << QStringList{"AddListCommand", "SelectText_0:=a"}
-                                     << "<dl><dd>a\r\n</dl>\r\n";
+        // The alignment shows "中间" chosen from the start, yet writes nothing until clicked.
+        QTest::newRow("caption") << "<caption" << QStringList{"CapValignOption_1", "HtmlText:=T"}
+                                 << "<caption valign=\"bottom\">T</caption>\r\n";
+        QTest::newRow("table") << "<table"
+                               << QStringList{"TableText_0:=1", "TableText_1:=80%", "TabAlignOption_2", "RulesOption_2",
+                                              "CcText_0:=t"}
+                               << "<table border=\"1\" width=\"80%\" align=\"center\" rules=\"rows\" id=\"t\">\r\n";
+        QTest::newRow("table without frame or rules") << "<table" << QStringList{"BorderShowOption_7", "RulesOption_4"}
+                                                      << "<table frame=\"void\" rules=\"none\">\r\n";
+        QTest::newRow("bullets") << "<ul"
+                                 << QStringList{"AddListCommand", "SelectText_0:=a", "AddListCommand",
+                                                "SelectText_0:=b", "UlOption_1"}
+                                 << "<ul><li type=disc>a\r\n<li type=circle>b\r\n</ul>\r\n";
+        QTest::newRow("numbers") << "<ol" << QStringList{"OlOption_3", "OlText:=3", "AddListCommand", "SelectText_0:=a"}
+                                 << "<ol type=\"I\" start=\"3\"><li>a\r\n</ol>\r\n";
+        QTest::newRow("definitions") << "<dl"
+                                     << QStringList{"AddListCommand", "SelectText_0:=a", "AddListCommand",
+                                                    "SelectText_0:=b"}
+                                     << "<dl><dd>a\r\n<dd>b\r\n</dl>\r\n";
     }
     void markupRow()
     {
@@ -368,13 +379,16 @@ private Q_SLOTS:
         QTest::newRow("<input type=button") << "<input type=button"
                                             << "" << true;
         QTest::newRow("<caption") << "<caption"
-                                  << "HtmlText HtmlCheck" << true;
+                                  << "CapAlignOption_0 CapValignOption_0 HtmlText HtmlCheck" << true;
         QTest::newRow("<table") << "<table"
-                                << "" << true;
+                                << "TableText_0 TableText_1 TableText_2 TableText_3 TableText_4 TableText_5 "
+                                   "TableBgCommand TableBorderColorCommand TableBgcolorCommand TabAlignOption_0 "
+                                   "BorderShowOption_0 RulesOption_0"
+                                << true;
         QTest::newRow("<ul") << "<ul"
-                             << "SelectList AddListCommand" << false;
+                             << "SelectList AddListCommand UlOption_0" << false;
         QTest::newRow("<ol") << "<ol"
-                             << "SelectList AddListCommand" << false;
+                             << "SelectList AddListCommand OlOption_0 OlText" << false;
         QTest::newRow("<dl") << "<dl"
                              << "SelectList AddListCommand" << false;
     }

@@ -18,6 +18,10 @@ ElementField Make(FieldKind kind, const QString& name, const QString& caption, c
 
 int ElementField::OptionFor(const QString& value) const
 {
+    // Values that differ only in case ("A" and "a" of a numbered list) are told apart by the exact one first.
+    for (int i = 0; i < OptionValues.size(); ++i)
+        if (!OptionValues.at(i).isEmpty() && value == OptionValues.at(i))
+            return i;
     for (int i = 0; i < OptionValues.size(); ++i)
         if (!OptionValues.at(i).isEmpty() && value.compare(OptionValues.at(i), Qt::CaseInsensitive) == 0)
             return i;

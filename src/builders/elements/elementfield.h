@@ -50,8 +50,8 @@ struct ElementField
     bool EnterRefreshes = true;   // Enter in its box refreshes the preview
     bool ChangeRefreshes = false; // every change refreshes the preview (clicks always do)
 
-    // Edit mode: the option an attribute value stands for (compared without regard to case; an option that
-    // removes the attribute stands for nothing); -1 for a value no option stands for.
+    // Edit mode: the option an attribute value stands for (the same text, else the same without regard to case; an
+    // option that removes the attribute stands for nothing); -1 for a value no option stands for.
     int OptionFor(const QString& value) const;
     // Edit mode: whether a check box is checked for that value; nothing for a value it has no state for.
     std::optional<bool> CheckedFor(const QString& value) const;

@@ -4,6 +4,7 @@
 #include "builders/elements/hrframe.h"
 #include "builders/elements/linkframe.h"
 #include "builders/elements/selectframe.h"
+#include "builders/elements/ulframe.h"
 
 #include <QHash>
 
@@ -25,6 +26,7 @@ const QHash<QString, Factory>& Hooks()
         {QStringLiteral("HrFrame"), Make<HrFrame>()},
         {QStringLiteral("SelectFrame"),
          [](AddhForm* form, const ElementKind::Frame&) { return new SelectFrame(form); }},
+        {QStringLiteral("UlFrame"), Make<UlFrame>()},
     };
     return hooks;
 }

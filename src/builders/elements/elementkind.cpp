@@ -50,6 +50,51 @@ Frame RuleFrame()
              Field::Check("HrCheck", "立体感", "noshade", "", "noshade", true)}};
 }
 
+// The table's start tag: sizes and spacing as typed (widths may be per cent), a background picture, two colours
+// and the three placement groups.
+Frame TableFrame()
+{
+    return {
+        "TableFrame",
+        {Field::Text("TableText_0", "边框宽度", "border").RefreshOnChange(),
+         Field::Text("TableText_1", "表格宽度", "width").RefreshOnChange(),
+         Field::Text("TableText_2", "表格高度", "height").RefreshOnChange(),
+         Field::Text("TableText_3", "表元间隙", "cellspacing").RefreshOnChange(),
+         Field::Text("TableText_4", "表元空白", "cellpadding").RefreshOnChange(),
+         Field::File("TableText_5", "背景图象", "background", "TableBgCommand", BrowseFilter::Images),
+         Field::Colour("TableBorderColorCommand", "边框色彩", "bordercolor"),
+         Field::Colour("TableBgcolorCommand", "背景色彩", "bgcolor"),
+         Field::Options("TabAlignOption", "水平位置", "align", {"左", "右", "中间"}, {"left", "right", "center"}),
+         Field::Options("BorderShowOption", "边框显示", "frame", {"所有", "上", "下", "左", "右", "上下", "左右", "无"},
+                        {"box", "above", "below", "lhs", "rhs", "hsides", "vsides", "void"}),
+         Field::Options("RulesOption", "分隔线显示", "rules", {"所有", "组与组", "行与行", "列与列", "无"},
+                        {"all", "groups", "rows", "cols", "none"})}};
+}
+
+Frame CaptionFrame()
+{
+    // "中间" shows chosen, but writes nothing until an option is clicked.
+    return {
+        "CaptionFrame",
+        {Field::Options("CapAlignOption", "水平排列", "align", {"左", "右", "中间"}, {"left", "right", "center"}, 2),
+         Field::Options("CapValignOption", "垂直排列", "valign", {"上边", "下边"}, {"top", "bottom"})}};
+}
+
+Frame BulletFrame()
+{
+    // The bullet belongs to the chosen line, not to the list: the hook writes it there.
+    return {
+        "UlFrame",
+        {Field::Options("UlOption", "", "", {"实心圆形", "空心圆形", "实心方形"}, {"disc", "circle", "square"}, 0)}};
+}
+
+Frame NumberFrame()
+{
+    return {"OlFrame",
+            {Field::Options("OlOption", "序号类型", "type", {"1", "A", "a", "I", "i"}, {"1", "A", "a", "I", "i"}, 0),
+             Field::Text("OlText", "起始值", "start").NoEnter()}};
+}
+
 Frame Bare(const QString& name)
 {
     return {name, {}};
@@ -158,26 +203,29 @@ QList<ElementKind> MakeKinds()
         noEnd(kind("<input type=button", {Bare("FButtonFrame")}, "添加命令框", hidden, none, {"value", "name"}));
     button.TagType = 1;
     kinds << button;
-    ElementKind caption = kind("<caption", {Bare("CaptionFrame")}, "添加表格标题", shown, "编辑表格标题内容",
-                               {"", "", "", "align", "valign"});
+    ElementKind caption =
+        kind("<caption", {CaptionFrame()}, "添加表格标题", shown, "编辑表格标题内容", {"", "", "", "align", "valign"});
     caption.EndTag = QStringLiteral("</caption>");
     caption.TagType = 0;
     caption.Wrap = Wrapping::Caption;
     kinds << caption;
-    ElementKind table = noEnd(kind("<table", {Bare("TableFrame")}, "     表格设置", hidden, none,
+    ElementKind table = noEnd(kind("<table", {TableFrame()}, "     表格设置", hidden, none,
                                    {"border", "width", "height", "cellspacing", "cellpadding", "bordercolor",
                                     "background", "bgcolor", "align", "frame", "rules"}));
     table.Wrap = Wrapping::Table;
     kinds << edited(table);
-    auto list = [&](const QString& htmlN, const QList<Frame>& frames, const QStringList& slotNames, ListMode lines) {
+    // Lists come from the list menu; the tag editor leaves them alone.
+    auto list = [&](const QString& htmlN, const QList<Frame>& frames, const QStringList& slotNames, ListMode lines,
+                    const QString& command) {
         ElementKind k = kind(htmlN, frames, db, hidden, none, slotNames);
         k.HtmlFormat = true;
         k.List = lines;
+        k.Command = command;
         return k;
     };
-    kinds << list("<ul", {Bare("SelectFrame"), Bare("UlFrame")}, {""}, ListMode::Bullets);
-    kinds << list("<ol", {Bare("SelectFrame"), Bare("OlFrame")}, {"type", "start"}, ListMode::Numbers);
-    kinds << list("<dl", {Bare("SelectFrame")}, {""}, ListMode::Definitions);
+    kinds << list("<ul", {Bare("SelectFrame"), BulletFrame()}, {""}, ListMode::Bullets, "UlHtml");
+    kinds << list("<ol", {Bare("SelectFrame"), NumberFrame()}, {"type", "start"}, ListMode::Numbers, "OlHtml");
+    kinds << list("<dl", {Bare("SelectFrame")}, {""}, ListMode::Definitions, "DlHtml");
     return kinds;
 }
 

@@ -11,4 +11,5 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/kindframe.cpp
     ${KESTREL_LIST_DIR}/linkframe.cpp
     ${KESTREL_LIST_DIR}/selectframe.cpp
+    ${KESTREL_LIST_DIR}/ulframe.cpp
 )

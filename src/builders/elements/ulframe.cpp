@@ -1,0 +1,44 @@
+#include "builders/elements/ulframe.h"
+
+#include "builders/elements/addhform.h"
+#include "builders/elements/selectframe.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+namespace {
+const QString Bullets = QStringLiteral("UlOption");
+}
+
+UlFrame::UlFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
+{
+    const int count = int(FieldNamed(Bullets)->OptionCaptions.size());
+    for (int i = 0; i < count; ++i)
+        connect(Option(Bullets, i), &QAbstractButton::clicked, this, [this, i] { UlOption_Click(i); });
+}
+
+void UlFrame::Setup()
+{
+    lines_ = qobject_cast<SelectFrame*>(Form->Frame(QStringLiteral("SelectFrame")));
+    if (lines_)
+        connect(lines_, &SelectFrame::LineChosen, this, &UlFrame::ShowLine, Qt::UniqueConnection);
+}
+
+void UlFrame::UlOption_Click(int index)
+{
+    const int line = lines_ ? lines_->SelectList->currentRow() : -1;
+    if (line >= 0 && line < ElementMarkup::MaxLines) {
+        M().ItemValue[line] = FieldNamed(Bullets)->OptionValues.value(index);
+        lines_->BuildListContent();
+    }
+    Refresh();
+}
+
+void UlFrame::ShowLine(int line)
+{
+    if (line < 0)
+        return;
+    // A line without a bullet yet shows the first, which it gets when the list is written.
+    const int i = FieldNamed(Bullets)->OptionFor(M().ItemValue.value(line));
+    Option(Bullets, i < 0 ? 0 : i)->setChecked(true);
+}
