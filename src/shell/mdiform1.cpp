@@ -850,8 +850,12 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
     // from the menu bar (under X11 the frame need not even count as active then), so it is taken here first.
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    htmlform* doc = widget ? ActiveDocument() : nullptr;
+    // Only the events of the widget that has the focus in this frame (where the keys of its window go), compared by
+    // address: the engine's internal objects get key events too, and nothing of theirs is called here.
+    QWidget* widget = focusWidget();
+    if (!widget || watched != static_cast<QObject*>(widget))
+        return false;
+    htmlform* doc = ActiveDocument();
     if (!doc || !doc->isAncestorOf(widget))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
