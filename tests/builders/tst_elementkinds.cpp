@@ -399,6 +399,8 @@ private Q_SLOTS:
                      << "CcText_1"
                      << "CcText_2";
         expected << "SCommand"
+                 << "ECommand"
+                 << "OtherCommand"
                  << "ShowCommand"
                  << "OkCommand"
                  << "CancelCommand";
