@@ -5,11 +5,24 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QUrl>
 
 namespace {
 FontDialogHooks::Responder fontResponder = nullptr;
+
+// A disabled box is drawn from the palette's disabled group, so that is where its grey must go; the style's
+// "light" colour is white in some styles and would make the box look as if it took input.
+void PaintBox(QWidget* box, bool enabled)
+{
+    QPalette pal = box->palette();
+    const QColor grey = pal.color(QPalette::Disabled, QPalette::Window);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::Base, enabled ? QColor(Qt::white) : grey);
+    pal.setColor(QPalette::Disabled, QPalette::Base, grey);
+    box->setPalette(pal);
 }
+} // namespace
 
 void FontDialogHooks::SetResponder(Responder responder)
 {
@@ -20,14 +33,14 @@ void SetBoxEnabled(QLineEdit* box, bool enabled)
 {
     box->setEnabled(enabled);
     box->setReadOnly(!enabled);
-    // A disabled box is drawn from the palette's disabled group, so that is where its grey must go; the style's
-    // "light" colour is white in some styles and would make the box look as if it took input.
-    QPalette pal = box->palette();
-    const QColor grey = pal.color(QPalette::Disabled, QPalette::Window);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        pal.setColor(group, QPalette::Base, enabled ? QColor(Qt::white) : grey);
-    pal.setColor(QPalette::Disabled, QPalette::Base, grey);
-    box->setPalette(pal);
+    PaintBox(box, enabled);
+}
+
+void SetBoxEnabled(QPlainTextEdit* box, bool enabled)
+{
+    box->setEnabled(enabled);
+    box->setReadOnly(!enabled);
+    PaintBox(box, enabled);
 }
 
 void SelectAllInBox(QLineEdit* box)

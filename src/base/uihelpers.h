@@ -5,12 +5,14 @@
 
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPoint;
 class QFont;
 class QWidget;
 
 // Enabled: the box takes input on a white background; disabled: it refuses input on the grey of the window.
 void SetBoxEnabled(QLineEdit* box, bool enabled);
+void SetBoxEnabled(QPlainTextEdit* box, bool enabled);
 // Focuses the box and selects its whole text.
 void SelectAllInBox(QLineEdit* box);
 // The text of the list item at `point` (the list's viewport coordinates), or "" when there is none.

@@ -7,7 +7,9 @@
 #include "base/pagefile.h"
 #include "base/shared.h"
 #include "base/uihelpers.h"
+#include "builders/elements/addform.h"
 #include "builders/elements/elementkind.h"
+#include "builders/scripts/scriptform.h"
 #include "builders/styles/stylewrap.h"
 #include "builders/table/tableform.h"
 #include "convert/convertdocument.h"
@@ -208,8 +210,6 @@ const QSet<QString>& PendingCommands()
         "FormButtonHtml",
         "MarqueeHtml",
         "IframeHtml",
-        "ScriptHtml",
-        "OtherHtml",
         "MeSetBody",
         "MeAddTx",
     };
@@ -476,6 +476,17 @@ void MDIForm1::BuildHandlers()
         const QString text = QString::fromLatin1(markup) + CrLf;
         pageHandlers_.insert(QString::fromLatin1(name), [text](Page doc) { doc->GiveText(text); });
     }
+    // Builders whose markup goes in at the caret.
+    pageHandlers_.insert(QStringLiteral("OtherHtml"), [this](Page doc) {
+        Addform pick(shared_.Context(), this);
+        if (const std::optional<QString> markup = pick.Run(); markup && !markup->isEmpty())
+            doc->GiveText(*markup);
+    });
+    pageHandlers_.insert(QStringLiteral("ScriptHtml"), [this](Page doc) {
+        ScriptForm script(this);
+        if (const std::optional<QString> block = script.Run(); block && !block->isEmpty())
+            doc->GiveText(*block);
+    });
     // Entries that open the element dialog for the element kind they belong to.
     for (const ElementKind& kind : ElementKind::All())
         if (!kind.Command.isEmpty())

@@ -413,6 +413,8 @@ private Q_SLOTS:
                      << "CcText_1"
                      << "CcText_2";
         expected << "SCommand"
+                 << "ECommand"
+                 << "OtherCommand"
                  << "ShowCommand"
                  << "OkCommand"
                  << "CancelCommand";

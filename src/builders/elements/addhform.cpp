@@ -5,8 +5,10 @@
 #include "base/formkit.h"
 #include "base/helpers.h"
 #include "base/previewpane.h"
+#include "builders/elements/eform.h"
 #include "builders/elements/elementframes.h"
 #include "builders/elements/kindframe.h"
+#include "builders/elements/otherform.h"
 #include "builders/styles/cssform.h"
 
 #include <QCheckBox>
@@ -110,9 +112,7 @@ AddhForm::AddhForm(const BuilderContext& context, QWidget* parent) : BuilderDial
     TxCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("&T设置特效"),
                                 QStringLiteral("您可以将添加的元素设置为特殊效果"));
     ShowCommand = FormKit::Button(this, QStringLiteral("ShowCommand"), QStringLiteral("&F 预览"));
-    // The event, other-attribute and effect dialogs are not part of the editor yet.
-    ECommand->setEnabled(false);
-    OtherCommand->setEnabled(false);
+    // The effects picker is not part of the editor yet.
     TxCommand->setEnabled(false);
     const DialogButtons buttons =
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
@@ -134,6 +134,8 @@ AddhForm::AddhForm(const BuilderContext& context, QWidget* parent) : BuilderDial
     connect(CancelCommand, &QPushButton::clicked, this, &AddhForm::CancelCommand_Click);
     connect(ShowCommand, &QPushButton::clicked, this, &AddhForm::RefreshPreview);
     connect(SCommand, &QPushButton::clicked, this, &AddhForm::SCommand_Click);
+    connect(ECommand, &QPushButton::clicked, this, &AddhForm::ECommand_Click);
+    connect(OtherCommand, &QPushButton::clicked, this, &AddhForm::OtherCommand_Click);
 
     resize(1000, 640);
 }
@@ -327,6 +329,16 @@ void AddhForm::SCommand_Click()
         Markup.StyleStr = css.StxtStr;
     HtmlStr.clear();
     RefreshPreview();
+}
+
+void AddhForm::ECommand_Click()
+{
+    EForm::Edit(Context(), Markup.TagType, Markup.EventName, Markup.EventValue, this);
+}
+
+void AddhForm::OtherCommand_Click()
+{
+    OtherForm::Edit(Markup.OtherValue, Markup.OtherName, this);
 }
 
 void AddhForm::EnterRefreshes(QLineEdit* box)

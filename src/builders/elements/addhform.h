@@ -61,6 +61,9 @@ public:
     void OkCommand_Click();
     void CancelCommand_Click();
     void SCommand_Click();
+    // The event and other-attribute dialogs; neither refreshes the preview.
+    void ECommand_Click();
+    void OtherCommand_Click();
 
     // ---- Controls.
     QLabel* Titlelable = nullptr;

@@ -1,0 +1,509 @@
+// The generic element, event, other-attribute, pop-up window and script dialogs driven like a user: through the
+// main frame's menu into a page, and from the element dialog's buttons.
+
+#include "builders/elements/addform.h"
+#include "builders/elements/addhform.h"
+#include "builders/elements/addotherform.h"
+#include "builders/elements/eform.h"
+#include "builders/elements/hsetform.h"
+#include "builders/elements/otherform.h"
+#include "builders/scripts/jsform.h"
+#include "builders/scripts/scriptform.h"
+#include "builders/styles/colorform.h"
+#include "builders/styles/cssform.h"
+#include "modaldriver.h"
+#include "pagewindowfixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestGenericDialogs : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+
+    QString Page() { return f_.Active()->text1->RawText(); }
+    // The page as it will be with `text` inserted at the caret.
+    QString PageWith(const QString& text)
+    {
+        QString page = Page();
+        return text.isEmpty() ? page : page.insert(f_.Active()->text1->textCursor().position(), text);
+    }
+    static QLineEdit* Box(QWidget* d, const QString& name) { return Child<QLineEdit>(d, name); }
+    static QPushButton* Button(QWidget* d, const QString& name) { return Child<QPushButton>(d, name); }
+    // Selects the row of `list` showing `text`, as a click on it does.
+    static int Choose(QListWidget* list, const QString& text)
+    {
+        const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+        if (found.isEmpty())
+            return -1;
+        list->setCurrentItem(found.first());
+        return list->row(found.first());
+    }
+    static void DoubleClick(QListWidget* list, const QString& text)
+    {
+        const int row = Choose(list, text);
+        QVERIFY2(row >= 0, qPrintable(text));
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    static QStringList Items(QListWidget* list)
+    {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items.append(list->item(i)->text());
+        return items;
+    }
+    // The position in javas of the call titled `title`.
+    int Call(const QString& title)
+    {
+        const TagDb& db = f_.shared->Db;
+        return db.FindChildIndex(db.Section("javas"), title, "title");
+    }
+    // An AddOtherForm answered with this name and value.
+    static void AnswerAttribute(const QString& name, const QString& value, QStringList* shown = nullptr)
+    {
+        OnNextModal<AddOtherForm>([=](AddOtherForm* d) {
+            if (shown)
+                *shown = QStringList{d->NameText->text(), d->ValueText->text()};
+            QCOMPARE(d->focusWidget(), d->NameText);
+            d->NameText->setText(name);
+            d->ValueText->setText(value);
+            d->Command1->click();
+        });
+    }
+
+private Q_SLOTS:
+    void init() { f_.Start(true); }
+    void cleanup() { f_.Stop(); }
+
+    // Pick an element from the list, give it content, a style and an onclick built from ready-made calls.
+    void insertGenericElement()
+    {
+        int seen = 0;
+        OnNextModal<Addform>(
+            [&](Addform* pick) {
+                QVERIFY(!pick->Okcom->isEnabled());
+                QCOMPARE(pick->focusWidget(), pick->List1);
+                QVERIFY(!Items(pick->List1).contains("块元素")); // the element dialog's own kinds are not offered
+                QVERIFY(Choose(pick->List1, "粗体") >= 0);
+                QVERIFY(pick->Okcom->isEnabled());
+                OnNextModal<HSetForm>(
+                    [&](HSetForm* d) {
+                        QCOMPARE(d->Label2->text(), QStringLiteral("粗体"));
+                        QVERIFY(d->Text1->isEnabled());
+                        QCOMPARE(d->focusWidget(), d->Text1);
+                        QTest::keyClicks(d->Text1, "a<b");
+                        OnNextModal<CssForm>(
+                            [](CssForm* css) {
+                                Box(css, "ZindexText")->setText("3");
+                                css->OkCommand->click();
+                            },
+                            &seen);
+                        d->StyleCommand->click();
+                        OnNextModal<EForm>(
+                            [&](EForm* e) {
+                                QVERIFY(!e->Text1->isEnabled());
+                                QVERIFY(!e->List2->isEnabled());
+                                Choose(e->List1, "单击 onclick");
+                                QCOMPARE(e->Label3->text(), QStringLiteral("单击 onclick"));
+                                QVERIFY(e->Text1->isEnabled());
+                                QVERIFY(e->List2->isEnabled());
+                                OnNextModal<JsForm>(
+                                    [](JsForm* js) {
+                                        QCOMPARE(js->JsLabel[0]->text(), QStringLiteral("提示文字"));
+                                        QCOMPARE(js->focusWidget(), js->JsText[0]);
+                                        QVERIFY(!js->JsText[1]->isVisible());
+                                        QTest::keyClicks(js->JsText[0], "hi");
+                                        js->OkCommand->click();
+                                    },
+                                    &seen);
+                                DoubleClick(e->List2, "弹出提示框");
+                                QCOMPARE(e->Text1->text(), QStringLiteral("alert('hi')"));
+                                DoubleClick(e->List2, "后退到上一页"); // no arguments: no dialog
+                                QCOMPARE(e->Text1->text(), QStringLiteral("alert('hi');history.back()"));
+                                e->Text1->end(false);
+                                QTest::keyClicks(e->Text1, ";x=\"a\"");
+                                QCOMPARE(e->Text1->text(), QStringLiteral("alert('hi');history.back();x='a'"));
+                                e->OkCommand->click();
+                            },
+                            &seen);
+                        d->ECommand->click();
+                        d->OkCommand->click();
+                    },
+                    &seen);
+                pick->Okcom->click();
+            },
+            &seen);
+        f_.frame->Command("OtherHtml")->trigger();
+        QCOMPARE(seen, 5);
+        QVERIFY2(Page().contains("<b style=\"z-index:3\" onclick=\"alert('hi');history.back();x='a'\">a&lt;b</b>\n"),
+                 qPrintable(Page()));
+    }
+
+    // An element without closing tag takes no content; a double click adds as the button does; Cancel in either
+    // dialog inserts nothing.
+    void closingAndCancel_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("how"); // "ok", "double click", "cancel element", "cancel list"
+        QTest::addColumn<QString>("inserted");
+
+        QTest::newRow("no closing tag") << "可换行点"
+                                        << "ok"
+                                        << "<wbr>";
+        QTest::newRow("double click, empty content") << "粗体"
+                                                     << "double click"
+                                                     << "<b></b>\n";
+        QTest::newRow("element dialog cancelled") << "粗体"
+                                                  << "cancel element"
+                                                  << "";
+        QTest::newRow("pick list cancelled") << "粗体"
+                                             << "cancel list"
+                                             << "";
+    }
+    void closingAndCancel()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, how);
+        QFETCH(QString, inserted);
+        const QString after = PageWith(inserted);
+        OnNextModal<Addform>([&](Addform* pick) {
+            Choose(pick->List1, title);
+            if (how == "cancel list") {
+                pick->Cancelcom->click();
+                return;
+            }
+            OnNextModal<HSetForm>([&](HSetForm* d) {
+                QCOMPARE(d->Label2->text(), title);
+                if (how == "cancel element") {
+                    d->CancelCommand->click();
+                    return;
+                }
+                QCOMPARE(d->Text1->isEnabled(), inserted.endsWith("\n"));
+                QCOMPARE(d->focusWidget(), d->Text1->isEnabled() ? static_cast<QWidget*>(d->Text1) : d->Check1);
+                d->OkCommand->click();
+            });
+            if (how == "double click")
+                DoubleClick(pick->List1, title);
+            else
+                pick->Okcom->click();
+            QVERIFY(!pick->isVisible());
+        });
+        f_.frame->Command("OtherHtml")->trigger();
+        QCOMPARE(Page(), after);
+    }
+
+    // Add, refuse a duplicate, edit and delete other attributes of a new element; see them in its markup.
+    void otherAttributesOfANewElement()
+    {
+        AddhForm f(f_.shared->Context());
+        f.HtmlN = "<span";
+        f.Form_Load();
+        QVERIFY(f.OtherCommand->isEnabled());
+        f.CcText[0]->setText("s");
+        int seen = 0;
+        OnNextModal<OtherForm>(
+            [&](OtherForm* o) {
+                QCOMPARE(o->List1->count(), 0);
+                QVERIFY(!o->EditCommand->isEnabled());
+                AnswerAttribute(" lang ", "zh");
+                o->AddCommand->click();
+                AnswerAttribute("data-x", "1");
+                o->AddCommand->click();
+                AnswerAttribute("lang", "en"); // listed already
+                o->AddCommand->click();
+                AnswerAttribute("tabindex", "0");
+                o->AddCommand->click();
+                QCOMPARE(Items(o->List1), (QStringList{"lang", "data-x", "tabindex"}));
+                QCOMPARE(Items(o->List2), (QStringList{"zh", "1", "0"}));
+                // A double click on a name edits its row.
+                QStringList shown;
+                AnswerAttribute("data-x", "2", &shown);
+                DoubleClick(o->List1, "data-x");
+                QCOMPARE(shown, (QStringList{"data-x", "1"}));
+                // Choosing a value chooses its row; delete it.
+                o->List2->setCurrentRow(2);
+                QCOMPARE(o->List1->currentRow(), 2);
+                o->DelCommand->click();
+                QCOMPARE(Items(o->List1), (QStringList{"lang", "data-x"}));
+                QCOMPARE(Items(o->List2), (QStringList{"zh", "2"}));
+                o->OkCommand->click();
+            },
+            &seen);
+        f.OtherCommand->click();
+        QCOMPARE(seen, 1);
+        f.OkCommand_Click();
+        QCOMPARE(f.HtmlStr, QStringLiteral("<span id=\"s\" lang=\"zh\" data-x=\"2\"></span>\r\n"));
+    }
+
+    // The attributes of an edited tag that the dialog has no field for are listed; OK takes the changes, Cancel
+    // leaves them as they were.
+    void otherAttributesOfAnEditedTag_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ok") << true << "<span lang=\"zh\" tabindex=\"1\">";
+        QTest::newRow("cancel") << false << "<span lang=\"zh\" data-y=\"b\">";
+    }
+    void otherAttributesOfAnEditedTag()
+    {
+        QFETCH(bool, ok);
+        AddhForm f(f_.shared->Context());
+        f.HtmlN = "<span";
+        f.EditTag = 1;
+        f.EditAttrs = {{"lang", "zh"}, {"data-y", "b"}};
+        f.Form_Load();
+        OnNextModal<OtherForm>([&](OtherForm* o) {
+            QCOMPARE(Items(o->List1), (QStringList{"lang", "data-y"}));
+            QCOMPARE(o->List1->currentRow(), 0);
+            o->List1->setCurrentRow(1);
+            o->DelCommand->click();
+            AnswerAttribute("tabindex", "1");
+            o->AddCommand->click();
+            (ok ? o->OkCommand : o->CanCommand)->click();
+        });
+        f.OtherCommand->click();
+        f.OkCommand_Click();
+        QTEST(f.HtmlStr, "expected");
+    }
+
+    // An edited tag's handler sits at its event's row in the event dialog; codes come back by position.
+    void eventsOfAnEditedTag_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ok") << true << "<a href=\"a.html\" onclick=\"stop()\" ondblclick=\"d()\">";
+        QTest::newRow("cancel") << false << "<a href=\"a.html\" onclick=\"go()\">";
+    }
+    void eventsOfAnEditedTag()
+    {
+        QFETCH(bool, ok);
+        AddhForm f(f_.shared->Context());
+        f.HtmlN = "<a";
+        f.EditTag = 1;
+        f.EditAttrs = {{"href", "a.html"}, {"onclick", "go()"}};
+        f.Form_Load();
+        OnNextModal<EForm>([&](EForm* e) {
+            QCOMPARE(e->Id, f.Markup.TagType);
+            QCOMPARE(e->List1->item(0)->text(), QStringLiteral("单击 onclick"));
+            e->List1->setCurrentRow(0);
+            QCOMPARE(e->Text1->text(), QStringLiteral("go()"));
+            e->Text1->setText("stop()");
+            e->List1->setCurrentRow(1);
+            QCOMPARE(e->Text1->text(), QString());
+            QTest::keyClicks(e->Text1, "d()");
+            (ok ? e->OkCommand : e->CanCommand)->click();
+        });
+        f.ECommand->click();
+        f.OkCommand_Click();
+        QTEST(f.HtmlStr, "expected");
+    }
+
+    // The pop-up window panel: sizes in front of the features, full screen empties and locks the sizes.
+    void windowPanel()
+    {
+        JsForm js(f_.shared->Context());
+        js.RsIndex = Call("在新窗口中打开网页");
+        js.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&js));
+        QVERIFY(js.OPenFrame->isVisible());
+        QVERIFY(js.JsText[0]->isVisible() && js.JsText[1]->isVisible());
+        QVERIFY(!js.JsText[2]->isVisible());
+        QCOMPARE(js.focusWidget(), js.JsText[0]);
+        QVERIFY(js.OpenCheck[2]->isChecked());
+        const QString opening = "toolbar=No,location=No,directories=Yes,status=No,menubar=No,scrollbars=No,"
+                                "resizable=No,fullscreen=No";
+        QCOMPARE(js.JsText[2]->text(), opening);
+        const QStringList labels{"窗口宽度", "窗口高度", "水平坐标", "垂直坐标"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(js.WinLabel[i]->text(), labels.at(i));
+
+        QTest::keyClicks(js.JsText[0], "a.html");
+        QTest::keyClicks(js.WinText[0], "300");
+        QCOMPARE(js.JsText[2]->text(), "width=300," + opening);
+        QTest::keyClicks(js.WinText[3], "20");
+        QCOMPARE(js.JsText[2]->text(), "width=300,top=20," + opening);
+
+        js.OpenCheck[7]->click();
+        for (QLineEdit* box : js.WinText) {
+            QVERIFY(!box->isEnabled());
+            QCOMPARE(box->text(), QString());
+        }
+        QString full = opening;
+        full.replace("fullscreen=No", "fullscreen=Yes");
+        QCOMPARE(js.JsText[2]->text(), full);
+        js.OpenCheck[7]->click();
+        QVERIFY(js.WinText[1]->isEnabled());
+        QTest::keyClicks(js.WinText[1], "200");
+        js.OpenCheck[0]->click();
+        const QString row = "height=200,toolbar=Yes,location=No,directories=Yes,status=No,menubar=No,scrollbars=No,"
+                            "resizable=No,fullscreen=No";
+        QCOMPARE(js.JsText[2]->text(), row);
+
+        js.OkCommand->click();
+        QStringList args;
+        js.GetV(args);
+        QCOMPARE(args, (QStringList{"a.html", "", row, "", "", "", "", "", "", ""}));
+    }
+
+    // A colour call shows the colour button alone; Cancel gives back ten empty arguments.
+    void colourCall_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("ok") << true << "#123456";
+        QTest::newRow("cancel") << false << "";
+    }
+    void colourCall()
+    {
+        QFETCH(bool, ok);
+        JsForm js(f_.shared->Context());
+        js.RsIndex = Call("改变本元素文字颜色");
+        js.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&js));
+        QVERIFY(js.ColorCom->isVisible());
+        QVERIFY(!js.JsText[0]->isVisible());
+        QVERIFY(!js.OPenFrame->isVisible());
+        QCOMPARE(js.ColorCom->toolTip(), QStringLiteral("改变本元素文字颜色"));
+        OnNextModal<ColorForm>([](ColorForm* c) {
+            c->ColorText = "#123456";
+            c->OkCommand->click();
+        });
+        js.ColorCom->click();
+        QCOMPARE(js.JsText[0]->text(), QStringLiteral("#123456"));
+        (ok ? js.OkCommand : js.CancelCommand)->click();
+        QStringList args{"stale"};
+        js.GetV(args);
+        QFETCH(QString, first);
+        QCOMPARE(args, (QStringList{first, "", "", "", "", "", "", "", "", ""}));
+    }
+
+    // The script dialog from the menu: language, src or code, the block at the caret.
+    void scriptBlock_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "Name" clicks, "Name:=text" types
+        QTest::addColumn<QString>("inserted");
+
+        QTest::newRow("nothing changed") << QStringList{} << "<script language=\"JavaScript\">\n\n</script>\n";
+        QTest::newRow("VBScript code") << QStringList{"ScriptOption_1", "ScriptText:=MsgBox 1\nMsgBox 2"}
+                                       << "<script language=\"VbScript\">\nMsgBox 1\nMsgBox 2\n</script>\n";
+        QTest::newRow("other language named") << QStringList{"ScriptOption_2", "SNameText:=PerlScript"}
+                                              << "<script language=\"PerlScript\">\n\n</script>\n";
+        QTest::newRow("other language, then back to JavaScript")
+            << QStringList{"ScriptOption_2", "SNameText:=Perl", "ScriptOption_0"}
+            << "<script language=\"JavaScript\">\n\n</script>\n";
+        QTest::newRow("src") << QStringList{"SrcYnOption_0", "SrcText:=js/a.js"}
+                             << "<script language=\"JavaScript\" src=\"js/a.js\">\n\n</script>\n";
+        QTest::newRow("cancel") << QStringList{"CanCommand"} << "";
+    }
+    void scriptBlock()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, inserted);
+        const QString after = PageWith(inserted);
+        OnNextModal<ScriptForm>([&](ScriptForm* d) {
+            QCOMPARE(d->focusWidget(), d->ScriptOption[0]);
+            QVERIFY(!d->SNameText->isEnabled());
+            QVERIFY(!d->SrcText->isEnabled());
+            QVERIFY(d->ScriptText->isEnabled());
+            for (const QString& step : std::as_const(steps)) {
+                if (!step.contains(":=")) {
+                    Child<QAbstractButton>(d, step)->click();
+                    continue;
+                }
+                const QString name = step.section(":=", 0, 0);
+                QWidget* box = Child<QWidget>(d, name);
+                QVERIFY2(box->isEnabled(), qPrintable(name));
+                if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+                    QTest::keyClicks(plain, step.section(":=", 1).replace('\n', '\r'));
+                else
+                    QTest::keyClicks(qobject_cast<QLineEdit*>(box), step.section(":=", 1));
+            }
+            QCOMPARE(d->SNameText->isEnabled(), d->ScriptOption[2]->isChecked());
+            QCOMPARE(d->SrcText->isEnabled(), d->SrcYnOption[0]->isChecked());
+            QCOMPARE(d->ScriptText->isEnabled(), !d->SrcYnOption[0]->isChecked());
+            if (d->isVisible())
+                d->OkCommand->click();
+        });
+        f_.frame->Command("ScriptHtml")->trigger();
+        QCOMPARE(Page(), after);
+    }
+
+    // Tab walks each dialog's fields in reading order, then its buttons.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QStringList>("walk");
+        QTest::newRow("Addform") << "Addform" << QStringList{"List1", "Cancelcom", "List1"};
+        QTest::newRow("HSetForm") << "HSetForm" << QStringList{"Text1",     "Check1",        "StyleCommand", "ECommand",
+                                                               "OkCommand", "CancelCommand", "Text1"};
+        QTest::newRow("EForm") << "EForm" << QStringList{"List1", "OkCommand", "CanCommand", "List1"};
+        QTest::newRow("OtherForm") << "OtherForm"
+                                   << QStringList{"List1", "List2", "AddCommand", "OkCommand", "CanCommand", "List1"};
+        QTest::newRow("AddOtherForm") << "AddOtherForm"
+                                      << QStringList{"NameText", "ValueText", "Command1", "Command2", "NameText"};
+        QTest::newRow("JsForm") << "JsForm" << QStringList{"JsText_0", "OkCommand", "CancelCommand", "JsText_0"};
+        QTest::newRow("ScriptForm") << "ScriptForm" << QStringList{"ScriptOption_0", "SrcYnOption_0", "ScriptText",
+                                                                   "OkCommand",      "CanCommand",    "ScriptOption_0"};
+    }
+    void tabOrder()
+    {
+        QFETCH(QString, dialog);
+        const BuilderContext context = f_.shared->Context();
+        std::unique_ptr<QDialog> d;
+        if (dialog == "Addform")
+            d = std::make_unique<Addform>(context);
+        else if (dialog == "HSetForm") {
+            auto h = std::make_unique<HSetForm>(context);
+            h->MyIndex = GenericElement::IndexOfTitle(f_.shared->Db, "粗体");
+            d = std::move(h);
+        } else if (dialog == "EForm")
+            d = std::make_unique<EForm>(context);
+        else if (dialog == "OtherForm")
+            d = std::make_unique<OtherForm>();
+        else if (dialog == "AddOtherForm")
+            d = std::make_unique<AddOtherForm>();
+        else if (dialog == "JsForm") {
+            auto j = std::make_unique<JsForm>(context);
+            j->RsIndex = Call("弹出提示框");
+            d = std::move(j);
+        } else
+            d = std::make_unique<ScriptForm>();
+        d->show();
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        QFETCH(QStringList, walk);
+        QStringList seen{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < walk.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            seen << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(seen, walk);
+        d->reject();
+    }
+
+    // The pick list chooses an element by its title: titles must name one element each.
+    void shippedTitlesAreUnique()
+    {
+        const TagDb& db = f_.shared->Db;
+        const QStringList titles = db.FieldTexts(db.Section("html1"), "title");
+        for (const QString& title : GenericElement::PickList(db))
+            QVERIFY2(titles.count(title) == 1, qPrintable(title));
+    }
+};
+
+QTEST_MAIN(TestGenericDialogs)
+#include "tst_genericdialogs.moc"
