@@ -188,9 +188,8 @@ const QSet<QString>& PendingCommands()
 {
     static const QSet<QString> pending{
         // menu entries
-        "BodyED", "LinkCss", "Addcss", "CssOut", "JavaS", "TableHtml", "EnbHtml", "BgsoundHtml", "FormHtmls",
-        "aTextHtml", "bTExtHtml", "passwordHtml", "CheckHtml", "RadioHtml", "SelectHtml", "FormButtonHtml",
-        "MarqueeHtml", "IframeHtml", "ScriptHtml", "UlHtml", "OlHtml", "DlHtml", "OtherHtml", "MeSetBody", "MeAddTx",
+        "BodyED", "LinkCss", "Addcss", "CssOut", "JavaS", "TableHtml", "ScriptHtml", "UlHtml", "OlHtml", "DlHtml",
+        "OtherHtml", "MeSetBody", "MeAddTx",
         // toolbar keys
         "tb:Body"};
     return pending;
