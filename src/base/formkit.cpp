@@ -13,6 +13,17 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 
+namespace {
+
+// A text box that shares its row holds a number or a size: room for ten digits.
+void KeepShort(QWidget* field)
+{
+    if (auto* box = qobject_cast<QLineEdit*>(field))
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+}
+
+} // namespace
+
 namespace FormKit {
 
 QString Indexed(const QString& name, int index)
@@ -120,8 +131,7 @@ void AddToLine(QHBoxLayout* line, QWidget* field, const QString& caption, const 
             line->insertSpacing(line->count() - 1, 8);
         insert(label);
     }
-    if (auto* box = qobject_cast<QLineEdit*>(field))
-        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    KeepShort(field);
     insert(field);
     if (!unit.isEmpty())
         insert(new QLabel(unit, field->parentWidget()));
@@ -140,8 +150,7 @@ void AddToGroup(QGroupBox* box, QWidget* field, const QString& caption)
         label->setBuddy(field);
         grid->addWidget(label, 0, column++);
     }
-    if (auto* text = qobject_cast<QLineEdit*>(field))
-        text->setMaximumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    KeepShort(field);
     grid->addWidget(field, 0, column);
     grid->setColumnStretch(column + 1, 1);
 }
