@@ -1,5 +1,5 @@
 // What the media fields read from an edited tag: a play time split back into its boxes, repeat values taken for a
-// count, for without end, or for neither.
+// count, for without end, or for neither (the tag then keeps them). Play times written are in tst_elementcontrols.
 
 #include "builders/elements/mediavalues.h"
 
@@ -34,26 +34,6 @@ private Q_SLOTS:
         QString minutes, seconds;
         const bool split = MediaValues::SplitPlayTime(value, minutes, seconds);
         QTEST(split ? minutes + '|' + seconds : QStringLiteral("-"), "boxes");
-    }
-
-    // The boxes as "minutes|seconds".
-    void playTime_data()
-    {
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("unpadded") << "1|30"
-                                  << "1:30";
-        QTest::newRow("nothing before zero") << "0|0"
-                                             << "";
-        QTest::newRow("an empty box is zero") << "|5"
-                                              << "0:5";
-        QTest::newRow("below zero is no time") << "-1|0"
-                                               << "";
-    }
-    void playTime()
-    {
-        QFETCH(QString, boxes);
-        QTEST(MediaValues::PlayTime(boxes.section('|', 0, 0), boxes.section('|', 1)), "expected");
     }
 
     void repeat_data()
