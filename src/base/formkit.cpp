@@ -13,6 +13,17 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 
+namespace {
+
+// A text box that shares its row holds a number or a size: room for ten digits.
+void KeepShort(QWidget* field)
+{
+    if (auto* box = qobject_cast<QLineEdit*>(field))
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+}
+
+} // namespace
+
 namespace FormKit {
 
 QString Indexed(const QString& name, int index)
@@ -70,7 +81,7 @@ void DigitsOnly(QLineEdit* box)
 }
 
 Options OptionGroup(QWidget* parent, const QString& title, const QString& name, const QStringList& captions,
-                    int columns)
+                    int columns, int firstIndex)
 {
     Options options;
     options.Box = new QGroupBox(title, parent);
@@ -81,13 +92,67 @@ Options OptionGroup(QWidget* parent, const QString& title, const QString& name, 
     const int perRow = columns > 0 ? columns : int(captions.size());
     for (int i = 0; i < captions.size(); ++i) {
         auto* button = new QRadioButton(captions.at(i), options.Box);
-        button->setObjectName(Indexed(name, i));
+        button->setObjectName(Indexed(name, firstIndex + i));
         options.Group->addButton(button, i);
         grid->addWidget(button, i / perRow, i % perRow);
         options.Buttons.append(button);
     }
     grid->setColumnStretch(perRow, 1);
     return options;
+}
+
+QHBoxLayout* LineRow(QGridLayout* grid, int row, const QString& caption, QWidget* first, const QString& unit,
+                     const QString& tip)
+{
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addStretch(1);
+    grid->addLayout(line, row, 1);
+    if (!caption.isEmpty()) {
+        auto* label = new QLabel(caption, grid->parentWidget());
+        label->setBuddy(first);
+        label->setToolTip(tip);
+        grid->addWidget(label, row, 0);
+    }
+    if (!tip.isEmpty())
+        first->setToolTip(tip);
+    AddToLine(line, first, QString(), unit);
+    return line;
+}
+
+void AddToLine(QHBoxLayout* line, QWidget* field, const QString& caption, const QString& unit)
+{
+    // Everything goes before the stretch that packs the row to the left.
+    const auto insert = [line](QWidget* w) { line->insertWidget(line->count() - 1, w); };
+    if (!caption.isEmpty()) {
+        auto* label = new QLabel(caption, field->parentWidget());
+        label->setBuddy(field);
+        if (line->count() > 1)
+            line->insertSpacing(line->count() - 1, 8);
+        insert(label);
+    }
+    KeepShort(field);
+    insert(field);
+    if (!unit.isEmpty())
+        insert(new QLabel(unit, field->parentWidget()));
+}
+
+void AddToGroup(QGroupBox* box, QWidget* field, const QString& caption)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box->layout());
+    if (!grid)
+        return;
+    // The last column is the stretch that packs the buttons to the left: the field takes it, the stretch moves on.
+    int column = grid->columnCount() - 1;
+    grid->setColumnStretch(column, 0);
+    if (!caption.isEmpty()) {
+        auto* label = new QLabel(caption, box);
+        label->setBuddy(field);
+        grid->addWidget(label, 0, column++);
+    }
+    KeepShort(field);
+    grid->addWidget(field, 0, column);
+    grid->setColumnStretch(column + 1, 1);
 }
 
 QWidget* Slider(QWidget* parent, const QString& name, int minimum, int maximum, int pageStep, QScrollBar** barOut,

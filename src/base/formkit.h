@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,8 +40,15 @@ void DigitsOnly(QLineEdit* box);
 // The same with any field widget (a combo box, a slider with its value...).
 QLabel* Row(QGridLayout* grid, int row, const QString& caption, QWidget* field, const QString& tip = QString());
 
-// A titled group of option buttons side by side, named name_0, name_1...; the group's ids are the indexes. With
-// `columns` > 0 the buttons wrap into that many columns.
+// A row of fields side by side: `caption` in column 0 (the buddy of `first`), then `first` and its `unit` in
+// column 1, packed to the left. Further fields join it through AddToLine.
+QHBoxLayout* LineRow(QGridLayout* grid, int row, const QString& caption, QWidget* first,
+                     const QString& unit = QString(), const QString& tip = QString());
+// Adds a field to such a row: its caption before it, its unit after it. Text boxes in a row are kept short.
+void AddToLine(QHBoxLayout* line, QWidget* field, const QString& caption = QString(), const QString& unit = QString());
+
+// A titled group of option buttons side by side, named name_0, name_1... (name_1, name_2... with `firstIndex` 1);
+// the group's ids are the positions. With `columns` > 0 the buttons wrap into that many columns.
 struct Options
 {
     QGroupBox* Box = nullptr;
@@ -48,7 +56,9 @@ struct Options
     QList<QRadioButton*> Buttons;
 };
 Options OptionGroup(QWidget* parent, const QString& title, const QString& name, const QStringList& captions,
-                    int columns = 0);
+                    int columns = 0, int firstIndex = 0);
+// Puts a field after the buttons of an OptionGroup's first line (the count that goes with the last option).
+void AddToGroup(QGroupBox* box, QWidget* field, const QString& caption = QString());
 
 // A horizontal scroll bar from `minimum` to `maximum` with a label beside it that shows its value (the label is
 // named name + "Value"). `valueOut` receives the label.

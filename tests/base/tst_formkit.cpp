@@ -43,6 +43,8 @@ private Q_SLOTS:
         QTest::newRow("combo box") << "combo" << QStringList{"CursorCombo"};
         QTest::newRow("option group") << "options"
                                       << QStringList{"fontoptionBox", "fontoption_0", "fontoption_1", "fontoption_2"};
+        QTest::newRow("option array from 1")
+            << "options1" << QStringList{"EmbedLoopOptionBox", "EmbedLoopOption_1", "EmbedLoopOption_2"};
         QTest::newRow("slider") << "slider" << QStringList{"AlphaScroll", "AlphaScrollValue"};
         QTest::newRow("picker") << "picker" << QStringList{"FontColorCom", "FontColorComValue"};
     }
@@ -68,6 +70,11 @@ private Q_SLOTS:
                 FormKit::OptionGroup(&page, QStringLiteral("单位"), QStringLiteral("fontoption"),
                                      {QStringLiteral("pt"), QStringLiteral("px"), QStringLiteral("em")});
             QCOMPARE(options.Group->id(options.Buttons.at(2)), 2);
+        } else if (control == QLatin1String("options1")) {
+            const FormKit::Options options =
+                FormKit::OptionGroup(&page, QStringLiteral("重复播放"), QStringLiteral("EmbedLoopOption"),
+                                     {QStringLiteral("无数次"), QStringLiteral("N次")}, 0, 1);
+            QCOMPARE(options.Group->id(options.Buttons.at(0)), 0); // ids stay positions
         } else if (control == QLatin1String("slider")) {
             QScrollBar* bar = nullptr;
             FormKit::Slider(&page, QStringLiteral("AlphaScroll"), 0, 100, 10, &bar);

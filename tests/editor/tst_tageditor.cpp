@@ -100,9 +100,15 @@ private Q_SLOTS:
         QTest::newRow("rule") << "<HR Size=2 WIDTH=80 color=#FF0000 noshade|>"
                               << QStringList{"HrText_0=2", "HrText_1=80", "HrOption_1", "!HrCheck", "HrText_0:=3"}
                               << "<hr size=\"3\" color=\"#FF0000\" width=\"80\" noshade>";
-        // A kind whose fields are still to come keeps every attribute of the edited tag.
-        QTest::newRow("media, fields still to come")
-            << "<embed| src=a.mp3 loop=3 Width=10>" << QStringList{} << "<embed src=\"a.mp3\" loop=\"3\" width=\"10\">";
+        QTest::newRow("media: the count and the size back in their fields")
+            << "<embed| src=a.mp3 loop=3 Width=10>"
+            << QStringList{"EmbedText_0=a.mp3", "EmbedLoopOption_2", "NumText=3", "EmbedText_5=10", "EmbedText_6:=20"}
+            << "<embed src=\"a.mp3\" loop=\"3\" width=\"10\" height=\"20\">";
+        QTest::newRow("marquee: options in any case, the content kept")
+            << "<MARQUEE| direction=left behavior=ALTERNATE scrollamount=5>Hi</MARQUEE>"
+            << QStringList{"MarToOption_0", "MarStyleOption_1", "MarText_1=5", "HtmlText=Kestrel网页编辑软件",
+                           "MarNumCheck",   "MarText_1:=8"}
+            << "<marquee direction=\"left\" behavior=\"alternate\" scrollamount=\"8\">Hi</MARQUEE>";
     }
     void editInPlace()
     {

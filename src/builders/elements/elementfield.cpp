@@ -30,9 +30,9 @@ int ElementField::OptionFor(const QString& value) const
 
 std::optional<bool> ElementField::CheckedFor(const QString& value) const
 {
-    if (value.compare(OnValue, Qt::CaseInsensitive) == 0)
+    if (value.compare(OnValue, Qt::CaseInsensitive) == 0 || ReadsOn.contains(value, Qt::CaseInsensitive))
         return true;
-    if (value.compare(OffValue, Qt::CaseInsensitive) == 0)
+    if (value.compare(OffValue, Qt::CaseInsensitive) == 0 || ReadsOff.contains(value, Qt::CaseInsensitive))
         return false;
     return std::nullopt;
 }
@@ -138,5 +138,36 @@ ElementField& ElementField::RefreshOnChange()
 ElementField& ElementField::Starting(const QString& text)
 {
     StartText = text;
+    return *this;
+}
+
+ElementField& ElementField::Numbered(int firstIndex)
+{
+    FirstIndex = firstIndex;
+    return *this;
+}
+
+ElementField& ElementField::InColumns(int columns)
+{
+    Columns = columns;
+    return *this;
+}
+
+ElementField& ElementField::Beside()
+{
+    SameRow = true;
+    return *this;
+}
+
+ElementField& ElementField::Followed(const QString& unit)
+{
+    Unit = unit;
+    return *this;
+}
+
+ElementField& ElementField::AlsoReads(const QStringList& on, const QStringList& off)
+{
+    ReadsOn = on;
+    ReadsOff = off;
     return *this;
 }

@@ -38,13 +38,19 @@ struct ElementField
     QStringList OptionCaptions;
     QStringList OptionValues; // "" for an option that removes the attribute
     int StartOption = -1;     // option chosen at first (-1 none); it writes nothing until clicked
+    int FirstIndex = 0;       // the index the first option's name carries (Name_1 when its array starts at 1)
+    int Columns = 0;          // options on one line before the next begins; 0: all on one line
     QString OnValue;          // check box: value when checked / unchecked
     QString OffValue;
+    QStringList ReadsOn; // check box, edit mode: further values that stand for checked / unchecked
+    QStringList ReadsOff;
     bool StartsChecked = false;
     int Minimum = 0, Maximum = 100, PageStep = 10; // slider
     QString ButtonName;                            // File: the browse button
     BrowseFilter Filter = BrowseFilter::AllFiles;
-    QString StartText; // text shown at first; it writes nothing until edited
+    QString StartText;    // text shown at first; it writes nothing until edited
+    bool SameRow = false; // sits on the row of the field before it, after it (its caption before it)
+    QString Unit;         // a word shown after the control ("分")
     bool StartsGreyed = false;
     bool Hidden = false;
     bool EnterRefreshes = true;   // Enter in its box refreshes the preview
@@ -80,4 +86,9 @@ struct ElementField
     ElementField& NoEnter();
     ElementField& RefreshOnChange();
     ElementField& Starting(const QString& text);
+    ElementField& Numbered(int firstIndex);
+    ElementField& InColumns(int columns);
+    ElementField& Beside();
+    ElementField& Followed(const QString& unit);
+    ElementField& AlsoReads(const QStringList& on, const QStringList& off);
 };

@@ -1,8 +1,12 @@
 #include "builders/elements/elementframes.h"
 
+#include "builders/elements/addimgframe.h"
+#include "builders/elements/embedframe.h"
 #include "builders/elements/fieldframe.h"
+#include "builders/elements/formframe.h"
 #include "builders/elements/hrframe.h"
 #include "builders/elements/linkframe.h"
+#include "builders/elements/marqueeframe.h"
 #include "builders/elements/selectframe.h"
 #include "builders/elements/ulframe.h"
 
@@ -24,6 +28,10 @@ const QHash<QString, Factory>& Hooks()
     static const QHash<QString, Factory> hooks{
         {QStringLiteral("LinkFrame"), Make<LinkFrame>()},
         {QStringLiteral("HrFrame"), Make<HrFrame>()},
+        {QStringLiteral("EmbedFrame"), Make<EmbedFrame>()},
+        {QStringLiteral("MarqueeFrame"), Make<MarqueeFrame>()},
+        {QStringLiteral("AddImgFrame"), Make<AddImgFrame>()},
+        {QStringLiteral("FormFrame"), Make<FormFrame>()},
         {QStringLiteral("SelectFrame"),
          [](AddhForm* form, const ElementKind::Frame&) { return new SelectFrame(form); }},
         {QStringLiteral("UlFrame"), Make<UlFrame>()},

@@ -95,6 +95,117 @@ Frame NumberFrame()
              Field::Text("OlText", "起始值", "start").NoEnter()}};
 }
 
+Frame MediaFrame()
+{
+    // The loop options, the control panels and the two play times; the hook joins minutes and seconds.
+    return {"EmbedFrame",
+            {Field::File("EmbedText_0", "文件地址", "src", "OpenEmbedCommand", BrowseFilter::AllFiles),
+             Field::Options("EmbedLoopOption", "重复播放", "", {"无数次", "N次"}, {}).Numbered(1),
+             Field::Digits("NumText", "", "loop").Greyed().Beside(),
+             Field::Options("ControlOption", "", "controls",
+                            {"正常面板", "小面板", "播放按扭", "暂停按扭", "停止按扭", "音量按扭"},
+                            {"console", "smallconsole", "playbutton", "pausebutton", "stopbutton", "volumelever"})
+                 .InColumns(3),
+             Field::Number("EmbedText_1", "开始时间:", "").Followed("分"),
+             Field::Number("EmbedText_2", "", "").Beside().Followed("秒"),
+             Field::Number("EmbedText_3", "结束时间:", "").Followed("分"),
+             Field::Number("EmbedText_4", "", "").Beside().Followed("秒"), Field::Text("EmbedText_5", "宽度", "width"),
+             Field::Text("EmbedText_6", "高度", "height").Beside(),
+             Field::Check("AutoStartCheck", "自动播放", "autostart", "true", "false", true),
+             Field::Check("EmbedDisplayCheck", "隐藏", "hidden", "true", "false").Beside(),
+             Field::Slider("HearHScroll", "音量", "volume", 0, 100, 10)}};
+}
+
+Frame SoundFrame()
+{
+    return {"BgSoundFrame",
+            {Field::File("BgsoundText_0", "文件地址", "src", "BgSoundCommand", BrowseFilter::AllFiles),
+             Field::Digits("BgsoundText_1", "播放次数", "loop"),
+             Field::Slider("BgsoundHScroll", "音量", "volume", 0, 100, 10)}};
+}
+
+Frame MarqueeFrame()
+{
+    // "无数次" starts checked, as the greyed count says: a marquee moves without end until given a count.
+    return {"MarqueeFrame",
+            {Field::Options("MarToOption", "移动方向", "direction", {"向左", "向右", "向上", "向下"},
+                            {"left", "right", "up", "down"}),
+             Field::Options("MarStyleOption", "移动方式", "behavior", {"绕着走", "来回走", "只一次"},
+                            {"scroll", "alternate", "slide"}),
+             Field::Digits("MarText_0", "移动次数", "loop").Greyed(),
+             Field::Check("MarNumCheck", "无数次", "", "", "", true).Beside(),
+             Field::Digits("MarText_1", "速度", "scrollamount"),
+             Field::Digits("MarText_2", "延时", "scrolldelay").Beside(), Field::Digits("MarText_3", "宽度", "width"),
+             Field::Digits("MarText_4", "高度", "height").Beside(),
+             Field::Colour("MarColorCommand", "背景色", "bgcolor").Beside()}};
+}
+
+Frame MarqueePictureFrame()
+{
+    return {"AddImgFrame",
+            {Field::File("MarImgText1", "图象地址", "", "MarImgCommand", BrowseFilter::Images).NoEnter()},
+            "添加图象"};
+}
+
+Frame InlineFrame()
+{
+    // Either box reads the other's words in an edited tag too; "auto" scrolling is no box state and stays as it is.
+    return {"IframeFrame",
+            {Field::File("IframeText_0", "文件地址", "src", "IframeOpenCommand", BrowseFilter::AllFiles),
+             Field::Digits("IframeText_1", "窗口宽度", "width"),
+             Field::Digits("IframeText_2", "窗口高度", "height").Beside(),
+             Field::Check("IframeCheck_0", "显示窗口边框", "frameborder", "1", "0", true).AlsoReads({"yes"}, {"no"}),
+             Field::Check("IframeCheck_1", "显示窗口滚动条", "scrolling", "yes", "no", true)
+                 .AlsoReads({"1"}, {"0"})
+                 .Beside()}};
+}
+
+Frame FormFrame()
+{
+    // The window name opens with "开新的窗口"; the two button boxes rebuild the content (the form's hook).
+    return {"FormFrame",
+            {Field::Text("FormText", "发送地址", "action"),
+             Field::Options("MethodOption", "发送方式", "method", {"Get", "Post"}, {"get", "post"}, 1),
+             Field::Check("FCheck", "开新的窗口", "", "", ""),
+             Field::Text("FText", "窗口名称", "target").Greyed().NoEnter(),
+             Field::Check("SendCheck_0", "发送按扭", "", "", "", true),
+             Field::Check("SendCheck_1", "重写按扭", "", "", "", true).Beside()}};
+}
+
+Frame TextBoxFrame(bool password)
+{
+    // A password box shows no default value, so it never carries one.
+    ElementField value = Field::Text("FormTextText_0", "默认值", "value");
+    if (password)
+        value = Field::Text("FormTextText_0", "默认值", "").Invisible();
+    return {"FormTextFrame",
+            {value, Field::Text("FormTextText_1", "长度", "size"),
+             Field::Text("FormTextText_2", "最大字符数", "maxlength"),
+             Field::Check("FtextCheck", "只读", "readonly", "readonly", "")}};
+}
+
+Frame TextareaFrame()
+{
+    return {"TextareaFrame",
+            {Field::Number("TextareaText_0", "行数", "rows").RefreshOnChange().NoEnter(),
+             Field::Number("TextareaText_1", "列数", "cols").RefreshOnChange().NoEnter().Beside(),
+             Field::Options("WrapOption", "", "wrap", {"不换行", "软换行", "硬换行"}, {"off", "soft", "hard"}),
+             Field::Check("TextreaCheck", "只读", "readonly", "readonly", "")}};
+}
+
+Frame CheckBoxFrame()
+{
+    return {"FormCheckFrame",
+            {Field::Text("FormCheckText", "内部值", "value").NoEnter(),
+             Field::Check("FormCheckCheck", "是否选择", "checked", "checked", "")}};
+}
+
+Frame ButtonFrame()
+{
+    return {"FButtonFrame",
+            {Field::Text("FbuttonText_0", "命令框文本", "value"), Field::Text("FbuttonText_1", "内部名称", "name")}};
+}
+
 Frame Bare(const QString& name)
 {
     return {name, {}};
@@ -125,6 +236,11 @@ QList<ElementKind> MakeKinds()
         k.EditsTag = true;
         return k;
     };
+    // A kind the menu inserts that the tag editor leaves alone.
+    auto inserted = [](ElementKind k, const QString& name) {
+        k.Command = name;
+        return k;
+    };
     auto noEnd = [](ElementKind k) {
         k.EndTag = QString();
         return k;
@@ -141,10 +257,12 @@ QList<ElementKind> MakeKinds()
                      "ImgHtml");
     kinds << command(kind("<span", {TextFrame()}, db, tall, "SPAN标记之间的内容", text), "SpanHtml");
     kinds << command(kind("<div", {TextFrame()}, db, tall, "块之间的内容", text), "DivHtml");
-    kinds << edited(noEnd(
-        kind("<embed", {Bare("EmbedFrame")}, db, hidden, none,
-             {"src", "loop", "controls", "starttime", "endtime", "width", "height", "autostart", "hidden", "volume"})));
-    kinds << edited(noEnd(kind("<bgsound", {Bare("BgSoundFrame")}, db, hidden, none, {"src", "loop", "volume"})));
+    kinds << command(noEnd(kind("<embed", {MediaFrame()}, db, hidden, none,
+                                {"src", "loop", "controls", "starttime", "endtime", "width", "height", "autostart",
+                                 "hidden", "volume"})),
+                     "EnbHtml");
+    kinds << command(noEnd(kind("<bgsound", {SoundFrame()}, db, hidden, none, {"src", "loop", "volume"})),
+                     "BgsoundHtml");
     ElementKind hr =
         noEnd(kind("<hr", {RuleFrame()}, db, hidden, none, {"", "", "", "size", "color", "width", "noshade"}));
     hr.Flags = QStringList{"noshade"};
@@ -152,45 +270,47 @@ QList<ElementKind> MakeKinds()
     ElementKind pre = kind("<pre", {TextFrame()}, db, tall, "文本内容", text);
     pre.HtmlFormat = true;
     kinds << command(pre, "PreHtml");
-    kinds << edited(
-        kind("<marquee", {Bare("MarqueeFrame"), Bare("AddImgFrame")}, db, tall, "在这里输入要移动的文字",
-             {"direction", "behavior", "loop", "scrollamount", "scrolldelay", "width", "height", "bgcolor"}));
-    kinds << edited(kind("<iframe", {Bare("IframeFrame"), TextFrame()}, db, hidden, none,
-                         {"dir", "align", "name", "src", "width", "height", "frameborder", "scrolling"}));
-    ElementKind form =
-        kind("<form", {Bare("FormFrame")}, "添加表单", hidden, none, {"name", "action", "method", "target"});
+    kinds << command(
+        kind("<marquee", {MarqueeFrame(), MarqueePictureFrame()}, db, tall, "在这里输入要移动的文字",
+             {"direction", "behavior", "loop", "scrollamount", "scrolldelay", "width", "height", "bgcolor"}),
+        "MarqueeHtml");
+    kinds << command(kind("<iframe", {InlineFrame(), TextFrame()}, db, hidden, none,
+                          {"dir", "align", "name", "src", "width", "height", "frameborder", "scrolling"}),
+                     "IframeHtml");
+    ElementKind form = kind("<form", {FormFrame()}, "添加表单", hidden, none, {"name", "action", "method", "target"});
     form.NameFrame = true;
     form.HtmlFormat = true;
-    kinds << form;
-    ElementKind textBox = noEnd(kind("<input type=text", {Bare("FormTextFrame")}, "添加单行文本框", hidden, none,
+    kinds << inserted(form, "FormHtmls");
+    ElementKind textBox = noEnd(kind("<input type=text", {TextBoxFrame(false)}, "添加单行文本框", hidden, none,
                                      {"name", "value", "size", "maxlength", "readonly"}));
     textBox.Flags = QStringList{"readonly"};
     textBox.NameFrame = true;
     textBox.TagType = 1;
-    kinds << textBox;
-    ElementKind textarea = kind("<textarea", {Bare("TextareaFrame")}, db, tall, "输入文本框的内容",
+    kinds << inserted(textBox, "aTextHtml");
+    ElementKind textarea = kind("<textarea", {TextareaFrame()}, db, tall, "输入文本框的内容",
                                 {"name", "rows", "cols", "wrap", "readonly"});
     textarea.Flags = QStringList{"readonly"};
     textarea.NameFrame = true;
     textarea.HtmlFormat = true;
-    kinds << textarea;
+    kinds << inserted(textarea, "bTExtHtml");
     ElementKind password = textBox;
     password.HtmlN = QStringLiteral("<input type=password");
     password.Title = QStringLiteral("添加密码框");
-    kinds << password;
-    ElementKind check = noEnd(kind("<input type=checkbox", {Bare("FormCheckFrame")}, "添加复选框", shown, "复选框文本",
+    password.Frames = {TextBoxFrame(true)};
+    kinds << inserted(password, "passwordHtml");
+    ElementKind check = noEnd(kind("<input type=checkbox", {CheckBoxFrame()}, "添加复选框", shown, "复选框文本",
                                    {"name", "value", "checked"}));
     check.Flags = QStringList{"checked"};
     check.NameFrame = true;
     check.TagType = 1;
-    kinds << check;
+    kinds << inserted(check, "CheckHtml");
     ElementKind radio = kind("<input type=radio", {Bare("SelectFrame")}, "添加单选框", hidden, "单选框文本", {""});
     radio.HtmlFormat = true;
     radio.EndTag = QStringLiteral("</p>");
     radio.TagType = 1;
     radio.List = ListMode::Radios;
     radio.WriteAs = QStringLiteral("<p");
-    kinds << radio;
+    kinds << inserted(radio, "RadioHtml");
     ElementKind select =
         kind("<select", {Bare("SelectFrame")}, "添加列表框", hidden, none, {"name", "size", "multiple"});
     select.Flags = QStringList{"multiple"};
@@ -198,11 +318,11 @@ QList<ElementKind> MakeKinds()
     select.HtmlFormat = true;
     select.TagType = 1;
     select.List = ListMode::Options;
-    kinds << select;
+    kinds << inserted(select, "SelectHtml");
     ElementKind button =
-        noEnd(kind("<input type=button", {Bare("FButtonFrame")}, "添加命令框", hidden, none, {"value", "name"}));
+        noEnd(kind("<input type=button", {ButtonFrame()}, "添加命令框", hidden, none, {"value", "name"}));
     button.TagType = 1;
-    kinds << button;
+    kinds << inserted(button, "FormButtonHtml");
     ElementKind caption =
         kind("<caption", {CaptionFrame()}, "添加表格标题", shown, "编辑表格标题内容", {"", "", "", "align", "valign"});
     caption.EndTag = QStringLiteral("</caption>");

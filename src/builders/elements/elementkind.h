@@ -43,8 +43,15 @@ struct ElementKind
     // One group of fields; a frame without fields is a kind still to be built (or one its hook fills).
     struct Frame
     {
+        Frame() = default;
+        Frame(const QString& name, const QList<ElementField>& fields, const QString& title = QString())
+            : Name(name), Fields(fields), Title(title)
+        {
+        }
+
         QString Name;
         QList<ElementField> Fields;
+        QString Title; // a heading drawn round the fields; "" for none
     };
 
     QString HtmlN;          // opening text, "<img", "<input type=text"

@@ -15,27 +15,79 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 FieldFrame::FieldFrame(AddhForm* form, const ElementKind::Frame& frame)
     : KindFrame(form, frame.Name), fields_(frame.Fields)
 {
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    int row = 0;
-    for (const ElementField& field : std::as_const(fields_))
-        AddField(grid, field.Hidden ? -1 : row++, field);
+    QGridLayout* grid = nullptr;
+    if (frame.Title.isEmpty()) {
+        grid = new QGridLayout(this);
+        grid->setContentsMargins(0, 0, 0, 0);
+    } else {
+        auto* outer = new QVBoxLayout(this);
+        outer->setContentsMargins(0, 0, 0, 0);
+        auto* box = new QGroupBox(frame.Title, this);
+        box->setObjectName(frame.Name + QStringLiteral("Box"));
+        outer->addWidget(box);
+        grid = new QGridLayout(box);
+        grid->setContentsMargins(6, 2, 6, 4);
+    }
+    int row = -1;
+    for (qsizetype i = 0; i < fields_.size(); ++i) {
+        const ElementField& field = fields_.at(i);
+        if (field.Hidden) {
+            AddField(grid, -1, field, false);
+            continue;
+        }
+        if (!field.SameRow || row < 0)
+            ++row;
+        // A field opens a row of several when one beside it follows, or when a unit goes after it.
+        bool followed = false;
+        for (qsizetype j = i + 1; j < fields_.size(); ++j) {
+            if (!fields_.at(j).Hidden) {
+                followed = fields_.at(j).SameRow;
+                break;
+            }
+        }
+        AddField(grid, row, field, !field.SameRow && (followed || !field.Unit.isEmpty()));
+    }
 }
 
-QLineEdit* FieldFrame::AddTextField(QGridLayout* grid, int row, const ElementField& field)
+void FieldFrame::Place(QGridLayout* grid, int row, const ElementField& field, QWidget* control, bool captioned,
+                       bool opensLine)
 {
-    QLineEdit* box = nullptr;
-    if (row < 0) {
-        box = new QLineEdit(this);
-        box->setObjectName(field.Name);
-        box->hide();
-    } else {
-        box = FormKit::TextRow(grid, row, field.Caption, field.Name, field.Tip);
+    const QString caption = captioned ? field.Caption : QString();
+    if (field.SameRow && line_) {
+        FormKit::AddToLine(line_, control, caption, field.Unit);
+        return;
     }
+    if (field.SameRow && group_) {
+        FormKit::AddToGroup(group_, control, caption);
+        return;
+    }
+    line_ = nullptr;
+    group_ = nullptr;
+    if (field.Kind == FieldKind::Options) {
+        group_ = qobject_cast<QGroupBox*>(control);
+        grid->addWidget(control, row, 0, 1, 3);
+    } else if (opensLine) {
+        line_ = FormKit::LineRow(grid, row, caption, control, field.Unit, field.Tip);
+    } else if (captioned) {
+        FormKit::Row(grid, row, caption, control, field.Tip);
+    } else {
+        grid->addWidget(control, row, 1, field.Kind == FieldKind::Colour ? Qt::AlignLeft : Qt::Alignment());
+    }
+}
+
+QLineEdit* FieldFrame::AddTextField(QGridLayout* grid, int row, const ElementField& field, bool opensLine)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(field.Name);
+    if (row < 0)
+        box->hide();
+    else
+        Place(grid, row, field, box, true, opensLine);
     box->setText(field.StartText);
     if (field.Kind == FieldKind::Digits)
         FormKit::DigitsOnly(box);
@@ -58,34 +110,40 @@ QLineEdit* FieldFrame::AddTextField(QGridLayout* grid, int row, const ElementFie
     return box;
 }
 
-void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
+void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field, bool opensLine)
 {
     QWidget* control = nullptr;
     switch (field.Kind) {
     case FieldKind::Text:
     case FieldKind::Digits:
     case FieldKind::Number:
-        control = AddTextField(grid, row, field);
+        control = AddTextField(grid, row, field, opensLine);
         break;
     case FieldKind::File: {
-        QLineEdit* box = AddTextField(grid, row, field);
+        QLineEdit* box = AddTextField(grid, row, field, opensLine);
         control = box;
         QPushButton* browse = FormKit::Button(this, field.ButtonName, QStringLiteral("浏览"));
-        grid->addWidget(browse, row, 2);
+        if (row < 0)
+            browse->hide();
+        else if (line_)
+            FormKit::AddToLine(line_, browse);
+        else
+            grid->addWidget(browse, row, 2);
         connect(browse, &QPushButton::clicked, this, [this, box, field] {
             const QChar nul(0);
             const QString filter = field.Filter == BrowseFilter::Images
                                        ? Form->Context().ImageFilter
                                        : QStringLiteral("所有文件") + nul + QStringLiteral("*.*");
             PickFileUrl(box, filter, Form);
-            Refresh();
+            Browsed(field, box);
         });
         break;
     }
     case FieldKind::Options: {
-        const FormKit::Options options = FormKit::OptionGroup(this, field.Caption, field.Name, field.OptionCaptions);
+        const FormKit::Options options = FormKit::OptionGroup(this, field.Caption, field.Name, field.OptionCaptions,
+                                                              field.Columns, field.FirstIndex);
         options.Box->setToolTip(field.Tip);
-        grid->addWidget(options.Box, row, 0, 1, 3);
+        Place(grid, row, field, options.Box, false, opensLine);
         if (field.StartOption >= 0)
             options.Buttons.at(field.StartOption)->setChecked(true);
         for (int i = 0; i < options.Buttons.size(); ++i) {
@@ -102,7 +160,7 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
     case FieldKind::Check: {
         QCheckBox* check = FormKit::Check(this, field.Name, field.Caption, field.Tip);
         check->setChecked(field.StartsChecked);
-        grid->addWidget(check, row, 1);
+        Place(grid, row, field, check, false, opensLine);
         connect(check, &QCheckBox::clicked, this, [this, field](bool checked) {
             if (field.Attr.isEmpty())
                 return;
@@ -115,7 +173,7 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
     case FieldKind::Slider: {
         QScrollBar* bar = nullptr;
         QWidget* holder = FormKit::Slider(this, field.Name, field.Minimum, field.Maximum, field.PageStep, &bar);
-        FormKit::Row(grid, row, field.Caption, holder, field.Tip);
+        Place(grid, row, field, holder, true, opensLine);
         connect(bar, &QScrollBar::valueChanged, this, [this, field](int value) {
             M().SetAttr(field.Attr, QString::number(value));
             Refresh();
@@ -125,7 +183,7 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
     }
     case FieldKind::Colour: {
         QPushButton* button = FormKit::Button(this, field.Name, field.Caption, field.Tip);
-        grid->addWidget(button, row, 1, Qt::AlignLeft);
+        Place(grid, row, field, button, false, opensLine);
         connect(button, &QPushButton::clicked, this, [this, field] {
             QString colour = M().Attr(field.Attr);
             PickColor(Form->Context().Db, colour, Form);
@@ -139,7 +197,7 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
         QComboBox* combo = FormKit::Combo(this, field.Name, field.OptionCaptions, true);
         combo->setCurrentIndex(-1);
         combo->setEnabled(!field.StartsGreyed);
-        FormKit::Row(grid, row, field.Caption, combo, field.Tip);
+        Place(grid, row, field, combo, true, opensLine);
         if (!field.Attr.isEmpty()) {
             connect(combo, &QComboBox::activated, this,
                     [this, field](int i) { M().SetAttr(field.Attr, field.OptionValues.value(i)); });
@@ -155,7 +213,13 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field)
 
 QAbstractButton* FieldFrame::Option(const QString& name, int i) const
 {
-    return findChild<QAbstractButton*>(FormKit::Indexed(name, i));
+    const ElementField* field = FieldNamed(name);
+    return findChild<QAbstractButton*>(FormKit::Indexed(name, (field ? field->FirstIndex : 0) + i));
+}
+
+void FieldFrame::Browsed(const ElementField&, QLineEdit*)
+{
+    Refresh();
 }
 
 QString FieldFrame::SlotText(const ElementField&, const QString& text) const
@@ -211,6 +275,8 @@ bool FieldFrame::Prefill(const ElementField& field, const QString& name, const Q
         auto* check = Get<QCheckBox>(field.Name);
         if (check->isChecked() != *on)
             check->click();
+        else if (!field.Attr.isEmpty())
+            M().SetAttr(field.Attr, *on ? field.OnValue : field.OffValue); // the box shows it already: the tag keeps it
         return true;
     }
     case FieldKind::Slider: {

@@ -10,6 +10,8 @@
 
 class QAbstractButton;
 class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 
 class FieldFrame : public KindFrame
@@ -27,10 +29,12 @@ public:
     // The control of the field of that name (an option group: its box); null for none.
     QWidget* Control(const QString& name) const { return controls_.value(name); }
     template <class T> T* Get(const QString& name) const { return qobject_cast<T*>(Control(name)); }
-    // Option i of the option group of that name.
+    // The i-th option (from 0) of the option group of that name.
     QAbstractButton* Option(const QString& name, int i) const;
 
 protected:
+    // After a browse button put the chosen file into its box (or was cancelled): refreshes the preview.
+    virtual void Browsed(const ElementField& field, QLineEdit* box);
     // What a text field writes into its attribute for `text` (a kind may add a unit, say).
     virtual QString SlotText(const ElementField& field, const QString& text) const;
     // Writes a text field's text into its attribute.
@@ -40,9 +44,14 @@ protected:
     bool Prefill(const ElementField& field, const QString& name, const QString& value);
 
 private:
-    void AddField(QGridLayout* grid, int row, const ElementField& field);
-    QLineEdit* AddTextField(QGridLayout* grid, int row, const ElementField& field);
+    void AddField(QGridLayout* grid, int row, const ElementField& field, bool opensLine);
+    QLineEdit* AddTextField(QGridLayout* grid, int row, const ElementField& field, bool opensLine);
+    // Puts a field's control on its row: alone, opening a row of several, or after the field before it. `captioned`:
+    // the field's caption is a label beside the control (not its own text, as with check boxes and buttons).
+    void Place(QGridLayout* grid, int row, const ElementField& field, QWidget* control, bool captioned, bool opensLine);
 
     QList<ElementField> fields_;
     QHash<QString, QWidget*> controls_;
+    QHBoxLayout* line_ = nullptr; // the row of several fields being filled
+    QGroupBox* group_ = nullptr;  // the option group a field may follow
 };

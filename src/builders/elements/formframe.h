@@ -1,0 +1,18 @@
+#pragma once
+// The form's hook: it is sent by "post" until "Get" is chosen, "开新的窗口" opens the window-name box, and the two
+// button boxes rebuild the content the form starts with.
+
+#include "builders/elements/fieldframe.h"
+
+class FormFrame : public FieldFrame
+{
+    Q_OBJECT
+
+public:
+    FormFrame(AddhForm* form, const ElementKind::Frame& frame);
+    void Setup() override;
+
+private:
+    void FCheck_Click();
+    void SendCheck_Click();
+};
