@@ -1,6 +1,7 @@
 #include "editor/pageedit.h"
 
 #include "editor/linenumbergutter.h"
+#include "editor/pagelayout.h"
 #include "editor/syntaxcolouring.h"
 
 #include <QContextMenuEvent>
@@ -40,6 +41,9 @@ QStringList PageEdit::DroppedFiles(const QMimeData* mime)
 PageEdit::PageEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("text1"));
+    auto* page = new QTextDocument(this);
+    page->setDocumentLayout(new PageLayout(page));
+    setDocument(page);
     setTabChangesFocus(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // A scroll bar that comes and goes changes the text width, and every width change re-lays each line of the

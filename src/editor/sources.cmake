@@ -20,5 +20,6 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/txform.cpp
     ${KESTREL_LIST_DIR}/tageditor.cpp
     ${KESTREL_LIST_DIR}/linenumbergutter.cpp
+    ${KESTREL_LIST_DIR}/pagelayout.cpp
     ${KESTREL_LIST_DIR}/syntaxcolouring.cpp
 )

@@ -1,5 +1,6 @@
 #include "editor/syntaxcolouring.h"
 
+#include "editor/pagelayout.h"
 #include "editor/pageedit.h"
 
 #include <QElapsedTimer>
@@ -57,8 +58,8 @@ SyntaxColouring::SyntaxColouring(PageEdit* edit) : QObject(edit), edit_(edit), d
     ends_.assign(size_t(blockCount_), 0);
     coloured_.assign(size_t(blockCount_), 0);
     connect(doc_, &QTextDocument::contentsChange, this, &SyntaxColouring::ContentsChange);
-    connect(edit_, &QPlainTextEdit::updateRequest, this, &SyntaxColouring::ColourVisible);
-    connect(edit_->verticalScrollBar(), &QScrollBar::valueChanged, this, &SyntaxColouring::ColourVisible);
+    connect(edit_, &QPlainTextEdit::updateRequest, this, &SyntaxColouring::Schedule);
+    connect(edit_->verticalScrollBar(), &QScrollBar::valueChanged, this, &SyntaxColouring::Schedule);
     idle_.setInterval(0);
     connect(&idle_, &QTimer::timeout, this, &SyntaxColouring::Advance);
     idle_.start();
@@ -82,9 +83,45 @@ void SyntaxColouring::ClearAll()
         if (!block.isValid())
             break;
         block.layout()->clearFormats();
-        doc_->markContentsDirty(block.position(), block.length());
+        Relayout(block);
     }
     coloured_.assign(coloured_.size(), 0);
+}
+
+void SyntaxColouring::Relayout(const QTextBlock& block)
+{
+    if (auto* layout = qobject_cast<PageLayout*>(doc_->documentLayout()))
+        layout->Recolour(block);
+    else
+        doc_->markContentsDirty(block.position(), block.length());
+}
+
+void SyntaxColouring::Schedule()
+{
+    // Colours go on after the edit is through (the document must not be told of a layout change in the middle
+    // of its own) and before the screen is drawn, which waits behind every other event.
+    if (scheduled_)
+        return;
+    scheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            scheduled_ = false;
+            ColourPending();
+            ColourVisible();
+        },
+        Qt::QueuedConnection);
+}
+
+void SyntaxColouring::ColourPending()
+{
+    if (pendingFrom_ < 0)
+        return;
+    const int count = doc_->blockCount();
+    QTextBlock block = doc_->findBlockByNumber(qMin(pendingFrom_, count - 1));
+    for (int k = block.blockNumber(); k <= qMin(pendingTo_, count - 1) && block.isValid(); ++k, block = block.next())
+        ColourBlock(block, StateBefore(k));
+    pendingFrom_ = pendingTo_ = -1;
 }
 
 int SyntaxColouring::StateBefore(int line) const
@@ -152,8 +189,8 @@ int SyntaxColouring::ColourBlock(QTextBlock block, int state)
     const int line = block.blockNumber();
     if (layout->formats() != ranges) {
         layout->setFormats(ranges);
-        // Tells the layout which line to redraw, without telling the document's listeners that its text changed.
-        doc_->markContentsDirty(block.position(), block.length());
+        // The line is laid out and drawn again; the document's listeners hear of no change of its text.
+        Relayout(block);
     }
     if (size_t(line) < coloured_.size())
         coloured_[size_t(line)] = ranges.isEmpty() ? 0 : 1;
@@ -198,17 +235,19 @@ void SyntaxColouring::ContentsChange(int position, int, int added)
 
     if (lastLine - line > EditLines) {
         // A page loaded or replaced whole: the idle pass works it out, the screen is coloured as it comes.
+        pendingFrom_ = pendingTo_ = -1;
         idle_.start();
+        Schedule();
         return;
     }
-    // The edited lines are coloured before they are drawn, so they never show colours of the text they had.
+    // The edited lines get their states now and their colours before they are drawn.
     QTextBlock block = first;
-    for (int k = line; k <= lastLine && block.isValid(); ++k, block = block.next()) {
-        const bool known = k == valid_;
-        const int state = ColourBlock(block, StateBefore(k));
-        if (known)
-            Store(k, state);
-    }
+    for (int k = line; k <= lastLine && block.isValid(); ++k, block = block.next())
+        if (k == valid_)
+            Store(k, SyntaxScanner::ScanLine(block.text(), StateBefore(k), nullptr));
+    pendingFrom_ = pendingFrom_ < 0 ? line : qMin(pendingFrom_, line);
+    pendingTo_ = qMax(pendingTo_ + (pendingTo_ > line ? delta : 0), lastLine);
+    Schedule();
     // Then the lines below follow until they start as they did before.
     for (int n = 0; n < EditScanLines && block.isValid() && valid_ < count && valid_ == lastLine + 1 + n;
          ++n, block = block.next())

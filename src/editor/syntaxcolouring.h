@@ -39,6 +39,10 @@ private:
     void ContentsChange(int position, int removed, int added);
     // Colours what is on screen, if it may have changed.
     void ColourVisible();
+    void Schedule();
+    // Colours the lines edited since the last time.
+    void ColourPending();
+    void Relayout(const QTextBlock& block);
     // Colours one line from `state`; returns the state it ends in.
     int ColourBlock(QTextBlock block, int state);
     // The state line `line` starts in; plain text where the lines above are not worked out yet.
@@ -61,6 +65,9 @@ private:
     int shownLast_ = -1;
     bool provisional_ = false; // lines on screen were coloured before their start states were known
     bool colouring_ = false;
+    bool scheduled_ = false;
+    int pendingFrom_ = -1;
+    int pendingTo_ = -1;
     QTimer idle_;
     QList<SyntaxScanner::Span> spans_;
 };

@@ -81,12 +81,14 @@ private Q_SLOTS:
         f_.SetText(f_.Active(), QStringLiteral("<body>\n\n</body>"), 7);
         f_.Active()->GiveText(QStringLiteral("<img src=a.gif>"));
         QTest::keyClicks(Edit(), QStringLiteral("<i>"));
+        QCoreApplication::processEvents();
         const QString blue = PageEdit::InsertColor.name() + " on " + SyntaxColouring::InsertBackground.name();
         QCOMPARE(Look(Edit(), 1, 0), blue);
         QCOMPARE(Look(Edit(), 1, 5), blue);
         QCOMPARE(Look(Edit(), 1, 15), Colour(SyntaxScanner::Tag));
         Edit()->SetSelStart(1);
         Edit()->ReplaceAtCaret(4, QStringLiteral("BODY"));
+        QCoreApplication::processEvents();
         QCOMPARE(Look(Edit(), 0, 2), PageEdit::RewriteColor.name() + " on " + SyntaxColouring::RewriteBackground.name());
         // Off again: no colour of the syntax is left, the marking is as it was.
         f_.frame->RunCommand(QStringLiteral("SyntaxMenu"));
@@ -138,9 +140,12 @@ private Q_SLOTS:
         // An edit at the top changes how the bottom reads.
         QTextCursor top(Edit()->document());
         top.insertText(QStringLiteral("<!--"));
+        QCoreApplication::processEvents();
+        QCOMPARE(Look(Edit(), 0, 0), Colour(SyntaxScanner::Comment));
         QTRY_COMPARE(colouring->KnownLines(), Edit()->document()->blockCount());
         Edit()->verticalScrollBar()->setValue(Edit()->verticalScrollBar()->maximum() - 1);
         Edit()->verticalScrollBar()->setValue(Edit()->verticalScrollBar()->maximum());
+        QCoreApplication::processEvents();
         QCOMPARE(Look(Edit(), last, 0), Colour(SyntaxScanner::Comment));
     }
 };
