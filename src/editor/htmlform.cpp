@@ -98,6 +98,7 @@ void htmlform::InitDocument(const DecodedPage* page)
     if (page && !Filename.isEmpty()) {
         encoding_ = page->encoding;
         // The whole page goes in as one block of work: no undo history, no change counted.
+        text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
         text1->document()->setUndoRedoEnabled(false);
         text1->document()->setPlainText(page->text);
         text1->document()->setUndoRedoEnabled(true);

@@ -232,14 +232,32 @@ int PageEdit::GutterWidth() const
     return lineNumbers_ ? 10 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * qMax(3, gutterDigits_) : 0;
 }
 
+static int DigitsOf(int n)
+{
+    int digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+
 void PageEdit::UpdateGutterWidth()
 {
-    // Only a new number of digits moves the text: counting lines is cheap, re-laying the margin is not.
-    int digits = 1;
-    for (int n = blockCount(); n >= 10; n /= 10)
-        ++digits;
-    if (digits == gutterDigits_ && lineNumbers_)
+    // Only more digits move the text: counting lines is cheap, laying out the page again for a narrower margin
+    // is not.
+    const int digits = DigitsOf(blockCount());
+    if (lineNumbers_ ? digits <= gutterDigits_ : gutterDigits_ != 0)
         return;
+    SetGutterDigits(digits);
+}
+
+void PageEdit::SizeGutterFor(int lines)
+{
+    if (DigitsOf(lines) > gutterDigits_)
+        SetGutterDigits(DigitsOf(lines));
+}
+
+void PageEdit::SetGutterDigits(int digits)
+{
     gutterDigits_ = digits;
     setViewportMargins(GutterWidth(), 0, 0, 0);
     const QRect r = contentsRect();

@@ -47,6 +47,9 @@ public:
     void SetLineNumbersShown(bool on);
     bool LineNumbersShown() const { return lineNumbers_; }
     int GutterWidth() const;
+    // Makes the strip wide enough for `lines` before a page goes in: widening it afterwards would lay out the
+    // whole page again.
+    void SizeGutterFor(int lines);
     void PaintGutter(QPaintEvent* event);
 
     // Colours tags, attributes, comments, style sheets and scripts as they come on screen. Off by default: then
@@ -88,6 +91,7 @@ protected:
 
 private:
     void UpdateGutterWidth();
+    void SetGutterDigits(int digits);
     void ApplyFont();
     void CaretMoved();
 

@@ -1,7 +1,7 @@
 #include "editor/syntaxcolouring.h"
 
-#include "editor/pagelayout.h"
 #include "editor/pageedit.h"
+#include "editor/pagelayout.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -62,7 +62,6 @@ SyntaxColouring::SyntaxColouring(PageEdit* edit) : QObject(edit), edit_(edit), d
     connect(edit_->verticalScrollBar(), &QScrollBar::valueChanged, this, &SyntaxColouring::Schedule);
     idle_.setInterval(0);
     connect(&idle_, &QTimer::timeout, this, &SyntaxColouring::Advance);
-    idle_.start();
     ColourVisible();
 }
 
@@ -236,7 +235,6 @@ void SyntaxColouring::ContentsChange(int position, int, int added)
     if (lastLine - line > EditLines) {
         // A page loaded or replaced whole: the idle pass works it out, the screen is coloured as it comes.
         pendingFrom_ = pendingTo_ = -1;
-        idle_.start();
         Schedule();
         return;
     }
@@ -252,7 +250,7 @@ void SyntaxColouring::ContentsChange(int position, int, int added)
     for (int n = 0; n < EditScanLines && block.isValid() && valid_ < count && valid_ == lastLine + 1 + n;
          ++n, block = block.next())
         Store(valid_, SyntaxScanner::ScanLine(block.text(), StateBefore(valid_), nullptr));
-    if (valid_ < count)
+    if (valid_ < Needed())
         idle_.start();
 }
 
@@ -275,6 +273,8 @@ void SyntaxColouring::ColourVisible()
     shownFirst_ = first;
     shownLast_ = last;
     provisional_ = first > valid_;
+    if (valid_ < Needed())
+        idle_.start();
     QTextBlock block = doc_->findBlockByNumber(first);
     int state = StateBefore(first);
     for (int k = first; k <= last && block.isValid(); ++k, block = block.next()) {
@@ -286,30 +286,33 @@ void SyntaxColouring::ColourVisible()
     colouring_ = false;
 }
 
+int SyntaxColouring::Needed() const
+{
+    // The states are worked out as far as the screen shows, no further: a big page costs nothing until it is
+    // scrolled through.
+    return qMin(doc_->blockCount(), shownLast_ + 1);
+}
+
 void SyntaxColouring::Advance()
 {
-    const int count = doc_->blockCount();
-    if (valid_ >= count) {
+    const int needed = Needed();
+    if (valid_ >= needed) {
         idle_.stop();
         return;
     }
     QElapsedTimer t;
     t.start();
     QTextBlock block = doc_->findBlockByNumber(valid_);
-    for (int n = 1; block.isValid() && valid_ < count; ++n) {
+    for (int n = 1; block.isValid() && valid_ < needed; ++n) {
         const int line = valid_;
         Store(line, SyntaxScanner::ScanLine(block.text(), StateBefore(line), nullptr));
         block = valid_ == line + 1 ? block.next() : doc_->findBlockByNumber(valid_);
         if (n % 256 == 0 && t.elapsed() >= 4)
             break;
     }
-    if (valid_ >= count) {
+    if (valid_ >= needed)
         idle_.stop();
-        if (provisional_) {
-            dirty_ = true;
-            ColourVisible();
-        }
-    } else if (provisional_ && valid_ > shownFirst_) {
+    if (provisional_ && valid_ > shownFirst_) {
         dirty_ = true;
         ColourVisible();
     }

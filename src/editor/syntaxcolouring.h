@@ -2,8 +2,8 @@
 // Syntax colouring of a page's text control. Colours are laid over the text (the characters keep their own
 // format, so the blue and purple of inserted markup is untouched and shows with a tint behind it), and only
 // the lines on screen are coloured. Where each line starts (inside a comment, a style sheet, a script...) is
-// worked out down the page in small steps while the program is idle; an edit re-scans from its line until the
-// states meet the old ones again.
+// worked out down to the screen in small steps while the program is idle; an edit re-scans from its line until
+// the states meet the old ones again.
 
 #include "editor/syntaxscanner.h"
 
@@ -32,7 +32,7 @@ public:
     static const QColor InsertBackground;
     static const QColor RewriteBackground;
 
-    // Lines from the top whose states are known; the idle pass takes it to the line count.
+    // Lines from the top whose states are known; the idle pass takes it down to the screen.
     int KnownLines() const { return valid_; }
 
 private:
@@ -51,6 +51,8 @@ private:
     void Store(int line, int state);
     // Works out the states of the next lines, for a few milliseconds.
     void Advance();
+    // Lines whose states the screen needs.
+    int Needed() const;
 
     PageEdit* edit_;
     QTextDocument* doc_;

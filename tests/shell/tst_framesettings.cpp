@@ -122,12 +122,11 @@ private Q_SLOTS:
     void firstStartFitsTheScreen()
     {
         const QRect area = f_.frame->screen()->availableGeometry();
-        QVERIFY2(area.contains(f_.frame->geometry()),
-                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
-                                .arg(f_.frame->width())
-                                .arg(f_.frame->height())
-                                .arg(area.width())
-                                .arg(area.height())));
+        QVERIFY2(area.contains(f_.frame->geometry()), qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                                                     .arg(f_.frame->width())
+                                                                     .arg(f_.frame->height())
+                                                                     .arg(area.width())
+                                                                     .arg(area.height())));
     }
 
     void standardDialogsSpeakChinese_data()
@@ -135,10 +134,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("chinese");
-        QTest::newRow("file dialog folder") << "QFileDialog" << "Look in:" << "查找范围：";
-        QTest::newRow("file dialog name") << "QFileDialog" << "File &name:" << "文件名称(&N)：";
-        QTest::newRow("buttons") << "QPlatformTheme" << "Cancel" << "取消";
-        QTest::newRow("font dialog") << "QFontDialog" << "&Font" << "字体(&F)";
+        QTest::newRow("file dialog folder") << "QFileDialog"
+                                            << "Look in:"
+                                            << "查找范围：";
+        QTest::newRow("file dialog name") << "QFileDialog"
+                                          << "File &name:"
+                                          << "文件名称(&N)：";
+        QTest::newRow("buttons") << "QPlatformTheme"
+                                 << "Cancel"
+                                 << "取消";
+        QTest::newRow("font dialog") << "QFontDialog"
+                                     << "&Font"
+                                     << "字体(&F)";
     }
     void standardDialogsSpeakChinese()
     {
