@@ -1,14 +1,17 @@
 // Times typing with the completion lists on a big page, caret near its end: from the key press to the list shown
-// or the character typed (press and release handled), and the same with the repaint that follows.
-//   app_typing PAGE.html   (make one with bench/make-page, e.g. 10 MB)
+// or the character typed (press and release handled), and the same with the repaint that follows. The line
+// numbers are on (as by default); --colour switches syntax colouring on, --no-gutter the line numbers off.
+//   app_typing PAGE.html [--colour] [--no-gutter]   (make one with bench/make-page, e.g. 10 MB)
 #include "base/messages.h"
 #include "base/pagefile.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "editor/syntaxcolouring.h"
 #include "shell/mdiform1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -65,6 +68,14 @@ int main(int argc, char* argv[])
     MDIForm1 frame(shared);
     frame.resize(1000, 700);
     frame.show();
+    const QStringList options = QCoreApplication::arguments().mid(2);
+    if (options.contains(QStringLiteral("--colour")))
+        frame.RunCommand(QStringLiteral("SyntaxMenu"));
+    if (options.contains(QStringLiteral("--no-gutter")))
+        frame.RunCommand(QStringLiteral("LineNumMenu"));
+    std::printf("line numbers %s, syntax colouring %s\n",
+                frame.Command(QStringLiteral("LineNumMenu"))->isChecked() ? "on" : "off",
+                frame.Command(QStringLiteral("SyntaxMenu"))->isChecked() ? "on" : "off");
     htmlform* doc = frame.OpenDocument(true, QString::fromLocal8Bit(argv[1]), dir.path() + QLatin1Char('/'), &page);
     PageEdit* edit = doc->text1;
     const int blocks = edit->document()->blockCount();
@@ -82,6 +93,11 @@ int main(int argc, char* argv[])
     idle.start();
     while (idle.elapsed() < 1000)
         QCoreApplication::processEvents();
+    if (const SyntaxColouring* colouring = edit->Colouring()) {
+        while (colouring->KnownLines() < edit->document()->blockCount() && idle.elapsed() < 20000)
+            QCoreApplication::processEvents();
+        std::printf("colouring states of every line known after %lld ms idle\n", idle.elapsed());
+    }
 
     const Case cases[] = {
         {"\"<\"", 0, Qt::Key_Less, QStringLiteral("<"), "TagList"},

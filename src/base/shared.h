@@ -21,6 +21,8 @@ public:
     QString DataFile;
     QString HelpFile;
     QString TempFile;
+    // The file the main frame keeps its settings in between runs; "" keeps nothing (tests, benchmarks).
+    QString SettingsFile;
 
     TagDb Db;
     // What a builder dialog is made with: the database, the filters and the scratch page of the active page.

@@ -57,6 +57,15 @@ htmlform::htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent)
     row->addWidget(ColLabel);
     Lists = new CompletionLists(this, text1, shared_);
     row->addWidget(Lists->TxtText, 1);
+    EncodingLabel = new QLabel(RowFrame);
+    EncodingLabel->setObjectName(QStringLiteral("EncodingLabel"));
+    LineEndLabel = new QLabel(RowFrame);
+    LineEndLabel->setObjectName(QStringLiteral("LineEndLabel"));
+    for (QLabel* label : {EncodingLabel, LineEndLabel}) {
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setContentsMargins(6, 0, 6, 0);
+        row->addWidget(label);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,6 +98,7 @@ void htmlform::InitDocument(const DecodedPage* page)
     if (page && !Filename.isEmpty()) {
         encoding_ = page->encoding;
         // The whole page goes in as one block of work: no undo history, no change counted.
+        text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
         text1->document()->setUndoRedoEnabled(false);
         text1->document()->setPlainText(page->text);
         text1->document()->setUndoRedoEnabled(true);
@@ -111,6 +121,11 @@ void htmlform::InitDocument(const DecodedPage* page)
     connect(text1, &QPlainTextEdit::cursorPositionChanged, this, &htmlform::UpdateCaretPosition);
     connect(text1, &QPlainTextEdit::selectionChanged, this, &htmlform::UpdateSelectionCommands);
     connect(text1, &PageEdit::ContextMenuRequested, this, &htmlform::ContextMenuWanted);
+    connect(text1, &QPlainTextEdit::redoAvailable, this, &htmlform::RedoAvailable);
+    connect(text1, &PageEdit::FilesDropped, this, &htmlform::FilesDropped);
+
+    FollowChangeCount();
+    ShowEncoding();
 
     SetYnFalse();
     SetUndoEnabled(false);
@@ -155,6 +170,32 @@ void htmlform::TextChanged()
     ++changeCount_;
     if (changeCount_ > 0)
         SetUndoEnabled(true);
+    FollowChangeCount();
+}
+
+void htmlform::FollowChangeCount()
+{
+    const bool modified = changeCount_ > 0;
+    if (modified == isWindowModified())
+        return;
+    setWindowModified(modified);
+    emit ModifiedChanged(modified);
+}
+
+void htmlform::ShowEncoding()
+{
+    EncodingLabel->setText(encoding_.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB18030"));
+    switch (encoding_.lineEnd) {
+    case PageEncoding::CrLf:
+        LineEndLabel->setText(QStringLiteral("CR LF"));
+        break;
+    case PageEncoding::Lf:
+        LineEndLabel->setText(QStringLiteral("LF"));
+        break;
+    case PageEncoding::Cr:
+        LineEndLabel->setText(QStringLiteral("CR"));
+        break;
+    }
 }
 
 void htmlform::UpdateCaretPosition()
@@ -223,6 +264,7 @@ bool htmlform::SaveFn()
         }
     }
     setWindowTitle(Filename);
+    FollowChangeCount();
     return saved;
 }
 
@@ -236,6 +278,7 @@ void htmlform::SaveOther()
     SavedYn = true;
     setWindowTitle(Filename);
     AfterNewName(path);
+    FollowChangeCount();
 }
 
 void htmlform::GiveText(const QString& text)
@@ -305,6 +348,7 @@ void htmlform::Activate()
     emit PreviewToggled();
     shared_.TempFile = DirP + QStringLiteral("qz125677.html");
     SetUndoEnabled(changeCount_ > 0);
+    emit RedoAvailable(text1->document()->isRedoAvailable());
     UpdateSelectionCommands();
     UpdatePasteCommands();
 }

@@ -88,6 +88,9 @@ public:
     QFrame* RowFrame = nullptr;
     QLabel* RowLabel = nullptr;
     QLabel* ColLabel = nullptr;
+    // The page's encoding ("GB18030", "UTF-8") and line ending ("CR LF", "LF", "CR") in the status row.
+    QLabel* EncodingLabel = nullptr;
+    QLabel* LineEndLabel = nullptr;
     // The completion lists and their description box; the typing assistance drives them.
     CompletionLists* Lists = nullptr;
 
@@ -97,6 +100,11 @@ public:
 Q_SIGNALS:
     // The frame follows the page through these: its commands' states, its context menu, its table of windows.
     void UndoAvailable(bool available);
+    void RedoAvailable(bool available);
+    // The page has changes not saved (its caption shows "*"), or no longer has.
+    void ModifiedChanged(bool modified);
+    // Files dropped on the text, to be opened as pages.
+    void FilesDropped(const QStringList& paths);
     void SelectionAvailable(bool available);
     void PasteAvailable(bool available);
     void PreviewToggled();
@@ -116,6 +124,8 @@ private:
     void AfterNewName(const QString& path);
     bool AskSave();
     void TextChanged();
+    void FollowChangeCount();
+    void ShowEncoding();
 
     PageDialogs& dialogs_;
     Shared& shared_;

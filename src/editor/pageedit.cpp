@@ -1,9 +1,16 @@
 #include "editor/pageedit.h"
 
+#include "editor/linenumbergutter.h"
+#include "editor/pagelayout.h"
+#include "editor/syntaxcolouring.h"
+
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -11,9 +18,32 @@ const QColor PageEdit::InsertColor(0x00, 0x00, 0xFF);
 const QColor PageEdit::RewriteColor(0x78, 0x3C, 0xDF);
 const QColor PageEdit::TypingColor(0x00, 0x00, 0x00);
 
+namespace {
+const QColor CurrentLineColor(0xFF, 0xF8, 0xD6);
+const QColor GutterColor(0xF0, 0xF0, 0xF0);
+const QColor NumberColor(0x99, 0x99, 0x99);
+const QColor CurrentNumberColor(0x33, 0x33, 0x33);
+} // namespace
+
+QStringList PageEdit::DroppedFiles(const QMimeData* mime)
+{
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl& url : mime->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        files.append(url.toLocalFile());
+    }
+    return files;
+}
+
 PageEdit::PageEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("text1"));
+    auto* page = new QTextDocument(this);
+    page->setDocumentLayout(new PageLayout(page));
+    setDocument(page);
     setTabChangesFocus(false);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // A scroll bar that comes and goes changes the text width, and every width change re-lays each line of the
@@ -24,7 +54,29 @@ PageEdit::PageEdit(QWidget* parent) : QPlainTextEdit(parent)
     f.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Monospace")});
     f.setStyleHint(QFont::Monospace);
     setFont(f);
+    pageFont_ = f;
     SetTypingBlack();
+
+    gutter_ = new LineNumberGutter(this);
+    gutter_->hide();
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &PageEdit::UpdateGutterWidth);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (!lineNumbers_)
+            return;
+        if (dy)
+            gutter_->scroll(0, dy);
+        else
+            gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &PageEdit::CaretMoved);
+    SetLineNumbersShown(true);
+}
+
+PageEdit::~PageEdit()
+{
+    // The colouring works on the document, which goes before this object's children do.
+    delete colouring_;
+    colouring_ = nullptr;
 }
 
 static QTextCharFormat ColorFormat(const QColor& color)
@@ -164,4 +216,199 @@ void PageEdit::insertFromMimeData(const QMimeData* source)
 {
     if (source && source->hasText() && !isReadOnly())
         InsertTyped(source->text());
+}
+
+void PageEdit::SetLineNumbersShown(bool on)
+{
+    lineNumbers_ = on;
+    gutter_->setVisible(on);
+    gutterDigits_ = 0;
+    UpdateGutterWidth();
+    viewport()->update();
+}
+
+int PageEdit::GutterWidth() const
+{
+    return lineNumbers_ ? 10 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * qMax(3, gutterDigits_) : 0;
+}
+
+static int DigitsOf(int n)
+{
+    int digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+
+void PageEdit::UpdateGutterWidth()
+{
+    // Only more digits move the text: counting lines is cheap, laying out the page again for a narrower margin
+    // is not.
+    const int digits = DigitsOf(blockCount());
+    if (lineNumbers_ ? digits <= gutterDigits_ : gutterDigits_ != 0)
+        return;
+    SetGutterDigits(digits);
+}
+
+void PageEdit::SizeGutterFor(int lines)
+{
+    if (DigitsOf(lines) > gutterDigits_)
+        SetGutterDigits(DigitsOf(lines));
+}
+
+void PageEdit::SetGutterDigits(int digits)
+{
+    gutterDigits_ = digits;
+    setViewportMargins(GutterWidth(), 0, 0, 0);
+    const QRect r = contentsRect();
+    gutter_->setGeometry(r.left(), r.top(), GutterWidth(), r.height());
+}
+
+void PageEdit::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    const QRect r = contentsRect();
+    gutter_->setGeometry(r.left(), r.top(), GutterWidth(), r.height());
+}
+
+void PageEdit::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && gutter_) {
+        gutter_->setFont(font());
+        gutterDigits_ = 0;
+        UpdateGutterWidth();
+    }
+}
+
+void PageEdit::ForEachVisibleBlock(const std::function<bool(const QTextBlock&, qreal, qreal)>& visit) const
+{
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    const qreal bottom = viewport()->height();
+    while (block.isValid() && top <= bottom) {
+        const qreal height = blockBoundingRect(block).height();
+        if (block.isVisible() && !visit(block, top, height))
+            return;
+        top += height;
+        block = block.next();
+    }
+}
+
+void PageEdit::PaintGutter(QPaintEvent* event)
+{
+    QPainter p(gutter_);
+    p.fillRect(event->rect(), GutterColor);
+    const int current = textCursor().blockNumber();
+    const int lineHeight = fontMetrics().height();
+    const int right = gutter_->width() - 6;
+    int number = -1;
+    ForEachVisibleBlock([&](const QTextBlock& block, qreal top, qreal height) {
+        if (top > event->rect().bottom())
+            return false;
+        number = number < 0 ? block.blockNumber() : number + 1;
+        if (top + height >= event->rect().top()) {
+            p.setPen(number == current ? CurrentNumberColor : NumberColor);
+            p.drawText(QRectF(0, top, right, lineHeight), Qt::AlignRight | Qt::AlignTop, QString::number(number + 1));
+        }
+        return true;
+    });
+}
+
+void PageEdit::paintEvent(QPaintEvent* event)
+{
+    if (lineNumbers_) {
+        // The caret's line gets a background of its own, painted under the text.
+        const QTextBlock current = textCursor().block();
+        ForEachVisibleBlock([&](const QTextBlock& block, qreal top, qreal height) {
+            if (block != current)
+                return true;
+            QPainter p(viewport());
+            p.fillRect(QRectF(0, top, viewport()->width(), height), CurrentLineColor);
+            return false;
+        });
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+void PageEdit::CaretMoved()
+{
+    if (!lineNumbers_)
+        return;
+    const int block = textCursor().blockNumber();
+    if (block == caretBlock_)
+        return;
+    // The old and the new line change their background, and their numbers their colour.
+    caretBlock_ = block;
+    viewport()->update();
+    gutter_->update();
+}
+
+void PageEdit::SetSyntaxColouring(bool on)
+{
+    if (on == (colouring_ != nullptr))
+        return;
+    if (colouring_) {
+        colouring_->ClearAll();
+        delete colouring_;
+        colouring_ = nullptr;
+    } else {
+        colouring_ = new SyntaxColouring(this);
+    }
+}
+
+void PageEdit::SetPageFont(const QFont& font)
+{
+    pageFont_ = font;
+    ApplyFont();
+}
+
+void PageEdit::ZoomBy(int points)
+{
+    const qreal base = pageFont_.pointSizeF() > 0 ? pageFont_.pointSizeF() : 10;
+    zoom_ = qBound(int(4 - base), zoom_ + points, int(72 - base));
+    ApplyFont();
+}
+
+void PageEdit::ResetZoom()
+{
+    zoom_ = 0;
+    ApplyFont();
+}
+
+void PageEdit::ApplyFont()
+{
+    QFont f = pageFont_;
+    if (zoom_ != 0 && f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() + zoom_);
+    setFont(f);
+}
+
+void PageEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void PageEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void PageEdit::dropEvent(QDropEvent* event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty()) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    Q_EMIT FilesDropped(files);
 }

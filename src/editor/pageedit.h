@@ -5,6 +5,11 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
+class LineNumberGutter;
+class SyntaxColouring;
+
 class PageEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -15,6 +20,7 @@ public:
     static const QColor TypingColor;
 
     explicit PageEdit(QWidget* parent = nullptr);
+    ~PageEdit() override;
 
     // Writes `text` at `position` in `color`; the caret goes after the text when `caret` >= `position`,
     // otherwise it stays at `caret`. Typing afterwards is black.
@@ -37,8 +43,38 @@ public:
     // Text the user puts in (typed over a selection, pasted) at the caret, in black.
     void InsertTyped(const QString& text);
 
+    // The line-number strip beside the text and the current line's background.
+    void SetLineNumbersShown(bool on);
+    bool LineNumbersShown() const { return lineNumbers_; }
+    int GutterWidth() const;
+    // Makes the strip wide enough for `lines` before a page goes in: widening it afterwards would lay out the
+    // whole page again.
+    void SizeGutterFor(int lines);
+    void PaintGutter(QPaintEvent* event);
+
+    // Colours tags, attributes, comments, style sheets and scripts as they come on screen. Off by default: then
+    // only inserted markup is coloured.
+    void SetSyntaxColouring(bool on);
+    SyntaxColouring* Colouring() const { return colouring_; }
+
+    // The font of every page, and this page's zoom in points over it.
+    void SetPageFont(const QFont& font);
+    QFont PageFont() const { return pageFont_; }
+    void ZoomBy(int points);
+    void ResetZoom();
+    int Zoom() const { return zoom_; }
+
+    // The local files a drag carries; nothing when it carries anything else.
+    static QStringList DroppedFiles(const QMimeData* mime);
+
+    // Calls `visit` with each block on screen, top to bottom, and its top and height in the viewport, until it
+    // returns false.
+    void ForEachVisibleBlock(const std::function<bool(const QTextBlock& block, qreal top, qreal height)>& visit) const;
+
 Q_SIGNALS:
     void ContextMenuRequested(const QPoint& globalPos);
+    // Files dragged from a file manager and dropped on the text: they are opened, not pasted as names.
+    void FilesDropped(const QStringList& paths);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -46,4 +82,24 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void UpdateGutterWidth();
+    void SetGutterDigits(int digits);
+    void ApplyFont();
+    void CaretMoved();
+
+    LineNumberGutter* gutter_ = nullptr;
+    SyntaxColouring* colouring_ = nullptr;
+    bool lineNumbers_ = false;
+    int gutterDigits_ = 0;
+    int caretBlock_ = -1;
+    QFont pageFont_;
+    int zoom_ = 0;
 };

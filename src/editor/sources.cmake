@@ -4,6 +4,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/scanmemo.cpp
     ${KESTREL_LIST_DIR}/headmarkup.cpp
     ${KESTREL_LIST_DIR}/tagparser.cpp
+    ${KESTREL_LIST_DIR}/syntaxscanner.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
@@ -18,4 +19,7 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutsform.cpp
     ${KESTREL_LIST_DIR}/txform.cpp
     ${KESTREL_LIST_DIR}/tageditor.cpp
+    ${KESTREL_LIST_DIR}/linenumbergutter.cpp
+    ${KESTREL_LIST_DIR}/pagelayout.cpp
+    ${KESTREL_LIST_DIR}/syntaxcolouring.cpp
 )

@@ -1,14 +1,30 @@
 #include "shell/aboutform.h"
 
 #include "base/browserview.h"
+#include "shell/programicon.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 AboutForm::AboutForm(QWidget* parent)
     : AboutForm(QUrl(QStringLiteral("qrc:/about/about.html")), QStringLiteral("关于 Kestrel网页编辑"), parent)
 {
+    // The program's icon and name above the page.
+    auto* head = new QHBoxLayout;
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("IconLabel"));
+    icon->setPixmap(ProgramIcon::Icon().pixmap(64, 64));
+    auto* name = new QLabel(QStringLiteral("Kestrel网页编辑"), this);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    name->setFont(big);
+    head->addWidget(icon);
+    head->addWidget(name, 1);
+    static_cast<QVBoxLayout*>(layout())->insertLayout(0, head);
 }
 
 AboutForm::AboutForm(const QUrl& page, const QString& title, QWidget* parent) : QDialog(parent)

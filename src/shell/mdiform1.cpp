@@ -17,19 +17,25 @@
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
 #include "shell/aboutform.h"
+#include "shell/programicon.h"
 #include "shell/toolbaricons.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 #include <QSet>
 #include <QStyle>
 #include <QToolBar>
@@ -212,7 +218,8 @@ bool MDIForm1::IsPending(const QString& name)
     return PendingCommands().contains(name);
 }
 
-MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start) : QMainWindow(parent), shared_(shared)
+MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start)
+    : QMainWindow(parent), shared_(shared), settings_(shared.SettingsFile)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     Area = new QMdiArea(this);
@@ -226,7 +233,10 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start) : QMainWindow(pa
     BuildToolbar();
     BuildHandlers();
     BindCommands();
-    resize(1180, 760);
+    BuildViewSwitches();
+    BuildRecentFiles();
+    BuildEditorKeys();
+    RestoreSettings();
     QApplication::instance()->installEventFilter(this);
 
     if (start)
@@ -525,6 +535,7 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     form->FormNum = slot;
     slots_[slot] = form;
     MMcount += 1;
+    ApplyPageSettings(form);
 
     SetDocCommandsEnabled(true);
     QMdiSubWindow* window = Area->addSubWindow(form);
@@ -541,9 +552,9 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     form->text1->setFocus();
 
     menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(true);
-    WinForm[slot]->setText(form->Filename);
+    winCaption_[slot] = form->Filename;
     WinForm[slot]->setVisible(true);
-    UpdateTitle();
+    RefreshCaption(form);
     return form;
 }
 
@@ -575,7 +586,10 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
             return nullptr;
     }
-    return OpenDocument(true, path, ParentFolderOf(path), &page);
+    htmlform* form = OpenDocument(true, path, ParentFolderOf(path), &page);
+    if (form)
+        AddRecent(path);
+    return form;
 }
 
 void MDIForm1::OpenFile()
@@ -625,7 +639,14 @@ void MDIForm1::Follow(htmlform* form)
     connect(form, &htmlform::PreviewToggled, this, [this, form] { UpdatePreviewCommands(form); });
     connect(form, &htmlform::ContextMenuWanted, this, &MDIForm1::PopupContextMenu);
     connect(form, &htmlform::Closed, this, &MDIForm1::PageClosed);
-    connect(form, &QWidget::windowTitleChanged, this, &MDIForm1::UpdateTitle);
+    connect(form, &QWidget::windowTitleChanged, this, [this, form] {
+        RefreshCaption(form);
+        if (form->SavedYn) // saved under a new name
+            AddRecent(form->Filename);
+    });
+    connect(form, &htmlform::RedoAvailable, this, &MDIForm1::SetRedoEnabled);
+    connect(form, &htmlform::ModifiedChanged, this, [this, form] { RefreshCaption(form); });
+    connect(form, &htmlform::FilesDropped, this, &MDIForm1::OpenFiles, Qt::QueuedConnection);
 }
 
 void MDIForm1::PageClosed(int num)
@@ -728,8 +749,12 @@ void MDIForm1::PopupContextMenu(const QPoint& globalPos)
 void MDIForm1::SubWindowActivated(QMdiSubWindow* window)
 {
     if (window) {
-        if (auto* form = qobject_cast<htmlform*>(window->widget()))
+        if (auto* form = qobject_cast<htmlform*>(window->widget())) {
             form->Activate();
+            // The Window menu marks the active page.
+            if (form->FormNum >= 0 && form->FormNum < MaxDocuments && slots_[form->FormNum] == form)
+                WinForm[form->FormNum]->setChecked(true);
+        }
     }
     UpdateTitle();
 }
@@ -737,7 +762,8 @@ void MDIForm1::SubWindowActivated(QMdiSubWindow* window)
 void MDIForm1::UpdateTitle()
 {
     htmlform* doc = ActiveDocument();
-    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + doc->windowTitle() + QLatin1Char(']')
+    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + doc->windowTitle() +
+                             (doc->isWindowModified() ? QStringLiteral("*]") : QStringLiteral("]"))
                        : Messages::ProgramTitle);
 }
 
@@ -800,10 +826,21 @@ void MDIForm1::ShowAbout()
 
 void MDIForm1::ChooseFont()
 {
-    // A cancelled font dialog is not an error: only a dialog that could not be shown is reported.
+    // A cancelled font dialog is not an error: only a dialog that could not be shown is reported. The font chosen
+    // is every page's, new ones too, and is kept for the next run.
+    QWidget probe;
+    probe.setFont(ActiveDocument()->text1->PageFont());
     bool failed = false;
-    if (!ShowFontDialog(ActiveDocument()->text1, &failed) && failed)
-        Messages::Show(this, QStringLiteral("出现异常错误"));
+    if (!ShowFontDialog(&probe, &failed)) {
+        if (failed)
+            Messages::Show(this, QStringLiteral("出现异常错误"));
+        return;
+    }
+    pageFont_ = probe.font();
+    settings_.SetPageFont(*pageFont_);
+    for (htmlform* page : slots_)
+        if (page)
+            page->text1->SetPageFont(*pageFont_);
 }
 
 void MDIForm1::InsertAnchor()
@@ -877,5 +914,282 @@ void MDIForm1::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    settings_.SetGeometry(saveGeometry());
     event->accept();
+}
+
+QAction* MDIForm1::AddCommand(QMenu* menu, QAction* before, const QString& name, const QString& caption)
+{
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->insertAction(before, action);
+    commands_.insert(name, action);
+    commandOf_.insert(action, name);
+    connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+    return action;
+}
+
+QAction* MDIForm1::AddSwitch(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                             const std::function<void(bool)>& apply)
+{
+    // A check mark that applies itself whenever it changes (clicked, restored from the settings); run as a
+    // command it flips.
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    menu->insertAction(before, action);
+    commands_.insert(name, action);
+    commandOf_.insert(action, name);
+    connect(action, &QAction::toggled, this, apply);
+    frameHandlers_.insert(name, [action] { action->toggle(); });
+    return action;
+}
+
+void MDIForm1::BuildViewSwitches()
+{
+    using Page = htmlform*;
+    QMenu* set = menus_.value(QStringLiteral("MySet"));
+    set->addSeparator();
+    AddSwitch(set, nullptr, QStringLiteral("LineNumMenu"), QStringLiteral("显示行号(&N)"),
+              [this](bool on) { SetLineNumbers(on); });
+    AddSwitch(set, nullptr, QStringLiteral("SyntaxMenu"), QStringLiteral("语法着色(&S)"),
+              [this](bool on) { SetSyntaxColouring(on); });
+    set->addSeparator();
+    AddCommand(set, nullptr, QStringLiteral("ZoomInMenu"), QStringLiteral("放大(&I)"));
+    AddCommand(set, nullptr, QStringLiteral("ZoomOutMenu"), QStringLiteral("缩小(&D)"));
+    AddCommand(set, nullptr, QStringLiteral("ZoomResetMenu"), QStringLiteral("原始大小(&Z)"));
+
+    // Pages as tabs or as windows, and the keys between them, above the eight page entries.
+    QMenu* windows = menus_.value(QStringLiteral("WindowMenu"));
+    QAction* first = WinForm[0];
+    AddSwitch(windows, first, QStringLiteral("TabMenu"), QStringLiteral("以标签页显示(&T)"),
+              [this](bool on) { SetTabbed(on); });
+    AddCommand(windows, first, QStringLiteral("NextPageMenu"), QStringLiteral("下一页(&N)"));
+    AddCommand(windows, first, QStringLiteral("PrevPageMenu"), QStringLiteral("上一页(&P)"));
+    windows->insertSeparator(first);
+    windowGroup_ = new QActionGroup(this);
+    windowGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* entry : WinForm) {
+        entry->setCheckable(true);
+        windowGroup_->addAction(entry);
+    }
+
+    frameHandlers_.insert(QStringLiteral("NextPageMenu"), [this] { Area->activateNextSubWindow(); });
+    frameHandlers_.insert(QStringLiteral("PrevPageMenu"), [this] { Area->activatePreviousSubWindow(); });
+    pageHandlers_.insert(QStringLiteral("ZoomInMenu"), [](Page doc) { doc->text1->ZoomBy(1); });
+    pageHandlers_.insert(QStringLiteral("ZoomOutMenu"), [](Page doc) { doc->text1->ZoomBy(-1); });
+    pageHandlers_.insert(QStringLiteral("ZoomResetMenu"), [](Page doc) { doc->text1->ResetZoom(); });
+}
+
+void MDIForm1::BuildEditorKeys()
+{
+    // Redo right after Undo.
+    QMenu* edit = menus_.value(QStringLiteral("EditMenu"));
+    const QList<QAction*> entries = edit->actions();
+    AddCommand(edit, entries.value(entries.indexOf(commands_.value(QStringLiteral("NotChange"))) + 1),
+               QStringLiteral("RedoMenu"), QStringLiteral("重做(&R)"));
+    editing_.insert(QStringLiteral("RedoMenu"));
+    pageHandlers_.insert(QStringLiteral("RedoMenu"), [](htmlform* doc) { doc->text1->redo(); });
+    SetRedoEnabled(false);
+
+    // The keys every editor has, shown in the menus' key column. The keys the text control already takes
+    // (Ctrl+F, Ctrl+Enter, F5, Ctrl+V, Ctrl+A, Del) stay its own.
+    const std::pair<const char*, QList<QKeySequence>> keys[] = {
+        {"NewMenu", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {"OpenMenu", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"SaveMenu", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {"SaveAsMenu", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"FindMenu", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
+        {"RedoMenu", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {"HelpTxt", {QKeySequence(Qt::Key_F1)}},
+        {"NextPageMenu", {QKeySequence(Qt::CTRL | Qt::Key_Tab)}},
+        {"PrevPageMenu", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}},
+        {"ZoomInMenu", {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)}},
+        {"ZoomOutMenu", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
+        {"ZoomResetMenu", {QKeySequence(Qt::CTRL | Qt::Key_0)}},
+    };
+    for (const auto& [name, sequences] : keys) {
+        QAction* action = commands_.value(QString::fromLatin1(name));
+        action->setShortcuts(sequences);
+        // Also held by the frame itself, so the key works while its menu is hidden (the Window menu with no page).
+        addAction(action);
+    }
+}
+
+void MDIForm1::BuildRecentFiles()
+{
+    QMenu* file = menus_.value(QStringLiteral("FileMenu"));
+    const QList<QAction*> entries = file->actions();
+    QAction* before = entries.value(entries.indexOf(commands_.value(QStringLiteral("OpenMenu"))) + 1);
+    recentMenu_ = new QMenu(QStringLiteral("最近打开的文件(&R)"), file);
+    recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
+    file->insertMenu(before, recentMenu_);
+    menus_.insert(QStringLiteral("RecentMenu"), recentMenu_);
+    connect(file, &QMenu::aboutToShow, this, &MDIForm1::FillRecentMenu);
+}
+
+void MDIForm1::FillRecentMenu()
+{
+    // Files that are gone since are dropped from the list.
+    const qsizetype before = recent_.size();
+    recent_.removeIf([](const QString& path) { return !QFileInfo(path).isFile(); });
+    if (recent_.size() != before)
+        settings_.SetRecentFiles(recent_);
+    recentMenu_->clear();
+    for (qsizetype i = 0; i < recent_.size(); ++i) {
+        const QString path = recent_.at(i);
+        QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
+        entry->setObjectName(QStringLiteral("RecentFile_%1").arg(i));
+        connect(entry, &QAction::triggered, this, [this, path] { OpenRecent(path); });
+    }
+    recentMenu_->menuAction()->setEnabled(!recent_.isEmpty());
+}
+
+void MDIForm1::OpenRecent(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        recent_.removeAll(path);
+        settings_.SetRecentFiles(recent_);
+        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
+        return;
+    }
+    OpenPath(path);
+}
+
+void MDIForm1::AddRecent(const QString& path)
+{
+    recent_.removeAll(path);
+    recent_.prepend(path);
+    recent_ = recent_.mid(0, FrameSettings::MaxRecent);
+    settings_.SetRecentFiles(recent_);
+}
+
+void MDIForm1::RestoreSettings()
+{
+    recent_ = settings_.RecentFiles();
+    pageFont_ = settings_.PageFont();
+    lineNumbers_ = settings_.Switch(QStringLiteral("LineNumbers"), true);
+    syntaxColouring_ = settings_.Switch(QStringLiteral("SyntaxColour"), false);
+    const bool tabbed = settings_.Switch(QStringLiteral("Tabbed"), false);
+    commands_.value(QStringLiteral("LineNumMenu"))->setChecked(lineNumbers_);
+    commands_.value(QStringLiteral("SyntaxMenu"))->setChecked(syntaxColouring_);
+    // Each check mark applies itself as it is set.
+    commands_.value(QStringLiteral("TabMenu"))->setChecked(tabbed);
+    if (!restoreGeometry(settings_.Geometry()))
+        FitIntoScreen();
+    setWindowIcon(ProgramIcon::Icon());
+    setAcceptDrops(true);
+}
+
+void MDIForm1::FitIntoScreen()
+{
+    // The first start: the usual size where the screen has room for it, else the screen's free area less room
+    // for the window's frame; the available area is in the screen's own units, so any scale factor fits.
+    QSize size(1180, 760);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    size = size.boundedTo(area.size() - QSize(16, 48)).expandedTo(QSize(400, 300));
+    resize(size);
+    move(area.left() + (area.width() - size.width()) / 2,
+         area.top() + qMax(0, (area.height() - size.height()) / 2 - 24));
+}
+
+void MDIForm1::ApplyPageSettings(htmlform* form)
+{
+    if (pageFont_)
+        form->text1->SetPageFont(*pageFont_);
+    form->text1->SetLineNumbersShown(lineNumbers_);
+    form->text1->SetSyntaxColouring(syntaxColouring_);
+}
+
+void MDIForm1::SetLineNumbers(bool on)
+{
+    lineNumbers_ = on;
+    settings_.SetSwitch(QStringLiteral("LineNumbers"), on);
+    for (htmlform* page : slots_)
+        if (page)
+            page->text1->SetLineNumbersShown(on);
+}
+
+void MDIForm1::SetSyntaxColouring(bool on)
+{
+    syntaxColouring_ = on;
+    settings_.SetSwitch(QStringLiteral("SyntaxColour"), on);
+    for (htmlform* page : slots_)
+        if (page)
+            page->text1->SetSyntaxColouring(on);
+}
+
+void MDIForm1::SetTabbed(bool on)
+{
+    settings_.SetSwitch(QStringLiteral("Tabbed"), on);
+    QMdiSubWindow* active = Area->activeSubWindow();
+    Area->setViewMode(on ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (on) {
+        Area->setTabsClosable(true);
+        Area->setTabsMovable(true);
+        Area->setDocumentMode(true);
+        return;
+    }
+    // Back to windows: each page maximised, as they open, the active one in front.
+    for (QMdiSubWindow* window : Area->subWindowList())
+        window->showMaximized();
+    if (active)
+        Area->setActiveSubWindow(active);
+}
+
+void MDIForm1::SetRedoEnabled(bool enabled)
+{
+    SetEnabled({QStringLiteral("RedoMenu")}, enabled);
+}
+
+QMdiSubWindow* MDIForm1::SubWindowOf(const htmlform* form) const
+{
+    return qobject_cast<QMdiSubWindow*>(form->parentWidget());
+}
+
+void MDIForm1::RefreshCaption(htmlform* form)
+{
+    const bool modified = form->isWindowModified();
+    if (QMdiSubWindow* window = SubWindowOf(form)) {
+        // "[*]" becomes "*" in the window's title and its tab while the page is modified.
+        window->setWindowTitle(form->windowTitle() + QStringLiteral("[*]"));
+        window->setWindowModified(modified);
+    }
+    const int slot = form->FormNum;
+    if (slot >= 0 && slot < MaxDocuments && slots_[slot] == form)
+        WinForm[slot]->setText(winCaption_[slot] + (modified ? QStringLiteral("*") : QString()));
+    UpdateTitle();
+}
+
+void MDIForm1::OpenFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (MMcount >= MaxDocuments) {
+            Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+            return;
+        }
+        OpenPath(QFileInfo(path).absoluteFilePath());
+    }
+}
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!PageEdit::DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MDIForm1::dropEvent(QDropEvent* event)
+{
+    const QStringList files = PageEdit::DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message box in the middle of a drag would hold the source's drag.
+    QMetaObject::invokeMethod(
+        this, [this, files] { OpenFiles(files); }, Qt::QueuedConnection);
 }

@@ -2,14 +2,17 @@
 // The main frame: up to eight page windows, the menus, the toolbar and the command dispatch.
 
 #include "shell/builderdialogs.h"
+#include "shell/framesettings.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QSet>
 
 #include <functional>
+#include <optional>
 
 class QAction;
+class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -69,9 +72,16 @@ public:
     // Commands whose windows are not part of this build: present, captioned, disabled.
     static bool IsPending(const QString& name);
 
+    // The files of the recent-files menu, newest first.
+    QStringList RecentFiles() const { return recent_; }
+    // Opens files as the open command does, stopping at the limit of pages (dropped files).
+    void OpenFiles(const QStringList& paths);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();
@@ -104,6 +114,27 @@ private:
     void Follow(htmlform* form);
     void PageClosed(int num);
 
+    // Keys, switches, tabs, recent files and what is remembered between runs.
+    QAction* AddCommand(QMenu* menu, QAction* before, const QString& name, const QString& caption);
+    QAction* AddSwitch(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                       const std::function<void(bool)>& apply);
+    void BuildEditorKeys();
+    void BuildViewSwitches();
+    void BuildRecentFiles();
+    void FillRecentMenu();
+    void OpenRecent(const QString& path);
+    void AddRecent(const QString& path);
+    void RestoreSettings();
+    void FitIntoScreen();
+    void ApplyPageSettings(htmlform* form);
+    void SetLineNumbers(bool on);
+    void SetSyntaxColouring(bool on);
+    void SetTabbed(bool on);
+    void SetRedoEnabled(bool enabled);
+    // The page's caption, tab, Window entry and the frame's title, with "*" while it has unsaved changes.
+    void RefreshCaption(htmlform* form);
+    QMdiSubWindow* SubWindowOf(const htmlform* form) const;
+
     Shared& shared_;
     BuilderDialogs dialogs_{shared_};
     htmlform* slots_[MaxDocuments] = {};
@@ -116,4 +147,13 @@ private:
     QSet<QString> editing_; // commands that change the page: off while it shows its preview
     QMenu* SetMeMenu = nullptr;
     QAction* WinForm[MaxDocuments] = {};
+
+    FrameSettings settings_;
+    QStringList recent_;
+    QMenu* recentMenu_ = nullptr;
+    QActionGroup* windowGroup_ = nullptr;
+    QString winCaption_[MaxDocuments]; // each Window entry's caption: the page's name when it was opened
+    std::optional<QFont> pageFont_;    // chosen with the font command, for every page
+    bool lineNumbers_ = true;
+    bool syntaxColouring_ = false;
 };

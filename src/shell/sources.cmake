@@ -1,8 +1,14 @@
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutform.cpp
     ${KESTREL_LIST_DIR}/builderdialogs.cpp
+    ${KESTREL_LIST_DIR}/framesettings.cpp
     ${KESTREL_LIST_DIR}/mdiform1.cpp
+    ${KESTREL_LIST_DIR}/programicon.cpp
     ${KESTREL_LIST_DIR}/startup.cpp
     ${KESTREL_LIST_DIR}/toolbaricons.cpp
+    ${KESTREL_LIST_DIR}/translations.cpp
 )
 list(APPEND KESTREL_RESOURCE_FILES ${CMAKE_SOURCE_DIR}/resources/about/about.html)
+foreach(size 16 24 32 48 64 128 256)
+    list(APPEND KESTREL_RESOURCE_FILES ${CMAKE_SOURCE_DIR}/resources/icons/kestrel-${size}.png)
+endforeach()

@@ -4,6 +4,8 @@
 #include "base/messages.h"
 #include "base/shared.h"
 #include "shell/mdiform1.h"
+#include "shell/programicon.h"
+#include "shell/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,6 +65,11 @@ int Main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setApplicationDisplayName(QString());
+    QApplication::setWindowIcon(ProgramIcon::Icon());
+    QApplication::setDesktopFileName(QStringLiteral("kestrel"));
+    Translations::InstallQt(app);
+    shared.SettingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          QStringLiteral("/kestrel/kestrel.conf");
 
     QLockFile lock(LockPath());
     lock.setStaleLockTime(0);

@@ -30,6 +30,8 @@ public:
     {
         dir = std::make_unique<QTemporaryDir>();
         shared = std::make_unique<Shared>(dir->path());
+        // The frame keeps its settings in the scratch folder, never in the user's own.
+        shared->SettingsFile = dir->filePath(QStringLiteral("kestrel.conf"));
         if (fullDatabase)
             QCOMPARE(shared->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         else

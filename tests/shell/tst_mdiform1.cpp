@@ -1,4 +1,5 @@
 #include "base/uihelpers.h"
+#include "editor/findform.h"
 #include "pagewindowfixture.h"
 
 #include <QApplication>
@@ -10,7 +11,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QtTest>
@@ -98,9 +101,15 @@ private Q_SLOTS:
         QStringList entries;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("EditMenu"))->actions())
             entries.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        // Redo is added after Undo; the entries that were there keep their order.
         QCOMPARE(entries.join(QLatin1Char(' ')),
-                 QStringLiteral("NotChange - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FontMenu - SelectAll - "
-                                "BigToGbMenu GbToBigMenu"));
+                 QStringLiteral("NotChange RedoMenu - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FontMenu - "
+                                "SelectAll - BigToGbMenu GbToBigMenu"));
+        QStringList file;
+        for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
+            file.append(a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->objectName() : a->objectName());
+        QCOMPARE(file.join(QLatin1Char(' ')),
+                 QStringLiteral("NewMenu OpenMenu RecentMenu - SaveMenu SaveAsMenu - CloseMenu ExitMenu"));
         QStringList form;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
@@ -792,6 +801,247 @@ private Q_SLOTS:
         QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("other/qz78.html")));
         f_.frame->RunCommand(QStringLiteral("NewMenu"));
         QCOMPARE(Active()->DirP, Path(QStringLiteral("other/")));
+    }
+
+    // What the keys did: pages open, the active one, the last file dialog and message, the find dialog, the zoom
+    // and the caret's line on the active page.
+    QString KeyOutcome() const
+    {
+        htmlform* doc = f_.Active();
+        return QStringLiteral("pages=%1 active=%2 dialog=%3 message=%4 find=%5 zoom=%6 line=%7")
+            .arg(f_.frame->MMcount)
+            .arg(doc ? doc->FormNum : -1)
+            .arg(f_.requests.isEmpty() ? QString() : f_.requests.constLast().title)
+            .arg(f_.MessageTexts().join(QLatin1Char('|')))
+            .arg(FindForm::Instance() && FindForm::Instance()->isVisible() ? 1 : 0)
+            .arg(doc ? doc->text1->Zoom() : 0)
+            .arg(doc ? doc->text1->textCursor().block().text() : QString());
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("outcome");
+        // Three pages (the third active), "x" typed on it and taken back with the text's own Ctrl+Z.
+        const auto row = [](const char* name, const QKeySequence& key, const QString& outcome) {
+            QTest::newRow(name) << key << outcome;
+        };
+        const QString base = QStringLiteral("pages=3 active=2 dialog= message= find=0 zoom=0 line=");
+        row("Ctrl+N new page", QKeySequence(Qt::CTRL | Qt::Key_N),
+            QStringLiteral("pages=4 active=3 dialog= message= find=0 zoom=0 line="));
+        row("Ctrl+O open", QKeySequence(Qt::CTRL | Qt::Key_O), QString(base).replace("dialog=", "dialog=打开文件"));
+        row("Ctrl+S save", QKeySequence(Qt::CTRL | Qt::Key_S), QString(base).replace("dialog=", "dialog=保存文件"));
+        row("Ctrl+Shift+S save as", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            QString(base).replace("dialog=", "dialog=另存为"));
+        row("Ctrl+H find and replace", QKeySequence(Qt::CTRL | Qt::Key_H), QString(base).replace("find=0", "find=1"));
+        row("Ctrl+F still finds", QKeySequence(Qt::CTRL | Qt::Key_F), QString(base).replace("find=0", "find=1"));
+        row("Ctrl+Y redo", QKeySequence(Qt::CTRL | Qt::Key_Y), base + QStringLiteral("x"));
+        row("Ctrl+Shift+Z redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), base + QStringLiteral("x"));
+        row("F1 help", QKeySequence(Qt::Key_F1), QString(base).replace("message=", "message=没找到帮助文件!!"));
+        row("Ctrl+Tab next page", QKeySequence(Qt::CTRL | Qt::Key_Tab), QString(base).replace("active=2", "active=0"));
+        row("Ctrl+Shift+Tab previous page", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+            QString(base).replace("active=2", "active=1"));
+        row("Ctrl+= zoom in", QKeySequence(Qt::CTRL | Qt::Key_Equal), QString(base).replace("zoom=0", "zoom=1"));
+        row("Ctrl+- zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus), QString(base).replace("zoom=0", "zoom=-1"));
+        row("Ctrl+Enter still a line break tag", QKeySequence(Qt::CTRL | Qt::Key_Return),
+            base + QStringLiteral("<br>"));
+    }
+    void keys()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, outcome);
+        f_.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_.frame.get()));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        PageEdit* edit = Active()->text1;
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("x"));
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(KeyOutcome(), QStringLiteral("pages=3 active=2 dialog= message= find=0 zoom=0 line="));
+        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+        QCOMPARE(KeyOutcome(), outcome);
+        FindForm::Unload();
+    }
+
+    void zoomResetAndKeyColumn()
+    {
+        PageEdit* edit = Active()->text1;
+        const int size = edit->font().pointSize();
+        f_.frame->RunCommand(QStringLiteral("ZoomInMenu"));
+        f_.frame->RunCommand(QStringLiteral("ZoomInMenu"));
+        QCOMPARE(edit->font().pointSize(), size + 2);
+        f_.frame->RunCommand(QStringLiteral("ZoomResetMenu"));
+        QCOMPARE(edit->font().pointSize(), size);
+        // The keys are in the key column, not in the captions; the captions that carried keys keep them.
+        QCOMPARE(f_.frame->Command(QStringLiteral("SaveAsMenu"))->text(), QStringLiteral("另存为(&A)"));
+        QCOMPARE(f_.frame->Command(QStringLiteral("SaveAsMenu"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(f_.frame->Command(QStringLiteral("RedoMenu"))->text(), QStringLiteral("重做(&R)"));
+        QCOMPARE(f_.frame->Command(QStringLiteral("NotChange"))->text(), QStringLiteral("撤消(&U)    CtrL+Z"));
+        QVERIFY(f_.frame->Command(QStringLiteral("NotChange"))->shortcut().isEmpty());
+        // Redo follows the page.
+        QVERIFY(!f_.frame->Command(QStringLiteral("RedoMenu"))->isEnabled());
+        QTest::keyClicks(edit, QStringLiteral("y"));
+        f_.frame->RunCommand(QStringLiteral("NotChange"));
+        QVERIFY(f_.frame->Command(QStringLiteral("RedoMenu"))->isEnabled());
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(!f_.frame->Command(QStringLiteral("RedoMenu"))->isEnabled());
+    }
+
+    // Each switch: its default, then on every open page and on the next new one, and back.
+    static bool SwitchShown(const QString& command, MDIForm1* frame, htmlform* doc)
+    {
+        if (command == QLatin1String("LineNumMenu"))
+            return doc->text1->LineNumbersShown() &&
+                   doc->text1->findChild<QWidget*>(QStringLiteral("LineNumbers"))->isVisible();
+        if (command == QLatin1String("SyntaxMenu")) {
+            QCoreApplication::processEvents();
+            return doc->text1->Colouring() && !doc->text1->document()->firstBlock().layout()->formats().isEmpty();
+        }
+        return frame->Area->viewMode() == QMdiArea::TabbedView;
+    }
+    void switches_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("byDefault");
+        QTest::newRow("line numbers") << "LineNumMenu" << true;
+        QTest::newRow("syntax colouring") << "SyntaxMenu" << false;
+        QTest::newRow("tabs") << "TabMenu" << false;
+    }
+    void switches()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, byDefault);
+        QAction* check = f_.frame->Command(command);
+        htmlform* first = Active();
+        QCOMPARE(check->isChecked(), byDefault);
+        QCOMPARE(SwitchShown(command, f_.frame.get(), first), byDefault);
+        check->trigger();
+        QCOMPARE(check->isChecked(), !byDefault);
+        QCOMPARE(SwitchShown(command, f_.frame.get(), first), !byDefault);
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QCOMPARE(SwitchShown(command, f_.frame.get(), Active()), !byDefault);
+        check->trigger();
+        QCOMPARE(SwitchShown(command, f_.frame.get(), first), byDefault);
+        QCOMPARE(SwitchShown(command, f_.frame.get(), Active()), byDefault);
+    }
+
+    void modifiedPagesShowAStar()
+    {
+        f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        auto* tabs = f_.frame->Area->findChild<QTabBar*>();
+        QVERIFY(tabs);
+        QAction* entry0 = f_.frame->findChild<QAction*>(QStringLiteral("WinForm_0"));
+        QAction* entry1 = f_.frame->findChild<QAction*>(QStringLiteral("WinForm_1"));
+        QVERIFY(entry1->isChecked() && !entry0->isChecked()); // the active page is marked
+        QTest::keyClicks(Active()->text1, QStringLiteral("z"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("无标题1*"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("无标题0"));
+        QCOMPARE(entry1->text(), QStringLiteral("无标题1*"));
+        QCOMPARE(f_.frame->windowTitle(), QStringLiteral("Kestrel网页编辑 - [无标题1*]"));
+        entry0->trigger();
+        QVERIFY(entry0->isChecked() && !entry1->isChecked());
+        QCOMPARE(f_.frame->windowTitle(), QStringLiteral("Kestrel网页编辑 - [无标题0]"));
+        // Saved under a name: the star goes; the Window entry keeps the name the page opened with.
+        entry1->trigger();
+        f_.paths = {Path(QStringLiteral("a.html"))};
+        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        QCOMPARE(tabs->tabText(1), Path(QStringLiteral("a.html")));
+        QCOMPARE(entry1->text(), QStringLiteral("无标题1"));
+        QCOMPARE(f_.frame->windowTitle(), QStringLiteral("Kestrel网页编辑 - [") + Path(QStringLiteral("a.html")) + "]");
+        // Back to windows: the sub-window's title carries the star too.
+        f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        QTest::keyClicks(Active()->text1, QStringLiteral("z"));
+        QMdiSubWindow* window = f_.frame->Area->activeSubWindow();
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(window->windowTitle(), Path(QStringLiteral("a.html")) + QStringLiteral("[*]"));
+    }
+
+    void statusShowsEncodingAndLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::newRow("gb18030 crlf") << QByteArray("<p>\xC4\xE3</p>\r\n<b>\r\n") << "GB18030"
+                                      << "CR LF";
+        QTest::newRow("utf-8 lf") << QByteArray("<p>\xE4\xBD\xA0</p>\n<b>\n") << "UTF-8"
+                                  << "LF";
+        QTest::newRow("ascii cr") << QByteArray("<p>a</p>\r<b>\r") << "GB18030"
+                                  << "CR";
+    }
+    void statusShowsEncodingAndLineEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, encoding);
+        QFETCH(QString, lineEnd);
+        // A new page is GB18030 with CR LF.
+        QCOMPARE(Active()->EncodingLabel->text(), QStringLiteral("GB18030"));
+        QCOMPARE(Active()->LineEndLabel->text(), QStringLiteral("CR LF"));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("p.html")), bytes));
+        QVERIFY(f_.frame->OpenPath(Path(QStringLiteral("p.html"))));
+        QCOMPARE(Active()->EncodingLabel->text(), encoding);
+        QCOMPARE(Active()->LineEndLabel->text(), lineEnd);
+    }
+
+    void droppedFilesOpen_data()
+    {
+        QTest::addColumn<QString>("target"); // "frame" or "text"
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QStringList>("messages");
+        const QString limit = QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!");
+        QTest::newRow("two on the frame") << "frame" << QStringList{"a.html", "b.htm"} << 3 << QStringList{};
+        QTest::newRow("one on the text") << "text" << QStringList{"a.html"} << 2 << QStringList{};
+        QTest::newRow("more than eight") << "frame" << QStringList{"1.html", "2.html", "3.html", "4.html",
+                                                                   "5.html", "6.html", "7.html", "8.html"}
+                                         << 8 << QStringList{limit};
+        QTest::newRow("a folder") << "text" << QStringList{"folder"} << 1
+                                  << QStringList{QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") +
+                                                 QStringLiteral("%1/folder")};
+        QTest::newRow("a web address is not taken")
+            << "frame" << QStringList{"http://example.org/a.html"} << 1 << QStringList{};
+    }
+    void droppedFilesOpen()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, files);
+        QFETCH(int, pages);
+        QFETCH(QStringList, messages);
+        QDir().mkpath(Path(QStringLiteral("folder")));
+        QList<QUrl> urls;
+        for (const QString& name : std::as_const(files)) {
+            if (name.startsWith(QLatin1String("http:"))) {
+                urls.append(QUrl(name));
+                continue;
+            }
+            if (name != QLatin1String("folder"))
+                QVERIFY(f_.WriteFile(Path(name), "<p>" + name.toLatin1() + "</p>"));
+            urls.append(QUrl::fromLocalFile(Path(name)));
+        }
+        QMimeData mime;
+        mime.setUrls(urls);
+        QWidget* widget =
+            target == QLatin1String("frame") ? static_cast<QWidget*>(f_.frame.get()) : Active()->text1->viewport();
+        const QPoint at = widget->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &enter);
+        QCOMPARE(enter.isAccepted(), !files.first().startsWith(QLatin1String("http:")));
+        if (enter.isAccepted()) {
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &drop);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(f_.frame->MMcount, pages);
+        QStringList expected;
+        for (const QString& m : std::as_const(messages))
+            expected.append(QString(m).replace(QLatin1String("%1"), f_.dir->path()));
+        QCOMPARE(f_.MessageTexts(), expected);
+        // The page's text got no file names.
+        QVERIFY(!f_.Text(f_.frame->Document(0)).contains(QLatin1String("file:")));
+        if (pages > 1)
+            QCOMPARE(f_.frame->Document(1)->Filename, Path(files.first()));
     }
 };
 
