@@ -1,5 +1,8 @@
 #include "base/builderdialog.h"
 
+#include <QKeyEvent>
+#include <QPushButton>
+
 BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
 
 BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent) {}
@@ -41,4 +44,15 @@ void BuilderDialog::EnsureLoaded()
         return;
     loaded_ = true;
     Load();
+}
+
+void BuilderDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (keepOpenOnEnter_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

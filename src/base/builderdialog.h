@@ -37,8 +37,12 @@ protected:
     // What Run() hands back after OK.
     virtual QString Result() const { return QString(); }
     void EnsureLoaded();
+    // Dialogs with many fields: Enter in a field never closes the dialog; on a button it presses the button.
+    void KeepOpenOnEnter() { keepOpenOnEnter_ = true; }
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::optional<BuilderContext> context_;
     bool loaded_ = false;
+    bool keepOpenOnEnter_ = false;
 };

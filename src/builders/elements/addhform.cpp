@@ -32,6 +32,7 @@ AddhForm::AddhForm(const BuilderContext& context, QWidget* parent) : BuilderDial
 {
     setObjectName(QStringLiteral("AddhForm"));
     setWindowTitle(QStringLiteral("添加元素"));
+    KeepOpenOnEnter();
 
     Titlelable = new QLabel(this);
     Titlelable->setObjectName(QStringLiteral("Titlelable"));
@@ -354,16 +355,4 @@ bool AddhForm::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return BuilderDialog::eventFilter(watched, event);
-}
-
-void AddhForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter in a field never closes the dialog; on a button it presses the button.
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
-            b->click();
-        event->accept();
-        return;
-    }
-    BuilderDialog::keyPressEvent(event);
 }

@@ -88,7 +88,6 @@ public:
 protected:
     void Load() override;
     QString Result() const override { return HtmlStr; }
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -26,6 +26,7 @@ TableForm::TableForm(const BuilderContext& context, QWidget* parent) : BuilderDi
 {
     setObjectName(QStringLiteral("TableForm"));
     setWindowTitle(QStringLiteral("表格处理"));
+    KeepOpenOnEnter();
 
     Dbgrid1 = new QTableWidget(this);
     Dbgrid1->setObjectName(QStringLiteral("Dbgrid1"));
@@ -246,18 +247,6 @@ bool TableForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == Dbgrid1->viewport() && event->type() == QEvent::Resize && Text1->isVisible())
         PlaceEditor();
     return BuilderDialog::eventFilter(watched, event);
-}
-
-void TableForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter in a field never writes the table out half built; on a button it presses the button.
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
-            b->click();
-        event->accept();
-        return;
-    }
-    BuilderDialog::keyPressEvent(event);
 }
 
 bool TableForm::Text1_KeyPress(int key)

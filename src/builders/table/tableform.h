@@ -77,7 +77,6 @@ protected:
     QString Result() const override { return HtmlTxt; }
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool Text1_KeyPress(int key);
