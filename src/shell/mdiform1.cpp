@@ -17,6 +17,7 @@
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
 #include "shell/aboutform.h"
+#include "shell/stylesheetcommands.h"
 #include "shell/toolbaricons.h"
 
 #include <QApplication>
@@ -194,9 +195,6 @@ const QSet<QString>& PendingCommands()
     // clang-format off
     static const QSet<QString> pending{
         "BodyED",
-        "LinkCss",
-        "Addcss",
-        "CssOut",
         "JavaS",
         "MeSetBody",
         "MeAddTx",
@@ -456,6 +454,9 @@ void MDIForm1::BuildHandlers()
          }},
         {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
         {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
+        {QStringLiteral("LinkCss"), [](Page doc) { StyleSheetCommands::LinkCss(*doc); }},
+        {QStringLiteral("Addcss"), [this](Page doc) { StyleSheetCommands::MakeInCss(shared_.Context(), *doc); }},
+        {QStringLiteral("CssOut"), [this](Page doc) { StyleSheetCommands::MakeOutCss(shared_.Context(), *doc); }},
     };
     // Markup inserted as it stands.
     const std::pair<const char*, const char*> fixed[] = {
