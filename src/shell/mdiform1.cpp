@@ -194,9 +194,7 @@ const QSet<QString>& PendingCommands()
     // One name a line, so that each command that comes to life is one line taken away.
     // clang-format off
     static const QSet<QString> pending{
-        "BodyED",
         "JavaS",
-        "MeSetBody",
         "MeAddTx",
     };
     // clang-format on
@@ -454,6 +452,8 @@ void MDIForm1::BuildHandlers()
          }},
         {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
         {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
+        {QStringLiteral("BodyED"), [](Page doc) { doc->BodyEdit(); }},
+        {QStringLiteral("MeSetBody"), [](Page doc) { doc->BodyEdit(); }},
         {QStringLiteral("LinkCss"), [](Page doc) { StyleSheetCommands::LinkCss(*doc); }},
         {QStringLiteral("Addcss"), [this](Page doc) { StyleSheetCommands::MakeInCss(shared_.Context(), *doc); }},
         {QStringLiteral("CssOut"), [this](Page doc) { StyleSheetCommands::MakeOutCss(shared_.Context(), *doc); }},
