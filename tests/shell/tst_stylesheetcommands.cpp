@@ -1,6 +1,7 @@
 // The page's style sheet commands through the frame: rules built in the style sheet dialog and inserted, the same
 // block saved as a .css file, and the link line put in the head.
 
+#include "base/pagecodec.h"
 #include "builders/styles/cssform.h"
 #include "builders/styles/makecssform.h"
 #include "modaldriver.h"
@@ -121,6 +122,23 @@ private Q_SLOTS:
         QVERIFY(f_.requests.isEmpty());
     }
 
+    void fiftySelectors()
+    {
+        OnNextModal<MakeCssForm>([](MakeCssForm* form) {
+            form->Check1->click();
+            for (int i = 0; i <= 50; ++i) {
+                form->NameText->setText(QStringLiteral("c%1").arg(i));
+                form->AddCom->click();
+            }
+            QCOMPARE(form->List2->count(), 50);
+            QCOMPARE(form->List2->item(49)->text(), QStringLiteral(".c49"));
+            QCOMPARE(form->NameText->text(), QString());
+            form->OkCommand->click();
+        });
+        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        QCOMPARE(f_.MessageTexts(), QStringList{"太多了,别添了!!"});
+    }
+
     void externalSheet_data()
     {
         QTest::addColumn<QString>("file");
@@ -149,6 +167,38 @@ private Q_SLOTS:
         } else {
             QCOMPARE(f_.MessageTexts(), QStringList{"无法保存!!"});
         }
+    }
+
+    void sheetInPageCodePage_data()
+    {
+        QTest::addColumn<QByteArray>("page"); // empty: the new page
+        QTest::addColumn<QByteArray>("sheet");
+        const QByteArray rule =
+            QByteArrayLiteral("<style TYPE='text/css'>\r\n<! --\r\np.%1 {z-index:1}\r\n-->\r\n</style>\r\n");
+        QTest::newRow("new page") << QByteArray() << QByteArray(rule).replace("%1", PageCodec::ToGb18030("红"));
+        QTest::newRow("utf-8 page, no mark in the sheet")
+            << QByteArray("\xEF\xBB\xBF<html>\n<body>\n\xE7\xBA\xA2</body>")
+            << QByteArray(rule).replace("%1", QStringLiteral("红").toUtf8());
+    }
+    void sheetInPageCodePage()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, sheet);
+        if (!page.isEmpty()) {
+            QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("page.html")), page));
+            QVERIFY(f_.frame->OpenPath(f_.Path(QStringLiteral("page.html"))));
+        }
+        f_.paths = {f_.Path(QStringLiteral("site.css"))};
+        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+            form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+            form->NameText->setText(QStringLiteral("红"));
+            form->AddCom->click();
+            form->List2->setCurrentRow(0);
+            SetStyle(form, QStringLiteral("1"));
+            form->OkCommand->click();
+        });
+        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("site.css"))), sheet);
     }
 
     void linkLine_data()
