@@ -61,20 +61,6 @@ private Q_SLOTS:
         QCOMPARE(body.BodyStr(), tag);
     }
 
-    void takenOver()
-    {
-        BodyTag body;
-        body.Load(Attrs({"bgcolor=#fff", "x=1", "onunload=u()", "style=color:red", ""}), kEvents);
-        QCOMPARE(body.BodyBgColor, QStringLiteral("#fff"));
-        QCOMPARE(body.BodyStyle, QStringLiteral("color:red"));
-        QCOMPARE(body.EventCodes.mid(0, 3), QStringList({"", "", "u()"}));
-        QCOMPARE(body.OtherNames, QStringList({"bgcolor", "x", "onunload", "style", ""}));
-        QCOMPARE(body.OtherValues, QStringList({"", "1", "", "", ""}));
-        // A second load starts afresh.
-        body.Load(Attrs({"text=red"}), kEvents);
-        QCOMPARE(body.BodyStr(), QStringLiteral("<body  text=\"red\">"));
-    }
-
     void scroll_data()
     {
         QTest::addColumn<QString>("value");

@@ -218,10 +218,6 @@ private Q_SLOTS:
                                                         << "";
         QTest::newRow("cancelled") << "<head></head>" << QString() << "<head></head>"
                                    << "";
-        QTest::newRow("lone blank") << "<head></head>"
-                                    << " "
-                                    << "<head></head>"
-                                    << "";
         QTest::newRow("neither marker") << "<p>x</p>"
                                         << "css/a.css"
                                         << "<p>x</p>"
