@@ -315,6 +315,13 @@ void htmlform::EditTag()
     TagEditor(*this, shared_).FindTagAtCaret();
 }
 
+void htmlform::BodyEdit()
+{
+    SavedCaret = text1->SelStart();
+    EditPurpose = TagEditor::BodyDialog;
+    TagEditor(*this, shared_).EditBodyTag();
+}
+
 void htmlform::SetYnFalse()
 {
     Lists->SetYnFalse();

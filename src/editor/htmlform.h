@@ -45,8 +45,12 @@ public:
     void Insert(const QString& opener);
     // Rebuilds the tag at the caret in the dialog that built it.
     void EditTag();
-    // What the tag editor does with the tag it finds (3: edit the tag at the caret).
+    // The body tag rebuilt in the body dialog, the caret kept on its character.
+    void BodyEdit();
+    // What the tag editor does with the tag it finds (2: the body dialog, 3: edit the tag at the caret).
     int EditPurpose = 0;
+    // The caret the body dialog puts back.
+    int SavedCaret = 0;
 
     // Hides the completion lists and clears their state.
     void SetYnFalse();

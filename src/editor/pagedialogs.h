@@ -25,6 +25,8 @@ public:
     // sample content and `closing`: the new list after OK, nothing after Cancel.
     virtual std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                              const QString& closing) = 0;
+    // The body dialog on the body tag's parsed attributes: the new tag after OK, nothing after Cancel.
+    virtual std::optional<QString> EditBody(QWidget* owner, const AttributeList& attrs) = 0;
     // The colour dialog: the colour text chosen ("" for none), nothing after Cancel.
     virtual std::optional<QString> PickColour(QWidget* owner) = 0;
     // Plain text typed or loaded, escaped as HTML: "" when cancelled.

@@ -5,6 +5,7 @@
 #include "editor/htmlform.h"
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
+#include "editor/pagesearch.h"
 #include "editor/tagparser.h"
 
 #include <QCoreApplication>
@@ -91,7 +92,36 @@ void TagEditor::ParseAttributes(const QString& tag, int nameEnd)
     if (form_.EditPurpose == EditAtCaret) {
         SelectTag();
         OpenTagEditor(TagName);
+    } else if (form_.EditPurpose == BodyDialog) {
+        EditBodyInDialog();
     }
+}
+
+void TagEditor::EditBodyTag()
+{
+    const int at = PageSearch::Find(form_.text1->document(), QStringLiteral("<body"), 0, Qt::CaseInsensitive);
+    if (at < 0) {
+        Messages::Show(&form_, QStringLiteral("您未添加BODY主体标识符,请添加!"));
+        return;
+    }
+    form_.text1->SetSelStart(at + 1);
+    form_.SetYnFalse();
+    if (!FindTagAtCaret())
+        form_.text1->SetSelStart(form_.SavedCaret);
+}
+
+void TagEditor::EditBodyInDialog()
+{
+    const std::optional<QString> body = form_.Dialogs().EditBody(&form_, Attributes);
+    int caret = form_.SavedCaret;
+    if (body) {
+        // A caret after the tag moves with the text it stood on.
+        if (TagStart < caret)
+            caret = qMax(TagStart, caret + int(body->size()) - TagLength);
+        SelectTag();
+        WriteOverSelection(*body);
+    }
+    form_.text1->SetSelStart(qBound(0, caret, form_.text1->document()->characterCount() - 1));
 }
 
 void TagEditor::SelectTag()

@@ -15,12 +15,15 @@ public:
     TagEditor(htmlform& form, Shared& shared);
 
     // The page window's purposes: 1 merge a script into the body tag, 2 the body dialog, 3 the tag at the caret.
-    // The first two come with those dialogs.
+    // The first comes with the effects dialog.
     enum Purpose
     {
+        BodyDialog = 2,
         EditAtCaret = 3
     };
 
+    // Finds the page's body tag and goes on with it as if the caret stood in it; a message when there is none.
+    void EditBodyTag();
     // Finds the tag left of (or around) the caret and goes on to parse and dispatch it; false when no tag was
     // found there (nothing happens then).
     bool FindTagAtCaret();
@@ -43,6 +46,8 @@ public:
 private:
     void SelectTag();
     void WriteOverSelection(const QString& text);
+    // The body dialog on the tag found; its result replaces the tag and the caret goes back where it was.
+    void EditBodyInDialog();
 
     htmlform& form_;
     Shared& shared_;

@@ -4,6 +4,7 @@
 #include "builders/elements/addhform.h"
 #include "builders/elements/elementkind.h"
 #include "builders/elements/elementmarkup.h"
+#include "builders/page/bodyform.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
 #include "convert/txtform.h"
@@ -39,6 +40,13 @@ std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& 
     css.HtmlTxt1 = tagStart;
     css.HtmlTxt2 = ElementMarkup::SampleText + closing;
     return css.Run();
+}
+
+std::optional<QString> BuilderDialogs::EditBody(QWidget* owner, const AttributeList& attrs)
+{
+    BodYForm dialog(shared_.Context(), owner);
+    dialog.Attrs = attrs;
+    return dialog.Run();
 }
 
 std::optional<QString> BuilderDialogs::PickColour(QWidget* owner)

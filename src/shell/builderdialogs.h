@@ -15,6 +15,7 @@ public:
     std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) override;
     std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                      const QString& closing) override;
+    std::optional<QString> EditBody(QWidget* owner, const AttributeList& attrs) override;
     std::optional<QString> PickColour(QWidget* owner) override;
     QString ImportText(QWidget* owner) override;
 

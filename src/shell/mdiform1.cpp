@@ -18,6 +18,7 @@
 #include "editor/pagepreview.h"
 #include "shell/aboutform.h"
 #include "shell/programicon.h"
+#include "shell/stylesheetcommands.h"
 #include "shell/toolbaricons.h"
 
 #include <QActionGroup>
@@ -199,12 +200,7 @@ const QSet<QString>& PendingCommands()
     // One name a line, so that each command that comes to life is one line taken away.
     // clang-format off
     static const QSet<QString> pending{
-        "BodyED",
-        "LinkCss",
-        "Addcss",
-        "CssOut",
         "JavaS",
-        "MeSetBody",
         "MeAddTx",
     };
     // clang-format on
@@ -466,6 +462,11 @@ void MDIForm1::BuildHandlers()
          }},
         {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
         {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
+        {QStringLiteral("BodyED"), [](Page doc) { doc->BodyEdit(); }},
+        {QStringLiteral("MeSetBody"), [](Page doc) { doc->BodyEdit(); }},
+        {QStringLiteral("LinkCss"), [](Page doc) { StyleSheetCommands::LinkCss(*doc); }},
+        {QStringLiteral("Addcss"), [this](Page doc) { StyleSheetCommands::MakeInCss(shared_.Context(), *doc); }},
+        {QStringLiteral("CssOut"), [this](Page doc) { StyleSheetCommands::MakeOutCss(shared_.Context(), *doc); }},
     };
     // Markup inserted as it stands.
     const std::pair<const char*, const char*> fixed[] = {

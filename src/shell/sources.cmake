@@ -5,6 +5,7 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/mdiform1.cpp
     ${KESTREL_LIST_DIR}/programicon.cpp
     ${KESTREL_LIST_DIR}/startup.cpp
+    ${KESTREL_LIST_DIR}/stylesheetcommands.cpp
     ${KESTREL_LIST_DIR}/toolbaricons.cpp
     ${KESTREL_LIST_DIR}/translations.cpp
 )

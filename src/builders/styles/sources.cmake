@@ -2,10 +2,12 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/colorsetting.cpp
     ${KESTREL_LIST_DIR}/cssdeclarations.cpp
     ${KESTREL_LIST_DIR}/sizesetting.cpp
+    ${KESTREL_LIST_DIR}/stylesheet.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/colorform.cpp
     ${KESTREL_LIST_DIR}/cssform.cpp
+    ${KESTREL_LIST_DIR}/makecssform.cpp
     ${KESTREL_LIST_DIR}/sizesetform.cpp
     ${KESTREL_LIST_DIR}/stylewrap.cpp
 )

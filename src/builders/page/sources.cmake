@@ -1,0 +1,6 @@
+list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/bodytag.cpp
+)
+list(APPEND KESTREL_UI_SOURCES
+    ${KESTREL_LIST_DIR}/bodyform.cpp
+)

@@ -1,0 +1,66 @@
+#include "shell/stylesheetcommands.h"
+
+#include "base/filedialog.h"
+#include "base/messages.h"
+#include "base/pagefile.h"
+#include "builders/styles/makecssform.h"
+#include "builders/styles/stylesheet.h"
+#include "editor/headinsert.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "editor/pagesearch.h"
+
+#include <QTextDocument>
+
+namespace {
+// The rules built in the style sheet dialog, "" when it was cancelled or no style was set.
+QString AskRules(const BuilderContext& context, htmlform& doc)
+{
+    MakeCssForm form(context, &doc);
+    return form.Run().value_or(QString());
+}
+} // namespace
+
+void StyleSheetCommands::MakeInCss(const BuilderContext& context, htmlform& doc)
+{
+    const QTextDocument* page = doc.text1->document();
+    const int offset = StyleSheet::BlockOffset(PageSearch::Find(page, QStringLiteral("<body"), 0, Qt::CaseInsensitive),
+                                               PageSearch::Find(page, QStringLiteral("<html>"), 0, Qt::CaseInsensitive),
+                                               page->characterCount() - 1);
+    const QString rules = AskRules(context, doc);
+    if (rules.isEmpty())
+        return;
+    doc.InsertTextAt(offset, doc.text1->SelStart(), StyleSheet::Block(rules));
+}
+
+void StyleSheetCommands::MakeOutCss(const BuilderContext& context, htmlform& doc)
+{
+    const QString rules = AskRules(context, doc);
+    if (rules.isEmpty())
+        return;
+    const QString path =
+        FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
+                   QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.DirP, QStringLiteral("css"));
+    if (path.isEmpty())
+        return;
+    // The sheet is written in the page's code page, without a byte-order mark, its lines ending in CR LF as built.
+    PageEncoding encoding = doc.Encoding();
+    encoding.lineEnd = PageEncoding::CrLf;
+    encoding.bom = false;
+    QByteArray bytes;
+    if (!PageCodec::Encode(StyleSheet::Block(rules), encoding, bytes) || !PageFile::WriteBytes(path, bytes))
+        Messages::Show(&doc, QStringLiteral("无法保存!!"));
+}
+
+void StyleSheetCommands::LinkCss(htmlform& doc)
+{
+    int p = 0;
+    HeadInsert::FindHeadInsertPoint(doc, QStringLiteral("</head"), QStringLiteral("<body"), p);
+    if (p <= 0)
+        return;
+    const QString answer =
+        Messages::Input(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"));
+    if (!StyleSheet::IsLinkPath(answer))
+        return;
+    doc.InsertTextAt(p - 1, doc.text1->SelStart(), StyleSheet::LinkLine(answer));
+}

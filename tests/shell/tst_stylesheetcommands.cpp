@@ -1,0 +1,253 @@
+// The page's style sheet commands through the frame: rules built in the style sheet dialog and inserted, the same
+// block saved as a .css file, and the link line put in the head.
+
+#include "base/pagecodec.h"
+#include "builders/styles/cssform.h"
+#include "builders/styles/makecssform.h"
+#include "modaldriver.h"
+#include "pagewindowfixture.h"
+#include "tagdb/tagdb.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+class TestStyleSheetCommands : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+
+    int ElementRow(const QString& start) const
+    {
+        return f_.shared->Db.TagIndexByStart(f_.shared->Db.Section(QStringLiteral("html1")), start);
+    }
+    // Gives the selected selector the z-index `z` in the style dialog (Cancel when `z` is empty).
+    static void SetStyle(MakeCssForm* form, const QString& z)
+    {
+        OnNextModal<CssForm>([z](CssForm* css) {
+            if (z.isEmpty())
+                return;
+            css->ZindexText->setText(z);
+            css->OkCommand->click();
+        });
+        form->StyleCommand->click();
+    }
+    // Builds p.red {z-index:2} and a:hover {z-index:3}, plus .big that never gets a style.
+    void BuildRules(MakeCssForm* form)
+    {
+        QVERIFY(!form->Frame1->isVisible());
+        QVERIFY(!form->StyleCommand->isEnabled());
+        form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+        QTest::keyClicks(form->NameText, QStringLiteral("red"));
+        form->AddCom->click();
+        QCOMPARE(form->NameText->text(), QString());
+        form->List1->setCurrentRow(1); // the link element shows its states
+        QVERIFY(form->Frame1->isVisible());
+        form->List3->setCurrentRow(2);
+        QCOMPARE(form->NameText->text(), QStringLiteral("hover"));
+        QVERIFY(!form->NameText->isEnabled());
+        form->AddCom->click();
+        form->Check1->click();
+        QVERIFY(!form->Frame1->isVisible());
+        QVERIFY(!form->List1->isEnabled());
+        QTest::keyClicks(form->NameText, QStringLiteral("big"));
+        form->AddCom->click();
+        form->AddCom->click(); // no name: nothing
+        QCOMPARE(form->List2->count(), 3);
+        QCOMPARE(form->List2->item(1)->text(), QStringLiteral("a:hover"));
+        // The same selector again selects the one there.
+        form->Check1->click();
+        form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+        QTest::keyClicks(form->NameText, QStringLiteral("red"));
+        form->AddCom->click();
+        QCOMPARE(form->List2->count(), 3);
+        QCOMPARE(form->List2->currentRow(), 0);
+        QVERIFY(form->StyleCommand->isEnabled());
+        SetStyle(form, QStringLiteral("2"));
+        form->List2->setCurrentRow(1);
+        SetStyle(form, QStringLiteral("3"));
+        form->List2->setCurrentRow(2);
+        SetStyle(form, QString()); // cancelled: no rule
+    }
+
+    const QString rules_ = QStringLiteral("p.red {z-index:2}\r\na:hover {z-index:3}\r\n");
+    QString Block() const
+    {
+        return QStringLiteral("<style TYPE='text/css'>\r\n<! --\r\n") + rules_ + QStringLiteral("-->\r\n</style>\r\n");
+    }
+
+private Q_SLOTS:
+    void init() { f_.Start(true); }
+    void cleanup() { f_.Stop(); }
+
+    void internalBlock()
+    {
+        htmlform* doc = f_.Active();
+        const QString text = PageWindowFixture::Text(doc);
+        const int caret = doc->text1->SelStart(); // inside the body
+        int seen = 0;
+        OnNextModal<MakeCssForm>(
+            [this](MakeCssForm* form) {
+                QCOMPARE(form->windowTitle(), QStringLiteral("设置样式表"));
+                BuildRules(form);
+                form->OkCommand->click();
+            },
+            &seen);
+        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        QCOMPARE(seen, 1);
+        QString block = Block();
+        block.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QString expected = text;
+        expected.insert(text.indexOf(QStringLiteral("<body>")), block);
+        QCOMPARE(PageWindowFixture::Text(doc), expected);
+        QCOMPARE(doc->text1->SelStart(), caret + int(block.size()));
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    void cancelledChangesNothing()
+    {
+        htmlform* doc = f_.Active();
+        const QString text = PageWindowFixture::Text(doc);
+        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+            BuildRules(form);
+            form->CancelCommand->click();
+        });
+        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        OnNextModal<MakeCssForm>([](MakeCssForm* form) { form->OkCommand->click(); }); // nothing set
+        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+        QVERIFY(f_.requests.isEmpty());
+    }
+
+    void fiftySelectors()
+    {
+        OnNextModal<MakeCssForm>([](MakeCssForm* form) {
+            form->Check1->click();
+            for (int i = 0; i <= 50; ++i) {
+                form->NameText->setText(QStringLiteral("c%1").arg(i));
+                form->AddCom->click();
+            }
+            QCOMPARE(form->List2->count(), 50);
+            QCOMPARE(form->List2->item(49)->text(), QStringLiteral(".c49"));
+            QCOMPARE(form->NameText->text(), QString());
+            form->OkCommand->click();
+        });
+        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        QCOMPARE(f_.MessageTexts(), QStringList{"太多了,别添了!!"});
+    }
+
+    void externalSheet_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("saved") << "site.css" << true;
+        QTest::newRow("folder missing") << "none/site.css" << false;
+    }
+    void externalSheet()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, written);
+        const QString path = f_.Path(file);
+        f_.paths = {path};
+        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+            BuildRules(form);
+            form->OkCommand->click();
+        });
+        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        QCOMPARE(f_.requests.size(), 1);
+        QCOMPARE(f_.requests.at(0).title, QStringLiteral("保存文件"));
+        QCOMPARE(f_.requests.at(0).defaultExt, QStringLiteral("css"));
+        QCOMPARE(FileDialogHooks::NameFilters(f_.requests.at(0).filter), QStringList{"样式表文件 (*.css)"});
+        if (written) {
+            QCOMPARE(PageWindowFixture::ReadFile(path), Block().toLatin1());
+            QVERIFY(Messages::Record().isEmpty());
+        } else {
+            QCOMPARE(f_.MessageTexts(), QStringList{"无法保存!!"});
+        }
+    }
+
+    void sheetInPageCodePage_data()
+    {
+        QTest::addColumn<QByteArray>("page"); // empty: the new page
+        QTest::addColumn<QByteArray>("sheet");
+        const QByteArray rule =
+            QByteArrayLiteral("<style TYPE='text/css'>\r\n<! --\r\np.%1 {z-index:1}\r\n-->\r\n</style>\r\n");
+        QTest::newRow("new page") << QByteArray() << QByteArray(rule).replace("%1", PageCodec::ToGb18030("红"));
+        QTest::newRow("utf-8 page, no mark in the sheet")
+            << QByteArray("\xEF\xBB\xBF<html>\n<body>\n\xE7\xBA\xA2</body>")
+            << QByteArray(rule).replace("%1", QStringLiteral("红").toUtf8());
+    }
+    void sheetInPageCodePage()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, sheet);
+        if (!page.isEmpty()) {
+            QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("page.html")), page));
+            QVERIFY(f_.frame->OpenPath(f_.Path(QStringLiteral("page.html"))));
+        }
+        f_.paths = {f_.Path(QStringLiteral("site.css"))};
+        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+            form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+            form->NameText->setText(QStringLiteral("红"));
+            form->AddCom->click();
+            form->List2->setCurrentRow(0);
+            SetStyle(form, QStringLiteral("1"));
+            form->OkCommand->click();
+        });
+        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("site.css"))), sheet);
+    }
+
+    void linkLine_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("answer"); // null: the box is cancelled
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("message");
+        const QString line = QStringLiteral("<LINK REL=StyleSheet HREF=\"css/a.css\" TYPE='text/css' MEDIA=screen>\n");
+        QTest::newRow("before the end of the head") << "<html><head>\n</HEAD>\n<body>x"
+                                                    << "css/a.css"
+                                                    << "<html><head>\n" + line + "</HEAD>\n<body>x"
+                                                    << "";
+        QTest::newRow("before body without a head end") << "<html>\n<Body>x"
+                                                        << "css/a.css"
+                                                        << "<html>\n" + line + "<Body>x"
+                                                        << "";
+        QTest::newRow("cancelled") << "<head></head>" << QString() << "<head></head>"
+                                   << "";
+        QTest::newRow("neither marker") << "<p>x</p>"
+                                        << "css/a.css"
+                                        << "<p>x</p>"
+                                        << "您没有</head和<body标识符,无法添加!!";
+    }
+    void linkLine()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, answer);
+        QFETCH(QString, result);
+        QFETCH(QString, message);
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, page, int(page.size()));
+        if (!answer.isNull())
+            f_.inputs = {answer};
+        f_.frame->RunCommand(QStringLiteral("LinkCss"));
+        QCOMPARE(PageWindowFixture::Text(doc), result);
+        // The caret stays at the end of the page.
+        QCOMPARE(doc->text1->SelStart(), int(result.size()));
+        QStringList expected;
+        if (!message.isEmpty())
+            expected.append(message);
+        else if (page.contains(QStringLiteral("head"), Qt::CaseInsensitive) ||
+                 page.contains(QStringLiteral("body"), Qt::CaseInsensitive))
+            expected.append(QStringLiteral("请输入CSS样式表的路径文件名:"));
+        QCOMPARE(f_.MessageTexts(), expected);
+        if (!Messages::Record().isEmpty() && Messages::Record().at(0).input)
+            QCOMPARE(Messages::Record().at(0).title, QStringLiteral("提示"));
+    }
+};
+
+QTEST_MAIN(TestStyleSheetCommands)
+#include "tst_stylesheetcommands.moc"
