@@ -159,29 +159,29 @@ private Q_SLOTS:
         QFETCH(QString, htmlN);
         QFETCH(QString, field);
         const ElementKind* kind = ElementKind::Find(htmlN);
-        const ElementField* spec = nullptr;
+        const ElementField* described = nullptr;
         for (const ElementKind::Frame& frame : kind->Frames)
             for (const ElementField& f : frame.Fields)
                 if (f.Name == field)
-                    spec = &f;
-        QVERIFY(spec);
-        const bool flag = kind->IsFlag(kind->SlotOf(spec->Attr));
+                    described = &f;
+        QVERIFY(described);
+        const bool flag = kind->IsFlag(kind->SlotOf(described->Attr));
 
         auto form = Open(htmlN);
         form->Form_Load();
-        QString value = SetField(form.get(), *spec);
+        QString value = SetField(form.get(), *described);
         if (field == QLatin1String("HrText_1"))
             value += QLatin1Char('%'); // the rule's width in per cent, its first unit
         const QString attribute =
-            flag ? QString(QLatin1Char(' ') + value) : QString(QLatin1Char(' ') + spec->Attr + "=\"" + value + '"');
+            flag ? QString(QLatin1Char(' ') + value) : QString(QLatin1Char(' ') + described->Attr + "=\"" + value + '"');
         form->OkCommand_Click();
         QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
 
         auto edit = Open(htmlN);
         edit->EditTag = 1;
-        edit->EditAttrs = {{spec->Attr, flag ? QString() : value}, {QString(), QString()}};
+        edit->EditAttrs = {{described->Attr, flag ? QString() : value}, {QString(), QString()}};
         edit->Form_Load();
-        QVERIFY(ShowsSet(edit.get(), *spec));
+        QVERIFY(ShowsSet(edit.get(), *described));
         edit->OkCommand_Click();
         QVERIFY2(edit->HtmlStr.contains(attribute), qPrintable(edit->HtmlStr));
         QCOMPARE(edit->HtmlStr.count(attribute), 1); // nothing kept twice
@@ -192,11 +192,11 @@ private Q_SLOTS:
     {
         auto form = Open("<embed");
         form->Form_Load();
-        ElementKind::Frame spec{"TestFrame",
+        ElementKind::Frame described{"TestFrame",
                                 {ElementField::Slider("HearHScroll", "音量", "volume", 0, 100, 10),
                                  ElementField::Combo("ControlCombo", "面板", "controls", {"正常面板", "小面板"},
                                                      {"console", "smallconsole"})}};
-        auto* frame = new FieldFrame(form.get(), spec);
+        auto* frame = new FieldFrame(form.get(), described);
         frame->Get<QScrollBar>("HearHScroll")->setValue(80);
         auto* combo = frame->Get<QComboBox>("ControlCombo");
         combo->setCurrentIndex(1);

@@ -191,11 +191,11 @@ void AddhForm::SetupKind()
         return;
     }
     bool anyFields = false;
-    for (const ElementKind::Frame& spec : kind->Frames) {
-        KindFrame* f = frames_.value(spec.Name);
+    for (const ElementKind::Frame& frameRow : kind->Frames) {
+        KindFrame* f = frames_.value(frameRow.Name);
         if (!f) {
-            f = ElementFrames::Create(this, spec);
-            frames_.insert(spec.Name, f);
+            f = ElementFrames::Create(this, frameRow);
+            frames_.insert(frameRow.Name, f);
         }
         kindLayout_->insertWidget(kindLayout_->indexOf(FormNameFrame), f);
         f->show();
