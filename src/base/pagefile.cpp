@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
 {
@@ -37,7 +40,7 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
     const QFileInfo targetInfo(target);
     if (targetInfo.isDir()) {
         if (error)
-            *error = QStringLiteral("is a folder");
+            *error = qt_error_string(EISDIR);
         return false;
     }
     const bool existed = targetInfo.exists();
@@ -49,15 +52,18 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
             *error = file.errorString();
         return false;
     }
+    // The system's own reason (a full disk, a vanished folder) is what the user needs to read.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
-            *error = file.errorString();
+            *error = errno != 0 ? qt_error_string(errno) : file.errorString();
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = errno != 0 ? qt_error_string(errno) : file.errorString();
         return false;
     }
     if (existed)
@@ -65,26 +71,39 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
     return true;
 }
 
-bool PageFile::WriteFresh(const QString& path, const QByteArray& bytes, QString* error)
+bool PageFile::WriteFresh(const QString& path, const QByteArray& bytes, QString* error, unsigned mode)
 {
     if (path.isEmpty())
         return false;
     DeleteFileIfExists(path);
-    QFile file(path);
-    // NewOnly creates with O_EXCL: an existing name, a symbolic link included, makes the open fail.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    // O_EXCL: an existing name, a symbolic link included, makes the open fail. The mode is set on the open
+    // file, past the umask, so that a preview is readable by exactly those who may read the page.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode & 0600));
+    if (fd < 0) {
         if (error)
-            *error = file.errorString();
+            *error = qt_error_string(errno);
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    ::fchmod(fd, mode_t(mode & 0777));
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) || file.write(bytes) != bytes.size() ||
+        !file.flush()) {
         if (error)
             *error = file.errorString();
         file.close();
-        QFile::remove(path);
+        ::unlink(name.constData());
         return false;
     }
     return true;
+}
+
+unsigned PageFile::ModeOf(const QString& path)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return 0600;
+    return unsigned(st.st_mode & 0777);
 }
 
 QString PageFile::LowerFileName(const QString& path)

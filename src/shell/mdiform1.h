@@ -74,6 +74,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A page that saving unchanged would alter: says from which byte, and asks whether to open it all the same.
+    bool AskOpenUnkept(const QString& path, qsizetype offset);
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();
