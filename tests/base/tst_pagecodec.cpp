@@ -115,7 +115,7 @@ private Q_SLOTS:
         QTest::newRow("U+2029 in UTF-8") << QByteArray("\xE4\xB8\xAD\xE2\x80\xA9x\ny") << QByteArray("pn") << -1;
         QTest::newRow("second byte-order mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QByteArray() << -1;
         QTest::newRow("U+FDD1 ends a line in the editor")
-            << QByteArray("\xEF\xBB\xBF" "ab\r\n\xEF\xB7\x91") << QByteArray() << 7;
+            << QByteArray("\xEF\xBB\xBF") + QByteArray("ab\r\n\xEF\xB7\x91") << QByteArray() << 7;
     }
     void breaksAndUnkeptBytes()
     {

@@ -289,8 +289,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder does not exist") << QStringLiteral("missing/page.html")
-                                               << QStringLiteral("No such file or directory");
+        QTest::newRow("folder does not exist")
+            << QStringLiteral("missing/page.html") << QStringLiteral("No such file or directory");
         QTest::newRow("target is a folder") << QStringLiteral("adir.html") << QStringLiteral("Is a directory");
     }
     void failingSaveLosesNothing()
@@ -426,9 +426,10 @@ private Q_SLOTS:
         QVERIFY(f_.WriteFile(page, QByteArray("<p>\xE4\xB8\xAD\xEF\xB7\x90</p>")));
         f_.answers = {MsgAnswer::No};
         QVERIFY(!f_.frame->OpenPath(page));
-        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件 ") + page +
-                                                QStringLiteral(" 从第 7 个字节起不能按原样保存: 编辑器会改变这些字节。\n"
-                                                               "是否仍然打开?")});
+        QCOMPARE(f_.MessageTexts(),
+                 QStringList{QStringLiteral("文件 ") + page +
+                             QStringLiteral(" 从第 7 个字节起不能按原样保存: 编辑器会改变这些字节。\n"
+                                            "是否仍然打开?")});
         QCOMPARE(f_.frame->MMcount, 1);
     }
 
