@@ -15,6 +15,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestMainFrame : public QObject
 {
     Q_OBJECT
@@ -309,6 +312,48 @@ private Q_SLOTS:
         QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
         QCOMPARE(doc->ChangeCount(), changes);
         QVERIFY(doc->text1->RawText().contains(QStringLiteral("keep me")));
+    }
+
+    // Saving keeps what it can of the file: its other hard links, and another user's ownership when root saves.
+    void saveKeepsLinksAndOwner_data()
+    {
+        QTest::addColumn<bool>("hardLink");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("second hard link") << true << false;
+        QTest::newRow("another user's page") << false << true;
+    }
+    void saveKeepsLinksAndOwner()
+    {
+        QFETCH(bool, hardLink);
+        QFETCH(bool, otherOwner);
+        if (otherOwner && ::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        const QString page = Path(QStringLiteral("shared.html"));
+        QVERIFY(f_.WriteFile(page, "<p>old</p>"));
+        const QByteArray name = QFile::encodeName(page);
+        if (otherOwner)
+            QCOMPARE(::chown(name.constData(), 4321, 4322), 0);
+        const QString other = Path(QStringLiteral("other-name.html"));
+        if (hardLink)
+            QCOMPARE(::link(name.constData(), QFile::encodeName(other).constData()), 0);
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        doc->text1->moveCursor(QTextCursor::End);
+        doc->text1->insertPlainText(QStringLiteral("new"));
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(f_.ReadFile(page), QByteArray("<p>old</p>new"));
+        struct stat st;
+        QCOMPARE(::stat(name.constData(), &st), 0);
+        if (hardLink) {
+            QCOMPARE(int(st.st_nlink), 2);
+            QCOMPARE(f_.ReadFile(other), QByteArray("<p>old</p>new"));
+            // The copy that stood in while the page was rewritten is gone.
+            QCOMPARE(QDir(Path(QString())).entryList(QDir::Files).filter(QStringLiteral("shared.html")).size(), 1);
+        }
+        if (otherOwner) {
+            QCOMPARE(int(st.st_uid), 4321);
+            QCOMPARE(int(st.st_gid), 4322);
+        }
     }
 
     void failingResaveLeavesTheFileOnDisk()
