@@ -62,8 +62,7 @@ bool WriteInPlace(const QString& target, const QByteArray& bytes, QString* error
         return fail(page.errorString());
     const QByteArray previous = page.readAll();
     QTemporaryFile backup(target + QStringLiteral(".XXXXXX~"));
-    if (!backup.open() || backup.write(previous) != previous.size() || !backup.flush() ||
-        ::fsync(backup.handle()) != 0)
+    if (!backup.open() || backup.write(previous) != previous.size() || !backup.flush() || ::fsync(backup.handle()) != 0)
         return fail(errno != 0 ? qt_error_string(errno) : backup.errorString());
     errno = 0;
     if (WriteWhole(page, bytes))
