@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -321,25 +322,29 @@ void CssDeclarations::ParseFilter(const QString& value)
         } else if ((head == QLatin1String("shado") || head == QLatin1String("glow(")) && keyed) {
             // Parameters by name, in any order: a page may well write direction before color.
             const bool shadow = head == QLatin1String("shado");
-            bool colored = false;
+            std::optional<QString> color;
+            std::optional<int> direction, strength;
             for (const auto& [key, number] : NamedParams(token)) {
-                if (key == QLatin1String("color")) {
-                    FilterParts[shadow ? ShadowColorPart : GlowColorPart] = number;
-                    colored = true;
-                } else if (shadow && key == QLatin1String("direction")) {
-                    SetShadow(Clamp(LeadingNumber(number), ShadowMax));
-                } else if (shadow && key == QLatin1String("strength")) {
-                    FilterParts[ShadowStrengthPart] = QString::number(Clamp(LeadingNumber(number), ShadowStrengthMax));
-                } else if (!shadow && key == QLatin1String("strength")) {
-                    SetGlow(Clamp(LeadingNumber(number), GlowMax));
-                }
+                if (key == QLatin1String("color"))
+                    color = number;
+                else if (shadow && key == QLatin1String("direction"))
+                    direction = LeadingNumber(number);
+                else if (key == QLatin1String("strength"))
+                    strength = LeadingNumber(number);
             }
-            if (!colored) {
+            if (!color) {
                 // Without a colour the dialog writes no shadow or glow at all: keep the function as it was.
-                FilterParts[shadow ? ShadowColorPart + 1 : GlowColorPart + 1].clear();
-                if (shadow)
-                    FilterParts[ShadowStrengthPart].clear();
                 UnknownFilters.append(token);
+            } else if (shadow) {
+                FilterParts[ShadowColorPart] = *color;
+                if (direction)
+                    SetShadow(Clamp(*direction, ShadowMax));
+                if (strength)
+                    FilterParts[ShadowStrengthPart] = QString::number(Clamp(*strength, ShadowStrengthMax));
+            } else {
+                FilterParts[GlowColorPart] = *color;
+                if (strength)
+                    SetGlow(Clamp(*strength, GlowMax));
             }
         } else if ((head == QLatin1String("blur(") || head == QLatin1String("wave(")) && keyed) {
             const bool blur = head == QLatin1String("blur(");
