@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     references.Append(page.text);
     PageCodec::FirstUnencodable(page.text, PageEncoding::Gb18030);
     // Without breaks of its own and nothing reported, the page encodes back to exactly its bytes.
-    if (page.badBytes == 0 && page.firstUnkeptOffset < 0 && page.breaks.isEmpty() && !page.text.contains(QChar(0x2029)) &&
-        !page.text.contains(QLatin1Char('\r')) && !page.text.contains(QLatin1Char('\n')) && out != bytes)
+    if (page.badBytes == 0 && page.firstUnkeptOffset < 0 && page.breaks.isEmpty() &&
+        !page.text.contains(QChar(0x2029)) && !page.text.contains(QLatin1Char('\r')) &&
+        !page.text.contains(QLatin1Char('\n')) && out != bytes)
         abort();
     return 0;
 }
