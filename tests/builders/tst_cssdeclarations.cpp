@@ -97,9 +97,8 @@ private Q_SLOTS:
                                                         << "filter: shadow(color=#999999,direction=135)";
         QTest::newRow("glow parameters in any order") << "filter:glow(strength=5,color=red)"
                                                       << "filter: glow(color=red,strength=5)";
-        QTest::newRow("colourless shadow kept apart")
-            << "filter:shadow(color=red,direction=90) shadow(direction=10)"
-            << "filter: shadow(color=red,direction=90) shadow(direction=10)";
+        QTest::newRow("colourless shadow kept apart") << "filter:shadow(color=red,direction=90) shadow(direction=10)"
+                                                      << "filter: shadow(color=red,direction=90) shadow(direction=10)";
         QTest::newRow("shadow strength kept") << "filter:shadow(color=red,direction=90,strength=4)"
                                               << "filter: shadow(color=red,direction=90,strength=4)";
         QTest::newRow("huge negative opacity clamped") << "filter:alpha(opacity=-99999999999)"
