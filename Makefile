@@ -1,11 +1,12 @@
 # make run    installs what is missing, builds into build/ and starts the editor
 # make test   installs what is missing, builds and runs every test (offscreen)
 # make bench  builds the benchmarks into build/bench/
+# make fuzz   builds the libFuzzer targets with clang into build-fuzz/ and runs each for FUZZ_SECONDS (60)
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench sanitize clean data
+.PHONY: all deps configure build run test bench sanitize clean data fuzz
 
 all: build
 
@@ -25,6 +26,22 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = tagparser pagecodec conversion cssdeclarations tagdb helpers
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKESTREL_FUZZ=ON -DKESTREL_BROWSER=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	    echo "== fuzz_$$t"; \
+	    ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; rc=$$?; \
+	    grep -E "stat::number_of_executed_units|Done" $(FUZZ_BUILD)/fuzz_$$t.log; \
+	    [ $$rc -eq 0 ] || { tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
+	done
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)

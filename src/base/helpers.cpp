@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 QString HtmlEscape(const QString& text)
 {
     QString out = text;
@@ -82,13 +85,14 @@ void DeleteFileIfExists(const QString& path)
 {
     if (path.isEmpty())
         return;
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    // Removing a name needs write access to its folder only, so the file's mode is never touched: changing it
+    // would follow a symbolic link planted at that name and open up whatever it points at. A link is removed,
+    // a folder is left alone.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) != 0 || S_ISDIR(st.st_mode))
         return;
-    if (info.isDir() && !info.isSymLink())
-        return;
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
-    QFile::remove(path);
+    ::unlink(name.constData());
 }
 
 QString BytesToString(const QByteArray& bytes)

@@ -67,8 +67,22 @@ QString DecodeWith(const char* codec, const char* data, qsizetype size, qsizetyp
     return out;
 }
 
-// Appends the encoding of text[from, to) to `out` through `cv`; false on a character that cannot be encoded.
-bool AppendEncoded(iconv_t cv, const QChar* text, qsizetype count, QByteArray& out)
+// The character that starts at text[i] (a surrogate pair as one), with its length in UTF-16 units.
+char32_t CharAt(const QChar* text, qsizetype count, qsizetype i, qsizetype* units)
+{
+    if (text[i].isHighSurrogate() && i + 1 < count && text[i + 1].isLowSurrogate()) {
+        *units = 2;
+        return QChar::surrogateToUcs4(text[i], text[i + 1]);
+    }
+    *units = 1;
+    return text[i].unicode();
+}
+
+// Appends the encoding of text[0, count) to `out` through `cv`; false on a character that cannot be encoded,
+// whose offset then goes to `failedAt`. With `references`, such a character is written as "&#x...;" instead
+// (a lone surrogate still fails: it is no character at all).
+bool AppendEncoded(iconv_t cv, const QChar* text, qsizetype count, QByteArray& out, qsizetype* failedAt = nullptr,
+                   bool references = false)
 {
     if (count == 0)
         return true;
@@ -94,8 +108,20 @@ bool AppendEncoded(iconv_t cv, const QChar* text, qsizetype count, QByteArray& o
         size_t dstLeft = room;
         const size_t r = iconv(cv, &in, &inLeft, &dst, &dstLeft);
         out.resize(at + qsizetype(room - dstLeft));
-        if (r == size_t(-1) && errno != E2BIG)
+        if (r != size_t(-1) || errno == E2BIG)
+            continue;
+        const qsizetype bad = (in - reinterpret_cast<char*>(const_cast<QChar*>(text))) / 2;
+        qsizetype units = 1;
+        const char32_t ch = CharAt(text, count, bad, &units);
+        if (!references || QChar::isSurrogate(ch)) {
+            if (failedAt)
+                *failedAt = bad;
             return false;
+        }
+        out.append("&#x" + QByteArray::number(uint(ch), 16).toUpper() + ';');
+        in += units * 2;
+        inLeft -= size_t(units) * 2;
+        iconv(cv, nullptr, nullptr, nullptr, nullptr);
     }
     return true;
 }
@@ -145,6 +171,13 @@ bool PageCodec::IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii)
     return true;
 }
 
+const QRegularExpression& PageCodec::CharsetDeclaration()
+{
+    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*?charset\s*=\s*["']?\s*([A-Za-z0-9_.:-]+))"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return meta;
+}
+
 QByteArray PageCodec::DeclaredCharset(const QByteArray& bytes)
 {
     // Look only at the head: up to "</head>" or the first 16 KB.
@@ -152,9 +185,7 @@ QByteArray PageCodec::DeclaredCharset(const QByteArray& bytes)
     const qsizetype end = head.toLower().indexOf("</head");
     if (end >= 0)
         head.truncate(end);
-    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*?charset\s*=\s*["']?\s*([A-Za-z0-9_.:-]+))"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = meta.match(QString::fromLatin1(head));
+    const QRegularExpressionMatch m = CharsetDeclaration().match(QString::fromLatin1(head));
     return m.hasMatch() ? m.captured(1).toLatin1().toLower() : QByteArray();
 }
 
@@ -169,7 +200,95 @@ PageEncoding::LineEnd PageCodec::DetectLineEnd(const QByteArray& bytes)
     return PageEncoding::Lf;
 }
 
+char PageCodec::BreakCode(PageEncoding::LineEnd lineEnd)
+{
+    return lineEnd == PageEncoding::CrLf ? 'c' : lineEnd == PageEncoding::Lf ? 'n' : 'r';
+}
+
+namespace {
+
+// Splits the text into lines as the document control does (CR LF, LF, CR, U+2029 end a line) and writes the
+// breaks found into `breaks`. Returns the offset of a character at which the control would break a line where
+// the file has no break (U+FDD0 and U+FDD1 end a block too), or -1.
+qsizetype FindBreaks(const QString& text, QByteArray& breaks)
+{
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == u'\r') {
+            if (i + 1 < n && p[i + 1] == u'\n') {
+                breaks.append('c');
+                ++i;
+            } else {
+                breaks.append('r');
+            }
+        } else if (c == u'\n') {
+            breaks.append('n');
+        } else if (c == 0x2029) {
+            breaks.append('p');
+        } else if (c == 0xFDD0 || c == 0xFDD1) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The bytes that saving the text, split into lines as the control does, with its own breaks, writes.
+QByteArray EncodeWithBreaks(const QString& text, const PageEncoding& encoding, const QByteArray& breaks)
+{
+    PageEncoder encoder(encoding, text.size() + text.size() / 16 + 16);
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    qsizetype start = 0, line = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c != u'\n' && c != u'\r' && c != 0x2029)
+            continue;
+        encoder.Append(QStringView(p + start, i - start));
+        encoder.AppendBreak(breaks.isEmpty() ? 0 : breaks.at(line));
+        ++line;
+        if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    encoder.Append(QStringView(p + start, n - start));
+    return encoder.Take();
+}
+
+// Works out how each line ends and whether the page, saved unchanged, gives back its bytes.
+void CheckRoundTrip(const QByteArray& bytes, DecodedPage& page)
+{
+    QByteArray breaks;
+    const qsizetype blockEnd = FindBreaks(page.text, breaks);
+    const char usual = PageCodec::BreakCode(page.encoding.lineEnd);
+    if (breaks.count(usual) != breaks.size())
+        page.breaks = breaks;
+    if (blockEnd >= 0) {
+        page.firstUnkeptOffset = EncodeWithBreaks(page.text.left(blockEnd), page.encoding, breaks).size();
+        return;
+    }
+    if (page.badBytes > 0)
+        return; // already reported as such
+    const QByteArray again = EncodeWithBreaks(page.text, page.encoding, page.breaks);
+    if (again == bytes)
+        return;
+    qsizetype i = 0;
+    while (i < again.size() && i < bytes.size() && again.at(i) == bytes.at(i))
+        ++i;
+    page.firstUnkeptOffset = i;
+}
+
+} // namespace
+
 DecodedPage PageCodec::Decode(const QByteArray& bytes)
+{
+    DecodedPage page = DecodeText(bytes);
+    CheckRoundTrip(bytes, page);
+    return page;
+}
+
+DecodedPage PageCodec::DecodeText(const QByteArray& bytes)
 {
     DecodedPage page;
     page.encoding.lineEnd = DetectLineEnd(bytes);
@@ -198,7 +317,11 @@ DecodedPage PageCodec::Decode(const QByteArray& bytes)
     if (page.encoding.codec == PageEncoding::Utf8) {
         bool nonAscii = false;
         if (IsValidUtf8(data, size, &nonAscii)) {
-            page.text = QString::fromUtf8(data, size);
+            // fromUtf8 drops a byte-order mark at the start: one after the page's own is part of the text.
+            qsizetype marks = 0;
+            while (QByteArrayView(data + marks * 3, size - marks * 3).startsWith("\xEF\xBB\xBF"))
+                ++marks;
+            page.text = QString(marks, QChar(0xFEFF)) + QString::fromUtf8(data + marks * 3, size - marks * 3);
             return page;
         }
         page.text = DecodeWith("UTF-8", data, size, &page.badBytes, &page.firstBadOffset);
@@ -232,9 +355,16 @@ bool PageEncoder::Append(QStringView text)
 {
     if (!ok_)
         return false;
-    ok_ = AppendEncoded(static_cast<iconv_t>(cd_), text.data(), text.size(), out_);
-    if (!ok_)
+    qsizetype bad = -1;
+    ok_ = AppendEncoded(static_cast<iconv_t>(cd_), text.data(), text.size(), out_, &bad, references_);
+    if (!ok_) {
         out_.clear();
+        if (bad >= 0) {
+            failedAt_ = bad;
+            qsizetype units = 1;
+            failedChar_ = CharAt(text.data(), text.size(), bad, &units);
+        }
+    }
     return ok_;
 }
 
@@ -242,6 +372,30 @@ void PageEncoder::AppendLineEnd()
 {
     if (ok_)
         out_.append(lineEnd_);
+}
+
+void PageEncoder::AppendBreak(char kind)
+{
+    if (!ok_)
+        return;
+    switch (kind) {
+    case 'c':
+        out_.append("\r\n");
+        break;
+    case 'n':
+        out_.append('\n');
+        break;
+    case 'r':
+        out_.append('\r');
+        break;
+    case 'p': {
+        const char16_t separator = 0x2029;
+        Append(QStringView(&separator, 1));
+        break;
+    }
+    default:
+        out_.append(lineEnd_);
+    }
 }
 
 QByteArray PageEncoder::Take()
@@ -277,6 +431,16 @@ QString PageCodec::FromGb18030(const QByteArray& bytes, qsizetype* badBytes)
     if (badBytes)
         *badBytes = bad;
     return s;
+}
+
+qsizetype PageCodec::FirstUnencodable(QStringView text, PageEncoding::Codec codec)
+{
+    QByteArray out;
+    qsizetype bad = -1;
+    Iconv cv(codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030", Utf16Name());
+    if (!cv.ok() || AppendEncoded(cv.get(), text.data(), text.size(), out, &bad))
+        return -1;
+    return bad;
 }
 
 QByteArray PageCodec::ToGb18030(const QString& text)

@@ -6,6 +6,7 @@
 // saving writes it back; the text handed to the editor may keep its CR LF pairs (the editor stores one break).
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 
 struct PageEncoding
@@ -34,6 +35,12 @@ struct DecodedPage
     PageEncoding encoding;
     qsizetype badBytes = 0; // bytes that did not decode (shown as U+FFFD)
     qsizetype firstBadOffset = -1;
+    // The break that ends each line, in order ('c' CR LF, 'n' LF, 'r' CR, 'p' U+2029), when they are not all
+    // the page's line end; empty when they are.
+    QByteArray breaks;
+    // Offset of the first byte that saving the page unchanged would not give back, or -1 when it gives back
+    // every byte.
+    qsizetype firstUnkeptOffset = -1;
 };
 
 // Encodes a page piece by piece (line by line from the editor), so a big page is never copied whole.
@@ -46,9 +53,16 @@ public:
     PageEncoder& operator=(const PageEncoder&) = delete;
 
     // Appends text without line breaks; false (and nothing more is appended) on a character that cannot be
-    // written, a lone surrogate.
+    // written: a lone surrogate, or one the code page has no bytes for.
     bool Append(QStringView text);
+    // From now on, characters the code page has no bytes for are written as HTML references ("&#xE78D;").
+    void WriteReferences(bool on) { references_ = on; }
+    // After a failure: the character that could not be written and its offset in the failing Append's text.
+    char32_t FailedChar() const { return failedChar_; }
+    qsizetype FailedAt() const { return failedAt_; }
     void AppendLineEnd();
+    // A line break as the file had it ('c', 'n', 'r', 'p' as in DecodedPage::breaks); 0 is the page's line end.
+    void AppendBreak(char kind);
     bool Ok() const { return ok_; }
     // The bytes so far (empty after a failure).
     QByteArray Take();
@@ -58,12 +72,16 @@ private:
     QByteArray out_;
     QByteArray lineEnd_;
     bool ok_ = true;
+    bool references_ = false;
+    char32_t failedChar_ = 0;
+    qsizetype failedAt_ = -1;
 };
 
 class PageCodec
 {
 public:
     // Decides the encoding (byte-order mark, declared charset, UTF-8 validity, else GB18030) and decodes.
+    // Also finds each line's break and whether saving the page unchanged gives back its bytes.
     static DecodedPage Decode(const QByteArray& bytes);
 
     // Encodes text whose line breaks are "\n", "\r\n" or U+2029 (the editor's block separator) with the
@@ -71,12 +89,22 @@ public:
     // cannot be represented (a lone surrogate); `out` then holds nothing.
     static bool Encode(const QString& text, const PageEncoding& encoding, QByteArray& out);
 
+    // The offset of the first character that `codec` cannot write (a lone surrogate, or for GB18030 one of
+    // the private-use characters the C library has no bytes for), or -1.
+    static qsizetype FirstUnencodable(QStringView text, PageEncoding::Codec codec);
+
     // Plain conversions used by other parts of the program (no line-end handling, no BOM).
     static QString FromGb18030(const QByteArray& bytes, qsizetype* badBytes = nullptr);
     static QByteArray ToGb18030(const QString& text);
 
     // The charset a page declares in its head (lower case), or "" when none is found.
     static QByteArray DeclaredCharset(const QByteArray& bytes);
+    // A <meta ... charset=NAME> tag; the name is the first capture.
+    static const QRegularExpression& CharsetDeclaration();
     static bool IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii);
     static PageEncoding::LineEnd DetectLineEnd(const QByteArray& bytes);
+    static char BreakCode(PageEncoding::LineEnd lineEnd);
+
+private:
+    static DecodedPage DecodeText(const QByteArray& bytes);
 };

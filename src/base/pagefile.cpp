@@ -6,8 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
 {
@@ -26,6 +30,52 @@ PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
     return Ok;
 }
 
+namespace {
+
+// Gives the new file the page's owner and group where this process may (root saving another user's page); where
+// it may not, the page was this user's to replace anyway.
+void KeepOwner(int fd, const struct stat& st)
+{
+    if (fd < 0 || ::fchown(fd, st.st_uid, st.st_gid) == 0)
+        return;
+}
+
+bool WriteWhole(QFile& file, const QByteArray& bytes)
+{
+    return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush() &&
+           ::fsync(file.handle()) == 0;
+}
+
+// A page with several hard links is rewritten in place, so that every name keeps reaching it. A copy of the old
+// page, flushed to disk beside it first, stands in while it is rewritten: a failure puts the old bytes back, and
+// should even that fail, the copy stays and the reason names it.
+bool WriteInPlace(const QString& target, const QByteArray& bytes, QString* error)
+{
+    const auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    QFile page(target);
+    errno = 0;
+    if (!page.open(QIODevice::ReadWrite))
+        return fail(page.errorString());
+    const QByteArray previous = page.readAll();
+    QTemporaryFile backup(target + QStringLiteral(".XXXXXX~"));
+    if (!backup.open() || backup.write(previous) != previous.size() || !backup.flush() || ::fsync(backup.handle()) != 0)
+        return fail(errno != 0 ? qt_error_string(errno) : backup.errorString());
+    errno = 0;
+    if (WriteWhole(page, bytes))
+        return true;
+    const QString reason = errno != 0 ? qt_error_string(errno) : page.errorString();
+    if (WriteWhole(page, previous))
+        return fail(reason);
+    backup.setAutoRemove(false);
+    return fail(reason + QStringLiteral("\n原来的内容保存在 ") + backup.fileName());
+}
+
+} // namespace
+
 bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
     QString target = path;
@@ -37,11 +87,16 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
     const QFileInfo targetInfo(target);
     if (targetInfo.isDir()) {
         if (error)
-            *error = QStringLiteral("is a folder");
+            *error = qt_error_string(EISDIR);
         return false;
     }
     const bool existed = targetInfo.exists();
     const QFileDevice::Permissions permissions = existed ? QFile::permissions(target) : QFileDevice::Permissions();
+    struct stat st = {};
+    const bool known = existed && ::stat(QFile::encodeName(target).constData(), &st) == 0;
+    // A new file under the page's name would part it from its other names.
+    if (known && S_ISREG(st.st_mode) && st.st_nlink > 1)
+        return WriteInPlace(target, bytes, error);
 
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -49,15 +104,20 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
             *error = file.errorString();
         return false;
     }
+    if (known && (st.st_uid != ::geteuid() || st.st_gid != ::getegid()))
+        KeepOwner(file.handle(), st);
+    // The system's own reason (a full disk, a vanished folder) is what the user needs to read.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
-            *error = file.errorString();
+            *error = errno != 0 ? qt_error_string(errno) : file.errorString();
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = errno != 0 ? qt_error_string(errno) : file.errorString();
         return false;
     }
     if (existed)
@@ -65,26 +125,39 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
     return true;
 }
 
-bool PageFile::WriteFresh(const QString& path, const QByteArray& bytes, QString* error)
+bool PageFile::WriteFresh(const QString& path, const QByteArray& bytes, QString* error, unsigned mode)
 {
     if (path.isEmpty())
         return false;
     DeleteFileIfExists(path);
-    QFile file(path);
-    // NewOnly creates with O_EXCL: an existing name, a symbolic link included, makes the open fail.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    // O_EXCL: an existing name, a symbolic link included, makes the open fail. The mode is set on the open
+    // file, past the umask, so that a preview is readable by exactly those who may read the page.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode & 0600));
+    if (fd < 0) {
         if (error)
-            *error = file.errorString();
+            *error = qt_error_string(errno);
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    ::fchmod(fd, mode_t(mode & 0777));
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) || file.write(bytes) != bytes.size() ||
+        !file.flush()) {
         if (error)
             *error = file.errorString();
         file.close();
-        QFile::remove(path);
+        ::unlink(name.constData());
         return false;
     }
     return true;
+}
+
+unsigned PageFile::ModeOf(const QString& path)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return 0600;
+    return unsigned(st.st_mode & 0777);
 }
 
 QString PageFile::LowerFileName(const QString& path)

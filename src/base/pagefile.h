@@ -25,7 +25,11 @@ public:
 
     // A temporary page (a preview): whatever is at `path` is removed (a symbolic link is removed, not followed)
     // and the file is created exclusively, so nothing that appears at that name is ever written through.
-    static bool WriteFresh(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+    // It gets `mode` (the page's own; owner-only for anything else).
+    static bool WriteFresh(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                           unsigned mode = 0600);
+    // The permission bits of the page file at `path`; 0600 for a page that has no file yet.
+    static unsigned ModeOf(const QString& path);
 
     // "Index.HTML" in "/home/Me/Pages/" becomes "/home/Me/Pages/index.html": only the file name is lowered.
     static QString LowerFileName(const QString& path);

@@ -1,8 +1,17 @@
 #include "base/browserplugin.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QOpenGLContext>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
 
 #include <cerrno>
@@ -18,6 +27,46 @@ Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 QT_END_NAMESPACE
 
 namespace {
+
+// Local pages are shown through a scheme of their own whose documents have opaque origins (as sandboxed frames
+// do), so a previewed page's scripts can read no local file (file:///etc/passwd, nor a file beside it), while
+// its images, style sheets and scripts load as they would from a file. With file URLs closed to local content
+// the engine would not load those at all.
+const QByteArray PageScheme = QByteArrayLiteral("kestrel-page");
+
+class PageSchemeHandler : public QWebEngineUrlSchemeHandler
+{
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    void requestStarted(QWebEngineUrlRequestJob* job) override
+    {
+        if (job->requestMethod() != "GET") {
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
+            return;
+        }
+        const QString path = job->requestUrl().path();
+        QFile file(path);
+        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        auto* body = new QBuffer(job);
+        body->setData(file.readAll());
+        body->open(QIODevice::ReadOnly);
+        // No charset: the engine reads a page's own declaration, as it does for a file.
+        job->reply(QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toUtf8(), body);
+    }
+};
+
+QUrl ShownUrl(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return url;
+    QUrl shown = url;
+    shown.setScheme(QString::fromLatin1(PageScheme));
+    shown.setHost(QString());
+    return shown;
+}
 
 // Passes what the page's scripts write to the console on to the editor.
 class ConsolePage : public QWebEnginePage
@@ -42,14 +91,21 @@ class WebEnginePage : public BrowserPage
 public:
     explicit WebEnginePage(QWidget* parent) : view_(new QWebEngineView(parent))
     {
+        static PageSchemeHandler* handler = [] {
+            auto* h = new PageSchemeHandler(QCoreApplication::instance());
+            QWebEngineProfile::defaultProfile()->installUrlSchemeHandler(PageScheme, h);
+            return h;
+        }();
+        Q_UNUSED(handler);
         view_->setPage(new ConsolePage(this, view_));
+        view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
             if (LoadFinished)
                 LoadFinished(ok);
         });
     }
     QWidget* Widget() override { return view_; }
-    void Navigate(const QUrl& url) override { view_->load(url); }
+    void Navigate(const QUrl& url) override { view_->load(ShownUrl(url)); }
     QPointF ScrollPosition() const override { return view_->page()->scrollPosition(); }
 
 private:
@@ -106,6 +162,11 @@ class WebEngineFactory : public QObject, public BrowserFactory
 public:
     WebEngineFactory()
     {
+        // Before any class of the engine exists.
+        QWebEngineUrlScheme scheme(PageScheme);
+        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+        scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::NoAccessAllowed);
+        QWebEngineUrlScheme::registerScheme(scheme);
         if (!qt_gl_global_share_context()) {
             // Lives as long as the process, like the context Qt itself would have made.
             auto* context = new QOpenGLContext;

@@ -174,6 +174,33 @@ bool LoadConversionTables()
     return ConversionTables::Program() != nullptr;
 }
 
+namespace {
+
+// Converts a run of text that has GB18030 bytes throughout; false when the result would lose bytes.
+bool ConvertRun(const ConversionTables& tables, QStringView run, ConversionDirection direction, QString& out,
+                qsizetype& unmatched)
+{
+    if (run.isEmpty())
+        return true;
+    QByteArray bytes = PageCodec::ToGb18030(run.toString());
+    if (bytes.isEmpty())
+        return false;
+    QByteArray converted(bytes.size(), Qt::Uninitialized);
+    unmatched += direction == ConversionDirection::BigToGb
+                     ? tables.BigToGbBytes(bytes.constData(), bytes.size(), converted.data())
+                     : tables.GbToBigBytes(bytes.constData(), bytes.size(), converted.data());
+    bytes.clear();
+    qsizetype bad = 0;
+    QString piece = PageCodec::FromGb18030(converted, &bad);
+    // Every code of the tables is a GB18030 character; anything else would be lost on the way back.
+    if (bad > 0)
+        return false;
+    out += piece;
+    return true;
+}
+
+} // namespace
+
 ConversionResult ConvertText(const QString& text, ConversionDirection direction)
 {
     ConversionResult result;
@@ -185,26 +212,27 @@ ConversionResult ConvertText(const QString& text, ConversionDirection direction)
         result.ok = false;
         return result;
     }
-    QByteArray bytes = PageCodec::ToGb18030(text);
-    if (bytes.isEmpty())
-        bytes = PageCodec::ToGb18030(WithoutLoneSurrogates(text));
-    if (bytes.isEmpty()) {
-        result.ok = false;
-        return result;
+    const QString source =
+        PageCodec::FirstUnencodable(text, PageEncoding::Gb18030) < 0 ? text : WithoutLoneSurrogates(text);
+    // A character the code page has no bytes for (some private-use ones) is no code of either table: it stays
+    // as it is, and the text around it is converted.
+    QString out;
+    qsizetype unmatched = 0;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype bad = PageCodec::FirstUnencodable(QStringView(source).mid(start), PageEncoding::Gb18030);
+        const qsizetype end = bad < 0 ? source.size() : start + bad;
+        if (!ConvertRun(*tables, QStringView(source).mid(start, end - start), direction, out, unmatched)) {
+            result.ok = false;
+            return result;
+        }
+        if (bad < 0)
+            break;
+        const qsizetype units = source.at(end).isHighSurrogate() && end + 1 < source.size() ? 2 : 1;
+        out += QStringView(source).mid(end, units);
+        start = end + units;
     }
-    QByteArray converted(bytes.size(), Qt::Uninitialized);
-    result.unmatched = direction == ConversionDirection::BigToGb
-                           ? tables->BigToGbBytes(bytes.constData(), bytes.size(), converted.data())
-                           : tables->GbToBigBytes(bytes.constData(), bytes.size(), converted.data());
-    bytes.clear();
-    qsizetype bad = 0;
-    QString out = PageCodec::FromGb18030(converted, &bad);
-    if (bad > 0) {
-        // Every code of the tables is a GB18030 character; anything else would be lost on the way back.
-        result.ok = false;
-        result.unmatched = 0;
-        return result;
-    }
+    result.unmatched = unmatched;
     result.text = std::move(out);
     return result;
 }

@@ -23,7 +23,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -101,6 +103,7 @@ void htmlform::InitDocument(const DecodedPage* page)
         text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
         text1->document()->setUndoRedoEnabled(false);
         text1->document()->setPlainText(page->text);
+        text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
         text1->document()->setUndoRedoEnabled(true);
         text1->SetTypingBlack();
         changeCount_ = 0;
@@ -207,13 +210,93 @@ void htmlform::UpdateCaretPosition()
 
 bool htmlform::WriteTo(const QString& path)
 {
-    bool encoded = false;
-    const QByteArray bytes = text1->EncodedText(encoding_, &encoded);
-    if (!encoded || !PageFile::WriteBytes(path, bytes)) {
-        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!"));
+    QByteArray bytes;
+    PageEncoding encoding = encoding_;
+    QString reason;
+    if (EncodeForSave(bytes, encoding, reason) && PageFile::WriteBytes(path, bytes, &reason)) {
+        encoding_ = encoding;
+        return true;
+    }
+    // The old text stays first; the second line says what really went wrong.
+    if (!reason.isEmpty())
+        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason);
+    return false;
+}
+
+static QString CodePoint(char32_t ch)
+{
+    return QString::number(uint(ch), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+static QString LoneSurrogateReason(int line, char32_t ch)
+{
+    return QStringLiteral("第%1行有一个不成对的代理码元 U+%2, 任何编码都不能写出它。").arg(line).arg(CodePoint(ch));
+}
+
+bool htmlform::EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason)
+{
+    const qsizetype expected = text1->document()->characterCount() + text1->document()->characterCount() / 8;
+    PageEncoder encoder(encoding, expected);
+    const int line = text1->EncodeInto(encoder);
+    if (encoder.Ok()) {
+        bytes = encoder.Take();
+        return true;
+    }
+    const char32_t ch = encoder.FailedChar();
+    const QString code = CodePoint(ch);
+    if (QChar::isSurrogate(ch) || encoding.codec == PageEncoding::Utf8) {
+        reason = LoneSurrogateReason(line, ch);
         return false;
     }
+    const QString shown = QString::fromUcs4(&ch, 1);
+    const MsgAnswer answer =
+        Messages::Show(this,
+                       QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
+                                      "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
+                                      "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
+                                      "取消: 不保存")
+                           .arg(line)
+                           .arg(shown, code),
+                       Messages::ProgramTitle, MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::Cancel)
+        return false;
+    PageEncoding chosen = encoding;
+    if (answer == MsgAnswer::Yes) {
+        DeclareUtf8();
+        chosen.codec = PageEncoding::Utf8;
+        chosen.bom = false;
+    }
+    PageEncoder again(chosen, expected);
+    again.WriteReferences(answer != MsgAnswer::Yes);
+    const int badLine = text1->EncodeInto(again);
+    if (!again.Ok()) {
+        reason = LoneSurrogateReason(badLine, again.FailedChar());
+        return false;
+    }
+    bytes = again.Take();
+    encoding = chosen;
     return true;
+}
+
+void htmlform::DeclareUtf8()
+{
+    // Only the head is searched, line by line, as opening a page reads the declaration.
+    QTextDocument* doc = text1->document();
+    for (QTextBlock b = doc->firstBlock(); b.isValid() && b.position() < 16 * 1024; b = b.next()) {
+        const QString line = b.text();
+        const QRegularExpressionMatch m = PageCodec::CharsetDeclaration().match(line);
+        if (m.hasMatch()) {
+            if (m.captured(1).compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0)
+                return;
+            QTextCursor c(doc);
+            c.setPosition(b.position() + int(m.capturedStart(1)));
+            c.setPosition(b.position() + int(m.capturedEnd(1)), QTextCursor::KeepAnchor);
+            c.insertText(QStringLiteral("utf-8"));
+            return;
+        }
+        if (line.contains(QLatin1String("</head"), Qt::CaseInsensitive))
+            return;
+    }
 }
 
 QString htmlform::AskSavePath(const QString& title, const QString& defaultName)

@@ -123,6 +123,10 @@ private:
     void NewPage();
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
+    // The bytes a save writes; asks what to do with a character the page's code page cannot hold. False with
+    // `reason` empty when the user cancelled, else with the reason the page cannot be written.
+    bool EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason);
+    void DeclareUtf8();
     // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
     QString AskSavePath(const QString& title, const QString& defaultName);
     void AfterNewName(const QString& path);

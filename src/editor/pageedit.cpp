@@ -133,15 +133,44 @@ QString PageEdit::RawText() const
 QByteArray PageEdit::EncodedText(const PageEncoding& encoding, bool* ok) const
 {
     PageEncoder encoder(encoding, document()->characterCount() + document()->characterCount() / 8);
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        if (block != document()->firstBlock())
-            encoder.AppendLineEnd();
-        if (!encoder.Append(block.text()))
-            break;
-    }
+    EncodeInto(encoder);
     if (ok)
         *ok = encoder.Ok();
     return encoder.Take();
+}
+
+namespace {
+
+// The break after a line that does not end as the page's lines usually do (kept from the file).
+class LineBreakData : public QTextBlockUserData
+{
+public:
+    explicit LineBreakData(char kind) : Kind(kind) {}
+    const char Kind;
+};
+
+} // namespace
+
+int PageEdit::EncodeInto(PageEncoder& encoder) const
+{
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (block != document()->firstBlock()) {
+            const auto* data = static_cast<const LineBreakData*>(block.previous().userData());
+            encoder.AppendBreak(data ? data->Kind : 0);
+        }
+        if (!encoder.Append(block.text()))
+            return block.blockNumber() + 1;
+    }
+    return 0;
+}
+
+void PageEdit::SetLineBreaks(const QByteArray& breaks, char usual)
+{
+    QTextBlock block = document()->firstBlock();
+    for (qsizetype i = 0; i < breaks.size() && block.isValid(); ++i, block = block.next()) {
+        if (breaks.at(i) != usual)
+            block.setUserData(new LineBreakData(breaks.at(i)));
+    }
 }
 
 void PageEdit::ReplaceAllText(const QString& text)

@@ -36,6 +36,11 @@ public:
     // The page's bytes in `encoding`, written line by line from the control (no copy of the whole text).
     // Empty with `ok` false when a character cannot be written.
     QByteArray EncodedText(const PageEncoding& encoding, bool* ok) const;
+    // Feeds the text to `encoder` line by line; returns the line (from 1) of a character it could not write, or 0.
+    int EncodeInto(PageEncoder& encoder) const;
+    // Marks the lines of a just loaded page whose break is not the `usual` one, so that saving writes each
+    // line's own break back (`breaks` as in DecodedPage).
+    void SetLineBreaks(const QByteArray& breaks, char usual);
     // Replaces the whole text as one edit (one undo step).
     void ReplaceAllText(const QString& text);
 

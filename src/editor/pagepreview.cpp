@@ -51,15 +51,20 @@ void PagePreview::ShowHtml(htmlform& form)
     HideSource(form);
 
     // The preview file holds what a save would write, beside the page so that its relative addresses resolve.
-    bool encoded = false;
-    const QByteArray bytes = form.text1->EncodedText(form.Encoding(), &encoded);
+    // A character the page's code page cannot hold is shown through a character reference, as a save may write it.
+    PageEncoder encoder(form.Encoding(), form.text1->document()->characterCount() * 2);
+    encoder.WriteReferences(true);
+    form.text1->EncodeInto(encoder);
+    const bool encoded = encoder.Ok();
+    const QByteArray bytes = encoder.Take();
     if (!encoded) {
         // Nothing can be written, so there is no page to show.
         Messages::Show(&form, QStringLiteral("出现错误"));
         ShowSource(form);
         return;
     }
-    if (!PageFile::WriteFresh(form.PreviewFile(), bytes)) {
+    const unsigned mode = PageFile::ModeOf(form.SavedYn ? form.Filename : QString());
+    if (!PageFile::WriteFresh(form.PreviewFile(), bytes, nullptr, mode)) {
         // The window stays in preview; the next preview command returns to the source.
         Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
         return;

@@ -559,6 +559,15 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     return form;
 }
 
+bool MDIForm1::AskOpenUnkept(const QString& path, qsizetype offset)
+{
+    const QString text = QStringLiteral("文件 %1 从第 %2 个字节起不能按原样保存: 编辑器会改变这些字节。\n"
+                                        "是否仍然打开?")
+                             .arg(path)
+                             .arg(offset + 1);
+    return Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
 htmlform* MDIForm1::OpenPath(const QString& path)
 {
     if (MMcount >= MaxDocuments) {
@@ -587,6 +596,8 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
             return nullptr;
     }
+    if (page.firstUnkeptOffset >= 0 && !AskOpenUnkept(path, page.firstUnkeptOffset))
+        return nullptr;
     htmlform* form = OpenDocument(true, path, ParentFolderOf(path), &page);
     if (form)
         AddRecent(path);

@@ -84,6 +84,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // A page that saving unchanged would alter: says from which byte, and asks whether to open it all the same.
+    bool AskOpenUnkept(const QString& path, qsizetype offset);
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();

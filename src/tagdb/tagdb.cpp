@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -14,6 +16,66 @@ QString ChildText(const QDomNode& entry, int k)
     for (; k > 0 && !child.isNull(); --k)
         child = child.nextSibling();
     return child.toElement().text();
+}
+
+} // namespace
+
+namespace {
+
+// The deepest nesting of elements in an XML text, counted without building anything; stops counting once
+// `limit` is passed. The DOM parser's time grows with the square of the depth, so a deep file is refused first.
+int NestingDepth(const QByteArray& data, int limit)
+{
+    const char* p = data.constData();
+    const qsizetype n = data.size();
+    int depth = 0, deepest = 0;
+    auto skipPast = [&](qsizetype from, const char* end) {
+        const qsizetype at = data.indexOf(end, from);
+        return at < 0 ? n : at + qsizetype(strlen(end));
+    };
+    auto startsAt = [&](qsizetype at, const char* text) {
+        const qsizetype len = qsizetype(strlen(text));
+        return at + len <= n && memcmp(p + at, text, size_t(len)) == 0;
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        if (p[i] != '<') {
+            ++i;
+            continue;
+        }
+        if (i + 1 >= n)
+            break;
+        if (startsAt(i, "<!--")) {
+            i = skipPast(i + 4, "-->");
+        } else if (startsAt(i, "<![CDATA[")) {
+            i = skipPast(i + 9, "]]>");
+        } else if (p[i + 1] == '?' || p[i + 1] == '!') {
+            i = skipPast(i + 2, ">");
+        } else if (p[i + 1] == '/') {
+            --depth;
+            i = skipPast(i + 2, ">");
+        } else {
+            // An opening tag: find its end past quoted attribute values, which may hold '>'.
+            char quote = 0;
+            qsizetype k = i + 1;
+            for (; k < n; ++k) {
+                if (quote) {
+                    if (p[k] == quote)
+                        quote = 0;
+                } else if (p[k] == '"' || p[k] == '\'') {
+                    quote = p[k];
+                } else if (p[k] == '>') {
+                    break;
+                }
+            }
+            if (k >= n || p[k - 1] != '/')
+                deepest = std::max(deepest, ++depth);
+            if (deepest > limit)
+                return deepest;
+            i = k + 1;
+        }
+    }
+    return deepest;
 }
 
 } // namespace
@@ -32,12 +94,28 @@ TagDb::LoadStatus TagDb::Load(const QString& path, QString* detail)
             *detail = path;
         return Unreadable;
     }
+    if (file.size() > MaxFileSize) {
+        // Not even read: a file that big is no database of this program, and would take minutes and gigabytes.
+        if (detail)
+            *detail = QStringLiteral("%1\n文件大于 %2 MB").arg(path).arg(MaxFileSize / (1024 * 1024));
+        return ParseError;
+    }
     return LoadData(file.readAll(), path, detail);
 }
 
 TagDb::LoadStatus TagDb::LoadData(const QByteArray& data, const QString& name, QString* detail)
 {
     Release();
+    if (data.size() > MaxFileSize) {
+        if (detail)
+            *detail = QStringLiteral("%1\n文件大于 %2 MB").arg(name).arg(MaxFileSize / (1024 * 1024));
+        return ParseError;
+    }
+    if (NestingDepth(data, MaxDepth) > MaxDepth) {
+        if (detail)
+            *detail = QStringLiteral("%1\n元素嵌套超过 %2 层").arg(name).arg(MaxDepth);
+        return ParseError;
+    }
     QString message;
     int line = 0, column = 0;
     if (!doc_.setContent(data, &message, &line, &column)) {

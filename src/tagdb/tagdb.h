@@ -39,6 +39,10 @@ public:
         WindowMembersId = 2 // window object id: its members are those of window itself
     };
 
+    // Limits of a database file: beyond them it is refused as damaged before any tree is built.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    static constexpr int MaxDepth = 256;
+
     // Loads the file; on failure `detail` names the file and, for a parse error, the line and column.
     LoadStatus Load(const QString& path, QString* detail = nullptr);
     // Same from bytes in memory (`name` only appears in `detail`).

@@ -106,6 +106,48 @@ private Q_SLOTS:
         QVERIFY(console.at(1).at(1).toString().contains(QStringLiteral("undefinedFunction")));
     }
 
+    // The page's own image, style sheet and script load; its scripts read no local file, not even one beside it.
+    void pageReadsOnlyItsOwnResources_data()
+    {
+        QTest::addColumn<bool>("absolute");
+        QTest::newRow("file URL") << true;
+        QTest::newRow("file beside the page") << false;
+    }
+    void pageReadsOnlyItsOwnResources()
+    {
+        SKIP_WITHOUT_BROWSER();
+        QFETCH(bool, absolute);
+        QTemporaryDir dir;
+        const auto write = [&dir](const char* name, const QByteArray& bytes) {
+            QFile f(dir.filePath(QString::fromLatin1(name)));
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(write("secret.txt", "secret"));
+        QVERIFY(write("s.css", "p { width: 123px; }"));
+        QVERIFY(write("s.js", "console.log('script');"));
+        QVERIFY(write("i.gif", QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==")));
+        const QByteArray secret = absolute ? QUrl::fromLocalFile(dir.filePath(QStringLiteral("secret.txt"))).toEncoded()
+                                           : QByteArray("secret.txt");
+        QVERIFY(write("p.html", "<html><head><link rel=stylesheet href=s.css><script src=s.js></script></head><body>"
+                                "<p id=p>x</p><img src=i.gif onload=\"console.log('image')\">"
+                                "<script>console.log('style ' + getComputedStyle(document.getElementById('p')).width);"
+                                "var x = new XMLHttpRequest(); try { x.open('GET', '" +
+                                    secret +
+                                    "', false); x.send(); console.log('read ' + x.responseText); }"
+                                    "catch (e) { console.log('refused'); }</script></body></html>"));
+        BrowserView view;
+        QStringList messages;
+        connect(&view, &BrowserView::ConsoleMessage, &view,
+                [&messages](int, const QString& message) { messages.append(message); });
+        QSignalSpy loaded(&view, &BrowserView::LoadFinished);
+        view.NavigateFile(dir.filePath(QStringLiteral("p.html")));
+        QVERIFY(loaded.wait(60000));
+        QTRY_VERIFY2_WITH_TIMEOUT(messages.contains(QStringLiteral("image")), qPrintable(messages.join(u'|')), 10000);
+        QVERIFY2(messages.contains(QStringLiteral("script")), qPrintable(messages.join(u'|')));
+        QVERIFY2(messages.contains(QStringLiteral("style 123px")), qPrintable(messages.join(u'|')));
+        QVERIFY2(messages.contains(QStringLiteral("refused")), qPrintable(messages.join(u'|')));
+    }
+
     void aboutBoxShowsItsPage()
     {
         AboutForm about;

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestHelpers : public QObject
 {
     Q_OBJECT
@@ -166,6 +168,37 @@ private Q_SLOTS:
         DeleteFileIfExists(link);
         QVERIFY(!QFileInfo(link).isSymLink());
         QVERIFY(QFileInfo::exists(target));
+    }
+
+    // A link planted at a stale preview's name: removed, and its target keeps its mode.
+    void deleteNeverOpensUpALinkTarget_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("read-only file") << false << 0444;
+        QTest::newRow("read-only folder") << true << 0555;
+    }
+    void deleteNeverOpensUpALinkTarget()
+    {
+        QFETCH(bool, folder);
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("target"));
+        if (folder) {
+            QVERIFY(QDir().mkdir(target));
+        } else {
+            QFile t(target);
+            QVERIFY(t.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(mode)), 0);
+        const QString link = dir.filePath(QStringLiteral("qz125677.html"));
+        QVERIFY(QFile::link(target, link));
+        DeleteFileIfExists(link);
+        struct stat st;
+        QCOMPARE(::lstat(QFile::encodeName(link).constData(), &st), -1);
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        ::chmod(QFile::encodeName(target).constData(), 0755);
     }
 };
 

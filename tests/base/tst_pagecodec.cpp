@@ -104,6 +104,29 @@ private Q_SLOTS:
         QCOMPARE(out, bytes);
     }
 
+    // Each line's own break is kept when they differ; what the editor cannot give back is found at opening.
+    void breaksAndUnkeptBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("breaks");
+        QTest::addColumn<int>("unkept");
+        QTest::newRow("all CR LF") << QByteArray("a\r\nb\r\n") << QByteArray() << -1;
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\r\n") << QByteArray("cnrc") << -1;
+        QTest::newRow("U+2029 in UTF-8") << QByteArray("\xE4\xB8\xAD\xE2\x80\xA9x\ny") << QByteArray("pn") << -1;
+        QTest::newRow("second byte-order mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QByteArray() << -1;
+        QTest::newRow("U+FDD1 ends a line in the editor")
+            << QByteArray("\xEF\xBB\xBF") + QByteArray("ab\r\n\xEF\xB7\x91") << QByteArray() << 7;
+    }
+    void breaksAndUnkeptBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, breaks);
+        QFETCH(int, unkept);
+        const DecodedPage page = PageCodec::Decode(bytes);
+        QCOMPARE(page.breaks, breaks);
+        QCOMPARE(page.firstUnkeptOffset, qsizetype(unkept));
+    }
+
     void badBytesAreCountedNotHidden()
     {
         // 0x80 and 0xFF are never valid in GB18030; a lead byte at the very end is truncated.
@@ -130,6 +153,42 @@ private Q_SLOTS:
         const QByteArray bytes = PageCodec::ToGb18030(text);
         QCOMPARE(bytes.size(), 9);
         QCOMPARE(PageCodec::FromGb18030(bytes), text);
+    }
+
+    // What the encoder does with a character it has no bytes for: it names it (and where), or, asked to,
+    // writes it as a character reference; a lone surrogate is no character and always fails.
+    void charactersWithoutBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("references");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<uint>("failedChar");
+        QTest::addColumn<int>("failedAt");
+        QTest::addColumn<int>("firstUnencodable");
+        const QString pua = QStringLiteral("\u4E2D") + QChar(0xE78D) + QStringLiteral("x") + QChar(0xE855);
+        QTest::newRow("private use refused") << pua << false << QByteArray() << 0xE78Du << 1 << 1;
+        QTest::newRow("private use as references")
+            << pua << true << QByteArray("\xD6\xD0&#xE78D;x&#xE855;") << 0u << -1 << 1;
+        QTest::newRow("encodable private use unchanged")
+            << QString(QChar(0xE000)) << true << QByteArray("\xAA\xA1") << 0u << -1 << -1;
+        QTest::newRow("lone surrogate not referenced")
+            << (QStringLiteral("ab") + QChar(0xDC00)) << true << QByteArray() << 0xDC00u << 2 << 2;
+    }
+    void charactersWithoutBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, references);
+        QFETCH(QByteArray, bytes);
+        QFETCH(uint, failedChar);
+        QFETCH(int, failedAt);
+        QFETCH(int, firstUnencodable);
+        PageEncoder encoder{PageEncoding()};
+        encoder.WriteReferences(references);
+        QCOMPARE(encoder.Append(text), failedAt < 0);
+        QCOMPARE(encoder.Take(), bytes);
+        QCOMPARE(uint(encoder.FailedChar()), failedChar);
+        QCOMPARE(encoder.FailedAt(), qsizetype(failedAt));
+        QCOMPARE(PageCodec::FirstUnencodable(text, PageEncoding::Gb18030), qsizetype(firstUnencodable));
     }
 
     void loneSurrogateRefused()

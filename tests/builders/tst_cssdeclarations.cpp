@@ -91,6 +91,20 @@ private Q_SLOTS:
                                                                << "filter: gray() blur(5px)";
         QTest::newRow("colon inside a value") << "filter:progid:dx.alpha(opacity=5)"
                                               << "filter: progid:dx.alpha(opacity=5)";
+        QTest::newRow("list of images kept whole") << "background-image:url(A.png), url(B.png)"
+                                                   << "background-image:url(A.png), url(B.png)";
+        QTest::newRow("shadow parameters in any order") << "filter:shadow(direction=135,color=#999999)"
+                                                        << "filter: shadow(color=#999999,direction=135)";
+        QTest::newRow("glow parameters in any order") << "filter:glow(strength=5,color=red)"
+                                                      << "filter: glow(color=red,strength=5)";
+        QTest::newRow("colourless shadow kept apart") << "filter:shadow(color=red,direction=90) shadow(direction=10)"
+                                                      << "filter: shadow(color=red,direction=90) shadow(direction=10)";
+        QTest::newRow("shadow strength kept") << "filter:shadow(color=red,direction=90,strength=4)"
+                                              << "filter: shadow(color=red,direction=90,strength=4)";
+        QTest::newRow("huge negative opacity clamped") << "filter:alpha(opacity=-99999999999)"
+                                                       << "filter: alpha(Opacity=0)";
+        QTest::newRow("huge opacity clamped") << "filter:alpha(opacity=99999999999)"
+                                              << "filter: alpha(Opacity=100)";
     }
     void roundTrip()
     {

@@ -190,6 +190,10 @@ private Q_SLOTS:
         // A lone surrogate cannot be encoded; it becomes "?" and the rest is still converted.
         QTest::newRow("lone surrogate") << false << (QStringLiteral("a") + QChar(0xD800) + QStringLiteral("国"))
                                         << QStringLiteral("a?") + PageCodec::FromGb18030("\xB0\xEA") << 0;
+        // A private-use character the code page has no bytes for stays, and the text around it is converted.
+        QTest::newRow("character without GB18030 bytes")
+            << true << PageCodec::FromGb18030("\xC5\xE9") + QChar(0xE78D) + PageCodec::FromGb18030("\xA4\xA4")
+            << QStringLiteral("体") + QChar(0xE78D) + QStringLiteral("中") << 0;
     }
 
     void text()

@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <QToolBar>
 
+#include <sys/stat.h>
+
 class TestPagePreview : public QObject
 {
     Q_OBJECT
@@ -93,6 +95,36 @@ private Q_SLOTS:
         QCOMPARE(doc->ChangeCount(), 0);
         // The preview file stays until the next preview or the window's closing.
         QVERIFY(QFileInfo::exists(doc->PreviewFile()));
+    }
+
+    // The preview copy is readable by exactly those who may read the page; a new page's by its owner only.
+    void previewFileHasThePagesMode_data()
+    {
+        QTest::addColumn<int>("pageMode");
+        QTest::addColumn<int>("previewMode");
+        QTest::newRow("owner-only page") << 0600 << 0600;
+        QTest::newRow("group-readable page") << 0640 << 0640;
+        QTest::newRow("new page") << -1 << 0600;
+    }
+    void previewFileHasThePagesMode()
+    {
+        SKIP_WITHOUT_BROWSER();
+        QFETCH(int, pageMode);
+        QFETCH(int, previewMode);
+        htmlform* doc = f_.Active();
+        if (pageMode >= 0) {
+            const QString page = f_.Path(QStringLiteral("own.html"));
+            QVERIFY(f_.WriteFile(page, "<p>x</p>"));
+            QCOMPARE(::chmod(QFile::encodeName(page).constData(), mode_t(pageMode)), 0);
+            doc = f_.frame->OpenPath(page);
+            QVERIFY(doc);
+        }
+        f_.frame->RunCommand(QStringLiteral("Priview"));
+        QVERIFY(PagePreview::IsShown(*doc));
+        struct stat st;
+        QCOMPARE(::lstat(QFile::encodeName(doc->PreviewFile()).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), previewMode);
+        f_.frame->RunCommand(QStringLiteral("Priview"));
     }
 
     // While the preview shows, the hidden source takes no key and no editing command: the keyboard belongs to the

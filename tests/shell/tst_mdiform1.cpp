@@ -18,6 +18,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestMainFrame : public QObject
 {
     Q_OBJECT
@@ -297,23 +300,69 @@ private Q_SLOTS:
     void failingSaveLosesNothing_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("folder does not exist") << QStringLiteral("missing/page.html");
-        QTest::newRow("target is a folder") << QStringLiteral("adir.html");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder does not exist")
+            << QStringLiteral("missing/page.html") << QStringLiteral("No such file or directory");
+        QTest::newRow("target is a folder") << QStringLiteral("adir.html") << QStringLiteral("Is a directory");
     }
     void failingSaveLosesNothing()
     {
         QFETCH(QString, target);
+        QFETCH(QString, reason);
         QDir().mkpath(Path(QStringLiteral("adir.html")));
         htmlform* doc = Active();
         QTest::keyClicks(doc->text1, QStringLiteral("keep me"));
         const int changes = doc->ChangeCount();
         f_.paths = {Path(target)};
         f_.frame->RunCommand(QStringLiteral("SaveMenu"));
-        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
+        // The old words first, the real reason on a line of its own.
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason});
         QVERIFY(!doc->SavedYn);
         QCOMPARE(doc->Filename, QStringLiteral("无标题0"));
         QCOMPARE(doc->ChangeCount(), changes);
         QVERIFY(doc->text1->RawText().contains(QStringLiteral("keep me")));
+    }
+
+    // Saving keeps what it can of the file: its other hard links, and another user's ownership when root saves.
+    void saveKeepsLinksAndOwner_data()
+    {
+        QTest::addColumn<bool>("hardLink");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("second hard link") << true << false;
+        QTest::newRow("another user's page") << false << true;
+    }
+    void saveKeepsLinksAndOwner()
+    {
+        QFETCH(bool, hardLink);
+        QFETCH(bool, otherOwner);
+        if (otherOwner && ::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        const QString page = Path(QStringLiteral("shared.html"));
+        QVERIFY(f_.WriteFile(page, "<p>old</p>"));
+        const QByteArray name = QFile::encodeName(page);
+        if (otherOwner)
+            QCOMPARE(::chown(name.constData(), 4321, 4322), 0);
+        const QString other = Path(QStringLiteral("other-name.html"));
+        if (hardLink)
+            QCOMPARE(::link(name.constData(), QFile::encodeName(other).constData()), 0);
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        doc->text1->moveCursor(QTextCursor::End);
+        doc->text1->insertPlainText(QStringLiteral("new"));
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(f_.ReadFile(page), QByteArray("<p>old</p>new"));
+        struct stat st;
+        QCOMPARE(::stat(name.constData(), &st), 0);
+        if (hardLink) {
+            QCOMPARE(int(st.st_nlink), 2);
+            QCOMPARE(f_.ReadFile(other), QByteArray("<p>old</p>new"));
+            // The copy that stood in while the page was rewritten is gone.
+            QCOMPARE(QDir(Path(QString())).entryList(QDir::Files).filter(QStringLiteral("shared.html")).size(), 1);
+        }
+        if (otherOwner) {
+            QCOMPARE(int(st.st_uid), 4321);
+            QCOMPARE(int(st.st_gid), 4322);
+        }
     }
 
     void failingResaveLeavesTheFileOnDisk()
@@ -334,9 +383,53 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("SaveMenu"));
         const QByteArray onDisk = f_.ReadFile(page);
         QProcess::execute(QStringLiteral("umount"), {mp});
-        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!")});
+        QCOMPARE(f_.MessageTexts(),
+                 QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!\nNo space left on device")});
         QCOMPARE(onDisk, QByteArray("old page"));
         QVERIFY(doc->ChangeCount() > 0);
+    }
+
+    // U+E78D has no bytes in the C library's GB18030: the page asks, and writes all or nothing.
+    void characterTheCodePageCannotHold_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray old("<meta charset=gb2312>\r\n<p>\xD6\xD0</p>");
+        QTest::newRow("cancel writes nothing") << int(MsgAnswer::Cancel) << old;
+        QTest::newRow("as UTF-8 with the declaration updated")
+            << int(MsgAnswer::Yes) << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xEE\x9E\x8D</p>");
+        QTest::newRow("as a character reference")
+            << int(MsgAnswer::No) << QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0&#xE78D;</p>");
+    }
+    void characterTheCodePageCannotHold()
+    {
+        QFETCH(int, choice);
+        const auto answer = MsgAnswer(choice);
+        QFETCH(QByteArray, saved);
+        const QString page = Path(QStringLiteral("pua.html"));
+        QVERIFY(f_.WriteFile(page, QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0</p>")));
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        QTextCursor c(doc->text1->document()->findBlockByNumber(1));
+        c.movePosition(QTextCursor::EndOfBlock);
+        c.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, 4);
+        c.insertText(QString(QChar(0xE78D)));
+        f_.answers = {answer};
+        QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
+        QCOMPARE(f_.MessageTexts(),
+                 QStringList{QStringLiteral("第2行的字符“") + QChar(0xE78D) +
+                             QStringLiteral("”(U+E78D)不能用这个网页的编码 GB18030 保存。\n\n"
+                                            "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
+                                            "否: 把这样的字符写成 HTML 字符引用 (&#xE78D;)\n"
+                                            "取消: 不保存")});
+        QCOMPARE(f_.ReadFile(page), saved);
+        // Saved as UTF-8 the page stays UTF-8: the next save asks nothing.
+        Messages::Record().clear();
+        if (answer == MsgAnswer::Yes) {
+            QVERIFY(doc->SaveFn());
+            QVERIFY(Messages::Record().isEmpty());
+            QCOMPARE(f_.ReadFile(page), saved);
+        }
     }
 
     void openKeepsEncodingAndLineEnds_data()
@@ -345,6 +438,10 @@ private Q_SLOTS:
         QTest::newRow("UTF-8 with LF") << QByteArray("<p>\xE4\xB8\xAD</p>\n<p>x</p>\n");
         QTest::newRow("GBK with CR LF") << QByteArray("<p>\xD6\xD0</p>\r\n<p>x</p>");
         QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>\r\n");
+        QTest::newRow("mixed CR, LF and CR LF") << QByteArray("<p>\xD6\xD0</p>\r\n<p>\rx</p>\n\r\n\n");
+        QTest::newRow("first break LF, then CR LF") << QByteArray("<p>\xD6\xD0</p>\n<p>x</p>\r\n<p>y</p>\r\n");
+        QTest::newRow("U+2029 in a UTF-8 page") << QByteArray("<p>\xE4\xB8\xAD\xE2\x80\xA9x</p>\n");
+        QTest::newRow("second byte-order mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>\n");
     }
     void openKeepsEncodingAndLineEnds()
     {
@@ -374,6 +471,20 @@ private Q_SLOTS:
         f_.answers = {MsgAnswer::Yes};
         QVERIFY(f_.frame->OpenPath(page));
         QCOMPARE(f_.frame->MMcount, 2);
+    }
+
+    // U+FDD0 would end a line in the editor: the page says so at opening, before anything is shown.
+    void unkeptBytesAskFirst()
+    {
+        const QString page = Path(QStringLiteral("frame.html"));
+        QVERIFY(f_.WriteFile(page, QByteArray("<p>\xE4\xB8\xAD\xEF\xB7\x90</p>")));
+        f_.answers = {MsgAnswer::No};
+        QVERIFY(!f_.frame->OpenPath(page));
+        QCOMPARE(f_.MessageTexts(),
+                 QStringList{QStringLiteral("文件 ") + page +
+                             QStringLiteral(" 从第 7 个字节起不能按原样保存: 编辑器会改变这些字节。\n"
+                                            "是否仍然打开?")});
+        QCOMPARE(f_.frame->MMcount, 1);
     }
 
     // A page named on the command line that is not there yet is a new page under that name, saved there.

@@ -135,6 +135,14 @@ private Q_SLOTS:
         QTest::newRow("html name is case-sensitive")
             << QByteArray("<d><HTML/></d>") << int(TagDb::NoHtmlSection) << QStringLiteral("fixture");
         QTest::newRow("empty html loads") << QByteArray("<d><html/></d>") << int(TagDb::Loaded) << QString();
+        // Refused before the tree is built: the parser's time grows with the square of the depth.
+        QTest::newRow("nested too deep") << QByteArray("<d><html/>") + QByteArray("<x a='>'>").repeated(100000) +
+                                                QByteArray("</x>").repeated(100000) + QByteArray("</d>")
+                                         << int(TagDb::ParseError) << QStringLiteral("元素嵌套超过 256 层");
+        QTest::newRow("deep but within the limit")
+            << QByteArray("<d><html/><!-- <a><b> --><x/>") + QByteArray("<x>").repeated(250) +
+                   QByteArray("</x>").repeated(250) + QByteArray("</d>")
+            << int(TagDb::Loaded) << QString();
     }
     void loadFailures()
     {
@@ -171,6 +179,11 @@ private Q_SLOTS:
         file.close();
         QCOMPARE(local.Load(missing, &detail), TagDb::Loaded);
         QCOMPARE(local.TagIndexByStart(local.Section(QStringLiteral("html1")), QStringLiteral("<img")), 1);
+        // A file beyond 64 MB is refused unread (a sparse file: nothing is written).
+        QVERIFY(file.resize(TagDb::MaxFileSize + 1));
+        QCOMPARE(local.Load(missing, &detail), TagDb::ParseError);
+        QCOMPARE(detail, missing + QStringLiteral("\n文件大于 64 MB"));
+        QVERIFY(!local.IsLoaded());
     }
 
     void sections()

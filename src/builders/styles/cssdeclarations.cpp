@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -50,6 +51,22 @@ QString AfterEquals(const QString& token)
 int Clamp(int v, int max)
 {
     return std::clamp(v, 0, max);
+}
+
+// The name=value pairs inside a filter function's parentheses ("glow(strength=5,color=red)"), names lowered.
+QList<std::pair<QString, QString>> NamedParams(const QString& token)
+{
+    QList<std::pair<QString, QString>> out;
+    const qsizetype open = token.indexOf(QLatin1Char('('));
+    QString inside = token.mid(open + 1);
+    if (inside.endsWith(QLatin1Char(')')))
+        inside.chop(1);
+    for (const QString& piece : inside.split(QLatin1Char(','))) {
+        const qsizetype eq = piece.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            out.append({piece.left(eq).trimmed().toLower(), piece.mid(eq + 1).trimmed()});
+    }
+    return out;
 }
 
 } // namespace
@@ -166,6 +183,8 @@ void CssDeclarations::BuildFilter()
         f += QStringLiteral(" shadow(color=") + p[5];
         if (!p[6].isEmpty())
             f += QStringLiteral(",direction=") + p[6];
+        if (!p[ShadowStrengthPart].isEmpty())
+            f += QStringLiteral(",strength=") + p[ShadowStrengthPart];
         f += QLatin1Char(')');
     }
     if (!p[7].isEmpty()) {
@@ -266,7 +285,8 @@ void CssDeclarations::Parse(const QString& text)
     if (plainWeight.match(Value(FontWeight)).hasMatch())
         SetValue(FontWeight, QString::number(BoldSlider()));
     const QString image = Value(BackImage);
-    if (image.startsWith(QLatin1String("url(")) && image.endsWith(QLatin1Char(')')))
+    // Only a single url(...) is unwrapped; a list of images ("url(a.png), url(b.png)") stays as written.
+    if (image.startsWith(QLatin1String("url(")) && image.indexOf(QLatin1Char(')')) == image.size() - 1)
         SetValue(BackImage, image.mid(4, image.size() - 5));
     if (!Value(Filter).isEmpty())
         ParseFilter(Value(Filter));
@@ -287,8 +307,9 @@ void CssDeclarations::ParseFilter(const QString& value)
         const QString head = token.left(5);
         const bool keyed = token.contains(QLatin1Char('='));
         if (head == QLatin1String("alpha") && keyed) {
-            const int opacity = LeadingNumber(AfterEquals(token));
-            FilterState.Alpha = Clamp(100 - opacity, AlphaMax);
+            // Clamped before the subtraction: a huge negative opacity would overflow it.
+            const int opacity = Clamp(LeadingNumber(AfterEquals(token)), AlphaMax);
+            FilterState.Alpha = AlphaMax - opacity;
             FilterParts[0] = QString::number(100 - FilterState.Alpha);
         } else if (head == QLatin1String("fliph")) {
             SetFlip(0, true);
@@ -299,23 +320,31 @@ void CssDeclarations::ParseFilter(const QString& value)
         } else if (head == QLatin1String("inver")) {
             SetFlip(3, true);
         } else if ((head == QLatin1String("shado") || head == QLatin1String("glow(")) && keyed) {
+            // Parameters by name, in any order: a page may well write direction before color.
             const bool shadow = head == QLatin1String("shado");
-            const int colorPart = shadow ? ShadowColorPart : GlowColorPart;
-            const qsizetype eq = token.indexOf(QLatin1Char('='));
-            const qsizetype comma = token.indexOf(QLatin1Char(','));
-            if (comma < 0) {
-                FilterParts[colorPart] = AfterEquals(token);
+            std::optional<QString> color;
+            std::optional<int> direction, strength;
+            for (const auto& [key, number] : NamedParams(token)) {
+                if (key == QLatin1String("color"))
+                    color = number;
+                else if (shadow && key == QLatin1String("direction"))
+                    direction = LeadingNumber(number);
+                else if (key == QLatin1String("strength"))
+                    strength = LeadingNumber(number);
+            }
+            if (!color) {
+                // Without a colour the dialog writes no shadow or glow at all: keep the function as it was.
+                UnknownFilters.append(token);
+            } else if (shadow) {
+                FilterParts[ShadowColorPart] = *color;
+                if (direction)
+                    SetShadow(Clamp(*direction, ShadowMax));
+                if (strength)
+                    FilterParts[ShadowStrengthPart] = QString::number(Clamp(*strength, ShadowStrengthMax));
             } else {
-                FilterParts[colorPart] = token.mid(eq + 1, comma - eq - 1);
-                const qsizetype eq2 = token.indexOf(QLatin1Char('='), comma);
-                if (eq2 >= 0) {
-                    QString number = token.mid(eq2 + 1);
-                    number.chop(1);
-                    if (shadow)
-                        SetShadow(Clamp(LeadingNumber(number), ShadowMax));
-                    else
-                        SetGlow(Clamp(LeadingNumber(number), GlowMax));
-                }
+                FilterParts[GlowColorPart] = *color;
+                if (strength)
+                    SetGlow(Clamp(*strength, GlowMax));
             }
         } else if ((head == QLatin1String("blur(") || head == QLatin1String("wave(")) && keyed) {
             const bool blur = head == QLatin1String("blur(");

@@ -56,7 +56,8 @@ public:
     enum FilterPart : int
     {
         ShadowColorPart = 5,
-        GlowColorPart = 7
+        GlowColorPart = 7,
+        ShadowStrengthPart = 15 // no control; kept so that a parsed shadow is written back whole
     };
     static constexpr int MaxDeclarations = 50;
     static constexpr int BoldMin = 100;
@@ -77,7 +78,7 @@ public:
     };
     // Slider ranges of the filter controls (minimum 0).
     static constexpr int AlphaMax = 100, ShadowMax = 360, GlowMax = 255, BlurDirectionMax = 360, BlurStrengthMax = 100,
-                         WaveMax = 100;
+                         WaveMax = 100, ShadowStrengthMax = 255;
 
     struct Declaration
     {

@@ -1,0 +1,22 @@
+// Page decoding and encoding: any bytes decode; a page that says it keeps its bytes gives them back.
+#include "base/pagecodec.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const DecodedPage page = PageCodec::Decode(bytes);
+    QByteArray out;
+    PageCodec::Encode(page.text, page.encoding, out);
+    PageEncoder references(page.encoding);
+    references.WriteReferences(true);
+    references.Append(page.text);
+    PageCodec::FirstUnencodable(page.text, PageEncoding::Gb18030);
+    // Without breaks of its own and nothing reported, the page encodes back to exactly its bytes.
+    if (page.badBytes == 0 && page.firstUnkeptOffset < 0 && page.breaks.isEmpty() &&
+        !page.text.contains(QChar(0x2029)) && !page.text.contains(QLatin1Char('\r')) &&
+        !page.text.contains(QLatin1Char('\n')) && out != bytes)
+        abort();
+    return 0;
+}
