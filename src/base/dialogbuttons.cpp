@@ -1,5 +1,6 @@
 #include "base/dialogbuttons.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,4 +19,14 @@ DialogButtons DialogButtons::Make(QWidget* parent, const QString& okName, const 
     buttons.Row = new QHBoxLayout;
     buttons.Row->addWidget(buttons.Box);
     return buttons;
+}
+
+void DialogButtons::CloseOnClick(QDialog* dialog, bool* confirmed) const
+{
+    QObject::connect(Ok, &QPushButton::clicked, dialog, [dialog, confirmed] {
+        if (confirmed)
+            *confirmed = true;
+        dialog->accept();
+    });
+    QObject::connect(Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QDialog;
 class QDialogButtonBox;
 class QHBoxLayout;
 class QPushButton;
@@ -15,6 +16,9 @@ struct DialogButtons
     QHBoxLayout* Row = nullptr; // holds Box; add it to the dialog's layout
     QPushButton* Ok = nullptr;
     QPushButton* Cancel = nullptr;
+
+    // OK accepts `dialog`, setting `confirmed` first when given; Cancel rejects it.
+    void CloseOnClick(QDialog* dialog, bool* confirmed = nullptr) const;
 
     static DialogButtons Make(QWidget* parent, const QString& okName, const QString& cancelName,
                               const QString& okCaption = QStringLiteral("确定"),

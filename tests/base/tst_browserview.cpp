@@ -13,6 +13,16 @@ class TestBrowserView : public QObject
 {
     Q_OBJECT
 
+    // Writes `bytes` as the page `name` in `dir`; "" when it cannot.
+    static QString WritePage(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return QString();
+        return path;
+    }
+
     static bool PluginBuilt()
     {
         for (const QString& folder : BrowserView::PluginFolders()) {
@@ -41,11 +51,8 @@ private Q_SLOTS:
         if (!PluginBuilt())
             QSKIP("the browser plugin is not built here");
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("root.html"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<html><body>root</body></html>");
-        f.close();
+        const QString path = WritePage(dir, QStringLiteral("root.html"), "<html><body>root</body></html>");
+        QVERIFY(!path.isEmpty());
         BrowserView view;
         view.resize(300, 200);
         view.show();
@@ -69,12 +76,11 @@ private Q_SLOTS:
     {
         SKIP_WITHOUT_BROWSER();
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("p.html"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<html><head><meta http-equiv='Content-Type' content='text/html;charset=gb2312'></head>"
-                "<body>\xD6\xD0</body></html>");
-        f.close();
+        const QString path =
+            WritePage(dir, QStringLiteral("p.html"),
+                      "<html><head><meta http-equiv='Content-Type' content='text/html;charset=gb2312'></head>"
+                      "<body>\xD6\xD0</body></html>");
+        QVERIFY(!path.isEmpty());
         BrowserView view;
         view.resize(300, 200);
         view.show();
@@ -90,11 +96,10 @@ private Q_SLOTS:
     {
         SKIP_WITHOUT_BROWSER();
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("e.html"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<html><body><script>console.log('ok'); undefinedFunction();</script></body></html>");
-        f.close();
+        const QString path =
+            WritePage(dir, QStringLiteral("e.html"),
+                      "<html><body><script>console.log('ok'); undefinedFunction();</script></body></html>");
+        QVERIFY(!path.isEmpty());
         BrowserView view;
         QSignalSpy console(&view, &BrowserView::ConsoleMessage);
         QSignalSpy loaded(&view, &BrowserView::LoadFinished);

@@ -66,11 +66,7 @@ EForm::EForm(const BuilderContext& context, QWidget* parent) : BuilderDialog(con
                                                       QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, [this] {
-        Yn = true;
-        accept();
-    });
-    connect(CanCommand, &QPushButton::clicked, this, &QDialog::reject);
+    buttons.CloseOnClick(this, &Yn);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);

@@ -54,11 +54,7 @@ OtherForm::OtherForm(QWidget* parent) : BuilderDialog(parent)
                                                       QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, [this] {
-        Yn = true;
-        accept();
-    });
-    connect(CanCommand, &QPushButton::clicked, this, &QDialog::reject);
+    buttons.CloseOnClick(this, &Yn);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(grid, 1);
