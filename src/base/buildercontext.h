@@ -12,4 +12,5 @@ struct BuilderContext
     QString ImageFilter; // "description" NUL "pattern" ... as the file dialog takes it
     QString HtmlFilter;
     QString ScratchFile; // the dialogs' preview page
+    QString ProgramDir;  // ends in "/"; the program's own pictures are in its qzimg/ folder
 };

@@ -21,14 +21,16 @@ PreviewPane::PreviewPane(const QString& title, const QString& scratchFile, std::
     connect(timer_, &QTimer::timeout, this, &PreviewPane::Refresh);
 }
 
-void PreviewPane::Refresh()
+bool PreviewPane::Refresh()
 {
     timer_->stop();
     if (paused_ || !page_)
-        return;
+        return true;
     // A page that cannot be written leaves the previous one on show; the dialog's result is unaffected.
-    if (ScratchPage::Write(scratchFile_, page_()))
-        view_->NavigateFile(scratchFile_);
+    if (!ScratchPage::Write(scratchFile_, page_()))
+        return false;
+    view_->NavigateFile(scratchFile_);
+    return true;
 }
 
 void PreviewPane::RefreshSoon()

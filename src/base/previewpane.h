@@ -19,7 +19,8 @@ public:
 
     PreviewPane(const QString& title, const QString& scratchFile, std::function<QString()> page, QWidget* parent);
 
-    void Refresh();
+    // False when the page could not be written (the previous one stays on show).
+    bool Refresh();
     void RefreshSoon();
     // Shows "about:blank" and drops a pending refresh.
     void Blank();

@@ -26,7 +26,7 @@ public:
 
     TagDb Db;
     // What a builder dialog is made with: the database, the filters and the scratch page of the active page.
-    BuilderContext Context() const { return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile}; }
+    BuilderContext Context() const { return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile, ProgramDir}; }
     QDomElement TagRoot() const { return Db.TagRoot(); }
 
     // The "自动完成(&O)" check mark of the System menu: completion lists pop up while typing. Lives for one run.

@@ -55,10 +55,10 @@ QString ListItemAtPoint(QListWidget* list, const QPoint& point)
     return item ? item->text() : QString();
 }
 
-void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner)
+void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner, const QString& initialDir)
 {
     const QString path =
-        FileDialog(owner, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), filter, QString(), QString());
+        FileDialog(owner, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), filter, initialDir, QString());
     if (!path.isEmpty())
         box->setText(QUrl::fromLocalFile(path).toString());
 }

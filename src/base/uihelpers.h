@@ -17,8 +17,9 @@ void SetBoxEnabled(QPlainTextEdit* box, bool enabled);
 void SelectAllInBox(QLineEdit* box);
 // The text of the list item at `point` (the list's viewport coordinates), or "" when there is none.
 QString ListItemAtPoint(QListWidget* list, const QPoint& point);
-// Open dialog titled "打开文件" with `filter`; a chosen file goes into the box as a file:/// address.
-void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner);
+// Open dialog titled "打开文件" with `filter`, in `initialDir` when given; a chosen file goes into the box as a
+// file:/// address.
+void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner, const QString& initialDir = QString());
 // The font dialog on `target`'s font; true and the font applied on OK. `failed` tells a dialog that could not be
 // shown from a cancel.
 bool ShowFontDialog(QWidget* target, bool* failed = nullptr);

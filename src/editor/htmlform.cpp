@@ -388,8 +388,31 @@ void htmlform::ReplaceAtCaret(int length, const QString& text)
 
 void htmlform::Insert(const QString& opener)
 {
-    if (const std::optional<QString> markup = dialogs_.NewElement(this, opener); markup && !markup->isEmpty())
-        GiveText(*markup);
+    BodyScript effect;
+    const std::optional<QString> markup = dialogs_.NewElement(this, opener, &effect);
+    if (!markup || markup->isEmpty())
+        return;
+    GiveText(*markup);
+    // An element with an effect brings its script and onload code; it adds no other body handlers.
+    if (!effect.JavaTxt.isEmpty())
+        MergeIntoBody(effect);
+}
+
+void htmlform::AddJavaS()
+{
+    BodyScript script;
+    if (dialogs_.AddScript(this, script))
+        MergeIntoBody(script);
+}
+
+void htmlform::MergeIntoBody(const BodyScript& script)
+{
+    SavedCaret = text1->SelStart();
+    TagEditor editor(*this, shared_);
+    editor.Script = script;
+    EditPurpose = TagEditor::MergeScript;
+    editor.EditBodyTag();
+    EditPurpose = 0;
 }
 
 void htmlform::EditTag()

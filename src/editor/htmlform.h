@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class BodyScript;
 class BrowserView;
 class CompletionLists;
 class PageDialogs;
@@ -47,7 +48,10 @@ public:
     void EditTag();
     // The body tag rebuilt in the body dialog, the caret kept on its character.
     void BodyEdit();
-    // What the tag editor does with the tag it finds (2: the body dialog, 3: edit the tag at the caret).
+    // The effects dialog; its script goes in after the body tag, its handlers into that tag.
+    void AddJavaS();
+    // What the tag editor does with the tag it finds (1: merge a script into the body tag, 2: the body dialog,
+    // 3: edit the tag at the caret).
     int EditPurpose = 0;
     // The caret the body dialog puts back.
     int SavedCaret = 0;
@@ -130,6 +134,8 @@ private:
     // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
     QString AskSavePath(const QString& title, const QString& defaultName);
     void AfterNewName(const QString& path);
+    // Puts the script after the body tag and its handlers into the tag (a message when the page has no body).
+    void MergeIntoBody(const BodyScript& script);
     bool AskSave();
     void TextChanged();
     void FollowChangeCount();

@@ -2,6 +2,7 @@
 // The builder dialogs a page window opens. They live in the layers above the editor: the main frame hands each page
 // window the one implementation, so the editor itself includes no builder.
 
+#include "editor/bodyscript.h"
 #include "editor/tagparser.h"
 
 #include <QString>
@@ -15,8 +16,11 @@ class PageDialogs
 public:
     virtual ~PageDialogs() = default;
 
-    // The element dialog for a new element of `kind` ("<img"): its markup, or nothing after Cancel.
-    virtual std::optional<QString> NewElement(QWidget* owner, const QString& kind) = 0;
+    // The element dialog for a new element of `kind` ("<img"): its markup, or nothing after Cancel. An effect
+    // chosen for the element goes into `effect` (its script and onload code; empty when there is none).
+    virtual std::optional<QString> NewElement(QWidget* owner, const QString& kind, BodyScript* effect = nullptr) = 0;
+    // The effects dialog: true after OK with the script, its onload code and its body event handlers in `script`.
+    virtual bool AddScript(QWidget* owner, BodyScript& script) = 0;
     // Whether the element dialog rebuilds tags of that kind in place.
     virtual bool EditsElement(const QString& kind) const = 0;
     // The element dialog on the start tag of `kind` with its parsed attributes: the new start tag, or nothing.

@@ -4,6 +4,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/scanmemo.cpp
     ${KESTREL_LIST_DIR}/headmarkup.cpp
     ${KESTREL_LIST_DIR}/tagparser.cpp
+    ${KESTREL_LIST_DIR}/bodyscript.cpp
     ${KESTREL_LIST_DIR}/syntaxscanner.cpp
 )
 list(APPEND KESTREL_UI_SOURCES

@@ -94,6 +94,8 @@ void TagEditor::ParseAttributes(const QString& tag, int nameEnd)
         OpenTagEditor(TagName);
     } else if (form_.EditPurpose == BodyDialog) {
         EditBodyInDialog();
+    } else if (form_.EditPurpose == MergeScript) {
+        MergeScriptIntoBody();
     }
 }
 
@@ -122,6 +124,12 @@ void TagEditor::EditBodyInDialog()
         WriteOverSelection(*body);
     }
     form_.text1->SetSelStart(qBound(0, caret, form_.text1->document()->characterCount() - 1));
+}
+
+void TagEditor::MergeScriptIntoBody()
+{
+    form_.text1->SetSelStart(TagStart);
+    form_.ReplaceAtCaret(TagLength, Script.Replacement(TagName, Attributes));
 }
 
 void TagEditor::SelectTag()

@@ -2,6 +2,7 @@
 // Editing the tag at the caret: finds the tag around the caret in the page window's text, parses its attributes
 // and opens the dialog that rebuilds it with them, writing the result over the old tag.
 
+#include "editor/bodyscript.h"
 #include "editor/tagparser.h"
 
 #include <QString>
@@ -15,9 +16,9 @@ public:
     TagEditor(htmlform& form, Shared& shared);
 
     // The page window's purposes: 1 merge a script into the body tag, 2 the body dialog, 3 the tag at the caret.
-    // The first comes with the effects dialog.
     enum Purpose
     {
+        MergeScript = 1,
         BodyDialog = 2,
         EditAtCaret = 3
     };
@@ -40,6 +41,8 @@ public:
     QString TagName;
     // Its attributes as parsed (the entry that met the closing ">" has an empty name).
     AttributeList Attributes;
+    // What purpose 1 merges into the body tag.
+    BodyScript Script;
 
     static const QString FailText; // "无法查看!!!!"
 
@@ -48,6 +51,8 @@ private:
     void WriteOverSelection(const QString& text);
     // The body dialog on the tag found; its result replaces the tag and the caret goes back where it was.
     void EditBodyInDialog();
+    // The body tag found rebuilt with Script's handlers and onload code, the script written right after it.
+    void MergeScriptIntoBody();
 
     htmlform& form_;
     Shared& shared_;

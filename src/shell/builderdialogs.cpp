@@ -5,16 +5,37 @@
 #include "builders/elements/elementkind.h"
 #include "builders/elements/elementmarkup.h"
 #include "builders/page/bodyform.h"
+#include "builders/scripts/javaform.h"
 #include "builders/styles/colorform.h"
 #include "builders/styles/cssform.h"
 #include "convert/txtform.h"
 
-std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind)
+std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
 {
     AddhForm dialog(shared_.Context(), owner);
     dialog.EditTag = 0;
     dialog.HtmlN = kind;
-    return dialog.Run();
+    std::optional<QString> markup = dialog.Run();
+    if (effect) {
+        *effect = BodyScript();
+        if (markup) {
+            effect->JavaTxt = dialog.MyTxTxt;
+            effect->LoadTxt = dialog.LoadStr;
+        }
+    }
+    return markup;
+}
+
+bool BuilderDialogs::AddScript(QWidget* owner, BodyScript& script)
+{
+    JavaForm dialog(shared_.Context(), owner);
+    script = BodyScript();
+    if (!dialog.Confirm() || !dialog.Yn)
+        return false;
+    script.JavaTxt = dialog.JavaTxt;
+    script.LoadTxt = dialog.LoadTxt;
+    dialog.SetEstr(script.EventNames, script.EventCodes);
+    return true;
 }
 
 bool BuilderDialogs::EditsElement(const QString& kind) const

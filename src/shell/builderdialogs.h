@@ -10,7 +10,8 @@ class BuilderDialogs : public PageDialogs
 public:
     explicit BuilderDialogs(Shared& shared) : shared_(shared) {}
 
-    std::optional<QString> NewElement(QWidget* owner, const QString& kind) override;
+    std::optional<QString> NewElement(QWidget* owner, const QString& kind, BodyScript* effect = nullptr) override;
+    bool AddScript(QWidget* owner, BodyScript& script) override;
     bool EditsElement(const QString& kind) const override;
     std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) override;
     std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,

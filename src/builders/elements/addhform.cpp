@@ -4,11 +4,13 @@
 #include "base/dialogbuttons.h"
 #include "base/formkit.h"
 #include "base/helpers.h"
+#include "base/messages.h"
 #include "base/previewpane.h"
 #include "builders/elements/eform.h"
 #include "builders/elements/elementframes.h"
 #include "builders/elements/kindframe.h"
 #include "builders/elements/otherform.h"
+#include "builders/scripts/maketxform.h"
 #include "builders/styles/cssform.h"
 
 #include <QCheckBox>
@@ -113,8 +115,6 @@ AddhForm::AddhForm(const BuilderContext& context, QWidget* parent) : BuilderDial
     TxCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("&T设置特效"),
                                 QStringLiteral("您可以将添加的元素设置为特殊效果"));
     ShowCommand = FormKit::Button(this, QStringLiteral("ShowCommand"), QStringLiteral("&F 预览"));
-    // The effects picker is not part of the editor yet.
-    TxCommand->setEnabled(false);
     const DialogButtons buttons =
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
                             QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
@@ -137,6 +137,7 @@ AddhForm::AddhForm(const BuilderContext& context, QWidget* parent) : BuilderDial
     connect(SCommand, &QPushButton::clicked, this, &AddhForm::SCommand_Click);
     connect(ECommand, &QPushButton::clicked, this, &AddhForm::ECommand_Click);
     connect(OtherCommand, &QPushButton::clicked, this, &AddhForm::OtherCommand_Click);
+    connect(TxCommand, &QPushButton::clicked, this, &AddhForm::TxCommand_Click);
 
     resize(1000, 640);
 }
@@ -340,6 +341,29 @@ void AddhForm::ECommand_Click()
 void AddhForm::OtherCommand_Click()
 {
     OtherForm::Edit(Markup.OtherValue, Markup.OtherName, this);
+}
+
+void AddhForm::TxCommand_Click()
+{
+    // The effect finds the element by its id: an element without one gets no effect.
+    QString id = CcText[0]->text().trimmed();
+    if (id.isEmpty())
+        id = Messages::Input(this, QStringLiteral("请输入用于辨别此元素的标识字符串(任意字符串)"),
+                             QStringLiteral("提示"))
+                 .trimmed();
+    CcText[0]->setText(id);
+    if (id.isEmpty())
+        return;
+    RefreshPreview();
+    MakeTxForm picker(Context(), this);
+    picker.Id = id;
+    picker.MyTxStr = MyTxStr;
+    picker.exec();
+    // A new effect brings its own onload code or none: an earlier effect's code must not stay behind.
+    if (!picker.TxStr.isEmpty()) {
+        MyTxTxt = picker.TxStr;
+        LoadStr = picker.LoadStr;
+    }
 }
 
 void AddhForm::EnterRefreshes(QLineEdit* box)

@@ -64,6 +64,8 @@ public:
     // The event and other-attribute dialogs; neither refreshes the preview.
     void ECommand_Click();
     void OtherCommand_Click();
+    // The effects picker for the element, known by its id (asked for when the id box is empty).
+    void TxCommand_Click();
 
     // ---- Controls.
     QLabel* Titlelable = nullptr;
