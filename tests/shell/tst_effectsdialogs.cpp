@@ -1,0 +1,191 @@
+// The effects through the frame: a page effect with a colour and a text inserted into the new page (the body tag
+// rewritten, the script after it), and an element given an animated effect through the element dialog's picker.
+
+#include "base/browserview.h"
+#include "base/previewpane.h"
+#include "builders/elements/addhform.h"
+#include "builders/scripts/javaform.h"
+#include "builders/scripts/maketxform.h"
+#include "builders/styles/colorform.h"
+#include "modaldriver.h"
+#include "pagewindowfixture.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QDomElement Effect(const TagDb& db, const QString& section, const QString& name)
+{
+    const QDomElement s = db.Section(section);
+    const int i = db.FindChildIndex(s, name, QStringLiteral("txt"));
+    return i < 0 ? QDomElement() : db.Entry(s, i);
+}
+
+void Choose(QListWidget* list, const QString& name)
+{
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    list->setCurrentItem(found.first());
+}
+
+} // namespace
+
+class TestEffectsDialogs : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+
+private Q_SLOTS:
+    void init() { f_.Start(true); }
+    void cleanup() { f_.Stop(); }
+
+    // An effect with handlers chosen first, then the one inserted: only the second one's handler and onload code
+    // reach the body tag, and its script stands right after it with the colour and text given.
+    void pageEffectIntoTemplate()
+    {
+        htmlform* doc = f_.Active();
+        const QString before = PageWindowFixture::Text(doc);
+        const TagDb& db = f_.shared->Db;
+        int seen = 0;
+        OnNextModal<JavaForm>(
+            [&](JavaForm* form) {
+                QCOMPARE(form->windowTitle(), QStringLiteral("Javascript特效"));
+                QCOMPARE(form->focusWidget(), form->List1);
+                QCOMPARE(form->CountLabel->text(), QString::number(db.EntryCount(db.Section("javas1"))));
+                QVERIFY(!form->Okcom->isEnabled());
+                QCOMPARE(form->Okcom->text(), QStringLiteral("确定(&S)"));
+                Choose(form->List1, QStringLiteral("点击页面飘出文字"));
+                QVERIFY(form->Okcom->isEnabled());
+                Choose(form->List1, QStringLiteral("返回顶部按钮"));
+                QVERIFY(form->TxFrame->isVisibleTo(form));
+                QVERIFY(!form->NoSetLabel->isVisibleTo(form));
+                // Row 0 a text typed in, row 1 a colour from the picker; the other rows hidden.
+                QVERIFY(form->TxLabel[0]->isVisibleTo(form) && form->TxText[0]->isEnabled());
+                QVERIFY(form->TxCom[1]->isVisibleTo(form) && !form->TxText[1]->isEnabled());
+                QVERIFY(!form->TxText[2]->isVisibleTo(form));
+                form->TxText[0]->clear();
+                QTest::keyClicks(form->TxText[0], QStringLiteral("Go up"));
+                OnNextModal<ColorForm>([](ColorForm* color) {
+                    QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+                    color->OkCommand->click();
+                });
+                form->TxCom[1]->click();
+                QCOMPARE(form->TxText[1]->text(), QStringLiteral("#FF0000"));
+                form->Okcom->click();
+            },
+            &seen);
+        f_.frame->RunCommand(QStringLiteral("JavaS"));
+        QCOMPARE(seen, 1);
+
+        const QDomElement e = Effect(db, QStringLiteral("javas1"), QStringLiteral("返回顶部按钮"));
+        QVERIFY(!e.isNull());
+        const auto field = [&](const char* n) { return TagDb::Field(e, QString::fromLatin1(n)); };
+        const QString script =
+            field("v1") + QStringLiteral("Go up") + field("v3") + QStringLiteral("#FF0000") + field("value");
+        const QString tag = QStringLiteral("<body onscroll=\"%1\" onload=\"%2\">").arg(field("a1"), field("start"));
+        QString expected = before;
+        expected.replace(QStringLiteral("<body>"), tag + QLatin1Char('\n') + script + QLatin1Char('\n'));
+        QCOMPARE(PageWindowFixture::Text(doc), expected);
+        QVERIFY(f_.MessageTexts().isEmpty());
+    }
+
+    // A page without a body gets nothing, with a message; Cancel inserts nothing and asks nothing.
+    void nothingInserted_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("no body") << "<html>\n<p>x</p>\n</html>" << true
+                                 << QStringList{QStringLiteral("您未添加BODY主体标识符,请添加!")};
+        QTest::newRow("cancelled") << "<html>\n<body>\n</body>\n</html>" << false << QStringList{};
+    }
+    void nothingInserted()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, confirm);
+        htmlform* doc = f_.Active();
+        PageWindowFixture::SetText(doc, page, 3);
+        OnNextModal<JavaForm>([confirm](JavaForm* form) {
+            Choose(form->List1, QStringLiteral("每次打开随机背景颜色"));
+            QVERIFY(form->NoSetLabel->isVisibleTo(form));
+            QVERIFY(!form->TxFrame->isVisibleTo(form));
+            (confirm ? form->Okcom : form->Cancelcom)->click();
+            QCOMPARE(form->JavaTxt.isEmpty(), !confirm);
+        });
+        f_.frame->RunCommand(QStringLiteral("MeAddTx"));
+        QCOMPARE(PageWindowFixture::Text(doc), page);
+        QTEST(f_.MessageTexts(), "messages");
+    }
+
+    // The element dialog asks for the id, the picker shows each effect on the element; OK brings the element,
+    // the effect after the body tag and its onload code; a cancelled picker leaves the element alone.
+    void elementEffect_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("picked") << true;
+        QTest::newRow("picker cancelled") << false;
+    }
+    void elementEffect()
+    {
+        QFETCH(bool, confirm);
+        htmlform* doc = f_.Active();
+        const QString before = PageWindowFixture::Text(doc);
+        PageWindowFixture::SetText(doc, before, int(before.indexOf(QStringLiteral("</body>"))));
+        const QString effectName = QStringLiteral("载入后渐渐显现");
+        f_.inputs << QStringLiteral("  box  ");
+        int seen = 0;
+        OnNextModal<AddhForm>(
+            [&](AddhForm* form) {
+                QTest::keyClicks(form->HtmlText, QStringLiteral("Hi"));
+                QVERIFY(form->TxCommand->isEnabled());
+                OnNextModal<MakeTxForm>(
+                    [&](MakeTxForm* picker) {
+                        QCOMPARE(picker->windowTitle(), QStringLiteral("设置特效"));
+                        QCOMPARE(picker->focusWidget(), picker->List1);
+                        QCOMPARE(picker->Id, QStringLiteral("box"));
+                        QCOMPARE(picker->List1->count(), f_.shared->Db.EntryCount(f_.shared->Db.Section("mytx")));
+                        Choose(picker->List1, effectName);
+                        QVERIFY(picker->LoadStr.contains(QStringLiteral("box1781")));
+                        const QByteArray page = f_.ReadFile(f_.shared->TempFile);
+                        QVERIFY2(page.startsWith("<html><body onload=\"if(window['box1781']){window['box1781']();}\">"
+                                                 "<div id=\"box\">Hi</div><script"),
+                                 page.left(120).constData());
+                        QCOMPARE(picker->Preview->View()->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
+                        // A later effect without onload code brings none.
+                        Choose(picker->List1, QStringLiteral("闪烁"));
+                        QVERIFY(picker->LoadStr.isEmpty());
+                        Choose(picker->List1, effectName);
+                        (confirm ? picker->OkCommand : picker->CanCommand)->click();
+                    },
+                    &seen);
+                form->TxCommand->click();
+                QCOMPARE(form->CcText[0]->text(), QStringLiteral("box"));
+                form->OkCommand->click();
+            },
+            &seen);
+        f_.frame->RunCommand(QStringLiteral("DivHtml"));
+        QCOMPARE(seen, 2);
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("请输入用于辨别此元素的标识字符串(任意字符串)")});
+
+        const QDomElement e = Effect(f_.shared->Db, QStringLiteral("mytx"), effectName);
+        QString markup = TagDb::Field(e, QStringLiteral("name"));
+        markup.replace(QStringLiteral("qz@@"), QStringLiteral("box1781")).replace(QStringLiteral("qz**"), "box");
+        QString expected = before;
+        expected.replace(QStringLiteral("</body>"), QStringLiteral("<div id=\"box\">Hi</div>\n</body>"));
+        if (confirm)
+            expected.replace(QStringLiteral("<body>"),
+                             QStringLiteral("<body onload=\"if(window['box1781']){window['box1781']();}\">\n") +
+                                 markup + QLatin1Char('\n'));
+        QCOMPARE(PageWindowFixture::Text(doc), expected);
+    }
+};
+
+QTEST_MAIN(TestEffectsDialogs)
+#include "tst_effectsdialogs.moc"
