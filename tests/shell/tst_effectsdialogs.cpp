@@ -185,6 +185,22 @@ private Q_SLOTS:
                                  markup + QLatin1Char('\n'));
         QCOMPARE(PageWindowFixture::Text(doc), expected);
     }
+
+    // A preview page that cannot be written: the message, the picker stays open with the effect chosen.
+    void pickerPreviewFails()
+    {
+        BuilderContext context = f_.shared->Context();
+        context.ScratchFile = f_.Path(QStringLiteral("no/such/folder/preview.html"));
+        MakeTxForm picker(context);
+        picker.Id = QStringLiteral("box");
+        picker.show();
+        Choose(picker.List1, QStringLiteral("闪烁"));
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("出现异常错误!")});
+        QVERIFY(picker.isVisible());
+        QVERIFY(picker.TxStr.contains(QStringLiteral("getElementById('box')")));
+        picker.CanCommand->click();
+        QVERIFY(picker.TxStr.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestEffectsDialogs)
