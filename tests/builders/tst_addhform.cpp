@@ -87,13 +87,13 @@ private Q_SLOTS:
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QStringList walk{QApplication::focusWidget()->objectName()};
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < 13; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             walk << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(walk,
-                 (QStringList{"LinkText_0", "LinkCheck1", "HtmlText", "HtmlCheck", "CcText_0", "CcText_1", "CcText_2",
-                              "SCommand", "ECommand", "OtherCommand", "ShowCommand", "OkCommand", "CancelCommand"}));
+        QCOMPARE(walk, (QStringList{"LinkText_0", "LinkCheck1", "HtmlText", "HtmlCheck", "CcText_0", "CcText_1",
+                                    "CcText_2", "SCommand", "ECommand", "OtherCommand", "TxCommand", "ShowCommand",
+                                    "OkCommand", "CancelCommand"}));
         f.reject();
     }
 

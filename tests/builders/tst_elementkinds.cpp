@@ -441,6 +441,7 @@ private Q_SLOTS:
         expected << "SCommand"
                  << "ECommand"
                  << "OtherCommand"
+                 << "TxCommand"
                  << "ShowCommand"
                  << "OkCommand"
                  << "CancelCommand";
