@@ -94,6 +94,12 @@ private Q_SLOTS:
         expected.replace(QStringLiteral("<body>"), tag + QLatin1Char('\n') + script + QLatin1Char('\n'));
         QCOMPARE(PageWindowFixture::Text(doc), expected);
         QVERIFY(f_.MessageTexts().isEmpty());
+        // The rewritten tag and the script are purple; the caret stands after them.
+        const int at = int(expected.indexOf(tag));
+        QTextCursor c(doc->text1->document());
+        c.setPosition(at + 1);
+        QCOMPARE(c.charFormat().foreground().color(), PageEdit::RewriteColor);
+        QCOMPARE(doc->text1->SelStart(), at + int(tag.size() + script.size()) + 2);
     }
 
     // A page without a body gets nothing, with a message; Cancel inserts nothing and asks nothing.
