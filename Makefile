@@ -2,7 +2,7 @@
 # make test   installs what is missing, builds and runs every test (offscreen)
 # make bench  builds the benchmarks into build/bench/
 # make install PREFIX=/usr/local   builds and installs the program, its data, desktop entry, icon and metainfo
-# make deb    builds a Debian package into build/packages/
+# make deb    builds a Debian package, build/kestrel_<version>_<arch>.deb
 # make fuzz   builds the libFuzzer targets with clang into build-fuzz/ and runs each for FUZZ_SECONDS (60)
 BUILD ?= build
 CMAKE_FLAGS ?=
