@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -25,8 +26,11 @@ RecoveryKeeper::RecoveryKeeper(MDIForm1& frame, const QString& folder, int inter
     writer_.setMaxThreadCount(1);
     writer_.setExpiryTimeout(-1);
     timer_.setInterval(intervalMs);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteChanged);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::Due);
     timer_.start();
+    pause_.setSingleShot(true);
+    pause_.setInterval(std::min(PauseWanted, intervalMs));
+    connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::WriteInPause);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
             WriteChanged();
@@ -39,6 +43,34 @@ RecoveryKeeper::~RecoveryKeeper()
     for (auto it = kept_.cbegin(); it != kept_.cend(); ++it)
         writer_.start([store = store_, file = it->file] { store.Remove(file); });
     writer_.waitForDone();
+}
+
+QList<quint64> RecoveryKeeper::EditCounts() const
+{
+    QList<quint64> counts;
+    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot)
+        counts.append(frame_.Document(slot) ? frame_.Document(slot)->EditCount() : 0);
+    return counts;
+}
+
+void RecoveryKeeper::Due()
+{
+    if (pause_.isActive())
+        return;
+    countsBefore_ = EditCounts();
+    pausesWaited_ = 0;
+    pause_.start();
+}
+
+void RecoveryKeeper::WriteInPause()
+{
+    const QList<quint64> counts = EditCounts();
+    if (counts != countsBefore_ && ++pausesWaited_ < MostPauses) {
+        countsBefore_ = counts;
+        pause_.start();
+        return;
+    }
+    WriteChanged();
 }
 
 RecoveryKeeper::Kept& RecoveryKeeper::Follow(htmlform* page)
@@ -68,6 +100,7 @@ void RecoveryKeeper::Forget(const htmlform* page)
 
 int RecoveryKeeper::WriteChanged()
 {
+    pause_.stop();
     int queued = 0;
     for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot) {
         htmlform* page = frame_.Document(slot);
@@ -81,10 +114,14 @@ int RecoveryKeeper::WriteChanged()
         entry.name = page->Filename;
         entry.time = QDateTime::currentDateTimeUtc();
         entry.encoding = page->Encoding();
-        // The one copy of the text made on this thread; encoding and writing it happen on the writer's.
-        entry.text = page->text1->RawText();
+        // The one copy of the text made on this thread (the document's own, blocks parted by U+2029); the line
+        // breaks, the encoding and the file are the writer's work.
+        entry.text = page->text1->document()->toRawText();
         kept.written = page->EditCount();
-        writer_.start([store = store_, file = kept.file, entry = std::move(entry)] { store.Write(file, entry); });
+        writer_.start([store = store_, file = kept.file, entry = std::move(entry)]() mutable {
+            entry.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+            store.Write(file, entry);
+        });
         ++queued;
     }
     return queued;

@@ -2,6 +2,8 @@
 // Keeps a recovery file for every changed page of the frame: written every half minute and when the program loses
 // the focus, only for pages changed since their last write, on a writer thread from one copy of the text; removed
 // when the page is saved or closed. At start-up it offers the pages a crashed run left behind.
+// Copying a big page's text takes a moment (some 50 ms for 20 MB), so the half-minute write waits for a pause in
+// the typing, a few seconds at most.
 
 #include "base/recoverystore.h"
 
@@ -20,6 +22,8 @@ class RecoveryKeeper : public QObject
 
 public:
     static constexpr int DefaultInterval = 30000; // ms
+    static constexpr int PauseWanted = 750;       // ms without a change before the timed write
+    static constexpr int MostPauses = 8;          // waited for at most, then it writes all the same
 
     // The user's recovery folder: <app data>/recovery.
     static QString DefaultFolder();
@@ -44,6 +48,9 @@ private:
         QString file;
         quint64 written = 0; // the page's EditCount when last written
     };
+    void Due();
+    void WriteInPause();
+    QList<quint64> EditCounts() const;
     Kept& Follow(htmlform* page);
     void Forget(const htmlform* page);
     htmlform* Restore(const RecoveryEntry& entry);
@@ -53,4 +60,7 @@ private:
     QHash<const htmlform*, Kept> kept_;
     QThreadPool writer_; // one thread: writes and removals happen in the order asked
     QTimer timer_;
+    QTimer pause_; // single shot: the pages unchanged since it started means a pause
+    QList<quint64> countsBefore_;
+    int pausesWaited_ = 0;
 };
