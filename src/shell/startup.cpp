@@ -91,9 +91,10 @@ int Main(int argc, char* argv[])
         file = QFileInfo(file).absoluteFilePath();
     SingleInstance instance(SingleInstance::SocketPath());
     if (instance.Claim() == SingleInstance::Another) {
-        loader.join();
         // Pages asked for go to the editor that runs, which opens them; this start ends quietly.
-        if (!files.isEmpty() && instance.HandOver(files))
+        const bool handedOver = !files.isEmpty() && instance.HandOver(files);
+        loader.join();
+        if (handedOver)
             return 0;
         Messages::Show(nullptr, QStringLiteral("已经运行!!"), Messages::ProgramTitle);
         return files.isEmpty() ? 0 : 1;
@@ -103,6 +104,14 @@ int Main(int argc, char* argv[])
 
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
+    // Pages handed over from now on, also while a question about the first pages is open.
+    QObject::connect(&instance, &SingleInstance::FilesArrived, frame.get(), [&frame](const QStringList& paths) {
+        frame->OpenFiles(paths);
+        frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+        frame->show();
+        frame->raise();
+        frame->activateWindow();
+    });
     loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {
@@ -114,13 +123,6 @@ int Main(int argc, char* argv[])
         if (!files.isEmpty())
             frame->StartWith(files);
         DeleteFileIfExists(shared.TempFile);
-        QObject::connect(&instance, &SingleInstance::FilesArrived, frame.get(), [&frame](const QStringList& paths) {
-            frame->OpenFiles(paths);
-            frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
-            frame->show();
-            frame->raise();
-            frame->activateWindow();
-        });
         RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
         keeper.Offer(frame.get());
         TypeTestText(*frame);

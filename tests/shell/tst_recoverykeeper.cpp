@@ -63,7 +63,8 @@ private Q_SLOTS:
 
     void written_data()
     {
-        // Steps: t type "x", w write the changed pages, s save, c close (not saving), q close the frame.
+        // Steps: t type "x", w write the changed pages, f the focus leaves the program, s save, c close (not saving),
+        // q close the frame.
         QTest::addColumn<bool>("titled"); // a page opened from a file, else the new page
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("queued");        // by the last write
@@ -79,6 +80,8 @@ private Q_SLOTS:
         // A new page's caret is on the empty line inside its body.
         QString fresh = htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         fresh.insert(fresh.indexOf(QStringLiteral("<body>\n")) + 7, QLatin1Char('x'));
+        QTest::newRow("focus leaves the program: written") << true << "tf" << -1 << QStringList{"x<p>\n"};
+        QTest::newRow("focus leaves an unchanged page: nothing") << true << "f" << -1 << QStringList{};
         QTest::newRow("untitled page") << false << "tw" << 1 << QStringList{fresh};
     }
     void written()
@@ -103,6 +106,9 @@ private Q_SLOTS:
                 break;
             case 'w':
                 last = keeper_->WriteChanged();
+                break;
+            case 'f':
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
                 break;
             case 's':
                 QVERIFY(page->SaveFn());
