@@ -116,26 +116,6 @@ private Q_SLOTS:
         QCOMPARE(RecoveryStore(dir.path()).List().size(), isGood ? 1 : 0);
     }
 
-    void listedOldestFirst()
-    {
-        QTemporaryDir dir;
-        const RecoveryStore store(dir.path());
-        RecoveryEntry e;
-        e.name = QStringLiteral("无标题0");
-        const QDateTime t0(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
-        // Names sort the other way round from times.
-        const QStringList files{QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")};
-        for (int i = 0; i < 3; ++i) {
-            e.time = t0.addSecs(i);
-            e.text = QString::number(i);
-            QVERIFY(store.Write(files.at(i) + QLatin1String(RecoveryStore::Suffix), e));
-        }
-        QStringList order;
-        for (const RecoveryEntry& listed : store.List())
-            order.append(listed.file.left(1));
-        QCOMPARE(order, files);
-    }
-
     void dataFolder_data()
     {
         QTest::addColumn<QStringList>("files"); // relative to the scratch folder; the program is in prefix/bin
