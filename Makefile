@@ -1,12 +1,14 @@
 # make run    installs what is missing, builds into build/ and starts the editor
 # make test   installs what is missing, builds and runs every test (offscreen)
 # make bench  builds the benchmarks into build/bench/
+# make install PREFIX=/usr/local   builds and installs the program, its data, desktop entry, icon and metainfo
+# make deb    builds a Debian package, build/kestrel_<version>_<arch>.deb
 # make fuzz   builds the libFuzzer targets with clang into build-fuzz/ and runs each for FUZZ_SECONDS (60)
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench sanitize clean data fuzz
+.PHONY: all deps configure build run test bench sanitize clean data fuzz install deb
 
 all: build
 
@@ -42,6 +44,14 @@ fuzz: deps
 	    grep -E "stat::number_of_executed_units|Done" $(FUZZ_BUILD)/fuzz_$$t.log; \
 	    [ $$rc -eq 0 ] || { tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
 	done
+
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)

@@ -35,7 +35,9 @@ BrowserFactory* LoadFactory(bool* tried)
 
 QStringList BrowserView::PluginFolders()
 {
-    QStringList folders{QCoreApplication::applicationDirPath()};
+    // Beside the program in a build tree, in lib/kestrel/ of an installed one.
+    const QString program = QCoreApplication::applicationDirPath();
+    QStringList folders{program, program + QStringLiteral("/../lib/kestrel")};
 #ifdef KESTREL_BUILD_DIR
     folders.append(QStringLiteral(KESTREL_BUILD_DIR));
 #endif

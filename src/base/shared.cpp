@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 static QString WithSlash(QString dir)
 {
@@ -22,8 +23,28 @@ Shared::Shared(const QString& programDir)
     // Previews are written into LastDir, so an installed, read-only program folder is no place for them.
     const QFileInfo dirInfo(ProgramDir);
     LastDir = dirInfo.isWritable() ? ProgramDir : WithSlash(QDir::homePath());
-    HelpFile = ProgramDir + QStringLiteral("readme.html");
-    DataFile = ProgramDir + QStringLiteral("data.xml");
+    DataDir = DataFolder(ProgramDir);
+    HelpFile = DataDir + QStringLiteral("readme.html");
+    DataFile = DataDir + QStringLiteral("data.xml");
+}
+
+QString Shared::DataFolder(const QString& programDir)
+{
+    const QString program = WithSlash(programDir);
+    if (QFileInfo(program + QStringLiteral("data.xml")).isFile())
+        return program;
+    const QString shared = WithSlash(QDir::cleanPath(program + QStringLiteral("../share/kestrel")));
+    if (QFileInfo(shared + QStringLiteral("data.xml")).isFile())
+        return shared;
+    return program;
+}
+
+QString Shared::PagesFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return WithSlash(documents);
+    return WithSlash(QDir::homePath());
 }
 
 void Shared::Release()

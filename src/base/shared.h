@@ -14,7 +14,14 @@ public:
     // Sets every path from the program folder (which need not end in "/").
     explicit Shared(const QString& programDir);
 
+    // Where data.xml and readme.html are: the program folder (a build tree), else ../share/kestrel/ beside it (an
+    // installed program), else the program folder again, so that the missing database is reported there.
+    static QString DataFolder(const QString& programDir);
+    // Where a user's new pages go: the documents folder, or home when there is none.
+    static QString PagesFolder();
+
     QString ProgramDir; // ends in "/"
+    QString DataDir;    // ends in "/"
     QString HtmlFilter;
     QString ImageFilter;
     QString LastDir; // ends in "/"

@@ -149,6 +149,20 @@ void htmlform::NewPage()
     UpdateCaretPosition();
 }
 
+void htmlform::RestoreText(const QString& text, const PageEncoding& encoding)
+{
+    encoding_ = encoding;
+    text1->SizeGutterFor(int(text.count(QLatin1Char('\n'))) + 1);
+    text1->document()->setUndoRedoEnabled(false);
+    text1->document()->setPlainText(text);
+    text1->document()->setUndoRedoEnabled(true);
+    text1->SetTypingBlack();
+    text1->SetSelStart(0);
+    changeCount_ = std::max(changeCount_, 1);
+    FollowChangeCount();
+    ShowEncoding();
+}
+
 void htmlform::ChoosePreviewFile()
 {
     // A name is taken by a file on disk, or by another page window of this frame whose preview is not written yet.
@@ -170,6 +184,7 @@ void htmlform::ChoosePreviewFile()
 void htmlform::TextChanged()
 {
     UpdateCaretPosition();
+    ++edits_;
     ++changeCount_;
     if (changeCount_ > 0)
         SetUndoEnabled(true);

@@ -84,6 +84,10 @@ public:
     void MakeTxt();
 
     int ChangeCount() const { return changeCount_; }
+    // Counts every change to the text, saved or not, from the window's creation: what the recovery files follow.
+    quint64 EditCount() const { return edits_; }
+    // The text of a recovery file in place of the page's, as changes not saved yet (no undo step).
+    void RestoreText(const QString& text, const PageEncoding& encoding);
     PageDialogs& Dialogs() const { return dialogs_; }
     Shared& SharedState() const { return shared_; }
     // The "自动完成(&O)" switch of the System menu, one for the whole program.
@@ -144,6 +148,7 @@ private:
     PageDialogs& dialogs_;
     Shared& shared_;
     int changeCount_ = 0;
+    quint64 edits_ = 0;
     QString previewFile_;
     PageEncoding encoding_;
     TypingAssist* assist_ = nullptr;

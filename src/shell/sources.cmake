@@ -4,6 +4,9 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/framesettings.cpp
     ${KESTREL_LIST_DIR}/mdiform1.cpp
     ${KESTREL_LIST_DIR}/programicon.cpp
+    ${KESTREL_LIST_DIR}/recoverform.cpp
+    ${KESTREL_LIST_DIR}/recoverykeeper.cpp
+    ${KESTREL_LIST_DIR}/singleinstance.cpp
     ${KESTREL_LIST_DIR}/startup.cpp
     ${KESTREL_LIST_DIR}/stylesheetcommands.cpp
     ${KESTREL_LIST_DIR}/toolbaricons.cpp

@@ -3,14 +3,17 @@
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/shared.h"
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
 #include "shell/mdiform1.h"
 #include "shell/programicon.h"
+#include "shell/recoverykeeper.h"
+#include "shell/singleinstance.h"
 #include "shell/translations.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -19,12 +22,24 @@
 
 namespace {
 
-QString LockPath()
+// Milliseconds between recovery writes: KESTREL_RECOVERY_INTERVAL (tests), else every half minute.
+int RecoveryInterval()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/kestrel-editor.lock");
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("KESTREL_RECOVERY_INTERVAL", &ok);
+    return ok && ms > 0 ? ms : RecoveryKeeper::DefaultInterval;
+}
+
+// Tests of the whole program cannot type into it: KESTREL_TEST_TYPING is typed at the caret of each page it
+// starts with, as the user would.
+void TypeTestText(MDIForm1& frame)
+{
+    const QString text = qEnvironmentVariable("KESTREL_TEST_TYPING");
+    if (text.isEmpty())
+        return;
+    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot)
+        if (htmlform* page = frame.Document(slot))
+            page->text1->InsertTyped(text);
 }
 
 // Reports a database that cannot be used; the program then ends.
@@ -71,20 +86,35 @@ int Main(int argc, char* argv[])
     shared.SettingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                           QStringLiteral("/kestrel/kestrel.conf");
 
-    QLockFile lock(LockPath());
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
+    QStringList files = QCoreApplication::arguments().mid(1);
+    for (QString& file : files)
+        file = QFileInfo(file).absoluteFilePath();
+    SingleInstance instance(SingleInstance::SocketPath());
+    if (instance.Claim() == SingleInstance::Another) {
+        // Pages asked for go to the editor that runs, which opens them; this start ends quietly.
+        const bool handedOver = !files.isEmpty() && instance.HandOver(files);
         loader.join();
+        if (handedOver)
+            return 0;
         Messages::Show(nullptr, QStringLiteral("已经运行!!"), Messages::ProgramTitle);
-        return 0;
+        return files.isEmpty() ? 0 : 1;
     }
+    // A user's pages start in the user's documents, not in the program's folder.
+    shared.LastDir = Shared::PagesFolder();
 
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
+    // Pages handed over from now on, also while a question about the first pages is open.
+    QObject::connect(&instance, &SingleInstance::FilesArrived, frame.get(), [&frame](const QStringList& paths) {
+        frame->OpenFiles(paths);
+        frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+        frame->show();
+        frame->raise();
+        frame->activateWindow();
+    });
     loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {
-        const QStringList files = QCoreApplication::arguments().mid(1);
         // The new page goes in before the frame shows; named files come after, so that what cannot be opened is
         // reported over the frame.
         if (files.isEmpty())
@@ -93,6 +123,9 @@ int Main(int argc, char* argv[])
         if (!files.isEmpty())
             frame->StartWith(files);
         DeleteFileIfExists(shared.TempFile);
+        RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
+        keeper.Offer(frame.get());
+        TypeTestText(*frame);
         result = app.exec();
     } else {
         frame.reset();

@@ -1,0 +1,169 @@
+#include "base/recoverystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("KESTREL-RECOVERY 1");
+// A header longer than this is no header of ours.
+constexpr qsizetype kMaxHeader = 64 * 1024;
+
+QByteArray Field(const char* key, const QString& value)
+{
+    return QByteArray(key) + ' ' + QUrl::toPercentEncoding(value, "/") + '\n';
+}
+
+QByteArray CodecName(const PageEncoding& e)
+{
+    QByteArray name = e.codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030";
+    if (e.bom)
+        name += "+BOM";
+    return name;
+}
+
+QByteArray LineEndName(PageEncoding::LineEnd end)
+{
+    switch (end) {
+    case PageEncoding::Lf:
+        return "LF";
+    case PageEncoding::Cr:
+        return "CR";
+    case PageEncoding::CrLf:
+        break;
+    }
+    return "CRLF";
+}
+
+} // namespace
+
+QByteArray RecoveryStore::Encode(const RecoveryEntry& entry)
+{
+    QByteArray out = kMagic + '\n';
+    out += Field("path", entry.path);
+    out += Field("name", entry.name);
+    out += "time " + entry.time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
+    out += "encoding " + CodecName(entry.encoding) + '\n';
+    out += "lineend " + LineEndName(entry.encoding.lineEnd) + '\n';
+    out += '\n';
+    out += entry.text.toUtf8();
+    return out;
+}
+
+bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool withText)
+{
+    const qsizetype end = bytes.indexOf("\n\n");
+    if (end < 0 || end > kMaxHeader)
+        return false;
+    const QList<QByteArray> lines = bytes.left(end).split('\n');
+    if (lines.value(0) != kMagic)
+        return false;
+    RecoveryEntry e;
+    bool havePath = false, haveName = false, haveTime = false, haveCodec = false, haveEnd = false;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray& line = lines.at(i);
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray key = space < 0 ? line : line.left(space);
+        const QByteArray value = space < 0 ? QByteArray() : line.mid(space + 1);
+        if (key == "path") {
+            e.path = QUrl::fromPercentEncoding(value);
+            havePath = true;
+        } else if (key == "name") {
+            e.name = QUrl::fromPercentEncoding(value);
+            haveName = true;
+        } else if (key == "time") {
+            e.time = QDateTime::fromString(QString::fromLatin1(value), Qt::ISODateWithMs);
+            haveTime = e.time.isValid();
+        } else if (key == "encoding") {
+            const bool bom = value.endsWith("+BOM");
+            const QByteArray codec = bom ? value.chopped(4) : value;
+            if (codec == "UTF-8")
+                e.encoding.codec = PageEncoding::Utf8;
+            else if (codec == "GB18030")
+                e.encoding.codec = PageEncoding::Gb18030;
+            else
+                return false;
+            e.encoding.bom = bom;
+            haveCodec = true;
+        } else if (key == "lineend") {
+            if (value == "CRLF")
+                e.encoding.lineEnd = PageEncoding::CrLf;
+            else if (value == "LF")
+                e.encoding.lineEnd = PageEncoding::Lf;
+            else if (value == "CR")
+                e.encoding.lineEnd = PageEncoding::Cr;
+            else
+                return false;
+            haveEnd = true;
+        }
+        // Fields a later version adds are passed over.
+    }
+    if (!(havePath && haveName && haveTime && haveCodec && haveEnd))
+        return false;
+    if (withText)
+        e.text = QString::fromUtf8(bytes.constData() + end + 2, bytes.size() - end - 2);
+    entry = std::move(e);
+    return true;
+}
+
+QString RecoveryStore::NewFileName()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1String(Suffix);
+}
+
+QList<RecoveryEntry> RecoveryStore::List() const
+{
+    QList<RecoveryEntry> entries;
+    const QDir dir(folder_);
+    const QStringList files =
+        dir.entryList({QStringLiteral("*") + QLatin1String(Suffix)}, QDir::Files | QDir::NoSymLinks, QDir::Name);
+    for (const QString& file : files) {
+        QFile f(dir.filePath(file));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        RecoveryEntry entry;
+        if (!Decode(f.read(kMaxHeader + 2), entry, false))
+            continue;
+        entry.file = file;
+        entries.append(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const RecoveryEntry& a, const RecoveryEntry& b) { return a.time < b.time; });
+    return entries;
+}
+
+bool RecoveryStore::Load(const QString& file, RecoveryEntry& entry) const
+{
+    QFile f(QDir(folder_).filePath(file));
+    if (!f.open(QIODevice::ReadOnly) || !Decode(f.readAll(), entry))
+        return false;
+    entry.file = file;
+    return true;
+}
+
+bool RecoveryStore::Write(const QString& file, const RecoveryEntry& entry) const
+{
+    // The pages' texts are the user's own: the folder is the user's alone.
+    if (!QFileInfo(folder_).isDir()) {
+        if (!QDir().mkpath(folder_))
+            return false;
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QSaveFile out(QDir(folder_).filePath(file));
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    out.write(Encode(entry));
+    return out.commit();
+}
+
+void RecoveryStore::Remove(const QString& file) const
+{
+    QFile::remove(QDir(folder_).filePath(file));
+}

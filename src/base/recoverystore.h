@@ -1,0 +1,51 @@
+#pragma once
+// The recovery files of changed pages: one file a page in the user's data folder, holding the page's name, the
+// time it was written, its encoding and its text, so that a run that ends without saving loses little.
+// Files are replaced whole (temporary file, then rename), so a crash while writing leaves the previous one.
+
+#include "base/pagecodec.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+struct RecoveryEntry
+{
+    QString file; // the recovery file's name in its folder (no folder)
+    QString path; // the page's file; "" for an untitled page
+    QString name; // the page's caption ("无标题0" for an untitled one)
+    QDateTime time;
+    PageEncoding encoding;
+    QString text; // "\n" line breaks
+
+    bool operator==(const RecoveryEntry&) const = default;
+};
+
+class RecoveryStore
+{
+public:
+    explicit RecoveryStore(const QString& folder) : folder_(folder) {}
+    QString Folder() const { return folder_; }
+
+    // The file's bytes: a header of percent-encoded fields, an empty line, then the text in UTF-8.
+    static QByteArray Encode(const RecoveryEntry& entry);
+    // False for anything that is not a whole recovery file (another program's file, a cut-off one).
+    static bool Decode(const QByteArray& bytes, RecoveryEntry& entry, bool withText = true);
+
+    // A fresh file name for a page.
+    static QString NewFileName();
+
+    // Every recovery file in the folder, oldest first, without their texts.
+    QList<RecoveryEntry> List() const;
+    // Reads one file whole; false when it is gone or damaged.
+    bool Load(const QString& file, RecoveryEntry& entry) const;
+    // Creates the folder (owner only) when needed and replaces the file.
+    bool Write(const QString& file, const RecoveryEntry& entry) const;
+    void Remove(const QString& file) const;
+
+    static constexpr const char* Suffix = ".kestrel-recovery";
+
+private:
+    QString folder_;
+};

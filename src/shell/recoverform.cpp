@@ -1,0 +1,63 @@
+#include "shell/recoverform.h"
+
+#include "base/dialogbuttons.h"
+#include "base/messages.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+RecoverForm::RecoverForm(const QList<RecoveryEntry>& entries, QWidget* parent) : QDialog(parent), entries_(entries)
+{
+    setObjectName(QStringLiteral("RecoverForm"));
+    setWindowTitle(QStringLiteral("恢复网页"));
+    auto* layout = new QVBoxLayout(this);
+    auto* note = new QLabel(QStringLiteral("上次没有正常退出, 下列网页的修改还没有保存。\n"
+                                           "选中的网页将被恢复, 没有选中的将被丢弃; 按\"取消\"下次启动时再问。"),
+                            this);
+    note->setObjectName(QStringLiteral("NoteLabel"));
+    layout->addWidget(note);
+
+    PageList = new QTreeWidget(this);
+    PageList->setObjectName(QStringLiteral("PageList"));
+    PageList->setHeaderLabels({QStringLiteral("网页"), QStringLiteral("修改时间")});
+    PageList->setRootIsDecorated(false);
+    PageList->setAllColumnsShowFocus(true);
+    for (const RecoveryEntry& entry : entries_) {
+        auto* item = new QTreeWidgetItem(PageList);
+        item->setText(0, Caption(entry));
+        item->setToolTip(0, Caption(entry));
+        item->setText(1, entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        item->setCheckState(0, Qt::Checked);
+    }
+    PageList->header()->setStretchLastSection(false);
+    PageList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    PageList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    PageList->setMinimumWidth(520);
+    if (PageList->topLevelItemCount() > 0)
+        PageList->setCurrentItem(PageList->topLevelItem(0));
+    layout->addWidget(PageList, 1);
+
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
+    buttons.CloseOnClick(this);
+    layout->addLayout(buttons.Row);
+    PageList->setFocus();
+}
+
+QString RecoverForm::Caption(const RecoveryEntry& entry)
+{
+    return entry.path.isEmpty() ? entry.name : entry.path;
+}
+
+std::optional<QList<RecoveryEntry>> RecoverForm::Run()
+{
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    QList<RecoveryEntry> chosen;
+    for (int i = 0; i < PageList->topLevelItemCount(); ++i)
+        if (PageList->topLevelItem(i)->checkState(0) == Qt::Checked)
+            chosen.append(entries_.at(i));
+    return chosen;
+}

@@ -1,0 +1,187 @@
+#include "shell/recoverykeeper.h"
+
+#include "editor/htmlform.h"
+#include "editor/pageedit.h"
+#include "shell/mdiform1.h"
+#include "shell/recoverform.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStandardPaths>
+#include <QTextDocument>
+
+#include <algorithm>
+
+QString RecoveryKeeper::DefaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery");
+}
+
+RecoveryKeeper::RecoveryKeeper(MDIForm1& frame, const QString& folder, int intervalMs, QObject* parent)
+    : QObject(parent), frame_(frame), store_(folder)
+{
+    writer_.setMaxThreadCount(1);
+    writer_.setExpiryTimeout(-1);
+    timer_.setInterval(intervalMs);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::Due);
+    timer_.start();
+    pause_.setSingleShot(true);
+    pause_.setInterval(std::min(PauseWanted, intervalMs));
+    connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::WriteInPause);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            WriteChanged();
+    });
+}
+
+RecoveryKeeper::~RecoveryKeeper()
+{
+    // Pages still kept here end with the program: a clean end leaves no recovery file.
+    for (auto it = kept_.cbegin(); it != kept_.cend(); ++it)
+        writer_.start([store = store_, file = it->file] { store.Remove(file); });
+    writer_.waitForDone();
+}
+
+QList<quint64> RecoveryKeeper::EditCounts() const
+{
+    QList<quint64> counts;
+    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot)
+        counts.append(frame_.Document(slot) ? frame_.Document(slot)->EditCount() : 0);
+    return counts;
+}
+
+void RecoveryKeeper::Due()
+{
+    if (pause_.isActive())
+        return;
+    countsBefore_ = EditCounts();
+    pausesWaited_ = 0;
+    pause_.start();
+}
+
+void RecoveryKeeper::WriteInPause()
+{
+    const QList<quint64> counts = EditCounts();
+    if (counts != countsBefore_ && ++pausesWaited_ < MostPauses) {
+        countsBefore_ = counts;
+        pause_.start();
+        return;
+    }
+    WriteChanged();
+}
+
+RecoveryKeeper::Kept& RecoveryKeeper::Follow(htmlform* page)
+{
+    auto it = kept_.find(page);
+    if (it != kept_.end())
+        return *it;
+    connect(page, &htmlform::ModifiedChanged, this, [this, page](bool modified) {
+        if (!modified) // saved
+            Forget(page);
+    });
+    connect(page, &htmlform::Closed, this, [this, page] { Forget(page); });
+    connect(page, &QObject::destroyed, this, [this, page] { Forget(page); });
+    return *kept_.insert(page, Kept{RecoveryStore::NewFileName(), 0});
+}
+
+void RecoveryKeeper::Forget(const htmlform* page)
+{
+    const auto it = kept_.constFind(page);
+    if (it == kept_.cend())
+        return;
+    const QString file = it->file;
+    kept_.erase(it);
+    const_cast<htmlform*>(page)->disconnect(this);
+    writer_.start([store = store_, file] { store.Remove(file); });
+}
+
+int RecoveryKeeper::WriteChanged()
+{
+    pause_.stop();
+    int queued = 0;
+    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot) {
+        htmlform* page = frame_.Document(slot);
+        if (!page || page->ChangeCount() <= 0)
+            continue;
+        Kept& kept = Follow(page);
+        if (kept.written == page->EditCount())
+            continue;
+        RecoveryEntry entry;
+        entry.path = page->SavedYn ? page->Filename : QString();
+        entry.name = page->Filename;
+        entry.time = QDateTime::currentDateTimeUtc();
+        entry.encoding = page->Encoding();
+        // The one copy of the text made on this thread (the document's own, blocks parted by U+2029); the line
+        // breaks, the encoding and the file are the writer's work.
+        entry.text = page->text1->document()->toRawText();
+        kept.written = page->EditCount();
+        writer_.start([store = store_, file = kept.file, entry = std::move(entry)]() mutable {
+            entry.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+            store.Write(file, entry);
+        });
+        ++queued;
+    }
+    return queued;
+}
+
+void RecoveryKeeper::Flush()
+{
+    writer_.waitForDone();
+}
+
+htmlform* RecoveryKeeper::Restore(const RecoveryEntry& header)
+{
+    RecoveryEntry entry;
+    if (!store_.Load(header.file, entry))
+        return nullptr;
+    htmlform* page =
+        entry.path.isEmpty()
+            ? frame_.OpenDocument(false, QString(), QString())
+            : frame_.OpenDocument(true, entry.path, QFileInfo(entry.path).absolutePath() + QLatin1Char('/'));
+    if (!page)
+        return nullptr;
+    page->RestoreText(entry.text, entry.encoding);
+    // The old file goes on standing for the page: it holds this very text.
+    Kept& kept = Follow(page);
+    kept.file = entry.file;
+    kept.written = page->EditCount();
+    return page;
+}
+
+void RecoveryKeeper::Offer(QWidget* parent)
+{
+    QList<RecoveryEntry> found = store_.List();
+    // This run's own files are not offered.
+    found.removeIf([this](const RecoveryEntry& e) {
+        for (const Kept& k : std::as_const(kept_))
+            if (k.file == e.file)
+                return true;
+        return false;
+    });
+    if (found.isEmpty())
+        return;
+    RecoverForm form(found, parent);
+    const std::optional<QList<RecoveryEntry>> chosen = form.Run();
+    if (!chosen)
+        return;
+    // The untouched new page the program started with makes way for what comes back.
+    if (!chosen->isEmpty() && frame_.MMcount == 1) {
+        htmlform* only = frame_.ActiveDocument();
+        if (only && !only->SavedYn && only->ChangeCount() == 0)
+            if (QMdiSubWindow* window = qobject_cast<QMdiSubWindow*>(only->parentWidget()))
+                window->close();
+    }
+    for (const RecoveryEntry& entry : found) {
+        const bool wanted = std::any_of(chosen->cbegin(), chosen->cend(),
+                                        [&entry](const RecoveryEntry& c) { return c.file == entry.file; });
+        if (!wanted) {
+            store_.Remove(entry.file);
+            continue;
+        }
+        // One that cannot be opened now (eight pages open) is kept for the next start.
+        Restore(entry);
+    }
+}

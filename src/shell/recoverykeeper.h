@@ -1,0 +1,66 @@
+#pragma once
+// Keeps a recovery file for every changed page of the frame: written every half minute and when the program loses
+// the focus, only for pages changed since their last write, on a writer thread from one copy of the text; removed
+// when the page is saved or closed. At start-up it offers the pages a crashed run left behind.
+// Copying a big page's text takes a moment (some 50 ms for 20 MB), so the half-minute write waits for a pause in
+// the typing, a few seconds at most.
+
+#include "base/recoverystore.h"
+
+#include <QHash>
+#include <QObject>
+#include <QThreadPool>
+#include <QTimer>
+
+class MDIForm1;
+class QWidget;
+class htmlform;
+
+class RecoveryKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultInterval = 30000; // ms
+    static constexpr int PauseWanted = 750;       // ms without a change before the timed write
+    static constexpr int MostPauses = 8;          // waited for at most, then it writes all the same
+
+    // The user's recovery folder: <app data>/recovery.
+    static QString DefaultFolder();
+
+    RecoveryKeeper(MDIForm1& frame, const QString& folder, int intervalMs = DefaultInterval, QObject* parent = nullptr);
+    ~RecoveryKeeper() override;
+
+    // Queues a write for each changed page whose text changed since its last write; returns how many.
+    int WriteChanged();
+    // Waits until every queued write and removal has reached the disk.
+    void Flush();
+    // Files a crashed run left: asks which pages to bring back, opens those as changed pages and drops the rest.
+    // Cancel keeps them all for the next start.
+    void Offer(QWidget* parent);
+    // The recovery file of a page ("" when it has none).
+    QString FileOf(const htmlform* page) const { return kept_.value(page).file; }
+    const RecoveryStore& Store() const { return store_; }
+
+private:
+    struct Kept
+    {
+        QString file;
+        quint64 written = 0; // the page's EditCount when last written
+    };
+    void Due();
+    void WriteInPause();
+    QList<quint64> EditCounts() const;
+    Kept& Follow(htmlform* page);
+    void Forget(const htmlform* page);
+    htmlform* Restore(const RecoveryEntry& entry);
+
+    MDIForm1& frame_;
+    RecoveryStore store_;
+    QHash<const htmlform*, Kept> kept_;
+    QThreadPool writer_; // one thread: writes and removals happen in the order asked
+    QTimer timer_;
+    QTimer pause_; // single shot: the pages unchanged since it started means a pause
+    QList<quint64> countsBefore_;
+    int pausesWaited_ = 0;
+};

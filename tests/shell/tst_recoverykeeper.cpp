@@ -1,0 +1,235 @@
+#include "modaldriver.h"
+#include "pagewindowfixture.h"
+#include "programrun.h"
+#include "shell/recoverform.h"
+#include "shell/recoverykeeper.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+#include <QtTest>
+
+// Recovery files of changed pages: which pages are written and when their files go; the pages brought back at the
+// next start; and the files the real program leaves when it is killed.
+class TestRecoveryKeeper : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<RecoveryKeeper> keeper_;
+
+    QString Folder() const { return folder_->filePath(QStringLiteral("recovery")); }
+    QList<RecoveryEntry> Files() const
+    {
+        keeper_->Flush();
+        QList<RecoveryEntry> loaded;
+        const RecoveryStore store(Folder());
+        for (const RecoveryEntry& e : store.List()) {
+            RecoveryEntry full;
+            if (store.Load(e.file, full))
+                loaded.append(full);
+        }
+        return loaded;
+    }
+    static void Type(htmlform* page, const QString& text) { QTest::keyClicks(page->text1, text); }
+
+    // A recovery file as a crashed run leaves it.
+    void Leave(const QString& path, const QString& name, const QString& text, int second)
+    {
+        RecoveryEntry e;
+        e.path = path;
+        e.name = name;
+        e.text = text;
+        e.time = QDateTime(QDate(2026, 12, 7), QTime(9, 0, second), Qt::UTC);
+        e.encoding.lineEnd = PageEncoding::Lf;
+        QVERIFY(RecoveryStore(Folder()).Write(RecoveryStore::NewFileName(), e));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f_.Start(false);
+        folder_ = std::make_unique<QTemporaryDir>();
+        // The timer stays out of the way: the tests write when they say so.
+        keeper_ = std::make_unique<RecoveryKeeper>(*f_.frame, Folder(), 3600 * 1000);
+    }
+    void cleanup()
+    {
+        keeper_.reset();
+        f_.Stop();
+        folder_.reset();
+    }
+
+    void written_data()
+    {
+        // Steps: t type "x", w write the changed pages, f the focus leaves the program, s save, c close (not saving),
+        // q close the frame.
+        QTest::addColumn<bool>("titled"); // a page opened from a file, else the new page
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("queued");        // by the last write
+        QTest::addColumn<QStringList>("texts"); // the recovery files' texts afterwards
+        QTest::newRow("unchanged page: nothing") << true << "w" << 0 << QStringList{};
+        QTest::newRow("changed page") << true << "tw" << 1 << QStringList{"x<p>\n"};
+        QTest::newRow("no change since the last write: not again") << true << "tww" << 0 << QStringList{"x<p>\n"};
+        QTest::newRow("changed again: written over") << true << "twtw" << 1 << QStringList{"xx<p>\n"};
+        QTest::newRow("saved: its file goes") << true << "tws" << 1 << QStringList{};
+        QTest::newRow("saved, then changed: a new file") << true << "twstw" << 1 << QStringList{"xx<p>\n"};
+        QTest::newRow("closed without saving: its file goes") << true << "twc" << 1 << QStringList{};
+        QTest::newRow("program closed: no file left") << true << "twq" << 1 << QStringList{};
+        // A new page's caret is on the empty line inside its body.
+        QString fresh = htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        fresh.insert(fresh.indexOf(QStringLiteral("<body>\n")) + 7, QLatin1Char('x'));
+        QTest::newRow("focus leaves the program: written") << true << "tf" << -1 << QStringList{"x<p>\n"};
+        QTest::newRow("focus leaves an unchanged page: nothing") << true << "f" << -1 << QStringList{};
+        QTest::newRow("untitled page") << false << "tw" << 1 << QStringList{fresh};
+    }
+    void written()
+    {
+        QFETCH(bool, titled);
+        QFETCH(QString, steps);
+        QFETCH(int, queued);
+        QFETCH(QStringList, texts);
+        htmlform* page = f_.Active();
+        const QString path = f_.Path(QStringLiteral("a.html"));
+        if (titled) {
+            QVERIFY(f_.WriteFile(path, "<p>\n"));
+            page = f_.frame->OpenPath(path);
+            QVERIFY(page);
+            page->text1->SetSelStart(0);
+        }
+        int last = -1;
+        for (const QChar step : steps) {
+            switch (step.toLatin1()) {
+            case 't':
+                Type(page, QStringLiteral("x"));
+                break;
+            case 'w':
+                last = keeper_->WriteChanged();
+                break;
+            case 'f':
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+                break;
+            case 's':
+                QVERIFY(page->SaveFn());
+                break;
+            case 'c':
+                f_.answers = {MsgAnswer::No};
+                QVERIFY(qobject_cast<QMdiSubWindow*>(page->parentWidget())->close());
+                break;
+            case 'q':
+                f_.answers = QList<MsgAnswer>(MDIForm1::MaxDocuments, MsgAnswer::No);
+                QVERIFY(f_.frame->close());
+                break;
+            }
+        }
+        QCOMPARE(last, queued);
+        QStringList found;
+        for (const RecoveryEntry& e : Files()) {
+            found.append(e.text);
+            QCOMPARE(e.path, titled ? path : QString());
+            QCOMPARE(e.name, titled ? path : QStringLiteral("无标题0"));
+        }
+        QCOMPARE(found, texts);
+        // Never beside the page.
+        QCOMPARE(QDir(f_.dir->path()).entryList({QStringLiteral("*.kestrel-recovery")}, QDir::Files), QStringList());
+    }
+
+    void offered_data()
+    {
+        QTest::addColumn<QList<bool>>("checked"); // per listed page, oldest first; empty: Cancel
+        QTest::addColumn<QStringList>("pages");   // the frame's pages afterwards, by caption
+        QTest::addColumn<int>("filesLeft");
+        // An untitled page comes back under the name of the place it takes.
+        QTest::newRow("both back, in place of the new page")
+            << QList<bool>{true, true} << QStringList{"a.html", "无标题1"} << 2;
+        QTest::newRow("one back, the other dropped") << QList<bool>{false, true} << QStringList{"无标题0"} << 1;
+        QTest::newRow("none chosen: both dropped, the new page stays")
+            << QList<bool>{false, false} << QStringList{"无标题0"} << 0;
+        QTest::newRow("cancelled: kept for the next start") << QList<bool>{} << QStringList{"无标题0"} << 2;
+    }
+    void offered()
+    {
+        QFETCH(QList<bool>, checked);
+        QFETCH(QStringList, pages);
+        QFETCH(int, filesLeft);
+        const QString path = f_.Path(QStringLiteral("a.html"));
+        QVERIFY(f_.WriteFile(path, "<p>on disk</p>\n"));
+        Leave(path, path, QStringLiteral("<p>changed</p>\n"), 1);
+        Leave(QString(), QStringLiteral("无标题3"), QStringLiteral("new\n页"), 2);
+
+        QStringList listed;
+        OnNextModal<RecoverForm>([&](RecoverForm* form) {
+            QCOMPARE(form->focusWidget(), form->PageList);
+            for (int i = 0; i < form->PageList->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* item = form->PageList->topLevelItem(i);
+                listed.append(item->text(0) + QLatin1Char('|') + item->text(1));
+                if (!checked.isEmpty())
+                    item->setCheckState(0, checked.at(i) ? Qt::Checked : Qt::Unchecked);
+            }
+            if (!checked.isEmpty())
+                form->accept();
+        });
+        keeper_->Offer(f_.frame.get());
+        const auto local = [](int second) {
+            return QDateTime(QDate(2026, 12, 7), QTime(9, 0, second), Qt::UTC)
+                .toLocalTime()
+                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        };
+        QCOMPARE(listed, (QStringList{path + QLatin1Char('|') + local(1), QStringLiteral("无标题3|") + local(2)}));
+
+        QStringList captions;
+        for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
+            auto* page = qobject_cast<htmlform*>(w->widget());
+            captions.append(QFileInfo(page->Filename).fileName());
+            const bool restored = page->Filename == path || checked.value(1);
+            QCOMPARE(page->ChangeCount() > 0, restored);
+            if (page->Filename == path) {
+                QVERIFY(page->SavedYn);
+                QCOMPARE(f_.Text(page), QStringLiteral("<p>changed</p>\n"));
+                QCOMPARE(page->Encoding().lineEnd, PageEncoding::Lf);
+            } else if (restored) {
+                QVERIFY(!page->SavedYn);
+                QCOMPARE(f_.Text(page), QStringLiteral("new\n页"));
+            }
+        }
+        QCOMPARE(captions, pages);
+        QCOMPARE(Files().size(), filesLeft);
+        // The page on disk is not touched by bringing its changes back.
+        QCOMPARE(f_.ReadFile(path), QByteArray("<p>on disk</p>\n"));
+    }
+
+    // The real program, killed while two pages are changed, leaves both for the next start.
+    void killed()
+    {
+        ProgramRun run;
+        const QString a = run.Path(QStringLiteral("a.html")), b = run.Path(QStringLiteral("b.html"));
+        QVERIFY(ProgramRun::WriteFile(a, "<p>a</p>\r\n"));
+        QVERIFY(ProgramRun::WriteFile(b, "<p>b</p>\n"));
+        QProcessEnvironment env = run.Environment();
+        env.insert(QStringLiteral("KESTREL_TEST_TYPING"), QStringLiteral("改动"));
+        env.insert(QStringLiteral("KESTREL_RECOVERY_INTERVAL"), QStringLiteral("100"));
+        QProcess* editor = run.Start(QStringLiteral(KESTREL_BUILD_DIR "/kestrel"), {a, b}, env);
+        const RecoveryStore store(run.RecoveryFolder());
+        QTRY_COMPARE_WITH_TIMEOUT(store.List().size(), 2, 20000);
+        editor->kill();
+        QVERIFY(editor->waitForFinished(10000));
+        QCOMPARE(editor->exitStatus(), QProcess::CrashExit);
+
+        RecoveryKeeper next(*f_.frame, run.RecoveryFolder(), 3600 * 1000);
+        OnNextModal<RecoverForm>([](RecoverForm* form) { form->accept(); });
+        next.Offer(f_.frame.get());
+        QStringList found;
+        for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
+            auto* page = qobject_cast<htmlform*>(w->widget());
+            QVERIFY(page->ChangeCount() > 0);
+            found.append(page->Filename + QLatin1Char('|') + f_.Text(page).remove(QStringLiteral("改动")));
+            QVERIFY(f_.Text(page).contains(QStringLiteral("改动")));
+        }
+        found.sort();
+        QCOMPARE(found, (QStringList{a + QStringLiteral("|<p>a</p>\n"), b + QStringLiteral("|<p>b</p>\n")}));
+    }
+};
+
+QTEST_MAIN(TestRecoveryKeeper)
+#include "tst_recoverykeeper.moc"
