@@ -56,6 +56,24 @@ int ContextChecks::MarkersIn(QStringView line)
     return bits;
 }
 
+std::vector<int> ContextChecks::MarkersOfLines(QStringView text)
+{
+    std::vector<int> lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = text.at(i).unicode();
+        if (ch != u'\n' && ch != u'\r' && ch != 0x2029 && ch != 0xFDD0 && ch != 0xFDD1)
+            continue;
+        lines.push_back(MarkersIn(text.sliced(start, i - start)));
+        if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.push_back(MarkersIn(text.sliced(start)));
+    return lines;
+}
+
 ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, const QStringList& needles,
                                          Qt::CaseSensitivity cs)
 {

@@ -104,7 +104,10 @@ void htmlform::InitDocument(const DecodedPage* page)
         text1->document()->setUndoRedoEnabled(false);
         text1->document()->setPlainText(page->text);
         text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
+        assist_->PageLoaded(page->text);
         text1->document()->setUndoRedoEnabled(true);
+        // Putting the text in left the caret at its end; a page opens at its top.
+        text1->SetSelStart(0);
         text1->SetTypingBlack();
         changeCount_ = 0;
     } else {

@@ -315,6 +315,13 @@ void TypingAssist::TextChanged(int position, int added)
     }
 }
 
+void TypingAssist::PageLoaded(QStringView text)
+{
+    memo_.Clear();
+    if (DocumentLines::Learn(text_->document(), ContextChecks::MarkersOfLines(text)))
+        warmUp_.stop();
+}
+
 void TypingAssist::WarmUp()
 {
     const DocumentLines lines(text_->document());

@@ -25,6 +25,10 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // A page was just read into the control as `text`: its lines' markers are learnt from that text in one
+    // pass rather than line by line from the control.
+    void PageLoaded(QStringView text);
+
 private:
     // Both return true when the key is swallowed.
     bool KeyDown(QKeyEvent* event);
