@@ -3,7 +3,7 @@
  *   idle    the last moment the process used CPU before 500 ms without any
  *   peak    the process's VmHWM in MB
  * With -t COMMAND (repeatable), once the program is idle each COMMAND is run (a shell command, e.g. xdotool
- * keys) and the time from its start until the program is idle again is reported as "then N ms".
+ * keys; $STARTMETER_PID is the program's) and the time from its start until the program is idle again is reported as "then N ms".
  * Usage: startmeter [-t COMMAND]... PROGRAM [ARGS...]   (the program is killed afterwards) */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
@@ -121,6 +121,9 @@ int main(int argc, char** argv)
     double idle = wait_idle(pid, now_ms(), 60000) - t0;
     long kb = vm_hwm_kb(pid);
     printf("window %.0f ms  idle %.0f ms  peak %.1f MB", window, idle, kb / 1024.0);
+    char pidText[32];
+    snprintf(pidText, sizeof pidText, "%d", (int)pid);
+    setenv("STARTMETER_PID", pidText, 1); /* the steps may look for the program's windows */
     for (int i = 0; i < nsteps; ++i) {
         double start = now_ms();
         if (system(steps[i]) != 0)

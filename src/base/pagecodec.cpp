@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,9 @@ QString DecodeWith(const char* codec, const char* data, qsizetype size, qsizetyp
         iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
     }
     out.resize((dst - reinterpret_cast<char*>(out.data())) / 2);
+    // Room was made for one unit per byte: give back what a page of Chinese text did not use, before the text
+    // control takes its own copy beside it.
+    out.squeeze();
     return out;
 }
 
@@ -400,7 +404,8 @@ void PageEncoder::AppendBreak(char kind)
 
 QByteArray PageEncoder::Take()
 {
-    return ok_ ? std::move(out_) : QByteArray();
+    QByteArray bytes = std::exchange(out_, QByteArray());
+    return ok_ ? bytes : QByteArray();
 }
 
 bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteArray& out)

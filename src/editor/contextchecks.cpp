@@ -42,6 +42,10 @@ int ContextChecks::MarkersIn(QStringView line)
             break;
         case '<': {
             bits |= 16;
+            // Only "s" or "/" can start the rest of a script or style tag: most tags are passed at one look.
+            const char16_t next = i + 1 < line.size() ? line.at(i + 1).unicode() : 0;
+            if (next != u's' && next != u'S' && next != u'/')
+                break;
             const QStringView rest = line.mid(i + 1);
             for (int m = 6; m < int(std::size(Markers)); ++m) {
                 if (rest.startsWith(QLatin1String(Markers[m] + 1), Qt::CaseInsensitive))

@@ -7,6 +7,7 @@
 #include "base/pagefile.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
+#include "editor/contextchecks.h"
 #include "editor/findform.h"
 #include "editor/headinsert.h"
 #include "editor/pagedialogs.h"
@@ -29,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <thread>
 
 htmlform::htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), shared_(shared)
@@ -102,9 +104,14 @@ void htmlform::InitDocument(const DecodedPage* page)
         // The whole page goes in as one block of work: no undo history, no change counted.
         text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
         text1->document()->setUndoRedoEnabled(false);
+        // The lines' markers are read from the text on the other core while the control takes it in.
+        std::vector<int> markers;
+        std::thread learn(
+            [&markers, &text = std::as_const(page->text)] { markers = ContextChecks::MarkersOfLines(text); });
         text1->document()->setPlainText(page->text);
         text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
-        assist_->PageLoaded(page->text);
+        learn.join();
+        assist_->PageLoaded(markers);
         text1->document()->setUndoRedoEnabled(true);
         // Putting the text in left the caret at its end; a page opens at its top.
         text1->SetSelStart(0);
@@ -211,21 +218,6 @@ void htmlform::UpdateCaretPosition()
     ColLabel->setText(QString::number(c.positionInBlock() + 1));
 }
 
-bool htmlform::WriteTo(const QString& path)
-{
-    QByteArray bytes;
-    PageEncoding encoding = encoding_;
-    QString reason;
-    if (EncodeForSave(bytes, encoding, reason) && PageFile::WriteBytes(path, bytes, &reason)) {
-        encoding_ = encoding;
-        return true;
-    }
-    // The old text stays first; the second line says what really went wrong.
-    if (!reason.isEmpty())
-        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason);
-    return false;
-}
-
 static QString CodePoint(char32_t ch)
 {
     return QString::number(uint(ch), 16).toUpper().rightJustified(4, QLatin1Char('0'));
@@ -236,49 +228,66 @@ static QString LoneSurrogateReason(int line, char32_t ch)
     return QStringLiteral("第%1行有一个不成对的代理码元 U+%2, 任何编码都不能写出它。").arg(line).arg(CodePoint(ch));
 }
 
-bool htmlform::EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason)
+bool htmlform::WriteTo(const QString& path)
 {
-    const qsizetype expected = text1->document()->characterCount() + text1->document()->characterCount() / 8;
-    PageEncoder encoder(encoding, expected);
-    const int line = text1->EncodeInto(encoder);
-    if (encoder.Ok()) {
-        bytes = encoder.Take();
-        return true;
+    // The page is encoded a piece at a time straight into the file that replaces it. A character the code page
+    // cannot hold stops the write (nothing is replaced); the user chooses, and the page is written again.
+    PageEncoding encoding = encoding_;
+    bool references = false;
+    QString reason;
+    for (bool asked = false;;) {
+        int badLine = 0;
+        char32_t badChar = 0;
+        const bool written = PageFile::WriteStream(
+            path,
+            [&](const PageFile::PieceSink& sink) {
+                PageEncoder encoder(encoding, PageEdit::PieceBytes + PageEdit::PieceBytes / 4);
+                encoder.WriteReferences(references);
+                badLine = text1->EncodeInto(encoder, sink);
+                if (badLine > 0)
+                    badChar = encoder.FailedChar();
+                return badLine == 0;
+            },
+            &reason);
+        if (written) {
+            encoding_ = encoding;
+            return true;
+        }
+        if (badLine <= 0)
+            break; // the file could not be written: `reason` says why
+        if (asked || QChar::isSurrogate(badChar) || encoding.codec == PageEncoding::Utf8) {
+            reason = LoneSurrogateReason(badLine, badChar);
+            break;
+        }
+        asked = true;
+        const MsgAnswer answer = AskUnencodable(badLine, badChar);
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes) {
+            DeclareUtf8();
+            encoding.codec = PageEncoding::Utf8;
+            encoding.bom = false;
+        } else {
+            references = true;
+        }
     }
-    const char32_t ch = encoder.FailedChar();
-    const QString code = CodePoint(ch);
-    if (QChar::isSurrogate(ch) || encoding.codec == PageEncoding::Utf8) {
-        reason = LoneSurrogateReason(line, ch);
-        return false;
-    }
+    // The old text stays first; the second line says what really went wrong.
+    if (!reason.isEmpty())
+        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason);
+    return false;
+}
+
+MsgAnswer htmlform::AskUnencodable(int line, char32_t ch)
+{
     const QString shown = QString::fromUcs4(&ch, 1);
-    const MsgAnswer answer =
-        Messages::Show(this,
-                       QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
-                                      "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
-                                      "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
-                                      "取消: 不保存")
-                           .arg(line)
-                           .arg(shown, code),
-                       Messages::ProgramTitle, MsgButtons::YesNoCancel);
-    if (answer == MsgAnswer::Cancel)
-        return false;
-    PageEncoding chosen = encoding;
-    if (answer == MsgAnswer::Yes) {
-        DeclareUtf8();
-        chosen.codec = PageEncoding::Utf8;
-        chosen.bom = false;
-    }
-    PageEncoder again(chosen, expected);
-    again.WriteReferences(answer != MsgAnswer::Yes);
-    const int badLine = text1->EncodeInto(again);
-    if (!again.Ok()) {
-        reason = LoneSurrogateReason(badLine, again.FailedChar());
-        return false;
-    }
-    bytes = again.Take();
-    encoding = chosen;
-    return true;
+    return Messages::Show(this,
+                          QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
+                                         "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
+                                         "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
+                                         "取消: 不保存")
+                              .arg(line)
+                              .arg(shown, CodePoint(ch)),
+                          Messages::ProgramTitle, MsgButtons::YesNoCancel);
 }
 
 void htmlform::DeclareUtf8()

@@ -1,6 +1,7 @@
 #pragma once
 // A document window: one page's source in a text control, its file, its unsaved-change count and its status row.
 
+#include "base/messages.h"
 #include "base/pagecodec.h"
 
 #include <QWidget>
@@ -123,9 +124,8 @@ private:
     void NewPage();
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
-    // The bytes a save writes; asks what to do with a character the page's code page cannot hold. False with
-    // `reason` empty when the user cancelled, else with the reason the page cannot be written.
-    bool EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason);
+    // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).
+    MsgAnswer AskUnencodable(int line, char32_t ch);
     void DeclareUtf8();
     // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
     QString AskSavePath(const QString& title, const QString& defaultName);

@@ -315,10 +315,10 @@ void TypingAssist::TextChanged(int position, int added)
     }
 }
 
-void TypingAssist::PageLoaded(QStringView text)
+void TypingAssist::PageLoaded(const std::vector<int>& markers)
 {
     memo_.Clear();
-    if (DocumentLines::Learn(text_->document(), ContextChecks::MarkersOfLines(text)))
+    if (DocumentLines::Learn(text_->document(), markers))
         warmUp_.stop();
 }
 

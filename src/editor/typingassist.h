@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <vector>
+
 class CompletionLists;
 class PageEdit;
 class QKeyEvent;
@@ -25,9 +27,9 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // A page was just read into the control as `text`: its lines' markers are learnt from that text in one
-    // pass rather than line by line from the control.
-    void PageLoaded(QStringView text);
+    // A page was just read into the control: its lines hold `markers` (ContextChecks::MarkersOfLines of the text
+    // read), so that they need not be worked out line by line from the control.
+    void PageLoaded(const std::vector<int>& markers);
 
 private:
     // Both return true when the key is swallowed.
