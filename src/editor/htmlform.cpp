@@ -10,6 +10,7 @@
 #include "editor/contextchecks.h"
 #include "editor/findform.h"
 #include "editor/headinsert.h"
+#include "editor/linechunks.h"
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
@@ -30,7 +31,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <thread>
 
 htmlform::htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), shared_(shared)
@@ -93,7 +93,7 @@ QString htmlform::NewPageTemplate()
                           "<title>超级网页</title>\r\n</head>\r\n<body>\r\n\r\n\r\n</body>\r\n</html>");
 }
 
-void htmlform::InitDocument(const DecodedPage* page)
+void htmlform::InitDocument(DecodedPage* page)
 {
     LineYN = true;
     Web1->NavigateBlank();
@@ -104,14 +104,8 @@ void htmlform::InitDocument(const DecodedPage* page)
         // The whole page goes in as one block of work: no undo history, no change counted.
         text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
         text1->document()->setUndoRedoEnabled(false);
-        // The lines' markers are read from the text on the other core while the control takes it in.
-        std::vector<int> markers;
-        std::thread learn(
-            [&markers, &text = std::as_const(page->text)] { markers = ContextChecks::MarkersOfLines(text); });
-        text1->document()->setPlainText(page->text);
+        LoadText(page->text);
         text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
-        learn.join();
-        assist_->PageLoaded(markers);
         text1->document()->setUndoRedoEnabled(true);
         // Putting the text in left the caret at its end; a page opens at its top.
         text1->SetSelStart(0);
@@ -144,6 +138,37 @@ void htmlform::InitDocument(const DecodedPage* page)
     SetUndoEnabled(false);
     UpdateSelectionCommands();
     UpdateCaretPosition();
+}
+
+void htmlform::LoadText(QString& text)
+{
+    // The text goes in a piece at a time from its end, and each piece's room in the decoded text is given back
+    // at once: the decoded page and the control's copy of it are never both whole in memory. The markers of each
+    // piece's lines are read on the way, for the typing checks.
+    QTextCursor c(text1->document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    std::vector<std::vector<int>> pieces;
+    qsizetype end = text.size();
+    do {
+        const qsizetype start = LineChunks::PieceStart(text, end, LoadPiece);
+        const QString piece = text.sliced(start, end - start);
+        text.truncate(start);
+        text.squeeze();
+        std::vector<int> markers = ContextChecks::MarkersOfLines(piece);
+        if (!pieces.empty())
+            markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
+        pieces.push_back(std::move(markers));
+        c.setPosition(0);
+        c.insertText(piece);
+        end = start;
+    } while (end > 0);
+    c.endEditBlock();
+    std::vector<int> markers;
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
+        markers.insert(markers.end(), piece->begin(), piece->end());
+    assist_->PageLoaded(markers);
 }
 
 void htmlform::NewPage()

@@ -31,8 +31,9 @@ public:
     int FormNum = 0;
     bool LineYN = true;
 
-    // Creation: the given page (when SavedYn and a page was read) or the new-page template.
-    void InitDocument(const DecodedPage* page = nullptr);
+    // Creation: the given page (when SavedYn and a page was read; its text is taken, leaving it empty) or the
+    // new-page template.
+    void InitDocument(DecodedPage* page = nullptr);
 
     bool SaveFn();
     void SaveOther();
@@ -101,6 +102,8 @@ public:
 
     // The new-page template, CR LF line breaks, no break at the end.
     static QString NewPageTemplate();
+    // A big page goes into the text control in pieces of about this many characters.
+    static constexpr qsizetype LoadPiece = 1 << 20;
 
 Q_SIGNALS:
     // The frame follows the page through these: its commands' states, its context menu, its table of windows.
@@ -122,6 +125,7 @@ protected:
 
 private:
     void NewPage();
+    void LoadText(QString& text);
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
     // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).

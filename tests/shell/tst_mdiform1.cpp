@@ -464,6 +464,8 @@ private Q_SLOTS:
             QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(other).constData()), 0);
         htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
+        // Taken in piece by piece, it is the page read whole.
+        QCOMPARE(doc->text1->RawText(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QByteArray expected = original;
         if (unencodable) {
             QTextCursor c(doc->text1->document()->lastBlock());
@@ -499,6 +501,12 @@ private Q_SLOTS:
         QTest::newRow("first break LF, then CR LF") << QByteArray("<p>\xD6\xD0</p>\n<p>x</p>\r\n<p>y</p>\r\n");
         QTest::newRow("U+2029 in a UTF-8 page") << QByteArray("<p>\xE4\xB8\xAD\xE2\x80\xA9x</p>\n");
         QTest::newRow("second byte-order mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>\n");
+        // Big enough to go into the control in several pieces, with every kind of break near their ends.
+        QByteArray mixed;
+        const char* const ends[] = {"\r\n", "\n", "\r", "\n\r"};
+        for (int i = 0; mixed.size() < 5 * htmlform::LoadPiece / 2; ++i)
+            mixed += "<p>\xD6\xD0 " + QByteArray::number(i) + "</p>" + ends[i % 4];
+        QTest::newRow("mixed breaks over several pieces") << mixed;
     }
     void openKeepsEncodingAndLineEnds()
     {
