@@ -4,7 +4,8 @@
  *   peak    the process's VmHWM in MB
  *   cpu     the CPU time it used, all threads, until it was killed
  * With -t COMMAND (repeatable), once the program is idle each COMMAND is run (a shell command, e.g. xdotool
- * keys; $STARTMETER_PID is the program's) and the time from its start until the program is idle again is reported as "then N ms".
+ * keys; $STARTMETER_PID is the program's) and the time from its start until the program is idle again is
+ * reported as "then N ms".
  * Usage: startmeter [-t COMMAND]... PROGRAM [ARGS...]   (the program is killed afterwards) */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
