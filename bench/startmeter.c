@@ -139,8 +139,8 @@ int main(int argc, char** argv)
     /* The CPU time the program used, all threads: steadier than the clock on a busy machine. */
     struct rusage usage;
     if (wait4(pid, NULL, 0, &usage) == pid)
-        printf("cpu %.0f ms", usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 +
-                                  usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3);
+        printf("cpu %.0f ms", usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 + usage.ru_stime.tv_sec * 1e3 +
+                                  usage.ru_stime.tv_usec / 1e3);
     printf("\n");
     XCloseDisplay(dpy);
     return window < 0;
