@@ -2,13 +2,18 @@
  *   window  the first top-level window mapped
  *   idle    the last moment the process used CPU before 500 ms without any
  *   peak    the process's VmHWM in MB
- * Usage: startmeter PROGRAM [ARGS...]   (the program is killed afterwards) */
+ *   cpu     the CPU time it used, all threads, until it was killed
+ * With -t COMMAND (repeatable), once the program is idle each COMMAND is run (a shell command, e.g. xdotool
+ * keys; $STARTMETER_PID is the program's) and the time from its start until the program is idle again is
+ * reported as "then N ms".
+ * Usage: startmeter [-t COMMAND]... PROGRAM [ARGS...]   (the program is killed afterwards) */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -63,8 +68,31 @@ static long vm_hwm_kb(pid_t pid)
     return kb;
 }
 
+/* Waits until the process has used no CPU for 500 ms; returns that last moment of use. */
+static double wait_idle(pid_t pid, double since, double limit)
+{
+    long last = cpu_ticks(pid);
+    double lastChange = since;
+    while (now_ms() - lastChange < 500 && now_ms() - since < limit) {
+        usleep(5000);
+        long t = cpu_ticks(pid);
+        if (t != last) {
+            last = t;
+            lastChange = now_ms();
+        }
+    }
+    return lastChange;
+}
+
 int main(int argc, char** argv)
 {
+    const char* steps[8];
+    int nsteps = 0;
+    while (argc > 2 && strcmp(argv[1], "-t") == 0 && nsteps < 8) {
+        steps[nsteps++] = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 2) {
         fprintf(stderr, "usage: startmeter PROGRAM [ARGS...]\n");
         return 2;
@@ -93,21 +121,27 @@ int main(int argc, char** argv)
         if (window < 0)
             usleep(200);
     }
-    long last = cpu_ticks(pid);
-    double lastChange = now_ms();
-    while (now_ms() - lastChange < 500 && now_ms() - t0 < 60000) {
-        usleep(5000);
-        long t = cpu_ticks(pid);
-        if (t != last) {
-            last = t;
-            lastChange = now_ms();
-        }
-    }
-    double idle = lastChange - t0;
+    double idle = wait_idle(pid, now_ms(), 60000) - t0;
     long kb = vm_hwm_kb(pid);
-    printf("window %.0f ms  idle %.0f ms  peak %.1f MB\n", window, idle, kb / 1024.0);
+    printf("window %.0f ms  idle %.0f ms  peak %.1f MB", window, idle, kb / 1024.0);
+    char pidText[32];
+    snprintf(pidText, sizeof pidText, "%d", (int)pid);
+    setenv("STARTMETER_PID", pidText, 1); /* the steps may look for the program's windows */
+    for (int i = 0; i < nsteps; ++i) {
+        double start = now_ms();
+        if (system(steps[i]) != 0)
+            fprintf(stderr, "startmeter: step failed: %s\n", steps[i]);
+        printf("  then %.0f ms", wait_idle(pid, now_ms(), 60000) - start);
+    }
+    printf("  ");
+    fflush(stdout);
     kill(pid, SIGKILL);
-    waitpid(pid, NULL, 0);
+    /* The CPU time the program used, all threads: steadier than the clock on a busy machine. */
+    struct rusage usage;
+    if (wait4(pid, NULL, 0, &usage) == pid)
+        printf("cpu %.0f ms", usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 + usage.ru_stime.tv_sec * 1e3 +
+                                  usage.ru_stime.tv_usec / 1e3);
+    printf("\n");
     XCloseDisplay(dpy);
     return window < 0;
 }

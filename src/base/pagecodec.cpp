@@ -4,7 +4,9 @@
 #include <QtEndian>
 
 #include <cerrno>
+#include <functional>
 #include <iconv.h>
+#include <utility>
 
 namespace {
 
@@ -64,6 +66,9 @@ QString DecodeWith(const char* codec, const char* data, qsizetype size, qsizetyp
         iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
     }
     out.resize((dst - reinterpret_cast<char*>(out.data())) / 2);
+    // Room was made for one unit per byte: give back what a page of Chinese text did not use, before the text
+    // control takes its own copy beside it.
+    out.squeeze();
     return out;
 }
 
@@ -234,11 +239,15 @@ qsizetype FindBreaks(const QString& text, QByteArray& breaks)
     return -1;
 }
 
-// The bytes that saving the text, split into lines as the control does, with its own breaks, writes.
-QByteArray EncodeWithBreaks(const QString& text, const PageEncoding& encoding, const QByteArray& breaks)
+// The bytes that saving the text, split into lines as the control does, with its own breaks, writes, handed to
+// `sink` a piece at a time (so that a big page is not encoded whole beside its bytes) until it returns false.
+// False when a character cannot be encoded.
+bool EncodeWithBreaks(QStringView text, const PageEncoding& encoding, const QByteArray& breaks,
+                      const std::function<bool(const QByteArray& piece)>& sink)
 {
-    PageEncoder encoder(encoding, text.size() + text.size() / 16 + 16);
-    const QChar* p = text.constData();
+    constexpr qsizetype PieceBytes = 1 << 20;
+    PageEncoder encoder(encoding, PieceBytes + PieceBytes / 4);
+    const QChar* p = text.data();
     const qsizetype n = text.size();
     qsizetype start = 0, line = 0;
     for (qsizetype i = 0; i < n; ++i) {
@@ -251,9 +260,16 @@ QByteArray EncodeWithBreaks(const QString& text, const PageEncoding& encoding, c
         if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n')
             ++i;
         start = i + 1;
+        if (!encoder.Ok())
+            return false;
+        if (encoder.Pending() >= PieceBytes && !sink(encoder.Take()))
+            return true;
     }
     encoder.Append(QStringView(p + start, n - start));
-    return encoder.Take();
+    if (!encoder.Ok())
+        return false;
+    sink(encoder.Take());
+    return true;
 }
 
 // Works out how each line ends and whether the page, saved unchanged, gives back its bytes.
@@ -265,18 +281,41 @@ void CheckRoundTrip(const QByteArray& bytes, DecodedPage& page)
     if (breaks.count(usual) != breaks.size())
         page.breaks = breaks;
     if (blockEnd >= 0) {
-        page.firstUnkeptOffset = EncodeWithBreaks(page.text.left(blockEnd), page.encoding, breaks).size();
+        qsizetype size = 0;
+        const bool encoded = EncodeWithBreaks(QStringView(page.text).left(blockEnd), page.encoding, breaks,
+                                              [&size](const QByteArray& piece) {
+                                                  size += piece.size();
+                                                  return true;
+                                              });
+        page.firstUnkeptOffset = encoded ? size : 0;
         return;
     }
     if (page.badBytes > 0)
         return; // already reported as such
-    const QByteArray again = EncodeWithBreaks(page.text, page.encoding, page.breaks);
-    if (again == bytes)
-        return;
-    qsizetype i = 0;
-    while (i < again.size() && i < bytes.size() && again.at(i) == bytes.at(i))
-        ++i;
-    page.firstUnkeptOffset = i;
+    // Compared a piece at a time; the first byte that differs (or where one of them ends first) is not kept.
+    qsizetype at = 0;
+    qsizetype differs = -1;
+    const bool encoded = EncodeWithBreaks(page.text, page.encoding, page.breaks, [&](const QByteArray& piece) {
+        const qsizetype common = qMin(piece.size(), bytes.size() - at);
+        for (qsizetype i = 0; i < common; ++i) {
+            if (piece.at(i) != bytes.at(at + i)) {
+                differs = at + i;
+                return false;
+            }
+        }
+        at += piece.size();
+        if (common < piece.size()) {
+            differs = bytes.size();
+            return false;
+        }
+        return true;
+    });
+    if (!encoded)
+        page.firstUnkeptOffset = 0;
+    else if (differs >= 0)
+        page.firstUnkeptOffset = differs;
+    else if (at != bytes.size())
+        page.firstUnkeptOffset = at;
 }
 
 } // namespace
@@ -400,7 +439,8 @@ void PageEncoder::AppendBreak(char kind)
 
 QByteArray PageEncoder::Take()
 {
-    return ok_ ? std::move(out_) : QByteArray();
+    QByteArray bytes = std::exchange(out_, QByteArray());
+    return ok_ ? bytes : QByteArray();
 }
 
 bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteArray& out)

@@ -64,8 +64,10 @@ public:
     // A line break as the file had it ('c', 'n', 'r', 'p' as in DecodedPage::breaks); 0 is the page's line end.
     void AppendBreak(char kind);
     bool Ok() const { return ok_; }
-    // The bytes so far (empty after a failure).
+    // The bytes so far (empty after a failure). Encoding may go on after it: the next Take gives what follows.
     QByteArray Take();
+    // How many bytes Take would give.
+    qsizetype Pending() const { return out_.size(); }
 
 private:
     void* cd_;

@@ -78,6 +78,13 @@ bool WriteInPlace(const QString& target, const QByteArray& bytes, QString* error
 
 bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
+    return WriteStream(
+        path, [&bytes](const PieceSink& sink) { return sink(bytes); }, error);
+}
+
+bool PageFile::WriteStream(const QString& path, const std::function<bool(const PieceSink& sink)>& produce,
+                           QString* error)
+{
     QString target = path;
     const QFileInfo info(path);
     if (info.isSymLink()) {
@@ -95,8 +102,16 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
     struct stat st = {};
     const bool known = existed && ::stat(QFile::encodeName(target).constData(), &st) == 0;
     // A new file under the page's name would part it from its other names.
-    if (known && S_ISREG(st.st_mode) && st.st_nlink > 1)
+    if (known && S_ISREG(st.st_mode) && st.st_nlink > 1) {
+        // Rewritten in place from a whole copy: the old bytes must be put back should the write fail.
+        QByteArray bytes;
+        if (!produce([&bytes](const QByteArray& piece) {
+                bytes.append(piece);
+                return true;
+            }))
+            return false;
         return WriteInPlace(target, bytes, error);
+    }
 
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -108,9 +123,18 @@ bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString*
         KeepOwner(file.handle(), st);
     // The system's own reason (a full disk, a vanished folder) is what the user needs to read.
     errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    bool written = true;
+    const bool produced = produce([&file, &written](const QByteArray& piece) {
+        written = file.write(piece) == piece.size();
+        return written;
+    });
+    if (!written || (produced && !file.flush())) {
         if (error)
             *error = errno != 0 ? qt_error_string(errno) : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!produced) {
         file.cancelWriting();
         return false;
     }

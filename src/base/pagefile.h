@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class PageFile
 {
 public:
@@ -22,6 +24,12 @@ public:
 
     // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.
     static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+    // The same, for a page handed over piece by piece, so that a big page is never encoded whole in memory:
+    // `produce` gives each piece, in order, to the sink it is called with, and returns false to give up (then
+    // nothing is replaced and `error` is left empty unless writing a piece failed).
+    using PieceSink = std::function<bool(const QByteArray& piece)>;
+    static bool WriteStream(const QString& path, const std::function<bool(const PieceSink& sink)>& produce,
+                            QString* error = nullptr);
 
     // A temporary page (a preview): whatever is at `path` is removed (a symbolic link is removed, not followed)
     // and the file is created exclusively, so nothing that appears at that name is ever written through.

@@ -42,6 +42,10 @@ int ContextChecks::MarkersIn(QStringView line)
             break;
         case '<': {
             bits |= 16;
+            // Only "s" or "/" can start the rest of a script or style tag: most tags are passed at one look.
+            const char16_t next = i + 1 < line.size() ? line.at(i + 1).unicode() : 0;
+            if (next != u's' && next != u'S' && next != u'/')
+                break;
             const QStringView rest = line.mid(i + 1);
             for (int m = 6; m < int(std::size(Markers)); ++m) {
                 if (rest.startsWith(QLatin1String(Markers[m] + 1), Qt::CaseInsensitive))
@@ -54,6 +58,24 @@ int ContextChecks::MarkersIn(QStringView line)
         }
     }
     return bits;
+}
+
+std::vector<int> ContextChecks::MarkersOfLines(QStringView text)
+{
+    std::vector<int> lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = text.at(i).unicode();
+        if (ch != u'\n' && ch != u'\r' && ch != 0x2029 && ch != 0xFDD0 && ch != 0xFDD1)
+            continue;
+        lines.push_back(MarkersIn(text.sliced(start, i - start)));
+        if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.push_back(MarkersIn(text.sliced(start)));
+    return lines;
 }
 
 ContextChecks::Hit ContextChecks::LastOf(const LineSource& text, int before, const QStringList& needles,

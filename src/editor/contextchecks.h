@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class ContextChecks
 {
@@ -22,6 +23,9 @@ public:
     static int MarkerBit(const QString& needle);
     // The bits of the markers that `line` holds.
     static int MarkersIn(QStringView line);
+    // The markers of each line of `text`, split where the text control starts a new line: at "\r\n", "\n",
+    // "\r", U+2029 and the two frame marks U+FDD0 / U+FDD1. One pass over a page just read.
+    static std::vector<int> MarkersOfLines(QStringView text);
 
     // The occurrence, lying wholly before `before`, of any of `needles` that starts last.
     static Hit LastOf(const LineSource& text, int before, const QStringList& needles,

@@ -65,3 +65,13 @@ void DocumentLines::Forget(QTextDocument* document, int from, int to)
             break;
     }
 }
+
+bool DocumentLines::Learn(QTextDocument* document, const std::vector<int>& markers)
+{
+    if (markers.size() != size_t(document->blockCount()))
+        return false;
+    size_t line = 0;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        block.setUserState(markers[line++] | Known);
+    return true;
+}

@@ -5,6 +5,8 @@
 
 #include <QTextBlock>
 
+#include <vector>
+
 class QTextDocument;
 
 class DocumentLines : public LineSource
@@ -24,6 +26,9 @@ public:
     ScanMemo* Memo() const override { return memo_; }
 
     static void Forget(QTextDocument* document, int from, int to);
+    // Gives every line of a page just put in the markers `markers` holds for it (one per line, as
+    // ContextChecks::MarkersOfLines gives them). False, and nothing learnt, when the counts differ.
+    static bool Learn(QTextDocument* document, const std::vector<int>& markers);
 
 private:
     // The checks walk back one line at a time: keep the block last read.

@@ -7,8 +7,10 @@
 #include "base/pagefile.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
+#include "editor/contextchecks.h"
 #include "editor/findform.h"
 #include "editor/headinsert.h"
+#include "editor/linechunks.h"
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
@@ -91,7 +93,7 @@ QString htmlform::NewPageTemplate()
                           "<title>超级网页</title>\r\n</head>\r\n<body>\r\n\r\n\r\n</body>\r\n</html>");
 }
 
-void htmlform::InitDocument(const DecodedPage* page)
+void htmlform::InitDocument(DecodedPage* page)
 {
     LineYN = true;
     Web1->NavigateBlank();
@@ -102,9 +104,11 @@ void htmlform::InitDocument(const DecodedPage* page)
         // The whole page goes in as one block of work: no undo history, no change counted.
         text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
         text1->document()->setUndoRedoEnabled(false);
-        text1->document()->setPlainText(page->text);
+        LoadText(page->text);
         text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
         text1->document()->setUndoRedoEnabled(true);
+        // Putting the text in left the caret at its end; a page opens at its top.
+        text1->SetSelStart(0);
         text1->SetTypingBlack();
         changeCount_ = 0;
     } else {
@@ -134,6 +138,37 @@ void htmlform::InitDocument(const DecodedPage* page)
     SetUndoEnabled(false);
     UpdateSelectionCommands();
     UpdateCaretPosition();
+}
+
+void htmlform::LoadText(QString& text)
+{
+    // The text goes in a piece at a time from its end, and each piece's room in the decoded text is given back
+    // at once: the decoded page and the control's copy of it are never both whole in memory. The markers of each
+    // piece's lines are read on the way, for the typing checks.
+    QTextCursor c(text1->document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    std::vector<std::vector<int>> pieces;
+    qsizetype end = text.size();
+    do {
+        const qsizetype start = LineChunks::PieceStart(text, end, LoadPiece);
+        const QString piece = text.sliced(start, end - start);
+        text.truncate(start);
+        text.squeeze();
+        std::vector<int> markers = ContextChecks::MarkersOfLines(piece);
+        if (!pieces.empty())
+            markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
+        pieces.push_back(std::move(markers));
+        c.setPosition(0);
+        c.insertText(piece);
+        end = start;
+    } while (end > 0);
+    c.endEditBlock();
+    std::vector<int> markers;
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
+        markers.insert(markers.end(), piece->begin(), piece->end());
+    assist_->PageLoaded(markers);
 }
 
 void htmlform::NewPage()
@@ -223,21 +258,6 @@ void htmlform::UpdateCaretPosition()
     ColLabel->setText(QString::number(c.positionInBlock() + 1));
 }
 
-bool htmlform::WriteTo(const QString& path)
-{
-    QByteArray bytes;
-    PageEncoding encoding = encoding_;
-    QString reason;
-    if (EncodeForSave(bytes, encoding, reason) && PageFile::WriteBytes(path, bytes, &reason)) {
-        encoding_ = encoding;
-        return true;
-    }
-    // The old text stays first; the second line says what really went wrong.
-    if (!reason.isEmpty())
-        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason);
-    return false;
-}
-
 static QString CodePoint(char32_t ch)
 {
     return QString::number(uint(ch), 16).toUpper().rightJustified(4, QLatin1Char('0'));
@@ -248,49 +268,66 @@ static QString LoneSurrogateReason(int line, char32_t ch)
     return QStringLiteral("第%1行有一个不成对的代理码元 U+%2, 任何编码都不能写出它。").arg(line).arg(CodePoint(ch));
 }
 
-bool htmlform::EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason)
+bool htmlform::WriteTo(const QString& path)
 {
-    const qsizetype expected = text1->document()->characterCount() + text1->document()->characterCount() / 8;
-    PageEncoder encoder(encoding, expected);
-    const int line = text1->EncodeInto(encoder);
-    if (encoder.Ok()) {
-        bytes = encoder.Take();
-        return true;
+    // The page is encoded a piece at a time straight into the file that replaces it. A character the code page
+    // cannot hold stops the write (nothing is replaced); the user chooses, and the page is written again.
+    PageEncoding encoding = encoding_;
+    bool references = false;
+    QString reason;
+    for (bool asked = false;;) {
+        int badLine = 0;
+        char32_t badChar = 0;
+        const bool written = PageFile::WriteStream(
+            path,
+            [&](const PageFile::PieceSink& sink) {
+                PageEncoder encoder(encoding, PageEdit::PieceBytes + PageEdit::PieceBytes / 4);
+                encoder.WriteReferences(references);
+                badLine = text1->EncodeInto(encoder, sink);
+                if (badLine > 0)
+                    badChar = encoder.FailedChar();
+                return badLine == 0;
+            },
+            &reason);
+        if (written) {
+            encoding_ = encoding;
+            return true;
+        }
+        if (badLine <= 0)
+            break; // the file could not be written: `reason` says why
+        if (asked || QChar::isSurrogate(badChar) || encoding.codec == PageEncoding::Utf8) {
+            reason = LoneSurrogateReason(badLine, badChar);
+            break;
+        }
+        asked = true;
+        const MsgAnswer answer = AskUnencodable(badLine, badChar);
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes) {
+            DeclareUtf8();
+            encoding.codec = PageEncoding::Utf8;
+            encoding.bom = false;
+        } else {
+            references = true;
+        }
     }
-    const char32_t ch = encoder.FailedChar();
-    const QString code = CodePoint(ch);
-    if (QChar::isSurrogate(ch) || encoding.codec == PageEncoding::Utf8) {
-        reason = LoneSurrogateReason(line, ch);
-        return false;
-    }
+    // The old text stays first; the second line says what really went wrong.
+    if (!reason.isEmpty())
+        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason);
+    return false;
+}
+
+MsgAnswer htmlform::AskUnencodable(int line, char32_t ch)
+{
     const QString shown = QString::fromUcs4(&ch, 1);
-    const MsgAnswer answer =
-        Messages::Show(this,
-                       QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
-                                      "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
-                                      "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
-                                      "取消: 不保存")
-                           .arg(line)
-                           .arg(shown, code),
-                       Messages::ProgramTitle, MsgButtons::YesNoCancel);
-    if (answer == MsgAnswer::Cancel)
-        return false;
-    PageEncoding chosen = encoding;
-    if (answer == MsgAnswer::Yes) {
-        DeclareUtf8();
-        chosen.codec = PageEncoding::Utf8;
-        chosen.bom = false;
-    }
-    PageEncoder again(chosen, expected);
-    again.WriteReferences(answer != MsgAnswer::Yes);
-    const int badLine = text1->EncodeInto(again);
-    if (!again.Ok()) {
-        reason = LoneSurrogateReason(badLine, again.FailedChar());
-        return false;
-    }
-    bytes = again.Take();
-    encoding = chosen;
-    return true;
+    return Messages::Show(this,
+                          QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
+                                         "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
+                                         "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
+                                         "取消: 不保存")
+                              .arg(line)
+                              .arg(shown, CodePoint(ch)),
+                          Messages::ProgramTitle, MsgButtons::YesNoCancel);
 }
 
 void htmlform::DeclareUtf8()

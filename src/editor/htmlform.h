@@ -1,6 +1,7 @@
 #pragma once
 // A document window: one page's source in a text control, its file, its unsaved-change count and its status row.
 
+#include "base/messages.h"
 #include "base/pagecodec.h"
 
 #include <QWidget>
@@ -31,8 +32,9 @@ public:
     int FormNum = 0;
     bool LineYN = true;
 
-    // Creation: the given page (when SavedYn and a page was read) or the new-page template.
-    void InitDocument(const DecodedPage* page = nullptr);
+    // Creation: the given page (when SavedYn and a page was read; its text is taken, leaving it empty) or the
+    // new-page template.
+    void InitDocument(DecodedPage* page = nullptr);
 
     bool SaveFn();
     void SaveOther();
@@ -108,6 +110,8 @@ public:
 
     // The new-page template, CR LF line breaks, no break at the end.
     static QString NewPageTemplate();
+    // A big page goes into the text control in pieces of about this many characters.
+    static constexpr qsizetype LoadPiece = 1 << 20;
 
 Q_SIGNALS:
     // The frame follows the page through these: its commands' states, its context menu, its table of windows.
@@ -129,11 +133,11 @@ protected:
 
 private:
     void NewPage();
+    void LoadText(QString& text);
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
-    // The bytes a save writes; asks what to do with a character the page's code page cannot hold. False with
-    // `reason` empty when the user cancelled, else with the reason the page cannot be written.
-    bool EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason);
+    // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).
+    MsgAnswer AskUnencodable(int line, char32_t ch);
     void DeclareUtf8();
     // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
     QString AskSavePath(const QString& title, const QString& defaultName);

@@ -151,7 +151,7 @@ public:
 
 } // namespace
 
-int PageEdit::EncodeInto(PageEncoder& encoder) const
+int PageEdit::EncodeInto(PageEncoder& encoder, const std::function<bool(const QByteArray& piece)>& flush) const
 {
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
         if (block != document()->firstBlock()) {
@@ -160,7 +160,11 @@ int PageEdit::EncodeInto(PageEncoder& encoder) const
         }
         if (!encoder.Append(block.text()))
             return block.blockNumber() + 1;
+        if (flush && encoder.Pending() >= PieceBytes && !flush(encoder.Take()))
+            return -1;
     }
+    if (flush && !flush(encoder.Take()))
+        return -1;
     return 0;
 }
 

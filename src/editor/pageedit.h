@@ -37,7 +37,10 @@ public:
     // Empty with `ok` false when a character cannot be written.
     QByteArray EncodedText(const PageEncoding& encoding, bool* ok) const;
     // Feeds the text to `encoder` line by line; returns the line (from 1) of a character it could not write, or 0.
-    int EncodeInto(PageEncoder& encoder) const;
+    // With `flush`, the bytes are handed to it each time about PieceBytes are encoded (and at the end), and -1
+    // is returned as soon as it returns false.
+    int EncodeInto(PageEncoder& encoder, const std::function<bool(const QByteArray& piece)>& flush = {}) const;
+    static constexpr qsizetype PieceBytes = 1 << 20;
     // Marks the lines of a just loaded page whose break is not the `usual` one, so that saving writes each
     // line's own break back (`breaks` as in DecodedPage).
     void SetLineBreaks(const QByteArray& breaks, char usual);

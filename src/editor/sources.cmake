@@ -1,6 +1,7 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/completionstate.cpp
     ${KESTREL_LIST_DIR}/contextchecks.cpp
+    ${KESTREL_LIST_DIR}/linechunks.cpp
     ${KESTREL_LIST_DIR}/scanmemo.cpp
     ${KESTREL_LIST_DIR}/headmarkup.cpp
     ${KESTREL_LIST_DIR}/tagparser.cpp

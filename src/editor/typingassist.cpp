@@ -315,6 +315,13 @@ void TypingAssist::TextChanged(int position, int added)
     }
 }
 
+void TypingAssist::PageLoaded(const std::vector<int>& markers)
+{
+    memo_.Clear();
+    if (DocumentLines::Learn(text_->document(), markers))
+        warmUp_.stop();
+}
+
 void TypingAssist::WarmUp()
 {
     const DocumentLines lines(text_->document());

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <vector>
+
 class CompletionLists;
 class PageEdit;
 class QKeyEvent;
@@ -24,6 +26,10 @@ public:
     bool CompletionOn() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // A page was just read into the control: its lines hold `markers` (ContextChecks::MarkersOfLines of the text
+    // read), so that they need not be worked out line by line from the control.
+    void PageLoaded(const std::vector<int>& markers);
 
 private:
     // Both return true when the key is swallowed.

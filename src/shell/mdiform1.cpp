@@ -516,7 +516,7 @@ void MDIForm1::CloseActive()
         Area->activeSubWindow()->close();
 }
 
-htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, const DecodedPage* page)
+htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, DecodedPage* page)
 {
     if (MMcount >= MaxDocuments) {
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));

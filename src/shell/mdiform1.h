@@ -41,9 +41,8 @@ public:
     void CloseForm(int num);
     QString PasteTxt();
 
-    // Opens a page window; `page` is the file already read (open), null for a new page.
-    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP,
-                           const DecodedPage* page = nullptr);
+    // Opens a page window; `page` is the file already read (open; its text is taken), null for a new page.
+    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP, DecodedPage* page = nullptr);
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     htmlform* OpenPath(const QString& path);

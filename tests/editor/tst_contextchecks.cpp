@@ -1,7 +1,10 @@
 #include "editor/completionstate.h"
 #include "editor/contextchecks.h"
+#include "editor/documentlines.h"
 #include "editor/scanmemo.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -143,6 +146,54 @@ private Q_SLOTS:
             expected |= ContextChecks::MarkerBit(marker);
         QCOMPARE(ContextChecks::MarkersIn(line), expected);
         QCOMPARE(ContextChecks::MarkerBit(QStringLiteral("x")), 0);
+    }
+
+    // A page just read gets its markers from its text in one pass; they must be the ones each of the control's
+    // lines would give, wherever the control breaks the text.
+    void markersOfLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << "" << QStringList{""};
+        QTest::newRow("CR LF") << "a<b\r\nc{d\r\n" << QStringList{"a<b", "c{d", ""};
+        QTest::newRow("LF, CR LF and a lone CR") << "'\n\"\r\n}\r>" << QStringList{"'", "\"", "}", ">"};
+        QTest::newRow("CR then LF is one break") << "x\r\n\ry" << QStringList{"x", "", "y"};
+        QTest::newRow("LF then CR is two") << "x\n\ry" << QStringList{"x", "", "y"};
+        QTest::newRow("paragraph separator") << QStringLiteral("<style\u2029}") << QStringList{"<style", "}"};
+        QTest::newRow("frame marks") << QStringLiteral("a\uFDD0<b\uFDD1c") << QStringList{"a", "<b", "c"};
+        QTest::newRow("line separator stays in the line")
+            << QStringLiteral("{\u2028}") << QStringList{QStringLiteral("{\u2028}")};
+        QTest::newRow("marker cut by a break") << "<\r\nscript>" << QStringList{"<", "script>"};
+        QTest::newRow("CR at the end") << "</SCRIPT\r" << QStringList{"</SCRIPT", ""};
+    }
+    void markersOfLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        std::vector<int> expected;
+        for (const QString& line : std::as_const(lines))
+            expected.push_back(ContextChecks::MarkersIn(line));
+        const std::vector<int> markers = ContextChecks::MarkersOfLines(text);
+        QCOMPARE(markers, expected);
+
+        // The control splits the text into the same lines, and learns what each holds.
+        QTextDocument document;
+        document.setPlainText(text);
+        QCOMPARE(document.blockCount(), int(lines.size()));
+        QVERIFY(DocumentLines::Learn(&document, markers));
+        const DocumentLines learnt(&document);
+        QTextBlock block = document.firstBlock();
+        for (int i = 0; i < int(lines.size()); ++i, block = block.next()) {
+            QCOMPARE(block.text(), lines.at(i));
+            QCOMPARE(learnt.LineMarkers(i), expected[size_t(i)]);
+        }
+        // Markers for another number of lines are not taken: the lines read themselves when asked.
+        std::vector<int> other = markers;
+        other.push_back(0xFF);
+        QTextDocument fresh;
+        fresh.setPlainText(text);
+        QVERIFY(!DocumentLines::Learn(&fresh, other));
+        QCOMPARE(fresh.firstBlock().userState(), -1);
     }
 
     void text()

@@ -432,6 +432,65 @@ private Q_SLOTS:
         }
     }
 
+    // A big page is written a piece at a time. A character the code page cannot hold, met after the first
+    // pieces went out, must leave the page as it was (Cancel) or have it written again whole, nothing twice.
+    void characterAfterTheFirstPieces_data()
+    {
+        QTest::addColumn<bool>("unencodable");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("linked"); // a second name for the page: it is rewritten in place
+        QTest::newRow("unchanged page, byte for byte") << false << int(MsgAnswer::Ok) << false;
+        QTest::newRow("cancel writes nothing") << true << int(MsgAnswer::Cancel) << false;
+        QTest::newRow("as UTF-8") << true << int(MsgAnswer::Yes) << false;
+        QTest::newRow("as a character reference") << true << int(MsgAnswer::No) << false;
+        QTest::newRow("linked page, cancel writes nothing") << true << int(MsgAnswer::Cancel) << true;
+        QTest::newRow("linked page, character reference") << true << int(MsgAnswer::No) << true;
+    }
+    void characterAfterTheFirstPieces()
+    {
+        QFETCH(bool, unencodable);
+        QFETCH(int, choice);
+        QFETCH(bool, linked);
+        const auto answer = MsgAnswer(choice);
+        QString text = QStringLiteral("<meta charset=gb2312>\r\n");
+        for (int i = 0; text.size() < 3 * PageEdit::PieceBytes / 2; ++i)
+            text += QStringLiteral("<p>中文 %1</p>\r\n").arg(i);
+        text += QStringLiteral("<p>中</p>");
+        const QByteArray original = PageCodec::ToGb18030(text);
+        const QString page = Path(QStringLiteral("big.html"));
+        QVERIFY(f_.WriteFile(page, original));
+        const QString other = Path(QStringLiteral("other.html"));
+        if (linked)
+            QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(other).constData()), 0);
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        // Taken in piece by piece, it is the page read whole.
+        QCOMPARE(doc->text1->RawText(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QByteArray expected = original;
+        if (unencodable) {
+            QTextCursor c(doc->text1->document()->lastBlock());
+            c.movePosition(QTextCursor::EndOfBlock);
+            c.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, 4);
+            c.insertText(QString(QChar(0xE78D)));
+            const QString edited = QString(text).insert(text.size() - 4, QChar(0xE78D));
+            if (answer == MsgAnswer::Yes)
+                expected = QString(edited).replace(QStringLiteral("gb2312"), QStringLiteral("utf-8")).toUtf8();
+            else if (answer == MsgAnswer::No)
+                expected = PageCodec::ToGb18030(QString(text).insert(text.size() - 4, QStringLiteral("&#xE78D;")));
+        }
+        const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files);
+        f_.answers = {answer};
+        QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
+        QCOMPARE(int(Messages::Record().size()), unencodable ? 1 : 0);
+        const QByteArray saved = f_.ReadFile(page);
+        QCOMPARE(saved.size(), expected.size());
+        QVERIFY(saved == expected);
+        if (linked)
+            QVERIFY(f_.ReadFile(other) == expected);
+        // Nothing is left beside the page: no temporary file, no copy.
+        QCOMPARE(QDir(f_.dir->path()).entryList(QDir::Files), files);
+    }
+
     void openKeepsEncodingAndLineEnds_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -442,6 +501,12 @@ private Q_SLOTS:
         QTest::newRow("first break LF, then CR LF") << QByteArray("<p>\xD6\xD0</p>\n<p>x</p>\r\n<p>y</p>\r\n");
         QTest::newRow("U+2029 in a UTF-8 page") << QByteArray("<p>\xE4\xB8\xAD\xE2\x80\xA9x</p>\n");
         QTest::newRow("second byte-order mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>\n");
+        // Big enough to go into the control in several pieces, with every kind of break near their ends.
+        QByteArray mixed;
+        const char* const ends[] = {"\r\n", "\n", "\r", "\n\r"};
+        for (int i = 0; mixed.size() < 5 * htmlform::LoadPiece / 2; ++i)
+            mixed += "<p>\xD6\xD0 " + QByteArray::number(i) + "</p>" + ends[i % 4];
+        QTest::newRow("mixed breaks over several pieces") << mixed;
     }
     void openKeepsEncodingAndLineEnds()
     {
