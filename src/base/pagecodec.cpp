@@ -312,7 +312,7 @@ DecodedPage PageCodec::DecodeAs(const QByteArray& bytes, PageEncoding::Codec cod
 
 QString PageCodec::CodecName(PageEncoding::Codec codec)
 {
-    return codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8")
+    return codec == PageEncoding::Utf8   ? QStringLiteral("UTF-8")
            : codec == PageEncoding::Big5 ? QStringLiteral("Big5")
                                          : QStringLiteral("GB18030");
 }

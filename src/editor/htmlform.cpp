@@ -23,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -68,6 +69,9 @@ htmlform::htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent)
         label->setContentsMargins(6, 0, 6, 0);
         row->addWidget(label);
     }
+    EncodingLabel->setCursor(Qt::PointingHandCursor);
+    EncodingLabel->setToolTip(QStringLiteral("以其他编码重新打开"));
+    EncodingLabel->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,15 +102,7 @@ void htmlform::InitDocument(const DecodedPage* page)
     changeCount_ = 0;
 
     if (page && !Filename.isEmpty()) {
-        encoding_ = page->encoding;
-        // The whole page goes in as one block of work: no undo history, no change counted.
-        text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
-        text1->document()->setUndoRedoEnabled(false);
-        text1->document()->setPlainText(page->text);
-        text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
-        text1->document()->setUndoRedoEnabled(true);
-        text1->SetTypingBlack();
-        changeCount_ = 0;
+        LoadPage(*page);
     } else {
         // A page named but not there yet keeps its name, so that saving writes it there.
         if (!SavedYn || Filename.isEmpty())
@@ -134,6 +130,40 @@ void htmlform::InitDocument(const DecodedPage* page)
     SetUndoEnabled(false);
     UpdateSelectionCommands();
     UpdateCaretPosition();
+}
+
+void htmlform::LoadPage(const DecodedPage& page)
+{
+    encoding_ = page.encoding;
+    // The whole page goes in as one block of work: no undo history, no change counted.
+    text1->SizeGutterFor(int(page.text.count(QLatin1Char('\n'))) + 1);
+    text1->document()->setUndoRedoEnabled(false);
+    text1->document()->setPlainText(page.text);
+    text1->SetLineBreaks(page.breaks, PageCodec::BreakCode(page.encoding.lineEnd));
+    text1->document()->setUndoRedoEnabled(true);
+    text1->SetTypingBlack();
+    changeCount_ = 0;
+}
+
+void htmlform::Reload(const DecodedPage& page)
+{
+    SetYnFalse();
+    LoadPage(page);
+    FollowChangeCount();
+    ShowEncoding();
+    SetUndoEnabled(false);
+    emit RedoAvailable(false);
+    UpdateSelectionCommands();
+    UpdateCaretPosition();
+}
+
+bool htmlform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EncodingLabel && event->type() == QEvent::MouseButtonPress) {
+        emit EncodingMenuWanted(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void htmlform::NewPage()
@@ -187,7 +217,7 @@ void htmlform::FollowChangeCount()
 
 void htmlform::ShowEncoding()
 {
-    EncodingLabel->setText(encoding_.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB18030"));
+    EncodingLabel->setText(PageCodec::CodecName(encoding_.codec));
     switch (encoding_.lineEnd) {
     case PageEncoding::CrLf:
         LineEndLabel->setText(QStringLiteral("CR LF"));
@@ -249,15 +279,14 @@ bool htmlform::EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString&
         return false;
     }
     const QString shown = QString::fromUcs4(&ch, 1);
-    const MsgAnswer answer =
-        Messages::Show(this,
-                       QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
-                                      "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
-                                      "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
-                                      "取消: 不保存")
-                           .arg(line)
-                           .arg(shown, code),
-                       Messages::ProgramTitle, MsgButtons::YesNoCancel);
+    const MsgAnswer answer = Messages::Show(this,
+                                            QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 %4 保存。\n\n"
+                                                           "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
+                                                           "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
+                                                           "取消: 不保存")
+                                                .arg(line)
+                                                .arg(shown, code, PageCodec::CodecName(encoding.codec)),
+                                            Messages::ProgramTitle, MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Cancel)
         return false;
     PageEncoding chosen = encoding;

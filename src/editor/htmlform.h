@@ -35,6 +35,9 @@ public:
 
     bool SaveFn();
     void SaveOther();
+    // The page read anew (another code page chosen): its text, code page and line ends replace what is shown,
+    // with no changes left to save and no undo history.
+    void Reload(const DecodedPage& page);
 
     // Insertion (blue markup at the caret), used by every builder.
     void GiveText(const QString& text);
@@ -113,14 +116,18 @@ Q_SIGNALS:
     void PasteAvailable(bool available);
     void PreviewToggled();
     void ContextMenuWanted(const QPoint& globalPos);
+    // A click on the code page in the status row: the frame offers to reopen the page in another one.
+    void EncodingMenuWanted(const QPoint& globalPos);
     // The window was asked and goes (its slot is free from now on).
     void Closed(int formNum);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void NewPage();
+    void LoadPage(const DecodedPage& page);
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
     // The bytes a save writes; asks what to do with a character the page's code page cannot hold. False with

@@ -70,8 +70,8 @@ private Q_SLOTS:
                                       "\xBA\xF4\xAD\xB6\xA1\x41\xA7\xDA\xAD\xCC\xA5\xCE\xA8\xD3\xB4\xFA\xB8\xD5"
                                       "\xBD\x73\xBD\x58\xB0\xBB\xB4\xFA\xA1\x43");
         const QString gbSentence = QStringLiteral("这是一个简体中文的网页，我们用来测试编码侦测。");
-        QTest::newRow("GBK that is valid UTF-8") << novel << int(PageEncoding::Gb18030) << false
-                                                 << QStringLiteral("小说");
+        QTest::newRow("GBK that is valid UTF-8")
+            << novel << int(PageEncoding::Gb18030) << false << QStringLiteral("小说");
         QTest::newRow("GBK that is valid UTF-8, in markup")
             << QByteArray("<title>") + novel + QByteArray("</title>") << int(PageEncoding::Gb18030) << false
             << QStringLiteral("<title>小说</title>");
@@ -82,8 +82,8 @@ private Q_SLOTS:
         QTest::newRow("UTF-8 sentence") << gbSentence.toUtf8() << int(PageEncoding::Utf8) << false << gbSentence;
         QTest::newRow("accented word stays UTF-8") << QByteArray("caf\xC3\xA9 na\xC3\xAFve") << int(PageEncoding::Utf8)
                                                    << false << QStringLiteral("café naïve");
-        QTest::newRow("one accented letter stays UTF-8") << QByteArray("<p>\xC3\xA9</p>") << int(PageEncoding::Utf8)
-                                                         << false << QStringLiteral("<p>é</p>");
+        QTest::newRow("one accented letter stays UTF-8")
+            << QByteArray("<p>\xC3\xA9</p>") << int(PageEncoding::Utf8) << false << QStringLiteral("<p>é</p>");
         QTest::newRow("Cyrillic stays UTF-8") << QByteArray("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82")
                                               << int(PageEncoding::Utf8) << false << QStringLiteral("Привет");
         QTest::newRow("declared big5") << QByteArray("<meta charset=\"big5\">\xA4\xA4\xA4\xE5")
@@ -118,14 +118,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bom");
         QTest::addColumn<QString>("text");
         const QByteArray utf8("\xE4\xB8\xAD\xE6\x96\x87"); // 中文 in UTF-8
-        QTest::newRow("UTF-8 bytes as GB18030") << utf8 << int(PageEncoding::Gb18030) << false
-                                                << QStringLiteral("涓\uE15F枃");
-        QTest::newRow("GBK bytes as Big5") << QByteArray("\xD6\xD0\xCE\xC4") << int(PageEncoding::Big5) << false
-                                           << QStringLiteral("笢恅");
+        QTest::newRow("UTF-8 bytes as GB18030")
+            << utf8 << int(PageEncoding::Gb18030) << false << QStringLiteral("涓\uE15F枃");
+        QTest::newRow("GBK bytes as Big5")
+            << QByteArray("\xD6\xD0\xCE\xC4") << int(PageEncoding::Big5) << false << QStringLiteral("笢恅");
         QTest::newRow("Big5 bytes as Big5") << QByteArray("<p>\xA4\xA4\xA4\xE5</p>\r\n") << int(PageEncoding::Big5)
                                             << false << QStringLiteral("<p>中文</p>\r\n");
-        QTest::newRow("GBK look-alike as UTF-8") << QByteArray("\xD0\xA1\xCB\xB5") << int(PageEncoding::Utf8) << false
-                                                 << QStringLiteral("С˵");
+        QTest::newRow("GBK look-alike as UTF-8")
+            << QByteArray("\xD0\xA1\xCB\xB5") << int(PageEncoding::Utf8) << false << QStringLiteral("С˵");
         QTest::newRow("byte-order mark kept as UTF-8")
             << QByteArray("\xEF\xBB\xBF") + utf8 << int(PageEncoding::Utf8) << true << QStringLiteral("中文");
     }

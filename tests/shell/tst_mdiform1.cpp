@@ -86,7 +86,10 @@ private Q_SLOTS:
                                  {"Priview", "预览(&T)"},
                                  {"MeShow", "预览(&T) "},
                                  {"MeClose", "关闭本页(&X)"},
-                                 {"HtmlHelp", "自动完成(&O)"}};
+                                 {"HtmlHelp", "自动完成(&O)"},
+                                 {"ReopenGb18030", "GB18030"},
+                                 {"ReopenUtf8", "UTF-8"},
+                                 {"ReopenBig5", "Big5"}};
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
     }
@@ -112,7 +115,7 @@ private Q_SLOTS:
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
             file.append(a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->objectName() : a->objectName());
         QCOMPARE(file.join(QLatin1Char(' ')),
-                 QStringLiteral("NewMenu OpenMenu RecentMenu - SaveMenu SaveAsMenu - CloseMenu ExitMenu"));
+                 QStringLiteral("NewMenu OpenMenu RecentMenu - SaveMenu SaveAsMenu ReopenMenu - CloseMenu ExitMenu"));
         QStringList form;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
@@ -1094,6 +1097,67 @@ private Q_SLOTS:
         QVERIFY(f_.frame->OpenPath(Path(QStringLiteral("p.html"))));
         QCOMPARE(Active()->EncodingLabel->text(), encoding);
         QCOMPARE(Active()->LineEndLabel->text(), lineEnd);
+    }
+
+    // The code page guessed at opening is shown and can be corrected; the page then saves in the one chosen.
+    void reopenWithEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("go");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QByteArray>("saved");                 // after typing "文" at the start
+        const QByteArray novel("<p>\xD0\xA1\xCB\xB5</p>\r\n"); // 小说 in GBK, also valid UTF-8
+        const QByteArray big5("<p>\xA4\xA4\xA4\xE5</p>\r\n");  // 中文 in Big5
+        QTest::newRow("GBK look-alike as UTF-8") << novel << false << true << "ReopenUtf8"
+                                                 << "UTF-8" << QByteArray("\xE6\x96\x87") + novel;
+        QTest::newRow("Big5 page saves as Big5") << big5 << false << true << "ReopenBig5"
+                                                 << "Big5" << QByteArray("\xA4\xE5") + big5;
+        QTest::newRow("changed page, reopen declined") << novel << true << false << "ReopenBig5"
+                                                       << "GB18030" << QByteArray("\xCE\xC4x") + novel;
+        QTest::newRow("changed page, reopened") << big5 << true << true << "ReopenBig5"
+                                                << "Big5" << QByteArray("\xA4\xE5") + big5;
+    }
+    void reopenWithEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, edited);
+        QFETCH(bool, go);
+        QFETCH(QString, command);
+        QFETCH(QString, label);
+        QFETCH(QByteArray, saved);
+        const QString path = Path(QStringLiteral("guess.html"));
+        QVERIFY(f_.WriteFile(path, bytes));
+        htmlform* doc = f_.frame->OpenPath(path);
+        QVERIFY(doc);
+        QCOMPARE(doc->EncodingLabel->text(), QStringLiteral("GB18030"));
+        if (edited)
+            QTextCursor(doc->text1->document()).insertText(QStringLiteral("x"));
+        f_.answers = {go ? MsgAnswer::Yes : MsgAnswer::No};
+        f_.frame->RunCommand(command);
+        QCOMPARE(f_.MessageTexts(),
+                 edited ? QStringList{QStringLiteral("网页%1已经修改, 重新打开将丢失这些修改。是否继续?").arg(path)}
+                        : QStringList());
+        QCOMPARE(doc->EncodingLabel->text(), label);
+        QCOMPARE(doc->ChangeCount() > 0, edited && !go);
+        QCOMPARE(doc->text1->document()->isUndoAvailable(), edited && !go);
+        QTextCursor start(doc->text1->document());
+        start.insertText(QStringLiteral("文"));
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(f_.ReadFile(path), saved);
+    }
+
+    // A click on the code page in the status row offers the same choice as the file menu.
+    void encodingLabelOffersReopen()
+    {
+        QMenu* menu = f_.frame->MenuNamed(QStringLiteral("ReopenMenu"));
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QStringLiteral("以其他编码重新打开(&E)"));
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(Active()->EncodingLabel, Qt::LeftButton);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
     }
 
     void droppedFilesOpen_data()
