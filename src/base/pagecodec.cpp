@@ -303,6 +303,11 @@ DecodedPage PageCodec::Decode(const QByteArray& bytes)
     return page;
 }
 
+QByteArray PageCodec::EncodeAsRead(const DecodedPage& page)
+{
+    return EncodeWithBreaks(page.text, page.encoding, page.breaks);
+}
+
 DecodedPage PageCodec::DecodeAs(const QByteArray& bytes, PageEncoding::Codec codec)
 {
     DecodedPage page = DecodeText(bytes, codec);

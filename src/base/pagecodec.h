@@ -100,6 +100,10 @@ public:
     // cannot be represented (a lone surrogate); `out` then holds nothing.
     static bool Encode(const QString& text, const PageEncoding& encoding, QByteArray& out);
 
+    // The bytes of a page as it was read: its text with each line's own break. Empty when a character cannot be
+    // written.
+    static QByteArray EncodeAsRead(const DecodedPage& page);
+
     // The offset of the first character that `codec` cannot write (a lone surrogate, or for GB18030 one of
     // the private-use characters the C library has no bytes for), or -1.
     static qsizetype FirstUnencodable(QStringView text, PageEncoding::Codec codec);

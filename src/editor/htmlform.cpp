@@ -9,6 +9,7 @@
 #include "editor/completionlists.h"
 #include "editor/findform.h"
 #include "editor/headinsert.h"
+#include "editor/longlines.h"
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
@@ -130,25 +131,45 @@ void htmlform::InitDocument(const DecodedPage* page)
     SetUndoEnabled(false);
     UpdateSelectionCommands();
     UpdateCaretPosition();
+    SayReadOnly();
 }
 
 void htmlform::LoadPage(const DecodedPage& page)
 {
     encoding_ = page.encoding;
+    longPage_.reset();
+    text1->setReadOnly(false);
+    const bool tooLong = LongLines::Longest(page.text) > LongLines::Threshold;
+    if (tooLong)
+        longPage_ = page;
+    const QString shown = tooLong ? LongLines::Pieces(page.text) : page.text;
     // The whole page goes in as one block of work: no undo history, no change counted.
-    text1->SizeGutterFor(int(page.text.count(QLatin1Char('\n'))) + 1);
+    text1->SizeGutterFor(int(shown.count(QLatin1Char('\n'))) + 1);
     text1->document()->setUndoRedoEnabled(false);
-    text1->document()->setPlainText(page.text);
-    text1->SetLineBreaks(page.breaks, PageCodec::BreakCode(page.encoding.lineEnd));
+    text1->document()->setPlainText(shown);
+    if (!tooLong)
+        text1->SetLineBreaks(page.breaks, PageCodec::BreakCode(page.encoding.lineEnd));
     text1->document()->setUndoRedoEnabled(true);
+    text1->setReadOnly(tooLong);
     text1->SetTypingBlack();
     changeCount_ = 0;
+}
+
+void htmlform::SayReadOnly()
+{
+    if (!longPage_)
+        return;
+    Messages::Show(this, QStringLiteral("这个网页有一行长达%1个字符, 编辑器不能流畅地编辑超过%2个字符的行。\n"
+                                        "网页以只读方式打开, 过长的行分段显示; 保存时按原样写出网页的内容。")
+                             .arg(LongLines::Longest(longPage_->text))
+                             .arg(LongLines::Threshold));
 }
 
 void htmlform::Reload(const DecodedPage& page)
 {
     SetYnFalse();
     LoadPage(page);
+    SayReadOnly();
     FollowChangeCount();
     ShowEncoding();
     SetUndoEnabled(false);
@@ -265,6 +286,15 @@ static QString LoneSurrogateReason(int line, char32_t ch)
 
 bool htmlform::EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString& reason)
 {
+    if (longPage_) {
+        // What is shown is cut into pieces: the page goes out as it was read.
+        bytes = PageCodec::EncodeAsRead(*longPage_);
+        if (bytes.isEmpty() && !longPage_->text.isEmpty()) {
+            reason = QStringLiteral("网页中有 %1 编码不能写出的字符。").arg(PageCodec::CodecName(encoding.codec));
+            return false;
+        }
+        return true;
+    }
     const qsizetype expected = text1->document()->characterCount() + text1->document()->characterCount() / 8;
     PageEncoder encoder(encoding, expected);
     const int line = text1->EncodeInto(encoder);
@@ -407,11 +437,15 @@ void htmlform::AddColor()
 
 void htmlform::InsertTextAt(int position, int caret, const QString& text)
 {
+    if (longPage_) // read-only: what is shown is not what is saved
+        return;
     text1->InsertTextAt(position, caret, text);
 }
 
 void htmlform::ReplaceAtCaret(int length, const QString& text)
 {
+    if (longPage_)
+        return;
     text1->ReplaceAtCaret(length, text);
 }
 

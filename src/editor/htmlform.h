@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class BrowserView;
 class CompletionLists;
 class PageDialogs;
@@ -83,6 +85,8 @@ public:
     void MakeTxt();
 
     int ChangeCount() const { return changeCount_; }
+    // A page with a line too long to edit: shown read-only in pieces, saved as it was read.
+    bool LongLinePage() const { return longPage_.has_value(); }
     PageDialogs& Dialogs() const { return dialogs_; }
     Shared& SharedState() const { return shared_; }
     // The "自动完成(&O)" switch of the System menu, one for the whole program.
@@ -128,6 +132,7 @@ protected:
 private:
     void NewPage();
     void LoadPage(const DecodedPage& page);
+    void SayReadOnly();
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
     // The bytes a save writes; asks what to do with a character the page's code page cannot hold. False with
@@ -147,5 +152,6 @@ private:
     int changeCount_ = 0;
     QString previewFile_;
     PageEncoding encoding_;
+    std::optional<DecodedPage> longPage_;
     TypingAssist* assist_ = nullptr;
 };

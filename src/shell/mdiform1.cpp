@@ -513,7 +513,8 @@ void MDIForm1::RunCommand(const QString& name)
     if (!doc || page == pageHandlers_.cend())
         return;
     // A previewed page is not edited, whatever way the command comes.
-    if (editing_.contains(name) && PagePreview::IsShown(*doc))
+    // Nor is a page shown read-only for its long lines.
+    if (editing_.contains(name) && (PagePreview::IsShown(*doc) || doc->LongLinePage()))
         return;
     page.value()(doc);
 }

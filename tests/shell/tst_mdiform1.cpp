@@ -1,5 +1,6 @@
 #include "base/uihelpers.h"
 #include "editor/findform.h"
+#include "editor/longlines.h"
 #include "pagewindowfixture.h"
 
 #include <QApplication>
@@ -1158,6 +1159,50 @@ private Q_SLOTS:
         QTest::mouseClick(Active()->EncodingLabel, Qt::LeftButton);
         QTRY_VERIFY(menu->isVisible());
         menu->hide();
+    }
+
+    // A line too long to edit: the page opens read-only, says why, shows the line in pieces and saves as read.
+    void longLinePage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("blocks");
+        const qsizetype limit = LongLines::Threshold, piece = LongLines::PieceLength;
+        const QByteArray gb("\xD6\xD0");           // 中
+        const QByteArray pair("\xF0\x9F\x98\x80"); // U+1F600, two UTF-16 units
+        QTest::newRow("line at the limit stays editable") << QByteArray(limit, 'a') + "\r\nb" << false << 2;
+        QTest::newRow("one unit over the limit") << QByteArray(limit + 1, 'a') << true << int(limit / piece + 1);
+        QTest::newRow("GB line among short ones, mixed breaks")
+            << "<p>\r\n" + gb.repeated(piece * 2 + 5) + "\n</p>\r" << true << 1 + 3 + 1 + 1;
+        QTest::newRow("a pair is never cut")
+            << "<meta charset=utf-8>" + QByteArray(piece - 21, 'a') + pair + QByteArray(limit, 'b') << true << 4;
+    }
+    void longLinePage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, readOnly);
+        QFETCH(int, blocks);
+        const QString path = Path(QStringLiteral("long.html"));
+        QVERIFY(f_.WriteFile(path, bytes));
+        htmlform* doc = f_.frame->OpenPath(path);
+        QVERIFY(doc);
+        QCOMPARE(doc->LongLinePage(), readOnly);
+        QCOMPARE(doc->text1->isReadOnly(), readOnly);
+        QCOMPARE(doc->text1->document()->blockCount(), blocks);
+        QCOMPARE(f_.MessageTexts().size(), readOnly ? 1 : 0);
+        if (readOnly)
+            QVERIFY(f_.MessageTexts().at(0).startsWith(QStringLiteral("这个网页有一行长达")));
+        for (QTextBlock b = doc->text1->document()->begin(); b.isValid(); b = b.next()) {
+            QVERIFY(b.length() - 1 <= LongLines::Threshold);
+            QVERIFY(!b.text().endsWith(QChar(0xD83D)));
+        }
+        QTest::keyClicks(doc->text1, QStringLiteral("x"));
+        doc->GiveText(QStringLiteral("<b>"));
+        QCOMPARE(doc->ChangeCount() > 0, !readOnly);
+        if (readOnly) {
+            QVERIFY(doc->SaveFn());
+            QCOMPARE(f_.ReadFile(path), bytes);
+        }
     }
 
     void droppedFilesOpen_data()
