@@ -236,6 +236,13 @@ void htmlform::FollowChangeCount()
     emit ModifiedChanged(modified);
 }
 
+void htmlform::SetCodec(PageEncoding::Codec codec)
+{
+    encoding_.codec = codec;
+    encoding_.bom = false;
+    ShowEncoding();
+}
+
 void htmlform::ShowEncoding()
 {
     EncodingLabel->setText(PageCodec::CodecName(encoding_.codec));

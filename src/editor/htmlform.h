@@ -93,6 +93,8 @@ public:
     bool CompletionOn() const;
     QString PreviewFile() const { return previewFile_; }
     const PageEncoding& Encoding() const { return encoding_; }
+    // The code page the page saves in from now on (shown in the status row).
+    void SetCodec(PageEncoding::Codec codec);
 
     PageEdit* text1 = nullptr;
     BrowserView* Web1 = nullptr;
