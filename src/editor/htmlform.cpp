@@ -155,6 +155,11 @@ void htmlform::LoadPage(const DecodedPage& page)
     changeCount_ = 0;
 }
 
+QByteArray htmlform::PageAsRead() const
+{
+    return longPage_ ? PageCodec::EncodeAsRead(*longPage_) : QByteArray();
+}
+
 void htmlform::SayReadOnly()
 {
     if (!longPage_)
@@ -295,7 +300,7 @@ bool htmlform::EncodeForSave(QByteArray& bytes, PageEncoding& encoding, QString&
 {
     if (longPage_) {
         // What is shown is cut into pieces: the page goes out as it was read.
-        bytes = PageCodec::EncodeAsRead(*longPage_);
+        bytes = PageAsRead();
         if (bytes.isEmpty() && !longPage_->text.isEmpty()) {
             reason = QStringLiteral("网页中有 %1 编码不能写出的字符。").arg(PageCodec::CodecName(encoding.codec));
             return false;

@@ -87,6 +87,8 @@ public:
     int ChangeCount() const { return changeCount_; }
     // A page with a line too long to edit: shown read-only in pieces, saved as it was read.
     bool LongLinePage() const { return longPage_.has_value(); }
+    // Such a page's bytes as it was read (empty for other pages, or when a character cannot be written).
+    QByteArray PageAsRead() const;
     PageDialogs& Dialogs() const { return dialogs_; }
     Shared& SharedState() const { return shared_; }
     // The "自动完成(&O)" switch of the System menu, one for the whole program.
