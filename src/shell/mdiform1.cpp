@@ -513,8 +513,17 @@ void MDIForm1::RunCommand(const QString& name)
     if (!doc || page == pageHandlers_.cend())
         return;
     // A previewed page is not edited, whatever way the command comes.
-    // Nor is a page shown read-only for its long lines.
-    if (editing_.contains(name) && (PagePreview::IsShown(*doc) || doc->LongLinePage()))
+    if (editing_.contains(name) && PagePreview::IsShown(*doc))
+        return;
+    // A page shown read-only for its long lines takes only the commands that leave its text alone (the context
+    // menu's cut and delete work on the text directly).
+    static const QSet<QString> leaveTextAlone{
+        QStringLiteral("SaveAsMenu"), QStringLiteral("ReopenGb18030"), QStringLiteral("ReopenUtf8"),
+        QStringLiteral("ReopenBig5"), QStringLiteral("CopyMenu"),      QStringLiteral("MeTextCopy"),
+        QStringLiteral("SelectAll"),  QStringLiteral("MeTextAll"),     QStringLiteral("FontMenu"),
+        QStringLiteral("LineOnOff"),  QStringLiteral("HtmlHelp"),      QStringLiteral("Priview"),
+        QStringLiteral("MeShow")};
+    if (doc->LongLinePage() && !leaveTextAlone.contains(name))
         return;
     page.value()(doc);
 }

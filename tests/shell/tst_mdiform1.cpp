@@ -1196,7 +1196,11 @@ private Q_SLOTS:
             QVERIFY(b.length() - 1 <= LongLines::Threshold);
             QVERIFY(!b.text().endsWith(QChar(0xD83D)));
         }
-        // Typed keys, the completion lists' keys and builder insertions all leave a read-only page alone.
+        // Typed keys, the completion lists' keys, the context menu and builder insertions all leave a read-only
+        // page alone.
+        doc->text1->selectAll();
+        f_.frame->RunCommand(QStringLiteral("MeTextDel"));
+        f_.frame->RunCommand(QStringLiteral("MeTextCut"));
         QTest::keyClicks(doc->text1, QStringLiteral("x<p ;"));
         doc->GiveText(QStringLiteral("<b>"));
         QCOMPARE(doc->ChangeCount() > 0, !readOnly);
