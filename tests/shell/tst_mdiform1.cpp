@@ -396,36 +396,53 @@ private Q_SLOTS:
     // U+E78D has no bytes in the C library's GB18030: the page asks, and writes all or nothing.
     void characterTheCodePageCannotHold_data()
     {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("codePage");
         QTest::addColumn<int>("choice");
         QTest::addColumn<QByteArray>("saved");
         const QByteArray old("<meta charset=gb2312>\r\n<p>\xD6\xD0</p>");
-        QTest::newRow("cancel writes nothing") << int(MsgAnswer::Cancel) << old;
+        const QString pua(QChar(0xE78D));
+        QTest::newRow("cancel writes nothing") << old << pua << "GB18030" << int(MsgAnswer::Cancel) << old;
         QTest::newRow("as UTF-8 with the declaration updated")
-            << int(MsgAnswer::Yes) << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xEE\x9E\x8D</p>");
-        QTest::newRow("as a character reference")
-            << int(MsgAnswer::No) << QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0&#xE78D;</p>");
+            << old << pua << "GB18030" << int(MsgAnswer::Yes)
+            << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xEE\x9E\x8D</p>");
+        QTest::newRow("as a character reference") << old << pua << "GB18030" << int(MsgAnswer::No)
+                                                  << QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0&#xE78D;</p>");
+        // A simplified character has no Big5 code.
+        const QByteArray big5("<meta charset=big5>\r\n<p>\xA4\xA4</p>");
+        QTest::newRow("big5 page, as UTF-8") << big5 << QStringLiteral("们") << "Big5" << int(MsgAnswer::Yes)
+                                             << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xE4\xBB\xAC</p>");
+        QTest::newRow("big5 page, as a character reference")
+            << big5 << QStringLiteral("们") << "Big5" << int(MsgAnswer::No)
+            << QByteArray("<meta charset=big5>\r\n<p>\xA4\xA4&#x4EEC;</p>");
     }
     void characterTheCodePageCannotHold()
     {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, character);
+        QFETCH(QString, codePage);
         QFETCH(int, choice);
         const auto answer = MsgAnswer(choice);
         QFETCH(QByteArray, saved);
         const QString page = Path(QStringLiteral("pua.html"));
-        QVERIFY(f_.WriteFile(page, QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0</p>")));
+        QVERIFY(f_.WriteFile(page, file));
         htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         QTextCursor c(doc->text1->document()->findBlockByNumber(1));
         c.movePosition(QTextCursor::EndOfBlock);
         c.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, 4);
-        c.insertText(QString(QChar(0xE78D)));
+        c.insertText(character);
         f_.answers = {answer};
         QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
+        const QString code = QString::number(character.at(0).unicode(), 16).toUpper();
         QCOMPARE(f_.MessageTexts(),
-                 QStringList{QStringLiteral("第2行的字符“") + QChar(0xE78D) +
-                             QStringLiteral("”(U+E78D)不能用这个网页的编码 GB18030 保存。\n\n"
+                 QStringList{QStringLiteral("第2行的字符“") + character + QStringLiteral("”(U+") + code +
+                             QStringLiteral(")不能用这个网页的编码 ") + codePage +
+                             QStringLiteral(" 保存。\n\n"
                                             "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
-                                            "否: 把这样的字符写成 HTML 字符引用 (&#xE78D;)\n"
-                                            "取消: 不保存")});
+                                            "否: 把这样的字符写成 HTML 字符引用 (&#x") +
+                             code + QStringLiteral(";)\n取消: 不保存")});
         QCOMPARE(f_.ReadFile(page), saved);
         // Saved as UTF-8 the page stays UTF-8: the next save asks nothing.
         Messages::Record().clear();
