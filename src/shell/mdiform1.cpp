@@ -331,6 +331,17 @@ void MDIForm1::BuildMenus()
         action->setCheckable(true);
         action->setChecked(true);
     }
+    // The code page the active page is read in carries the mark.
+    QMenu* reopen = menus_.value(QStringLiteral("ReopenMenu"));
+    const QStringList codecs{QStringLiteral("ReopenGb18030"), QStringLiteral("ReopenUtf8"),
+                             QStringLiteral("ReopenBig5")};
+    for (const QString& name : codecs)
+        commands_.value(name)->setCheckable(true);
+    connect(reopen, &QMenu::aboutToShow, this, [this, codecs] {
+        const htmlform* doc = ActiveDocument();
+        for (int i = 0; i < codecs.size(); ++i)
+            commands_.value(codecs.at(i))->setChecked(doc && int(doc->Encoding().codec) == i);
+    });
 }
 
 void MDIForm1::BuildContextMenu()

@@ -1175,6 +1175,10 @@ private Q_SLOTS:
         QVERIFY(!menu->isVisible());
         QTest::mouseClick(Active()->EncodingLabel, Qt::LeftButton);
         QTRY_VERIFY(menu->isVisible());
+        // The page's own code page carries the mark.
+        QVERIFY(f_.frame->Command(QStringLiteral("ReopenGb18030"))->isChecked());
+        QVERIFY(!f_.frame->Command(QStringLiteral("ReopenUtf8"))->isChecked());
+        QVERIFY(!f_.frame->Command(QStringLiteral("ReopenBig5"))->isChecked());
         menu->hide();
     }
 
