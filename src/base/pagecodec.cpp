@@ -365,9 +365,10 @@ bool IsAsciiLetter(unsigned char c)
 }
 
 // Valid UTF-8 that is more likely GB text: every non-ASCII character is a two-byte sequence that is also a GB2312
-// character (both bytes A1-FE, which no Chinese character in UTF-8 is), there are at least two of them, and no
-// accented Latin letter sits in an ASCII word ("café" stays UTF-8; "小说", D0 A1 CB B5, does not). Short texts
-// like these are where the detector has too little to go on.
+// character (both bytes A1-FE, which no Chinese character in UTF-8 is), there are at least two of them, none is a
+// sign or letter of Western text (U+0080-U+00FF: "©", "é") and no other Latin letter sits in an ASCII word. So
+// "café" and "© ®" stay UTF-8 while "小说" (D0 A1 CB B5) does not. Short texts like these are where the detector
+// has too little to go on.
 bool LooksLikeGb(const char* data, qsizetype size)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(data);
@@ -378,7 +379,9 @@ bool LooksLikeGb(const char* data, qsizetype size)
         if (p[i] < 0xC2 || p[i] > 0xDF || i + 1 >= size || p[i + 1] < 0xA1 || p[i + 1] > 0xBF)
             return false;
         const unsigned cp = ((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu);
-        const bool latin = cp >= 0xC0 && cp <= 0x24F;
+        if (cp < 0x100)
+            return false; // a sign or letter of Western text ("©", "é")
+        const bool latin = cp <= 0x24F;
         if (latin && ((i > 0 && IsAsciiLetter(p[i - 1])) || (i + 2 < size && IsAsciiLetter(p[i + 2]))))
             return false;
         ++pairs;

@@ -84,6 +84,9 @@ private Q_SLOTS:
                                                    << false << QStringLiteral("café naïve");
         QTest::newRow("one accented letter stays UTF-8")
             << QByteArray("<p>\xC3\xA9</p>") << int(PageEncoding::Utf8) << false << QStringLiteral("<p>é</p>");
+        QTest::newRow("Western signs stay UTF-8")
+            << QByteArray("<p>\xC2\xA9 2026 Kestrel \xC2\xAE</p>") << int(PageEncoding::Utf8) << false
+            << QStringLiteral("<p>© 2026 Kestrel ®</p>");
         QTest::newRow("Cyrillic stays UTF-8") << QByteArray("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82")
                                               << int(PageEncoding::Utf8) << false << QStringLiteral("Привет");
         QTest::newRow("declared big5") << QByteArray("<meta charset=\"big5\">\xA4\xA4\xA4\xE5")
