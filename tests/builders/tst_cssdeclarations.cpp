@@ -125,6 +125,8 @@ private Q_SLOTS:
                                                        << "background-image:url(a;COLOR:X;-x-y:1";
         QTest::newRow("unclosed address stays behind what it followed") << "width:5px;background-image:url(a"
                                                                         << "width:5px;background-image:url(a";
+        QTest::newRow("tab between filter functions") << "filter:gray()\tglow(strength=5,color=red)"
+                                                      << "filter: gray() glow(color=red,strength=5)";
         QTest::newRow("huge opacity clamped") << "filter:alpha(opacity=99999999999)"
                                               << "filter: alpha(Opacity=100)";
     }

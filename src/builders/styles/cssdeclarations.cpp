@@ -331,8 +331,17 @@ void CssDeclarations::ParseFilter(const QString& value)
     FilterState = FilterControls();
     UnknownFilters.clear();
 
-    const QStringList tokens = value.split(QLatin1Char(' '));
-    for (const QString& token : tokens) {
+    // Split at any blank that trimming a declaration drops (a tab too): a token never carries one, so no blank
+    // ends up at the end of the rebuilt value.
+    QStringList tokens;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= value.size(); ++i) {
+        if (i == value.size() || value.at(i).isSpace()) {
+            tokens.append(value.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    for (const QString& token : std::as_const(tokens)) {
         if (token.isEmpty())
             continue;
         const QString head = token.left(5);
