@@ -1,4 +1,4 @@
-// Times the steps of opening and saving a big page in a real page window:
+// Times the steps of opening and saving a big page in a real page window, then key presses in its middle:
 //   app_files PAGE.html   (make one with bench/make-page)
 #include "base/messages.h"
 #include "base/pagefile.h"
@@ -10,9 +10,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTextCursor>
 
+#include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 // Peak resident memory of this process so far, in MB.
 static double PeakMb()
@@ -69,6 +73,33 @@ int main(int argc, char* argv[])
                 "bytes %s; peak MB after read %.0f, after open %.0f, after paint %.0f, after save %.0f\n",
                 read, frameShown, opened, painted, saved, same ? "identical" : "DIFFERENT", peakRead, peakOpened,
                 peakPainted, peakSaved);
+    // Keys after the save: a letter (typed, or refused on a page shown read-only) with the repaint that follows, in
+    // the middle of the page.
+    QTextCursor middle(doc->text1->document());
+    middle.setPosition(doc->text1->document()->characterCount() / 2);
+    doc->text1->setTextCursor(middle);
+    QCoreApplication::processEvents();
+    for (const auto& [name, key, text] : {std::tuple{"letter", int(Qt::Key_X), QStringLiteral("x")}}) {
+        double worst = 0, total = 0;
+        const int presses = 20;
+        for (int i = 0; i < presses; ++i) {
+            t.restart();
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(doc->text1, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+            QApplication::sendEvent(doc->text1, &release);
+            QCoreApplication::processEvents();
+            const double ms = t.nsecsElapsed() / 1e6;
+            total += ms;
+            worst = std::max(worst, ms);
+        }
+        std::printf("key %s%s: mean %.1f ms, worst %.1f ms with repaint\n", name,
+                    doc->text1->isReadOnly() ? " (page read-only)" : "", total / presses, worst);
+    }
+    doc->SetYnFalse();
     frame.Document(0)->text1->document()->setModified(false);
+    for (int i = 0; i < MDIForm1::MaxDocuments; ++i)
+        if (htmlform* d = frame.Document(i))
+            d->close();
     return same ? 0 : 1;
 }

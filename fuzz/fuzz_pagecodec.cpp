@@ -1,4 +1,5 @@
-// Page decoding and encoding: any bytes decode; a page that says it keeps its bytes gives them back.
+// Page decoding and encoding: any bytes decode, guessed or in a chosen code page; a page that says it keeps its
+// bytes gives them back.
 #include "base/pagecodec.h"
 
 #include <cstdlib>
@@ -18,5 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         !page.text.contains(QChar(0x2029)) && !page.text.contains(QLatin1Char('\r')) &&
         !page.text.contains(QLatin1Char('\n')) && out != bytes)
         abort();
+    // Read in any code page the user may choose, a page that reports nothing saves back as it was.
+    for (const PageEncoding::Codec codec : {PageEncoding::Gb18030, PageEncoding::Utf8, PageEncoding::Big5}) {
+        const DecodedPage as = PageCodec::DecodeAs(bytes, codec);
+        if (as.badBytes == 0 && as.firstUnkeptOffset < 0 && PageCodec::EncodeAsRead(as) != bytes)
+            abort();
+    }
     return 0;
 }

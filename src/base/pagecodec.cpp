@@ -3,12 +3,27 @@
 #include <QRegularExpression>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <iconv.h>
 #include <utility>
+#include <uchardet.h>
 
 namespace {
+
+const char* IconvName(PageEncoding::Codec codec)
+{
+    switch (codec) {
+    case PageEncoding::Utf8:
+        return "UTF-8";
+    case PageEncoding::Big5:
+        return "BIG5";
+    case PageEncoding::Gb18030:
+        break;
+    }
+    return "GB18030";
+}
 
 const char* Utf16Name()
 {
@@ -322,35 +337,137 @@ void CheckRoundTrip(const QByteArray& bytes, DecodedPage& page)
 
 DecodedPage PageCodec::Decode(const QByteArray& bytes)
 {
-    DecodedPage page = DecodeText(bytes);
+    DecodedPage page = DecodeText(bytes, -1);
     CheckRoundTrip(bytes, page);
     return page;
 }
 
-DecodedPage PageCodec::DecodeText(const QByteArray& bytes)
+QByteArray PageCodec::EncodeAsRead(const DecodedPage& page)
+{
+    QByteArray bytes;
+    const bool encoded = EncodeWithBreaks(page.text, page.encoding, page.breaks, [&](const QByteArray& piece) {
+        bytes += piece;
+        return true;
+    });
+    return encoded ? bytes : QByteArray();
+}
+
+DecodedPage PageCodec::DecodeAs(const QByteArray& bytes, PageEncoding::Codec codec)
+{
+    DecodedPage page = DecodeText(bytes, codec);
+    CheckRoundTrip(bytes, page);
+    return page;
+}
+
+QString PageCodec::CodecName(PageEncoding::Codec codec)
+{
+    return codec == PageEncoding::Utf8   ? QStringLiteral("UTF-8")
+           : codec == PageEncoding::Big5 ? QStringLiteral("Big5")
+                                         : QStringLiteral("GB18030");
+}
+
+int PageCodec::DeclaredCodec(const QByteArray& charset)
+{
+    static const QByteArrayList gb{"gb2312", "gbk", "gb18030", "x-gbk", "cp936", "euc-cn"};
+    static const QByteArrayList big5{"big5", "big5-hkscs", "x-x-big5", "cp950"};
+    if (charset == "utf-8" || charset == "utf8")
+        return PageEncoding::Utf8;
+    if (gb.contains(charset))
+        return PageEncoding::Gb18030;
+    if (big5.contains(charset))
+        return PageEncoding::Big5;
+    return -1;
+}
+
+namespace {
+
+// The detector's answer mapped onto the code pages the editor writes, or -1 (ASCII, a single-byte code page,
+// no answer). The first 256 KB tell as much as the whole of a big page.
+int Detected(const char* data, qsizetype size)
+{
+    uchardet_t detector = uchardet_new();
+    if (!detector)
+        return -1;
+    int codec = -1;
+    if (uchardet_handle_data(detector, data, size_t(std::min<qsizetype>(size, 256 * 1024))) == 0) {
+        uchardet_data_end(detector);
+        const QByteArray name = QByteArray(uchardet_get_charset(detector)).toUpper();
+        if (name == "UTF-8")
+            codec = PageEncoding::Utf8;
+        else if (name == "GB18030" || name == "GB2312" || name == "GBK" || name == "EUC-CN")
+            codec = PageEncoding::Gb18030;
+        else if (name == "BIG5" || name == "BIG5-HKSCS" || name == "EUC-TW")
+            codec = PageEncoding::Big5;
+    }
+    uchardet_delete(detector);
+    return codec;
+}
+
+bool IsAsciiLetter(unsigned char c)
+{
+    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+
+// Valid UTF-8 that is more likely GB text: every non-ASCII character is a two-byte sequence that is also a GB2312
+// character (both bytes A1-FE, which no Chinese character in UTF-8 is), there are at least two of them, none is a
+// sign or letter of Western text (U+0080-U+00FF: "©", "é") and no other Latin letter sits in an ASCII word. So
+// "café" and "© ®" stay UTF-8 while "小说" (D0 A1 CB B5) does not. Short texts like these are where the detector
+// has too little to go on.
+bool LooksLikeGb(const char* data, qsizetype size)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    qsizetype pairs = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (p[i] < 0x80)
+            continue;
+        if (p[i] < 0xC2 || p[i] > 0xDF || i + 1 >= size || p[i + 1] < 0xA1 || p[i + 1] > 0xBF)
+            return false;
+        const unsigned cp = ((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu);
+        if (cp < 0x100)
+            return false; // a sign or letter of Western text ("©", "é")
+        const bool latin = cp <= 0x24F;
+        if (latin && ((i > 0 && IsAsciiLetter(p[i - 1])) || (i + 2 < size && IsAsciiLetter(p[i + 2]))))
+            return false;
+        ++pairs;
+        ++i;
+    }
+    return pairs >= 2;
+}
+
+} // namespace
+
+PageEncoding::Codec PageCodec::Guess(const char* data, qsizetype size)
+{
+    bool nonAscii = false;
+    const bool utf8 = IsValidUtf8(data, size, &nonAscii);
+    if (utf8 && !nonAscii)
+        return PageEncoding::Gb18030; // plain ASCII: what the editor writes for new pages
+    const int detected = Detected(data, size);
+    if (!utf8)
+        return detected == PageEncoding::Big5 ? PageEncoding::Big5 : PageEncoding::Gb18030;
+    // Valid UTF-8: the detector leans to UTF-8 for any such bytes, so it only overrides towards a code page.
+    if (detected == PageEncoding::Gb18030 || detected == PageEncoding::Big5)
+        return PageEncoding::Codec(detected);
+    return LooksLikeGb(data, size) ? PageEncoding::Gb18030 : PageEncoding::Utf8;
+}
+
+DecodedPage PageCodec::DecodeText(const QByteArray& bytes, int forced)
 {
     DecodedPage page;
     page.encoding.lineEnd = DetectLineEnd(bytes);
     const char* data = bytes.constData();
     qsizetype size = bytes.size();
 
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
+    if (bytes.startsWith("\xEF\xBB\xBF") && (forced < 0 || forced == PageEncoding::Utf8)) {
         page.encoding.codec = PageEncoding::Utf8;
         page.encoding.bom = true;
         data += 3;
         size -= 3;
+    } else if (forced >= 0) {
+        page.encoding.codec = PageEncoding::Codec(forced);
     } else {
-        const QByteArray declared = DeclaredCharset(bytes);
-        if (declared == "utf-8" || declared == "utf8") {
-            page.encoding.codec = PageEncoding::Utf8;
-        } else if (declared == "gb2312" || declared == "gbk" || declared == "gb18030" || declared == "x-gbk" ||
-                   declared == "cp936") {
-            page.encoding.codec = PageEncoding::Gb18030;
-        } else {
-            bool nonAscii = false;
-            const bool utf8 = IsValidUtf8(data, size, &nonAscii);
-            page.encoding.codec = utf8 && nonAscii ? PageEncoding::Utf8 : PageEncoding::Gb18030;
-        }
+        const int declared = DeclaredCodec(DeclaredCharset(bytes));
+        page.encoding.codec = declared >= 0 ? PageEncoding::Codec(declared) : Guess(data, size);
     }
 
     if (page.encoding.codec == PageEncoding::Utf8) {
@@ -363,17 +480,15 @@ DecodedPage PageCodec::DecodeText(const QByteArray& bytes)
             page.text = QString(marks, QChar(0xFEFF)) + QString::fromUtf8(data + marks * 3, size - marks * 3);
             return page;
         }
-        page.text = DecodeWith("UTF-8", data, size, &page.badBytes, &page.firstBadOffset);
-    } else {
-        page.text = DecodeWith("GB18030", data, size, &page.badBytes, &page.firstBadOffset);
     }
+    page.text = DecodeWith(IconvName(page.encoding.codec), data, size, &page.badBytes, &page.firstBadOffset);
     if (page.firstBadOffset >= 0 && page.encoding.bom)
         page.firstBadOffset += 3;
     return page;
 }
 
 PageEncoder::PageEncoder(const PageEncoding& encoding, qsizetype expectedBytes)
-    : cd_(iconv_open(encoding.codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030", Utf16Name()))
+    : cd_(iconv_open(IconvName(encoding.codec), Utf16Name()))
 {
     lineEnd_ = encoding.lineEnd == PageEncoding::CrLf ? QByteArrayLiteral("\r\n")
                : encoding.lineEnd == PageEncoding::Lf ? QByteArrayLiteral("\n")
@@ -477,7 +592,7 @@ qsizetype PageCodec::FirstUnencodable(QStringView text, PageEncoding::Codec code
 {
     QByteArray out;
     qsizetype bad = -1;
-    Iconv cv(codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030", Utf16Name());
+    Iconv cv(IconvName(codec), Utf16Name());
     if (!cv.ok() || AppendEncoded(cv.get(), text.data(), text.size(), out, &bad))
         return -1;
     return bad;

@@ -1,9 +1,10 @@
 #pragma once
 // Bytes of a page file <-> the text shown in a document window.
 //
-// Pages are GB18030 (a superset of GB2312/GBK) unless they carry a UTF-8 byte-order mark, declare charset=utf-8
-// in their head, or are valid UTF-8 with some non-ASCII bytes. The file's line ending is remembered so that
-// saving writes it back; the text handed to the editor may keep its CR LF pairs (the editor stores one break).
+// A UTF-8 byte-order mark decides first, then the charset a page declares in its head; a page with neither is
+// guessed from its bytes (GB18030, UTF-8 or Big5, GB18030 when nothing tells). The file's line ending is
+// remembered so that saving writes it back; the text handed to the editor may keep its CR LF pairs (the editor
+// stores one break).
 
 #include <QByteArray>
 #include <QRegularExpression>
@@ -14,7 +15,8 @@ struct PageEncoding
     enum Codec
     {
         Gb18030,
-        Utf8
+        Utf8,
+        Big5
     };
     enum LineEnd
     {
@@ -85,11 +87,24 @@ public:
     // Decides the encoding (byte-order mark, declared charset, UTF-8 validity, else GB18030) and decodes.
     // Also finds each line's break and whether saving the page unchanged gives back its bytes.
     static DecodedPage Decode(const QByteArray& bytes);
+    // The same with the code page the user chose (a UTF-8 byte-order mark is then still the page's own).
+    static DecodedPage DecodeAs(const QByteArray& bytes, PageEncoding::Codec codec);
+
+    // The code page of a page that neither marks nor declares one, guessed from its bytes.
+    static PageEncoding::Codec Guess(const char* data, qsizetype size);
+    // The code page a declared charset names (lower case), or -1 for a name the editor does not read.
+    static int DeclaredCodec(const QByteArray& charset);
+    // The name shown for a code page ("GB18030", "UTF-8", "Big5").
+    static QString CodecName(PageEncoding::Codec codec);
 
     // Encodes text whose line breaks are "\n", "\r\n" or U+2029 (the editor's block separator) with the
     // given encoding, writing every break as the encoding's line end. Returns false only when a character
     // cannot be represented (a lone surrogate); `out` then holds nothing.
     static bool Encode(const QString& text, const PageEncoding& encoding, QByteArray& out);
+
+    // The bytes of a page as it was read: its text with each line's own break. Empty when a character cannot be
+    // written.
+    static QByteArray EncodeAsRead(const DecodedPage& page);
 
     // The offset of the first character that `codec` cannot write (a lone surrogate, or for GB18030 one of
     // the private-use characters the C library has no bytes for), or -1.
@@ -108,5 +123,5 @@ public:
     static char BreakCode(PageEncoding::LineEnd lineEnd);
 
 private:
-    static DecodedPage DecodeText(const QByteArray& bytes);
+    static DecodedPage DecodeText(const QByteArray& bytes, int forced);
 };

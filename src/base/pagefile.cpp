@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
+PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int codec)
 {
     QFile file(path);
     const QFileInfo info(path);
@@ -26,7 +26,7 @@ PageFile::Status PageFile::Read(const QString& path, DecodedPage& page)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Unreadable;
-    page = PageCodec::Decode(bytes);
+    page = codec < 0 ? PageCodec::Decode(bytes) : PageCodec::DecodeAs(bytes, PageEncoding::Codec(codec));
     return Ok;
 }
 

@@ -7,5 +7,6 @@ class QWidget;
 class htmlform;
 
 // Replaces the page's whole text by its conversion (one change, one undo step). Characters without a
-// counterpart become the full-width space, and the user is told how many.
+// counterpart become the full-width space, and the user is told how many. A page read as Big5 is converted
+// as a Big5 page read as GB would be: "Big To Gb" makes it a GB page, "Gb to Big" leaves it Big5.
 void ConvertDocument(htmlform* doc, ConversionDirection direction, QWidget* parent);

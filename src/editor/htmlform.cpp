@@ -11,6 +11,7 @@
 #include "editor/findform.h"
 #include "editor/headinsert.h"
 #include "editor/linechunks.h"
+#include "editor/longlines.h"
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
@@ -25,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -70,6 +72,9 @@ htmlform::htmlform(PageDialogs& dialogs, Shared& shared, QWidget* parent)
         label->setContentsMargins(6, 0, 6, 0);
         row->addWidget(label);
     }
+    EncodingLabel->setCursor(Qt::PointingHandCursor);
+    EncodingLabel->setToolTip(QStringLiteral("以其他编码重新打开"));
+    EncodingLabel->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -100,17 +105,7 @@ void htmlform::InitDocument(DecodedPage* page)
     changeCount_ = 0;
 
     if (page && !Filename.isEmpty()) {
-        encoding_ = page->encoding;
-        // The whole page goes in as one block of work: no undo history, no change counted.
-        text1->SizeGutterFor(int(page->text.count(QLatin1Char('\n'))) + 1);
-        text1->document()->setUndoRedoEnabled(false);
-        LoadText(page->text);
-        text1->SetLineBreaks(page->breaks, PageCodec::BreakCode(page->encoding.lineEnd));
-        text1->document()->setUndoRedoEnabled(true);
-        // Putting the text in left the caret at its end; a page opens at its top.
-        text1->SetSelStart(0);
-        text1->SetTypingBlack();
-        changeCount_ = 0;
+        LoadPage(*page);
     } else {
         // A page named but not there yet keeps its name, so that saving writes it there.
         if (!SavedYn || Filename.isEmpty())
@@ -138,6 +133,67 @@ void htmlform::InitDocument(DecodedPage* page)
     SetUndoEnabled(false);
     UpdateSelectionCommands();
     UpdateCaretPosition();
+    SayReadOnly();
+}
+
+void htmlform::LoadPage(DecodedPage& page)
+{
+    encoding_ = page.encoding;
+    longPage_.reset();
+    text1->setReadOnly(false);
+    const bool tooLong = LongLines::Longest(page.text) > LongLines::Threshold;
+    if (tooLong)
+        longPage_ = page;
+    QString shown = tooLong ? LongLines::Pieces(page.text) : std::move(page.text);
+    // The whole page goes in as one block of work: no undo history, no change counted.
+    text1->SizeGutterFor(int(shown.count(QLatin1Char('\n'))) + 1);
+    text1->document()->setUndoRedoEnabled(false);
+    LoadText(shown);
+    if (!tooLong)
+        text1->SetLineBreaks(page.breaks, PageCodec::BreakCode(page.encoding.lineEnd));
+    text1->document()->setUndoRedoEnabled(true);
+    // Putting the text in left the caret at its end; a page opens at its top.
+    text1->SetSelStart(0);
+    text1->setReadOnly(tooLong);
+    text1->SetTypingBlack();
+    changeCount_ = 0;
+}
+
+QByteArray htmlform::PageAsRead() const
+{
+    return longPage_ ? PageCodec::EncodeAsRead(*longPage_) : QByteArray();
+}
+
+void htmlform::SayReadOnly()
+{
+    if (!longPage_)
+        return;
+    Messages::Show(this, QStringLiteral("这个网页有一行长达%1个字符, 编辑器不能流畅地编辑超过%2个字符的行。\n"
+                                        "网页以只读方式打开, 过长的行分段显示; 保存时按原样写出网页的内容。")
+                             .arg(LongLines::Longest(longPage_->text))
+                             .arg(LongLines::Threshold));
+}
+
+void htmlform::Reload(DecodedPage page)
+{
+    SetYnFalse();
+    LoadPage(page);
+    SayReadOnly();
+    FollowChangeCount();
+    ShowEncoding();
+    SetUndoEnabled(false);
+    emit RedoAvailable(false);
+    UpdateSelectionCommands();
+    UpdateCaretPosition();
+}
+
+bool htmlform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EncodingLabel && event->type() == QEvent::MouseButtonPress) {
+        emit EncodingMenuWanted(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void htmlform::LoadText(QString& text)
@@ -235,9 +291,16 @@ void htmlform::FollowChangeCount()
     emit ModifiedChanged(modified);
 }
 
+void htmlform::SetCodec(PageEncoding::Codec codec)
+{
+    encoding_.codec = codec;
+    encoding_.bom = false;
+    ShowEncoding();
+}
+
 void htmlform::ShowEncoding()
 {
-    EncodingLabel->setText(encoding_.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB18030"));
+    EncodingLabel->setText(PageCodec::CodecName(encoding_.codec));
     switch (encoding_.lineEnd) {
     case PageEncoding::CrLf:
         LineEndLabel->setText(QStringLiteral("CR LF"));
@@ -270,6 +333,17 @@ static QString LoneSurrogateReason(int line, char32_t ch)
 
 bool htmlform::WriteTo(const QString& path)
 {
+    if (longPage_) {
+        // What is shown is cut into pieces: the page goes out as it was read.
+        const QByteArray bytes = PageAsRead();
+        QString reason;
+        if (bytes.isEmpty() && !longPage_->text.isEmpty())
+            reason = QStringLiteral("网页中有 %1 编码不能写出的字符。").arg(PageCodec::CodecName(encoding_.codec));
+        else if (PageFile::WriteBytes(path, bytes, &reason))
+            return true;
+        Messages::Show(this, QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason);
+        return false;
+    }
     // The page is encoded a piece at a time straight into the file that replaces it. A character the code page
     // cannot hold stops the write (nothing is replaced); the user chooses, and the page is written again.
     PageEncoding encoding = encoding_;
@@ -321,12 +395,12 @@ MsgAnswer htmlform::AskUnencodable(int line, char32_t ch)
 {
     const QString shown = QString::fromUcs4(&ch, 1);
     return Messages::Show(this,
-                          QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 GB18030 保存。\n\n"
+                          QStringLiteral("第%1行的字符“%2”(U+%3)不能用这个网页的编码 %4 保存。\n\n"
                                          "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
                                          "否: 把这样的字符写成 HTML 字符引用 (&#x%3;)\n"
                                          "取消: 不保存")
                               .arg(line)
-                              .arg(shown, CodePoint(ch)),
+                              .arg(shown, CodePoint(ch), PageCodec::CodecName(encoding_.codec)),
                           Messages::ProgramTitle, MsgButtons::YesNoCancel);
 }
 
@@ -430,11 +504,15 @@ void htmlform::AddColor()
 
 void htmlform::InsertTextAt(int position, int caret, const QString& text)
 {
+    if (longPage_) // read-only: what is shown is not what is saved
+        return;
     text1->InsertTextAt(position, caret, text);
 }
 
 void htmlform::ReplaceAtCaret(int length, const QString& text)
 {
+    if (longPage_)
+        return;
     text1->ReplaceAtCaret(length, text);
 }
 

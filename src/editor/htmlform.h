@@ -7,6 +7,8 @@
 #include <QWidget>
 
 class BodyScript;
+#include <optional>
+
 class BrowserView;
 class CompletionLists;
 class PageDialogs;
@@ -38,6 +40,9 @@ public:
 
     bool SaveFn();
     void SaveOther();
+    // The page read anew (another code page chosen): its text, code page and line ends replace what is shown,
+    // with no changes left to save and no undo history.
+    void Reload(DecodedPage page);
 
     // Insertion (blue markup at the caret), used by every builder.
     void GiveText(const QString& text);
@@ -90,12 +95,18 @@ public:
     quint64 EditCount() const { return edits_; }
     // The text of a recovery file in place of the page's, as changes not saved yet (no undo step).
     void RestoreText(const QString& text, const PageEncoding& encoding);
+    // A page with a line too long to edit: shown read-only in pieces, saved as it was read.
+    bool LongLinePage() const { return longPage_.has_value(); }
+    // Such a page's bytes as it was read (empty for other pages, or when a character cannot be written).
+    QByteArray PageAsRead() const;
     PageDialogs& Dialogs() const { return dialogs_; }
     Shared& SharedState() const { return shared_; }
     // The "自动完成(&O)" switch of the System menu, one for the whole program.
     bool CompletionOn() const;
     QString PreviewFile() const { return previewFile_; }
     const PageEncoding& Encoding() const { return encoding_; }
+    // The code page the page saves in from now on (shown in the status row).
+    void SetCodec(PageEncoding::Codec codec);
 
     PageEdit* text1 = nullptr;
     BrowserView* Web1 = nullptr;
@@ -125,15 +136,21 @@ Q_SIGNALS:
     void PasteAvailable(bool available);
     void PreviewToggled();
     void ContextMenuWanted(const QPoint& globalPos);
+    // A click on the code page in the status row: the frame offers to reopen the page in another one.
+    void EncodingMenuWanted(const QPoint& globalPos);
     // The window was asked and goes (its slot is free from now on).
     void Closed(int formNum);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void NewPage();
     void LoadText(QString& text);
+    // Takes the page's text (it is used up on the way into the control).
+    void LoadPage(DecodedPage& page);
+    void SayReadOnly();
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);
     // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).
@@ -155,5 +172,6 @@ private:
     quint64 edits_ = 0;
     QString previewFile_;
     PageEncoding encoding_;
+    std::optional<DecodedPage> longPage_;
     TypingAssist* assist_ = nullptr;
 };

@@ -52,11 +52,19 @@ void PagePreview::ShowHtml(htmlform& form)
 
     // The preview file holds what a save would write, beside the page so that its relative addresses resolve.
     // A character the page's code page cannot hold is shown through a character reference, as a save may write it.
-    PageEncoder encoder(form.Encoding(), form.text1->document()->characterCount() * 2);
-    encoder.WriteReferences(true);
-    form.text1->EncodeInto(encoder);
-    const bool encoded = encoder.Ok();
-    const QByteArray bytes = encoder.Take();
+    bool encoded = true;
+    QByteArray bytes;
+    if (form.LongLinePage()) {
+        // Its long lines are shown in pieces: the preview is the page as it was read.
+        bytes = form.PageAsRead();
+        encoded = !bytes.isEmpty();
+    } else {
+        PageEncoder encoder(form.Encoding(), form.text1->document()->characterCount() * 2);
+        encoder.WriteReferences(true);
+        form.text1->EncodeInto(encoder);
+        encoded = encoder.Ok();
+        bytes = encoder.Take();
+    }
     if (!encoded) {
         // Nothing can be written, so there is no page to show.
         Messages::Show(&form, QStringLiteral("出现错误"));

@@ -1,4 +1,5 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/longlines.cpp
     ${KESTREL_LIST_DIR}/completionstate.cpp
     ${KESTREL_LIST_DIR}/contextchecks.cpp
     ${KESTREL_LIST_DIR}/linechunks.cpp

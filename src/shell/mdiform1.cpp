@@ -66,6 +66,11 @@ const MenuDef kMenus[] = {
       {"-", ""},
       {"SaveMenu", "保存(&S)"},
       {"SaveAsMenu", "另存为(&A)"},
+      {"+ReopenMenu", "以其他编码重新打开(&E)"},
+      {"ReopenGb18030", "GB18030"},
+      {"ReopenUtf8", "UTF-8"},
+      {"ReopenBig5", "Big5"},
+      {"<", ""},
       {"-", ""},
       {"CloseMenu", "关闭当前页(&C)"},
       {"ExitMenu", "退出(&X)"}}},
@@ -324,6 +329,17 @@ void MDIForm1::BuildMenus()
         action->setCheckable(true);
         action->setChecked(true);
     }
+    // The code page the active page is read in carries the mark.
+    QMenu* reopen = menus_.value(QStringLiteral("ReopenMenu"));
+    const QStringList codecs{QStringLiteral("ReopenGb18030"), QStringLiteral("ReopenUtf8"),
+                             QStringLiteral("ReopenBig5")};
+    for (const QString& name : codecs)
+        commands_.value(name)->setCheckable(true);
+    connect(reopen, &QMenu::aboutToShow, this, [this, codecs] {
+        const htmlform* doc = ActiveDocument();
+        for (int i = 0; i < codecs.size(); ++i)
+            commands_.value(codecs.at(i))->setChecked(doc && int(doc->Encoding().codec) == i);
+    });
 }
 
 void MDIForm1::BuildContextMenu()
@@ -425,6 +441,9 @@ void MDIForm1::BuildHandlers()
     // Commands on the active page.
     pageHandlers_ = {
         {QStringLiteral("SaveAsMenu"), [](Page doc) { doc->SaveOther(); }},
+        {QStringLiteral("ReopenGb18030"), [this](Page doc) { ReopenWith(doc, PageEncoding::Gb18030); }},
+        {QStringLiteral("ReopenUtf8"), [this](Page doc) { ReopenWith(doc, PageEncoding::Utf8); }},
+        {QStringLiteral("ReopenBig5"), [this](Page doc) { ReopenWith(doc, PageEncoding::Big5); }},
         {QStringLiteral("NotChange"), [this](Page) { UndoEdit(); }},
         {QStringLiteral("MeNoChange"), [this](Page) { UndoEdit(); }},
         {QStringLiteral("CutMenu"), [this](Page) { CutText(); }},
@@ -507,6 +526,16 @@ void MDIForm1::RunCommand(const QString& name)
     // A previewed page is not edited, whatever way the command comes.
     if (editing_.contains(name) && PagePreview::IsShown(*doc))
         return;
+    // A page shown read-only for its long lines takes only the commands that leave its text alone (the context
+    // menu's cut and delete work on the text directly).
+    static const QSet<QString> leaveTextAlone{
+        QStringLiteral("SaveAsMenu"), QStringLiteral("ReopenGb18030"), QStringLiteral("ReopenUtf8"),
+        QStringLiteral("ReopenBig5"), QStringLiteral("CopyMenu"),      QStringLiteral("MeTextCopy"),
+        QStringLiteral("SelectAll"),  QStringLiteral("MeTextAll"),     QStringLiteral("FontMenu"),
+        QStringLiteral("LineOnOff"),  QStringLiteral("HtmlHelp"),      QStringLiteral("Priview"),
+        QStringLiteral("MeShow")};
+    if (doc->LongLinePage() && !leaveTextAlone.contains(name))
+        return;
     page.value()(doc);
 }
 
@@ -568,6 +597,41 @@ bool MDIForm1::AskOpenUnkept(const QString& path, qsizetype offset)
     return Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
+bool MDIForm1::AskOpenFaulty(const QString& path, const DecodedPage& page)
+{
+    if (page.badBytes > 0) {
+        const QString codec = page.encoding.codec == PageEncoding::Gb18030 ? QStringLiteral("GB2312/GBK")
+                                                                           : PageCodec::CodecName(page.encoding.codec);
+        const QString text = QStringLiteral("文件 %1 中有 %2 个字节不能按 %3 编码读出, 将显示为\"\uFFFD\"。\n"
+                                            "如果打开并保存这个文件, 这些字节将被替换, 原来的内容会丢失。\n"
+                                            "是否仍然打开?")
+                                 .arg(path)
+                                 .arg(page.badBytes)
+                                 .arg(codec);
+        if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
+            return false;
+    }
+    return page.firstUnkeptOffset < 0 || AskOpenUnkept(path, page.firstUnkeptOffset);
+}
+
+void MDIForm1::ReopenWith(htmlform* doc, int codec)
+{
+    if (!doc)
+        return;
+    DecodedPage page;
+    if (!doc->SavedYn || PageFile::Read(doc->Filename, page, codec) != PageFile::Ok) {
+        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + doc->Filename);
+        return;
+    }
+    if (doc->ChangeCount() > 0 &&
+        Messages::Show(this, QStringLiteral("网页%1已经修改, 重新打开将丢失这些修改。是否继续?").arg(doc->Filename),
+                       QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    if (!AskOpenFaulty(doc->Filename, page))
+        return;
+    doc->Reload(std::move(page));
+}
+
 htmlform* MDIForm1::OpenPath(const QString& path)
 {
     if (MMcount >= MaxDocuments) {
@@ -584,19 +648,7 @@ htmlform* MDIForm1::OpenPath(const QString& path)
     }
     if (status == PageFile::NotFound)
         return OpenDocument(true, path, ParentFolderOf(path));
-    if (page.badBytes > 0) {
-        const QString codec =
-            page.encoding.codec == PageEncoding::Utf8 ? QStringLiteral("UTF-8") : QStringLiteral("GB2312/GBK");
-        const QString text = QStringLiteral("文件 %1 中有 %2 个字节不能按 %3 编码读出, 将显示为\"\uFFFD\"。\n"
-                                            "如果打开并保存这个文件, 这些字节将被替换, 原来的内容会丢失。\n"
-                                            "是否仍然打开?")
-                                 .arg(path)
-                                 .arg(page.badBytes)
-                                 .arg(codec);
-        if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
-            return nullptr;
-    }
-    if (page.firstUnkeptOffset >= 0 && !AskOpenUnkept(path, page.firstUnkeptOffset))
+    if (!AskOpenFaulty(path, page))
         return nullptr;
     htmlform* form = OpenDocument(true, path, ParentFolderOf(path), &page);
     if (form)
@@ -659,6 +711,12 @@ void MDIForm1::Follow(htmlform* form)
     connect(form, &htmlform::RedoAvailable, this, &MDIForm1::SetRedoEnabled);
     connect(form, &htmlform::ModifiedChanged, this, [this, form] { RefreshCaption(form); });
     connect(form, &htmlform::FilesDropped, this, &MDIForm1::OpenFiles, Qt::QueuedConnection);
+    connect(form, &htmlform::EncodingMenuWanted, this, [this, form](const QPoint& globalPos) {
+        // The menu's entries act on the active page: make it this one first.
+        if (QMdiSubWindow* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+            Area->setActiveSubWindow(window);
+        menus_.value(QStringLiteral("ReopenMenu"))->popup(globalPos);
+    });
 }
 
 void MDIForm1::PageClosed(int num)
@@ -704,7 +762,7 @@ void MDIForm1::SetEnabled(const QStringList& names, bool enabled)
 
 void MDIForm1::SetDocCommandsEnabled(bool enabled)
 {
-    for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu", "MySet"})
+    for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu", "MySet", "ReopenMenu"})
         menus_.value(QString::fromLatin1(menu))->menuAction()->setEnabled(enabled);
     SetEnabled({QStringLiteral("Priview"), QStringLiteral("SaveMenu"), QStringLiteral("SaveAsMenu"),
                 QStringLiteral("CloseMenu")},

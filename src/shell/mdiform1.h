@@ -46,6 +46,9 @@ public:
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     htmlform* OpenPath(const QString& path);
+    // Reads the page's file again in the code page chosen (a PageEncoding::Codec), after asking when the page has
+    // changes that would be lost.
+    void ReopenWith(htmlform* doc, int codec);
 
     htmlform* ActiveDocument() const;
     htmlform* Document(int slot) const { return slots_[slot]; }
@@ -85,6 +88,8 @@ protected:
 private:
     // A page that saving unchanged would alter: says from which byte, and asks whether to open it all the same.
     bool AskOpenUnkept(const QString& path, qsizetype offset);
+    // Bytes that did not decode, or bytes that saving would alter: asks whether to open the page all the same.
+    bool AskOpenFaulty(const QString& path, const DecodedPage& page);
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();

@@ -63,6 +63,38 @@ private Q_SLOTS:
                                          << int(PageEncoding::Gb18030) << false
                                          << QStringLiteral("<META CONTENT=\"text/html;charset=gb2312\">中文");
         Q_UNUSED(ambiguous);
+
+        // Neither marked nor declared: guessed from the bytes.
+        const QByteArray novel("\xD0\xA1\xCB\xB5"); // 小说 in GBK, also valid UTF-8 ("С˵")
+        const QByteArray big5Sentence("\xB3\x6F\xAC\x4F\xA4\x40\xAD\xD3\xC1\x63\xC5\xE9\xA4\xA4\xA4\xE5\xAA\xBA"
+                                      "\xBA\xF4\xAD\xB6\xA1\x41\xA7\xDA\xAD\xCC\xA5\xCE\xA8\xD3\xB4\xFA\xB8\xD5"
+                                      "\xBD\x73\xBD\x58\xB0\xBB\xB4\xFA\xA1\x43");
+        const QString gbSentence = QStringLiteral("这是一个简体中文的网页，我们用来测试编码侦测。");
+        QTest::newRow("GBK that is valid UTF-8")
+            << novel << int(PageEncoding::Gb18030) << false << QStringLiteral("小说");
+        QTest::newRow("GBK that is valid UTF-8, in markup")
+            << QByteArray("<title>") + novel + QByteArray("</title>") << int(PageEncoding::Gb18030) << false
+            << QStringLiteral("<title>小说</title>");
+        QTest::newRow("GBK sentence") << PageCodec::ToGb18030(gbSentence) << int(PageEncoding::Gb18030) << false
+                                      << gbSentence;
+        QTest::newRow("Big5 sentence") << big5Sentence << int(PageEncoding::Big5) << false
+                                       << QStringLiteral("這是一個繁體中文的網頁，我們用來測試編碼偵測。");
+        QTest::newRow("UTF-8 sentence") << gbSentence.toUtf8() << int(PageEncoding::Utf8) << false << gbSentence;
+        QTest::newRow("accented word stays UTF-8") << QByteArray("caf\xC3\xA9 na\xC3\xAFve") << int(PageEncoding::Utf8)
+                                                   << false << QStringLiteral("café naïve");
+        QTest::newRow("one accented letter stays UTF-8")
+            << QByteArray("<p>\xC3\xA9</p>") << int(PageEncoding::Utf8) << false << QStringLiteral("<p>é</p>");
+        QTest::newRow("Western signs stay UTF-8")
+            << QByteArray("<p>\xC2\xA9 2026 Kestrel \xC2\xAE</p>") << int(PageEncoding::Utf8) << false
+            << QStringLiteral("<p>© 2026 Kestrel ®</p>");
+        QTest::newRow("Cyrillic stays UTF-8") << QByteArray("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82")
+                                              << int(PageEncoding::Utf8) << false << QStringLiteral("Привет");
+        QTest::newRow("declared big5") << QByteArray("<meta charset=\"big5\">\xA4\xA4\xA4\xE5")
+                                       << int(PageEncoding::Big5) << false
+                                       << QStringLiteral("<meta charset=\"big5\">中文");
+        QTest::newRow("unknown declaration is guessed")
+            << QByteArray("<meta charset=iso-8859-1>") + novel << int(PageEncoding::Gb18030) << false
+            << QStringLiteral("<meta charset=iso-8859-1>小说");
     }
     void detection()
     {
@@ -76,6 +108,42 @@ private Q_SLOTS:
         QCOMPARE(page.text, text);
         QCOMPARE(page.badBytes, 0);
         // Saving the text back gives the same bytes.
+        QByteArray out;
+        QVERIFY(PageCodec::Encode(page.text, page.encoding, out));
+        QCOMPARE(out, bytes);
+    }
+
+    // Reopening with another code page reads the same bytes anew; saving gives them back.
+    void reopenAs_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("codec");
+        QTest::addColumn<bool>("bom");
+        QTest::addColumn<QString>("text");
+        const QByteArray utf8("\xE4\xB8\xAD\xE6\x96\x87"); // 中文 in UTF-8
+        QTest::newRow("UTF-8 bytes as GB18030")
+            << utf8 << int(PageEncoding::Gb18030) << false << QStringLiteral("涓\uE15F枃");
+        QTest::newRow("GBK bytes as Big5")
+            << QByteArray("\xD6\xD0\xCE\xC4") << int(PageEncoding::Big5) << false << QStringLiteral("笢恅");
+        QTest::newRow("Big5 bytes as Big5") << QByteArray("<p>\xA4\xA4\xA4\xE5</p>\r\n") << int(PageEncoding::Big5)
+                                            << false << QStringLiteral("<p>中文</p>\r\n");
+        QTest::newRow("GBK look-alike as UTF-8")
+            << QByteArray("\xD0\xA1\xCB\xB5") << int(PageEncoding::Utf8) << false << QStringLiteral("С˵");
+        QTest::newRow("byte-order mark kept as UTF-8")
+            << QByteArray("\xEF\xBB\xBF") + utf8 << int(PageEncoding::Utf8) << true << QStringLiteral("中文");
+    }
+    void reopenAs()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, codec);
+        QFETCH(bool, bom);
+        QFETCH(QString, text);
+        const DecodedPage page = PageCodec::DecodeAs(bytes, PageEncoding::Codec(codec));
+        QCOMPARE(int(page.encoding.codec), codec);
+        QCOMPARE(page.encoding.bom, bom);
+        QCOMPARE(page.text, text);
+        QCOMPARE(page.badBytes, 0);
+        QCOMPARE(page.firstUnkeptOffset, -1);
         QByteArray out;
         QVERIFY(PageCodec::Encode(page.text, page.encoding, out));
         QCOMPARE(out, bytes);

@@ -103,6 +103,30 @@ private Q_SLOTS:
                                               << "filter: shadow(color=red,direction=90,strength=4)";
         QTest::newRow("huge negative opacity clamped") << "filter:alpha(opacity=-99999999999)"
                                                        << "filter: alpha(Opacity=0)";
+        QTest::newRow("unclosed address takes the rest") << "x:url(A;color:RED"
+                                                         << "x:url(A;color:RED";
+        QTest::newRow("separator inside an address") << "background-image:url(data:image/png;base64,AB==)"
+                                                     << "background-image:url(data:image/png;base64,AB==)";
+        QString many, manyBuilt;
+        for (int i = 1; i <= 60; ++i) {
+            many += QStringLiteral("x%1:%1;").arg(i);
+            manyBuilt += QStringLiteral(";x%1:%1").arg(i);
+        }
+        QTest::newRow("past the 50th declaration")
+            << many + QStringLiteral("x3:a;color:red")
+            << QStringLiteral("color:red") + manyBuilt.replace(QStringLiteral("x3:3;"), QStringLiteral("x3:a;"));
+        QTest::newRow("bracket in an address") << "background-image:url(A(1).png)"
+                                               << "background-image:url(A(1).png)";
+        QTest::newRow("closing bracket without url") << "background-image:a)b"
+                                                     << "background-image:a)b";
+        QTest::newRow("empty address kept") << "background-image:url()"
+                                            << "background-image:url()";
+        QTest::newRow("unclosed address written last") << "background-image:url(a;COLOR:X;-x-y:1"
+                                                       << "background-image:url(a;COLOR:X;-x-y:1";
+        QTest::newRow("unclosed address stays behind what it followed") << "width:5px;background-image:url(a"
+                                                                        << "width:5px;background-image:url(a";
+        QTest::newRow("tab between filter functions") << "filter:gray()\tglow(strength=5,color=red)"
+                                                      << "filter: gray() glow(color=red,strength=5)";
         QTest::newRow("huge opacity clamped") << "filter:alpha(opacity=99999999999)"
                                               << "filter: alpha(Opacity=100)";
     }
@@ -115,19 +139,21 @@ private Q_SLOTS:
         QCOMPARE(RoundTrip(result), result);
     }
 
-    void fiftiethDeclarationTakesTheRest()
+    // However long the list, every declaration is its own (the dialog once folded the 50th onwards into one).
+    void everyDeclarationKept()
     {
         QString style;
         for (int i = 1; i <= 49; ++i)
             style += QStringLiteral("x%1:%1;").arg(i);
         style += QStringLiteral("color:red;width:10px;height:5px");
         const QList<P::Declaration> parts = CssDeclarations::Split(style);
-        QCOMPARE(parts.size(), 50);
+        QCOMPARE(parts.size(), 52);
         QCOMPARE(parts.at(48), (P::Declaration{QStringLiteral("x49"), QStringLiteral("49")}));
-        QCOMPARE(parts.at(49), (P::Declaration{QStringLiteral("color"), QStringLiteral("red;width:10px;height:5px")}));
+        QCOMPARE(parts.at(49), (P::Declaration{QStringLiteral("color"), QStringLiteral("red")}));
+        QCOMPARE(parts.at(51), (P::Declaration{QStringLiteral("height"), QStringLiteral("5px")}));
         css_.Parse(style);
-        QCOMPARE(css_.Value(P::FontColor), QStringLiteral("red;width:10px;height:5px"));
-        QVERIFY(css_.Value(P::Width).isEmpty());
+        QCOMPARE(css_.Value(P::FontColor), QStringLiteral("red"));
+        QCOMPARE(css_.Value(P::Width), QStringLiteral("10px"));
         QCOMPARE(css_.Unknown.size(), 49);
     }
 

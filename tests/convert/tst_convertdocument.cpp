@@ -65,6 +65,9 @@ private Q_SLOTS:
         // A Big5 page, which shows as garbage, becomes readable; saving writes GB2312.
         QTest::newRow("big5 page") << true << Encode("BIG5", TraditionalPage) << Encode("GB2312", SimplifiedPage)
                                    << QString();
+        // A page read as Big5 (the detector knows this one) stays Big5: its characters are kept, no garbage.
+        QTest::newRow("page read as big5, gb to big")
+            << false << Encode("BIG5", TraditionalPage) << Encode("BIG5", TraditionalPage) << QString();
         // A GB2312 page, converted and saved, is the Big5 page on disk.
         QTest::newRow("gb2312 page") << false << Encode("GB2312", SimplifiedPage) << Encode("BIG5", TraditionalPage)
                                      << QString();

@@ -1,6 +1,7 @@
 #include "base/browserview.h"
 #include "browserplugin.h"
 #include "editor/findform.h"
+#include "editor/longlines.h"
 #include "editor/pagepreview.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
@@ -330,6 +331,11 @@ private Q_SLOTS:
         QTest::newRow("utf-8 lf") << QByteArray(
             "<html>\n<head><meta charset=utf-8></head>\n<body>\xE4\xB8\xAD</body>\n");
         QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF<p>\xE4\xB8\xAD</p>");
+        // Shown read-only in pieces; the preview has the line whole.
+        QTest::newRow("line too long to edit")
+            << QByteArray("<p title=\"") + QByteArray(LongLines::Threshold, 'a') + QByteArray("\xD6\xD0\">\r\n");
+        QTest::newRow("big5") << QByteArray("<p>\xB3\x6F\xAC\x4F\xA4\x40\xAD\xD3\xC1\x63\xC5\xE9\xA4\xA4\xA4\xE5\xAA"
+                                            "\xBA\xBA\xF4\xAD\xB6\xA1\x41\xA7\xDA\xAD\xCC\xA5\xCE\xA8\xD3</p>\r\n");
     }
     void openedPageKeepsItsBytes()
     {

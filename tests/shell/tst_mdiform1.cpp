@@ -1,5 +1,6 @@
 #include "base/uihelpers.h"
 #include "editor/findform.h"
+#include "editor/longlines.h"
 #include "pagewindowfixture.h"
 
 #include <QApplication>
@@ -86,7 +87,10 @@ private Q_SLOTS:
                                  {"Priview", "预览(&T)"},
                                  {"MeShow", "预览(&T) "},
                                  {"MeClose", "关闭本页(&X)"},
-                                 {"HtmlHelp", "自动完成(&O)"}};
+                                 {"HtmlHelp", "自动完成(&O)"},
+                                 {"ReopenGb18030", "GB18030"},
+                                 {"ReopenUtf8", "UTF-8"},
+                                 {"ReopenBig5", "Big5"}};
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
     }
@@ -112,7 +116,7 @@ private Q_SLOTS:
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
             file.append(a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->objectName() : a->objectName());
         QCOMPARE(file.join(QLatin1Char(' ')),
-                 QStringLiteral("NewMenu OpenMenu RecentMenu - SaveMenu SaveAsMenu - CloseMenu ExitMenu"));
+                 QStringLiteral("NewMenu OpenMenu RecentMenu - SaveMenu SaveAsMenu ReopenMenu - CloseMenu ExitMenu"));
         QStringList form;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
@@ -392,36 +396,53 @@ private Q_SLOTS:
     // U+E78D has no bytes in the C library's GB18030: the page asks, and writes all or nothing.
     void characterTheCodePageCannotHold_data()
     {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("codePage");
         QTest::addColumn<int>("choice");
         QTest::addColumn<QByteArray>("saved");
         const QByteArray old("<meta charset=gb2312>\r\n<p>\xD6\xD0</p>");
-        QTest::newRow("cancel writes nothing") << int(MsgAnswer::Cancel) << old;
+        const QString pua(QChar(0xE78D));
+        QTest::newRow("cancel writes nothing") << old << pua << "GB18030" << int(MsgAnswer::Cancel) << old;
         QTest::newRow("as UTF-8 with the declaration updated")
-            << int(MsgAnswer::Yes) << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xEE\x9E\x8D</p>");
-        QTest::newRow("as a character reference")
-            << int(MsgAnswer::No) << QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0&#xE78D;</p>");
+            << old << pua << "GB18030" << int(MsgAnswer::Yes)
+            << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xEE\x9E\x8D</p>");
+        QTest::newRow("as a character reference") << old << pua << "GB18030" << int(MsgAnswer::No)
+                                                  << QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0&#xE78D;</p>");
+        // A simplified character has no Big5 code.
+        const QByteArray big5("<meta charset=big5>\r\n<p>\xA4\xA4</p>");
+        QTest::newRow("big5 page, as UTF-8") << big5 << QStringLiteral("们") << "Big5" << int(MsgAnswer::Yes)
+                                             << QByteArray("<meta charset=utf-8>\r\n<p>\xE4\xB8\xAD\xE4\xBB\xAC</p>");
+        QTest::newRow("big5 page, as a character reference")
+            << big5 << QStringLiteral("们") << "Big5" << int(MsgAnswer::No)
+            << QByteArray("<meta charset=big5>\r\n<p>\xA4\xA4&#x4EEC;</p>");
     }
     void characterTheCodePageCannotHold()
     {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, character);
+        QFETCH(QString, codePage);
         QFETCH(int, choice);
         const auto answer = MsgAnswer(choice);
         QFETCH(QByteArray, saved);
         const QString page = Path(QStringLiteral("pua.html"));
-        QVERIFY(f_.WriteFile(page, QByteArray("<meta charset=gb2312>\r\n<p>\xD6\xD0</p>")));
+        QVERIFY(f_.WriteFile(page, file));
         htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         QTextCursor c(doc->text1->document()->findBlockByNumber(1));
         c.movePosition(QTextCursor::EndOfBlock);
         c.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, 4);
-        c.insertText(QString(QChar(0xE78D)));
+        c.insertText(character);
         f_.answers = {answer};
         QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
+        const QString code = QString::number(character.at(0).unicode(), 16).toUpper();
         QCOMPARE(f_.MessageTexts(),
-                 QStringList{QStringLiteral("第2行的字符“") + QChar(0xE78D) +
-                             QStringLiteral("”(U+E78D)不能用这个网页的编码 GB18030 保存。\n\n"
+                 QStringList{QStringLiteral("第2行的字符“") + character + QStringLiteral("”(U+") + code +
+                             QStringLiteral(")不能用这个网页的编码 ") + codePage +
+                             QStringLiteral(" 保存。\n\n"
                                             "是: 把网页存成 UTF-8 编码, 并把 charset 声明改成 utf-8\n"
-                                            "否: 把这样的字符写成 HTML 字符引用 (&#xE78D;)\n"
-                                            "取消: 不保存")});
+                                            "否: 把这样的字符写成 HTML 字符引用 (&#x") +
+                             code + QStringLiteral(";)\n取消: 不保存")});
         QCOMPARE(f_.ReadFile(page), saved);
         // Saved as UTF-8 the page stays UTF-8: the next save asks nothing.
         Messages::Record().clear();
@@ -1159,6 +1180,120 @@ private Q_SLOTS:
         QVERIFY(f_.frame->OpenPath(Path(QStringLiteral("p.html"))));
         QCOMPARE(Active()->EncodingLabel->text(), encoding);
         QCOMPARE(Active()->LineEndLabel->text(), lineEnd);
+    }
+
+    // The code page guessed at opening is shown and can be corrected; the page then saves in the one chosen.
+    void reopenWithEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("go");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QByteArray>("saved");                 // after typing "文" at the start
+        const QByteArray novel("<p>\xD0\xA1\xCB\xB5</p>\r\n"); // 小说 in GBK, also valid UTF-8
+        const QByteArray big5("<p>\xA4\xA4\xA4\xE5</p>\r\n");  // 中文 in Big5
+        QTest::newRow("GBK look-alike as UTF-8") << novel << false << true << "ReopenUtf8"
+                                                 << "UTF-8" << QByteArray("\xE6\x96\x87") + novel;
+        QTest::newRow("Big5 page saves as Big5") << big5 << false << true << "ReopenBig5"
+                                                 << "Big5" << QByteArray("\xA4\xE5") + big5;
+        QTest::newRow("changed page, reopen declined") << novel << true << false << "ReopenBig5"
+                                                       << "GB18030" << QByteArray("\xCE\xC4x") + novel;
+        QTest::newRow("changed page, reopened") << big5 << true << true << "ReopenBig5"
+                                                << "Big5" << QByteArray("\xA4\xE5") + big5;
+    }
+    void reopenWithEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, edited);
+        QFETCH(bool, go);
+        QFETCH(QString, command);
+        QFETCH(QString, label);
+        QFETCH(QByteArray, saved);
+        const QString path = Path(QStringLiteral("guess.html"));
+        QVERIFY(f_.WriteFile(path, bytes));
+        htmlform* doc = f_.frame->OpenPath(path);
+        QVERIFY(doc);
+        QCOMPARE(doc->EncodingLabel->text(), QStringLiteral("GB18030"));
+        if (edited)
+            QTextCursor(doc->text1->document()).insertText(QStringLiteral("x"));
+        f_.answers = {go ? MsgAnswer::Yes : MsgAnswer::No};
+        f_.frame->RunCommand(command);
+        QCOMPARE(f_.MessageTexts(),
+                 edited ? QStringList{QStringLiteral("网页%1已经修改, 重新打开将丢失这些修改。是否继续?").arg(path)}
+                        : QStringList());
+        QCOMPARE(doc->EncodingLabel->text(), label);
+        QCOMPARE(doc->ChangeCount() > 0, edited && !go);
+        QCOMPARE(doc->text1->document()->isUndoAvailable(), edited && !go);
+        QTextCursor start(doc->text1->document());
+        start.insertText(QStringLiteral("文"));
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(f_.ReadFile(path), saved);
+    }
+
+    // A click on the code page in the status row offers the same choice as the file menu.
+    void encodingLabelOffersReopen()
+    {
+        QMenu* menu = f_.frame->MenuNamed(QStringLiteral("ReopenMenu"));
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QStringLiteral("以其他编码重新打开(&E)"));
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(Active()->EncodingLabel, Qt::LeftButton);
+        QTRY_VERIFY(menu->isVisible());
+        // The page's own code page carries the mark.
+        QVERIFY(f_.frame->Command(QStringLiteral("ReopenGb18030"))->isChecked());
+        QVERIFY(!f_.frame->Command(QStringLiteral("ReopenUtf8"))->isChecked());
+        QVERIFY(!f_.frame->Command(QStringLiteral("ReopenBig5"))->isChecked());
+        menu->hide();
+    }
+
+    // A line too long to edit: the page opens read-only, says why, shows the line in pieces and saves as read.
+    void longLinePage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("blocks");
+        const qsizetype limit = LongLines::Threshold, piece = LongLines::PieceLength;
+        const QByteArray gb("\xD6\xD0");           // 中
+        const QByteArray pair("\xF0\x9F\x98\x80"); // U+1F600, two UTF-16 units
+        QTest::newRow("line at the limit stays editable") << QByteArray(limit, 'a') + "\r\nb" << false << 2;
+        QTest::newRow("one unit over the limit") << QByteArray(limit + 1, 'a') << true << int(limit / piece + 1);
+        QTest::newRow("GB line among short ones, mixed breaks")
+            << "<p>\r\n" + gb.repeated(piece * 2 + 5) + "\n</p>\r" << true << 1 + 3 + 1 + 1;
+        QTest::newRow("a pair is never cut")
+            << "<meta charset=utf-8>" + QByteArray(piece - 21, 'a') + pair + QByteArray(limit, 'b') << true << 4;
+    }
+    void longLinePage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, readOnly);
+        QFETCH(int, blocks);
+        const QString path = Path(QStringLiteral("long.html"));
+        QVERIFY(f_.WriteFile(path, bytes));
+        htmlform* doc = f_.frame->OpenPath(path);
+        QVERIFY(doc);
+        QCOMPARE(doc->LongLinePage(), readOnly);
+        QCOMPARE(doc->text1->isReadOnly(), readOnly);
+        QCOMPARE(doc->text1->document()->blockCount(), blocks);
+        QCOMPARE(f_.MessageTexts().size(), readOnly ? 1 : 0);
+        if (readOnly)
+            QVERIFY(f_.MessageTexts().at(0).startsWith(QStringLiteral("这个网页有一行长达")));
+        for (QTextBlock b = doc->text1->document()->begin(); b.isValid(); b = b.next()) {
+            QVERIFY(b.length() - 1 <= LongLines::Threshold);
+            QVERIFY(!b.text().endsWith(QChar(0xD83D)));
+        }
+        // Typed keys, the completion lists' keys, the context menu and builder insertions all leave a read-only
+        // page alone.
+        doc->text1->selectAll();
+        f_.frame->RunCommand(QStringLiteral("MeTextDel"));
+        f_.frame->RunCommand(QStringLiteral("MeTextCut"));
+        QTest::keyClicks(doc->text1, QStringLiteral("x<p ;"));
+        doc->GiveText(QStringLiteral("<b>"));
+        QCOMPARE(doc->ChangeCount() > 0, !readOnly);
+        if (readOnly) {
+            QVERIFY(doc->SaveFn());
+            QCOMPARE(f_.ReadFile(path), bytes);
+        }
     }
 
     void droppedFilesOpen_data()

@@ -36,7 +36,21 @@ bool IsImageKeyword(const QString& value)
     const QString v = value.trimmed();
     static const QStringList keywords{QStringLiteral("none"), QStringLiteral("inherit"), QStringLiteral("initial"),
                                       QStringLiteral("unset")};
-    return keywords.contains(v) || v.contains(QLatin1Char('('));
+    // Brackets would not read back from inside url(): such a value is written as it stands.
+    return keywords.contains(v) || v.contains(QLatin1Char('(')) || v.contains(QLatin1Char(')'));
+}
+
+// A value whose address is not closed ("url(a.png"): read back, it takes the rest of the style with it.
+bool HasUnclosedUrl(const QString& value)
+{
+    qsizetype at = 0;
+    while ((at = value.indexOf(QLatin1String("url("), at, Qt::CaseInsensitive)) >= 0) {
+        const qsizetype close = value.indexOf(QLatin1Char(')'), at + 4);
+        if (close < 0)
+            return true;
+        at = close;
+    }
+    return false;
 }
 
 // The text after the first "=" without its last character ("alpha(opacity=30)" gives "30").
@@ -138,21 +152,28 @@ QStringList CssDeclarations::GroupValues(int position) const
 QString CssDeclarations::Build()
 {
     QString out;
+    // A declaration with an unclosed address goes last, where it took the rest of the style it was read from.
+    QString last;
+    const auto write = [&out, &last](const QString& text, const QString& value) {
+        (HasUnclosedUrl(value) ? last : out) += text;
+    };
     for (qsizetype k = 0; k < CssNames.size(); ++k) {
         const QString& value = CssValues.at(k);
         if (value.trimmed().isEmpty())
             continue;
         if (k == BackImage && !IsImageKeyword(value))
             // A blank would end the address inside url(); picked files may well have one in their name.
-            out += CssNames.at(k) + QStringLiteral(":url(") +
-                   QString(value).replace(QLatin1Char(' '), QLatin1String("%20")) + QStringLiteral(");");
+            write(CssNames.at(k) + QStringLiteral(":url(") +
+                      QString(value).replace(QLatin1Char(' '), QLatin1String("%20")) + QStringLiteral(");"),
+                  value);
         else
-            out += CssNames.at(k) + QLatin1Char(':') + value + QLatin1Char(';');
+            write(CssNames.at(k) + QLatin1Char(':') + value + QLatin1Char(';'), value);
     }
     for (const Declaration& d : std::as_const(Unknown)) {
         if (!d.Value.trimmed().isEmpty())
-            out += d.Name + QLatin1Char(':') + d.Value + QLatin1Char(';');
+            write(d.Name + QLatin1Char(':') + d.Value + QLatin1Char(';'), d.Value);
     }
+    out += last;
     if (out.endsWith(QLatin1Char(';')))
         out.chop(1);
     CssText = out;
@@ -240,17 +261,22 @@ QList<CssDeclarations::Declaration> CssDeclarations::Split(const QString& text)
             out.append({name, text.mid(colon + 1, end - colon - 1)});
     };
     qsizetype start = 0, colon = -1;
-    int count = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char(':') && colon < 0) {
             colon = i;
-        } else if (c == QLatin1Char(';') && count < MaxDeclarations) {
-            // From the 50th declaration on, separators no longer split: the last one takes the rest.
+        } else if (c == QLatin1Char(';')) {
             take(start, colon, i);
             start = i + 1;
             colon = -1;
-            ++count;
+        } else if ((c == QLatin1Char('u') || c == QLatin1Char('U')) &&
+                   QStringView(text).mid(i, 4).compare(QLatin1String("url("), Qt::CaseInsensitive) == 0) {
+            // An address may hold ";" (data: addresses do); an unclosed one takes the rest of the text, as
+            // LowerStyle leaves it.
+            const qsizetype close = text.indexOf(QLatin1Char(')'), i + 4);
+            if (close < 0)
+                break;
+            i = close;
         }
     }
     take(start, colon, text.size());
@@ -286,8 +312,13 @@ void CssDeclarations::Parse(const QString& text)
         SetValue(FontWeight, QString::number(BoldSlider()));
     const QString image = Value(BackImage);
     // Only a single url(...) is unwrapped; a list of images ("url(a.png), url(b.png)") stays as written.
-    if (image.startsWith(QLatin1String("url(")) && image.indexOf(QLatin1Char(')')) == image.size() - 1)
-        SetValue(BackImage, image.mid(4, image.size() - 5));
+    // The address as the text box shows it: building writes a blank as "%20" again.
+    // Only an address that building wraps again is unwrapped ("url(none)", "url()" and brackets stay as written).
+    if (image.startsWith(QLatin1String("url(")) && image.endsWith(QLatin1Char(')'))) {
+        const QString address = image.mid(4, image.size() - 5).replace(QLatin1String("%20"), QLatin1String(" "));
+        if (!address.trimmed().isEmpty() && !IsImageKeyword(address))
+            SetValue(BackImage, address);
+    }
     if (!Value(Filter).isEmpty())
         ParseFilter(Value(Filter));
 }
@@ -300,8 +331,17 @@ void CssDeclarations::ParseFilter(const QString& value)
     FilterState = FilterControls();
     UnknownFilters.clear();
 
-    const QStringList tokens = value.split(QLatin1Char(' '));
-    for (const QString& token : tokens) {
+    // Split at any blank that trimming a declaration drops (a tab too): a token never carries one, so no blank
+    // ends up at the end of the rebuilt value.
+    QStringList tokens;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= value.size(); ++i) {
+        if (i == value.size() || value.at(i).isSpace()) {
+            tokens.append(value.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    for (const QString& token : std::as_const(tokens)) {
         if (token.isEmpty())
             continue;
         const QString head = token.left(5);

@@ -59,7 +59,6 @@ public:
         GlowColorPart = 7,
         ShadowStrengthPart = 15 // no control; kept so that a parsed shadow is written back whole
     };
-    static constexpr int MaxDeclarations = 50;
     static constexpr int BoldMin = 100;
     static constexpr int BoldMax = 900;
 
@@ -115,8 +114,8 @@ public:
     // ---- Parsing.
     // Lower-cases a style for matching; addresses inside url(...) keep their case (file names are case-sensitive).
     static QString LowerStyle(const QString& text);
-    // Splits a declaration list: first colon of each declaration, at most 50 declarations (the 50th takes the
-    // rest of the text). Names are trimmed.
+    // Splits a declaration list at each ";" outside url(...): the first colon of each declaration divides its
+    // name (trimmed) from its value. Every declaration is kept, however many there are.
     static QList<Declaration> Split(const QString& text);
     // Fills the values from a (lowered) style and brings them to the form the controls write back.
     void Parse(const QString& text);
