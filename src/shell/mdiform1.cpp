@@ -570,7 +570,8 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     SetDocCommandsEnabled(true);
     QMdiSubWindow* window = Area->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(QIcon());
+    // A page, not the toolkit's logo, in the corner of a maximised page window.
+    window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     // Maximised and laid out before the text goes in: a text control that changes width re-lays every line,
     // which on a big page costs as much time and memory as loading it.
     window->showMaximized();
