@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <numeric>
+
 #include "base/browserview.h"
 #include "effectdata.h"
 
@@ -154,7 +156,7 @@ class TestEffectsBrowser : public QObject
 
     // Runs the pages on a few views at once; a page is finished when its check script says so, or two seconds
     // after it fired its events when it navigated away (statements that go to another page), or after 15 s.
-    void RunAll()
+    void RunAll(const QList<int>& which)
     {
         QList<BrowserView*> views;
         QEventLoop loop;
@@ -170,12 +172,12 @@ class TestEffectsBrowser : public QObject
             startNext(view);
         };
         startNext = [&](BrowserView* view) {
-            if (next >= cases.size()) {
+            if (next >= which.size()) {
                 if (running == 0)
                     loop.quit();
                 return;
             }
-            const int index = next++;
+            const int index = which[next++];
             ++running;
             const QString path = dir.filePath(QStringLiteral("page%1.html").arg(index));
             QFile f(path);
@@ -216,9 +218,24 @@ class TestEffectsBrowser : public QObject
         }
         for (BrowserView* view : views)
             startNext(view);
-        if (running > 0 || next < cases.size())
+        if (running > 0 || next < which.size())
             loop.exec();
         qDeleteAll(views);
+    }
+
+    // A page whose scripts never started on a loaded machine (a late navigation of the page before it on the same
+    // view can replace it) gets one more run in a fresh view; a page that fails there fails.
+    void RunAgainNotStarted()
+    {
+        QList<int> again;
+        for (int i = 0; i < cases.size(); ++i)
+            if (!cases[i].started) {
+                cases[i].poked = cases[i].finished = false;
+                cases[i].errors.clear();
+                again.append(i);
+            }
+        if (!again.isEmpty() && !engineFailed)
+            RunAll(again);
     }
 
 private slots:
@@ -233,7 +250,10 @@ private slots:
         QVERIFY(cases.size() >= 40 + 2 * 30 + 2 * 12);
         QElapsedTimer clock;
         clock.start();
-        RunAll();
+        QList<int> all(cases.size());
+        std::iota(all.begin(), all.end(), 0);
+        RunAll(all);
+        RunAgainNotStarted();
         int failed = 0;
         for (const Case& c : std::as_const(cases))
             failed += !c.started || !c.errors.isEmpty();
