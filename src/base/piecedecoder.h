@@ -1,0 +1,76 @@
+#pragma once
+// Reads a page a piece at a time on a worker thread, so that the text control takes in one piece while the next
+// is decoded. Each piece ends after a byte LF: no multi-byte character of UTF-8, GB18030 or Big5 has an LF among
+// its bytes, so a piece never ends inside a character, nor inside a CR LF pair, and the decoder starts each piece
+// as it would have gone on. The pieces together give exactly what PageCodec::Decode gives for the whole page.
+
+#include "base/pagecodec.h"
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+struct DecodedPiece
+{
+    QString text; // line breaks as they were in the file
+    // Filled on the worker by the reader's hook (see Start).
+    std::vector<int> markers;
+    qsizetype longest = 0;
+};
+
+class PieceDecoder
+{
+public:
+    // `codec` as in PageFile::Read (-1: the page's own). The encoding is decided here, before any piece.
+    explicit PieceDecoder(const QByteArray& bytes, int codec = -1, qsizetype pieceBytes = 1 << 20);
+    ~PieceDecoder();
+    PieceDecoder(const PieceDecoder&) = delete;
+    PieceDecoder& operator=(const PieceDecoder&) = delete;
+
+    const PageEncoding& Encoding() const { return encoding_; }
+    const QByteArray& Bytes() const { return bytes_; }
+    int Codec() const { return codec_; }
+    // The number of lines the page has (as the text control counts LF and CR LF breaks), for sizing ahead.
+    qsizetype LineCount() const;
+
+    // Starts the worker; `hook` runs there on each piece before it is handed over.
+    void Start(std::function<void(DecodedPiece&)> hook = {});
+    // Waits for the next piece; false when there are no more. A page gives at least one piece (maybe empty).
+    bool Next(DecodedPiece& piece);
+    // After the last piece: the page as Decode gives it, without its text.
+    DecodedPage Summary() const;
+
+    // Where the piece that starts at `start` ends: just after the first LF at or after start + size - 1, or at
+    // the end of the bytes.
+    static qsizetype PieceEnd(QByteArrayView bytes, qsizetype start, qsizetype size);
+
+private:
+    void Run();
+    void Check(QStringView text);
+
+    const QByteArray bytes_;
+    const int codec_;
+    const qsizetype pieceBytes_;
+    PageEncoding encoding_;
+    qsizetype skip_ = 0;
+    std::function<void(DecodedPiece&)> hook_;
+    std::thread worker_;
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<DecodedPiece> ready_;
+    bool done_ = false;
+    bool stop_ = false;
+
+    // Worker state, read by Summary once done.
+    DecodedPage page_;
+    QByteArray breaks_;
+    bool blockEnd_ = false;
+    qsizetype blockEndSize_ = -1;
+    qsizetype encoded_ = 0;
+    qsizetype differs_ = -1;
+    bool encodeFailed_ = false;
+};
