@@ -33,13 +33,13 @@ qsizetype PieceDecoder::LineCount() const
     return (lf > 0 ? lf : bytes_.count('\r')) + 1;
 }
 
-qsizetype PieceDecoder::PieceEnd(QByteArrayView bytes, qsizetype start, qsizetype size)
+qsizetype PieceDecoder::PieceStart(QByteArrayView bytes, qsizetype end, qsizetype size)
 {
-    const qsizetype from = start + std::max<qsizetype>(size, 1) - 1;
-    if (from >= bytes.size())
-        return bytes.size();
-    const void* lf = std::memchr(bytes.data() + from, '\n', size_t(bytes.size() - from));
-    return lf ? static_cast<const char*>(lf) - bytes.data() + 1 : bytes.size();
+    const qsizetype before = end - std::max<qsizetype>(size, 1);
+    if (before <= 0)
+        return 0;
+    const void* lf = memrchr(bytes.data(), '\n', size_t(before));
+    return lf ? static_cast<const char*>(lf) - bytes.data() + 1 : 0;
 }
 
 void PieceDecoder::Start(std::function<void(DecodedPiece&)> hook)
@@ -63,28 +63,33 @@ bool PieceDecoder::Next(DecodedPiece& piece)
 
 void PieceDecoder::Run()
 {
-    qsizetype start = 0;
+    qsizetype end = bytes_.size();
     do {
-        const qsizetype end = PieceEnd(bytes_, start, pieceBytes_);
+        const qsizetype start = PieceStart(bytes_, end, pieceBytes_);
         const qsizetype from = start == 0 ? skip_ : start;
         DecodedPiece piece;
-        qsizetype firstBad = -1;
-        piece.text =
-            PageCodec::DecodeBytes(bytes_.constData() + from, end - from, encoding_.codec, &page_.badBytes, &firstBad);
-        if (firstBad >= 0 && page_.firstBadOffset < 0)
-            page_.firstBadOffset = from + firstBad;
-        Check(piece.text);
+        qsizetype bad = 0, firstBad = -1;
+        piece.text = PageCodec::DecodeBytes(bytes_.constData() + from, end - from, encoding_.codec, &bad, &firstBad);
+        allKept_ = allKept_ && bad == 0 && Kept(piece.text, start, end);
         if (hook_)
             hook_(piece);
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return ready_.size() < Ahead || stop_; });
         if (stop_)
-            break;
+            return;
         ready_.push_back(std::move(piece));
         lock.unlock();
         changed_.notify_all();
-        start = end;
-    } while (start < bytes_.size());
+        end = start;
+    } while (end > 0);
+    // Something will not come back as it was: which byte is the first is worked out as for the whole page (rare,
+    // and the control is still taking in the text meanwhile).
+    if (!allKept_) {
+        page_ = codec_ < 0 ? PageCodec::Decode(bytes_) : PageCodec::DecodeAs(bytes_, PageEncoding::Codec(codec_));
+        page_.text.clear();
+    } else if (breaks_.count(PageCodec::BreakCode(encoding_.lineEnd)) != breaks_.size()) {
+        page_.breaks = breaks_;
+    }
     {
         std::lock_guard lock(mutex_);
         done_ = true;
@@ -92,57 +97,26 @@ void PieceDecoder::Run()
     changed_.notify_all();
 }
 
-// The round-trip check of PageCodec::Decode, a piece at a time: the text encoded back, with each line's own
-// break, is compared with the file's bytes as it comes.
-void PieceDecoder::Check(QStringView text)
+bool PieceDecoder::Kept(QStringView text, qsizetype start, qsizetype end)
 {
-    if (blockEnd_)
-        return;
     QByteArray breaks;
-    const qsizetype blockEnd = PageCodec::FindBreaks(text, breaks);
-    breaks_ += breaks;
-    if (!encodeFailed_) {
-        PageEncoding encoding = encoding_;
-        encoding.bom = encoding_.bom && encoded_ == 0;
-        const QStringView part = blockEnd >= 0 ? text.left(blockEnd) : text;
-        const bool compare = blockEnd < 0;
-        encodeFailed_ = !PageCodec::EncodeWithBreaks(part, encoding, breaks, [&](const QByteArray& piece) {
-            if (compare && differs_ < 0) {
-                const qsizetype common = qMin(piece.size(), bytes_.size() - encoded_);
-                if (std::memcmp(piece.constData(), bytes_.constData() + encoded_, size_t(common)) != 0) {
-                    qsizetype i = 0;
-                    while (piece.at(i) == bytes_.at(encoded_ + i))
-                        ++i;
-                    differs_ = encoded_ + i;
-                } else if (common < piece.size()) {
-                    differs_ = bytes_.size();
-                }
-            }
-            encoded_ += piece.size();
-            return true;
-        });
-    }
-    if (blockEnd >= 0) {
-        blockEnd_ = true;
-        blockEndSize_ = encodeFailed_ ? 0 : encoded_;
-    }
+    if (PageCodec::FindBreaks(text, breaks) >= 0)
+        return false;
+    breaks_.prepend(breaks);
+    PageEncoding encoding = encoding_;
+    encoding.bom = encoding_.bom && start == 0;
+    qsizetype at = start;
+    bool same = true;
+    const bool encoded = PageCodec::EncodeWithBreaks(text, encoding, breaks, [&](const QByteArray& piece) {
+        same = piece.size() <= end - at &&
+               std::memcmp(piece.constData(), bytes_.constData() + at, size_t(piece.size())) == 0;
+        at += piece.size();
+        return same;
+    });
+    return encoded && same && at == end;
 }
 
 DecodedPage PieceDecoder::Summary() const
 {
-    DecodedPage page = page_;
-    const char usual = PageCodec::BreakCode(encoding_.lineEnd);
-    if (breaks_.count(usual) != breaks_.size())
-        page.breaks = breaks_;
-    if (blockEnd_)
-        page.firstUnkeptOffset = blockEndSize_;
-    else if (page.badBytes > 0)
-        page.firstUnkeptOffset = -1;
-    else if (differs_ >= 0)
-        page.firstUnkeptOffset = differs_;
-    else if (encodeFailed_)
-        page.firstUnkeptOffset = 0;
-    else if (encoded_ != bytes_.size())
-        page.firstUnkeptOffset = encoded_;
-    return page;
+    return page_;
 }

@@ -183,7 +183,7 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
     c.beginEditBlock();
     c.select(QTextCursor::Document);
     c.removeSelectedText();
-    std::vector<int> markers;
+    std::vector<std::vector<int>> pieceMarkers;
     bool tooLong = false;
     DecodedPiece piece;
     while (pieces.Next(piece)) {
@@ -191,19 +191,24 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
         tooLong = tooLong || piece.longest > LongLines::Threshold;
         if (tooLong)
             continue;
-        if (!markers.empty())
-            markers.pop_back(); // the piece before ended with a break: this piece's first line is the one after it
-        markers.insert(markers.end(), piece.markers.begin(), piece.markers.end());
+        if (!pieceMarkers.empty())
+            piece.markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
+        pieceMarkers.push_back(std::move(piece.markers));
+        c.setPosition(0);
         c.insertText(piece.text);
         piece = DecodedPiece();
     }
     c.endEditBlock();
     if (tooLong) {
-        DecodedPage page = pieces.Codec() < 0 ? PageCodec::Decode(pieces.Bytes())
-                                              : PageCodec::DecodeAs(pieces.Bytes(), PageEncoding::Codec(pieces.Codec()));
+        DecodedPage page = pieces.Codec() < 0
+                               ? PageCodec::Decode(pieces.Bytes())
+                               : PageCodec::DecodeAs(pieces.Bytes(), PageEncoding::Codec(pieces.Codec()));
         LoadPage(page);
         return;
     }
+    std::vector<int> markers;
+    for (auto part = pieceMarkers.rbegin(); part != pieceMarkers.rend(); ++part)
+        markers.insert(markers.end(), part->begin(), part->end());
     assist_->PageLoaded(markers);
     Loaded(pieces.Summary(), false);
 }

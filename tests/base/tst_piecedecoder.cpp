@@ -11,32 +11,32 @@ class TestPieceDecoder : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A piece ends just after an LF byte, never before it: CR LF pairs and multi-byte characters stay whole.
-    void pieceEnds_data()
+    // A piece starts just after an LF byte, never before it: CR LF pairs and multi-byte characters stay whole.
+    void pieceStarts_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("size");
-        QTest::addColumn<QList<int>>("ends");
-        QTest::newRow("every line") << QByteArray("a\nb\nc") << 1 << QList<int>{2, 4, 5};
-        QTest::newRow("CR LF kept together") << QByteArray("a\r\nb\r\n") << 2 << QList<int>{3, 6};
-        QTest::newRow("GB18030 four bytes before LF")
-            << QByteArray("\x95\x32\x82\x36\n\xD6\xD0\n") << 2 << QList<int>{5, 8};
-        QTest::newRow("line longer than a piece") << QByteArray("abcdef\ng\n") << 3 << QList<int>{7, 9};
-        QTest::newRow("no LF: one piece") << QByteArray("a\rb\rc") << 1 << QList<int>{5};
+        QTest::addColumn<QList<int>>("starts");
+        QTest::newRow("every line") << QByteArray("a\nb\nc") << 1 << QList<int>{4, 2, 0};
+        QTest::newRow("CR LF kept together") << QByteArray("a\r\nb\r\n") << 2 << QList<int>{3, 0};
+        QTest::newRow("GB18030 four bytes after LF")
+            << QByteArray("\xD6\xD0\n\x95\x32\x82\x36\n") << 2 << QList<int>{3, 0};
+        QTest::newRow("line longer than a piece") << QByteArray("g\nabcdef\n") << 3 << QList<int>{2, 0};
+        QTest::newRow("no LF: one piece") << QByteArray("a\rb\rc") << 1 << QList<int>{0};
         QTest::newRow("empty") << QByteArray() << 4 << QList<int>{0};
     }
-    void pieceEnds()
+    void pieceStarts()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, size);
-        QFETCH(QList<int>, ends);
+        QFETCH(QList<int>, starts);
         QList<int> got;
-        qsizetype start = 0;
+        qsizetype end = bytes.size();
         do {
-            start = PieceDecoder::PieceEnd(bytes, start, size);
-            got.append(int(start));
-        } while (start < bytes.size());
-        QCOMPARE(got, ends);
+            end = PieceDecoder::PieceStart(bytes, end, size);
+            got.append(int(end));
+        } while (end > 0);
+        QCOMPARE(got, starts);
     }
 
     // Read a piece at a time, at every piece size down to one line, a page gives what it gives read whole: the
@@ -94,6 +94,9 @@ private Q_SLOTS:
         QTest::newRow("byte-order mark only")
             << QByteArray("\xEF\xBB\xBF") << -1 << QString() << qsizetype(0) << qsizetype(-1);
         QTest::newRow("empty") << QByteArray() << -1 << QString() << qsizetype(0) << qsizetype(-1);
+        QTest::newRow("GB18030 mixed breaks, all kept")
+            << gb + "a\nb\rc\r\n\xD6\xD0\n"
+            << -1 << QString::fromUtf8(gb + "a\nb\rc\r\n中\n") << qsizetype(0) << qsizetype(-1);
     }
     void piecesGiveTheWholePage()
     {
@@ -116,7 +119,7 @@ private Q_SLOTS:
             int count = 0;
             while (pieces.Next(piece)) {
                 QCOMPARE(piece.longest, piece.text.size());
-                read += piece.text;
+                read.prepend(piece.text);
                 ++count;
             }
             QVERIFY(count >= 1);
@@ -142,6 +145,7 @@ private Q_SLOTS:
         DecodedPiece piece;
         QVERIFY(pieces->Next(piece));
         QCOMPARE(piece.text, QStringLiteral("line\n"));
+        QVERIFY(pieces->Next(piece));
         pieces.reset();
     }
 };
