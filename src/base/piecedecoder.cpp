@@ -42,9 +42,10 @@ qsizetype PieceDecoder::PieceStart(QByteArrayView bytes, qsizetype end, qsizetyp
     return lf ? static_cast<const char*>(lf) - bytes.data() + 1 : 0;
 }
 
-void PieceDecoder::Start(std::function<void(DecodedPiece&)> hook)
+void PieceDecoder::Start(std::function<void(DecodedPiece&)> hook, qsizetype keepOver)
 {
     hook_ = std::move(hook);
+    keepOver_ = keepOver;
     worker_ = std::thread([this] { Run(); });
 }
 
@@ -73,6 +74,7 @@ void PieceDecoder::Run()
         allKept_ = allKept_ && bad == 0 && Kept(piece.text, start, end);
         if (hook_)
             hook_(piece);
+        keepBytes_ = keepBytes_ || (keepOver_ >= 0 && piece.longest > keepOver_);
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return ready_.size() < Ahead || stop_; });
         if (stop_)
@@ -90,6 +92,8 @@ void PieceDecoder::Run()
     } else if (breaks_.count(PageCodec::BreakCode(encoding_.lineEnd)) != breaks_.size()) {
         page_.breaks = breaks_;
     }
+    if (!keepBytes_)
+        bytes_ = QByteArray();
     {
         std::lock_guard lock(mutex_);
         done_ = true;

@@ -33,13 +33,16 @@ public:
     PieceDecoder& operator=(const PieceDecoder&) = delete;
 
     const PageEncoding& Encoding() const { return encoding_; }
+    // The page's bytes; after the last piece only when a piece had a line longer than Start's `keepOver`.
     const QByteArray& Bytes() const { return bytes_; }
     int Codec() const { return codec_; }
     // The number of lines the page has (as the text control counts LF and CR LF breaks), for sizing ahead.
     qsizetype LineCount() const;
 
-    // Starts the worker; `hook` runs there on each piece before it is handed over.
-    void Start(std::function<void(DecodedPiece&)> hook = {});
+    // Starts the worker; `hook` runs there on each piece before it is handed over. Once the last piece is
+    // decoded the bytes are let go (a big page's copy is not kept beside the text), unless the hook found a line
+    // longer than `keepOver` in a piece.
+    void Start(std::function<void(DecodedPiece&)> hook = {}, qsizetype keepOver = -1);
     // Waits for the piece before the last one given (the page's last piece first); false when there are no more.
     // A page gives at least one piece (maybe empty).
     bool Next(DecodedPiece& piece);
@@ -55,12 +58,14 @@ private:
     // at opening. Its breaks go in front of those of the pieces after it.
     bool Kept(QStringView text, qsizetype start, qsizetype end);
 
-    const QByteArray bytes_;
+    QByteArray bytes_;
     const int codec_;
     const qsizetype pieceBytes_;
     PageEncoding encoding_;
     qsizetype skip_ = 0;
     std::function<void(DecodedPiece&)> hook_;
+    qsizetype keepOver_ = -1;
+    bool keepBytes_ = false;
     std::thread worker_;
 
     std::mutex mutex_;

@@ -175,10 +175,12 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
     text1->SizeGutterFor(int(pieces.LineCount()));
     // The whole page goes in as one block of work: no undo history, no change counted.
     text1->document()->setUndoRedoEnabled(false);
-    pieces.Start([](DecodedPiece& piece) {
-        piece.markers = ContextChecks::MarkersOfLines(piece.text);
-        piece.longest = LongLines::Longest(piece.text);
-    });
+    pieces.Start(
+        [](DecodedPiece& piece) {
+            piece.markers = ContextChecks::MarkersOfLines(piece.text);
+            piece.longest = LongLines::Longest(piece.text);
+        },
+        LongLines::Threshold);
     QTextCursor c(text1->document());
     c.beginEditBlock();
     c.select(QTextCursor::Document);

@@ -113,16 +113,20 @@ private Q_SLOTS:
         for (const int size : {1, 2, 3, 5, 8, 1 << 20}) {
             PieceDecoder pieces(bytes, codec, size);
             QCOMPARE(pieces.Encoding(), whole.encoding);
-            pieces.Start([](DecodedPiece& piece) { piece.longest = piece.text.size(); });
+            // The bytes stay for a page with a line longer than 4 characters.
+            pieces.Start([](DecodedPiece& piece) { piece.longest = piece.text.size(); }, 4);
             QString read;
             DecodedPiece piece;
             int count = 0;
+            qsizetype longest = 0;
             while (pieces.Next(piece)) {
                 QCOMPARE(piece.longest, piece.text.size());
                 read.prepend(piece.text);
+                longest = std::max(longest, piece.longest);
                 ++count;
             }
             QVERIFY(count >= 1);
+            QCOMPARE(pieces.Bytes().isNull(), longest <= 4);
             const DecodedPage page = pieces.Summary();
             QCOMPARE(read, whole.text);
             QVERIFY(page.text.isEmpty());
