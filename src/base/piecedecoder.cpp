@@ -42,10 +42,9 @@ qsizetype PieceDecoder::PieceStart(QByteArrayView bytes, qsizetype end, qsizetyp
     return lf ? static_cast<const char*>(lf) - bytes.data() + 1 : 0;
 }
 
-void PieceDecoder::Start(std::function<void(DecodedPiece&)> hook, qsizetype keepOver)
+void PieceDecoder::Start(std::function<void(DecodedPiece&)> hook)
 {
     hook_ = std::move(hook);
-    keepOver_ = keepOver;
     worker_ = std::thread([this] { Run(); });
 }
 
@@ -71,10 +70,17 @@ void PieceDecoder::Run()
         DecodedPiece piece;
         qsizetype bad = 0, firstBad = -1;
         piece.text = PageCodec::DecodeBytes(bytes_.constData() + from, end - from, encoding_.codec, &bad, &firstBad);
-        allKept_ = allKept_ && bad == 0 && Kept(piece.text, start, end);
+        QByteArray breaks;
+        if (allKept_ && bad == 0 && Kept(piece.text, start, end, breaks)) {
+            breaks_.prepend(breaks);
+            // These bytes are not needed again: a big page's bytes shrink while its text goes into the control.
+            bytes_.truncate(start);
+            bytes_.squeeze();
+        } else {
+            allKept_ = false;
+        }
         if (hook_)
             hook_(piece);
-        keepBytes_ = keepBytes_ || (keepOver_ >= 0 && piece.longest > keepOver_);
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return ready_.size() < Ahead || stop_; });
         if (stop_)
@@ -84,16 +90,22 @@ void PieceDecoder::Run()
         changed_.notify_all();
         end = start;
     } while (end > 0);
-    // Something will not come back as it was: which byte is the first is worked out as for the whole page (rare,
-    // and the control is still taking in the text meanwhile).
+    const char usual = PageCodec::BreakCode(encoding_.lineEnd);
     if (!allKept_) {
-        page_ = codec_ < 0 ? PageCodec::Decode(bytes_) : PageCodec::DecodeAs(bytes_, PageEncoding::Codec(codec_));
-        page_.text.clear();
-    } else if (breaks_.count(PageCodec::BreakCode(encoding_.lineEnd)) != breaks_.size()) {
+        // Something will not come back as it was. The bytes up to the end of the last such piece are checked as a
+        // whole page is (rare, and the control is still taking in the text meanwhile); the ones after it came
+        // back as read.
+        DecodedPage head = PageCodec::DecodeAs(bytes_, encoding_.codec);
+        QByteArray breaks;
+        if (PageCodec::FindBreaks(head.text, breaks) < 0)
+            breaks += breaks_;
+        head.text = QString();
+        page_ = head;
+        page_.breaks = breaks.count(usual) != breaks.size() ? breaks : QByteArray();
+    } else if (breaks_.count(usual) != breaks_.size()) {
         page_.breaks = breaks_;
     }
-    if (!keepBytes_)
-        bytes_ = QByteArray();
+    bytes_ = QByteArray();
     {
         std::lock_guard lock(mutex_);
         done_ = true;
@@ -101,12 +113,10 @@ void PieceDecoder::Run()
     changed_.notify_all();
 }
 
-bool PieceDecoder::Kept(QStringView text, qsizetype start, qsizetype end)
+bool PieceDecoder::Kept(QStringView text, qsizetype start, qsizetype end, QByteArray& breaks)
 {
-    QByteArray breaks;
     if (PageCodec::FindBreaks(text, breaks) >= 0)
         return false;
-    breaks_.prepend(breaks);
     PageEncoding encoding = encoding_;
     encoding.bom = encoding_.bom && start == 0;
     qsizetype at = start;
@@ -118,6 +128,28 @@ bool PieceDecoder::Kept(QStringView text, qsizetype start, qsizetype end)
         return same;
     });
     return encoded && same && at == end;
+}
+
+DecodedPage PieceDecoder::DecodeWhole()
+{
+    DecodedPage page =
+        codec_ < 0 ? PageCodec::Decode(bytes_) : PageCodec::DecodeAs(bytes_, PageEncoding::Codec(codec_));
+    page_ = page;
+    page_.text = QString();
+    bytes_ = QByteArray();
+    return page;
+}
+
+qsizetype PieceDecoder::LongestLine(QByteArrayView bytes)
+{
+    qsizetype longest = 0, start = 0;
+    while (start < bytes.size()) {
+        const void* lf = std::memchr(bytes.data() + start, '\n', size_t(bytes.size() - start));
+        const qsizetype end = lf ? static_cast<const char*>(lf) - bytes.data() : bytes.size();
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    return longest;
 }
 
 DecodedPage PieceDecoder::Summary() const

@@ -20,7 +20,6 @@ struct DecodedPiece
     QString text; // line breaks as they were in the file
     // Filled on the worker by the reader's hook (see Start).
     std::vector<int> markers;
-    qsizetype longest = 0;
 };
 
 class PieceDecoder
@@ -33,21 +32,25 @@ public:
     PieceDecoder& operator=(const PieceDecoder&) = delete;
 
     const PageEncoding& Encoding() const { return encoding_; }
-    // The page's bytes; after the last piece only when a piece had a line longer than Start's `keepOver`.
+    // The page's bytes, until Start or DecodeWhole.
     const QByteArray& Bytes() const { return bytes_; }
-    int Codec() const { return codec_; }
     // The number of lines the page has (as the text control counts LF and CR LF breaks), for sizing ahead.
     qsizetype LineCount() const;
 
-    // Starts the worker; `hook` runs there on each piece before it is handed over. Once the last piece is
-    // decoded the bytes are let go (a big page's copy is not kept beside the text), unless the hook found a line
-    // longer than `keepOver` in a piece.
-    void Start(std::function<void(DecodedPiece&)> hook = {}, qsizetype keepOver = -1);
+    // Starts the worker; `hook` runs there on each piece before it is handed over. The bytes are let go as they
+    // are decoded, so that a big page's bytes are not kept beside its text.
+    void Start(std::function<void(DecodedPiece&)> hook = {});
     // Waits for the piece before the last one given (the page's last piece first); false when there are no more.
     // A page gives at least one piece (maybe empty).
     bool Next(DecodedPiece& piece);
-    // After the last piece: the page as Decode gives it, without its text.
+    // After the last piece: the page as Decode gives it, without its text. (Where the text saved back is longer
+    // or shorter than the bytes it was read from, the first byte not kept is counted up to the end of the last
+    // piece that did not come back as read.)
     DecodedPage Summary() const;
+    // Instead of Start: the page decoded whole (Summary gives it too).
+    DecodedPage DecodeWhole();
+    // The length in bytes of the longest run without an LF: no line of the page, decoded, is longer.
+    static qsizetype LongestLine(QByteArrayView bytes);
 
     // Where the piece that ends at `end` starts: just after the last LF before end - size, or at 0.
     static qsizetype PieceStart(QByteArrayView bytes, qsizetype end, qsizetype size);
@@ -55,8 +58,8 @@ public:
 private:
     void Run();
     // Whether the piece's text, saved with its own breaks, gives back its bytes: then nothing in it needs a word
-    // at opening. Its breaks go in front of those of the pieces after it.
-    bool Kept(QStringView text, qsizetype start, qsizetype end);
+    // at opening. Its breaks go to `breaks`.
+    bool Kept(QStringView text, qsizetype start, qsizetype end, QByteArray& breaks);
 
     QByteArray bytes_;
     const int codec_;
@@ -64,8 +67,6 @@ private:
     PageEncoding encoding_;
     qsizetype skip_ = 0;
     std::function<void(DecodedPiece&)> hook_;
-    qsizetype keepOver_ = -1;
-    bool keepBytes_ = false;
     std::thread worker_;
 
     std::mutex mutex_;

@@ -169,30 +169,26 @@ void htmlform::Loaded(const DecodedPage& page, bool readOnly)
 
 void htmlform::LoadPieces(PieceDecoder& pieces)
 {
+    if (PieceDecoder::LongestLine(pieces.Bytes()) > LongLines::Threshold) {
+        // A line may be too long to edit: the page is read whole, to be shown as LoadPage shows it.
+        DecodedPage page = pieces.DecodeWhole();
+        LoadPage(page);
+        return;
+    }
     encoding_ = pieces.Encoding();
     longPage_.reset();
     text1->setReadOnly(false);
     text1->SizeGutterFor(int(pieces.LineCount()));
     // The whole page goes in as one block of work: no undo history, no change counted.
     text1->document()->setUndoRedoEnabled(false);
-    pieces.Start(
-        [](DecodedPiece& piece) {
-            piece.markers = ContextChecks::MarkersOfLines(piece.text);
-            piece.longest = LongLines::Longest(piece.text);
-        },
-        LongLines::Threshold);
+    pieces.Start([](DecodedPiece& piece) { piece.markers = ContextChecks::MarkersOfLines(piece.text); });
     QTextCursor c(text1->document());
     c.beginEditBlock();
     c.select(QTextCursor::Document);
     c.removeSelectedText();
     std::vector<std::vector<int>> pieceMarkers;
-    bool tooLong = false;
     DecodedPiece piece;
     while (pieces.Next(piece)) {
-        // A line too long to edit: the page is shown as LoadPage shows it, once the worker has read it all.
-        tooLong = tooLong || piece.longest > LongLines::Threshold;
-        if (tooLong)
-            continue;
         if (!pieceMarkers.empty())
             piece.markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
         pieceMarkers.push_back(std::move(piece.markers));
@@ -201,13 +197,6 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
         piece = DecodedPiece();
     }
     c.endEditBlock();
-    if (tooLong) {
-        DecodedPage page = pieces.Codec() < 0
-                               ? PageCodec::Decode(pieces.Bytes())
-                               : PageCodec::DecodeAs(pieces.Bytes(), PageEncoding::Codec(pieces.Codec()));
-        LoadPage(page);
-        return;
-    }
     std::vector<int> markers;
     for (auto part = pieceMarkers.rbegin(); part != pieceMarkers.rend(); ++part)
         markers.insert(markers.end(), part->begin(), part->end());

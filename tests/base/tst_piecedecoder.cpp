@@ -94,6 +94,9 @@ private Q_SLOTS:
         QTest::newRow("byte-order mark only")
             << QByteArray("\xEF\xBB\xBF") << -1 << QString() << qsizetype(0) << qsizetype(-1);
         QTest::newRow("empty") << QByteArray() << -1 << QString() << qsizetype(0) << qsizetype(-1);
+        QTest::newRow("bad byte in the first lines, mixed breaks after it")
+            << gb + "\x80\r\na\nb\r\n"
+            << -1 << QString::fromUtf8(gb + "\xEF\xBF\xBD\r\na\nb\r\n") << qsizetype(1) << qsizetype(-1);
         QTest::newRow("GB18030 mixed breaks, all kept")
             << gb + "a\nb\rc\r\n\xD6\xD0\n"
             << -1 << QString::fromUtf8(gb + "a\nb\rc\r\n中\n") << qsizetype(0) << qsizetype(-1);
@@ -113,20 +116,17 @@ private Q_SLOTS:
         for (const int size : {1, 2, 3, 5, 8, 1 << 20}) {
             PieceDecoder pieces(bytes, codec, size);
             QCOMPARE(pieces.Encoding(), whole.encoding);
-            // The bytes stay for a page with a line longer than 4 characters.
-            pieces.Start([](DecodedPiece& piece) { piece.longest = piece.text.size(); }, 4);
+            pieces.Start([](DecodedPiece& piece) { piece.markers = {int(piece.text.size())}; });
             QString read;
             DecodedPiece piece;
             int count = 0;
-            qsizetype longest = 0;
             while (pieces.Next(piece)) {
-                QCOMPARE(piece.longest, piece.text.size());
+                QCOMPARE(piece.markers, std::vector<int>{int(piece.text.size())});
                 read.prepend(piece.text);
-                longest = std::max(longest, piece.longest);
                 ++count;
             }
             QVERIFY(count >= 1);
-            QCOMPARE(pieces.Bytes().isNull(), longest <= 4);
+            QVERIFY(pieces.Bytes().isNull());
             const DecodedPage page = pieces.Summary();
             QCOMPARE(read, whole.text);
             QVERIFY(page.text.isEmpty());
@@ -136,6 +136,30 @@ private Q_SLOTS:
             QCOMPARE(page.firstBadOffset, whole.firstBadOffset);
             QCOMPARE(page.firstUnkeptOffset, whole.firstUnkeptOffset);
         }
+        PieceDecoder once(bytes, codec);
+        const DecodedPage page = once.DecodeWhole();
+        QCOMPARE(page.text, whole.text);
+        QCOMPARE(once.Summary().breaks, whole.breaks);
+        QCOMPARE(once.Summary().firstUnkeptOffset, whole.firstUnkeptOffset);
+    }
+
+    // No decoded line is longer than the longest run of bytes without an LF.
+    void longestLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("longest");
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("no break") << QByteArray("abc") << 3;
+        QTest::newRow("last line longest") << QByteArray("ab\nabcd") << 4;
+        QTest::newRow("CR LF counts the CR") << QByteArray("abc\r\nx\n") << 4;
+        QTest::newRow("CR alone does not end a run") << QByteArray("ab\rcd\ne") << 5;
+        QTest::newRow("GB18030 bytes, not characters") << QByteArray("\xD6\xD0\xCE\xC4\n") << 4;
+    }
+    void longestLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, longest);
+        QCOMPARE(PieceDecoder::LongestLine(bytes), qsizetype(longest));
     }
 
     // A reader dropped before its pieces are taken stops its worker.
