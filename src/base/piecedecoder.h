@@ -1,10 +1,10 @@
 #pragma once
 // Reads a page a piece at a time on a worker thread, so that the text control takes in one piece while the next
-// is decoded. The pieces come from the end of the page to its start: the control takes text in front of what it
-// holds in little more than half the time it takes to add it at the end. Each piece starts after a byte LF: no
-// multi-byte character of UTF-8, GB18030 or Big5 has an LF among its bytes, so a cut never falls inside a
-// character, nor inside a CR LF pair, and the decoder starts each piece as it would have gone on. The pieces
-// together give exactly what PageCodec::Decode gives for the whole page.
+// is decoded. The pieces come from the end of the page to its start, so that the bytes already decoded can be
+// let go by shortening them (the control takes each piece in front of what it holds). Each piece starts after a
+// byte LF: no multi-byte character of UTF-8, GB18030 or Big5 has an LF among its bytes, so a cut never falls
+// inside a character, nor inside a CR LF pair, and the decoder starts each piece as it would have gone on. The
+// pieces together give exactly what PageCodec::Decode gives for the whole page (but see Summary).
 
 #include "base/pagecodec.h"
 
