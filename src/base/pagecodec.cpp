@@ -225,14 +225,9 @@ char PageCodec::BreakCode(PageEncoding::LineEnd lineEnd)
     return lineEnd == PageEncoding::CrLf ? 'c' : lineEnd == PageEncoding::Lf ? 'n' : 'r';
 }
 
-namespace {
-
-// Splits the text into lines as the document control does (CR LF, LF, CR, U+2029 end a line) and writes the
-// breaks found into `breaks`. Returns the offset of a character at which the control would break a line where
-// the file has no break (U+FDD0 and U+FDD1 end a block too), or -1.
-qsizetype FindBreaks(const QString& text, QByteArray& breaks)
+qsizetype PageCodec::FindBreaks(QStringView text, QByteArray& breaks)
 {
-    const QChar* p = text.constData();
+    const QChar* p = text.data();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i].unicode();
@@ -254,11 +249,8 @@ qsizetype FindBreaks(const QString& text, QByteArray& breaks)
     return -1;
 }
 
-// The bytes that saving the text, split into lines as the control does, with its own breaks, writes, handed to
-// `sink` a piece at a time (so that a big page is not encoded whole beside its bytes) until it returns false.
-// False when a character cannot be encoded.
-bool EncodeWithBreaks(QStringView text, const PageEncoding& encoding, const QByteArray& breaks,
-                      const std::function<bool(const QByteArray& piece)>& sink)
+bool PageCodec::EncodeWithBreaks(QStringView text, const PageEncoding& encoding, const QByteArray& breaks,
+                                 const std::function<bool(const QByteArray& piece)>& sink)
 {
     constexpr qsizetype PieceBytes = 1 << 20;
     PageEncoder encoder(encoding, PieceBytes + PieceBytes / 4);
@@ -287,17 +279,19 @@ bool EncodeWithBreaks(QStringView text, const PageEncoding& encoding, const QByt
     return true;
 }
 
+namespace {
+
 // Works out how each line ends and whether the page, saved unchanged, gives back its bytes.
 void CheckRoundTrip(const QByteArray& bytes, DecodedPage& page)
 {
     QByteArray breaks;
-    const qsizetype blockEnd = FindBreaks(page.text, breaks);
+    const qsizetype blockEnd = PageCodec::FindBreaks(page.text, breaks);
     const char usual = PageCodec::BreakCode(page.encoding.lineEnd);
     if (breaks.count(usual) != breaks.size())
         page.breaks = breaks;
     if (blockEnd >= 0) {
         qsizetype size = 0;
-        const bool encoded = EncodeWithBreaks(QStringView(page.text).left(blockEnd), page.encoding, breaks,
+        const bool encoded = PageCodec::EncodeWithBreaks(QStringView(page.text).left(blockEnd), page.encoding, breaks,
                                               [&size](const QByteArray& piece) {
                                                   size += piece.size();
                                                   return true;
@@ -310,7 +304,7 @@ void CheckRoundTrip(const QByteArray& bytes, DecodedPage& page)
     // Compared a piece at a time; the first byte that differs (or where one of them ends first) is not kept.
     qsizetype at = 0;
     qsizetype differs = -1;
-    const bool encoded = EncodeWithBreaks(page.text, page.encoding, page.breaks, [&](const QByteArray& piece) {
+    const bool encoded = PageCodec::EncodeWithBreaks(page.text, page.encoding, page.breaks, [&](const QByteArray& piece) {
         const qsizetype common = qMin(piece.size(), bytes.size() - at);
         for (qsizetype i = 0; i < common; ++i) {
             if (piece.at(i) != bytes.at(at + i)) {
@@ -451,39 +445,49 @@ PageEncoding::Codec PageCodec::Guess(const char* data, qsizetype size)
     return LooksLikeGb(data, size) ? PageEncoding::Gb18030 : PageEncoding::Utf8;
 }
 
-DecodedPage PageCodec::DecodeText(const QByteArray& bytes, int forced)
+PageEncoding PageCodec::Choose(const QByteArray& bytes, int forced, qsizetype* skip)
 {
-    DecodedPage page;
-    page.encoding.lineEnd = DetectLineEnd(bytes);
-    const char* data = bytes.constData();
-    qsizetype size = bytes.size();
-
+    PageEncoding encoding;
+    encoding.lineEnd = DetectLineEnd(bytes);
+    *skip = 0;
     if (bytes.startsWith("\xEF\xBB\xBF") && (forced < 0 || forced == PageEncoding::Utf8)) {
-        page.encoding.codec = PageEncoding::Utf8;
-        page.encoding.bom = true;
-        data += 3;
-        size -= 3;
+        encoding.codec = PageEncoding::Utf8;
+        encoding.bom = true;
+        *skip = 3;
     } else if (forced >= 0) {
-        page.encoding.codec = PageEncoding::Codec(forced);
+        encoding.codec = PageEncoding::Codec(forced);
     } else {
         const int declared = DeclaredCodec(DeclaredCharset(bytes));
-        page.encoding.codec = declared >= 0 ? PageEncoding::Codec(declared) : Guess(data, size);
+        encoding.codec = declared >= 0 ? PageEncoding::Codec(declared) : Guess(bytes.constData(), bytes.size());
     }
+    return encoding;
+}
 
-    if (page.encoding.codec == PageEncoding::Utf8) {
+QString PageCodec::DecodeBytes(const char* data, qsizetype size, PageEncoding::Codec codec, qsizetype* badBytes,
+                               qsizetype* firstBad)
+{
+    if (codec == PageEncoding::Utf8) {
         bool nonAscii = false;
         if (IsValidUtf8(data, size, &nonAscii)) {
             // fromUtf8 drops a byte-order mark at the start: one after the page's own is part of the text.
             qsizetype marks = 0;
             while (QByteArrayView(data + marks * 3, size - marks * 3).startsWith("\xEF\xBB\xBF"))
                 ++marks;
-            page.text = QString(marks, QChar(0xFEFF)) + QString::fromUtf8(data + marks * 3, size - marks * 3);
-            return page;
+            return QString(marks, QChar(0xFEFF)) + QString::fromUtf8(data + marks * 3, size - marks * 3);
         }
     }
-    page.text = DecodeWith(IconvName(page.encoding.codec), data, size, &page.badBytes, &page.firstBadOffset);
-    if (page.firstBadOffset >= 0 && page.encoding.bom)
-        page.firstBadOffset += 3;
+    return DecodeWith(IconvName(codec), data, size, badBytes, firstBad);
+}
+
+DecodedPage PageCodec::DecodeText(const QByteArray& bytes, int forced)
+{
+    DecodedPage page;
+    qsizetype skip = 0;
+    page.encoding = Choose(bytes, forced, &skip);
+    page.text = DecodeBytes(bytes.constData() + skip, bytes.size() - skip, page.encoding.codec, &page.badBytes,
+                            &page.firstBadOffset);
+    if (page.firstBadOffset >= 0)
+        page.firstBadOffset += skip;
     return page;
 }
 

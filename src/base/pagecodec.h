@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <functional>
+
 struct PageEncoding
 {
     enum Codec
@@ -120,6 +122,23 @@ public:
     static const QRegularExpression& CharsetDeclaration();
     static bool IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii);
     static PageEncoding::LineEnd DetectLineEnd(const QByteArray& bytes);
+
+    // The encoding Decode (forced < 0) or DecodeAs (forced a code page) reads the page in; `skip` is the length of
+    // the byte-order mark the text starts after.
+    static PageEncoding Choose(const QByteArray& bytes, int forced, qsizetype* skip);
+    // Decodes bytes without a byte-order mark; bytes that do not decode become U+FFFD one at a time, counted in
+    // `badBytes`, the first one's offset in `firstBad` (left as it is when it is not negative).
+    static QString DecodeBytes(const char* data, qsizetype size, PageEncoding::Codec codec, qsizetype* badBytes,
+                               qsizetype* firstBad);
+    // Splits the text into lines as the document control does (CR LF, LF, CR, U+2029 end a line) and appends the
+    // breaks found to `breaks`. Returns the offset of a character at which the control would break a line where
+    // the file has no break (U+FDD0 and U+FDD1 end a block too), or -1.
+    static qsizetype FindBreaks(QStringView text, QByteArray& breaks);
+    // The bytes that saving the text, split into lines as the control does, with its own breaks, writes, handed
+    // to `sink` a piece at a time (so that a big page is not encoded whole beside its bytes) until it returns
+    // false. False when a character cannot be encoded.
+    static bool EncodeWithBreaks(QStringView text, const PageEncoding& encoding, const QByteArray& breaks,
+                                 const std::function<bool(const QByteArray& piece)>& sink);
     static char BreakCode(PageEncoding::LineEnd lineEnd);
 
 private:

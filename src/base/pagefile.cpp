@@ -15,6 +15,15 @@
 
 PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int codec)
 {
+    QByteArray bytes;
+    const Status status = ReadBytes(path, bytes);
+    if (status == Ok)
+        page = codec < 0 ? PageCodec::Decode(bytes) : PageCodec::DecodeAs(bytes, PageEncoding::Codec(codec));
+    return status;
+}
+
+PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes)
+{
     QFile file(path);
     const QFileInfo info(path);
     if (!info.exists())
@@ -23,10 +32,9 @@ PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int code
         return NotAFile;
     if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
-    const QByteArray bytes = file.readAll();
+    bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Unreadable;
-    page = codec < 0 ? PageCodec::Decode(bytes) : PageCodec::DecodeAs(bytes, PageEncoding::Codec(codec));
     return Ok;
 }
 

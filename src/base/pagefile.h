@@ -23,6 +23,8 @@ public:
     // `codec` (a PageEncoding::Codec) reads the page in that code page instead of the one it marks, declares or
     // looks like.
     static Status Read(const QString& path, DecodedPage& page, int codec = -1);
+    // The bytes of the page file, not decoded.
+    static Status ReadBytes(const QString& path, QByteArray& bytes);
 
     // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.
     static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);

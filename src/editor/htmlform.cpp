@@ -5,6 +5,7 @@
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
+#include "base/piecedecoder.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
@@ -98,13 +99,15 @@ QString htmlform::NewPageTemplate()
                           "<title>超级网页</title>\r\n</head>\r\n<body>\r\n\r\n\r\n</body>\r\n</html>");
 }
 
-void htmlform::InitDocument(DecodedPage* page)
+void htmlform::InitDocument(DecodedPage* page, PieceDecoder* pieces)
 {
     LineYN = true;
     Web1->NavigateBlank();
     changeCount_ = 0;
 
-    if (page && !Filename.isEmpty()) {
+    if (pieces && !Filename.isEmpty()) {
+        LoadPieces(*pieces);
+    } else if (page && !Filename.isEmpty()) {
         LoadPage(*page);
     } else {
         // A page named but not there yet keeps its name, so that saving writes it there.
@@ -149,14 +152,56 @@ void htmlform::LoadPage(DecodedPage& page)
     text1->SizeGutterFor(int(shown.count(QLatin1Char('\n'))) + 1);
     text1->document()->setUndoRedoEnabled(false);
     LoadText(shown);
-    if (!tooLong)
+    Loaded(page, tooLong);
+}
+
+void htmlform::Loaded(const DecodedPage& page, bool readOnly)
+{
+    if (!readOnly)
         text1->SetLineBreaks(page.breaks, PageCodec::BreakCode(page.encoding.lineEnd));
     text1->document()->setUndoRedoEnabled(true);
     // Putting the text in left the caret at its end; a page opens at its top.
     text1->SetSelStart(0);
-    text1->setReadOnly(tooLong);
+    text1->setReadOnly(readOnly);
     text1->SetTypingBlack();
     changeCount_ = 0;
+}
+
+void htmlform::LoadPieces(PieceDecoder& pieces)
+{
+    if (PieceDecoder::LongestLine(pieces.Bytes()) > LongLines::Threshold) {
+        // A line may be too long to edit: the page is read whole, to be shown as LoadPage shows it.
+        DecodedPage page = pieces.DecodeWhole();
+        LoadPage(page);
+        return;
+    }
+    encoding_ = pieces.Encoding();
+    longPage_.reset();
+    text1->setReadOnly(false);
+    text1->SizeGutterFor(int(pieces.LineCount()));
+    // The whole page goes in as one block of work: no undo history, no change counted.
+    text1->document()->setUndoRedoEnabled(false);
+    pieces.Start([](DecodedPiece& piece) { piece.markers = ContextChecks::MarkersOfLines(piece.text); });
+    QTextCursor c(text1->document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    std::vector<std::vector<int>> pieceMarkers;
+    DecodedPiece piece;
+    while (pieces.Next(piece)) {
+        if (!pieceMarkers.empty())
+            piece.markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
+        pieceMarkers.push_back(std::move(piece.markers));
+        c.setPosition(0);
+        c.insertText(piece.text);
+        piece = DecodedPiece();
+    }
+    c.endEditBlock();
+    std::vector<int> markers;
+    for (auto part = pieceMarkers.rbegin(); part != pieceMarkers.rend(); ++part)
+        markers.insert(markers.end(), part->begin(), part->end());
+    assist_->PageLoaded(markers);
+    Loaded(pieces.Summary(), false);
 }
 
 QByteArray htmlform::PageAsRead() const

@@ -13,6 +13,7 @@ class BrowserView;
 class CompletionLists;
 class PageDialogs;
 class PageEdit;
+class PieceDecoder;
 class QLabel;
 class QFrame;
 class Shared;
@@ -34,9 +35,9 @@ public:
     int FormNum = 0;
     bool LineYN = true;
 
-    // Creation: the given page (when SavedYn and a page was read; its text is taken, leaving it empty) or the
-    // new-page template.
-    void InitDocument(DecodedPage* page = nullptr);
+    // Creation: the given page (when SavedYn and a page was read; its text is taken, leaving it empty), the page
+    // `pieces` decodes, or the new-page template.
+    void InitDocument(DecodedPage* page = nullptr, PieceDecoder* pieces = nullptr);
 
     bool SaveFn();
     void SaveOther();
@@ -150,6 +151,10 @@ private:
     void LoadText(QString& text);
     // Takes the page's text (it is used up on the way into the control).
     void LoadPage(DecodedPage& page);
+    // Puts each piece in as the worker hands it over, while it decodes the next.
+    void LoadPieces(PieceDecoder& pieces);
+    // What every way of loading a page ends with.
+    void Loaded(const DecodedPage& page, bool readOnly);
     void SayReadOnly();
     void ChoosePreviewFile();
     bool WriteTo(const QString& path);

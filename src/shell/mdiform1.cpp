@@ -5,6 +5,7 @@
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
+#include "base/piecedecoder.h"
 #include "base/shared.h"
 #include "base/uihelpers.h"
 #include "builders/elements/addform.h"
@@ -545,7 +546,8 @@ void MDIForm1::CloseActive()
         Area->activeSubWindow()->close();
 }
 
-htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, DecodedPage* page)
+htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QString& dirP, DecodedPage* page,
+                                 PieceDecoder* pieces)
 {
     if (MMcount >= MaxDocuments) {
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
@@ -577,7 +579,7 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
     window->showMaximized();
     if (form->layout())
         form->layout()->activate();
-    form->InitDocument(page);
+    form->InitDocument(page, pieces);
     Area->setActiveSubWindow(window);
     form->Activate();
     form->text1->setFocus();
@@ -639,8 +641,8 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
         return nullptr;
     }
-    DecodedPage page;
-    const PageFile::Status status = PageFile::Read(path, page);
+    QByteArray bytes;
+    const PageFile::Status status = PageFile::ReadBytes(path, bytes);
     // A name that is not there yet is a new page under that name, saved there; it needs a folder to go to.
     if (status == PageFile::Unreadable || status == PageFile::NotAFile ||
         (status == PageFile::NotFound && !QFileInfo(ParentFolderOf(path)).isDir())) {
@@ -649,11 +651,18 @@ htmlform* MDIForm1::OpenPath(const QString& path)
     }
     if (status == PageFile::NotFound)
         return OpenDocument(true, path, ParentFolderOf(path));
-    if (!AskOpenFaulty(path, page))
+    // The page goes into its window while it is decoded; bytes that will not decode or not save back as they
+    // were are known once it is in, and a page the user then declines closes again.
+    PieceDecoder pieces(bytes);
+    bytes.clear();
+    htmlform* form = OpenDocument(true, path, ParentFolderOf(path), nullptr, &pieces);
+    if (!form)
         return nullptr;
-    htmlform* form = OpenDocument(true, path, ParentFolderOf(path), &page);
-    if (form)
-        AddRecent(path);
+    if (!AskOpenFaulty(path, pieces.Summary())) {
+        form->parentWidget()->close();
+        return nullptr;
+    }
+    AddRecent(path);
     return form;
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class PieceDecoder;
 class QAction;
 class QActionGroup;
 class QMdiArea;
@@ -42,7 +43,9 @@ public:
     QString PasteTxt();
 
     // Opens a page window; `page` is the file already read (open; its text is taken), null for a new page.
-    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP, DecodedPage* page = nullptr);
+    // The page is `page` (read whole) or what `pieces` decodes; neither: a new page.
+    htmlform* OpenDocument(bool savedYn, const QString& filename, const QString& dirP, DecodedPage* page = nullptr,
+                           PieceDecoder* pieces = nullptr);
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     htmlform* OpenPath(const QString& path);

@@ -559,7 +559,7 @@ private Q_SLOTS:
         QCOMPARE(f_.frame->MMcount, 2);
     }
 
-    // U+FDD0 would end a line in the editor: the page says so at opening, before anything is shown.
+    // U+FDD0 would end a line in the editor: the page says so at opening and, declined, is not opened.
     void unkeptBytesAskFirst()
     {
         const QString page = Path(QStringLiteral("frame.html"));
