@@ -26,7 +26,9 @@ build: configure
 run: build
 	./$(BUILD)/kestrel
 
+# The benchmarks are built too, so that they keep compiling as the program changes.
 test: build
+	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 FUZZ_BUILD ?= build-fuzz

@@ -51,7 +51,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Shared shared(dir.path());
-    Shared::Set(&shared);
 
     // The markup alone.
     TableMarkup markup;
