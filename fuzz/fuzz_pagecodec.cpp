@@ -1,6 +1,7 @@
 // Page decoding and encoding: any bytes decode, guessed or in a chosen code page; a page that says it keeps its
 // bytes gives them back.
 #include "base/pagecodec.h"
+#include "base/piecedecoder.h"
 
 #include <cstdlib>
 
@@ -25,5 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (as.badBytes == 0 && as.firstUnkeptOffset < 0 && PageCodec::EncodeAsRead(as) != bytes)
             abort();
     }
+    // Read in small pieces on the worker, as big pages are opened, the page is the one read whole.
+    PieceDecoder reader(bytes, -1, 1 + (size > 0 ? data[0] % 16 : 0));
+    reader.Start();
+    QString text;
+    for (DecodedPiece piece; reader.Next(piece);)
+        text.prepend(piece.text);
+    const DecodedPage summary = reader.Summary();
+    if (text != page.text || !(summary.encoding == page.encoding) || summary.badBytes != page.badBytes ||
+        summary.breaks != page.breaks)
+        abort();
     return 0;
 }
