@@ -182,25 +182,14 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
     // The whole page goes in as one block of work: no undo history, no change counted.
     text1->document()->setUndoRedoEnabled(false);
     pieces.Start([](DecodedPiece& piece) { piece.markers = ContextChecks::MarkersOfLines(piece.text); });
-    QTextCursor c(text1->document());
-    c.beginEditBlock();
-    c.select(QTextCursor::Document);
-    c.removeSelectedText();
-    std::vector<std::vector<int>> pieceMarkers;
-    DecodedPiece piece;
-    while (pieces.Next(piece)) {
-        if (!pieceMarkers.empty())
-            piece.markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
-        pieceMarkers.push_back(std::move(piece.markers));
-        c.setPosition(0);
-        c.insertText(piece.text);
-        piece = DecodedPiece();
-    }
-    c.endEditBlock();
-    std::vector<int> markers;
-    for (auto part = pieceMarkers.rbegin(); part != pieceMarkers.rend(); ++part)
-        markers.insert(markers.end(), part->begin(), part->end());
-    assist_->PageLoaded(markers);
+    InsertPieces([&pieces](QString& text, std::vector<int>& markers) {
+        DecodedPiece piece;
+        if (!pieces.Next(piece))
+            return false;
+        text = std::move(piece.text);
+        markers = std::move(piece.markers);
+        return true;
+    });
     Loaded(pieces.Summary(), false);
 }
 
@@ -244,32 +233,48 @@ bool htmlform::eventFilter(QObject* watched, QEvent* event)
 void htmlform::LoadText(QString& text)
 {
     // The text goes in a piece at a time from its end, and each piece's room in the decoded text is given back
-    // at once: the decoded page and the control's copy of it are never both whole in memory. The markers of each
-    // piece's lines are read on the way, for the typing checks.
+    // at once: the decoded page and the control's copy of it are never both whole in memory.
+    qsizetype end = text.size();
+    bool first = true;
+    InsertPieces([&](QString& piece, std::vector<int>& markers) {
+        if (end == 0 && !first)
+            return false;
+        first = false;
+        const qsizetype start = LineChunks::PieceStart(text, end, LoadPiece);
+        piece = text.sliced(start, end - start);
+        text.truncate(start);
+        text.squeeze();
+        markers = ContextChecks::MarkersOfLines(piece);
+        end = start;
+        return true;
+    });
+}
+
+void htmlform::InsertPieces(const std::function<bool(QString& text, std::vector<int>& markers)>& next)
+{
+    // Pieces come from the page's end to its start, each going in at the top; the markers of each piece's lines
+    // are gathered on the way, for the typing checks.
     QTextCursor c(text1->document());
     c.beginEditBlock();
     c.select(QTextCursor::Document);
     c.removeSelectedText();
-    std::vector<std::vector<int>> pieces;
-    qsizetype end = text.size();
-    do {
-        const qsizetype start = LineChunks::PieceStart(text, end, LoadPiece);
-        const QString piece = text.sliced(start, end - start);
-        text.truncate(start);
-        text.squeeze();
-        std::vector<int> markers = ContextChecks::MarkersOfLines(piece);
-        if (!pieces.empty())
-            markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
-        pieces.push_back(std::move(markers));
-        c.setPosition(0);
-        c.insertText(piece);
-        end = start;
-    } while (end > 0);
-    c.endEditBlock();
+    std::vector<std::vector<int>> pieceMarkers;
+    QString text;
     std::vector<int> markers;
-    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
-        markers.insert(markers.end(), piece->begin(), piece->end());
-    assist_->PageLoaded(markers);
+    while (next(text, markers)) {
+        if (!pieceMarkers.empty())
+            markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
+        pieceMarkers.push_back(std::move(markers));
+        c.setPosition(0);
+        c.insertText(text);
+        text = QString();
+        markers = {};
+    }
+    c.endEditBlock();
+    std::vector<int> all;
+    for (auto part = pieceMarkers.rbegin(); part != pieceMarkers.rend(); ++part)
+        all.insert(all.end(), part->begin(), part->end());
+    assist_->PageLoaded(all);
 }
 
 void htmlform::NewPage()

@@ -6,6 +6,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 class BodyScript;
 #include <optional>
 
@@ -149,6 +152,8 @@ protected:
 private:
     void NewPage();
     void LoadText(QString& text);
+    // Puts the pieces `next` gives (the page's last first) into the control and hands their markers on.
+    void InsertPieces(const std::function<bool(QString& text, std::vector<int>& markers)>& next);
     // Takes the page's text (it is used up on the way into the control).
     void LoadPage(DecodedPage& page);
     // Puts each piece in as the worker hands it over, while it decodes the next.
