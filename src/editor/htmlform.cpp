@@ -9,6 +9,7 @@
 #include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
+#include "editor/documentfiller.h"
 #include "editor/findform.h"
 #include "editor/headinsert.h"
 #include "editor/linechunks.h"
@@ -181,7 +182,10 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
     text1->SizeGutterFor(int(pieces.LineCount()));
     // The whole page goes in as one block of work: no undo history, no change counted.
     text1->document()->setUndoRedoEnabled(false);
-    pieces.Start([](DecodedPiece& piece) { piece.markers = ContextChecks::MarkersOfLines(piece.text); });
+    pieces.Start([](DecodedPiece& piece) {
+        piece.markers = ContextChecks::MarkersOfLines(piece.text);
+        DocumentFiller::ToBlockText(piece.text);
+    });
     InsertPieces([&pieces](QString& text, std::vector<int>& markers) {
         DecodedPiece piece;
         if (!pieces.Next(piece))
@@ -245,6 +249,7 @@ void htmlform::LoadText(QString& text)
         text.truncate(start);
         text.squeeze();
         markers = ContextChecks::MarkersOfLines(piece);
+        DocumentFiller::ToBlockText(piece);
         end = start;
         return true;
     });
@@ -258,6 +263,7 @@ void htmlform::InsertPieces(const std::function<bool(QString& text, std::vector<
     c.beginEditBlock();
     c.select(QTextCursor::Document);
     c.removeSelectedText();
+    DocumentFiller filler(text1->document(), c.charFormat(), c.blockFormat());
     std::vector<std::vector<int>> pieceMarkers;
     QString text;
     std::vector<int> markers;
@@ -265,11 +271,11 @@ void htmlform::InsertPieces(const std::function<bool(QString& text, std::vector<
         if (!pieceMarkers.empty())
             markers.pop_back(); // the piece ends with a break: the line after it is the next piece's first
         pieceMarkers.push_back(std::move(markers));
-        c.setPosition(0);
-        c.insertText(text);
+        filler.Add(0, text);
         text = QString();
         markers = {};
     }
+    filler.Finish();
     c.endEditBlock();
     std::vector<int> all;
     for (auto part = pieceMarkers.rbegin(); part != pieceMarkers.rend(); ++part)

@@ -11,6 +11,7 @@ list(APPEND KESTREL_CORE_SOURCES
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
+    ${KESTREL_LIST_DIR}/documentfiller.cpp
     ${KESTREL_LIST_DIR}/htmlform.cpp
     ${KESTREL_LIST_DIR}/completionlists.cpp
     ${KESTREL_LIST_DIR}/documentlines.cpp

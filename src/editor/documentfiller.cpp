@@ -1,0 +1,210 @@
+#include "editor/documentfiller.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QtGlobal>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <private/qtextdocument_p.h>
+
+namespace {
+
+// A fragment map keeps its node array private. An explicit instantiation may name a private member, which gives
+// this file (and only it) a pointer to the array's owner.
+template <class Tag, typename Tag::Type Member>
+struct Reach
+{
+    friend typename Tag::Type Reached(Tag) { return Member; }
+};
+
+struct TextRunsTag
+{
+    using Type = QFragmentMapData<QTextFragmentData> QTextDocumentPrivate::FragmentMap::*;
+    friend Type Reached(TextRunsTag);
+};
+struct BlocksTag
+{
+    using Type = QFragmentMapData<QTextBlockData> QTextDocumentPrivate::BlockMap::*;
+    friend Type Reached(BlocksTag);
+};
+template struct Reach<TextRunsTag, &QTextDocumentPrivate::FragmentMap::data>;
+template struct Reach<BlocksTag, &QTextDocumentPrivate::BlockMap::data>;
+
+constexpr char16_t Separator = QChar::ParagraphSeparator;
+
+// The node array's colours (the map's own enum is private).
+constexpr quint32 Red = 0;
+constexpr quint32 Black = 1;
+
+// Links the nodes in slots lo+1 .. hi (in order) into a balanced subtree and returns the slot of its root. Every
+// node's own sizes are set already; the sizes of its left subtree are filled in here and the subtree's totals
+// added to `total`. Splitting at the middle leaves all empty places at the two deepest levels, so colouring the
+// deepest level red gives every path the same number of black nodes.
+template <class Node>
+quint32 Link(Node* nodes, quint32 lo, quint32 hi, quint32 parent, int depth, int redDepth,
+             std::array<quint32, Node::size_array_max>& total)
+{
+    total.fill(0);
+    if (lo >= hi)
+        return 0;
+    const quint32 mid = lo + (hi - lo) / 2;
+    const quint32 slot = mid + 1;
+    std::array<quint32, Node::size_array_max> left{}, right{};
+    Node& node = nodes[slot];
+    node.parent = parent;
+    node.left = Link(nodes, lo, mid, slot, depth + 1, redDepth, left);
+    node.right = Link(nodes, mid + 1, hi, slot, depth + 1, redDepth, right);
+    node.color = depth == redDepth ? Red : Black;
+    for (int field = 0; field < Node::size_array_max; ++field) {
+        node.size_left_array[field] = left[field];
+        total[field] = left[field] + node.size_array[field] + right[field];
+    }
+    return slot;
+}
+
+// Replaces the map's nodes with `count` new ones, in order, each set by fill(node, index) before linking.
+template <class Node, class Fill>
+void Rewrite(QFragmentMapData<Node>& map, quint32 count, Fill fill)
+{
+    auto* nodes = static_cast<Node*>(std::realloc(map.fragments, size_t(count + 1) * sizeof(Node)));
+    Q_CHECK_PTR(nodes);
+    map.fragments = nodes;
+    for (quint32 i = 0; i < count; ++i)
+        fill(nodes[i + 1], i);
+    int deepest = 0;
+    while ((quint32(2) << deepest) <= count)
+        ++deepest;
+    std::array<quint32, Node::size_array_max> total{};
+    const quint32 root = Link(nodes, 0, count, 0, 0, deepest > 0 ? deepest : -1, total);
+    map.head->root = root;
+    map.head->node_count = count;
+    map.head->allocated = count + 1;
+    map.head->freelist = count + 1; // full: the next node makes the array grow
+}
+
+// One run of text or one separator, in document order.
+struct Run
+{
+    quint32 stringPosition;
+    quint32 size;
+};
+
+bool SameQtAsBuilt()
+{
+    return std::strcmp(qVersion(), QT_VERSION_STR) == 0;
+}
+
+} // namespace
+
+DocumentFiller::DocumentFiller(QTextDocument* document, const QTextCharFormat& charFormat,
+                               const QTextBlockFormat& blockFormat)
+    : document_(document), charFormat_(charFormat), blockFormat_(blockFormat)
+{
+    fast_ = SameQtAsBuilt() && !document->isUndoRedoEnabled() && document->characterCount() == 1 &&
+            document->blockCount() == 1;
+    if (fast_)
+        QTextDocumentPrivate::get(document_)->beginEditBlock();
+}
+
+void DocumentFiller::Add(int position, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (!fast_) {
+        QTextCursor c(document_);
+        c.setPosition(position);
+        c.insertText(text, charFormat_);
+        return;
+    }
+    // One run of characters, separators and all; Finish cuts it into lines.
+    QTextDocumentPrivate* d = QTextDocumentPrivate::get(document_);
+    d->insert(position, text, d->formatCollection()->indexForFormat(charFormat_));
+}
+
+void DocumentFiller::Finish()
+{
+    if (!fast_)
+        return;
+    fast_ = false;
+    QTextDocumentPrivate* d = QTextDocumentPrivate::get(document_);
+    auto& textRuns = d->fragmentMap().*Reached(TextRunsTag{});
+    auto& blocks = d->blockMap().*Reached(BlocksTag{});
+    const int charFormat = d->formatCollection()->indexForFormat(charFormat_);
+    const int blockFormat = d->formatCollection()->indexForFormat(blockFormat_);
+    const int revision = document_->revision();
+
+    // The runs as they stand: the pieces added, then the document's closing separator, which ends the last line.
+    std::vector<Run> runs;
+    for (auto it = d->fragmentMap().begin(); !it.atEnd(); ++it)
+        runs.push_back({quint32(it->stringPosition), textRuns.size(it.n)});
+    const int closingFormat = d->fragmentMap().last()->format;
+
+    // Cut them at their separators: a run per line's text (none for an empty line), a run per separator, and a
+    // block per separator.
+    std::vector<Run> cut;
+    std::vector<quint32> blockSizes;
+    cut.reserve(runs.size() * 2);
+    {
+        const QString buffer = d->buffer(); // shares the document's buffer
+        const QStringView all(buffer);
+        quint32 line = 0;
+        for (const Run& run : runs) {
+            quint32 from = run.stringPosition;
+            const quint32 end = run.stringPosition + run.size;
+            while (from < end) {
+                const qsizetype found = all.sliced(from, end - from).indexOf(QChar(Separator));
+                const quint32 stop = found < 0 ? end : from + quint32(found);
+                if (stop > from) {
+                    cut.push_back({from, stop - from});
+                    line += stop - from;
+                }
+                if (found < 0)
+                    break;
+                cut.push_back({stop, 1});
+                blockSizes.push_back(line + 1);
+                line = 0;
+                from = stop + 1;
+            }
+        }
+    }
+
+    for (auto it = d->fragmentMap().begin(); !it.atEnd(); ++it)
+        it.value()->free();
+    Rewrite(textRuns, quint32(cut.size()), [&](QTextFragmentData& node, quint32 i) {
+        node.size_array[0] = cut[i].size;
+        node.stringPosition = int(cut[i].stringPosition);
+        node.format = i + 1 == cut.size() ? closingFormat : charFormat;
+    });
+    for (auto it = d->blockMap().begin(); !it.atEnd(); ++it)
+        it.value()->free();
+    Rewrite(blocks, quint32(blockSizes.size()), [&](QTextBlockData& node, quint32 i) {
+        node.size_array[0] = blockSizes[i];
+        for (int field = 1; field < QTextBlockData::size_array_max; ++field)
+            node.size_array[field] = 1;
+        node.initialize();
+        node.format = blockFormat;
+        node.revision = revision;
+    });
+    d->endEditBlock();
+}
+
+void DocumentFiller::ToBlockText(QString& text)
+{
+    const qsizetype n = text.size();
+    QChar* p = text.data();
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == u'\r') {
+            if (i + 1 < n && p[i + 1] == u'\n')
+                ++i;
+            p[out++] = QChar(Separator);
+        } else if (c == u'\n' || c == QChar(QTextBeginningOfFrame) || c == QChar(QTextEndOfFrame)) {
+            p[out++] = QChar(Separator);
+        } else {
+            p[out++] = p[i];
+        }
+    }
+    text.truncate(out);
+}

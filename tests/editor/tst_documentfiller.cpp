@@ -1,0 +1,173 @@
+#include "editor/documentfiller.h"
+#include "editor/linechunks.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QtTest>
+#include <private/qtextdocument_p.h>
+
+// A page filled in at once must leave the text document exactly as inserting it through a cursor does, with sound
+// trees underneath (later edits, undo and the layout all walk them).
+class TestDocumentFiller : public QObject
+{
+    Q_OBJECT
+
+    static std::unique_ptr<QTextDocument> NewDocument()
+    {
+        auto doc = std::make_unique<QTextDocument>();
+        doc->setDocumentLayout(new QPlainTextDocumentLayout(doc.get()));
+        doc->setUndoRedoEnabled(false);
+        return doc;
+    }
+
+    // Fills `doc` with `text` cut into pieces from its end, each put in at the top, as a page is opened.
+    static bool Fill(QTextDocument* doc, const QString& text, qsizetype pieceSize)
+    {
+        QTextCursor c(doc);
+        c.beginEditBlock();
+        DocumentFiller filler(doc, c.charFormat(), c.blockFormat());
+        for (qsizetype end = text.size(), first = 1; end > 0 || first; first = 0) {
+            const qsizetype start = LineChunks::PieceStart(text, end, pieceSize);
+            QString piece = text.sliced(start, end - start);
+            DocumentFiller::ToBlockText(piece);
+            filler.Add(0, piece);
+            end = start;
+        }
+        const bool fast = filler.Fast();
+        filler.Finish();
+        c.endEditBlock();
+        return fast;
+    }
+
+    // Red-black tree checks of one map: links, left sizes, no red node with a red child, one black height.
+    template <class Map>
+    static int CheckTree(const Map& map, quint32 node, quint32 parent, std::array<quint32, 3>& total)
+    {
+        total.fill(0);
+        if (!node)
+            return 1;
+        const auto* f = map.fragment(node);
+        const int n = std::remove_pointer_t<decltype(f)>::size_array_max;
+        if (f->parent != parent)
+            return -1;
+        std::array<quint32, 3> left{}, right{};
+        const int lh = CheckTree(map, f->left, node, left);
+        const int rh = CheckTree(map, f->right, node, right);
+        const bool red = f->color == 0;
+        const auto isRed = [&](quint32 child) { return child && map.fragment(child)->color == 0; };
+        if (lh < 0 || lh != rh || (red && (isRed(f->left) || isRed(f->right))))
+            return -1;
+        for (int i = 0; i < n; ++i) {
+            if (f->size_left_array[i] != left[i])
+                return -1;
+            total[i] = left[i] + f->size_array[i] + right[i];
+        }
+        return lh + (red ? 0 : 1);
+    }
+    template <class Map>
+    static bool TreeSound(const Map& map)
+    {
+        quint32 root = map.firstNode();
+        while (root && map.fragment(root)->parent)
+            root = map.fragment(root)->parent;
+        std::array<quint32, 3> total{};
+        return CheckTree(map, root, 0, total) > 0 && (!root || map.fragment(root)->color == 1);
+    }
+
+    static QStringList Describe(QTextDocument* doc)
+    {
+        QStringList lines;
+        for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
+            lines << QStringLiteral("%1|%2|%3|%4|%5|%6")
+                         .arg(b.blockNumber())
+                         .arg(b.position())
+                         .arg(b.length())
+                         .arg(b.firstLineNumber())
+                         .arg(doc->findBlock(b.position()).blockNumber())
+                         .arg(b.text());
+        }
+        lines << doc->toPlainText() << QString::number(doc->characterCount());
+        return lines;
+    }
+
+    static void CheckSameAsCursor(const QString& text, qsizetype pieceSize)
+    {
+        auto expected = NewDocument();
+        QTextCursor(expected.get()).insertText(text);
+        auto filled = NewDocument();
+        QVERIFY(Fill(filled.get(), text, pieceSize));
+        QCOMPARE(Describe(filled.get()), Describe(expected.get()));
+        auto* d = QTextDocumentPrivate::get(filled.get());
+        QVERIFY(TreeSound(d->fragmentMap()));
+        QVERIFY(TreeSound(d->blockMap()));
+
+        // Edits afterwards, with undo on, walk the new trees and must give what they give on the other document.
+        for (QTextDocument* doc : {expected.get(), filled.get()}) {
+            doc->setUndoRedoEnabled(true);
+            QTextCursor c(doc);
+            c.setPosition(doc->characterCount() / 2);
+            c.insertText(QStringLiteral("<p>\n新</p>"));
+            c.setPosition(doc->characterCount() / 3);
+            c.setPosition(std::min(doc->characterCount() - 1, c.position() + 7), QTextCursor::KeepAnchor);
+            c.removeSelectedText();
+            doc->undo();
+        }
+        QCOMPARE(Describe(filled.get()), Describe(expected.get()));
+        QVERIFY(TreeSound(d->fragmentMap()));
+        QVERIFY(TreeSound(d->blockMap()));
+    }
+
+private Q_SLOTS:
+    void sameAsCursorInsertion_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pieceSize");
+        QTest::newRow("empty") << "" << 4;
+        QTest::newRow("one line") << "<html>" << 4;
+        QTest::newRow("LF lines, small pieces") << "ab\ncd\nef" << 2;
+        QTest::newRow("CR LF, ends with a break") << "a\r\nb\r\n" << 3;
+        QTest::newRow("empty lines only") << "\n\n\n" << 1;
+        QTest::newRow("lone CR and LF then CR") << "a\rb\n\rc" << 2;
+        QTest::newRow("separators the document takes as breaks")
+            << QStringLiteral("中文\u2029x\uFDD0y\uFDD1z\u2028w") << 3;
+        QTest::newRow("one piece") << "<p>第一段</p>\r\n<p>第二段</p>" << 1000;
+    }
+    void sameAsCursorInsertion()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, pieceSize);
+        CheckSameAsCursor(text, pieceSize);
+    }
+
+    // Every shape of tree from one to a few hundred lines, and one of many thousands.
+    void treesOfEverySize()
+    {
+        QString text;
+        for (int lines = 1; lines <= 300; ++lines) {
+            text += (lines % 7 == 0 ? QString() : QStringLiteral("<td>%1</td>").arg(lines)) + QLatin1Char('\n');
+            CheckSameAsCursor(text, 40);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("at %1 lines").arg(lines)));
+        }
+        CheckSameAsCursor(text.repeated(40), 1 << 12);
+    }
+
+    // A document that is not empty, or keeps undo history, is filled the ordinary way.
+    void ordinaryWayWhenNotEmpty()
+    {
+        auto doc = NewDocument();
+        QTextCursor(doc.get()).insertText(QStringLiteral("old"));
+        QTextCursor c(doc.get());
+        DocumentFiller filler(doc.get(), c.charFormat(), c.blockFormat());
+        QVERIFY(!filler.Fast());
+        filler.Add(0, QStringLiteral("a\u2029b\u2029"));
+        filler.Finish();
+        QCOMPARE(doc->toPlainText(), QStringLiteral("a\nb\nold"));
+        QCOMPARE(doc->blockCount(), 3);
+    }
+};
+
+QTEST_MAIN(TestDocumentFiller)
+#include "tst_documentfiller.moc"
