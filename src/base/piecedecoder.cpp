@@ -1,11 +1,14 @@
 #include "base/piecedecoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-// Pieces waiting for the text control: enough to keep both threads busy, few enough to keep memory low.
-constexpr size_t Ahead = 2;
+int WorkerCount()
+{
+    return int(std::clamp(std::thread::hardware_concurrency(), 1u, 3u));
+}
 
 } // namespace
 
@@ -23,14 +26,8 @@ PieceDecoder::~PieceDecoder()
         stop_ = true;
     }
     changed_.notify_all();
-    if (worker_.joinable())
-        worker_.join();
-}
-
-qsizetype PieceDecoder::LineCount() const
-{
-    const qsizetype lf = bytes_.count('\n');
-    return (lf > 0 ? lf : bytes_.count('\r')) + 1;
+    for (std::thread& worker : workers_)
+        worker.join();
 }
 
 qsizetype PieceDecoder::PieceStart(QByteArrayView bytes, qsizetype end, qsizetype size)
@@ -45,72 +42,107 @@ qsizetype PieceDecoder::PieceStart(QByteArrayView bytes, qsizetype end, qsizetyp
 void PieceDecoder::Start(std::function<void(DecodedPiece&)> hook)
 {
     hook_ = std::move(hook);
-    worker_ = std::thread([this] { Run(); });
+    qsizetype end = bytes_.size();
+    do {
+        const qsizetype start = PieceStart(bytes_, end, pieceBytes_);
+        cuts_.emplace_back(start, end);
+        end = start;
+    } while (end > 0);
+    slots_.resize(cuts_.size());
+    // The count is set before any worker starts: the first may be done before the last is started.
+    const int workers = WorkerCount();
+    working_ = workers;
+    for (int i = 0; i < workers; ++i)
+        workers_.emplace_back([this] { Work(); });
 }
 
 bool PieceDecoder::Next(DecodedPiece& piece)
 {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !ready_.empty() || done_; });
-    if (ready_.empty())
+    if (handed_ == slots_.size()) {
+        changed_.wait(lock, [this] { return done_; });
         return false;
-    piece = std::move(ready_.front());
-    ready_.pop_front();
+    }
+    changed_.wait(lock, [this] { return slots_[handed_].ready; });
+    piece = std::move(slots_[handed_].piece);
+    ++handed_;
     lock.unlock();
     changed_.notify_all();
     return true;
 }
 
-void PieceDecoder::Run()
+void PieceDecoder::Work()
 {
-    qsizetype end = bytes_.size();
-    do {
-        const qsizetype start = PieceStart(bytes_, end, pieceBytes_);
-        const qsizetype from = start == 0 ? skip_ : start;
-        DecodedPiece piece;
-        qsizetype bad = 0, firstBad = -1;
-        piece.text = PageCodec::DecodeBytes(bytes_.constData() + from, end - from, encoding_.codec, &bad, &firstBad);
-        QByteArray breaks;
-        if (allKept_ && bad == 0 && Kept(piece.text, start, end, breaks)) {
-            breaks_.prepend(breaks);
-            // These bytes are not needed again: a big page's bytes shrink while its text goes into the control.
-            bytes_.truncate(start);
-            bytes_.squeeze();
-        } else {
-            allKept_ = false;
+    // Pieces waiting to be handed over: enough to keep every thread busy, few enough to keep memory low.
+    const size_t ahead = size_t(WorkerCount()) + 1;
+    for (;;) {
+        size_t index = 0;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return stop_ || next_ == slots_.size() || next_ < handed_ + ahead; });
+            if (stop_ || next_ == slots_.size())
+                break;
+            index = next_++;
         }
-        if (hook_)
-            hook_(piece);
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return ready_.size() < Ahead || stop_; });
-        if (stop_)
-            return;
-        ready_.push_back(std::move(piece));
-        lock.unlock();
+        Slot slot = DecodePiece(index);
+        {
+            std::lock_guard lock(mutex_);
+            slots_[index] = std::move(slot);
+        }
         changed_.notify_all();
-        end = start;
-    } while (end > 0);
-    const char usual = PageCodec::BreakCode(encoding_.lineEnd);
-    if (!allKept_) {
-        // Something will not come back as it was. The bytes up to the end of the last such piece are checked as a
-        // whole page is (rare, and the control is still taking in the text meanwhile); the ones after it came
-        // back as read.
-        DecodedPage head = PageCodec::DecodeAs(bytes_, encoding_.codec);
-        QByteArray breaks;
-        if (PageCodec::FindBreaks(head.text, breaks) < 0)
-            breaks += breaks_;
-        head.text = QString();
-        page_ = head;
-        page_.breaks = breaks.count(usual) != breaks.size() ? breaks : QByteArray();
-    } else if (breaks_.count(usual) != breaks_.size()) {
-        page_.breaks = breaks_;
     }
-    bytes_ = QByteArray();
+    {
+        std::lock_guard lock(mutex_);
+        if (--working_ > 0 || stop_)
+            return;
+    }
+    Summarise();
     {
         std::lock_guard lock(mutex_);
         done_ = true;
     }
     changed_.notify_all();
+}
+
+PieceDecoder::Slot PieceDecoder::DecodePiece(size_t index)
+{
+    const auto [start, end] = cuts_[index];
+    const qsizetype from = start == 0 ? skip_ : start;
+    Slot slot;
+    qsizetype bad = 0, firstBad = -1;
+    slot.piece.text = PageCodec::DecodeBytes(bytes_.constData() + from, end - from, encoding_.codec, &bad, &firstBad);
+    slot.kept = bad == 0 && Kept(slot.piece.text, start, end, slot.breaks);
+    if (hook_)
+        hook_(slot.piece);
+    slot.ready = true;
+    return slot;
+}
+
+void PieceDecoder::Summarise()
+{
+    // The piece nearest the page's end that does not come back as read, if any: the bytes up to its end are then
+    // checked as a whole page is (rare); the breaks after it are the pieces' own. Every worker is done, and the
+    // reader takes only the pieces' text, so the rest of each slot is read here without the lock.
+    size_t unkept = 0;
+    while (unkept < slots_.size() && slots_[unkept].kept)
+        ++unkept;
+    QByteArray after;
+    for (size_t i = unkept; i-- > 0;)
+        after += slots_[i].breaks;
+    const char usual = PageCodec::BreakCode(encoding_.lineEnd);
+    if (unkept < slots_.size()) {
+        DecodedPage head = PageCodec::DecodeAs(QByteArray::fromRawData(bytes_.constData(), cuts_[unkept].second),
+                                               encoding_.codec);
+        QByteArray breaks;
+        if (PageCodec::FindBreaks(head.text, breaks) < 0)
+            breaks += after;
+        head.text = QString();
+        page_ = head;
+        page_.breaks = breaks.count(usual) != breaks.size() ? breaks : QByteArray();
+    } else if (after.count(usual) != after.size()) {
+        page_.breaks = after;
+    }
+    bytes_ = QByteArray();
 }
 
 bool PieceDecoder::Kept(QStringView text, qsizetype start, qsizetype end, QByteArray& breaks)
@@ -140,15 +172,18 @@ DecodedPage PieceDecoder::DecodeWhole()
     return page;
 }
 
-qsizetype PieceDecoder::LongestLine(QByteArrayView bytes)
+qsizetype PieceDecoder::LongestLine(QByteArrayView bytes, qsizetype* lines)
 {
-    qsizetype longest = 0, start = 0;
+    qsizetype longest = 0, start = 0, breaks = 0;
     while (start < bytes.size()) {
         const void* lf = std::memchr(bytes.data() + start, '\n', size_t(bytes.size() - start));
         const qsizetype end = lf ? static_cast<const char*>(lf) - bytes.data() : bytes.size();
         longest = std::max(longest, end - start);
+        breaks += lf ? 1 : 0;
         start = end + 1;
     }
+    if (lines)
+        *lines = breaks + 1;
     return longest;
 }
 

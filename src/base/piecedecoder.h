@@ -1,7 +1,7 @@
 #pragma once
-// Reads a page a piece at a time on a worker thread, so that the text control takes in one piece while the next
-// is decoded. The pieces come from the end of the page to its start, so that the bytes already decoded can be
-// let go by shortening them (the control takes each piece in front of what it holds). Each piece starts after a
+// Reads a page a piece at a time on worker threads (one per core, up to three), so that the text control takes in
+// one piece while the next ones are decoded. The pieces are handed over from the end of the page to its start (the
+// control takes each piece in front of what it holds). Each piece starts after a
 // byte LF: no multi-byte character of UTF-8, GB18030 or Big5 has an LF among its bytes, so a cut never falls
 // inside a character, nor inside a CR LF pair, and the decoder starts each piece as it would have gone on. The
 // pieces together give exactly what PageCodec::Decode gives for the whole page (but see Summary).
@@ -9,7 +9,6 @@
 #include "base/pagecodec.h"
 
 #include <condition_variable>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -34,11 +33,9 @@ public:
     const PageEncoding& Encoding() const { return encoding_; }
     // The page's bytes, until Start or DecodeWhole.
     const QByteArray& Bytes() const { return bytes_; }
-    // The number of lines the page has (as the text control counts LF and CR LF breaks), for sizing ahead.
-    qsizetype LineCount() const;
 
-    // Starts the worker; `hook` runs there on each piece before it is handed over. The bytes are let go as they
-    // are decoded, so that a big page's bytes are not kept beside its text.
+    // Starts the workers; `hook` runs there on each piece before it is handed over (on several pieces at once).
+    // The bytes are let go once the last piece is decoded, before the text control builds its lines.
     void Start(std::function<void(DecodedPiece&)> hook = {});
     // Waits for the piece before the last one given (the page's last piece first); false when there are no more.
     // A page gives at least one piece (maybe empty).
@@ -49,14 +46,26 @@ public:
     DecodedPage Summary() const;
     // Instead of Start: the page decoded whole (Summary gives it too).
     DecodedPage DecodeWhole();
-    // The length in bytes of the longest run without an LF: no line of the page, decoded, is longer.
-    static qsizetype LongestLine(QByteArrayView bytes);
+    // The length in bytes of the longest run without an LF: no line of the page, decoded, is longer. `lines`
+    // gets the number of LF breaks + 1.
+    static qsizetype LongestLine(QByteArrayView bytes, qsizetype* lines = nullptr);
 
     // Where the piece that ends at `end` starts: just after the last LF before end - size, or at 0.
     static qsizetype PieceStart(QByteArrayView bytes, qsizetype end, qsizetype size);
 
 private:
-    void Run();
+    // A piece as a worker leaves it, until it is handed over.
+    struct Slot
+    {
+        DecodedPiece piece;
+        QByteArray breaks;
+        bool kept = false;
+        bool ready = false;
+    };
+    void Work();
+    Slot DecodePiece(size_t index);
+    // Once every piece is decoded: what Summary gives.
+    void Summarise();
     // Whether the piece's text, saved with its own breaks, gives back its bytes: then nothing in it needs a word
     // at opening. Its breaks go to `breaks`.
     bool Kept(QStringView text, qsizetype start, qsizetype end, QByteArray& breaks);
@@ -67,16 +76,19 @@ private:
     PageEncoding encoding_;
     qsizetype skip_ = 0;
     std::function<void(DecodedPiece&)> hook_;
-    std::thread worker_;
+    std::vector<std::thread> workers_;
+    // Each piece's [start, end) in the bytes, the page's last piece first.
+    std::vector<std::pair<qsizetype, qsizetype>> cuts_;
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<DecodedPiece> ready_;
+    std::vector<Slot> slots_;
+    size_t next_ = 0;   // the next piece a worker takes
+    size_t handed_ = 0; // pieces handed over
+    int working_ = 0;   // workers not finished
     bool done_ = false;
     bool stop_ = false;
 
-    // Worker state, read by Summary once done.
+    // Written by the last worker to finish, read by Summary once done.
     DecodedPage page_;
-    QByteArray breaks_;
-    bool allKept_ = true;
 };

@@ -3,6 +3,7 @@
 #include "editor/scanmemo.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -20,61 +21,83 @@ int ContextChecks::MarkerBit(const QString& needle)
     return 0;
 }
 
+namespace {
+
+// What an ASCII character means to the markers: a marker's bit, a line end (-1), or nothing (0).
+constexpr std::array<int, 128> AsciiMarks = [] {
+    std::array<int, 128> marks{};
+    marks['{'] = 1;
+    marks['}'] = 2;
+    marks['\''] = 4;
+    marks['"'] = 8;
+    marks['<'] = 16;
+    marks['>'] = 32;
+    marks['\n'] = -1;
+    marks['\r'] = -1;
+    return marks;
+}();
+
+// The script and style markers a "<" at `at` starts.
+int TagMarkers(QStringView text, qsizetype at)
+{
+    // Only "s" or "/" can start the rest of a script or style tag: most tags are passed at one look.
+    const char16_t next = at + 1 < text.size() ? text.at(at + 1).unicode() : 0;
+    if (next != u's' && next != u'S' && next != u'/')
+        return 0;
+    // No marker holds a line end, so looking past the line's end finds nothing it would not.
+    const QStringView rest = text.mid(at + 1);
+    int bits = 0;
+    for (int m = 6; m < int(std::size(Markers)); ++m) {
+        if (rest.startsWith(QLatin1String(Markers[m] + 1), Qt::CaseInsensitive))
+            bits |= 1 << m;
+    }
+    return bits;
+}
+
+// Calls lineDone(bits) at the end of each line of `text` (the text control's breaks: CR LF, LF, CR, U+2029 and
+// its frame marks), and once more for the last line.
+template <class LineDone>
+void ScanMarkers(QStringView text, LineDone lineDone)
+{
+    int bits = 0;
+    const char16_t* p = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = p[i];
+        int mark = 0;
+        if (ch < 128)
+            mark = AsciiMarks[ch];
+        else if (ch == 0x2029 || ch == 0xFDD0 || ch == 0xFDD1)
+            mark = -1;
+        if (mark == 0)
+            continue;
+        if (mark > 0) {
+            bits |= mark;
+            if (ch == u'<')
+                bits |= TagMarkers(text, i);
+            continue;
+        }
+        lineDone(bits);
+        bits = 0;
+        if (ch == u'\r' && i + 1 < size && p[i + 1] == u'\n')
+            ++i;
+    }
+    lineDone(bits);
+}
+
+} // namespace
+
 int ContextChecks::MarkersIn(QStringView line)
 {
     int bits = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        switch (line.at(i).unicode()) {
-        case '{':
-            bits |= 1;
-            break;
-        case '}':
-            bits |= 2;
-            break;
-        case '\'':
-            bits |= 4;
-            break;
-        case '"':
-            bits |= 8;
-            break;
-        case '>':
-            bits |= 32;
-            break;
-        case '<': {
-            bits |= 16;
-            // Only "s" or "/" can start the rest of a script or style tag: most tags are passed at one look.
-            const char16_t next = i + 1 < line.size() ? line.at(i + 1).unicode() : 0;
-            if (next != u's' && next != u'S' && next != u'/')
-                break;
-            const QStringView rest = line.mid(i + 1);
-            for (int m = 6; m < int(std::size(Markers)); ++m) {
-                if (rest.startsWith(QLatin1String(Markers[m] + 1), Qt::CaseInsensitive))
-                    bits |= 1 << m;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
+    ScanMarkers(line, [&bits](int lineBits) { bits |= lineBits; });
     return bits;
 }
 
 std::vector<int> ContextChecks::MarkersOfLines(QStringView text)
 {
     std::vector<int> lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t ch = text.at(i).unicode();
-        if (ch != u'\n' && ch != u'\r' && ch != 0x2029 && ch != 0xFDD0 && ch != 0xFDD1)
-            continue;
-        lines.push_back(MarkersIn(text.sliced(start, i - start)));
-        if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    lines.push_back(MarkersIn(text.sliced(start)));
+    ScanMarkers(text, [&lines](int bits) { lines.push_back(bits); });
     return lines;
 }
 

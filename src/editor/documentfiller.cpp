@@ -189,22 +189,42 @@ void DocumentFiller::Finish()
     d->endEditBlock();
 }
 
+namespace {
+
+// Every LF (and frame mark) in [from, to) becomes a separator; written without branches so that it runs on whole
+// vectors at a time.
+void SeparateLines(char16_t* from, char16_t* to)
+{
+    for (char16_t* p = from; p != to; ++p) {
+        const char16_t c = *p;
+        const bool lineBreak = (c == u'\n') | (c == char16_t(0xFDD0)) | (c == char16_t(0xFDD1));
+        *p = lineBreak ? Separator : c;
+    }
+}
+
+} // namespace
+
 void DocumentFiller::ToBlockText(QString& text)
 {
     const qsizetype n = text.size();
-    QChar* p = text.data();
-    qsizetype out = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c == u'\r') {
-            if (i + 1 < n && p[i + 1] == u'\n')
-                ++i;
-            p[out++] = QChar(Separator);
-        } else if (c == u'\n' || c == QChar(QTextBeginningOfFrame) || c == QChar(QTextEndOfFrame)) {
-            p[out++] = QChar(Separator);
-        } else {
-            p[out++] = p[i];
-        }
+    auto* p = reinterpret_cast<char16_t*>(text.data());
+    qsizetype cr = QStringView(text).indexOf(u'\r');
+    SeparateLines(p, p + (cr < 0 ? n : cr));
+    if (cr < 0)
+        return;
+    // From the first CR on the text closes up: each CR (with the LF after it) becomes one separator, and the run
+    // up to the next CR moves down.
+    qsizetype out = cr;
+    while (cr < n) {
+        p[out++] = Separator;
+        const qsizetype from = cr + (cr + 1 < n && p[cr + 1] == u'\n' ? 2 : 1);
+        qsizetype next = QStringView(text).indexOf(u'\r', from);
+        if (next < 0)
+            next = n;
+        std::memmove(p + out, p + from, size_t(next - from) * sizeof(char16_t));
+        SeparateLines(p + out, p + out + (next - from));
+        out += next - from;
+        cr = next;
     }
     text.truncate(out);
 }

@@ -170,7 +170,8 @@ void htmlform::Loaded(const DecodedPage& page, bool readOnly)
 
 void htmlform::LoadPieces(PieceDecoder& pieces)
 {
-    if (PieceDecoder::LongestLine(pieces.Bytes()) > LongLines::Threshold) {
+    qsizetype lines = 0;
+    if (PieceDecoder::LongestLine(pieces.Bytes(), &lines) > LongLines::Threshold) {
         // A line may be too long to edit: the page is read whole, to be shown as LoadPage shows it.
         DecodedPage page = pieces.DecodeWhole();
         LoadPage(page);
@@ -179,7 +180,8 @@ void htmlform::LoadPieces(PieceDecoder& pieces)
     encoding_ = pieces.Encoding();
     longPage_.reset();
     text1->setReadOnly(false);
-    text1->SizeGutterFor(int(pieces.LineCount()));
+    // The gutter is sized first: sizing it once the lines are in would lay them all out again.
+    text1->SizeGutterFor(int(lines));
     // The whole page goes in as one block of work: no undo history, no change counted.
     text1->document()->setUndoRedoEnabled(false);
     pieces.Start([](DecodedPiece& piece) {

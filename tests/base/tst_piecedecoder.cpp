@@ -143,23 +143,28 @@ private Q_SLOTS:
         QCOMPARE(once.Summary().firstUnkeptOffset, whole.firstUnkeptOffset);
     }
 
-    // No decoded line is longer than the longest run of bytes without an LF.
+    // No decoded line is longer than the longest run of bytes without an LF; the lines are counted on the way.
     void longestLine_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("longest");
-        QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("no break") << QByteArray("abc") << 3;
-        QTest::newRow("last line longest") << QByteArray("ab\nabcd") << 4;
-        QTest::newRow("CR LF counts the CR") << QByteArray("abc\r\nx\n") << 4;
-        QTest::newRow("CR alone does not end a run") << QByteArray("ab\rcd\ne") << 5;
-        QTest::newRow("GB18030 bytes, not characters") << QByteArray("\xD6\xD0\xCE\xC4\n") << 4;
+        QTest::addColumn<int>("lines");
+        QTest::newRow("empty") << QByteArray() << 0 << 1;
+        QTest::newRow("no break") << QByteArray("abc") << 3 << 1;
+        QTest::newRow("last line longest") << QByteArray("ab\nabcd") << 4 << 2;
+        QTest::newRow("CR LF counts the CR") << QByteArray("abc\r\nx\n") << 4 << 3;
+        QTest::newRow("CR alone does not end a run") << QByteArray("ab\rcd\ne") << 5 << 2;
+        QTest::newRow("GB18030 bytes, not characters") << QByteArray("\xD6\xD0\xCE\xC4\n") << 4 << 2;
+        QTest::newRow("empty lines") << QByteArray("\n\n\n") << 0 << 4;
     }
     void longestLine()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, longest);
-        QCOMPARE(PieceDecoder::LongestLine(bytes), qsizetype(longest));
+        QFETCH(int, lines);
+        qsizetype counted = -1;
+        QCOMPARE(PieceDecoder::LongestLine(bytes, &counted), qsizetype(longest));
+        QCOMPARE(counted, qsizetype(lines));
     }
 
     // A reader dropped before its pieces are taken stops its worker.
