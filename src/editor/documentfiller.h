@@ -16,8 +16,8 @@ class QTextDocument;
 // tenth of the cost.
 //
 // This reaches into the text document's private structures, so it is used only where the Qt it runs with is the
-// Qt it was built against, the document is empty and has no undo history being kept; otherwise Add falls back to
-// ordinary insertion. Use: Add every piece (in any order of position), then Finish, all inside one edit block.
+// release build of the Qt it was built against, the document is empty and keeps no undo history; otherwise Add
+// falls back to ordinary insertion. Use: Add every piece (in any order of position), then Finish, all inside one edit block.
 class DocumentFiller
 {
 public:
