@@ -22,7 +22,7 @@ QByteArray Field(const char* key, const QString& value)
 
 QByteArray CodecName(const PageEncoding& e)
 {
-    QByteArray name = e.codec == PageEncoding::Utf8 ? "UTF-8" : "GB18030";
+    QByteArray name = e.codec == PageEncoding::Utf8 ? "UTF-8" : e.codec == PageEncoding::Big5 ? "Big5" : "GB18030";
     if (e.bom)
         name += "+BOM";
     return name;
@@ -51,6 +51,8 @@ QByteArray RecoveryStore::Encode(const RecoveryEntry& entry)
     out += "time " + entry.time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
     out += "encoding " + CodecName(entry.encoding) + '\n';
     out += "lineend " + LineEndName(entry.encoding.lineEnd) + '\n';
+    if (entry.ownBreaks)
+        out += "breaks own\n";
     out += '\n';
     out += entry.text.toUtf8();
     return out;
@@ -87,6 +89,8 @@ bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool w
                 e.encoding.codec = PageEncoding::Utf8;
             else if (codec == "GB18030")
                 e.encoding.codec = PageEncoding::Gb18030;
+            else if (codec == "Big5")
+                e.encoding.codec = PageEncoding::Big5;
             else
                 return false;
             e.encoding.bom = bom;
@@ -101,6 +105,8 @@ bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool w
             else
                 return false;
             haveEnd = true;
+        } else if (key == "breaks") {
+            e.ownBreaks = value == "own";
         }
         // Fields a later version adds are passed over.
     }
@@ -110,6 +116,24 @@ bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool w
         e.text = QString::fromUtf8(bytes.constData() + end + 2, bytes.size() - end - 2);
     entry = std::move(e);
     return true;
+}
+
+void RecoveryStore::PutBreaks(QString& text, const QByteArray& kinds, PageEncoding::LineEnd usual)
+{
+    const auto breakOf = [](char kind) {
+        return kind == 'c' ? QStringLiteral("\r\n") : kind == 'n' ? QStringLiteral("\n") : QStringLiteral("\r");
+    };
+    const QString usualBreak = breakOf(PageCodec::BreakCode(usual));
+    QString out;
+    out.reserve(text.size() + (usual == PageEncoding::CrLf ? text.count(QChar::ParagraphSeparator) : 0));
+    qsizetype start = 0, line = 0;
+    for (qsizetype end; (end = text.indexOf(QChar::ParagraphSeparator, start)) >= 0; start = end + 1, ++line) {
+        out.append(QStringView(text).sliced(start, end - start));
+        const char kind = line < kinds.size() ? kinds.at(line) : char(0);
+        out.append(kind ? breakOf(kind) : usualBreak);
+    }
+    out.append(QStringView(text).sliced(start));
+    text = std::move(out);
 }
 
 QString RecoveryStore::NewFileName()

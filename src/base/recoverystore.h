@@ -17,7 +17,8 @@ struct RecoveryEntry
     QString name; // the page's caption ("无标题0" for an untitled one)
     QDateTime time;
     PageEncoding encoding;
-    QString text; // "\n" line breaks
+    QString text; // with its own line breaks when ownBreaks, else "\n" ones (files of earlier versions)
+    bool ownBreaks = false;
 
     bool operator==(const RecoveryEntry&) const = default;
 };
@@ -32,6 +33,10 @@ public:
     static QByteArray Encode(const RecoveryEntry& entry);
     // False for anything that is not a whole recovery file (another program's file, a cut-off one).
     static bool Decode(const QByteArray& bytes, RecoveryEntry& entry, bool withText = true);
+
+    // Turns the document's raw text (lines parted by U+2029) into the page's text with each line's own break:
+    // kinds[i] for the break after line i ('c' CR LF, 'n' LF, 'r' CR; 0 or past the end: `usual`).
+    static void PutBreaks(QString& text, const QByteArray& kinds, PageEncoding::LineEnd usual);
 
     // A fresh file name for a page.
     static QString NewFileName();

@@ -298,12 +298,16 @@ void htmlform::NewPage()
     UpdateCaretPosition();
 }
 
-void htmlform::RestoreText(const QString& text, const PageEncoding& encoding)
+void htmlform::RestoreText(const QString& text, const PageEncoding& encoding, bool ownBreaks)
 {
     encoding_ = encoding;
-    text1->SizeGutterFor(int(text.count(QLatin1Char('\n'))) + 1);
+    QByteArray breaks;
+    PageCodec::FindBreaks(text, breaks);
+    text1->SizeGutterFor(int(breaks.size()) + 1);
     text1->document()->setUndoRedoEnabled(false);
     text1->document()->setPlainText(text);
+    if (ownBreaks)
+        text1->SetLineBreaks(breaks, PageCodec::BreakCode(encoding.lineEnd));
     text1->document()->setUndoRedoEnabled(true);
     text1->SetTypingBlack();
     text1->SetSelStart(0);

@@ -97,8 +97,9 @@ public:
     int ChangeCount() const { return changeCount_; }
     // Counts every change to the text, saved or not, from the window's creation: what the recovery files follow.
     quint64 EditCount() const { return edits_; }
-    // The text of a recovery file in place of the page's, as changes not saved yet (no undo step).
-    void RestoreText(const QString& text, const PageEncoding& encoding);
+    // The text of a recovery file in place of the page's, as changes not saved yet (no undo step). With
+    // `ownBreaks`, each line keeps the break it has in `text` when saved.
+    void RestoreText(const QString& text, const PageEncoding& encoding, bool ownBreaks = false);
     // A page with a line too long to edit: shown read-only in pieces, saved as it was read.
     bool LongLinePage() const { return longPage_.has_value(); }
     // Such a page's bytes as it was read (empty for other pages, or when a character cannot be written).

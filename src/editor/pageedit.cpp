@@ -170,11 +170,27 @@ int PageEdit::EncodeInto(PageEncoder& encoder, const std::function<bool(const QB
 
 void PageEdit::SetLineBreaks(const QByteArray& breaks, char usual)
 {
+    unusualBreaks_ = false;
     QTextBlock block = document()->firstBlock();
     for (qsizetype i = 0; i < breaks.size() && block.isValid(); ++i, block = block.next()) {
-        if (breaks.at(i) != usual)
+        if (breaks.at(i) != usual) {
             block.setUserData(new LineBreakData(breaks.at(i)));
+            unusualBreaks_ = true;
+        }
     }
+}
+
+QByteArray PageEdit::LineBreakKinds() const
+{
+    QByteArray kinds;
+    if (!unusualBreaks_)
+        return kinds;
+    kinds.reserve(blockCount());
+    for (QTextBlock block = document()->firstBlock(); block.next().isValid(); block = block.next()) {
+        const auto* data = static_cast<const LineBreakData*>(block.userData());
+        kinds.append(data ? data->Kind : char(0));
+    }
+    return kinds;
 }
 
 void PageEdit::ReplaceAllText(const QString& text)

@@ -44,6 +44,9 @@ public:
     // Marks the lines of a just loaded page whose break is not the `usual` one, so that saving writes each
     // line's own break back (`breaks` as in DecodedPage).
     void SetLineBreaks(const QByteArray& breaks, char usual);
+    // The break after each line but the last as saving writes it ('c', 'n', 'r'; 0: the page's usual one), or
+    // nothing when every break is the usual one.
+    QByteArray LineBreakKinds() const;
     // Replaces the whole text as one edit (one undo step).
     void ReplaceAllText(const QString& text);
 
@@ -107,6 +110,7 @@ private:
     SyntaxColouring* colouring_ = nullptr;
     bool lineNumbers_ = false;
     int gutterDigits_ = 0;
+    bool unusualBreaks_ = false; // some line was given a break of its own since the last load
     int caretBlock_ = -1;
     QFont pageFont_;
     int zoom_ = 0;

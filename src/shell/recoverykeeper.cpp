@@ -114,12 +114,14 @@ int RecoveryKeeper::WriteChanged()
         entry.name = page->Filename;
         entry.time = QDateTime::currentDateTimeUtc();
         entry.encoding = page->Encoding();
-        // The one copy of the text made on this thread (the document's own, blocks parted by U+2029); the line
-        // breaks, the encoding and the file are the writer's work.
+        // The one copy of the text made on this thread (the document's own, blocks parted by U+2029), and the
+        // lines' own breaks where the page mixes them; putting the breaks in and the file are the writer's work.
         entry.text = page->text1->document()->toRawText();
+        entry.ownBreaks = true;
         kept.written = page->EditCount();
-        writer_.start([store = store_, file = kept.file, entry = std::move(entry)]() mutable {
-            entry.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        writer_.start([store = store_, file = kept.file, entry = std::move(entry),
+                       kinds = page->text1->LineBreakKinds()]() mutable {
+            RecoveryStore::PutBreaks(entry.text, kinds, entry.encoding.lineEnd);
             store.Write(file, entry);
         });
         ++queued;
@@ -143,7 +145,7 @@ htmlform* RecoveryKeeper::Restore(const RecoveryEntry& header)
             : frame_.OpenDocument(true, entry.path, QFileInfo(entry.path).absolutePath() + QLatin1Char('/'));
     if (!page)
         return nullptr;
-    page->RestoreText(entry.text, entry.encoding);
+    page->RestoreText(entry.text, entry.encoding, entry.ownBreaks);
     // The old file goes on standing for the page: it holds this very text.
     Kept& kept = Follow(page);
     kept.file = entry.file;

@@ -47,6 +47,9 @@ private Q_SLOTS:
             << QStringLiteral("/p.html") << QStringLiteral("/p.html")
             << Encoding(PageEncoding::Gb18030, false, PageEncoding::Lf)
             << QStringLiteral("\n\nKESTREL-RECOVERY 1\npath /etc/passwd\n\n\U0001F600");
+        QTest::newRow("Big5 page with lines of their own breaks")
+            << QStringLiteral("/b.html") << QStringLiteral("/b.html")
+            << Encoding(PageEncoding::Big5, false, PageEncoding::CrLf) << QStringLiteral("中\r\n文\nx\r\r\n");
     }
     void roundTrip()
     {
@@ -59,6 +62,7 @@ private Q_SLOTS:
         entry.name = name;
         entry.encoding = encoding;
         entry.text = text;
+        entry.ownBreaks = text.contains(QLatin1Char('\r'));
         entry.time = QDateTime(QDate(2026, 12, 7), QTime(15, 30, 12, 345), Qt::UTC);
 
         RecoveryEntry back;
@@ -68,6 +72,7 @@ private Q_SLOTS:
         QCOMPARE(back.text, text);
         QCOMPARE(back.time, entry.time);
         QVERIFY(back.encoding == encoding);
+        QCOMPARE(back.ownBreaks, entry.ownBreaks);
 
         // Through the folder: listed without its text, loaded with it.
         QTemporaryDir dir;
@@ -89,6 +94,33 @@ private Q_SLOTS:
         QVERIFY(store.List().isEmpty());
     }
 
+    // The document's lines, parted by U+2029, get each its own break back.
+    void putBreaks_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QByteArray>("kinds");
+        QTest::addColumn<int>("usual");
+        QTest::addColumn<QString>("text");
+        const QString raw = QStringLiteral("a\u2029中\u2029\u2029z");
+        QTest::newRow("all usual CR LF") << raw << QByteArray() << int(PageEncoding::CrLf) << "a\r\n中\r\n\r\nz";
+        QTest::newRow("mixed") << raw << QByteArray("\0nr", 3) << int(PageEncoding::CrLf) << "a\r\n中\n\rz";
+        QTest::newRow("CR LF lines in an LF page") << raw << QByteArray("c\0c", 3) << int(PageEncoding::Lf)
+                                                << "a\r\n中\n\r\nz";
+        QTest::newRow("fewer kinds than breaks") << raw << QByteArray("r") << int(PageEncoding::Lf) << "a\r中\n\nz";
+        QTest::newRow("one line") << QStringLiteral("x") << QByteArray("c") << int(PageEncoding::Cr) << "x";
+        QTest::newRow("ends with a break") << QStringLiteral("x\u2029") << QByteArray() << int(PageEncoding::Cr)
+                                           << "x\r";
+    }
+    void putBreaks()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QByteArray, kinds);
+        QFETCH(int, usual);
+        QFETCH(QString, text);
+        RecoveryStore::PutBreaks(raw, kinds, PageEncoding::LineEnd(usual));
+        QCOMPARE(raw, text);
+    }
+
     void damaged_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -99,7 +131,7 @@ private Q_SLOTS:
         QTest::newRow("cut off inside the header") << good.left(40);
         QTest::newRow("another version") << QByteArray(good).replace("RECOVERY 1", "RECOVERY 2");
         QTest::newRow("no time") << QByteArray(good).replace("time 2026-12-07T15:30:12.000Z\n", "");
-        QTest::newRow("unknown encoding") << QByteArray(good).replace("GB18030", "BIG5");
+        QTest::newRow("unknown encoding") << QByteArray(good).replace("GB18030", "KOI8-R");
         QTest::newRow("unknown line end") << QByteArray(good).replace("CRLF", "NEL");
         QTest::newRow("no path field") << QByteArray(good).replace("path %2Fa.html\n", "");
     }

@@ -78,8 +78,9 @@ private Q_SLOTS:
         QTest::newRow("closed without saving: its file goes") << true << "twc" << 1 << QStringList{};
         QTest::newRow("program closed: no file left") << true << "twq" << 1 << QStringList{};
         // A new page's caret is on the empty line inside its body.
-        QString fresh = htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        fresh.insert(fresh.indexOf(QStringLiteral("<body>\n")) + 7, QLatin1Char('x'));
+        // A file keeps the page's own line breaks (the new page's are CR LF).
+        QString fresh = htmlform::NewPageTemplate();
+        fresh.insert(fresh.indexOf(QStringLiteral("<body>\r\n")) + 8, QLatin1Char('x'));
         QTest::newRow("focus leaves the program: written") << true << "tf" << -1 << QStringList{"x<p>\n"};
         QTest::newRow("focus leaves an unchanged page: nothing") << true << "f" << -1 << QStringList{};
         QTest::newRow("untitled page") << false << "tw" << 1 << QStringList{fresh};
@@ -133,6 +134,36 @@ private Q_SLOTS:
         QCOMPARE(found, texts);
         // Never beside the page.
         QCOMPARE(QDir(f_.dir->path()).entryList({QStringLiteral("*.kestrel-recovery")}, QDir::Files), QStringList());
+    }
+
+    // A page comes back from its recovery file in its own code page and with each line's own break, so saving it
+    // writes what the user had.
+    void restoredAsItWas()
+    {
+        const QString path = f_.Path(QStringLiteral("b.html"));
+        QVERIFY(f_.WriteFile(path, "<meta charset=big5>\r\n\xA4\xA4\xA4\xE5\nx\r\n"));
+        htmlform* page = f_.frame->OpenPath(path);
+        QVERIFY(page);
+        QCOMPARE(page->Encoding().codec, PageEncoding::Big5);
+        page->text1->SetSelStart(0);
+        Type(page, QStringLiteral("y"));
+        QCOMPARE(keeper_->WriteChanged(), 1);
+        const QList<RecoveryEntry> left = Files();
+        QCOMPARE(left.size(), 1);
+        // As after a crash: the page is gone unsaved and its file is still there.
+        f_.answers = {MsgAnswer::No};
+        QVERIFY(qobject_cast<QMdiSubWindow*>(page->parentWidget())->close());
+        QVERIFY(RecoveryStore(Folder()).Write(left.first().file, left.first()));
+
+        OnNextModal<RecoverForm>([](RecoverForm* form) { form->accept(); });
+        keeper_->Offer(f_.frame.get());
+        htmlform* back = nullptr;
+        for (QMdiSubWindow* w : f_.frame->Area->subWindowList())
+            if (auto* p = qobject_cast<htmlform*>(w->widget()); p && p->Filename == path)
+                back = p;
+        QVERIFY(back);
+        QVERIFY(back->SaveFn());
+        QCOMPARE(f_.ReadFile(path), QByteArray("y<meta charset=big5>\r\n\xA4\xA4\xA4\xE5\nx\r\n"));
     }
 
     void offered_data()
