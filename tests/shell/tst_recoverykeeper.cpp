@@ -153,6 +153,7 @@ private Q_SLOTS:
         // As after a crash: the page is gone unsaved and its file is still there.
         f_.answers = {MsgAnswer::No};
         QVERIFY(qobject_cast<QMdiSubWindow*>(page->parentWidget())->close());
+        keeper_->Flush(); // the file's removal is the writer's
         QVERIFY(RecoveryStore(Folder()).Write(left.first().file, left.first()));
 
         OnNextModal<RecoverForm>([](RecoverForm* form) { form->accept(); });
