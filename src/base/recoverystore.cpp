@@ -124,6 +124,10 @@ void RecoveryStore::PutBreaks(QString& text, const QByteArray& kinds, PageEncodi
         return kind == 'c' ? QStringLiteral("\r\n") : kind == 'n' ? QStringLiteral("\n") : QStringLiteral("\r");
     };
     const QString usualBreak = breakOf(PageCodec::BreakCode(usual));
+    if (kinds.isEmpty() && usualBreak.size() == 1) {
+        text.replace(QChar::ParagraphSeparator, usualBreak.front()); // in place: no second copy of a big page
+        return;
+    }
     QString out;
     out.reserve(text.size() + (usual == PageEncoding::CrLf ? text.count(QChar::ParagraphSeparator) : 0));
     qsizetype start = 0, line = 0;
