@@ -22,6 +22,8 @@ class DocumentFiller
 {
 public:
     DocumentFiller(QTextDocument* document, const QTextCharFormat& charFormat, const QTextBlockFormat& blockFormat);
+    // Finishes, if Finish was not called: the document is never left with lines inside a block.
+    ~DocumentFiller() { Finish(); }
     DocumentFiller(const DocumentFiller&) = delete;
     DocumentFiller& operator=(const DocumentFiller&) = delete;
 
