@@ -1,17 +1,16 @@
 // Times the steps of opening and saving a big page in a real page window, then key presses in its middle:
 //   app_files PAGE.html   (make one with bench/make-page)
-#include "base/messages.h"
 #include "base/pagefile.h"
-#include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "shell/mdiform1.h"
+
+#include "benchsetting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -39,10 +38,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir dir;
-    Shared shared(dir.path());
-    shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+    BenchSetting setting;
 
     QElapsedTimer t;
     t.start();
@@ -50,17 +46,17 @@ int main(int argc, char* argv[])
     PageFile::Read(path, page);
     const qint64 read = t.restart();
     const double peakRead = PeakMb();
-    MDIForm1 frame(shared);
+    MDIForm1 frame(setting.shared);
     frame.show();
     QCoreApplication::processEvents();
     const qint64 frameShown = t.restart();
-    htmlform* doc = frame.OpenDocument(true, path, dir.path() + QLatin1Char('/'), &page);
+    htmlform* doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
     const qint64 opened = t.restart();
     const double peakOpened = PeakMb();
     QCoreApplication::processEvents();
     const qint64 painted = t.restart();
     const double peakPainted = PeakMb();
-    const QString copy = dir.filePath(QStringLiteral("copy.html"));
+    const QString copy = setting.dir.filePath(QStringLiteral("copy.html"));
     doc->Filename = copy;
     doc->SaveFn();
     const qint64 saved = t.restart();

@@ -3,12 +3,13 @@
 // The page is written first: GB18030, CR LF, a three-letter word 200,000 times and one word only near the end.
 #include "base/browserview.h"
 #include "base/messages.h"
-#include "base/shared.h"
 #include "editor/findform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
 #include "shell/mdiform1.h"
+
+#include "benchsetting.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -81,18 +81,15 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const double megabytes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toDouble() : 20.0;
-    QTemporaryDir dir;
-    Shared shared(dir.path());
-    shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::Yes; });
+    BenchSetting setting(MsgAnswer::Yes);
 
-    const QString path = dir.filePath(QStringLiteral("big.html"));
+    const QString path = setting.dir.filePath(QStringLiteral("big.html"));
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(MakePage(qint64(megabytes * 1024 * 1024))) < 0)
             return 2;
     }
-    MDIForm1 frame(shared);
+    MDIForm1 frame(setting.shared);
     frame.show();
     htmlform* doc = frame.OpenPath(path);
     if (!doc)

@@ -4,17 +4,17 @@
 //   app_recovery PAGE.html   (make one with bench/make-page, 20 MB by default)
 #include "base/messages.h"
 #include "base/pagefile.h"
-#include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "shell/mdiform1.h"
 #include "shell/recoverykeeper.h"
 
+#include "benchsetting.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,20 +45,17 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir dir;
-    Shared shared(dir.path());
-    shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+    BenchSetting setting;
     DecodedPage page;
     if (PageFile::Read(path, page) != PageFile::Ok) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 2;
     }
-    MDIForm1 frame(shared);
+    MDIForm1 frame(setting.shared);
     frame.show();
-    htmlform* doc = frame.OpenDocument(true, path, dir.path() + QLatin1Char('/'), &page);
+    htmlform* doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
     QCoreApplication::processEvents();
-    RecoveryKeeper keeper(frame, dir.filePath(QStringLiteral("recovery")), 3600 * 1000);
+    RecoveryKeeper keeper(frame, setting.dir.filePath(QStringLiteral("recovery")), 3600 * 1000);
 
     std::vector<double> stalls, writes, keysDuring, keysIdle;
     QElapsedTimer t;
