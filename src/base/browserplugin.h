@@ -31,7 +31,9 @@ public:
     virtual ~BrowserFactory() = default;
     // Null when the engine cannot start in this process.
     virtual BrowserPage* CreatePage(QWidget* parent) = 0;
+    // Folders every page may read from besides its own site (the program's pictures).
+    virtual void SetSharedFolders(const QStringList& folders) = 0;
 };
 
-#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.2"
+#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.3"
 Q_DECLARE_INTERFACE(BrowserFactory, KestrelBrowserFactory_iid)

@@ -9,11 +9,23 @@
 #include <QStackedLayout>
 
 namespace {
-BrowserFactory* LoadFactory(bool* tried)
+QStringList& ExtraFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+QStringList& Shared()
+{
+    static QStringList folders;
+    return folders;
+}
+
+BrowserFactory* LoadFactory(bool* tried, bool load = true)
 {
     static BrowserFactory* factory = nullptr;
     static bool attempted = false;
-    if (!attempted) {
+    if (!attempted && load) {
         attempted = true;
         for (const QString& folder : BrowserView::PluginFolders()) {
             const QString path = folder + QStringLiteral("/kestrel_browser.so");
@@ -22,8 +34,10 @@ BrowserFactory* LoadFactory(bool* tried)
             QPluginLoader loader(path);
             if (QObject* object = loader.instance()) {
                 factory = qobject_cast<BrowserFactory*>(object);
-                if (factory)
+                if (factory) {
+                    factory->SetSharedFolders(Shared());
                     break;
+                }
             }
         }
     }
@@ -35,13 +49,22 @@ BrowserFactory* LoadFactory(bool* tried)
 
 QStringList BrowserView::PluginFolders()
 {
-    // Beside the program in a build tree, in lib/kestrel/ of an installed one.
+    // Beside the program in a build tree, in lib/kestrel/ of an installed one; nowhere else, so that no folder
+    // the program was once built in is ever loaded from.
     const QString program = QCoreApplication::applicationDirPath();
-    QStringList folders{program, program + QStringLiteral("/../lib/kestrel")};
-#ifdef KESTREL_BUILD_DIR
-    folders.append(QStringLiteral(KESTREL_BUILD_DIR));
-#endif
-    return folders;
+    return QStringList{program, program + QStringLiteral("/../lib/kestrel")} + ExtraFolders();
+}
+
+void BrowserView::AddPluginFolder(const QString& folder)
+{
+    ExtraFolders().append(folder);
+}
+
+void BrowserView::SetSharedFolders(const QStringList& folders)
+{
+    Shared() = folders;
+    if (BrowserFactory* factory = LoadFactory(nullptr, false))
+        factory->SetSharedFolders(folders);
 }
 
 BrowserView::BrowserView(QWidget* parent) : QWidget(parent)

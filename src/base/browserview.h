@@ -30,8 +30,12 @@ public:
     bool EngineLoaded() const { return page_ != nullptr; }
     bool EngineFailed() const { return failed_; }
 
-    // Folders searched for the plugin, first match wins: the program folder, then the build folder.
+    // Folders searched for the plugin, first match wins: the program folder, then ../lib/kestrel.
     static QStringList PluginFolders();
+    // One more folder to search, last (tests running outside the build folder).
+    static void AddPluginFolder(const QString& folder);
+    // Folders every page may read from besides its own site (the program's pictures).
+    static void SetSharedFolders(const QStringList& folders);
 
 Q_SIGNALS:
     void LoadFinished(bool ok);

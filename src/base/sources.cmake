@@ -6,6 +6,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/recoverystore.cpp
     ${KESTREL_LIST_DIR}/scratchpage.cpp
     ${KESTREL_LIST_DIR}/shared.cpp
+    ${KESTREL_LIST_DIR}/siteaccess.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/browserview.cpp

@@ -1,11 +1,14 @@
 #include "base/browserplugin.h"
+#include "base/siteaccess.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMimeDatabase>
 #include <QOpenGLContext>
+#include <QRandomGenerator>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -28,11 +31,36 @@ QT_END_NAMESPACE
 
 namespace {
 
-// Local pages are shown through a scheme of their own whose documents have opaque origins (as sandboxed frames
-// do), so a previewed page's scripts can read no local file (file:///etc/passwd, nor a file beside it), while
-// its images, style sheets and scripts load as they would from a file. With file URLs closed to local content
-// the engine would not load those at all.
+// Local pages are shown through a scheme of their own, kestrel-page://SITE/path, whose documents have opaque
+// origins (as sandboxed frames do). SITE is a random name standing for the page's site folder (SiteAccess), so
+// a page's addresses behave as on a web server rooted there: "../" stops at the site, "/img/a.gif" is the
+// site's, and no page can name another site's files. Local file URLs stay closed to pages.
 const QByteArray PageScheme = QByteArrayLiteral("kestrel-page");
+
+QHash<QString, SiteAccess::Site>& Sites()
+{
+    static QHash<QString, SiteAccess::Site> sites;
+    return sites;
+}
+
+QStringList& SharedFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+QString SiteName(const SiteAccess::Site& site)
+{
+    for (auto it = Sites().cbegin(); it != Sites().cend(); ++it) {
+        if (it.value() == site)
+            return it.key();
+    }
+    quint64 bits[2];
+    QRandomGenerator::system()->fillRange(bits);
+    const QString name = QString::number(bits[0], 16) + QString::number(bits[1], 16);
+    Sites().insert(name, site);
+    return name;
+}
 
 class PageSchemeHandler : public QWebEngineUrlSchemeHandler
 {
@@ -40,19 +68,21 @@ public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
     void requestStarted(QWebEngineUrlRequestJob* job) override
     {
-        if (job->requestMethod() != "GET") {
+        const QUrl url = job->requestUrl();
+        const auto site = Sites().constFind(url.host());
+        if (job->requestMethod() != "GET" || site == Sites().cend()) {
             job->fail(QWebEngineUrlRequestJob::RequestDenied);
             return;
         }
-        const QString path = job->requestUrl().path();
-        QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        const QString path = SiteAccess::Resolve(*site, url.path(QUrl::FullyDecoded), SharedFolders());
+        const int fd = path.isEmpty() ? -1 : SiteAccess::OpenRegular(path);
+        if (fd < 0) {
+            job->fail(path.isEmpty() ? QWebEngineUrlRequestJob::RequestDenied : QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        auto* body = new QBuffer(job);
-        body->setData(file.readAll());
-        body->open(QIODevice::ReadOnly);
+        // Read by the engine as it needs it: a big file is never held whole.
+        auto* body = new QFile(job);
+        body->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
         // No charset: the engine reads a page's own declaration, as it does for a file.
         job->reply(QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toUtf8(), body);
     }
@@ -62,9 +92,12 @@ QUrl ShownUrl(const QUrl& url)
 {
     if (!url.isLocalFile())
         return url;
+    const QString path = url.toLocalFile();
+    const SiteAccess::Site site = SiteAccess::SiteOf(QFileInfo(path).path(), QDir::homePath());
     QUrl shown = url;
     shown.setScheme(QString::fromLatin1(PageScheme));
-    shown.setHost(QString());
+    shown.setHost(SiteName(site));
+    shown.setPath(SiteAccess::RelativePath(site, path));
     return shown;
 }
 
@@ -73,8 +106,17 @@ class ConsolePage : public QWebEnginePage
 {
 public:
     ConsolePage(BrowserPage* owner, QObject* parent) : QWebEnginePage(parent), owner_(owner) {}
+    void SetSite(const QString& name) { site_ = name; }
 
 protected:
+    // A page moves only within its own site: no other site's address and no local file.
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override
+    {
+        if (url.scheme() == QLatin1String(PageScheme))
+            return url.host() == site_;
+        return !url.isLocalFile();
+    }
+
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
                                   const QString&) override
     {
@@ -84,6 +126,7 @@ protected:
 
 private:
     BrowserPage* owner_;
+    QString site_;
 };
 
 class WebEnginePage : public BrowserPage
@@ -97,7 +140,8 @@ public:
             return h;
         }();
         Q_UNUSED(handler);
-        view_->setPage(new ConsolePage(this, view_));
+        page_ = new ConsolePage(this, view_);
+        view_->setPage(page_);
         view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
             if (LoadFinished)
@@ -105,11 +149,17 @@ public:
         });
     }
     QWidget* Widget() override { return view_; }
-    void Navigate(const QUrl& url) override { view_->load(ShownUrl(url)); }
+    void Navigate(const QUrl& url) override
+    {
+        const QUrl shown = ShownUrl(url);
+        page_->SetSite(shown.scheme() == QLatin1String(PageScheme) ? shown.host() : QString());
+        view_->load(shown);
+    }
     QPointF ScrollPosition() const override { return view_->page()->scrollPosition(); }
 
 private:
     QWebEngineView* view_;
+    ConsolePage* page_ = nullptr;
 };
 
 bool SandboxSwitchedOff()
@@ -164,7 +214,7 @@ public:
     {
         // Before any class of the engine exists.
         QWebEngineUrlScheme scheme(PageScheme);
-        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
         scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::NoAccessAllowed);
         QWebEngineUrlScheme::registerScheme(scheme);
         if (!qt_gl_global_share_context()) {
@@ -176,6 +226,7 @@ public:
     }
     // Null when the engine cannot start here: the editor then says so in place of the page and carries on.
     BrowserPage* CreatePage(QWidget* parent) override { return EngineCanStart() ? new WebEnginePage(parent) : nullptr; }
+    void SetSharedFolders(const QStringList& folders) override { SharedFolders() = folders; }
 };
 
 #include "webenginefactory.moc"

@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "base/browserview.h"
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/shared.h"
@@ -101,6 +102,9 @@ int Main(int argc, char* argv[])
     }
     // A user's pages start in the user's documents, not in the program's folder.
     shared.LastDir = Shared::PagesFolder();
+    // Previews may show the program's own pictures (the effects' defaults) wherever the page is.
+    BrowserView::SetSharedFolders(
+        {shared.ProgramDir + QStringLiteral("qzimg"), shared.DataDir + QStringLiteral("qzimg")});
 
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);

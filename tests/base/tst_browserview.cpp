@@ -2,11 +2,14 @@
 #include "browserplugin.h"
 #include "shell/aboutform.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <unistd.h>
 
 class TestBrowserView : public QObject
@@ -151,6 +154,136 @@ private Q_SLOTS:
         QVERIFY2(messages.contains(QStringLiteral("script")), qPrintable(messages.join(u'|')));
         QVERIFY2(messages.contains(QStringLiteral("style 123px")), qPrintable(messages.join(u'|')));
         QVERIFY2(messages.contains(QStringLiteral("refused")), qPrintable(messages.join(u'|')));
+    }
+
+    // A hostile page in a site under the home folder tries every way out. It gets its own site's files (its
+    // folder and its siblings in the site) and nothing else: not a file above the site, hidden, reached through
+    // a link or named by an absolute path, by no kind of request; and it cannot move the view to a local file.
+    void pageSeesOnlyItsSite()
+    {
+        SKIP_WITHOUT_BROWSER();
+        QTemporaryDir dir;
+        const QString home = dir.filePath(QStringLiteral("home"));
+        const QByteArray gif = QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
+        const auto write = [&home](const QString& name, const QByteArray& bytes) {
+            QDir().mkpath(QFileInfo(home + name).path());
+            QFile f(home + name);
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(QStringLiteral("/secret/s.gif"), gif));
+        QVERIFY(write(QStringLiteral("/secret/x.js"), "console.log('leak');"));
+        QVERIFY(write(QStringLiteral("/sites/other/o.gif"), gif));
+        QVERIFY(write(QStringLiteral("/sites/site/own.gif"), gif));
+        QVERIFY(write(QStringLiteral("/sites/site/own.js"), "var own = 1;"));
+        QVERIFY(write(QStringLiteral("/sites/site/.hidden.gif"), gif));
+        QVERIFY(QFile::link(home + QStringLiteral("/secret/x.js"), home + QStringLiteral("/sites/site/link.js")));
+        const QString secret = home + QStringLiteral("/secret/s.gif");
+        // name, kind, address, expected
+        const QList<std::array<QString, 4>> probes{
+            {"own", "img", "own.gif", "ok"},
+            {"rooted", "img", "/site/own.gif", "ok"},
+            {"sibling", "img", "../other/o.gif", "ok"},
+            {"ownscript", "script", "own.js", "ok"},
+            {"ownfetch", "fetch", "own.js", "refused"}, // opaque origins: no page reads even its own files
+            {"up", "img", "../../secret/s.gif", "refused"},
+            {"encoded", "img", "%2e%2e/%2e%2e/secret/s.gif", "refused"},
+            {"hidden", "img", ".hidden.gif", "refused"},
+            {"link", "script", "link.js", "refused"},
+            {"absolute", "img", secret, "refused"},
+            {"fileurl", "img", QUrl::fromLocalFile(secret).toString(), "refused"},
+            {"passwd", "script", "/etc/passwd", "refused"},
+            {"fetch", "fetch", "../../secret/x.js", "refused"},
+            {"xhr", "xhr", "/etc/passwd", "refused"},
+            {"frame", "iframe", QUrl::fromLocalFile(home + QStringLiteral("/secret/x.js")).toString(), "refused"},
+        };
+        QByteArray script = "function report(n, r) { console.log('probe ' + n + ':' + r); }\n";
+        for (const auto& p : probes) {
+            const QByteArray name = p[0].toUtf8(), kind = p[1].toUtf8(), url = p[2].toUtf8();
+            if (kind == "img" || kind == "script")
+                script += "(function() { var e = document.createElement('" + kind +
+                          "'); e.onload = function() { "
+                          "report('" +
+                          name + "', 'ok'); }; e.onerror = function() { report('" + name +
+                          "', 'refused'); }; e.src = '" + url + "'; document.body.appendChild(e); })();\n";
+            else if (kind == "fetch")
+                script += "fetch('" + url + "').then(function(r) { return r.text(); }).then(function() { report('" +
+                          name + "', 'ok'); }, function() { report('" + name + "', 'refused'); });\n";
+            else if (kind == "xhr")
+                script += "try { var x = new XMLHttpRequest(); x.open('GET', '" + url +
+                          "', false); x.send(); "
+                          "report('" +
+                          name + "', x.responseText.length ? 'ok' : 'refused'); } catch (e) { report('" + name +
+                          "', 'refused'); }\n";
+            else
+                script += "(function() { var f = document.createElement('iframe'); f.src = '" + url +
+                          "'; "
+                          "document.body.appendChild(f); setTimeout(function() { var d = null; try { d = "
+                          "f.contentDocument; } catch (e) {} report('" +
+                          name +
+                          "', d && d.body && "
+                          "d.body.textContent.indexOf('leak') >= 0 ? 'ok' : 'refused'); }, 1500); })();\n";
+        }
+        // Last, the page tries to take the view to a local file; the view must stay on the page.
+        script += "setTimeout(function() { location.href = '" + QUrl::fromLocalFile(secret).toEncoded() +
+                  "'; }, 2000); setTimeout(function() { report('stayed', 'ok'); }, 3000);\n";
+        QVERIFY(write(QStringLiteral("/sites/site/page.html"),
+                      "<html><body><script>" + script + "</script></body></html>"));
+
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home));
+        BrowserView view;
+        QMap<QString, QString> seen;
+        connect(&view, &BrowserView::ConsoleMessage, &view, [&seen](int, const QString& message) {
+            const qsizetype colon = message.indexOf(u':');
+            if (message.startsWith(QLatin1String("probe ")) && colon > 0)
+                seen.insert(message.mid(6, colon - 6), message.mid(colon + 1));
+        });
+        view.NavigateFile(home + QStringLiteral("/sites/site/page.html"));
+        qputenv("HOME", savedHome);
+        QTRY_VERIFY_WITH_TIMEOUT(seen.contains(QStringLiteral("stayed")), 30000);
+        QMap<QString, QString> expected{{QStringLiteral("stayed"), QStringLiteral("ok")}};
+        for (const auto& p : probes)
+            expected.insert(p[0], p[3]);
+        QCOMPARE(seen, expected);
+    }
+
+    static qint64 ResidentKb()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                return line.mid(6).trimmed().split(' ').constFirst().toLongLong();
+        }
+        return 0;
+    }
+
+    // A page's big files are read as the engine needs them, never held whole by the editor.
+    void bigFilesAreStreamed()
+    {
+        SKIP_WITHOUT_BROWSER();
+        QTemporaryDir dir;
+        QFile big(dir.filePath(QStringLiteral("big.gif")));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(300) << 20));
+        big.close();
+        QFile page(dir.filePath(QStringLiteral("big.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><script>var n = 0; function done() { if (++n == 3) console.log('all done'); }"
+                   "</script>");
+        for (int i = 0; i < 3; ++i)
+            page.write("<img src='big.gif?" + QByteArray::number(i) + "' onload=done() onerror=done()>");
+        page.write("</body></html>");
+        page.close();
+        BrowserView view;
+        bool done = false;
+        connect(&view, &BrowserView::ConsoleMessage, &view,
+                [&done](int, const QString& message) { done = done || message == QLatin1String("all done"); });
+        const qint64 before = ResidentKb();
+        qint64 most = before;
+        view.NavigateFile(page.fileName());
+        QTRY_VERIFY_WITH_TIMEOUT((most = std::max(most, ResidentKb()), done), 120000);
+        QVERIFY2(most - before < 200 * 1024, qPrintable(QStringLiteral("grew by %1 kB").arg(most - before)));
     }
 
     void aboutBoxShowsItsPage()
