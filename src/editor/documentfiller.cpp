@@ -7,14 +7,36 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <private/qtextdocument_p.h>
 
+// The fast way writes the text document's private structures as they are in this one version of Qt; with any
+// other Qt it is not even compiled, and pages go in the ordinary way.
+#if QT_VERSION == QT_VERSION_CHECK(6, 4, 2)
+#define KESTREL_FILL_FAST 1
+#include <private/qtextdocument_p.h>
+#else
+#define KESTREL_FILL_FAST 0
+#endif
+
+namespace {
+
+// Says once per run why pages go in the ordinary (slower) way.
+void NoteOrdinaryWay(const char* why)
+{
+    static bool said = false;
+    if (!said) {
+        said = true;
+        qInfo("kestrel: pages are put into the text control the ordinary way (%s)", why);
+    }
+}
+
+} // namespace
+
+#if KESTREL_FILL_FAST
 namespace {
 
 // A fragment map keeps its node array private. An explicit instantiation may name a private member, which gives
 // this file (and only it) a pointer to the array's owner.
-template <class Tag, typename Tag::Type Member>
-struct Reach
+template <class Tag, typename Tag::Type Member> struct Reach
 {
     friend typename Tag::Type Reached(Tag) { return Member; }
 };
@@ -65,8 +87,7 @@ quint32 Link(Node* nodes, quint32 lo, quint32 hi, quint32 parent, int depth, int
 }
 
 // Replaces the map's nodes with `count` new ones, in order, each set by fill(node, index) before linking.
-template <class Node, class Fill>
-void Rewrite(QFragmentMapData<Node>& map, quint32 count, Fill fill)
+template <class Node, class Fill> void Rewrite(QFragmentMapData<Node>& map, quint32 count, Fill fill)
 {
     auto* nodes = static_cast<Node*>(std::realloc(map.fragments, size_t(count + 1) * sizeof(Node)));
     Q_CHECK_PTR(nodes);
@@ -91,6 +112,23 @@ struct Run
     quint32 size;
 };
 
+// The revisions line-by-line insertion (without undo) gives the blocks: a line break after text leaves the line's
+// block as it was and makes the next one current; one at the start of a line does the opposite.
+std::vector<int> BlockRevisions(const std::vector<quint32>& blockSizes, int first, int current)
+{
+    std::vector<int> revisions(blockSizes.size());
+    int carried = first;
+    for (size_t i = 0; i + 1 < blockSizes.size(); ++i) {
+        const bool text = blockSizes[i] > 1;
+        revisions[i] = text ? carried : current;
+        if (text)
+            carried = current;
+    }
+    if (!revisions.empty())
+        revisions.back() = carried;
+    return revisions;
+}
+
 // The structures are the ones of the Qt this was built against; a debug build of Qt also checks, on every
 // insertion, that a run holds no separator.
 bool SameQtAsBuilt()
@@ -99,15 +137,25 @@ bool SameQtAsBuilt()
 }
 
 } // namespace
+#endif
 
 DocumentFiller::DocumentFiller(QTextDocument* document, const QTextCharFormat& charFormat,
                                const QTextBlockFormat& blockFormat)
     : document_(document), charFormat_(charFormat), blockFormat_(blockFormat)
 {
-    fast_ = SameQtAsBuilt() && !document->isUndoRedoEnabled() && document->characterCount() == 1 &&
-            document->blockCount() == 1;
-    if (fast_)
+#if KESTREL_FILL_FAST
+    if (!SameQtAsBuilt()) {
+        NoteOrdinaryWay("it runs with another Qt than the one it was built against");
+    } else if (document->isUndoRedoEnabled() || document->characterCount() != 1 || document->blockCount() != 1) {
+        NoteOrdinaryWay("the text control was not empty");
+    } else {
+        fast_ = true;
+        revision_ = document->firstBlock().revision();
         QTextDocumentPrivate::get(document_)->beginEditBlock();
+    }
+#else
+    NoteOrdinaryWay("it was built against another Qt");
+#endif
 }
 
 void DocumentFiller::Add(int position, const QString& text)
@@ -115,27 +163,67 @@ void DocumentFiller::Add(int position, const QString& text)
     if (text.isEmpty())
         return;
     if (!fast_) {
-        QTextCursor c(document_);
-        c.setPosition(position);
-        c.insertText(text, charFormat_);
+        Keep(position, text);
         return;
     }
+#if KESTREL_FILL_FAST
     // One run of characters, separators and all; Finish cuts it into lines.
     QTextDocumentPrivate* d = QTextDocumentPrivate::get(document_);
     d->insert(position, text, d->formatCollection()->indexForFormat(charFormat_));
+#endif
+}
+
+void DocumentFiller::Keep(int position, const QString& text)
+{
+    // The pieces wait, in order, for one insertion: one change and one layout instead of one per piece.
+    if (pieces_.empty())
+        start_ = position;
+    qsizetype at = position - start_;
+    auto it = pieces_.begin();
+    while (it != pieces_.end() && at >= it->size()) {
+        at -= it->size();
+        ++it;
+    }
+    if (it != pieces_.end() && at > 0) {
+        QString tail = it->sliced(at);
+        it->truncate(at);
+        it = pieces_.insert(it + 1, std::move(tail));
+    }
+    pieces_.insert(it, text);
+}
+
+void DocumentFiller::InsertKept()
+{
+    if (pieces_.empty())
+        return;
+    QString all;
+    qsizetype size = 0;
+    for (const QString& piece : pieces_)
+        size += piece.size();
+    all.reserve(size);
+    for (QString& piece : pieces_) {
+        all += piece;
+        piece = QString();
+    }
+    pieces_.clear();
+    QTextCursor c(document_);
+    c.setPosition(start_);
+    c.insertText(all, charFormat_);
 }
 
 void DocumentFiller::Finish()
 {
-    if (!fast_)
+    if (!fast_) {
+        InsertKept();
         return;
+    }
+#if KESTREL_FILL_FAST
     fast_ = false;
     QTextDocumentPrivate* d = QTextDocumentPrivate::get(document_);
     auto& textRuns = d->fragmentMap().*Reached(TextRunsTag{});
     auto& blocks = d->blockMap().*Reached(BlocksTag{});
     const int charFormat = d->formatCollection()->indexForFormat(charFormat_);
     const int blockFormat = d->formatCollection()->indexForFormat(blockFormat_);
-    const int revision = document_->revision();
 
     // The runs as they stand: the pieces added, then the document's closing separator, which ends the last line.
     std::vector<Run> runs;
@@ -179,6 +267,7 @@ void DocumentFiller::Finish()
         node.stringPosition = int(cut[i].stringPosition);
         node.format = i + 1 == cut.size() ? closingFormat : charFormat;
     });
+    const std::vector<int> revisions = BlockRevisions(blockSizes, revision_, document_->revision());
     for (auto it = d->blockMap().begin(); !it.atEnd(); ++it)
         it.value()->free();
     Rewrite(blocks, quint32(blockSizes.size()), [&](QTextBlockData& node, quint32 i) {
@@ -187,9 +276,10 @@ void DocumentFiller::Finish()
             node.size_array[field] = 1;
         node.initialize();
         node.format = blockFormat;
-        node.revision = revision;
+        node.revision = revisions[i];
     });
     d->endEditBlock();
+#endif
 }
 
 namespace {

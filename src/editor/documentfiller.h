@@ -16,8 +16,9 @@ class QTextDocument;
 // tenth of the cost.
 //
 // This reaches into the text document's private structures, so it is used only where the Qt it runs with is the
-// release build of the Qt it was built against, the document is empty and keeps no undo history; otherwise Add
-// falls back to ordinary insertion. Use: Add every piece (in any order of position), then Finish, all inside one edit block.
+// release build of the Qt it was built against (and only compiled for the Qt it was written for), the document is
+// empty and keeps no undo history; otherwise the pieces are kept and go in with one ordinary insertion. Use: Add every
+// piece (in any order of position), then Finish, all inside one edit block.
 class DocumentFiller
 {
 public:
@@ -40,8 +41,15 @@ public:
     static void ToBlockText(QString& text);
 
 private:
+    void Keep(int position, const QString& text);
+    void InsertKept();
+
     QTextDocument* document_;
     QTextCharFormat charFormat_;
     QTextBlockFormat blockFormat_;
     bool fast_ = false;
+    int revision_ = 0;
+    // The ordinary way: the pieces in order, and where they go.
+    std::vector<QString> pieces_;
+    int start_ = 0;
 };

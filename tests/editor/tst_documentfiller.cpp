@@ -22,12 +22,16 @@ class TestDocumentFiller : public QObject
         return doc;
     }
 
-    // Fills `doc` with `text` cut into pieces from its end, each put in at the top, as a page is opened.
-    static bool Fill(QTextDocument* doc, const QString& text, qsizetype pieceSize)
+    // Fills `doc` with `text` cut into pieces from its end, each put in at the top, as a page is opened (emptying
+    // it first in the same edit block, as a reload does).
+    static bool Fill(QTextDocument* doc, const QString& text, qsizetype pieceSize,
+                     const QTextCharFormat& format = QTextCharFormat())
     {
         QTextCursor c(doc);
         c.beginEditBlock();
-        DocumentFiller filler(doc, c.charFormat(), c.blockFormat());
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+        DocumentFiller filler(doc, format, c.blockFormat());
         for (qsizetype end = text.size(), first = 1; end > 0 || first; first = 0) {
             const qsizetype start = LineChunks::PieceStart(text, end, pieceSize);
             QString piece = text.sliced(start, end - start);
@@ -66,8 +70,7 @@ class TestDocumentFiller : public QObject
         }
         return lh + (red ? 0 : 1);
     }
-    template <class Map>
-    static bool TreeSound(const Map& map)
+    template <class Map> static bool TreeSound(const Map& map)
     {
         quint32 root = map.firstNode();
         while (root && map.fragment(root)->parent)
@@ -80,25 +83,72 @@ class TestDocumentFiller : public QObject
     {
         QStringList lines;
         for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
-            lines << QStringLiteral("%1|%2|%3|%4|%5|%6")
+            lines << QStringLiteral("%1|%2|%3|%4|%5|%6|rev %7|state %8|data %9|formats %10 %11")
                          .arg(b.blockNumber())
                          .arg(b.position())
                          .arg(b.length())
                          .arg(b.firstLineNumber())
                          .arg(doc->findBlock(b.position()).blockNumber())
-                         .arg(b.text());
+                         .arg(b.text())
+                         .arg(b.revision())
+                         .arg(b.userState())
+                         .arg(b.userData() != nullptr)
+                         .arg(b.blockFormatIndex())
+                         .arg(b.charFormatIndex());
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                lines << QStringLiteral("  %1+%2 format %3 %4")
+                             .arg(f.position())
+                             .arg(f.length())
+                             .arg(f.charFormatIndex())
+                             .arg(f.charFormat().foreground().color().name());
+            }
         }
         lines << doc->toPlainText() << QString::number(doc->characterCount());
         return lines;
     }
 
-    static void CheckSameAsCursor(const QString& text, qsizetype pieceSize)
+    // What a document tells its watchers while a page goes in.
+    struct Signals
+    {
+        QStringList seen;
+        explicit Signals(QTextDocument* doc)
+        {
+            connect(doc, &QTextDocument::contentsChange, doc, [this](int at, int removed, int added) {
+                seen << QStringLiteral("change %1 -%2 +%3").arg(at).arg(removed).arg(added);
+            });
+            connect(doc, &QTextDocument::blockCountChanged, doc,
+                    [this](int n) { seen << QStringLiteral("blocks %1").arg(n); });
+            connect(doc, &QTextDocument::contentsChanged, doc, [this] { seen << QStringLiteral("changed"); });
+            connect(doc, &QTextDocument::modificationChanged, doc,
+                    [this](bool m) { seen << QStringLiteral("modified %1").arg(m); });
+        }
+    };
+
+    // `before` is in both documents first (a reload replaces it); `format` colours the page's text.
+    static void CheckSameAsCursor(const QString& text, qsizetype pieceSize, const QString& before = QString(),
+                                  const QTextCharFormat& format = QTextCharFormat())
     {
         auto expected = NewDocument();
-        QTextCursor(expected.get()).insertText(text);
         auto filled = NewDocument();
-        QVERIFY(Fill(filled.get(), text, pieceSize));
+        for (QTextDocument* doc : {expected.get(), filled.get()}) {
+            QTextCursor c(doc);
+            c.insertText(before, format);
+            doc->setModified(false);
+        }
+        Signals expectedSignals(expected.get());
+        Signals filledSignals(filled.get());
+        {
+            QTextCursor c(expected.get());
+            c.beginEditBlock();
+            c.select(QTextCursor::Document);
+            c.removeSelectedText();
+            c.insertText(text, format);
+            c.endEditBlock();
+        }
+        QVERIFY(Fill(filled.get(), text, pieceSize, format));
         QCOMPARE(Describe(filled.get()), Describe(expected.get()));
+        QCOMPARE(filledSignals.seen, expectedSignals.seen);
         auto* d = QTextDocumentPrivate::get(filled.get());
         QVERIFY(TreeSound(d->fragmentMap()));
         QVERIFY(TreeSound(d->blockMap()));
@@ -141,6 +191,54 @@ private Q_SLOTS:
         CheckSameAsCursor(text, pieceSize);
     }
 
+    // A page reloaded over another, and pages in a format of their own: the same documents, formats, block
+    // revisions and states, and the same signals as ordinary insertion.
+    void reloadAndFormats_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("coloured");
+        QTest::newRow("reload over a page") << "old\nlines\n"
+                                            << "new\r\npage\r\n"
+                                            << false;
+        QTest::newRow("reload over coloured text") << "<b>old</b>"
+                                                   << "a\nb" << true;
+        QTest::newRow("reload with nothing") << "x\ny"
+                                             << "" << false;
+        QTest::newRow("coloured page") << ""
+                                       << "<p>\n中\n</p>" << true;
+    }
+    void reloadAndFormats()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, text);
+        QFETCH(bool, coloured);
+        QTextCharFormat format;
+        if (coloured)
+            format.setForeground(QColor(Qt::blue));
+        CheckSameAsCursor(text, 3, before, format);
+    }
+
+    // Edited and marked lines before a reload leave nothing behind in the new page.
+    void reloadAfterEdits()
+    {
+        auto filled = NewDocument();
+        auto expected = NewDocument();
+        for (QTextDocument* doc : {filled.get(), expected.get()}) {
+            QTextCursor(doc).insertText(QStringLiteral("a\nb\nc"));
+            doc->findBlockByNumber(1).setUserState(7);
+            QTextCursor(doc->findBlockByNumber(2)).insertText(QStringLiteral("x"));
+        }
+        QVERIFY(Fill(filled.get(), QStringLiteral("d\ne"), 2));
+        QTextCursor c(expected.get());
+        c.beginEditBlock();
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+        c.insertText(QStringLiteral("d\ne"));
+        c.endEditBlock();
+        QCOMPARE(Describe(filled.get()), Describe(expected.get()));
+    }
+
     // Every shape of tree from one to a few hundred lines, and one of many thousands.
     void treesOfEverySize()
     {
@@ -162,10 +260,17 @@ private Q_SLOTS:
         QTextCursor c(doc.get());
         DocumentFiller filler(doc.get(), c.charFormat(), c.blockFormat());
         QVERIFY(!filler.Fast());
-        filler.Add(0, QStringLiteral("a\u2029b\u2029"));
+        // Pieces in any order of position, one of them inside another: one insertion of the whole at the end.
+        Signals changes(doc.get());
+        filler.Add(0, QStringLiteral("c\u2029"));
+        filler.Add(0, QStringLiteral("a\u2029"));
+        filler.Add(1, QStringLiteral("1"));
+        filler.Add(5, QStringLiteral("d"));
+        QVERIFY(changes.seen.isEmpty());
         filler.Finish();
-        QCOMPARE(doc->toPlainText(), QStringLiteral("a\nb\nold"));
+        QCOMPARE(doc->toPlainText(), QStringLiteral("a1\nc\ndold"));
         QCOMPARE(doc->blockCount(), 3);
+        QCOMPARE(changes.seen.count(QStringLiteral("change 0 -0 +6")), 1);
     }
 };
 
