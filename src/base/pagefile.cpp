@@ -13,16 +13,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int codec)
+PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int codec, FileStamp* stamp)
 {
     QByteArray bytes;
-    const Status status = ReadBytes(path, bytes);
+    const Status status = ReadBytes(path, bytes, stamp);
     if (status == Ok)
         page = codec < 0 ? PageCodec::Decode(bytes) : PageCodec::DecodeAs(bytes, PageEncoding::Codec(codec));
     return status;
 }
 
-PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes)
+PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes, FileStamp* stamp)
 {
     QFile file(path);
     const QFileInfo info(path);
@@ -32,6 +32,9 @@ PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes)
         return NotAFile;
     if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
+    // The file actually opened, whatever its name leads to by now.
+    if (stamp)
+        *stamp = FileStamp::OfOpen(file.handle());
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Unreadable;

@@ -3,6 +3,7 @@
 // page, so a failed save never leaves a truncated page behind; permissions are kept and a page reached through
 // a symbolic link is written to the link's target.
 
+#include "base/filestamp.h"
 #include "base/pagecodec.h"
 
 #include <QString>
@@ -21,10 +22,10 @@ public:
         Unreadable
     };
     // `codec` (a PageEncoding::Codec) reads the page in that code page instead of the one it marks, declares or
-    // looks like.
-    static Status Read(const QString& path, DecodedPage& page, int codec = -1);
+    // looks like. `stamp` is what the file read was.
+    static Status Read(const QString& path, DecodedPage& page, int codec = -1, FileStamp* stamp = nullptr);
     // The bytes of the page file, not decoded.
-    static Status ReadBytes(const QString& path, QByteArray& bytes);
+    static Status ReadBytes(const QString& path, QByteArray& bytes, FileStamp* stamp = nullptr);
 
     // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.
     static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);

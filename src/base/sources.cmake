@@ -1,4 +1,5 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/filestamp.cpp
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/pagecodec.cpp
     ${KESTREL_LIST_DIR}/pagefile.cpp
