@@ -6,9 +6,7 @@
 
 FileStamp FileStamp::Of(const QString& path)
 {
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
         return Absent();
     return FileStamp(st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
@@ -16,9 +14,7 @@ FileStamp FileStamp::Of(const QString& path)
 
 FileStamp FileStamp::OfOpen(int fd)
 {
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (fd < 0 || ::fstat(fd, &st) != 0)
         return Absent();
     return FileStamp(st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);

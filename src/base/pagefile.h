@@ -41,6 +41,11 @@ public:
     // It gets `mode` (the page's own; owner-only for anything else).
     static bool WriteFresh(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                            unsigned mode = 0600);
+    // Where a page with several hard links, rewritten in place, is listed while its old bytes stand beside it
+    // ("" lists none): the editor's data folder, so that the next start finds an unfinished rewrite.
+    static void SetRewriteList(const QString& file);
+    static QString RewriteList();
+
     // The permission bits of the page file at `path`; 0600 for a page that has no file yet.
     static unsigned ModeOf(const QString& path);
 

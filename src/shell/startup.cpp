@@ -2,6 +2,8 @@
 
 #include "base/helpers.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
+#include "base/rewritejournal.h"
 #include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -101,6 +103,8 @@ int Main(int argc, char* argv[])
     }
     // A user's pages start in the user's documents, not in the program's folder.
     shared.LastDir = Shared::PagesFolder();
+    // A page rewritten in place is listed beside the recovery files while it is written.
+    PageFile::SetRewriteList(RewriteJournal::Beside(RecoveryKeeper::DefaultFolder()));
 
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);

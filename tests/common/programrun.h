@@ -37,6 +37,8 @@ public:
     // Where the program keeps its settings and its recovery files on this desktop.
     QString SettingsFile() const { return Path(QStringLiteral("config/kestrel/kestrel.conf")); }
     QString RecoveryFolder() const { return Path(QStringLiteral("data/kestrel/recovery")); }
+    // The list of pages it is rewriting in place, beside the recovery folder.
+    QString RewriteList() const { return Path(QStringLiteral("data/kestrel/rewrites.list")); }
 
     QProcessEnvironment Environment() const
     {

@@ -332,13 +332,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("hardLink");
         QTest::addColumn<bool>("otherOwner");
-        QTest::newRow("second hard link") << true << false;
-        QTest::newRow("another user's page") << false << true;
+        QTest::addColumn<bool>("planted"); // a symbolic link where the copy of the old page would go
+        QTest::newRow("second hard link") << true << false << false;
+        QTest::newRow("another user's page") << false << true << false;
+        QTest::newRow("second hard link, a symbolic link at the copy's name") << true << false << true;
     }
     void saveKeepsLinksAndOwner()
     {
         QFETCH(bool, hardLink);
         QFETCH(bool, otherOwner);
+        QFETCH(bool, planted);
         if (otherOwner && ::geteuid() != 0)
             QSKIP("only root may give a file to another user");
         const QString page = Path(QStringLiteral("shared.html"));
@@ -349,6 +352,10 @@ private Q_SLOTS:
         const QString other = Path(QStringLiteral("other-name.html"));
         if (hardLink)
             QCOMPARE(::link(name.constData(), QFile::encodeName(other).constData()), 0);
+        const QString victim = Path(QStringLiteral("victim.txt"));
+        QVERIFY(f_.WriteFile(victim, "victim"));
+        if (planted)
+            QVERIFY(QFile::link(victim, Path(QStringLiteral(".shared.html.kestrel-backup"))));
         htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         doc->text1->moveCursor(QTextCursor::End);
@@ -360,8 +367,12 @@ private Q_SLOTS:
         if (hardLink) {
             QCOMPARE(int(st.st_nlink), 2);
             QCOMPARE(f_.ReadFile(other), QByteArray("<p>old</p>new"));
-            // The copy that stood in while the page was rewritten is gone.
-            QCOMPARE(QDir(Path(QString())).entryList(QDir::Files).filter(QStringLiteral("shared.html")).size(), 1);
+            // The copy that stood in while the page was rewritten is gone; a link at its name was not followed.
+            const QStringList left = QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden);
+            const QStringList expected =
+                planted ? QStringList{".shared.html.kestrel-backup", "shared.html"} : QStringList{"shared.html"};
+            QCOMPARE(left.filter(QStringLiteral("shared.html")), expected);
+            QCOMPARE(f_.ReadFile(victim), QByteArray("victim"));
         }
         if (otherOwner) {
             QCOMPARE(int(st.st_uid), 4321);
@@ -619,7 +630,7 @@ private Q_SLOTS:
             else if (answer == MsgAnswer::No)
                 expected = PageCodec::ToGb18030(QString(text).insert(text.size() - 4, QStringLiteral("&#xE78D;")));
         }
-        const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files);
+        const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files | QDir::Hidden);
         f_.answers = {answer};
         QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
         QCOMPARE(int(Messages::Record().size()), unencodable ? 1 : 0);
@@ -629,7 +640,7 @@ private Q_SLOTS:
         if (linked)
             QVERIFY(f_.ReadFile(other) == expected);
         // Nothing is left beside the page: no temporary file, no copy.
-        QCOMPARE(QDir(f_.dir->path()).entryList(QDir::Files), files);
+        QCOMPARE(QDir(f_.dir->path()).entryList(QDir::Files | QDir::Hidden), files);
     }
 
     void openKeepsEncodingAndLineEnds_data()
