@@ -1,28 +1,28 @@
 #include "base/pagefile.h"
 
 #include "base/helpers.h"
+#include "base/inplacewriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int codec)
+PageFile::Status PageFile::Read(const QString& path, DecodedPage& page, int codec, FileStamp* stamp)
 {
     QByteArray bytes;
-    const Status status = ReadBytes(path, bytes);
+    const Status status = ReadBytes(path, bytes, stamp);
     if (status == Ok)
         page = codec < 0 ? PageCodec::Decode(bytes) : PageCodec::DecodeAs(bytes, PageEncoding::Codec(codec));
     return status;
 }
 
-PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes)
+PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes, FileStamp* stamp)
 {
     QFile file(path);
     const QFileInfo info(path);
@@ -32,6 +32,9 @@ PageFile::Status PageFile::ReadBytes(const QString& path, QByteArray& bytes)
         return NotAFile;
     if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
+    // The file actually opened, whatever its name leads to by now.
+    if (stamp)
+        *stamp = FileStamp::OfOpen(file.handle());
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Unreadable;
@@ -48,41 +51,24 @@ void KeepOwner(int fd, const struct stat& st)
         return;
 }
 
-bool WriteWhole(QFile& file, const QByteArray& bytes)
+// Set once at start-up, before any page is saved.
+QString& RewriteListFile()
 {
-    return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush() &&
-           ::fsync(file.handle()) == 0;
-}
-
-// A page with several hard links is rewritten in place, so that every name keeps reaching it. A copy of the old
-// page, flushed to disk beside it first, stands in while it is rewritten: a failure puts the old bytes back, and
-// should even that fail, the copy stays and the reason names it.
-bool WriteInPlace(const QString& target, const QByteArray& bytes, QString* error)
-{
-    const auto fail = [error](const QString& reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    QFile page(target);
-    errno = 0;
-    if (!page.open(QIODevice::ReadWrite))
-        return fail(page.errorString());
-    const QByteArray previous = page.readAll();
-    QTemporaryFile backup(target + QStringLiteral(".XXXXXX~"));
-    if (!backup.open() || backup.write(previous) != previous.size() || !backup.flush() || ::fsync(backup.handle()) != 0)
-        return fail(errno != 0 ? qt_error_string(errno) : backup.errorString());
-    errno = 0;
-    if (WriteWhole(page, bytes))
-        return true;
-    const QString reason = errno != 0 ? qt_error_string(errno) : page.errorString();
-    if (WriteWhole(page, previous))
-        return fail(reason);
-    backup.setAutoRemove(false);
-    return fail(reason + QStringLiteral("\n原来的内容保存在 ") + backup.fileName());
+    static QString file;
+    return file;
 }
 
 } // namespace
+
+void PageFile::SetRewriteList(const QString& file)
+{
+    RewriteListFile() = file;
+}
+
+QString PageFile::RewriteList()
+{
+    return RewriteListFile();
+}
 
 bool PageFile::WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
@@ -118,7 +104,7 @@ bool PageFile::WriteStream(const QString& path, const std::function<bool(const P
                 return true;
             }))
             return false;
-        return WriteInPlace(target, bytes, error);
+        return InPlaceWriter(RewriteList()).Write(targetInfo.canonicalFilePath(), bytes, error);
     }
 
     QSaveFile file(target);

@@ -3,6 +3,7 @@
 // page, so a failed save never leaves a truncated page behind; permissions are kept and a page reached through
 // a symbolic link is written to the link's target.
 
+#include "base/filestamp.h"
 #include "base/pagecodec.h"
 
 #include <QString>
@@ -21,10 +22,10 @@ public:
         Unreadable
     };
     // `codec` (a PageEncoding::Codec) reads the page in that code page instead of the one it marks, declares or
-    // looks like.
-    static Status Read(const QString& path, DecodedPage& page, int codec = -1);
+    // looks like. `stamp` is what the file read was.
+    static Status Read(const QString& path, DecodedPage& page, int codec = -1, FileStamp* stamp = nullptr);
     // The bytes of the page file, not decoded.
-    static Status ReadBytes(const QString& path, QByteArray& bytes);
+    static Status ReadBytes(const QString& path, QByteArray& bytes, FileStamp* stamp = nullptr);
 
     // Replaces the page with `bytes`. On failure the file on disk is untouched and `error` holds the reason.
     static bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
@@ -40,6 +41,11 @@ public:
     // It gets `mode` (the page's own; owner-only for anything else).
     static bool WriteFresh(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                            unsigned mode = 0600);
+    // Where a page with several hard links, rewritten in place, is listed while its old bytes stand beside it
+    // ("" lists none): the editor's data folder, so that the next start finds an unfinished rewrite.
+    static void SetRewriteList(const QString& file);
+    static QString RewriteList();
+
     // The permission bits of the page file at `path`; 0600 for a page that has no file yet.
     static unsigned ModeOf(const QString& path);
 

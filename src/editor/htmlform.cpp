@@ -214,8 +214,10 @@ void htmlform::SayReadOnly()
                              .arg(LongLines::Threshold));
 }
 
-void htmlform::Reload(DecodedPage page)
+void htmlform::Reload(DecodedPage page, const FileStamp& stamp, int codec)
 {
+    readCodec_ = codec;
+    KeepFileStamp(stamp);
     SetYnFalse();
     LoadPage(page);
     SayReadOnly();
@@ -516,11 +518,49 @@ void htmlform::AfterNewName(const QString& path)
     ChoosePreviewFile();
 }
 
+void htmlform::KeepFileStamp(const FileStamp& stamp)
+{
+    onDisk_ = stamp;
+    reloadAsked_.reset();
+}
+
+void htmlform::Written(const QString& path)
+{
+    // The file now holds the page in the page's code page: a code page chosen for reading it follows.
+    if (readCodec_ >= 0)
+        readCodec_ = encoding_.codec;
+    KeepFileStamp(FileStamp::Of(path));
+}
+
+bool htmlform::ChangedOnDisk() const
+{
+    return SavedYn && onDisk_ && onDisk_->ChangedTo(FileStamp::Of(Filename));
+}
+
+bool htmlform::AskReload()
+{
+    if (changeCount_ > 0 || !ChangedOnDisk())
+        return false;
+    const FileStamp now = FileStamp::Of(Filename);
+    if (reloadAsked_ == now)
+        return false;
+    reloadAsked_ = now;
+    return Messages::Show(this, QStringLiteral("文件%1已被其他程序修改。是否重新载入?").arg(Filename),
+                          QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
+bool htmlform::MayOverwrite()
+{
+    return !ChangedOnDisk() || Messages::Show(this, QStringLiteral("文件%1已被其他程序修改。是否覆盖?").arg(Filename),
+                                              QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
 bool htmlform::SaveFn()
 {
     bool saved = false;
     if (SavedYn) {
-        if (WriteTo(Filename)) {
+        if (MayOverwrite() && WriteTo(Filename)) {
+            Written(Filename);
             changeCount_ = 0;
             saved = true;
         }
@@ -529,6 +569,7 @@ bool htmlform::SaveFn()
         if (!path.isEmpty() && WriteTo(path)) {
             Filename = path;
             SavedYn = true;
+            Written(path);
             AfterNewName(path);
             changeCount_ = 0;
             saved = true;
@@ -545,6 +586,7 @@ void htmlform::SaveOther()
     if (path.isEmpty() || !WriteTo(path))
         return;
     Filename = path;
+    Written(path);
     changeCount_ = 0;
     SavedYn = true;
     setWindowTitle(Filename);

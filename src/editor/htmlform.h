@@ -1,6 +1,7 @@
 #pragma once
 // A document window: one page's source in a text control, its file, its unsaved-change count and its status row.
 
+#include "base/filestamp.h"
 #include "base/messages.h"
 #include "base/pagecodec.h"
 
@@ -44,9 +45,19 @@ public:
 
     bool SaveFn();
     void SaveOther();
-    // The page read anew (another code page chosen): its text, code page and line ends replace what is shown,
-    // with no changes left to save and no undo history.
-    void Reload(DecodedPage page);
+    // The page read anew (another code page chosen, or its file changed): its text, code page and line ends replace
+    // what is shown, with no changes left to save and no undo history. `codec` is how it was read (a
+    // PageEncoding::Codec; -1: as opening decides) and is kept for reading it again; `stamp` is the file read.
+    void Reload(DecodedPage page, const FileStamp& stamp, int codec);
+
+    // The page's file as it was read or written here. A page with none (new, or brought back after a crash)
+    // overwrites its file without a question.
+    void KeepFileStamp(const FileStamp& stamp);
+    // Whether another program changed the page's file since.
+    bool ChangedOnDisk() const;
+    // A page with no edits whose file another program changed asks whether to read it again, once a change.
+    bool AskReload();
+    int ReadCodec() const { return readCodec_; }
 
     // Insertion (blue markup at the caret), used by every builder.
     void GiveText(const QString& text);
@@ -173,6 +184,10 @@ private:
     // Puts the script after the body tag and its handlers into the tag (a message when the page has no body).
     void MergeIntoBody(const BodyScript& script);
     bool AskSave();
+    // Asks before a save replaces what another program wrote to the page's file.
+    bool MayOverwrite();
+    // What follows a write of the page to `path`.
+    void Written(const QString& path);
     void TextChanged();
     void FollowChangeCount();
     void ShowEncoding();
@@ -185,4 +200,7 @@ private:
     PageEncoding encoding_;
     std::optional<DecodedPage> longPage_;
     TypingAssist* assist_ = nullptr;
+    std::optional<FileStamp> onDisk_;
+    std::optional<FileStamp> reloadAsked_; // the change a reload was offered for
+    int readCodec_ = -1;
 };

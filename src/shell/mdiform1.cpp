@@ -37,6 +37,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 #include <QSet>
 #include <QStyle>
@@ -238,6 +239,14 @@ MDIForm1::MDIForm1(Shared& shared, QWidget* parent, bool start)
     BuildEditorKeys();
     RestoreSettings();
     QApplication::instance()->installEventFilter(this);
+    // Queued: the questions come once the activation is through.
+    connect(
+        qGuiApp, &QGuiApplication::applicationStateChanged, this,
+        [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive)
+                OfferReloads();
+        },
+        Qt::QueuedConnection);
 
     if (start)
         Start();
@@ -622,7 +631,8 @@ void MDIForm1::ReopenWith(htmlform* doc, int codec)
     if (!doc)
         return;
     DecodedPage page;
-    if (!doc->SavedYn || PageFile::Read(doc->Filename, page, codec) != PageFile::Ok) {
+    FileStamp stamp = FileStamp::Absent();
+    if (!doc->SavedYn || PageFile::Read(doc->Filename, page, codec, &stamp) != PageFile::Ok) {
         Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + doc->Filename);
         return;
     }
@@ -632,7 +642,32 @@ void MDIForm1::ReopenWith(htmlform* doc, int codec)
         return;
     if (!AskOpenFaulty(doc->Filename, page))
         return;
-    doc->Reload(std::move(page));
+    doc->Reload(std::move(page), stamp, codec);
+}
+
+void MDIForm1::OfferReloads()
+{
+    // A question box can take the focus and give it back: one round at a time.
+    if (offeringReloads_)
+        return;
+    offeringReloads_ = true;
+    for (const QPointer<htmlform>& doc : QList<QPointer<htmlform>>(std::begin(slots_), std::end(slots_)))
+        if (doc && doc->AskReload())
+            ReloadFromDisk(doc);
+    offeringReloads_ = false;
+}
+
+void MDIForm1::ReloadFromDisk(htmlform* doc)
+{
+    // Read as the page was read: in the code page chosen for it, else as opening decides.
+    DecodedPage page;
+    FileStamp stamp = FileStamp::Absent();
+    if (PageFile::Read(doc->Filename, page, doc->ReadCodec(), &stamp) != PageFile::Ok) {
+        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + doc->Filename);
+        return;
+    }
+    if (AskOpenFaulty(doc->Filename, page))
+        doc->Reload(std::move(page), stamp, doc->ReadCodec());
 }
 
 htmlform* MDIForm1::OpenPath(const QString& path)
@@ -642,15 +677,21 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         return nullptr;
     }
     QByteArray bytes;
-    const PageFile::Status status = PageFile::ReadBytes(path, bytes);
+    FileStamp stamp = FileStamp::Absent();
+    const PageFile::Status status = PageFile::ReadBytes(path, bytes, &stamp);
     // A name that is not there yet is a new page under that name, saved there; it needs a folder to go to.
     if (status == PageFile::Unreadable || status == PageFile::NotAFile ||
         (status == PageFile::NotFound && !QFileInfo(ParentFolderOf(path)).isDir())) {
         Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
         return nullptr;
     }
-    if (status == PageFile::NotFound)
-        return OpenDocument(true, path, ParentFolderOf(path));
+    if (status == PageFile::NotFound) {
+        // A file that turns up there meanwhile is not overwritten unasked.
+        htmlform* form = OpenDocument(true, path, ParentFolderOf(path));
+        if (form)
+            form->KeepFileStamp(FileStamp::Absent());
+        return form;
+    }
     // The page goes into its window while it is decoded; bytes that will not decode or not save back as they
     // were are known once it is in, and a page the user then declines closes again.
     PieceDecoder pieces(bytes);
@@ -658,6 +699,7 @@ htmlform* MDIForm1::OpenPath(const QString& path)
     htmlform* form = OpenDocument(true, path, ParentFolderOf(path), nullptr, &pieces);
     if (!form)
         return nullptr;
+    form->KeepFileStamp(stamp);
     if (!AskOpenFaulty(path, pieces.Summary())) {
         form->parentWidget()->close();
         return nullptr;

@@ -52,6 +52,9 @@ public:
     // Reads the page's file again in the code page chosen (a PageEncoding::Codec), after asking when the page has
     // changes that would be lost.
     void ReopenWith(htmlform* doc, int codec);
+    // Each page without edits whose file another program changed offers to read it again (the program has the
+    // focus back).
+    void OfferReloads();
 
     htmlform* ActiveDocument() const;
     htmlform* Document(int slot) const { return slots_[slot]; }
@@ -93,6 +96,7 @@ private:
     bool AskOpenUnkept(const QString& path, qsizetype offset);
     // Bytes that did not decode, or bytes that saving would alter: asks whether to open the page all the same.
     bool AskOpenFaulty(const QString& path, const DecodedPage& page);
+    void ReloadFromDisk(htmlform* doc);
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();
@@ -165,4 +169,5 @@ private:
     std::optional<QFont> pageFont_;    // chosen with the font command, for every page
     bool lineNumbers_ = true;
     bool syntaxColouring_ = false;
+    bool offeringReloads_ = false;
 };

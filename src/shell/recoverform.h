@@ -3,6 +3,7 @@
 // which come back.
 
 #include "base/recoverystore.h"
+#include "base/rewritejournal.h"
 
 #include <QDialog>
 
@@ -13,7 +14,9 @@ class RecoverForm : public QDialog
     Q_OBJECT
 
 public:
-    explicit RecoverForm(const QList<RecoveryEntry>& entries, QWidget* parent = nullptr);
+    // `copies`: pages whose save was cut off, listed after the pages, to be put back as they were before it.
+    explicit RecoverForm(const QList<RecoveryEntry>& entries, QWidget* parent = nullptr,
+                         const QList<PageCopy>& copies = {});
 
     QTreeWidget* PageList = nullptr;
 
@@ -22,7 +25,11 @@ public:
 
     // "无标题0" or the page's path, as listed.
     static QString Caption(const RecoveryEntry& entry);
+    static QString Caption(const PageCopy& copy);
+    // The copies checked when OK was pressed.
+    QList<PageCopy> CheckedCopies() const;
 
 private:
     QList<RecoveryEntry> entries_;
+    QList<PageCopy> copies_;
 };

@@ -1,5 +1,6 @@
 #include "shell/recoverykeeper.h"
 
+#include "base/messages.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "shell/mdiform1.h"
@@ -163,12 +164,15 @@ void RecoveryKeeper::Offer(QWidget* parent)
                 return true;
         return false;
     });
-    if (found.isEmpty())
+    const RewriteJournal rewrites(RewriteJournal::Beside(store_.Folder()));
+    const QList<PageCopy> copies = rewrites.List();
+    if (found.isEmpty() && copies.isEmpty())
         return;
-    RecoverForm form(found, parent);
+    RecoverForm form(found, parent, copies);
     const std::optional<QList<RecoveryEntry>> chosen = form.Run();
     if (!chosen)
         return;
+    PutBack(rewrites, copies, form.CheckedCopies(), parent);
     // The untouched new page the program started with makes way for what comes back.
     if (!chosen->isEmpty() && frame_.MMcount == 1) {
         htmlform* only = frame_.ActiveDocument();
@@ -185,5 +189,20 @@ void RecoveryKeeper::Offer(QWidget* parent)
         }
         // One that cannot be opened now (eight pages open) is kept for the next start.
         Restore(entry);
+    }
+}
+
+void RecoveryKeeper::PutBack(const RewriteJournal& rewrites, const QList<PageCopy>& copies,
+                             const QList<PageCopy>& chosen, QWidget* parent)
+{
+    for (const PageCopy& copy : copies) {
+        QString error;
+        if (!chosen.contains(copy))
+            rewrites.Discard(copy);
+        else if (!rewrites.Restore(copy, &error))
+            // The copy stays, and is offered again at the next start.
+            Messages::Show(
+                parent,
+                QStringLiteral("网页%1不能换回保存前的内容: %2\n保存前的内容在 %3").arg(copy.page, error, copy.copy));
     }
 }

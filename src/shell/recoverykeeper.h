@@ -6,6 +6,7 @@
 // the typing, a few seconds at most.
 
 #include "base/recoverystore.h"
+#include "base/rewritejournal.h"
 
 #include <QHash>
 #include <QObject>
@@ -36,7 +37,8 @@ public:
     // Waits until every queued write and removal has reached the disk.
     void Flush();
     // Files a crashed run left: asks which pages to bring back, opens those as changed pages and drops the rest.
-    // Cancel keeps them all for the next start.
+    // Copies of pages whose save it cut off (the rewrite list beside the folder) are offered with them, to be put
+    // back over their pages. Cancel keeps them all for the next start.
     void Offer(QWidget* parent);
     // The recovery file of a page ("" when it has none).
     QString FileOf(const htmlform* page) const { return kept_.value(page).file; }
@@ -54,6 +56,9 @@ private:
     Kept& Follow(htmlform* page);
     void Forget(const htmlform* page);
     htmlform* Restore(const RecoveryEntry& entry);
+    // Puts the chosen copies back over their pages and drops the others.
+    void PutBack(const RewriteJournal& rewrites, const QList<PageCopy>& copies, const QList<PageCopy>& chosen,
+                 QWidget* parent);
 
     MDIForm1& frame_;
     RecoveryStore store_;

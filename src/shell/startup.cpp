@@ -3,6 +3,8 @@
 #include "base/browserview.h"
 #include "base/helpers.h"
 #include "base/messages.h"
+#include "base/pagefile.h"
+#include "base/rewritejournal.h"
 #include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -105,6 +107,8 @@ int Main(int argc, char* argv[])
     // Previews may show the program's own pictures (the effects' defaults) wherever the page is.
     BrowserView::SetSharedFolders(
         {shared.ProgramDir + QStringLiteral("qzimg"), shared.DataDir + QStringLiteral("qzimg")});
+    // A page rewritten in place is listed beside the recovery files while it is written.
+    PageFile::SetRewriteList(RewriteJournal::Beside(RecoveryKeeper::DefaultFolder()));
 
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);

@@ -37,6 +37,8 @@ public:
     // Where the program keeps its settings and its recovery files on this desktop.
     QString SettingsFile() const { return Path(QStringLiteral("config/kestrel/kestrel.conf")); }
     QString RecoveryFolder() const { return Path(QStringLiteral("data/kestrel/recovery")); }
+    // The list of pages it is rewriting in place, beside the recovery folder.
+    QString RewriteList() const { return Path(QStringLiteral("data/kestrel/rewrites.list")); }
 
     QProcessEnvironment Environment() const
     {
@@ -47,7 +49,7 @@ public:
         env.insert(QStringLiteral("XDG_DATA_HOME"), Path(QStringLiteral("data")));
         env.insert(QStringLiteral("KESTREL_INSTANCE_SOCKET"), Path(QStringLiteral("runtime/editor.socket")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        for (const char* name : {"KESTREL_TEST_TYPING", "KESTREL_RECOVERY_INTERVAL"})
+        for (const char* name : {"KESTREL_TEST_TYPING", "KESTREL_RECOVERY_INTERVAL", "KESTREL_TEST_KILL_REWRITE"})
             env.remove(QString::fromLatin1(name));
         return env;
     }

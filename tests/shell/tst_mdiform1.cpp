@@ -332,13 +332,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("hardLink");
         QTest::addColumn<bool>("otherOwner");
-        QTest::newRow("second hard link") << true << false;
-        QTest::newRow("another user's page") << false << true;
+        QTest::addColumn<bool>("planted"); // a symbolic link where the copy of the old page would go
+        QTest::newRow("second hard link") << true << false << false;
+        QTest::newRow("another user's page") << false << true << false;
+        QTest::newRow("second hard link, a symbolic link at the copy's name") << true << false << true;
     }
     void saveKeepsLinksAndOwner()
     {
         QFETCH(bool, hardLink);
         QFETCH(bool, otherOwner);
+        QFETCH(bool, planted);
         if (otherOwner && ::geteuid() != 0)
             QSKIP("only root may give a file to another user");
         const QString page = Path(QStringLiteral("shared.html"));
@@ -349,6 +352,10 @@ private Q_SLOTS:
         const QString other = Path(QStringLiteral("other-name.html"));
         if (hardLink)
             QCOMPARE(::link(name.constData(), QFile::encodeName(other).constData()), 0);
+        const QString victim = Path(QStringLiteral("victim.txt"));
+        QVERIFY(f_.WriteFile(victim, "victim"));
+        if (planted)
+            QVERIFY(QFile::link(victim, Path(QStringLiteral(".shared.html.kestrel-backup"))));
         htmlform* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         doc->text1->moveCursor(QTextCursor::End);
@@ -360,8 +367,12 @@ private Q_SLOTS:
         if (hardLink) {
             QCOMPARE(int(st.st_nlink), 2);
             QCOMPARE(f_.ReadFile(other), QByteArray("<p>old</p>new"));
-            // The copy that stood in while the page was rewritten is gone.
-            QCOMPARE(QDir(Path(QString())).entryList(QDir::Files).filter(QStringLiteral("shared.html")).size(), 1);
+            // The copy that stood in while the page was rewritten is gone; a link at its name was not followed.
+            const QStringList left = QDir(Path(QString())).entryList(QDir::Files | QDir::Hidden);
+            const QStringList expected =
+                planted ? QStringList{".shared.html.kestrel-backup", "shared.html"} : QStringList{"shared.html"};
+            QCOMPARE(left.filter(QStringLiteral("shared.html")), expected);
+            QCOMPARE(f_.ReadFile(victim), QByteArray("victim"));
         }
         if (otherOwner) {
             QCOMPARE(int(st.st_uid), 4321);
@@ -391,6 +402,126 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!\nNo space left on device")});
         QCOMPARE(onDisk, QByteArray("old page"));
         QVERIFY(doc->ChangeCount() > 0);
+    }
+
+    // Another program's change to the page's file since it was read is not overwritten unasked; a file that is gone
+    // is simply written again. Once written, the file is the page's own again: the next save asks nothing.
+    void saveAsksWhenTheFileChanged_data()
+    {
+        QTest::addColumn<QString>("change"); // what happens to the file after it was read
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::newRow("unchanged: saved without a question") << "" << no << false << true;
+        QTest::newRow("content changed, No: nothing written") << "content" << no << true << false;
+        QTest::newRow("content changed, Yes: written") << "content" << yes << true << true;
+        QTest::newRow("replaced by a symbolic link, No: nothing written") << "symlink" << no << true << false;
+        QTest::newRow("deleted: written again") << "deleted" << no << false << true;
+    }
+    void saveAsksWhenTheFileChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        const QString page = Path(QStringLiteral("watched.html"));
+        const QString elsewhere = Path(QStringLiteral("elsewhere.html"));
+        QVERIFY(f_.WriteFile(page, "<p>mine</p>"));
+        QVERIFY(f_.WriteFile(elsewhere, "<p>not the page</p>"));
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        doc->text1->moveCursor(QTextCursor::End);
+        doc->text1->insertPlainText(QStringLiteral("!"));
+        QByteArray before = "<p>mine</p>";
+        if (change == QLatin1String("content")) {
+            before = "<p>another program's</p>";
+            QVERIFY(f_.WriteFile(page, before));
+        } else if (change == QLatin1String("symlink")) {
+            before = "<p>not the page</p>";
+            QVERIFY(QFile::remove(page));
+            QVERIFY(QFile::link(elsewhere, page));
+        } else if (change == QLatin1String("deleted")) {
+            QVERIFY(QFile::remove(page));
+        }
+        f_.answers = {MsgAnswer(answer)};
+        QCOMPARE(doc->SaveFn(), written);
+        QCOMPARE(f_.MessageTexts(),
+                 asked ? QStringList{QStringLiteral("文件%1已被其他程序修改。是否覆盖?").arg(page)} : QStringList());
+        QCOMPARE(f_.ReadFile(page), written ? QByteArray("<p>mine</p>!") : before);
+        QCOMPARE(doc->ChangeCount() > 0, !written);
+        if (change != QLatin1String("symlink"))
+            QCOMPARE(f_.ReadFile(elsewhere), QByteArray("<p>not the page</p>"));
+        if (!written)
+            return;
+        Messages::Record().clear();
+        doc->text1->insertPlainText(QStringLiteral("?"));
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(f_.MessageTexts(), QStringList());
+        QCOMPARE(f_.ReadFile(page), QByteArray("<p>mine</p>!?"));
+    }
+
+    // When the program gets the focus back, a page without edits whose file another program changed offers to read
+    // it again, once for each change, in the code page it was read in.
+    void focusBackOffersReload_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QString>("reopen"); // a code page chosen for the page before the change
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("asked"); // over two returns of the focus
+        QTest::addColumn<QString>("shown");
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::newRow("no edits: reloaded") << "content" << false << "" << yes << 1 << "<p>new</p>";
+        QTest::newRow("declined: asked once") << "content" << false << "" << no << 1 << "<p>old</p>";
+        QTest::newRow("edits: no offer") << "content" << true << "" << yes << 0 << "x<p>old</p>";
+        QTest::newRow("file unchanged: no offer") << "" << false << "" << yes << 0 << "<p>old</p>";
+        QTest::newRow("file deleted: no offer") << "deleted" << false << "" << yes << 0 << "<p>old</p>";
+        QTest::newRow("reopened in Big5: reloaded in Big5")
+            << "big5" << false << "ReopenBig5" << yes << 1 << "<p>中文中</p>";
+    }
+    void focusBackOffersReload()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, edited);
+        QFETCH(QString, reopen);
+        QFETCH(int, answer);
+        QFETCH(int, asked);
+        QFETCH(QString, shown);
+        const QString page = Path(QStringLiteral("reload.html"));
+        // 中文 in Big5 is taken for GB18030 unless Big5 is chosen.
+        QVERIFY(f_.WriteFile(page, change == QLatin1String("big5") ? "<p>\xA4\xA4\xA4\xE5</p>" : "<p>old</p>"));
+        htmlform* doc = f_.frame->OpenPath(page);
+        QVERIFY(doc);
+        if (!reopen.isEmpty())
+            f_.frame->RunCommand(reopen);
+        if (edited)
+            QTextCursor(doc->text1->document()).insertText(QStringLiteral("x"));
+        if (change == QLatin1String("content"))
+            QVERIFY(f_.WriteFile(page, "<p>new</p>"));
+        else if (change == QLatin1String("big5"))
+            QVERIFY(f_.WriteFile(page, "<p>\xA4\xA4\xA4\xE5\xA4\xA4</p>"));
+        else if (change == QLatin1String("deleted"))
+            QVERIFY(QFile::remove(page));
+        Messages::Record().clear();
+        f_.answers = {MsgAnswer(answer), MsgAnswer(answer)};
+        for (int i = 0; i < 2; ++i) {
+            emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+            QCoreApplication::processEvents(); // the frame asks once the activation is through
+        }
+        QCOMPARE(f_.MessageTexts(),
+                 QStringList(asked, QStringLiteral("文件%1已被其他程序修改。是否重新载入?").arg(page)));
+        QCOMPARE(f_.Text(doc), shown);
+        QCOMPARE(doc->ChangeCount() > 0, edited);
+        if (!reopen.isEmpty())
+            QCOMPARE(doc->EncodingLabel->text(), QStringLiteral("Big5"));
+        // Read again, the page saves over its file without a question.
+        if (asked && MsgAnswer(answer) == MsgAnswer::Yes) {
+            Messages::Record().clear();
+            QVERIFY(doc->SaveFn());
+            QCOMPARE(f_.MessageTexts(), QStringList());
+        }
     }
 
     // U+E78D has no bytes in the C library's GB18030: the page asks, and writes all or nothing.
@@ -499,7 +630,7 @@ private Q_SLOTS:
             else if (answer == MsgAnswer::No)
                 expected = PageCodec::ToGb18030(QString(text).insert(text.size() - 4, QStringLiteral("&#xE78D;")));
         }
-        const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files);
+        const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files | QDir::Hidden);
         f_.answers = {answer};
         QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
         QCOMPARE(int(Messages::Record().size()), unencodable ? 1 : 0);
@@ -509,7 +640,7 @@ private Q_SLOTS:
         if (linked)
             QVERIFY(f_.ReadFile(other) == expected);
         // Nothing is left beside the page: no temporary file, no copy.
-        QCOMPARE(QDir(f_.dir->path()).entryList(QDir::Files), files);
+        QCOMPARE(QDir(f_.dir->path()).entryList(QDir::Files | QDir::Hidden), files);
     }
 
     void openKeepsEncodingAndLineEnds_data()

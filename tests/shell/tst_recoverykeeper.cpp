@@ -9,6 +9,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // Recovery files of changed pages: which pages are written and when their files go; the pages brought back at the
 // next start; and the files the real program leaves when it is killed.
 class TestRecoveryKeeper : public QObject
@@ -260,6 +263,74 @@ private Q_SLOTS:
         }
         found.sort();
         QCOMPARE(found, (QStringList{a + QStringLiteral("|<p>a</p>\n"), b + QStringLiteral("|<p>b</p>\n")}));
+    }
+
+    // A page with a second name is rewritten in place. A save killed after its first piece leaves the page half
+    // new and, beside it, a hidden copy of its old bytes with its permissions, offered at the next start: put back,
+    // both names show the old page again; left unchecked, it is dropped; after Cancel it is offered again.
+    void killedInTheMiddleOfARewrite_data()
+    {
+        QTest::addColumn<int>("choice"); // 1 put back, 0 left unchecked, -1 Cancel
+        QTest::newRow("put back under both names") << 1;
+        QTest::newRow("left unchecked: dropped") << 0;
+        QTest::newRow("cancelled: offered again") << -1;
+    }
+    void killedInTheMiddleOfARewrite()
+    {
+        QFETCH(int, choice);
+        ProgramRun run;
+        const QString page = run.Path(QStringLiteral("linked.html")), other = run.Path(QStringLiteral("other.html"));
+        QByteArray original, newer;
+        for (int i = 0; original.size() < 512 * 1024; ++i) {
+            original += QStringLiteral("<p>旧的第%1段</p>\r\n").arg(i).toUtf8();
+            newer += QStringLiteral("<p>新的第%1段</p>\r\n").arg(i).toUtf8();
+        }
+        QVERIFY(ProgramRun::WriteFile(page, original));
+        QVERIFY(QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(other).constData()), 0);
+        const QString bytes = run.Path(QStringLiteral("new-bytes"));
+        QVERIFY(ProgramRun::WriteFile(bytes, newer));
+
+        QProcessEnvironment env = run.Environment();
+        env.insert(QStringLiteral("KESTREL_TEST_KILL_REWRITE"), QStringLiteral("1"));
+        QProcess* writer =
+            run.Start(QStringLiteral(KESTREL_BUILD_DIR "/tests/pagewriter"), {run.RewriteList(), page, bytes}, env);
+        QVERIFY(writer->waitForFinished(20000));
+        QCOMPARE(writer->exitStatus(), QProcess::CrashExit);
+        const QByteArray half = f_.ReadFile(page);
+        QVERIFY(half.startsWith(newer.left(1024)));
+        QVERIFY(half.endsWith(original.right(1024)));
+        const QString copy = run.Path(QStringLiteral(".linked.html.kestrel-backup"));
+        QVERIFY(f_.ReadFile(copy) == original);
+        QCOMPARE(QFile::permissions(copy), QFile::permissions(page));
+
+        QStringList listed;
+        const auto offer = [&] {
+            RecoveryKeeper next(*f_.frame, run.RecoveryFolder(), 3600 * 1000);
+            const auto waiting = OnNextModal<RecoverForm>([&](RecoverForm* form) {
+                for (int i = 0; i < form->PageList->topLevelItemCount(); ++i)
+                    listed.append(form->PageList->topLevelItem(i)->text(0));
+                if (choice == 0)
+                    form->PageList->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+                if (choice >= 0)
+                    form->accept();
+            });
+            next.Offer(f_.frame.get());
+            *waiting = false;
+        };
+        offer();
+        QCOMPARE(listed.size(), 1);
+        QVERIFY(listed.first().contains(page));
+        const QByteArray expected = choice == 1 ? original : half;
+        QVERIFY(f_.ReadFile(page) == expected);
+        QVERIFY(f_.ReadFile(other) == expected);
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(page).constData(), &st), 0);
+        QCOMPARE(int(st.st_nlink), 2);
+        QCOMPARE(QFileInfo::exists(copy), choice < 0);
+        listed.clear();
+        offer();
+        QCOMPARE(listed.size(), choice < 0 ? 1 : 0);
     }
 };
 
