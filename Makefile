@@ -4,11 +4,13 @@
 # make install PREFIX=/usr/local   builds and installs the program, its data, desktop entry, icon and metainfo
 # make deb    builds a Debian package, build/kestrel_<version>_<arch>.deb
 # make fuzz   builds the libFuzzer targets with clang into build-fuzz/ and runs each for FUZZ_SECONDS (60)
+# make sanitize-core  builds, in that same tree, the tests of the page codec, loader, piece decoder, recovery,
+#                     single instance and tag parser under AddressSanitizer + UndefinedBehaviorSanitizer, and runs them
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench sanitize clean data fuzz install deb
+.PHONY: all deps configure build run test bench sanitize sanitize-core clean data fuzz fuzz-build install deb
 
 all: build
 
@@ -35,9 +37,21 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = tagparser pagecodec conversion cssdeclarations tagdb helpers
 
-fuzz: deps
+SANITIZE_TESTS = tst_pagecodec tst_documentfiller tst_piecedecoder tst_recoverystore tst_recoverykeeper \
+                 tst_singleinstance tst_tagparser
+
+$(FUZZ_BUILD)/build.ninja:
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKESTREL_FUZZ=ON -DKESTREL_BROWSER=OFF $(CMAKE_FLAGS)
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+
+sanitize-core: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) --target kestrel $(SANITIZE_TESTS) -j $(JOBS)
+	cd $(FUZZ_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) \
+	    -R '^($(shell echo $(SANITIZE_TESTS) | tr ' ' '|'))$$'
+
+fuzz: fuzz-build
 	@for t in $(FUZZ_TARGETS); do \
 	    mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
 	    echo "== fuzz_$$t"; \
