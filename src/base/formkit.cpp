@@ -10,10 +10,31 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QValidator>
 
 namespace {
+
+// Digits whose number is at most the maximum: a key or a paste that would make anything else changes nothing.
+class DigitsValidator : public QValidator
+{
+public:
+    DigitsValidator(int maximum, QObject* parent) : QValidator(parent), maximum_(maximum) {}
+
+    State validate(QString& input, int&) const override
+    {
+        for (const QChar c : std::as_const(input))
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        // The length first: a long paste would overflow the number.
+        if (input.size() > QString::number(maximum_).size() || input.toLongLong() > maximum_)
+            return Invalid;
+        return Acceptable;
+    }
+
+private:
+    int maximum_;
+};
 
 // A text box that shares its row holds a number or a size: room for ten digits.
 void KeepShort(QWidget* field)
@@ -74,10 +95,9 @@ QLineEdit* TextRow(QGridLayout* grid, int row, const QString& caption, const QSt
     return box;
 }
 
-void DigitsOnly(QLineEdit* box)
+void DigitsOnly(QLineEdit* box, int maximum)
 {
-    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
-    box->setValidator(new QRegularExpressionValidator(digits, box));
+    box->setValidator(new DigitsValidator(maximum, box));
 }
 
 Options OptionGroup(QWidget* parent, const QString& title, const QString& name, const QStringList& captions,

@@ -34,8 +34,9 @@ QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, c
 QLineEdit* TextRow(QGridLayout* grid, int row, const QString& caption, const QString& name,
                    const QString& tip = QString(), QLabel** captionOut = nullptr);
 
-// Lets only the digits 0 to 9 into the box, typed or pasted (a paste holding anything else changes nothing).
-void DigitsOnly(QLineEdit* box);
+// Lets only the digits 0 to 9 into the box, typed or pasted, up to the number `maximum` (a key or a paste that
+// would make anything else changes nothing).
+void DigitsOnly(QLineEdit* box, int maximum);
 
 // The same with any field widget (a combo box, a slider with its value...).
 QLabel* Row(QGridLayout* grid, int row, const QString& caption, QWidget* field, const QString& tip = QString());

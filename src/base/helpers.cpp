@@ -7,6 +7,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+QString AttributeValue(const QString& text)
+{
+    QString out = text;
+    out.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control && c != QLatin1Char('\t') && c != QLatin1Char('\r') &&
+               c != QLatin1Char('\n');
+    });
+    return out;
+}
+
 QString HtmlEscape(const QString& text)
 {
     QString out = text;

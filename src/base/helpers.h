@@ -9,6 +9,11 @@
 // The line break of all generated markup.
 inline const QString CrLf = QStringLiteral("\r\n");
 
+// The text as an attribute value: control characters other than tab, CR and LF dropped. A NUL or an escape pasted
+// into a box would otherwise go into the page, where browsers and other editors read it each their own way. Every
+// writer of an attribute value goes through this.
+QString AttributeValue(const QString& text);
+
 // Makes plain text safe to show as HTML: & " > < blank and CR LF, in that order.
 QString HtmlEscape(const QString& text);
 

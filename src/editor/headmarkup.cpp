@@ -1,5 +1,7 @@
 #include "editor/headmarkup.h"
 
+#include "base/helpers.h"
+
 #include <cmath>
 #include <limits>
 
@@ -64,7 +66,7 @@ QString HeadMarkup::RefreshLine(int seconds, const QString& url)
 {
     QString line = QStringLiteral("<meta http-equiv='refresh' content='") + QString::number(seconds);
     if (!url.trimmed().isEmpty())
-        line += QStringLiteral(";url=") + url;
+        line += QStringLiteral(";url=") + AttributeValue(url);
     return line + QStringLiteral("'>\r\n");
 }
 

@@ -1,5 +1,7 @@
 #include "editor/tagparser.h"
 
+#include "base/helpers.h"
+
 namespace {
 
 bool IsSpace(QChar c)
@@ -79,8 +81,9 @@ TagParser::Status TagParser::ParseAttributes(const QString& tag, int from, QStri
     return Parsed;
 }
 
-QString TagParser::Quoted(const QString& value)
+QString TagParser::Quoted(const QString& text)
 {
+    const QString value = AttributeValue(text);
     const QChar q(u'"');
     if (!value.contains(q))
         return q + value + q;

@@ -39,5 +39,6 @@ public:
 
     // A value inside quotes for writing a tag back: double quotes, or single ones when the value holds a double
     // quote (so the attribute stays one attribute); a value holding both kinds gets &quot; for its double quotes.
+    // Control characters are dropped (AttributeValue).
     static QString Quoted(const QString& value);
 };

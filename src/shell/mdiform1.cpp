@@ -969,7 +969,7 @@ void MDIForm1::InsertAnchor()
 {
     const QString answer = Messages::Input(this, QStringLiteral("请输入锚点名称:"), QStringLiteral("添加锚点"));
     if (!answer.trimmed().isEmpty())
-        ActiveDocument()->GiveText(QStringLiteral("<a name='") + answer + QStringLiteral("'></a>"));
+        ActiveDocument()->GiveText(QStringLiteral("<a name='") + AttributeValue(answer) + QStringLiteral("'></a>"));
 }
 
 void MDIForm1::InsertHiddenField()
@@ -979,9 +979,9 @@ void MDIForm1::InsertHiddenField()
     const QString value = Messages::Input(this, QStringLiteral("请输入值:"), title);
     QString tag = QStringLiteral("<input type=hidden");
     if (!name.trimmed().isEmpty())
-        tag += QStringLiteral(" name=") + name;
+        tag += QStringLiteral(" name=") + AttributeValue(name);
     if (!value.trimmed().isEmpty())
-        tag += QStringLiteral(" value=") + value;
+        tag += QStringLiteral(" value=") + AttributeValue(value);
     ActiveDocument()->GiveText(tag + QStringLiteral(">") + CrLf);
 }
 

@@ -33,6 +33,28 @@ private Q_SLOTS:
         QCOMPARE(HtmlEscape(text), escaped);
     }
 
+    // What any builder writes into an attribute: control characters never reach the page.
+    void attributeValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("start of heading") << QStringLiteral("a\u0001b") << QStringLiteral("ab");
+        QTest::newRow("escape") << QStringLiteral("\u001b[31mred") << QStringLiteral("[31mred");
+        QTest::newRow("nul") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")) << QStringLiteral("ab");
+        QTest::newRow("delete") << QStringLiteral("a\u007fb") << QStringLiteral("ab");
+        QTest::newRow("c1 control") << QStringLiteral("a\u0085\u009fb") << QStringLiteral("ab");
+        QTest::newRow("tab and line breaks kept") << QStringLiteral("a\tb\r\nc\nd") << QStringLiteral("a\tb\r\nc\nd");
+        QTest::newRow("chinese kept") << QStringLiteral("中文\u0002") << QStringLiteral("中文");
+        QTest::newRow("zero-width space kept") << QStringLiteral("a\u200bb") << QStringLiteral("a\u200bb");
+        QTest::newRow("character beyond the basic plane kept")
+            << QStringLiteral("\U0001F600\u0003") << QStringLiteral("\U0001F600");
+    }
+    void attributeValue()
+    {
+        QFETCH(QString, text);
+        QTEST(AttributeValue(text), "value");
+    }
+
     void parseColorText_data()
     {
         QTest::addColumn<QString>("text");

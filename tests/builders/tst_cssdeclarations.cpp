@@ -129,6 +129,39 @@ private Q_SLOTS:
                                                       << "filter: gray() glow(color=red,strength=5)";
         QTest::newRow("huge opacity clamped") << "filter:alpha(opacity=99999999999)"
                                               << "filter: alpha(Opacity=100)";
+        // Brackets, strings and comments are read whole, whatever separators they hold.
+        QTest::newRow("blank after a comma in a shadow") << "filter: shadow(color=#ff0000, direction=45)"
+                                                         << "filter: shadow(color=#ff0000,direction=45)";
+        QTest::newRow("blank after a comma in a glow") << "filter:glow(color=red, strength=5)"
+                                                       << "filter: glow(color=red,strength=5)";
+        QTest::newRow("blanks between blur parameters") << "filter:blur(add=true, direction=90, strength=50)"
+                                                        << "filter: blur(add=true,direction=90,strength=50)";
+        QTest::newRow("colour with brackets in a shadow") << "filter:shadow(color=rgb(1,2,3),direction=4)"
+                                                          << "filter: shadow(color=rgb(1,2,3),direction=4)";
+        QTest::newRow("text after a function's brackets kept") << "filter:glow(color=red)x"
+                                                               << "filter: glow(color=red)x";
+        // A function the controls could not write back as it was is kept whole.
+        QTest::newRow("shadow with an empty colour kept") << "filter:shadow(color=)"
+                                                          << "filter: shadow(color=)";
+        QTest::newRow("unclosed shadow kept") << "filter:gray() shadow(color=red,direction=4"
+                                              << "filter: gray() shadow(color=red,direction=4";
+        QTest::newRow("shadow without brackets kept") << "filter:shadow,color=red)"
+                                                      << "filter: shadow,color=red)";
+        QTest::newRow("comment holding separators before a name") << "width:100px; /* a; b:c */ height:20px"
+                                                                  << "width:100px;height:20px";
+        QTest::newRow("comment in a value kept") << "color:red /* a;b:c */;width:1px"
+                                                 << "color:red /* a;b:c */;width:1px";
+        QTest::newRow("unclosed comment written last") << "width:1px /* a;color:red"
+                                                       << "width:1px /* a;color:red";
+        QTest::newRow("address opener inside a comment") << "/* url( */COLOR:RED"
+                                                         << "color:red";
+        QTest::newRow("separator in a bracketed value")
+            << "filter:progid:dx.alphaimageloader(src='a;b.png');color:red"
+            << "color:red;filter: progid:dx.alphaimageloader(src='a;b.png')";
+        QTest::newRow("separator in a string") << "font-family:\"a;b\";color:red"
+                                               << "color:red;font-family:\"a;b\"";
+        QTest::newRow("comment opener in a string") << "x:\"/*\";color:red"
+                                                    << "color:red;x:\"/*\"";
     }
     void roundTrip()
     {

@@ -137,6 +137,27 @@ class TestElementKinds : public QObject
         return false;
     }
 
+    // The fields of those kinds, with the element kind that shows each.
+    static QList<std::pair<const ElementKind*, ElementField>> Fields(const QList<FieldKind>& kinds)
+    {
+        QList<std::pair<const ElementKind*, ElementField>> out;
+        for (const ElementKind& kind : ElementKind::All())
+            for (const ElementKind::Frame& frame : kind.Frames)
+                for (const ElementField& field : frame.Fields)
+                    if (kinds.contains(field.Kind))
+                        out.append({&kind, field});
+        return out;
+    }
+    // The field of that name of that element kind.
+    static const ElementField* Described(const QString& htmlN, const QString& name)
+    {
+        for (const ElementKind::Frame& frame : ElementKind::Find(htmlN)->Frames)
+            for (const ElementField& field : frame.Fields)
+                if (field.Name == name)
+                    return &field;
+        return nullptr;
+    }
+
 private Q_SLOTS:
     void init() { f_.Start(true); }
     void cleanup() { f_.Stop(); }
@@ -159,11 +180,7 @@ private Q_SLOTS:
         QFETCH(QString, htmlN);
         QFETCH(QString, field);
         const ElementKind* kind = ElementKind::Find(htmlN);
-        const ElementField* described = nullptr;
-        for (const ElementKind::Frame& frame : kind->Frames)
-            for (const ElementField& f : frame.Fields)
-                if (f.Name == field)
-                    described = &f;
+        const ElementField* described = Described(htmlN, field);
         QVERIFY(described);
         const bool flag = kind->IsFlag(kind->SlotOf(described->Attr));
 
@@ -172,8 +189,8 @@ private Q_SLOTS:
         QString value = SetField(form.get(), *described);
         if (field == QLatin1String("HrText_1"))
             value += QLatin1Char('%'); // the rule's width in per cent, its first unit
-        const QString attribute =
-            flag ? QString(QLatin1Char(' ') + value) : QString(QLatin1Char(' ') + described->Attr + "=\"" + value + '"');
+        const QString attribute = flag ? QString(QLatin1Char(' ') + value)
+                                       : QString(QLatin1Char(' ') + described->Attr + "=\"" + value + '"');
         form->OkCommand_Click();
         QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
 
@@ -187,15 +204,74 @@ private Q_SLOTS:
         QCOMPARE(edit->HtmlStr.count(attribute), 1); // nothing kept twice
     }
 
+    // Pasted into any text box that sets an attribute, control characters stay out of the markup.
+    void controlCharactersDropped_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QString>("field");
+        for (const auto& [kind, field] : Fields({FieldKind::Text, FieldKind::File}))
+            if (!field.Attr.isEmpty())
+                QTest::addRow("%s %s", qPrintable(kind->HtmlN), qPrintable(field.Name)) << kind->HtmlN << field.Name;
+    }
+    void controlCharactersDropped()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QString, field);
+        const ElementField* described = Described(htmlN, field);
+        auto form = Open(htmlN);
+        form->Form_Load();
+        auto* box = FrameOf(form.get(), *described)->Get<QLineEdit>(field);
+        SetBoxEnabled(box, true);
+        box->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("a\u0001b\u001bc") + QChar(0) + QStringLiteral("d"));
+        QTest::keySequence(box, QKeySequence::Paste);
+        QVERIFY2(box->text().size() == 7, "the box itself shows what was pasted");
+        form->OkCommand_Click();
+        const QString attribute = ' ' + described->Attr + "=\"abcd\"";
+        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+    }
+
+    // However long the number typed into a number or digits box, the box and its attribute hold a whole number
+    // within the box's range: a number box brings it there, a digits box refuses the key that would leave it.
+    void numbersWithinRange_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QString>("field");
+        for (const auto& [kind, field] : Fields({FieldKind::Number, FieldKind::Digits}))
+            QTest::addRow("%s %s", qPrintable(kind->HtmlN), qPrintable(field.Name)) << kind->HtmlN << field.Name;
+    }
+    void numbersWithinRange()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QString, field);
+        const ElementField* described = Described(htmlN, field);
+        auto form = Open(htmlN);
+        form->Form_Load();
+        auto* box = FrameOf(form.get(), *described)->Get<QLineEdit>(field);
+        SetBoxEnabled(box, true);
+        box->clear();
+        const QString typed = QStringLiteral("1") + QString(20, QLatin1Char('0'));
+        QTest::keyClicks(box, typed);
+        const QString top = QString::number(described->Maximum);
+        const QString expected = described->Kind == FieldKind::Number ? top : typed.left(top.size());
+        QCOMPARE(box->text(), expected);
+        if (described->Attr.isEmpty())
+            return; // the kind's hook writes it (the play times)
+        form->OkCommand_Click();
+        const QString unit = field == QLatin1String("HrText_1") ? QStringLiteral("%") : QString();
+        const QString attribute = ' ' + described->Attr + "=\"" + expected + unit + '"';
+        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+    }
+
     // The field kinds no kind shows yet: a slider and a combo on the media kind's slots.
     void sliderAndCombo()
     {
         auto form = Open("<embed");
         form->Form_Load();
         ElementKind::Frame described{"TestFrame",
-                                {ElementField::Slider("HearHScroll", "音量", "volume", 0, 100, 10),
-                                 ElementField::Combo("ControlCombo", "面板", "controls", {"正常面板", "小面板"},
-                                                     {"console", "smallconsole"})}};
+                                     {ElementField::Slider("HearHScroll", "音量", "volume", 0, 100, 10),
+                                      ElementField::Combo("ControlCombo", "面板", "controls", {"正常面板", "小面板"},
+                                                          {"console", "smallconsole"})}};
         auto* frame = new FieldFrame(form.get(), described);
         frame->Get<QScrollBar>("HearHScroll")->setValue(80);
         auto* combo = frame->Get<QComboBox>("ControlCombo");

@@ -281,29 +281,52 @@ private Q_SLOTS:
         QCOMPARE(m.DeleteLine(0), -1);
     }
 
+    // A number box's text as the attribute gets it: a whole number inside the box's range, in digits.
     void numericText_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << ""
-                               << "0";
-        QTest::newRow("letters") << "abc"
-                                 << "0";
-        QTest::newRow("number") << "2"
-                                << "2";
-        QTest::newRow("unit after the number") << "3px"
-                                               << "3";
-        QTest::newRow("blanks inside") << " 1 2"
-                                       << "12";
-        QTest::newRow("decimal") << "2.50"
-                                 << "2.5";
-        QTest::newRow("exponent") << "1e3"
-                                  << "1000";
+        const int top = ElementField::NumberMax;
+        QTest::newRow("empty") << "" << 0 << top << "0";
+        QTest::newRow("letters") << "abc" << 0 << top << "0";
+        QTest::newRow("number") << "2" << 0 << top << "2";
+        QTest::newRow("unit after the number") << "3px" << 0 << top << "3";
+        QTest::newRow("blanks inside") << " 1 2" << 0 << top << "12";
+        QTest::newRow("fraction dropped") << "2.90" << 0 << top << "2";
+        QTest::newRow("exponent") << "1e3" << 0 << top << "1000";
+        QTest::newRow("beyond the range, never in exponent form") << "100000000000000000000" << 0 << top << "99999";
+        QTest::newRow("beyond a double") << "1e400" << 0 << top << "99999";
+        QTest::newRow("negative") << "-5" << 0 << top << "0";
+        QTest::newRow("below a minimum") << "3" << 5 << 10 << "5";
+        QTest::newRow("no number under a minimum") << "x" << 5 << 10 << "5";
     }
     void numericText()
     {
         QFETCH(QString, text);
-        QTEST(ElementMarkup::NumericText(text), "expected");
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QTEST(ElementMarkup::NumericText(text, minimum, maximum), "expected");
+    }
+
+    // Values the list lines write into their own tags.
+    void listValuesWithoutControlCharacters_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("options") << int(ListMode::Options) << "<option value=ab>a\r\n";
+        QTest::newRow("radios") << int(ListMode::Radios) << "<input type=radio name=nm value=ab>a\r\n";
+        QTest::newRow("bullets") << int(ListMode::Bullets) << "<li type=ab>a\r\n";
+    }
+    void listValuesWithoutControlCharacters()
+    {
+        QFETCH(int, mode);
+        ElementMarkup m;
+        m.ListKind = ListMode(mode);
+        m.Lines = {"a"};
+        m.ItemValue[0] = QStringLiteral("a\u0001b\u001b");
+        QTEST(m.BuildListContent(QStringLiteral("n") + QChar(0) + QStringLiteral("m"), false), "expected");
     }
 };
 

@@ -1,5 +1,6 @@
 #include "builders/elements/addimgframe.h"
 
+#include "base/helpers.h"
 #include "builders/elements/addhform.h"
 
 #include <QCheckBox>
@@ -15,6 +16,6 @@ void AddImgFrame::Browsed(const ElementField&, QLineEdit* box)
     Form->HtmlCheck->setChecked(true);
     QTextCursor end(Form->HtmlText->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(QStringLiteral("<img src='") + picture + QStringLiteral("'>"));
+    end.insertText(QStringLiteral("<img src='") + AttributeValue(picture) + QStringLiteral("'>"));
     Refresh();
 }

@@ -44,12 +44,16 @@ ElementField ElementField::Text(const QString& name, const QString& caption, con
 
 ElementField ElementField::Digits(const QString& name, const QString& caption, const QString& attr, const QString& tip)
 {
-    return Make(FieldKind::Digits, name, caption, attr, tip);
+    ElementField f = Make(FieldKind::Digits, name, caption, attr, tip);
+    f.Maximum = NumberMax;
+    return f;
 }
 
 ElementField ElementField::Number(const QString& name, const QString& caption, const QString& attr)
 {
-    return Make(FieldKind::Number, name, caption, attr);
+    ElementField f = Make(FieldKind::Number, name, caption, attr);
+    f.Maximum = NumberMax;
+    return f;
 }
 
 ElementField ElementField::File(const QString& name, const QString& caption, const QString& attr,

@@ -12,8 +12,9 @@
 enum class FieldKind
 {
     Text,    // a text box
-    Digits,  // a text box that takes digits only, typed or pasted
-    Number,  // a text box whose text becomes the number it starts with ("0" when none) on every change
+    Digits,  // a text box that takes digits only, typed or pasted, up to its maximum
+    Number,  // a text box whose text becomes the whole number it starts with ("0" when none), brought into its range,
+             // on every change
     File,    // a text box with a browse button beside it
     Options, // a titled group of option buttons, each standing for one value
     Check,   // a check box writing one of two values
@@ -30,6 +31,9 @@ enum class BrowseFilter
 
 struct ElementField
 {
+    // The largest number a number or digits box takes: more than any size, count or time a page sets.
+    static constexpr int NumberMax = 99999;
+
     FieldKind Kind = FieldKind::Text;
     QString Name;    // control name ("ImgText_4"); the buttons of an option group are Name_0, Name_1...
     QString Caption; // label, check box text, group title or button caption
@@ -45,7 +49,7 @@ struct ElementField
     QStringList ReadsOn; // check box, edit mode: further values that stand for checked / unchecked
     QStringList ReadsOff;
     bool StartsChecked = false;
-    int Minimum = 0, Maximum = 100, PageStep = 10; // slider
+    int Minimum = 0, Maximum = 100, PageStep = 10; // slider; a number or digits box: its range
     QString ButtonName;                            // File: the browse button
     BrowseFilter Filter = BrowseFilter::AllFiles;
     QString StartText;    // text shown at first; it writes nothing until edited

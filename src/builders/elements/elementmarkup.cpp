@@ -5,6 +5,7 @@
 #include "editor/tagparser.h"
 #include "tagdb/tagdb.h"
 
+#include <algorithm>
 #include <cmath>
 
 const QString ElementMarkup::SampleText = QStringLiteral("Kestrel网页编辑软件");
@@ -268,19 +269,20 @@ QString ElementMarkup::BuildListContent(const QString& radioName, bool radioBrea
     QString out;
     for (int i = 0; i < Lines.size(); ++i) {
         const QString& t = Lines.at(i);
-        const QString v = ItemValue.at(i).isEmpty() ? QString() : QStringLiteral(" value=") + ItemValue.at(i);
+        const QString v =
+            ItemValue.at(i).isEmpty() ? QString() : QStringLiteral(" value=") + AttributeValue(ItemValue.at(i));
         switch (ListKind) {
         case ListMode::Options:
             out += QStringLiteral("<option") + v + QLatin1Char('>') + t;
             break;
         case ListMode::Radios:
-            out += QStringLiteral("<input type=radio name=") + radioName + v + QLatin1Char('>') + t +
+            out += QStringLiteral("<input type=radio name=") + AttributeValue(radioName) + v + QLatin1Char('>') + t +
                    (radioBreak ? QStringLiteral("<br>") : QString());
             break;
         case ListMode::Bullets:
             if (ItemValue.at(i).isEmpty())
                 ItemValue[i] = QStringLiteral("disc");
-            out += QStringLiteral("<li type=") + ItemValue.at(i) + QLatin1Char('>') + t;
+            out += QStringLiteral("<li type=") + AttributeValue(ItemValue.at(i)) + QLatin1Char('>') + t;
             break;
         case ListMode::Numbers:
             out += QStringLiteral("<li>") + t;
@@ -297,7 +299,7 @@ QString ElementMarkup::BuildListContent(const QString& radioName, bool radioBrea
     return out;
 }
 
-QString ElementMarkup::NumericText(const QString& text)
+QString ElementMarkup::NumericText(const QString& text, int minimum, int maximum)
 {
     QString s;
     for (const QChar c : text)
@@ -320,7 +322,7 @@ QString ElementMarkup::NumericText(const QString& text)
         }
     }
     if (digits == 0)
-        return QStringLiteral("0");
+        return QString::number(std::clamp(0, minimum, maximum));
     int end = p;
     if (p < n && (s[p] == QLatin1Char('e') || s[p] == QLatin1Char('E'))) {
         int q = p + 1;
@@ -332,12 +334,11 @@ QString ElementMarkup::NumericText(const QString& text)
         if (q > expStart)
             end = q;
     }
-    const double v = s.left(end).toDouble();
-    if (!std::isfinite(v))
-        return QStringLiteral("0");
-    if (v == std::floor(v) && std::fabs(v) < 1e15)
-        return QString::number(qint64(v));
-    return QString::number(v, 'g', 15);
+    // Clamped as a double: 1e20 or 1e400 would overflow any integer (and the box would show "1e+20").
+    const double v = std::trunc(s.left(end).toDouble());
+    if (std::isnan(v))
+        return QString::number(std::clamp(0, minimum, maximum));
+    return QString::number(qint64(std::clamp(v, double(minimum), double(maximum))));
 }
 
 QString ElementMarkup::RuleWidth(const QString& text, bool percent)

@@ -91,9 +91,9 @@ public:
     int DeleteLine(int i);
     QString BuildListContent(const QString& radioName, bool radioBreak);
 
-    // The number at the start of the text (blanks ignored, decimal point and exponent allowed) written back as
-    // text; "0" when there is none.
-    static QString NumericText(const QString& text);
+    // The number at the start of the text (blanks ignored, decimal point and exponent allowed) as a whole number
+    // brought into minimum..maximum, written out in digits; "0" (or the minimum) when there is none.
+    static QString NumericText(const QString& text, int minimum, int maximum);
     // The rule's width: the number followed by "%" when given in per cent.
     static QString RuleWidth(const QString& text, bool percent);
 };

@@ -90,14 +90,14 @@ QLineEdit* FieldFrame::AddTextField(QGridLayout* grid, int row, const ElementFie
         Place(grid, row, field, box, true, opensLine);
     box->setText(field.StartText);
     if (field.Kind == FieldKind::Digits)
-        FormKit::DigitsOnly(box);
+        FormKit::DigitsOnly(box, field.Maximum);
     if (field.EnterRefreshes)
         Form->EnterRefreshes(box);
     if (field.StartsGreyed)
         SetBoxEnabled(box, false);
     connect(box, &QLineEdit::textChanged, this, [this, box, field](const QString& text) {
         if (field.Kind == FieldKind::Number) {
-            const QString number = ElementMarkup::NumericText(text);
+            const QString number = ElementMarkup::NumericText(text, field.Minimum, field.Maximum);
             if (number != text) {
                 box->setText(number); // comes back here with the number
                 return;

@@ -25,8 +25,9 @@ bool HrFrame::ApplyAttr(const QString& name, const QString& value)
         return FieldFrame::ApplyAttr(name, value);
     const bool percent = value.trimmed().endsWith(QLatin1Char('%'));
     Option(Unit, percent ? 0 : 1)->setChecked(true);
+    const ElementField& width = *FieldNamed(Width);
     auto* box = Get<QLineEdit>(Width);
-    box->setText(ElementMarkup::NumericText(value));
-    WriteText(*FieldNamed(Width), box->text()); // the unit may have changed while the number did not
+    box->setText(ElementMarkup::NumericText(value, width.Minimum, width.Maximum));
+    WriteText(width, box->text()); // the unit may have changed while the number did not
     return true;
 }

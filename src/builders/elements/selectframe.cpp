@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/uihelpers.h"
 #include "builders/elements/addhform.h"
+#include "builders/elements/elementfield.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -72,7 +73,7 @@ SelectFrame::SelectFrame(AddhForm* form) : KindFrame(form, QStringLiteral("Selec
         BuildListContent();
     });
     connect(SelectText[1], &QLineEdit::textChanged, this, [this](const QString& text) {
-        const QString number = ElementMarkup::NumericText(text);
+        const QString number = ElementMarkup::NumericText(text, 0, ElementField::NumberMax);
         if (number != text) {
             SelectText[1]->setText(number);
             return;

@@ -17,9 +17,9 @@ QString ScriptBlock::LanguageName(int language, const QString& typedName)
 QString ScriptBlock::Text() const
 {
     const QChar q(u'"');
-    QString s = QStringLiteral("<script language=") + q + ScriptLang + q;
+    QString s = QStringLiteral("<script language=") + q + AttributeValue(ScriptLang) + q;
     if (UseSrc)
-        s += QStringLiteral(" src=") + q + Src + q + QLatin1Char('>') + CrLf;
+        s += QStringLiteral(" src=") + q + AttributeValue(Src) + q + QLatin1Char('>') + CrLf;
     else
         s += QLatin1Char('>') + CrLf + Code;
     return s + CrLf + QStringLiteral("</script>") + CrLf;

@@ -1,6 +1,7 @@
 #include "builders/styles/cssdeclarations.h"
 
 #include "base/helpers.h"
+#include "builders/styles/cssblocks.h"
 #include "tagdb/tagdb.h"
 
 #include <QRegularExpression>
@@ -40,19 +41,6 @@ bool IsImageKeyword(const QString& value)
     return keywords.contains(v) || v.contains(QLatin1Char('(')) || v.contains(QLatin1Char(')'));
 }
 
-// A value whose address is not closed ("url(a.png"): read back, it takes the rest of the style with it.
-bool HasUnclosedUrl(const QString& value)
-{
-    qsizetype at = 0;
-    while ((at = value.indexOf(QLatin1String("url("), at, Qt::CaseInsensitive)) >= 0) {
-        const qsizetype close = value.indexOf(QLatin1Char(')'), at + 4);
-        if (close < 0)
-            return true;
-        at = close;
-    }
-    return false;
-}
-
 // The text after the first "=" without its last character ("alpha(opacity=30)" gives "30").
 QString AfterEquals(const QString& token)
 {
@@ -67,15 +55,19 @@ int Clamp(int v, int max)
     return std::clamp(v, 0, max);
 }
 
-// The name=value pairs inside a filter function's parentheses ("glow(strength=5,color=red)"), names lowered.
-QList<std::pair<QString, QString>> NamedParams(const QString& token)
+using Params = QList<std::pair<QString, QString>>;
+
+// The name=value pairs inside a filter function's brackets ("glow(strength=5, color=red)"), names lowered; a value
+// keeps its own brackets whole ("color=rgb(1,2,3)"). Nothing without brackets, with them left open or with text
+// after them: the controls could not write such a token back.
+std::optional<Params> NamedParams(const QString& token)
 {
-    QList<std::pair<QString, QString>> out;
     const qsizetype open = token.indexOf(QLatin1Char('('));
-    QString inside = token.mid(open + 1);
-    if (inside.endsWith(QLatin1Char(')')))
-        inside.chop(1);
-    for (const QString& piece : inside.split(QLatin1Char(','))) {
+    if (open < 0 || !CssBlocks::IsClosed(token) || CssBlocks::End(token, open) < token.size())
+        return std::nullopt;
+    Params out;
+    for (const QString& piece :
+         CssBlocks::Split(QStringView(token).mid(open + 1, token.size() - open - 2), QLatin1Char(','))) {
         const qsizetype eq = piece.indexOf(QLatin1Char('='));
         if (eq > 0)
             out.append({piece.left(eq).trimmed().toLower(), piece.mid(eq + 1).trimmed()});
@@ -152,10 +144,11 @@ QStringList CssDeclarations::GroupValues(int position) const
 QString CssDeclarations::Build()
 {
     QString out;
-    // A declaration with an unclosed address goes last, where it took the rest of the style it was read from.
+    // A declaration with an unclosed block ("url(a", "/* a") goes last, where it took the rest of the style it
+    // was read from.
     QString last;
     const auto write = [&out, &last](const QString& text, const QString& value) {
-        (HasUnclosedUrl(value) ? last : out) += text;
+        (CssBlocks::IsClosed(value) ? out : last) += text;
     };
     for (qsizetype k = 0; k < CssNames.size(); ++k) {
         const QString& value = CssValues.at(k);
@@ -231,55 +224,32 @@ QString CssDeclarations::LowerStyle(const QString& text)
 {
     QString out;
     out.reserve(text.size());
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype open = text.indexOf(QLatin1String("url("), i, Qt::CaseInsensitive);
-        if (open < 0) {
-            out += text.mid(i).toLower();
-            break;
+    qsizetype plain = 0; // start of the text not yet written
+    for (qsizetype i = 0; i < text.size();) {
+        // Only an address keeps its case: one inside a comment or a string is no address.
+        const qsizetype end = CssBlocks::LeafEnd(text, i);
+        if (end > i && CssBlocks::StartsUrl(text, i)) {
+            out += text.mid(plain, i - plain).toLower() + QStringLiteral("url(") + text.mid(i + 4, end - i - 4);
+            plain = end;
         }
-        const qsizetype close = text.indexOf(QLatin1Char(')'), open + 4);
-        out += text.mid(i, open - i).toLower() + QStringLiteral("url(");
-        if (close < 0) {
-            out += text.mid(open + 4);
-            break;
-        }
-        out += text.mid(open + 4, close - open - 4);
-        i = close;
+        i = end > i ? end : i + 1;
     }
+    out += text.mid(plain).toLower();
     return out;
 }
 
 QList<CssDeclarations::Declaration> CssDeclarations::Split(const QString& text)
 {
     QList<Declaration> out;
-    const auto take = [&](qsizetype start, qsizetype colon, qsizetype end) {
-        if (colon < start)
-            return;
-        const QString name = text.mid(start, colon - start).trimmed();
+    for (const QString& piece : CssBlocks::Split(text, QLatin1Char(';'))) {
+        const qsizetype colon = CssBlocks::IndexOf(piece, QLatin1Char(':'));
+        if (colon < 0)
+            continue;
+        // A comment before a name ("/* a; b:c */ height") belongs to no declaration.
+        const QString name = CssBlocks::WithoutComments(QStringView(piece).left(colon)).trimmed();
         if (!name.isEmpty())
-            out.append({name, text.mid(colon + 1, end - colon - 1)});
-    };
-    qsizetype start = 0, colon = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char(':') && colon < 0) {
-            colon = i;
-        } else if (c == QLatin1Char(';')) {
-            take(start, colon, i);
-            start = i + 1;
-            colon = -1;
-        } else if ((c == QLatin1Char('u') || c == QLatin1Char('U')) &&
-                   QStringView(text).mid(i, 4).compare(QLatin1String("url("), Qt::CaseInsensitive) == 0) {
-            // An address may hold ";" (data: addresses do); an unclosed one takes the rest of the text, as
-            // LowerStyle leaves it.
-            const qsizetype close = text.indexOf(QLatin1Char(')'), i + 4);
-            if (close < 0)
-                break;
-            i = close;
-        }
+            out.append({name, piece.mid(colon + 1)});
     }
-    take(start, colon, text.size());
     return out;
 }
 
@@ -331,21 +301,12 @@ void CssDeclarations::ParseFilter(const QString& value)
     FilterState = FilterControls();
     UnknownFilters.clear();
 
-    // Split at any blank that trimming a declaration drops (a tab too): a token never carries one, so no blank
-    // ends up at the end of the rebuilt value.
-    QStringList tokens;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= value.size(); ++i) {
-        if (i == value.size() || value.at(i).isSpace()) {
-            tokens.append(value.mid(start, i - start));
-            start = i + 1;
-        }
-    }
-    for (const QString& token : std::as_const(tokens)) {
-        if (token.isEmpty())
-            continue;
+    // Split at any blank that trimming a declaration drops (a tab too), outside brackets: a token never carries
+    // one at its ends, and "shadow(color=red, direction=45)" stays one token.
+    for (const QString& token : CssBlocks::Words(value)) {
         const QString head = token.left(5);
         const bool keyed = token.contains(QLatin1Char('='));
+        bool read = true;
         if (head == QLatin1String("alpha") && keyed) {
             // Clamped before the subtraction: a huge negative opacity would overflow it.
             const int opacity = Clamp(LeadingNumber(AfterEquals(token)), AlphaMax);
@@ -360,64 +321,75 @@ void CssDeclarations::ParseFilter(const QString& value)
         } else if (head == QLatin1String("inver")) {
             SetFlip(3, true);
         } else if ((head == QLatin1String("shado") || head == QLatin1String("glow(")) && keyed) {
-            // Parameters by name, in any order: a page may well write direction before color.
-            const bool shadow = head == QLatin1String("shado");
-            std::optional<QString> color;
-            std::optional<int> direction, strength;
-            for (const auto& [key, number] : NamedParams(token)) {
-                if (key == QLatin1String("color"))
-                    color = number;
-                else if (shadow && key == QLatin1String("direction"))
-                    direction = LeadingNumber(number);
-                else if (key == QLatin1String("strength"))
-                    strength = LeadingNumber(number);
-            }
-            if (!color) {
-                // Without a colour the dialog writes no shadow or glow at all: keep the function as it was.
-                UnknownFilters.append(token);
-            } else if (shadow) {
-                FilterParts[ShadowColorPart] = *color;
-                if (direction)
-                    SetShadow(Clamp(*direction, ShadowMax));
-                if (strength)
-                    FilterParts[ShadowStrengthPart] = QString::number(Clamp(*strength, ShadowStrengthMax));
-            } else {
-                FilterParts[GlowColorPart] = *color;
-                if (strength)
-                    SetGlow(Clamp(*strength, GlowMax));
-            }
+            read = ParseLight(token, head == QLatin1String("shado"));
         } else if ((head == QLatin1String("blur(") || head == QLatin1String("wave(")) && keyed) {
-            const bool blur = head == QLatin1String("blur(");
-            if (blur)
-                SetBlur(true);
-            else
-                SetWave(true);
-            QStringList pieces = token.split(QLatin1Char(','));
-            pieces.last().chop(1);
-            for (const QString& piece : std::as_const(pieces)) {
-                const qsizetype eq = piece.indexOf(QLatin1Char('='));
-                if (eq < 0)
-                    continue;
-                const QString key = piece.left(eq);
-                const int number = LeadingNumber(piece.mid(eq + 1));
-                if (blur) {
-                    if (key == QLatin1String("direction"))
-                        SetBlurDirection(Clamp(number, BlurDirectionMax));
-                    else if (key == QLatin1String("strength"))
-                        SetBlurStrength(Clamp(number, BlurStrengthMax));
-                } else {
-                    static const QStringList keys{QStringLiteral("freq"), QStringLiteral("lightstrength"),
-                                                  QStringLiteral("phase"), QStringLiteral("strength")};
-                    const qsizetype i = keys.indexOf(key);
-                    if (i >= 0)
-                        SetWaveValue(int(i), Clamp(number, WaveMax));
-                }
-            }
+            read = ParseMotion(token, head == QLatin1String("blur("));
         } else {
-            UnknownFilters.append(token);
+            read = false;
         }
+        if (!read)
+            UnknownFilters.append(token);
     }
     BuildFilter();
+}
+
+bool CssDeclarations::ParseLight(const QString& token, bool shadow)
+{
+    const std::optional<Params> params = NamedParams(token);
+    if (!params)
+        return false;
+    // Parameters by name, in any order: a page may well write direction before color.
+    QString color;
+    std::optional<int> direction, strength;
+    for (const auto& [key, number] : *params) {
+        if (key == QLatin1String("color"))
+            color = number;
+        else if (shadow && key == QLatin1String("direction"))
+            direction = LeadingNumber(number);
+        else if (key == QLatin1String("strength"))
+            strength = LeadingNumber(number);
+    }
+    // Without a colour the dialog writes no shadow or glow at all: the function is kept as it was.
+    if (color.isEmpty())
+        return false;
+    if (shadow) {
+        FilterParts[ShadowColorPart] = color;
+        if (direction)
+            SetShadow(Clamp(*direction, ShadowMax));
+        if (strength)
+            FilterParts[ShadowStrengthPart] = QString::number(Clamp(*strength, ShadowStrengthMax));
+    } else {
+        FilterParts[GlowColorPart] = color;
+        if (strength)
+            SetGlow(Clamp(*strength, GlowMax));
+    }
+    return true;
+}
+
+bool CssDeclarations::ParseMotion(const QString& token, bool blur)
+{
+    const std::optional<Params> params = NamedParams(token);
+    if (!params)
+        return false;
+    if (blur)
+        SetBlur(true);
+    else
+        SetWave(true);
+    static const QStringList waveKeys{QStringLiteral("freq"), QStringLiteral("lightstrength"), QStringLiteral("phase"),
+                                      QStringLiteral("strength")};
+    for (const auto& [key, value] : *params) {
+        const int number = LeadingNumber(value);
+        if (!blur) {
+            const qsizetype i = waveKeys.indexOf(key);
+            if (i >= 0)
+                SetWaveValue(int(i), Clamp(number, WaveMax));
+        } else if (key == QLatin1String("direction")) {
+            SetBlurDirection(Clamp(number, BlurDirectionMax));
+        } else if (key == QLatin1String("strength")) {
+            SetBlurStrength(Clamp(number, BlurStrengthMax));
+        }
+    }
+    return true;
 }
 
 // ---- What the controls show

@@ -113,9 +113,11 @@ public:
 
     // ---- Parsing.
     // Lower-cases a style for matching; addresses inside url(...) keep their case (file names are case-sensitive).
+    // Comments and strings are lowered whole: an "url(" inside one is no address.
     static QString LowerStyle(const QString& text);
-    // Splits a declaration list at each ";" outside url(...): the first colon of each declaration divides its
-    // name (trimmed) from its value. Every declaration is kept, however many there are.
+    // Splits a declaration list at each ";" outside comments, strings, url(...) and brackets: the first colon
+    // outside them divides a declaration's name (trimmed, without comments) from its value. Every declaration is
+    // kept, however many there are.
     static QList<Declaration> Split(const QString& text);
     // Fills the values from a (lowered) style and brings them to the form the controls write back.
     void Parse(const QString& text);
@@ -171,6 +173,9 @@ public:
 
 private:
     void EnsureSize();
+    // One filter function the controls show; false when they cannot write it back (it is then kept as it was).
+    bool ParseLight(const QString& token, bool shadow); // shadow(...) or glow(...)
+    bool ParseMotion(const QString& token, bool blur);  // blur(...) or wave(...)
     QList<QPair<int, QStringList>> groups_;
     // Label -> value over the whole style2 list (first entry with that txt), for the border combos.
     QList<QPair<QString, QString>> labelValues_;

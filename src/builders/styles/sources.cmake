@@ -1,5 +1,6 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/colorsetting.cpp
+    ${KESTREL_LIST_DIR}/cssblocks.cpp
     ${KESTREL_LIST_DIR}/cssdeclarations.cpp
     ${KESTREL_LIST_DIR}/sizesetting.cpp
     ${KESTREL_LIST_DIR}/stylesheet.cpp

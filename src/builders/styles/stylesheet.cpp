@@ -1,8 +1,6 @@
 #include "builders/styles/stylesheet.h"
 
-namespace {
-const QString CrLf = QStringLiteral("\r\n");
-}
+#include "base/helpers.h"
 
 StyleSheet::StyleSheet() : SheetSelectors(Positions, QString()), SheetStyles(Positions, QString()) {}
 
@@ -83,6 +81,6 @@ bool StyleSheet::IsLinkPath(const QString& answer)
 
 QString StyleSheet::LinkLine(const QString& path)
 {
-    return QStringLiteral("<LINK REL=StyleSheet HREF=\"") + path + QStringLiteral("\" TYPE='text/css' MEDIA=screen>") +
-           CrLf;
+    return QStringLiteral("<LINK REL=StyleSheet HREF=\"") + AttributeValue(path) +
+           QStringLiteral("\" TYPE='text/css' MEDIA=screen>") + CrLf;
 }

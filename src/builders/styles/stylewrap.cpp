@@ -21,7 +21,7 @@ void StyleWrap::Run(const BuilderContext& context, PageEdit* text, QWidget* owne
     // The attribute is in double quotes: a quote typed into the style (an address, say) must not end it.
     style.replace(QLatin1Char('"'), QLatin1Char('\''));
     QTextCursor cursor = text->textCursor();
-    cursor.insertText(QStringLiteral("<span style=\"") + style + QStringLiteral("\">") + selected +
+    cursor.insertText(QStringLiteral("<span style=\"") + AttributeValue(style) + QStringLiteral("\">") + selected +
                       QStringLiteral("</span>"));
     text->setTextCursor(cursor);
     text->setFocus();

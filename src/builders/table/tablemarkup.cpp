@@ -113,7 +113,7 @@ TableMarkup::Result TableMarkup::Generate(const QList<QStringList>& cells, const
             for (int i : std::as_const(written)) {
                 const QString t = row.value(i - 1);
                 if (LinkFlag.at(i - 1))
-                    r.Html += QLatin1String("<td><a href=") + q + t + q + QLatin1Char('>') + t +
+                    r.Html += QLatin1String("<td><a href=") + q + AttributeValue(t) + q + QLatin1Char('>') + t +
                               QLatin1String("</a></td>") + CrLf;
                 else
                     r.Html += QLatin1String("<td>") + t + QLatin1String("</td>") + CrLf;
