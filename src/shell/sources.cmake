@@ -1,3 +1,6 @@
+list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/handoverreader.cpp
+)
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutform.cpp
     ${KESTREL_LIST_DIR}/builderdialogs.cpp
