@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("KESTREL-RECOVERY 1");
@@ -138,6 +142,20 @@ void RecoveryStore::PutBreaks(QString& text, const QByteArray& kinds, PageEncodi
     }
     out.append(QStringView(text).sliced(start));
     text = std::move(out);
+}
+
+bool RecoveryStore::Offerable(const RecoveryEntry& entry)
+{
+    if (entry.path.isEmpty())
+        return true;
+    // Not QDir::isAbsolutePath: it takes ":/name" (a resource) for absolute.
+    if (!entry.path.startsWith(QLatin1Char('/')) || entry.path.contains(QChar(0)))
+        return false;
+    const QByteArray name = QFile::encodeName(entry.path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR; // gone: its folder may be gone too
+    return S_ISREG(info.st_mode) && ::access(name.constData(), R_OK) == 0;
 }
 
 QString RecoveryStore::NewFileName()

@@ -38,6 +38,11 @@ public:
     // kinds[i] for the break after line i ('c' CR LF, 'n' LF, 'r' CR; 0 or past the end: `usual`).
     static void PutBreaks(QString& text, const QByteArray& kinds, PageEncoding::LineEnd usual);
 
+    // Whether an entry names something the editor could have had open: an untitled page, or an absolute path that
+    // is a regular file the user can read, or is not there any more (a deleted page's text is still the user's).
+    // A relative path, a folder, a device, a FIFO or a socket is none.
+    static bool Offerable(const RecoveryEntry& entry);
+
     // A fresh file name for a page.
     static QString NewFileName();
 

@@ -138,7 +138,8 @@ void RecoveryKeeper::Flush()
 htmlform* RecoveryKeeper::Restore(const RecoveryEntry& header)
 {
     RecoveryEntry entry;
-    if (!store_.Load(header.file, entry))
+    // Read again whole: it must still name the page offered, and that must still be one.
+    if (!store_.Load(header.file, entry) || entry.path != header.path || !RecoveryStore::Offerable(entry))
         return nullptr;
     htmlform* page =
         entry.path.isEmpty()
@@ -157,8 +158,10 @@ htmlform* RecoveryKeeper::Restore(const RecoveryEntry& header)
 void RecoveryKeeper::Offer(QWidget* parent)
 {
     QList<RecoveryEntry> found = store_.List();
-    // This run's own files are not offered.
+    // This run's own files are not offered, nor files naming what is no page; those are left as they are.
     found.removeIf([this](const RecoveryEntry& e) {
+        if (!RecoveryStore::Offerable(e))
+            return true;
         for (const Kept& k : std::as_const(kept_))
             if (k.file == e.file)
                 return true;

@@ -1,15 +1,17 @@
 #include "shell/singleinstance.h"
 
-#include <QDataStream>
+#include "shell/handoverreader.h"
+
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <memory>
+
 namespace {
-constexpr quint32 kMagic = 0x4b535431; // "KST1"
 constexpr char kAck = 'K';
-// More pages than this in one message is no start of ours.
-constexpr qsizetype kMaxPaths = 4096;
+// What a connection may hold unread: a sender cannot make us buffer more than this ahead of the reader.
+constexpr qint64 kReadBuffer = 64 * 1024;
 } // namespace
 
 QString SingleInstance::SocketPath()
@@ -58,10 +60,7 @@ bool SingleInstance::HandOver(const QStringList& paths, int timeoutMs)
 {
     if (socket_.state() != QLocalSocket::ConnectedState)
         return false;
-    QByteArray message;
-    QDataStream out(&message, QIODevice::WriteOnly);
-    out << kMagic << paths;
-    socket_.write(message);
+    socket_.write(HandOverReader::Encode(paths));
     if (!socket_.waitForBytesWritten(timeoutMs))
         return false;
     while (socket_.bytesAvailable() < 1)
@@ -74,33 +73,34 @@ bool SingleInstance::HandOver(const QStringList& paths, int timeoutMs)
 void SingleInstance::Accept()
 {
     while (QLocalSocket* client = server_.nextPendingConnection()) {
-        connect(client, &QLocalSocket::readyRead, this, [this, client] { Read(client); });
+        client->setReadBufferSize(kReadBuffer);
+        // Each connection reads its one message at its own pace.
+        auto reader = std::make_shared<HandOverReader>();
+        connect(client, &QLocalSocket::readyRead, this, [this, client, reader] { Read(client, *reader); });
         connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         if (client->bytesAvailable() > 0)
-            Read(client);
+            Read(client, *reader);
     }
 }
 
-void SingleInstance::Read(QLocalSocket* client)
+void SingleInstance::Read(QLocalSocket* client, HandOverReader& reader)
 {
-    QDataStream in(client);
-    in.startTransaction();
-    quint32 magic = 0;
-    in >> magic;
-    if (in.status() == QDataStream::Ok && magic != kMagic) {
-        client->abort();
-        return;
-    }
-    QStringList paths;
-    in >> paths;
-    if (!in.commitTransaction())
+    if (reader.State() != HandOverReader::Reading)
+        return; // answered already
+    HandOverReader::Status status = HandOverReader::Reading;
+    while (status == HandOverReader::Reading && client->bytesAvailable() > 0)
+        status = reader.Feed(client->read(kReadBuffer));
+    if (status == HandOverReader::Reading)
         return; // the rest is still on its way
-    if (paths.size() > kMaxPaths) {
+    if (status == HandOverReader::Refused) {
+        // Nothing of it is opened, and the sender is not listened to any longer.
         client->abort();
+        client->deleteLater();
         return;
     }
     client->putChar(kAck);
-    client->flush();
+    client->disconnectFromServer(); // one message a connection; the answer is written first
+    const QStringList paths = reader.Paths();
     // Opened from the event loop: opening may ask questions, which must not run inside this socket's signal.
     QMetaObject::invokeMethod(
         this, [this, paths] { emit FilesArrived(paths); }, Qt::QueuedConnection);

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QStringList>
 
+class HandOverReader;
+
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -39,7 +41,7 @@ Q_SIGNALS:
 
 private:
     void Accept();
-    void Read(QLocalSocket* client);
+    void Read(QLocalSocket* client, HandOverReader& reader);
 
     QString path_;
     QLocalServer server_;

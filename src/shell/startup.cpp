@@ -8,6 +8,7 @@
 #include "base/shared.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
+#include "shell/handoverqueue.h"
 #include "shell/mdiform1.h"
 #include "shell/programicon.h"
 #include "shell/recoverykeeper.h"
@@ -113,13 +114,8 @@ int Main(int argc, char* argv[])
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
     // Pages handed over from now on, also while a question about the first pages is open.
-    QObject::connect(&instance, &SingleInstance::FilesArrived, frame.get(), [&frame](const QStringList& paths) {
-        frame->OpenFiles(paths);
-        frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
-        frame->show();
-        frame->raise();
-        frame->activateWindow();
-    });
+    auto* handOvers = new HandOverQueue(*frame, frame.get());
+    QObject::connect(&instance, &SingleInstance::FilesArrived, handOvers, &HandOverQueue::Add);
     loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {

@@ -9,7 +9,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 // Recovery files of changed pages: which pages are written and when their files go; the pages brought back at the
@@ -47,6 +49,35 @@ class TestRecoveryKeeper : public QObject
         e.time = QDateTime(QDate(2026, 12, 7), QTime(9, 0, second), Qt::UTC);
         e.encoding.lineEnd = PageEncoding::Lf;
         QVERIFY(RecoveryStore(Folder()).Write(RecoveryStore::NewFileName(), e));
+    }
+
+    // Puts `what` at `path`: "" nothing, or a file, folder, fifo, socket, unreadable file, or a link to a file,
+    // a folder or nothing.
+    static bool Make(const QString& what, const QString& path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        if (what.isEmpty())
+            return true;
+        if (what == QLatin1String("file"))
+            return PageWindowFixture::WriteFile(path, "<p>\n");
+        if (what == QLatin1String("unreadable"))
+            return PageWindowFixture::WriteFile(path, "<p>\n") && QFile::setPermissions(path, {});
+        if (what == QLatin1String("folder"))
+            return QDir().mkpath(path);
+        if (what == QLatin1String("fifo"))
+            return ::mkfifo(name.constData(), 0600) == 0;
+        if (what == QLatin1String("socket")) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un addr{};
+            addr.sun_family = AF_UNIX;
+            qstrncpy(addr.sun_path, name.constData(), sizeof addr.sun_path);
+            const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+            ::close(fd);
+            return bound;
+        }
+        // "link to X": X is made beside it first.
+        const QString target = path + QStringLiteral(".target");
+        return what.startsWith(QLatin1String("link to ")) && Make(what.mid(8), target) && QFile::link(target, path);
     }
 
 private Q_SLOTS:
@@ -232,6 +263,72 @@ private Q_SLOTS:
         QCOMPARE(Files().size(), filesLeft);
         // The page on disk is not touched by bringing its changes back.
         QCOMPARE(f_.ReadFile(path), QByteArray("<p>on disk</p>\n"));
+    }
+
+    // Only what the editor could have had open is offered; a file naming anything else stays where it is.
+    void offeredOnlyPages_data()
+    {
+        QTest::addColumn<QString>("path"); // "<dir>" is the scratch folder
+        QTest::addColumn<QString>("there");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("a page") << "<dir>/a.html"
+                                << "file" << true;
+        QTest::newRow("a page since deleted: its text is still wanted") << "<dir>/a.html"
+                                                                        << "" << true;
+        QTest::newRow("a page whose folder is gone too") << "<dir>/gone/a.html"
+                                                         << "" << true;
+        QTest::newRow("a link to a page") << "<dir>/a.html"
+                                          << "link to file" << true;
+        QTest::newRow("a link to a page since deleted") << "<dir>/a.html"
+                                                        << "link to " << true;
+        QTest::newRow("relative, climbing out") << "../../etc/passwd"
+                                                << "" << false;
+        QTest::newRow("relative") << "a.html"
+                                  << "" << false;
+        QTest::newRow("a resource") << ":/about/about.html"
+                                    << "" << false;
+        QTest::newRow("a folder") << "<dir>/d"
+                                  << "folder" << false;
+        QTest::newRow("a link to a folder") << "<dir>/d"
+                                            << "link to folder" << false;
+        QTest::newRow("a device") << "/dev/null"
+                                  << "" << false;
+        QTest::newRow("a FIFO") << "<dir>/f"
+                                << "fifo" << false;
+        QTest::newRow("a socket") << "<dir>/s"
+                                  << "socket" << false;
+        QTest::newRow("an unreadable page") << "<dir>/u.html"
+                                            << "unreadable" << false;
+    }
+    void offeredOnlyPages()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, there);
+        QFETCH(bool, offered);
+        if (there == QLatin1String("unreadable") && ::geteuid() == 0)
+            QSKIP("every file is readable to root");
+        path.replace(QLatin1String("<dir>"), f_.dir->path());
+        QVERIFY(Make(there, path));
+        Leave(path, path, QStringLiteral("<p>kept</p>\n"), 1);
+        Leave(QString(), QStringLiteral("无标题3"), QStringLiteral("new\n"), 2);
+
+        QStringList listed;
+        OnNextModal<RecoverForm>([&listed](RecoverForm* form) {
+            for (int i = 0; i < form->PageList->topLevelItemCount(); ++i)
+                listed.append(form->PageList->topLevelItem(i)->text(0));
+            form->accept();
+        });
+        keeper_->Offer(f_.frame.get());
+        QStringList wanted{QStringLiteral("无标题3")};
+        if (offered)
+            wanted.prepend(path);
+        QCOMPARE(listed, wanted);
+        QStringList opened;
+        for (QMdiSubWindow* w : f_.frame->Area->subWindowList())
+            opened.append(qobject_cast<htmlform*>(w->widget())->Filename);
+        QCOMPARE(opened.contains(path), offered);
+        // Brought back or passed over, no recovery file is removed.
+        QCOMPARE(Files().size(), 2);
     }
 
     // The real program, killed while two pages are changed, leaves both for the next start.

@@ -1,7 +1,10 @@
 #include "programrun.h"
+#include "shell/handoverreader.h"
 #include "shell/singleinstance.h"
 
 #include <QLocalServer>
+#include <QLocalSocket>
+#include <QtEndian>
 #include <QtTest>
 
 #include <sys/socket.h>
@@ -25,6 +28,48 @@ class TestSingleInstance : public QObject
         const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
         ::close(fd);
         return ok && QFileInfo::exists(path);
+    }
+
+    static QByteArray Numbers(std::initializer_list<quint32> values)
+    {
+        QByteArray out;
+        for (const quint32 value : values) {
+            const quint32 big = qToBigEndian(value);
+            out.append(reinterpret_cast<const char*>(&big), sizeof big);
+        }
+        return out;
+    }
+    // One path as a message carries it: its byte count, then its UTF-16.
+    static QByteArray PathField(const QString& path) { return HandOverReader::Encode({path}).sliced(8); }
+    // A message as QDataStream writes it, as starts of earlier versions send it.
+    static QByteArray StreamMessage(const QStringList& paths)
+    {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << HandOverReader::Magic << paths;
+        return bytes;
+    }
+    // Sends `bytes` in pieces of `piece`, letting the editor read between them, then waits: "answered" when the
+    // editor confirmed, "dropped" when the connection ended without an answer, "left open" when neither came.
+    static QString Send(const QString& socket, const QByteArray& bytes, qsizetype piece, bool hangUp = false)
+    {
+        QLocalSocket sender;
+        sender.connectToServer(socket);
+        for (qsizetype at = 0; at < bytes.size(); at += piece) {
+            sender.write(bytes.sliced(at, std::min(piece, bytes.size() - at)));
+            sender.flush();
+            QCoreApplication::processEvents();
+        }
+        if (hangUp)
+            sender.disconnectFromServer();
+        const QDeadlineTimer deadline(10000);
+        while (sender.bytesAvailable() < 1 && sender.state() != QLocalSocket::UnconnectedState &&
+               !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (sender.read(1) == "K")
+            return QStringLiteral("answered");
+        return sender.state() == QLocalSocket::UnconnectedState ? QStringLiteral("dropped")
+                                                                : QStringLiteral("left open");
     }
 
 private Q_SLOTS:
@@ -59,6 +104,71 @@ private Q_SLOTS:
             SingleInstance next(path);
             QCOMPARE(next.Claim(), SingleInstance::Another);
         }
+    }
+
+    // A message is read as it comes, however it is cut up. What a start of ours never sends is dropped with its
+    // connection before it is read to the end, and nothing of it arrives; the next start is served as ever.
+    void message_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("piece");         // bytes written at a time
+        QTest::addColumn<bool>("hangUp");       // the sender closes after its bytes
+        QTest::addColumn<QStringList>("paths"); // what arrives; none: the message is dropped
+        const quint32 magic = HandOverReader::Magic;
+        const int whole = 1 << 30;
+        const QString longest = QLatin1Char('/') + QString(HandOverReader::MostPathUnits - 1, QLatin1Char('p'));
+        QStringList most;
+        for (quint32 i = 0; i < HandOverReader::MostPaths; ++i)
+            most.append(QStringLiteral("/p%1.html").arg(i));
+        QByteArray tooBig = Numbers({magic, 1024});
+        for (int i = 0; i < 1024; ++i)
+            tooBig += PathField(QLatin1Char('/') + QString(3999, QLatin1Char('x')));
+        const QStringList none;
+
+        QTest::newRow("one page") << HandOverReader::Encode({"/a.html"}) << whole << false << QStringList{"/a.html"};
+        QTest::newRow("two pages, a byte at a time") << HandOverReader::Encode({"/a.html", "/sub/b 页.html"}) << 1
+                                                     << false << QStringList{"/a.html", "/sub/b 页.html"};
+        QTest::newRow("written by QDataStream, in threes")
+            << StreamMessage({"/网页/首页.html"}) << 3 << false << QStringList{"/网页/首页.html"};
+        QTest::newRow("the longest path") << HandOverReader::Encode({longest}) << 4096 << false << QStringList{longest};
+        QTest::newRow("the most paths") << StreamMessage(most) << 65536 << false << most;
+
+        QTest::newRow("garbage") << QByteArray("GET / HTTP/1.0\r\n\r\n") << whole << false << none;
+        QTest::newRow("four thousand million paths") << Numbers({magic, 0xFFFFFFF0}) << whole << false << none;
+        QTest::newRow("one path more than the most")
+            << Numbers({magic, HandOverReader::MostPaths + 1}) << whole << false << none;
+        QTest::newRow("a path of 400 MB") << Numbers({magic, 1, 400 * 1024 * 1024}) << whole << false << none;
+        QTest::newRow("a path one unit too long")
+            << Numbers({magic, 1}) + PathField(longest + QLatin1Char('p')) << whole << false << none;
+        QTest::newRow("a null path") << Numbers({magic, 1, 0xFFFFFFFF}) << whole << false << none;
+        QTest::newRow("an odd byte count") << Numbers({magic, 1, 3}) + "/xa" << whole << false << none;
+        QTest::newRow("a relative path") << Numbers({magic, 1}) + PathField(QStringLiteral("../a.html")) << whole
+                                         << false << none;
+        QTest::newRow("8 MB of paths") << tooBig << whole << false << none;
+        QTest::newRow("bytes after the message") << HandOverReader::Encode({"/a.html"}) + "x" << whole << false << none;
+        QTest::newRow("cut off, the sender gone")
+            << HandOverReader::Encode({"/a.html"}).chopped(3) << whole << true << none;
+    }
+    void message()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, piece);
+        QFETCH(bool, hangUp);
+        QFETCH(QStringList, paths);
+        QTemporaryDir dir;
+        const QString socket = dir.filePath(QStringLiteral("editor.socket"));
+        SingleInstance instance(socket);
+        QCOMPARE(instance.Claim(), SingleInstance::First);
+        QSignalSpy arrived(&instance, &SingleInstance::FilesArrived);
+
+        QCOMPARE(Send(socket, bytes, piece, hangUp), paths.isEmpty() ? "dropped" : "answered");
+        QTRY_COMPARE(arrived.size(), paths.isEmpty() ? 0 : 1);
+        if (!paths.isEmpty())
+            QCOMPARE(arrived.takeFirst().at(0).toStringList(), paths);
+
+        QCOMPARE(Send(socket, HandOverReader::Encode({"/b.html"}), 1000), "answered");
+        QTRY_COMPARE(arrived.size(), 1);
+        QCOMPARE(arrived.at(0).at(0).toStringList(), QStringList{"/b.html"});
     }
 
     void handOver_data()
@@ -106,6 +216,33 @@ private Q_SLOTS:
             wanted.append(run.Path(page));
         wanted.append(first);
         QTRY_COMPARE_WITH_TIMEOUT(run.RecentFiles(), wanted, 20000);
+        QCOMPARE(editor->state(), QProcess::Running);
+    }
+
+    // The real editor, sent bytes that announce four thousand million paths and then a 400 MB path, goes on and
+    // takes the next start's page.
+    void staysUp()
+    {
+        ProgramRun run;
+        const QString first = run.Path(QStringLiteral("first.html")), page = run.Path(QStringLiteral("a.html"));
+        QVERIFY(ProgramRun::WriteFile(first, "<p>\r\n"));
+        QVERIFY(ProgramRun::WriteFile(page, "<p>\r\n"));
+        QProcess* editor = run.Start({first});
+        QTRY_VERIFY_WITH_TIMEOUT(run.RecentFiles().contains(first), 20000);
+        for (const QByteArray& bytes :
+             {Numbers({HandOverReader::Magic, 0xFFFFFFF0}), Numbers({HandOverReader::Magic, 1, 400 * 1024 * 1024})}) {
+            QLocalSocket sender;
+            sender.connectToServer(run.Path(QStringLiteral("runtime/editor.socket")));
+            QVERIFY(sender.waitForConnected(5000));
+            sender.write(bytes);
+            QVERIFY(sender.waitForBytesWritten(5000));
+            // Dropped at once: nothing more is waited for.
+            QVERIFY(sender.state() == QLocalSocket::UnconnectedState || sender.waitForDisconnected(5000));
+        }
+        QProcess* later = run.Start({page});
+        QVERIFY(later->waitForFinished(20000));
+        QCOMPARE(later->exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(run.RecentFiles(), (QStringList{page, first}), 20000);
         QCOMPARE(editor->state(), QProcess::Running);
     }
 };

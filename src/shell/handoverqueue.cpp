@@ -1,0 +1,56 @@
+#include "shell/handoverqueue.h"
+
+#include "base/messages.h"
+#include "shell/mdiform1.h"
+
+#include <QFileInfo>
+
+#include <utility>
+
+HandOverQueue::HandOverQueue(MDIForm1& frame, QObject* parent) : QObject(parent), frame_(frame) {}
+
+void HandOverQueue::Add(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (waiting_.size() < MostWaiting)
+            waiting_.append(path);
+        else
+            overflowed_ = true;
+    }
+    BringForward();
+    if (!draining_)
+        Drain();
+}
+
+void HandOverQueue::BringForward()
+{
+    frame_.setWindowState(frame_.windowState() & ~Qt::WindowMinimized);
+    frame_.show();
+    frame_.raise();
+    frame_.activateWindow();
+}
+
+void HandOverQueue::Drain()
+{
+    draining_ = true;
+    bool told = false;
+    const auto tellOnce = [this, &told] {
+        if (std::exchange(told, true))
+            return;
+        Messages::Show(&frame_, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+    };
+    // Pages added while a box is up wait for it; with no room they go without another message.
+    while (!waiting_.isEmpty() || overflowed_) {
+        if (waiting_.isEmpty()) {
+            overflowed_ = false;
+            tellOnce();
+            continue;
+        }
+        const QString path = waiting_.takeFirst();
+        if (frame_.MMcount >= MDIForm1::MaxDocuments)
+            tellOnce();
+        else
+            frame_.OpenPath(QFileInfo(path).absoluteFilePath());
+    }
+    draining_ = false;
+}
