@@ -29,6 +29,16 @@ QByteArray Line(const PageCopy& e)
            QByteArray::number(e.device) + ' ' + QByteArray::number(e.inode) + '\n';
 }
 
+// Only what a rewrite could have listed: an absolute page and a hidden copy of it beside it. A list written by
+// anyone else names no other file to write over or remove.
+bool SoundPair(const QString& page, const QString& copy)
+{
+    const QFileInfo p(page), c(copy);
+    return p.isAbsolute() && QDir::cleanPath(page) == page && c.isAbsolute() && QDir::cleanPath(copy) == copy &&
+           c.path() == p.path() && c.fileName().startsWith(QLatin1Char('.') + p.fileName() + QLatin1Char('.')) &&
+           copy.endsWith(QLatin1String(RewriteJournal::Suffix));
+}
+
 bool FromLine(const QByteArray& line, PageCopy& e)
 {
     const QList<QByteArray> fields = line.split(' ');
@@ -39,7 +49,7 @@ bool FromLine(const QByteArray& line, PageCopy& e)
     e.copy = QUrl::fromPercentEncoding(fields.at(1));
     e.device = fields.at(2).toULongLong(&deviceOk);
     e.inode = fields.at(3).toULongLong(&inodeOk);
-    return deviceOk && inodeOk && !e.page.isEmpty() && !e.copy.isEmpty();
+    return deviceOk && inodeOk && SoundPair(e.page, e.copy);
 }
 
 } // namespace
