@@ -188,10 +188,18 @@ private Q_SLOTS:
         QTest::newRow("marquee: without end as it was written")
             << "<marquee" << QStringList{"loop=infinite"} << QStringList{"MarNumCheck?", "MarText_0~"}
             << "<marquee loop=\"infinite\">";
-        QTest::newRow("inline frame: no border; automatic scrolling is no box state")
+        QTest::newRow("inline frame: no border, automatic scrolling: both unchecked, the tag keeps auto")
             << "<iframe" << QStringList{"frameborder=0", "scrolling=auto", "name=f"}
-            << QStringList{"IframeCheck_0!", "IframeCheck_1?", "NameText==f"}
+            << QStringList{"IframeCheck_0!", "IframeCheck_1!", "NameText==f"}
             << "<iframe name=\"f\" frameborder=\"0\" scrolling=\"auto\">";
+        QTest::newRow("inline frame: both boxes clicked write 1 and yes, once each")
+            << "<iframe" << QStringList{"frameborder=0", "scrolling=auto"}
+            << QStringList{"IframeCheck_0!", "IframeCheck_1!", "IframeCheck_0", "IframeCheck_1"}
+            << "<iframe frameborder=\"1\" scrolling=\"yes\">";
+        QTest::newRow("media: a word autostart has no state for shows it unchecked")
+            << "<embed" << QStringList{"autostart=0", "hidden=yes"}
+            << QStringList{"AutoStartCheck!", "EmbedDisplayCheck!", "EmbedDisplayCheck"}
+            << "<embed hidden=\"true\" autostart=\"0\">";
         QTest::newRow("inline frame: yes and 1 as they were")
             << "<iframe" << QStringList{"frameborder=YES", "scrolling=1"}
             << QStringList{"IframeCheck_0?", "IframeCheck_1?"} << "<iframe frameborder=\"1\" scrolling=\"yes\">";
