@@ -169,7 +169,10 @@ QString ElementMarkup::BuildStyleEvents() const
 
 QString ElementMarkup::GetContent() const
 {
-    if (!HasText(Content))
+    // Blanks typed into the content box are no content; a content the kind builds out of sight (the form's blank
+    // lines) is written as built.
+    const bool built = Kind && Kind->Content == ContentBox::Hidden;
+    if (!built && !HasText(Content))
         return QString();
     return HtmlFormat ? Content : HtmlEscape(Content);
 }
