@@ -627,6 +627,11 @@ void htmlform::Insert(const QString& opener)
     if (!markup || markup->isEmpty())
         return;
     GiveText(*markup);
+    AddElementEffect(effect);
+}
+
+void htmlform::AddElementEffect(const BodyScript& effect)
+{
     // An element with an effect brings its script and onload code; it adds no other body handlers.
     if (!effect.JavaTxt.isEmpty())
         MergeIntoBody(effect);
@@ -652,7 +657,9 @@ void htmlform::MergeIntoBody(const BodyScript& script)
 void htmlform::EditTag()
 {
     EditPurpose = TagEditor::EditAtCaret;
-    TagEditor(*this, shared_).FindTagAtCaret();
+    TagEditor editor(*this, shared_);
+    editor.FindTagAtCaret();
+    AddElementEffect(editor.Effect);
 }
 
 void htmlform::BodyEdit()

@@ -183,6 +183,8 @@ private:
     void AfterNewName(const QString& path);
     // Puts the script after the body tag and its handlers into the tag (a message when the page has no body).
     void MergeIntoBody(const BodyScript& script);
+    // The effect the element dialog chose for an element, new or rebuilt (none: nothing happens).
+    void AddElementEffect(const BodyScript& effect);
     bool AskSave();
     // Asks before a save replaces what another program wrote to the page's file.
     bool MayOverwrite();

@@ -23,8 +23,10 @@ public:
     virtual bool AddScript(QWidget* owner, BodyScript& script) = 0;
     // Whether the element dialog rebuilds tags of that kind in place.
     virtual bool EditsElement(const QString& kind) const = 0;
-    // The element dialog on the start tag of `kind` with its parsed attributes: the new start tag, or nothing.
-    virtual std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) = 0;
+    // The element dialog on the start tag of `kind` with its parsed attributes: the new start tag, or nothing. An
+    // effect chosen for the element goes into `effect`, as for a new element.
+    virtual std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
+                                               BodyScript* effect = nullptr) = 0;
     // The style dialog on the declaration list of a tag, previewing the tag's start `tagStart` with the style, a
     // sample content and `closing`: the new list after OK, nothing after Cancel.
     virtual std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,

@@ -155,7 +155,7 @@ void TagEditor::OpenTagEditor(const QString& name)
         EditStyleOfTag(name);
         return;
     }
-    const std::optional<QString> markup = dialogs.EditElement(&form_, name, Attributes);
+    const std::optional<QString> markup = dialogs.EditElement(&form_, name, Attributes, &Effect);
     if (markup && !markup->isEmpty())
         WriteOverSelection(*markup);
 }

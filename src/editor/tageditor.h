@@ -43,6 +43,8 @@ public:
     AttributeList Attributes;
     // What purpose 1 merges into the body tag.
     BodyScript Script;
+    // The effect the element dialog chose for the tag it rebuilt (purpose 3); the page window merges it.
+    BodyScript Effect;
 
     static const QString FailText; // "无法查看!!!!"
 

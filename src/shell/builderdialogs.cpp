@@ -10,11 +10,11 @@
 #include "builders/styles/cssform.h"
 #include "convert/txtform.h"
 
-std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
+namespace {
+
+// Runs the element dialog; the effect chosen for the element comes with its markup, none after Cancel.
+std::optional<QString> RunElementDialog(AddhForm& dialog, BodyScript* effect)
 {
-    AddhForm dialog(shared_.Context(), owner);
-    dialog.EditTag = 0;
-    dialog.HtmlN = kind;
     std::optional<QString> markup = dialog.Run();
     if (effect) {
         *effect = BodyScript();
@@ -24,6 +24,16 @@ std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString&
         }
     }
     return markup;
+}
+
+} // namespace
+
+std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
+{
+    AddhForm dialog(shared_.Context(), owner);
+    dialog.EditTag = 0;
+    dialog.HtmlN = kind;
+    return RunElementDialog(dialog, effect);
 }
 
 bool BuilderDialogs::AddScript(QWidget* owner, BodyScript& script)
@@ -44,13 +54,14 @@ bool BuilderDialogs::EditsElement(const QString& kind) const
     return found && found->EditsTag;
 }
 
-std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs)
+std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
+                                                   BodyScript* effect)
 {
     AddhForm dialog(shared_.Context(), owner);
     dialog.HtmlN = kind;
     dialog.EditTag = 1;
     dialog.EditAttrs = attrs;
-    return dialog.Run();
+    return RunElementDialog(dialog, effect);
 }
 
 std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& style, const QString& tagStart,

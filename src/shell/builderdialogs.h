@@ -13,7 +13,8 @@ public:
     std::optional<QString> NewElement(QWidget* owner, const QString& kind, BodyScript* effect = nullptr) override;
     bool AddScript(QWidget* owner, BodyScript& script) override;
     bool EditsElement(const QString& kind) const override;
-    std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs) override;
+    std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
+                                       BodyScript* effect = nullptr) override;
     std::optional<QString> EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                      const QString& closing) override;
     std::optional<QString> EditBody(QWidget* owner, const AttributeList& attrs) override;

@@ -103,16 +103,16 @@ private Q_SLOTS:
             << "<form" << QStringList{"FormNameText:=f1", "FormText:=save.asp"}
             << "<form name=\"f1\" action=\"save.asp\" method=\"post\"> \r\n \r\n \r\n<input type=submit value=发送>\r\n"
                "<input type=reset value=重写>\r\n</form>\r\n";
-        QTest::newRow("form: Get, both buttons off")
+        QTest::newRow("form: Get, both buttons off, the three blank lines stay")
             << "<form" << QStringList{"MethodOption_0", "SendCheck_0", "SendCheck_1"}
-            << "<form method=\"get\"></form>\r\n";
+            << "<form method=\"get\"> \r\n \r\n \r\n</form>\r\n";
         QTest::newRow("form: the reset button alone")
             << "<form" << QStringList{"SendCheck_0"}
             << "<form method=\"post\"> \r\n \r\n \r\n<input type=reset value=重写></form>\r\n";
         QTest::newRow("form: a new window, closed again")
             << "<form"
             << QStringList{"FText~", "FCheck", "FText:=w", "FCheck", "FText==", "FText~", "SendCheck_0", "SendCheck_1"}
-            << "<form method=\"post\"></form>\r\n";
+            << "<form method=\"post\"> \r\n \r\n \r\n</form>\r\n";
         QTest::newRow("text box")
             << "<input type=text"
             << QStringList{"FormNameText:=t", "FormTextText_0:=v", "FormTextText_1:=20", "FormTextText_2:=10",
@@ -188,10 +188,18 @@ private Q_SLOTS:
         QTest::newRow("marquee: without end as it was written")
             << "<marquee" << QStringList{"loop=infinite"} << QStringList{"MarNumCheck?", "MarText_0~"}
             << "<marquee loop=\"infinite\">";
-        QTest::newRow("inline frame: no border; automatic scrolling is no box state")
+        QTest::newRow("inline frame: no border, automatic scrolling: both unchecked, the tag keeps auto")
             << "<iframe" << QStringList{"frameborder=0", "scrolling=auto", "name=f"}
-            << QStringList{"IframeCheck_0!", "IframeCheck_1?", "NameText==f"}
+            << QStringList{"IframeCheck_0!", "IframeCheck_1!", "NameText==f"}
             << "<iframe name=\"f\" frameborder=\"0\" scrolling=\"auto\">";
+        QTest::newRow("inline frame: both boxes clicked write 1 and yes, once each")
+            << "<iframe" << QStringList{"frameborder=0", "scrolling=auto"}
+            << QStringList{"IframeCheck_0!", "IframeCheck_1!", "IframeCheck_0", "IframeCheck_1"}
+            << "<iframe frameborder=\"1\" scrolling=\"yes\">";
+        QTest::newRow("media: a word autostart has no state for shows it unchecked")
+            << "<embed" << QStringList{"autostart=0", "hidden=yes"}
+            << QStringList{"AutoStartCheck!", "EmbedDisplayCheck!", "EmbedDisplayCheck"}
+            << "<embed hidden=\"true\" autostart=\"0\">";
         QTest::newRow("inline frame: yes and 1 as they were")
             << "<iframe" << QStringList{"frameborder=YES", "scrolling=1"}
             << QStringList{"IframeCheck_0?", "IframeCheck_1?"} << "<iframe frameborder=\"1\" scrolling=\"yes\">";
@@ -256,7 +264,7 @@ private Q_SLOTS:
         QTest::newRow("表单") << "FormHtmls"
                               << "添加表单"
                               << "FormText" << QStringList{"SendCheck_0", "SendCheck_1"}
-                              << "<form method=\"post\"></form>";
+                              << "<form method=\"post\"> \n \n \n</form>";
         QTest::newRow("单行文本框") << "aTextHtml"
                                     << "添加单行文本框"
                                     << "FormTextText_0" << QStringList{"FormNameText:=t"}

@@ -5,6 +5,7 @@
 #include "builders/elements/addhform.h"
 #include "builders/elements/fieldframe.h"
 #include "builders/styles/colorform.h"
+#include "editor/tagparser.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -65,33 +66,36 @@ class TestElementKinds : public QObject
         return nullptr;
     }
 
-    // Sets the field as a user would; returns the value its attribute should then have.
-    static QString SetField(AddhForm* form, const ElementField& field)
+    // Sets the field as a user would (an option group: its option `option`, -1 the last); returns the value its
+    // attribute should then have. The control is found by name, so a kind's own controls outside its field frames
+    // are set the same way.
+    static QString SetField(AddhForm* form, const ElementField& field, int option = -1)
     {
-        FieldFrame* frame = FrameOf(form, field);
         switch (field.Kind) {
         case FieldKind::Text:
         case FieldKind::File:
-            frame->Get<QLineEdit>(field.Name)->setText("v1");
+            Child<QLineEdit>(form, field.Name)->setText("v1");
             return "v1";
         case FieldKind::Digits:
         case FieldKind::Number: {
-            auto* box = frame->Get<QLineEdit>(field.Name);
+            auto* box = Child<QLineEdit>(form, field.Name);
             SetBoxEnabled(box, true); // a box that starts greyed is opened by another control of its kind first
             box->clear();
             QTest::keyClicks(box, "42");
             return "42";
         }
-        case FieldKind::Options:
-            frame->Option(field.Name, int(field.OptionCaptions.size()) - 1)->click();
-            return field.OptionValues.last();
+        case FieldKind::Options: {
+            const int i = option < 0 ? int(field.OptionCaptions.size()) - 1 : option;
+            FrameOf(form, field)->Option(field.Name, i)->click();
+            return field.OptionValues.value(i);
+        }
         case FieldKind::Check: {
-            auto* check = frame->Get<QCheckBox>(field.Name);
+            auto* check = Child<QCheckBox>(form, field.Name);
             check->click();
             return check->isChecked() ? field.OnValue : field.OffValue;
         }
         case FieldKind::Slider:
-            frame->Get<QScrollBar>(field.Name)->setValue(40);
+            Child<QScrollBar>(form, field.Name)->setValue(40);
             return "40";
         case FieldKind::Colour:
             OnNextModal([](QDialog* d) {
@@ -100,16 +104,59 @@ class TestElementKinds : public QObject
                 colours->ColorText = "#123456";
                 colours->OkCommand->click();
             });
-            frame->Get<QPushButton>(field.Name)->click();
+            Child<QPushButton>(form, field.Name)->click();
             return "#123456";
         case FieldKind::Combo: {
-            auto* combo = frame->Get<QComboBox>(field.Name);
+            auto* combo = Child<QComboBox>(form, field.Name);
             combo->setCurrentIndex(1);
             Q_EMIT combo->activated(1);
-            return field.OptionValues.at(1);
+            return field.OptionValues.value(1);
         }
         }
         return QString();
+    }
+
+    // The controls of a kind that set an attribute: its fields, and those its dialog or hook adds outside them
+    // (the form controls' name box, the list box's size and multiple choice), described as fields.
+    static QList<ElementField> Controls(const ElementKind& kind)
+    {
+        QList<ElementField> out;
+        for (const ElementKind::Frame& frame : kind.Frames)
+            out << frame.Fields;
+        if (kind.NameFrame)
+            out << ElementField::Text("FormNameText", "", "name");
+        if (kind.List == ListMode::Options)
+            out << ElementField::Number("SelectText_1", "", "size")
+                << ElementField::Check("SelectCheck", "", "multiple", "multiple", "");
+        return out;
+    }
+
+    // The attributes of a start tag, names lowered, in the order written (a bare word has an empty value).
+    static AttributeList Written(const QString& startTag)
+    {
+        QString name;
+        int end = 0;
+        QStringList names, values;
+        int count = 0;
+        if (!TagParser::ParseTagHead(startTag, name, end) ||
+            TagParser::ParseAttributes(startTag, end, names, values, count) != TagParser::Parsed)
+            return {};
+        AttributeList out;
+        for (int i = 1; i <= count; ++i)
+            if (!names.at(i).isEmpty())
+                out.append({names.at(i), values.at(i)});
+        return out;
+    }
+    // Each name written more than once.
+    static QStringList Repeated(const AttributeList& attrs)
+    {
+        QStringList seen, repeated;
+        for (const auto& [name, value] : attrs) {
+            if (seen.contains(name) && !repeated.contains(name))
+                repeated << name;
+            seen << name;
+        }
+        return repeated;
     }
 
     // Whether the field shows what SetField set.
@@ -202,6 +249,63 @@ private Q_SLOTS:
         edit->OkCommand_Click();
         QVERIFY2(edit->HtmlStr.contains(attribute), qPrintable(edit->HtmlStr));
         QCOMPARE(edit->HtmlStr.count(attribute), 1); // nothing kept twice
+    }
+
+    // An edited tag whose every attribute holds a word no control stands for. Untouched, each attribute is written
+    // once. A control used (each option of a group in turn), nothing is written twice, and the control's attribute
+    // holds the control's value in place of the word the tag kept.
+    void attributeWrittenOnce_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QString>("field");
+        for (const ElementKind& kind : ElementKind::All())
+            for (const ElementField& field : Controls(kind))
+                QTest::addRow("%s %s", qPrintable(kind.HtmlN), qPrintable(field.Name)) << kind.HtmlN << field.Name;
+    }
+    void attributeWrittenOnce()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QString, field);
+        const ElementKind* kind = ElementKind::Find(htmlN);
+        const QList<ElementField> controls = Controls(*kind);
+        const auto described =
+            std::find_if(controls.begin(), controls.end(), [&](const ElementField& f) { return f.Name == field; });
+        QVERIFY(described != controls.end());
+
+        auto form = Open(htmlN);
+        form->EditTag = 1;
+        QStringList attrs;
+        for (const QString& attr : kind->SlotNames)
+            if (!attr.isEmpty())
+                attrs << attr;
+        for (const QString& attr : std::as_const(attrs))
+            form->EditAttrs.append({attr, QStringLiteral("x-odd")});
+        form->EditAttrs.append({QString(), QString()});
+        form->Form_Load();
+        QStringList untouched;
+        for (const auto& [name, value] : Written(form->Markup.OkMarkup()))
+            untouched << name;
+        for (const QString& attr : std::as_const(attrs))
+            QVERIFY2(untouched.count(attr) == 1, qPrintable(form->Markup.OkMarkup()));
+
+        const int uses = described->Kind == FieldKind::Options ? int(described->OptionCaptions.size()) : 1;
+        for (int use = 0; use < uses; ++use) {
+            const QString value = SetField(form.get(), *described, use);
+            const QString tag = form->Markup.OkMarkup();
+            const AttributeList written = Written(tag);
+            QVERIFY2(Repeated(written).isEmpty(), qPrintable(tag));
+            const QString& attr = described->Attr;
+            if (attr.isEmpty())
+                continue; // the kind's hook writes what it sets; enough that nothing is written twice
+            const auto found =
+                std::find_if(written.begin(), written.end(), [&](const auto& a) { return a.first == attr; });
+            if (value.isEmpty())
+                QVERIFY2(found == written.end(), qPrintable(tag));
+            else if (kind->IsFlag(kind->SlotOf(attr)))
+                QVERIFY2(found != written.end() && found->second.isEmpty(), qPrintable(tag));
+            else
+                QVERIFY2(found != written.end() && found->second == value, qPrintable(tag));
+        }
     }
 
     // Pasted into any text box that sets an attribute, control characters stay out of the markup.

@@ -226,6 +226,72 @@ private Q_SLOTS:
             QCOMPARE(m.StyleStr, QStringLiteral("V()"));
     }
 
+    // Each attribute is written once, whatever its case: a control's value replaces the one an edited tag kept,
+    // the one kept replaces a set-up value, and a free attribute named like another one written is left out.
+    // Steps: "set:name=value" a control writes, "keep:name=value" an edited tag keeps, "free:name=value" typed into
+    // the other attributes, "style:text", "event:name=value".
+    void writtenOnce_data()
+    {
+        QTest::addColumn<QString>("htmlN");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a control replaces the kept value")
+            << "<table" << QStringList{"set:border=1", "keep:align=justify", "set:align=left"}
+            << "<table border=\"1\" align=\"left\">";
+        QTest::newRow("a control emptied removes the kept value")
+            << "<p" << QStringList{"keep:align=char", "set:align="} << "<p>";
+        QTest::newRow("a kept value replaces the set-up one")
+            << "<form" << QStringList{"set:method=post", "keep:method=put"} << "<form method=\"put\">";
+        QTest::newRow("a control replaces a free attribute in another case")
+            << "<iframe" << QStringList{"free:Scrolling=auto", "set:scrolling=yes"} << "<iframe scrolling=\"yes\">";
+        QTest::newRow("a free attribute after the control's")
+            << "<embed" << QStringList{"set:volume=50", "free:VOLUME=100"} << "<embed volume=\"50\">";
+        QTest::newRow("a flag and a free attribute of its name")
+            << "<hr" << QStringList{"set:noshade=noshade", "free:NoShade=x"} << "<hr noshade>";
+        QTest::newRow("a free attribute repeated")
+            << "<p" << QStringList{"free:lang=zh", "free:LANG=en"} << "<p lang=\"zh\">";
+        QTest::newRow("the opening text's own attribute")
+            << "<input type=text" << QStringList{"free:Type=password"} << "<input type=text>";
+        QTest::newRow("the common boxes before a free attribute")
+            << "<p" << QStringList{"free:ID=b", "common:0=a"} << "<p id=\"a\">";
+        QTest::newRow("style and events before a free attribute")
+            << "<p" << QStringList{"free:style=x", "free:OnClick=g()", "style:color:red", "event:onclick=f()"}
+            << "<p style=\"color:red\" onclick=\"f()\">";
+    }
+    void writtenOnce()
+    {
+        QFETCH(QString, htmlN);
+        QFETCH(QStringList, steps);
+        ElementMarkup m;
+        m.HtmlN = htmlN;
+        QVERIFY(m.SetupKind(shared_->Db));
+        m.EditTag = 1;
+        int free = 0;
+        for (const QString& step : std::as_const(steps)) {
+            const QString what = step.section(QLatin1Char(':'), 0, 0);
+            const QString arg = step.section(QLatin1Char(':'), 1);
+            const QString name = arg.section(QLatin1Char('='), 0, 0);
+            const QString value = arg.section(QLatin1Char('='), 1);
+            if (what == QLatin1String("set")) {
+                QVERIFY(m.SetAttr(name, value));
+            } else if (what == QLatin1String("keep")) {
+                m.AddOtherAttr(name, value);
+                ++free;
+            } else if (what == QLatin1String("free")) {
+                m.OtherName[free] = name;
+                m.OtherValue[free++] = value;
+            } else if (what == QLatin1String("common")) {
+                m.CommonValue[name.toInt()] = value;
+            } else if (what == QLatin1String("style")) {
+                m.StyleStr = arg;
+            } else {
+                m.EventName[0] = name;
+                m.EventValue[0] = value;
+            }
+        }
+        QTEST(m.OkMarkup(), "expected");
+    }
+
     // An edited tag may bring more free attributes than the dialog's 31 entries: none is lost.
     void otherAttributesBeyondTheEntries()
     {

@@ -2,6 +2,7 @@
 // rewritten, the script after it), and an element given an animated effect through the element dialog's picker.
 
 #include "base/browserview.h"
+#include "base/pagecodec.h"
 #include "base/previewpane.h"
 #include "builders/elements/addhform.h"
 #include "builders/scripts/javaform.h"
@@ -131,25 +132,43 @@ private Q_SLOTS:
     }
 
     // The element dialog asks for the id, the picker shows each effect on the element; OK brings the element,
-    // the effect after the body tag and its onload code; a cancelled picker leaves the element alone.
+    // the effect after the body tag and its onload code; a cancelled picker leaves the element alone. An element
+    // rebuilt from its tag at the caret gets its effect the same way.
     void elementEffect_data()
     {
         QTest::addColumn<bool>("confirm");
-        QTest::newRow("picked") << true;
-        QTest::newRow("picker cancelled") << false;
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("picked") << true << false;
+        QTest::newRow("picker cancelled") << false << false;
+        QTest::newRow("picked for an edited tag") << true << true;
+        QTest::newRow("picker cancelled for an edited tag") << false << true;
     }
     void elementEffect()
     {
         QFETCH(bool, confirm);
+        QFETCH(bool, edit);
         htmlform* doc = f_.Active();
         const QString before = PageWindowFixture::Text(doc);
-        PageWindowFixture::SetText(doc, before, int(before.indexOf(QStringLiteral("</body>"))));
+        const int end = int(before.indexOf(QStringLiteral("</body>")));
+        if (edit) {
+            QString page = before;
+            page.insert(end, QStringLiteral("<div>Hi</div>\n"));
+            PageWindowFixture::SetText(doc, page, end + 2); // in the start tag
+        } else {
+            PageWindowFixture::SetText(doc, before, end);
+        }
+        // What the picker previews: an edited tag shows the sample content.
+        const QString previewed = QStringLiteral("<html><body onload=\"if(window['box1781']){window['box1781']();}"
+                                                 "\"><div id=\"box\">%1</div><script")
+                                      .arg(edit ? ElementMarkup::SampleText : QStringLiteral("Hi"));
         const QString effectName = QStringLiteral("载入后渐渐显现");
         f_.inputs << QStringLiteral("  box  ");
         int seen = 0;
         OnNextModal<AddhForm>(
             [&](AddhForm* form) {
-                QTest::keyClicks(form->HtmlText, QStringLiteral("Hi"));
+                QCOMPARE(form->EditTag, int(edit));
+                if (!edit)
+                    QTest::keyClicks(form->HtmlText, QStringLiteral("Hi"));
                 QVERIFY(form->TxCommand->isEnabled());
                 OnNextModal<MakeTxForm>(
                     [&](MakeTxForm* picker) {
@@ -160,9 +179,7 @@ private Q_SLOTS:
                         Choose(picker->List1, effectName);
                         QVERIFY(picker->LoadStr.contains(QStringLiteral("box1781")));
                         const QByteArray page = f_.ReadFile(f_.shared->TempFile);
-                        QVERIFY2(page.startsWith("<html><body onload=\"if(window['box1781']){window['box1781']();}\">"
-                                                 "<div id=\"box\">Hi</div><script"),
-                                 page.left(120).constData());
+                        QVERIFY2(PageCodec::FromGb18030(page).startsWith(previewed), page.left(120).constData());
                         QCOMPARE(picker->Preview->View()->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
                         // A later effect without onload code brings none.
                         Choose(picker->List1, QStringLiteral("闪烁"));
@@ -176,7 +193,7 @@ private Q_SLOTS:
                 form->OkCommand->click();
             },
             &seen);
-        f_.frame->RunCommand(QStringLiteral("DivHtml"));
+        f_.frame->RunCommand(edit ? QStringLiteral("TheTagPeditMen") : QStringLiteral("DivHtml"));
         QCOMPARE(seen, 2);
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("请输入用于辨别此元素的标识字符串(任意字符串)")});
 

@@ -262,9 +262,14 @@ void AddhForm::ShowFrameWithName(KindFrame* frame)
 
 void AddhForm::ApplyEditAttributes()
 {
+    QStringList seen;
     for (const auto& [name, value] : std::as_const(EditAttrs)) {
         if (name.isEmpty())
             continue; // the entry that met the closing ">"
+        // A browser reads the first of a repeated attribute; the later ones are dropped, never written twice.
+        if (seen.contains(name, Qt::CaseInsensitive))
+            continue;
+        seen << name;
         bool handled = false;
         for (KindFrame* f : std::as_const(shown_)) {
             if (f->ApplyAttr(name, value)) {

@@ -149,7 +149,8 @@ Frame MarqueePictureFrame()
 
 Frame InlineFrame()
 {
-    // Either box reads the other's words in an edited tag too; "auto" scrolling is no box state and stays as it is.
+    // Either box reads the other's words in an edited tag too; any other word ("auto" scrolling) shows the box
+    // unchecked and stays in the tag until the box is clicked.
     return {"IframeFrame",
             {Field::File("IframeText_0", "文件地址", "src", "IframeOpenCommand", BrowseFilter::AllFiles),
              Field::Digits("IframeText_1", "窗口宽度", "width"),

@@ -104,6 +104,7 @@ bool ElementMarkup::SetAttr(const QString& attr, const QString& value)
     if (slot < 0 || slot >= SlotValue.size())
         return false;
     SlotValue[slot] = value;
+    DropOtherAttr(attr); // the control's value replaces what the edited tag kept
     return true;
 }
 
@@ -115,23 +116,43 @@ QString ElementMarkup::Attr(const QString& attr) const
 
 QString ElementMarkup::BuildStartTag() const
 {
+    // Each attribute is written once (a browser reads only the first): the opening text's own, the style and
+    // events (written after the start tag), the controls' and the common boxes' win over a free attribute.
+    QStringList written = WrittenAfterStartTag();
+    for (const QString& part : HtmlN.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1))
+        written << part.section(QLatin1Char('='), 0, 0);
     QString s = HtmlN;
+    const auto add = [&](const QString& name, const QString& value, bool bare) {
+        if (written.contains(name, Qt::CaseInsensitive))
+            return;
+        written << name;
+        s += QLatin1Char(' ') + (bare ? value : name + QLatin1Char('=') + TagParser::Quoted(value));
+    };
     for (int i = 0; i <= SlotMax && i < SlotValue.size(); ++i) {
         const QString& v = SlotValue.at(i);
         if (!HasText(v))
             continue;
-        if (SlotName.value(i) != QLatin1String("0"))
-            s += QLatin1Char(' ') + SlotName.value(i) + QLatin1Char('=') + TagParser::Quoted(v);
-        else
-            s += QLatin1Char(' ') + v;
+        const bool bare = SlotName.value(i) == QLatin1String("0");
+        add(bare ? v.trimmed() : SlotName.value(i), v, bare);
     }
     for (int i = 0; i < 3; ++i)
         if (HasText(CommonValue.value(i)))
-            s += QLatin1Char(' ') + CommonName.value(i) + QLatin1Char('=') + TagParser::Quoted(CommonValue.value(i));
+            add(CommonName.value(i), CommonValue.value(i), false);
     for (int i = 0; i < OtherName.size(); ++i)
         if (!OtherName.at(i).isEmpty())
-            s += QLatin1Char(' ') + OtherName.at(i) + QLatin1Char('=') + TagParser::Quoted(OtherValue.value(i));
+            add(OtherName.at(i), OtherValue.value(i), false);
     return s;
+}
+
+QStringList ElementMarkup::WrittenAfterStartTag() const
+{
+    QStringList names;
+    if (StyleStr > QLatin1String(" "))
+        names << QStringLiteral("style");
+    for (int i = 0; i < EventValue.size(); ++i)
+        if (!EventValue.at(i).isEmpty())
+            names << EventName.value(i);
+    return names;
 }
 
 QString ElementMarkup::BuildStyleEvents() const
@@ -148,7 +169,10 @@ QString ElementMarkup::BuildStyleEvents() const
 
 QString ElementMarkup::GetContent() const
 {
-    if (!HasText(Content))
+    // Blanks typed into the content box are no content; a content the kind builds out of sight (the form's blank
+    // lines) is written as built.
+    const bool built = Kind && Kind->Content == ContentBox::Hidden;
+    if (!built && !HasText(Content))
         return QString();
     return HtmlFormat ? Content : HtmlEscape(Content);
 }
@@ -230,6 +254,10 @@ bool ElementMarkup::ApplyEventAttr(const QString& name, const QString& value, co
 
 void ElementMarkup::AddOtherAttr(const QString& name, const QString& value)
 {
+    // Kept from an edited tag, it replaces what the kind's set-up put into that slot (the form's method).
+    const int slot = Kind ? Kind->SlotOf(name) : -1;
+    if (slot >= 0 && slot < SlotValue.size())
+        SlotValue[slot].clear();
     // An edited tag may carry more attributes than the 31 entries: they are kept, never dropped.
     while (OtherName.size() <= OtherCount) {
         OtherName.append(QString());
@@ -238,6 +266,20 @@ void ElementMarkup::AddOtherAttr(const QString& name, const QString& value)
     OtherName[OtherCount] = name;
     OtherValue[OtherCount] = value;
     ++OtherCount;
+}
+
+void ElementMarkup::DropOtherAttr(const QString& name)
+{
+    for (int i = int(OtherName.size()) - 1; i >= 0; --i) {
+        if (OtherName.at(i).compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        OtherName.removeAt(i);
+        OtherValue.removeAt(i);
+        OtherName.append(QString());
+        OtherValue.append(QString());
+        if (i < OtherCount)
+            --OtherCount;
+    }
 }
 
 void ElementMarkup::ApplyGenericAttr(const QString& name, const QString& value, const TagDb& db)

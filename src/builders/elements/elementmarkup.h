@@ -63,7 +63,8 @@ public:
     // False for an opening text outside the dialog's kinds (nothing but the database values is set then).
     bool SetupKind(const TagDb& db);
     void SetSlotCount(int n);
-    // The value of the kind's slot for that attribute; false (nothing set) when the kind has no such slot.
+    // The value of the kind's slot for that attribute, in place of an other attribute of that name the edited tag
+    // kept; false (nothing set) when the kind has no such slot.
     bool SetAttr(const QString& attr, const QString& value);
     QString Attr(const QString& attr) const;
 
@@ -83,6 +84,8 @@ public:
     bool ApplyCommonAttr(const QString& name, const QString& value, const TagDb& db);
     bool ApplyEventAttr(const QString& name, const QString& value, const TagDb& db);
     void AddOtherAttr(const QString& name, const QString& value);
+    // Removes the other attributes of that name (in any case); the later ones move up.
+    void DropOtherAttr(const QString& name);
     void ApplyGenericAttr(const QString& name, const QString& value, const TagDb& db);
 
     // List lines. AddLine is false (and adds nothing) when the list is full.
@@ -96,4 +99,8 @@ public:
     static QString NumericText(const QString& text, int minimum, int maximum);
     // The rule's width: the number followed by "%" when given in per cent.
     static QString RuleWidth(const QString& text, bool percent);
+
+private:
+    // The names BuildStyleEvents writes.
+    QStringList WrittenAfterStartTag() const;
 };

@@ -270,9 +270,13 @@ bool FieldFrame::Prefill(const ElementField& field, const QString& name, const Q
         const ElementKind* kind = M().Kind;
         const bool flag = kind && kind->IsFlag(kind->SlotOf(name));
         const std::optional<bool> on = field.CheckedFor(flag ? name : value);
-        if (!on)
-            return false;
         auto* check = Get<QCheckBox>(field.Name);
+        if (!on) {
+            // A word the box has no state for ("auto" scrolling) shows it unchecked; the tag keeps the word until
+            // the box is clicked.
+            check->setChecked(false);
+            return false;
+        }
         if (check->isChecked() != *on)
             check->click();
         else if (!field.Attr.isEmpty())
