@@ -349,9 +349,9 @@ void htmlform::TextChanged()
 void htmlform::FollowChangeCount()
 {
     const bool modified = changeCount_ > 0;
-    if (modified == isWindowModified())
+    if (modified == modified_)
         return;
-    setWindowModified(modified);
+    modified_ = modified;
     emit ModifiedChanged(modified);
 }
 

@@ -106,6 +106,9 @@ public:
     void MakeTxt();
 
     int ChangeCount() const { return changeCount_; }
+    // Whether the page has changes not saved. Kept apart from QWidget's modified flag: the MDI area copies that
+    // flag onto the frame, whose title marks the page itself.
+    bool IsModified() const { return modified_; }
     // Counts every change to the text, saved or not, from the window's creation: what the recovery files follow.
     quint64 EditCount() const { return edits_; }
     // The text of a recovery file in place of the page's, as changes not saved yet (no undo step). With
@@ -195,6 +198,7 @@ private:
     PageDialogs& dialogs_;
     Shared& shared_;
     int changeCount_ = 0;
+    bool modified_ = false;
     quint64 edits_ = 0;
     QString previewFile_;
     PageEncoding encoding_;

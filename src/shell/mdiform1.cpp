@@ -883,9 +883,10 @@ void MDIForm1::SubWindowActivated(QMdiSubWindow* window)
 
 void MDIForm1::UpdateTitle()
 {
+    // A maximised sub-window adds " - [its title]" to the frame's title unless the frame's title holds that
+    // already: this one does, written the same way.
     htmlform* doc = ActiveDocument();
-    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + doc->windowTitle() +
-                             (doc->isWindowModified() ? QStringLiteral("*]") : QStringLiteral("]"))
+    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + Caption(doc) + QLatin1Char(']')
                        : Messages::ProgramTitle);
 }
 
@@ -1257,11 +1258,16 @@ void MDIForm1::SetTabbed(bool on)
         Area->setDocumentMode(true);
         return;
     }
-    // Back to windows: each page maximised, as they open, the active one in front.
+    // Back to windows: each page maximised, as they open, the active one last and in front (the last one
+    // maximised holds the menu bar's window buttons and names itself in the frame's title).
     for (QMdiSubWindow* window : Area->subWindowList())
-        window->showMaximized();
-    if (active)
+        if (window != active)
+            window->showMaximized();
+    if (active) {
+        active->showMaximized();
         Area->setActiveSubWindow(active);
+    }
+    UpdateTitle();
 }
 
 void MDIForm1::SetRedoEnabled(bool enabled)
@@ -1274,14 +1280,20 @@ QMdiSubWindow* MDIForm1::SubWindowOf(const htmlform* form) const
     return qobject_cast<QMdiSubWindow*>(form->parentWidget());
 }
 
+QString MDIForm1::Caption(const htmlform* form)
+{
+    // The star is written out rather than left to Qt's "[*]", which follows the window's modified flag, and the
+    // MDI area sets the frame's flag on its own; a "[*]" in a file name is doubled to stay as it is.
+    QString caption = form->windowTitle();
+    caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return form->IsModified() ? caption + QLatin1Char('*') : caption;
+}
+
 void MDIForm1::RefreshCaption(htmlform* form)
 {
-    const bool modified = form->isWindowModified();
-    if (QMdiSubWindow* window = SubWindowOf(form)) {
-        // "[*]" becomes "*" in the window's title and its tab while the page is modified.
-        window->setWindowTitle(form->windowTitle() + QStringLiteral("[*]"));
-        window->setWindowModified(modified);
-    }
+    const bool modified = form->IsModified();
+    if (QMdiSubWindow* window = SubWindowOf(form))
+        window->setWindowTitle(Caption(form));
     const int slot = form->FormNum;
     if (slot >= 0 && slot < MaxDocuments && slots_[slot] == form)
         WinForm[slot]->setText(winCaption_[slot] + (modified ? QStringLiteral("*") : QString()));

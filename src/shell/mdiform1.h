@@ -146,6 +146,7 @@ private:
     void SetRedoEnabled(bool enabled);
     // The page's caption, tab, Window entry and the frame's title, with "*" while it has unsaved changes.
     void RefreshCaption(htmlform* form);
+    static QString Caption(const htmlform* form);
     QMdiSubWindow* SubWindowOf(const htmlform* form) const;
 
     Shared& shared_;

@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -1283,8 +1284,53 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("TabMenu"));
         QTest::keyClicks(Active()->text1, QStringLiteral("z"));
         QMdiSubWindow* window = f_.frame->Area->activeSubWindow();
-        QVERIFY(window->isWindowModified());
-        QCOMPARE(window->windowTitle(), Path(QStringLiteral("a.html")) + QStringLiteral("[*]"));
+        QCOMPARE(window->windowTitle(), Path(QStringLiteral("a.html")) + QStringLiteral("*"));
+    }
+
+    // The frame names the active page once, whatever way the pages are shown; Qt's area adds the title of a
+    // maximised sub-window to the frame's unless it is there already.
+    void titleNamesThePageOnce_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("twoPages");
+        for (const char* mode : {"maximised", "normal", "tabs", "windows again"})
+            for (const bool modified : {false, true})
+                for (const bool twoPages : {false, true})
+                    QTest::addRow("%s%s%s", mode, modified ? " modified" : "", twoPages ? " two pages" : "")
+                        << QString::fromLatin1(mode) << modified << twoPages;
+    }
+
+    void titleNamesThePageOnce()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, modified);
+        QFETCH(bool, twoPages);
+        const QString a = Path(QStringLiteral("a.html"));
+        QVERIFY(f_.WriteFile(a, "<p>a</p>"));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("b.html")), "<p>b</p>"));
+        htmlform* page = f_.frame->OpenPath(a);
+        QVERIFY(page);
+        if (twoPages)
+            QVERIFY(f_.frame->OpenPath(Path(QStringLiteral("b.html"))));
+        if (modified)
+            QTest::keyClicks(page->text1, QStringLiteral("z"));
+        if (mode != QLatin1String("maximised") && mode != QLatin1String("normal"))
+            f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        if (mode == QLatin1String("windows again"))
+            f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        else if (mode == QLatin1String("normal"))
+            for (QMdiSubWindow* window : f_.frame->Area->subWindowList())
+                window->showNormal();
+        f_.frame->Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
+        QCoreApplication::processEvents();
+        QCOMPARE(Active(), page);
+        const QString title = QStringLiteral("Kestrel网页编辑 - [") + a + (modified ? "*]" : "]");
+        QCOMPARE(f_.frame->windowHandle()->title(), title);
+        QCOMPARE(f_.frame->windowTitle(), title);
+        // A change after that shows at once, in the frame as in the page's own title.
+        QTest::keyClicks(page->text1, QStringLiteral("y"));
+        QCOMPARE(f_.frame->windowHandle()->title(), QStringLiteral("Kestrel网页编辑 - [") + a + "*]");
     }
 
     void statusShowsEncodingAndLineEnd_data()

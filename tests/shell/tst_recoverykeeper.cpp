@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
+#include <QWindow>
 #include <QtTest>
 
 #include <sys/socket.h>
@@ -206,19 +207,23 @@ private Q_SLOTS:
         QTest::addColumn<QList<bool>>("checked"); // per listed page, oldest first; empty: Cancel
         QTest::addColumn<QStringList>("pages");   // the frame's pages afterwards, by caption
         QTest::addColumn<int>("filesLeft");
+        QTest::addColumn<QString>("title"); // the frame's, naming the active page once
         // An untitled page comes back under the name of the place it takes.
         QTest::newRow("both back, in place of the new page")
-            << QList<bool>{true, true} << QStringList{"a.html", "无标题1"} << 2;
-        QTest::newRow("one back, the other dropped") << QList<bool>{false, true} << QStringList{"无标题0"} << 1;
+            << QList<bool>{true, true} << QStringList{"a.html", "无标题1"} << 2 << "[无标题1*]";
+        QTest::newRow("one back, the other dropped")
+            << QList<bool>{false, true} << QStringList{"无标题0"} << 1 << "[无标题0*]";
         QTest::newRow("none chosen: both dropped, the new page stays")
-            << QList<bool>{false, false} << QStringList{"无标题0"} << 0;
-        QTest::newRow("cancelled: kept for the next start") << QList<bool>{} << QStringList{"无标题0"} << 2;
+            << QList<bool>{false, false} << QStringList{"无标题0"} << 0 << "[无标题0]";
+        QTest::newRow("cancelled: kept for the next start")
+            << QList<bool>{} << QStringList{"无标题0"} << 2 << "[无标题0]";
     }
     void offered()
     {
         QFETCH(QList<bool>, checked);
         QFETCH(QStringList, pages);
         QFETCH(int, filesLeft);
+        QFETCH(QString, title);
         const QString path = f_.Path(QStringLiteral("a.html"));
         QVERIFY(f_.WriteFile(path, "<p>on disk</p>\n"));
         Leave(path, path, QStringLiteral("<p>changed</p>\n"), 1);
@@ -260,6 +265,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(captions, pages);
+        QCoreApplication::processEvents();
+        QCOMPARE(f_.frame->windowHandle()->title(), QStringLiteral("Kestrel网页编辑 - ") + title);
         QCOMPARE(Files().size(), filesLeft);
         // The page on disk is not touched by bringing its changes back.
         QCOMPARE(f_.ReadFile(path), QByteArray("<p>on disk</p>\n"));
