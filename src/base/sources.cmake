@@ -1,4 +1,5 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/charsetlabels.cpp
     ${KESTREL_LIST_DIR}/filestamp.cpp
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/inplacewriter.cpp

@@ -126,6 +126,8 @@ public:
     const PageEncoding& Encoding() const { return encoding_; }
     // The code page the page saves in from now on (shown in the status row).
     void SetCodec(PageEncoding::Codec codec);
+    // Makes the charset the page's head declares name `codec` (one undo step); a page declaring none gets none.
+    void DeclareCodec(PageEncoding::Codec codec);
 
     PageEdit* text1 = nullptr;
     BrowserView* Web1 = nullptr;
@@ -180,7 +182,6 @@ private:
     bool WriteTo(const QString& path);
     // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).
     MsgAnswer AskUnencodable(int line, char32_t ch);
-    void DeclareUtf8();
     // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
     QString AskSavePath(const QString& title, const QString& defaultName);
     void AfterNewName(const QString& path);

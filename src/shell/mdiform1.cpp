@@ -643,6 +643,7 @@ void MDIForm1::ReopenWith(htmlform* doc, int codec)
     if (!AskOpenFaulty(doc->Filename, page))
         return;
     doc->Reload(std::move(page), stamp, codec);
+    doc->DeclareCodec(PageEncoding::Codec(codec));
 }
 
 void MDIForm1::OfferReloads()

@@ -1408,6 +1408,47 @@ private Q_SLOTS:
         QCOMPARE(f_.ReadFile(path), saved);
     }
 
+    // The charset the page declares follows the code page it is read in again, as one undo step; a page that
+    // declares none gets none.
+    void reopenRenamesTheDeclaration_data()
+    {
+        QTest::addColumn<QString>("head"); // the page's first line, before "<p>x</p>"
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("newHead"); // after reopening
+        QTest::newRow("declared gb, read as utf-8") << "<meta charset=gb2312>"
+                                                    << "ReopenUtf8"
+                                                    << "<meta charset=utf-8>";
+        QTest::newRow("declared big5, read as gb")
+            << "<meta http-equiv=Content-Type content='text/html; charset=big5'>"
+            << "ReopenGb18030"
+            << "<meta http-equiv=Content-Type content='text/html; charset=gb2312'>";
+        QTest::newRow("declared utf-8, read as big5") << "<META CHARSET=\"UTF-8\">"
+                                                      << "ReopenBig5"
+                                                      << "<META CHARSET=\"big5\">";
+        QTest::newRow("another name of the same code page") << "<meta charset=gbk>"
+                                                            << "ReopenGb18030"
+                                                            << "<meta charset=gbk>";
+        QTest::newRow("nothing declared") << "<title>t</title>"
+                                          << "ReopenUtf8"
+                                          << "<title>t</title>";
+    }
+    void reopenRenamesTheDeclaration()
+    {
+        QFETCH(QString, head);
+        QFETCH(QString, command);
+        QFETCH(QString, newHead);
+        const QString path = Path(QStringLiteral("declared.html"));
+        QVERIFY(f_.WriteFile(path, (head + QStringLiteral("\r\n<p>x</p>\r\n")).toLatin1()));
+        htmlform* doc = f_.frame->OpenPath(path);
+        QVERIFY(doc);
+        f_.frame->RunCommand(command);
+        QCOMPARE(f_.Text(doc), newHead + QStringLiteral("\n<p>x</p>\n"));
+        // A renamed declaration is a change not saved yet, taken back by one undo.
+        QCOMPARE(doc->ChangeCount() > 0, newHead != head);
+        doc->text1->undo();
+        QCOMPARE(f_.Text(doc), head + QStringLiteral("\n<p>x</p>\n"));
+    }
+
     // A click on the code page in the status row offers the same choice as the file menu.
     void encodingLabelOffersReopen()
     {
