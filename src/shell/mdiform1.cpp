@@ -2,6 +2,7 @@
 
 #include "base/browserview.h"
 #include "base/filedialog.h"
+#include "base/filestamp.h"
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
@@ -671,8 +672,29 @@ void MDIForm1::ReloadFromDisk(htmlform* doc)
         doc->Reload(std::move(page), stamp, doc->ReadCodec());
 }
 
+htmlform* MDIForm1::PageOpenOn(const QString& path) const
+{
+    // By the file itself, so that a link or another spelling of the path finds it; a name with no file behind it
+    // yet by its cleaned path.
+    const FileStamp file = FileStamp::Of(path);
+    const QString cleaned = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (htmlform* page : slots_) {
+        if (!page || !page->SavedYn)
+            continue;
+        if (file.Exists() ? file.SameFile(FileStamp::Of(page->Filename))
+                          : QDir::cleanPath(QFileInfo(page->Filename).absoluteFilePath()) == cleaned)
+            return page;
+    }
+    return nullptr;
+}
+
 htmlform* MDIForm1::OpenPath(const QString& path)
 {
+    // A second window on the same file would save over the first one's work: the page already open comes forward.
+    if (htmlform* open = PageOpenOn(path)) {
+        ActivateSlot(open->FormNum);
+        return open;
+    }
     if (MMcount >= MaxDocuments) {
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
         return nullptr;
@@ -1304,7 +1326,7 @@ void MDIForm1::RefreshCaption(htmlform* form)
 void MDIForm1::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        if (MMcount >= MaxDocuments) {
+        if (MMcount >= MaxDocuments && !PageOpenOn(path)) {
             Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
             return;
         }

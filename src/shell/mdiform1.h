@@ -97,6 +97,8 @@ private:
     // Bytes that did not decode, or bytes that saving would alter: asks whether to open the page all the same.
     bool AskOpenFaulty(const QString& path, const DecodedPage& page);
     void ReloadFromDisk(htmlform* doc);
+    // The page open on the file `path` leads to, or null.
+    htmlform* PageOpenOn(const QString& path) const;
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();

@@ -1514,6 +1514,92 @@ private Q_SLOTS:
         }
     }
 
+    // A file already open is not opened in a second window, whichever way it comes and whatever its name: its
+    // window comes to the front. Another file of the same name opens.
+    void openingAnOpenPage_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("name"); // how the file is named the second time
+        QTest::addColumn<bool>("same");    // the page already open
+        for (const char* way : {"open dialog", "recent files", "dropped", "hand-over", "command line"})
+            for (const char* name : {"a.html", "./a.html", "sub/../a.html", "symlink.html", "hardlink.html"})
+                QTest::addRow("%s, %s", way, name) << QString::fromLatin1(way) << QString::fromLatin1(name) << true;
+        for (const char* way : {"open dialog", "dropped", "command line"})
+            QTest::addRow("%s, another a.html", way) << QString::fromLatin1(way) << "sub/a.html" << false;
+    }
+    void openingAnOpenPage()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, name);
+        QFETCH(bool, same);
+        const QString a = Path(QStringLiteral("a.html"));
+        QVERIFY(f_.WriteFile(a, "<p>a</p>"));
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("sub"))));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("sub/a.html")), "<p>a</p>"));
+        QVERIFY(QFile::link(a, Path(QStringLiteral("symlink.html"))));
+        QCOMPARE(::link(QFile::encodeName(a).constData(), QFile::encodeName(Path(QStringLiteral("hardlink.html")))), 0);
+        const QString second = f_.dir->path() + QLatin1Char('/') + name;
+
+        if (way == QLatin1String("command line")) {
+            f_.frame = std::make_unique<MDIForm1>(*f_.shared, nullptr, false);
+            f_.frame->StartWith({a, second});
+            QCOMPARE(f_.frame->MMcount, same ? 1 : 2);
+            QCOMPARE(Active()->Filename, same ? a : second);
+            QVERIFY(Messages::Record().isEmpty());
+            return;
+        }
+        if (way == QLatin1String("recent files")) {
+            // The second name in the list of recent files, behind the first.
+            QVERIFY(f_.frame->OpenPath(second));
+            f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        }
+        htmlform* page = f_.frame->OpenPath(a);
+        QVERIFY(page);
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        const int pages = f_.frame->MMcount;
+
+        if (way == QLatin1String("open dialog")) {
+            f_.paths = {second};
+            f_.frame->RunCommand(QStringLiteral("OpenMenu"));
+        } else if (way == QLatin1String("recent files")) {
+            emit f_.frame->MenuNamed(QStringLiteral("FileMenu"))->aboutToShow();
+            const QList<QAction*> entries = f_.frame->MenuNamed(QStringLiteral("RecentMenu"))->actions();
+            const auto entry = std::find_if(entries.cbegin(), entries.cend(), [&second](const QAction* e) {
+                return e->text().endsWith(QLatin1Char(' ') + second);
+            });
+            QVERIFY(entry != entries.cend());
+            (*entry)->trigger();
+        } else if (way == QLatin1String("dropped")) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(second)});
+            const QPoint at = f_.frame->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f_.frame.get(), &enter);
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f_.frame.get(), &drop);
+            QCoreApplication::processEvents();
+        } else {
+            // What a later start hands over: the absolute path of the name it was given.
+            f_.frame->OpenFiles({QFileInfo(second).absoluteFilePath()});
+        }
+        QCOMPARE(f_.frame->MMcount, same ? pages : pages + 1);
+        QCOMPARE(Active() == page, same);
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    // With eight pages open a page already open still comes forward, without the message about too many.
+    void openPageAtTheLimit()
+    {
+        const QString a = Path(QStringLiteral("a.html"));
+        QVERIFY(f_.WriteFile(a, "<p>a</p>"));
+        htmlform* page = f_.frame->OpenPath(a);
+        while (f_.frame->MMcount < MDIForm1::MaxDocuments)
+            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->OpenFiles({a});
+        QCOMPARE(Active(), page);
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
     void droppedFilesOpen_data()
     {
         QTest::addColumn<QString>("target"); // "frame" or "text"
