@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "base/pagefile.h"
 #include "base/piecedecoder.h"
+#include "base/previewjournal.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
@@ -516,7 +517,7 @@ QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
 
 void htmlform::AfterNewName(const QString& path)
 {
-    DeleteFileIfExists(previewFile_);
+    PreviewJournal::Program().Discard(previewFile_);
     shared_.LastDir = ParentFolderOf(path);
     DirP = shared_.LastDir;
     ChoosePreviewFile();
@@ -726,8 +727,8 @@ void htmlform::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    DeleteFileIfExists(previewFile_);
-    DeleteFileIfExists(shared_.TempFile);
+    PreviewJournal::Program().Discard(previewFile_);
+    PreviewJournal::Program().Discard(shared_.TempFile);
     emit Closed(FormNum);
     FindForm::Unload();
     event->accept();

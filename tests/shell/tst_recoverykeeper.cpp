@@ -1,3 +1,4 @@
+#include "base/previewjournal.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 #include "programrun.h"
@@ -367,6 +368,35 @@ private Q_SLOTS:
         }
         found.sort();
         QCOMPARE(found, (QStringList{a + QStringLiteral("|<p>a</p>\n"), b + QStringLiteral("|<p>b</p>\n")}));
+    }
+
+    // The preview files a killed program left beside its pages go at the next start; one the user has written
+    // since at that name stays.
+    void killedWhilePreviewing()
+    {
+        ProgramRun run;
+        const QString a = run.Path(QStringLiteral("site/a.html")), b = run.Path(QStringLiteral("other/b.html"));
+        const QString previewA = run.Path(QStringLiteral("site/qz78.html"));
+        const QString previewB = run.Path(QStringLiteral("other/qz78.html"));
+        QVERIFY(QDir().mkpath(run.Path(QStringLiteral("site"))) && QDir().mkpath(run.Path(QStringLiteral("other"))));
+        QVERIFY(ProgramRun::WriteFile(a, "<p>a</p>\r\n"));
+        QVERIFY(ProgramRun::WriteFile(b, "<p>b</p>\r\n"));
+        QProcessEnvironment env = run.Environment();
+        env.insert(QStringLiteral("KESTREL_TEST_COMMANDS"), QStringLiteral("Priview"));
+        QProcess* editor = run.Start(QStringLiteral(KESTREL_BUILD_DIR "/kestrel"), {a, b}, env);
+        const PreviewJournal list(run.PreviewList());
+        QTRY_COMPARE_WITH_TIMEOUT(list.List().size(), 2, 30000);
+        editor->kill();
+        QVERIFY(editor->waitForFinished(10000));
+        QCOMPARE(editor->exitStatus(), QProcess::CrashExit);
+        QCOMPARE(f_.ReadFile(previewA), QByteArray("<p>a</p>\r\n"));
+        QVERIFY(ProgramRun::WriteFile(previewB, "<p>mine now</p>\r\n"));
+
+        run.Start(QStringList{});
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(previewA), 20000);
+        QCOMPARE(f_.ReadFile(previewB), QByteArray("<p>mine now</p>\r\n"));
+        QVERIFY(list.List().isEmpty());
+        QCOMPARE(f_.ReadFile(a), QByteArray("<p>a</p>\r\n"));
     }
 
     // A page with a second name is rewritten in place. A save killed after its first piece leaves the page half
