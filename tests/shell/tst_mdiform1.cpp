@@ -1294,11 +1294,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<bool>("modified");
         QTest::addColumn<bool>("twoPages");
+        QTest::addColumn<QString>("file");
         for (const char* mode : {"maximised", "normal", "tabs", "windows again"})
             for (const bool modified : {false, true})
                 for (const bool twoPages : {false, true})
                     QTest::addRow("%s%s%s", mode, modified ? " modified" : "", twoPages ? " two pages" : "")
-                        << QString::fromLatin1(mode) << modified << twoPages;
+                        << QString::fromLatin1(mode) << modified << twoPages << "a.html";
+        // Qt's "[*]" in a name stays as it is.
+        QTest::newRow("maximised modified, [*] in the name") << "maximised" << true << false << "a[*].html";
     }
 
     void titleNamesThePageOnce()
@@ -1306,7 +1309,8 @@ private Q_SLOTS:
         QFETCH(QString, mode);
         QFETCH(bool, modified);
         QFETCH(bool, twoPages);
-        const QString a = Path(QStringLiteral("a.html"));
+        QFETCH(QString, file);
+        const QString a = Path(file);
         QVERIFY(f_.WriteFile(a, "<p>a</p>"));
         QVERIFY(f_.WriteFile(Path(QStringLiteral("b.html")), "<p>b</p>"));
         htmlform* page = f_.frame->OpenPath(a);
@@ -1327,7 +1331,8 @@ private Q_SLOTS:
         QCOMPARE(Active(), page);
         const QString title = QStringLiteral("Kestrel网页编辑 - [") + a + (modified ? "*]" : "]");
         QCOMPARE(f_.frame->windowHandle()->title(), title);
-        QCOMPARE(f_.frame->windowTitle(), title);
+        if (!file.contains(QLatin1String("[*]"))) // else doubled, for Qt to show it as it is
+            QCOMPARE(f_.frame->windowTitle(), title);
         // A change after that shows at once, in the frame as in the page's own title.
         QTest::keyClicks(page->text1, QStringLiteral("y"));
         QCOMPARE(f_.frame->windowHandle()->title(), QStringLiteral("Kestrel网页编辑 - [") + a + "*]");
