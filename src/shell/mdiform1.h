@@ -49,6 +49,8 @@ public:
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     htmlform* OpenPath(const QString& path);
+    // The page open on the file `path` leads to (by whatever name), or null.
+    htmlform* PageOpenOn(const QString& path) const;
     // Reads the page's file again in the code page chosen (a PageEncoding::Codec), after asking when the page has
     // changes that would be lost.
     void ReopenWith(htmlform* doc, int codec);
@@ -97,8 +99,6 @@ private:
     // Bytes that did not decode, or bytes that saving would alter: asks whether to open the page all the same.
     bool AskOpenFaulty(const QString& path, const DecodedPage& page);
     void ReloadFromDisk(htmlform* doc);
-    // The page open on the file `path` leads to, or null.
-    htmlform* PageOpenOn(const QString& path) const;
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();

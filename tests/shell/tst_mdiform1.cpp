@@ -2,6 +2,7 @@
 #include "editor/findform.h"
 #include "editor/longlines.h"
 #include "pagewindowfixture.h"
+#include "shell/handoverqueue.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -1585,7 +1586,7 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
         } else {
             // What a later start hands over: the absolute path of the name it was given.
-            f_.frame->OpenFiles({QFileInfo(second).absoluteFilePath()});
+            HandOverQueue(*f_.frame).Add({QFileInfo(second).absoluteFilePath()});
         }
         QCOMPARE(f_.frame->MMcount, same ? pages : pages + 1);
         QCOMPARE(Active() == page, same);
@@ -1593,14 +1594,24 @@ private Q_SLOTS:
     }
 
     // With eight pages open a page already open still comes forward, without the message about too many.
+    void openPageAtTheLimit_data()
+    {
+        QTest::addColumn<bool>("handedOver"); // else dropped
+        QTest::newRow("dropped") << false;
+        QTest::newRow("handed over") << true;
+    }
     void openPageAtTheLimit()
     {
+        QFETCH(bool, handedOver);
         const QString a = Path(QStringLiteral("a.html"));
         QVERIFY(f_.WriteFile(a, "<p>a</p>"));
         htmlform* page = f_.frame->OpenPath(a);
         while (f_.frame->MMcount < MDIForm1::MaxDocuments)
             f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        f_.frame->OpenFiles({a});
+        if (handedOver)
+            HandOverQueue(*f_.frame).Add({a});
+        else
+            f_.frame->OpenFiles({a});
         QCOMPARE(Active(), page);
         QVERIFY(Messages::Record().isEmpty());
     }
