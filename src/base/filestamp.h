@@ -19,6 +19,11 @@ public:
     // Whether `now` is another file, or this one written since. A file gone since is no change (saving simply
     // writes it again); one that appeared where there was none is.
     bool ChangedTo(const FileStamp& now) const { return now.exists_ && now != *this; }
+    // Whether both are the one file, by whatever names (a symbolic link, a hard link, another spelling).
+    bool SameFile(const FileStamp& other) const
+    {
+        return exists_ && other.exists_ && device_ == other.device_ && inode_ == other.inode_;
+    }
 
     bool operator==(const FileStamp&) const = default;
 

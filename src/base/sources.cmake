@@ -1,10 +1,12 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/charsetlabels.cpp
     ${KESTREL_LIST_DIR}/filestamp.cpp
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/inplacewriter.cpp
     ${KESTREL_LIST_DIR}/pagecodec.cpp
     ${KESTREL_LIST_DIR}/pagefile.cpp
     ${KESTREL_LIST_DIR}/piecedecoder.cpp
+    ${KESTREL_LIST_DIR}/previewjournal.cpp
     ${KESTREL_LIST_DIR}/recoverystore.cpp
     ${KESTREL_LIST_DIR}/rewritejournal.cpp
     ${KESTREL_LIST_DIR}/scratchpage.cpp

@@ -1,5 +1,6 @@
 #include "convert/convertdocument.h"
 
+#include "base/charsetlabels.h"
 #include "base/messages.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
@@ -35,6 +36,10 @@ void ConvertDocument(htmlform* doc, ConversionDirection direction, QWidget* pare
         Messages::Show(parent, QStringLiteral("出现异常错误!"));
         return;
     }
+    // The page now holds the other code page's characters (or bytes): what it declares follows, in the same edit.
+    const PageEncoding::Codec target =
+        direction == ConversionDirection::BigToGb ? PageEncoding::Gb18030 : PageEncoding::Big5;
+    result.text = CharsetLabels::Renamed(std::move(result.text), target);
     // From "Gb to Big" come Big5 bytes as a GB page shows them: read as Big5, the page stays one.
     if (big5 && direction == ConversionDirection::GbToBig)
         result.text = PageCodec::DecodeAs(PageCodec::ToGb18030(result.text), PageEncoding::Big5).text;

@@ -1,11 +1,13 @@
 #include "editor/htmlform.h"
 
 #include "base/browserview.h"
+#include "base/charsetlabels.h"
 #include "base/filedialog.h"
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
 #include "base/piecedecoder.h"
+#include "base/previewjournal.h"
 #include "base/shared.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
@@ -349,9 +351,9 @@ void htmlform::TextChanged()
 void htmlform::FollowChangeCount()
 {
     const bool modified = changeCount_ > 0;
-    if (modified == isWindowModified())
+    if (modified == modified_)
         return;
-    setWindowModified(modified);
+    modified_ = modified;
     emit ModifiedChanged(modified);
 }
 
@@ -442,7 +444,7 @@ bool htmlform::WriteTo(const QString& path)
         if (answer == MsgAnswer::Cancel)
             return false;
         if (answer == MsgAnswer::Yes) {
-            DeclareUtf8();
+            DeclareCodec(PageEncoding::Utf8);
             encoding.codec = PageEncoding::Utf8;
             encoding.bom = false;
         } else {
@@ -468,25 +470,28 @@ MsgAnswer htmlform::AskUnencodable(int line, char32_t ch)
                           Messages::ProgramTitle, MsgButtons::YesNoCancel);
 }
 
-void htmlform::DeclareUtf8()
+void htmlform::DeclareCodec(PageEncoding::Codec codec)
 {
-    // Only the head is searched, line by line, as opening a page reads the declaration.
+    // A page shown in pieces saves as it was read: nothing in it changes.
+    if (LongLinePage())
+        return;
+    // Only the head is read, as opening a page reads the declaration: its lines joined by "\n" have the
+    // document's positions.
     QTextDocument* doc = text1->document();
-    for (QTextBlock b = doc->firstBlock(); b.isValid() && b.position() < 16 * 1024; b = b.next()) {
-        const QString line = b.text();
-        const QRegularExpressionMatch m = PageCodec::CharsetDeclaration().match(line);
-        if (m.hasMatch()) {
-            if (m.captured(1).compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0)
-                return;
-            QTextCursor c(doc);
-            c.setPosition(b.position() + int(m.capturedStart(1)));
-            c.setPosition(b.position() + int(m.capturedEnd(1)), QTextCursor::KeepAnchor);
-            c.insertText(QStringLiteral("utf-8"));
-            return;
-        }
-        if (line.contains(QLatin1String("</head"), Qt::CaseInsensitive))
-            return;
+    QString head;
+    for (QTextBlock b = doc->firstBlock(); b.isValid() && head.size() < CharsetLabels::HeadLength; b = b.next())
+        head += b.text() + QLatin1Char('\n');
+    const QList<CharsetLabels::Span> spans = CharsetLabels::ToRename(head, codec);
+    if (spans.isEmpty())
+        return;
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    for (auto it = spans.crbegin(); it != spans.crend(); ++it) {
+        c.setPosition(int(it->start));
+        c.setPosition(int(it->start + it->length), QTextCursor::KeepAnchor);
+        c.insertText(CharsetLabels::NameFor(codec));
     }
+    c.endEditBlock();
 }
 
 QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
@@ -512,7 +517,7 @@ QString htmlform::AskSavePath(const QString& title, const QString& defaultName)
 
 void htmlform::AfterNewName(const QString& path)
 {
-    DeleteFileIfExists(previewFile_);
+    PreviewJournal::Program().Discard(previewFile_);
     shared_.LastDir = ParentFolderOf(path);
     DirP = shared_.LastDir;
     ChoosePreviewFile();
@@ -729,8 +734,8 @@ void htmlform::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    DeleteFileIfExists(previewFile_);
-    DeleteFileIfExists(shared_.TempFile);
+    PreviewJournal::Program().Discard(previewFile_);
+    PreviewJournal::Program().Discard(shared_.TempFile);
     emit Closed(FormNum);
     FindForm::Unload();
     event->accept();

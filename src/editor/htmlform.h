@@ -106,6 +106,9 @@ public:
     void MakeTxt();
 
     int ChangeCount() const { return changeCount_; }
+    // Whether the page has changes not saved. Kept apart from QWidget's modified flag: the MDI area copies that
+    // flag onto the frame, whose title marks the page itself.
+    bool IsModified() const { return modified_; }
     // Counts every change to the text, saved or not, from the window's creation: what the recovery files follow.
     quint64 EditCount() const { return edits_; }
     // The text of a recovery file in place of the page's, as changes not saved yet (no undo step). With
@@ -123,6 +126,8 @@ public:
     const PageEncoding& Encoding() const { return encoding_; }
     // The code page the page saves in from now on (shown in the status row).
     void SetCodec(PageEncoding::Codec codec);
+    // Makes the charset the page's head declares name `codec` (one undo step); a page declaring none gets none.
+    void DeclareCodec(PageEncoding::Codec codec);
 
     PageEdit* text1 = nullptr;
     BrowserView* Web1 = nullptr;
@@ -177,7 +182,6 @@ private:
     bool WriteTo(const QString& path);
     // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).
     MsgAnswer AskUnencodable(int line, char32_t ch);
-    void DeclareUtf8();
     // Save dialog for "保存文件" / "另存为"; returns the chosen path with its file name lowered, or "".
     QString AskSavePath(const QString& title, const QString& defaultName);
     void AfterNewName(const QString& path);
@@ -197,6 +201,7 @@ private:
     PageDialogs& dialogs_;
     Shared& shared_;
     int changeCount_ = 0;
+    bool modified_ = false;
     quint64 edits_ = 0;
     QString previewFile_;
     PageEncoding encoding_;

@@ -3,6 +3,7 @@
 #include "base/browserview.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
+#include "base/previewjournal.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 
@@ -77,6 +78,7 @@ void PagePreview::ShowHtml(htmlform& form)
         Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
         return;
     }
+    PreviewJournal::Program().Add(form.PreviewFile());
 
     form.Web1->NavigateFile(form.PreviewFile());
     // The engine's view may only now be there to take the keyboard.

@@ -47,7 +47,8 @@ void HandOverQueue::Drain()
             continue;
         }
         const QString path = waiting_.takeFirst();
-        if (frame_.MMcount >= MDIForm1::MaxDocuments)
+        // A page already open only comes forward: it needs no room.
+        if (frame_.MMcount >= MDIForm1::MaxDocuments && !frame_.PageOpenOn(path))
             tellOnce();
         else
             frame_.OpenPath(QFileInfo(path).absoluteFilePath());

@@ -2,6 +2,7 @@
 
 #include "base/browserview.h"
 #include "base/filedialog.h"
+#include "base/filestamp.h"
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
@@ -643,6 +644,7 @@ void MDIForm1::ReopenWith(htmlform* doc, int codec)
     if (!AskOpenFaulty(doc->Filename, page))
         return;
     doc->Reload(std::move(page), stamp, codec);
+    doc->DeclareCodec(PageEncoding::Codec(codec));
 }
 
 void MDIForm1::OfferReloads()
@@ -670,8 +672,29 @@ void MDIForm1::ReloadFromDisk(htmlform* doc)
         doc->Reload(std::move(page), stamp, doc->ReadCodec());
 }
 
+htmlform* MDIForm1::PageOpenOn(const QString& path) const
+{
+    // By the file itself, so that a link or another spelling of the path finds it; a name with no file behind it
+    // yet by its cleaned path.
+    const FileStamp file = FileStamp::Of(path);
+    const QString cleaned = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (htmlform* page : slots_) {
+        if (!page || !page->SavedYn)
+            continue;
+        if (file.Exists() ? file.SameFile(FileStamp::Of(page->Filename))
+                          : QDir::cleanPath(QFileInfo(page->Filename).absoluteFilePath()) == cleaned)
+            return page;
+    }
+    return nullptr;
+}
+
 htmlform* MDIForm1::OpenPath(const QString& path)
 {
+    // A second window on the same file would save over the first one's work: the page already open comes forward.
+    if (htmlform* open = PageOpenOn(path)) {
+        ActivateSlot(open->FormNum);
+        return open;
+    }
     if (MMcount >= MaxDocuments) {
         Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
         return nullptr;
@@ -883,9 +906,10 @@ void MDIForm1::SubWindowActivated(QMdiSubWindow* window)
 
 void MDIForm1::UpdateTitle()
 {
+    // A maximised sub-window adds " - [its title]" to the frame's title unless the frame's title holds that
+    // already: this one does, written the same way.
     htmlform* doc = ActiveDocument();
-    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + doc->windowTitle() +
-                             (doc->isWindowModified() ? QStringLiteral("*]") : QStringLiteral("]"))
+    setWindowTitle(doc ? Messages::ProgramTitle + QStringLiteral(" - [") + Caption(doc) + QLatin1Char(']')
                        : Messages::ProgramTitle);
 }
 
@@ -1257,11 +1281,16 @@ void MDIForm1::SetTabbed(bool on)
         Area->setDocumentMode(true);
         return;
     }
-    // Back to windows: each page maximised, as they open, the active one in front.
+    // Back to windows: each page maximised, as they open, the active one last and in front (the last one
+    // maximised holds the menu bar's window buttons and names itself in the frame's title).
     for (QMdiSubWindow* window : Area->subWindowList())
-        window->showMaximized();
-    if (active)
+        if (window != active)
+            window->showMaximized();
+    if (active) {
+        active->showMaximized();
         Area->setActiveSubWindow(active);
+    }
+    UpdateTitle();
 }
 
 void MDIForm1::SetRedoEnabled(bool enabled)
@@ -1274,14 +1303,20 @@ QMdiSubWindow* MDIForm1::SubWindowOf(const htmlform* form) const
     return qobject_cast<QMdiSubWindow*>(form->parentWidget());
 }
 
+QString MDIForm1::Caption(const htmlform* form)
+{
+    // The star is written out rather than left to Qt's "[*]", which follows the window's modified flag, and the
+    // MDI area sets the frame's flag on its own; a "[*]" in a file name is doubled to stay as it is.
+    QString caption = form->windowTitle();
+    caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return form->IsModified() ? caption + QLatin1Char('*') : caption;
+}
+
 void MDIForm1::RefreshCaption(htmlform* form)
 {
-    const bool modified = form->isWindowModified();
-    if (QMdiSubWindow* window = SubWindowOf(form)) {
-        // "[*]" becomes "*" in the window's title and its tab while the page is modified.
-        window->setWindowTitle(form->windowTitle() + QStringLiteral("[*]"));
-        window->setWindowModified(modified);
-    }
+    const bool modified = form->IsModified();
+    if (QMdiSubWindow* window = SubWindowOf(form))
+        window->setWindowTitle(Caption(form));
     const int slot = form->FormNum;
     if (slot >= 0 && slot < MaxDocuments && slots_[slot] == form)
         WinForm[slot]->setText(winCaption_[slot] + (modified ? QStringLiteral("*") : QString()));
@@ -1291,7 +1326,7 @@ void MDIForm1::RefreshCaption(htmlform* form)
 void MDIForm1::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        if (MMcount >= MaxDocuments) {
+        if (MMcount >= MaxDocuments && !PageOpenOn(path)) {
             Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
             return;
         }

@@ -49,6 +49,8 @@ public:
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     htmlform* OpenPath(const QString& path);
+    // The page open on the file `path` leads to (by whatever name), or null.
+    htmlform* PageOpenOn(const QString& path) const;
     // Reads the page's file again in the code page chosen (a PageEncoding::Codec), after asking when the page has
     // changes that would be lost.
     void ReopenWith(htmlform* doc, int codec);
@@ -146,6 +148,7 @@ private:
     void SetRedoEnabled(bool enabled);
     // The page's caption, tab, Window entry and the frame's title, with "*" while it has unsaved changes.
     void RefreshCaption(htmlform* form);
+    static QString Caption(const htmlform* form);
     QMdiSubWindow* SubWindowOf(const htmlform* form) const;
 
     Shared& shared_;

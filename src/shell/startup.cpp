@@ -1,9 +1,9 @@
 #include "shell/startup.h"
 
 #include "base/browserview.h"
-#include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
+#include "base/previewjournal.h"
 #include "base/rewritejournal.h"
 #include "base/shared.h"
 #include "editor/htmlform.h"
@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -44,6 +46,22 @@ void TypeTestText(MDIForm1& frame)
     for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot)
         if (htmlform* page = frame.Document(slot))
             page->text1->InsertTyped(text);
+}
+
+// KESTREL_TEST_COMMANDS names menu commands (by their control names, split by ",") run on each of those pages
+// in turn, as the user would choose them (a preview).
+void RunTestCommands(MDIForm1& frame)
+{
+    const QStringList commands =
+        qEnvironmentVariable("KESTREL_TEST_COMMANDS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (int slot = 0; slot < MDIForm1::MaxDocuments && !commands.isEmpty(); ++slot) {
+        htmlform* page = frame.Document(slot);
+        if (!page)
+            continue;
+        frame.Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
+        for (const QString& command : commands)
+            frame.RunCommand(command);
+    }
 }
 
 // Reports a database that cannot be used; the program then ends.
@@ -110,6 +128,9 @@ int Main(int argc, char* argv[])
         {shared.ProgramDir + QStringLiteral("qzimg"), shared.DataDir + QStringLiteral("qzimg")});
     // A page rewritten in place is listed beside the recovery files while it is written.
     PageFile::SetRewriteList(RewriteJournal::Beside(RecoveryKeeper::DefaultFolder()));
+    // So are the preview files written beside the pages; those a run that crashed left go now.
+    PreviewJournal::SetProgramList(PreviewJournal::Beside(RecoveryKeeper::DefaultFolder()));
+    PreviewJournal::Program().Sweep();
 
     // The frame's menus and toolbar are built while the database is still being read.
     auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
@@ -126,15 +147,16 @@ int Main(int argc, char* argv[])
         frame->show();
         if (!files.isEmpty())
             frame->StartWith(files);
-        DeleteFileIfExists(shared.TempFile);
+        PreviewJournal::Program().Discard(shared.TempFile);
         RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
         keeper.Offer(frame.get());
         TypeTestText(*frame);
+        RunTestCommands(*frame);
         result = app.exec();
     } else {
         frame.reset();
         ReportDatabase(status, detail);
-        DeleteFileIfExists(shared.TempFile);
+        PreviewJournal::Program().Discard(shared.TempFile);
     }
     frame.reset();
     shared.Release();

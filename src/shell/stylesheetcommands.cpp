@@ -43,12 +43,13 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, htmlform& doc
                    QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.DirP, QStringLiteral("css"));
     if (path.isEmpty())
         return;
-    // The sheet is written in the page's code page, without a byte-order mark, its lines ending in CR LF as built.
+    // The sheet holds the rules alone (a browser takes the block's wrapping for part of the first rule and drops
+    // it), in the page's code page, without a byte-order mark, its lines ending in CR LF as built.
     PageEncoding encoding = doc.Encoding();
     encoding.lineEnd = PageEncoding::CrLf;
     encoding.bom = false;
     QByteArray bytes;
-    if (!PageCodec::Encode(StyleSheet::Block(rules), encoding, bytes) || !PageFile::WriteBytes(path, bytes))
+    if (!PageCodec::Encode(rules, encoding, bytes) || !PageFile::WriteBytes(path, bytes))
         Messages::Show(&doc, QStringLiteral("无法保存!!"));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The page's style sheet commands: an internal style block built in the style sheet dialog, the same block saved
+// The page's style sheet commands: an internal style block built in the style sheet dialog, the same rules saved
 // as a file, and a link line to an external sheet in the head.
 
 #include "base/buildercontext.h"
@@ -12,7 +12,7 @@ class StyleSheetCommands
 public:
     // "添加内嵌式样式表": the block goes before the body (or after <html>), the caret kept on its character.
     static void MakeInCss(const BuilderContext& context, htmlform& doc);
-    // "生成外联样式表": the block saved to a .css file in the page's code page.
+    // "生成外联样式表": the rules saved to a .css file in the page's code page.
     static void MakeOutCss(const BuilderContext& context, htmlform& doc);
     // "链接外部样式表": asks for the sheet's path and puts the link line before </head (or <body).
     static void LinkCss(htmlform& doc);

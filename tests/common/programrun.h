@@ -39,6 +39,8 @@ public:
     QString RecoveryFolder() const { return Path(QStringLiteral("data/kestrel/recovery")); }
     // The list of pages it is rewriting in place, beside the recovery folder.
     QString RewriteList() const { return Path(QStringLiteral("data/kestrel/rewrites.list")); }
+    // The list of the preview files it wrote beside the pages.
+    QString PreviewList() const { return Path(QStringLiteral("data/kestrel/previews.list")); }
 
     QProcessEnvironment Environment() const
     {
@@ -49,7 +51,8 @@ public:
         env.insert(QStringLiteral("XDG_DATA_HOME"), Path(QStringLiteral("data")));
         env.insert(QStringLiteral("KESTREL_INSTANCE_SOCKET"), Path(QStringLiteral("runtime/editor.socket")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        for (const char* name : {"KESTREL_TEST_TYPING", "KESTREL_RECOVERY_INTERVAL", "KESTREL_TEST_KILL_REWRITE"})
+        for (const char* name :
+             {"KESTREL_TEST_TYPING", "KESTREL_TEST_COMMANDS", "KESTREL_RECOVERY_INTERVAL", "KESTREL_TEST_KILL_REWRITE"})
             env.remove(QString::fromLatin1(name));
         return env;
     }

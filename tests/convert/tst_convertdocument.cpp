@@ -111,6 +111,45 @@ private Q_SLOTS:
         QCOMPARE(doc->text1->RawText(), opened);
     }
 
+    // The page's charset declaration names the code page of what the conversion leaves, in the same undo step.
+    void declarationFollows_data()
+    {
+        QTest::addColumn<bool>("bigToGb");
+        QTest::addColumn<QString>("head");     // its charset in the code page the file is written in
+        QTest::addColumn<QByteArray>("codec"); // the file's
+        QTest::addColumn<QString>("newHead");
+        QTest::addColumn<QByteArray>("savedCodec");
+        QTest::newRow("big5 page read as big5, to gb")
+            << true << "<meta http-equiv='Content-Type' content='text/html; charset=big5'>\r\n"
+            << QByteArray("BIG5") << "<meta http-equiv='Content-Type' content='text/html; charset=gb2312'>\r\n"
+            << QByteArray("GB2312");
+        QTest::newRow("gb page, to big5") << false << "<meta charset=\"GB2312\">\r\n"
+                                          << QByteArray("GB2312") << "<meta charset=\"big5\">\r\n"
+                                          << QByteArray("BIG5");
+        QTest::newRow("big5 page read as big5, to big5") << false << "<META CHARSET=BIG5>\r\n"
+                                                         << QByteArray("BIG5") << "<META CHARSET=BIG5>\r\n"
+                                                         << QByteArray("BIG5");
+    }
+
+    void declarationFollows()
+    {
+        QFETCH(bool, bigToGb);
+        QFETCH(QString, head);
+        QFETCH(QByteArray, codec);
+        QFETCH(QString, newHead);
+        QFETCH(QByteArray, savedCodec);
+        const QString from = codec == "BIG5" ? TraditionalPage : SimplifiedPage;
+        const QString to = bigToGb ? SimplifiedPage : TraditionalPage;
+        htmlform* doc = OpenFile(QStringLiteral("page.html"), Encode(codec.constData(), head + from));
+        QVERIFY(doc);
+        const QString opened = doc->text1->RawText();
+        ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, f_.frame.get());
+        QVERIFY(doc->SaveFn());
+        QCOMPARE(f_.ReadFile(f_.Path(QStringLiteral("page.html"))), Encode(savedCodec.constData(), newHead + to));
+        doc->text1->undo();
+        QCOMPARE(doc->text1->RawText(), opened);
+    }
+
     void emptyPageStaysUnchanged()
     {
         htmlform* doc = OpenFile(QStringLiteral("empty.html"), QByteArray());

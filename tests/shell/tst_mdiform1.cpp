@@ -2,6 +2,7 @@
 #include "editor/findform.h"
 #include "editor/longlines.h"
 #include "pagewindowfixture.h"
+#include "shell/handoverqueue.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QTabBar>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -1283,8 +1285,58 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("TabMenu"));
         QTest::keyClicks(Active()->text1, QStringLiteral("z"));
         QMdiSubWindow* window = f_.frame->Area->activeSubWindow();
-        QVERIFY(window->isWindowModified());
-        QCOMPARE(window->windowTitle(), Path(QStringLiteral("a.html")) + QStringLiteral("[*]"));
+        QCOMPARE(window->windowTitle(), Path(QStringLiteral("a.html")) + QStringLiteral("*"));
+    }
+
+    // The frame names the active page once, whatever way the pages are shown; Qt's area adds the title of a
+    // maximised sub-window to the frame's unless it is there already.
+    void titleNamesThePageOnce_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("twoPages");
+        QTest::addColumn<QString>("file");
+        for (const char* mode : {"maximised", "normal", "tabs", "windows again"})
+            for (const bool modified : {false, true})
+                for (const bool twoPages : {false, true})
+                    QTest::addRow("%s%s%s", mode, modified ? " modified" : "", twoPages ? " two pages" : "")
+                        << QString::fromLatin1(mode) << modified << twoPages << "a.html";
+        // Qt's "[*]" in a name stays as it is.
+        QTest::newRow("maximised modified, [*] in the name") << "maximised" << true << false << "a[*].html";
+    }
+
+    void titleNamesThePageOnce()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, modified);
+        QFETCH(bool, twoPages);
+        QFETCH(QString, file);
+        const QString a = Path(file);
+        QVERIFY(f_.WriteFile(a, "<p>a</p>"));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("b.html")), "<p>b</p>"));
+        htmlform* page = f_.frame->OpenPath(a);
+        QVERIFY(page);
+        if (twoPages)
+            QVERIFY(f_.frame->OpenPath(Path(QStringLiteral("b.html"))));
+        if (modified)
+            QTest::keyClicks(page->text1, QStringLiteral("z"));
+        if (mode != QLatin1String("maximised") && mode != QLatin1String("normal"))
+            f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        if (mode == QLatin1String("windows again"))
+            f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        else if (mode == QLatin1String("normal"))
+            for (QMdiSubWindow* window : f_.frame->Area->subWindowList())
+                window->showNormal();
+        f_.frame->Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
+        QCoreApplication::processEvents();
+        QCOMPARE(Active(), page);
+        const QString title = QStringLiteral("Kestrel网页编辑 - [") + a + (modified ? "*]" : "]");
+        QCOMPARE(f_.frame->windowHandle()->title(), title);
+        if (!file.contains(QLatin1String("[*]"))) // else doubled, for Qt to show it as it is
+            QCOMPARE(f_.frame->windowTitle(), title);
+        // A change after that shows at once, in the frame as in the page's own title.
+        QTest::keyClicks(page->text1, QStringLiteral("y"));
+        QCOMPARE(f_.frame->windowHandle()->title(), QStringLiteral("Kestrel网页编辑 - [") + a + "*]");
     }
 
     void statusShowsEncodingAndLineEnd_data()
@@ -1362,6 +1414,47 @@ private Q_SLOTS:
         QCOMPARE(f_.ReadFile(path), saved);
     }
 
+    // The charset the page declares follows the code page it is read in again, as one undo step; a page that
+    // declares none gets none.
+    void reopenRenamesTheDeclaration_data()
+    {
+        QTest::addColumn<QString>("head"); // the page's first line, before "<p>x</p>"
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("newHead"); // after reopening
+        QTest::newRow("declared gb, read as utf-8") << "<meta charset=gb2312>"
+                                                    << "ReopenUtf8"
+                                                    << "<meta charset=utf-8>";
+        QTest::newRow("declared big5, read as gb")
+            << "<meta http-equiv=Content-Type content='text/html; charset=big5'>"
+            << "ReopenGb18030"
+            << "<meta http-equiv=Content-Type content='text/html; charset=gb2312'>";
+        QTest::newRow("declared utf-8, read as big5") << "<META CHARSET=\"UTF-8\">"
+                                                      << "ReopenBig5"
+                                                      << "<META CHARSET=\"big5\">";
+        QTest::newRow("another name of the same code page") << "<meta charset=gbk>"
+                                                            << "ReopenGb18030"
+                                                            << "<meta charset=gbk>";
+        QTest::newRow("nothing declared") << "<title>t</title>"
+                                          << "ReopenUtf8"
+                                          << "<title>t</title>";
+    }
+    void reopenRenamesTheDeclaration()
+    {
+        QFETCH(QString, head);
+        QFETCH(QString, command);
+        QFETCH(QString, newHead);
+        const QString path = Path(QStringLiteral("declared.html"));
+        QVERIFY(f_.WriteFile(path, (head + QStringLiteral("\r\n<p>x</p>\r\n")).toLatin1()));
+        htmlform* doc = f_.frame->OpenPath(path);
+        QVERIFY(doc);
+        f_.frame->RunCommand(command);
+        QCOMPARE(f_.Text(doc), newHead + QStringLiteral("\n<p>x</p>\n"));
+        // A renamed declaration is a change not saved yet, taken back by one undo.
+        QCOMPARE(doc->ChangeCount() > 0, newHead != head);
+        doc->text1->undo();
+        QCOMPARE(f_.Text(doc), head + QStringLiteral("\n<p>x</p>\n"));
+    }
+
     // A click on the code page in the status row offers the same choice as the file menu.
     void encodingLabelOffersReopen()
     {
@@ -1425,6 +1518,102 @@ private Q_SLOTS:
             QVERIFY(doc->SaveFn());
             QCOMPARE(f_.ReadFile(path), bytes);
         }
+    }
+
+    // A file already open is not opened in a second window, whichever way it comes and whatever its name: its
+    // window comes to the front. Another file of the same name opens.
+    void openingAnOpenPage_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("name"); // how the file is named the second time
+        QTest::addColumn<bool>("same");    // the page already open
+        for (const char* way : {"open dialog", "recent files", "dropped", "hand-over", "command line"})
+            for (const char* name : {"a.html", "./a.html", "sub/../a.html", "symlink.html", "hardlink.html"})
+                QTest::addRow("%s, %s", way, name) << QString::fromLatin1(way) << QString::fromLatin1(name) << true;
+        for (const char* way : {"open dialog", "dropped", "command line"})
+            QTest::addRow("%s, another a.html", way) << QString::fromLatin1(way) << "sub/a.html" << false;
+    }
+    void openingAnOpenPage()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, name);
+        QFETCH(bool, same);
+        const QString a = Path(QStringLiteral("a.html"));
+        QVERIFY(f_.WriteFile(a, "<p>a</p>"));
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("sub"))));
+        QVERIFY(f_.WriteFile(Path(QStringLiteral("sub/a.html")), "<p>a</p>"));
+        QVERIFY(QFile::link(a, Path(QStringLiteral("symlink.html"))));
+        QCOMPARE(::link(QFile::encodeName(a).constData(), QFile::encodeName(Path(QStringLiteral("hardlink.html")))), 0);
+        const QString second = f_.dir->path() + QLatin1Char('/') + name;
+
+        if (way == QLatin1String("command line")) {
+            f_.frame = std::make_unique<MDIForm1>(*f_.shared, nullptr, false);
+            f_.frame->StartWith({a, second});
+            QCOMPARE(f_.frame->MMcount, same ? 1 : 2);
+            QCOMPARE(Active()->Filename, same ? a : second);
+            QVERIFY(Messages::Record().isEmpty());
+            return;
+        }
+        if (way == QLatin1String("recent files")) {
+            // The second name in the list of recent files, behind the first.
+            QVERIFY(f_.frame->OpenPath(second));
+            f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        }
+        htmlform* page = f_.frame->OpenPath(a);
+        QVERIFY(page);
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        const int pages = f_.frame->MMcount;
+
+        if (way == QLatin1String("open dialog")) {
+            f_.paths = {second};
+            f_.frame->RunCommand(QStringLiteral("OpenMenu"));
+        } else if (way == QLatin1String("recent files")) {
+            emit f_.frame->MenuNamed(QStringLiteral("FileMenu"))->aboutToShow();
+            const QList<QAction*> entries = f_.frame->MenuNamed(QStringLiteral("RecentMenu"))->actions();
+            const auto entry = std::find_if(entries.cbegin(), entries.cend(), [&second](const QAction* e) {
+                return e->text().endsWith(QLatin1Char(' ') + second);
+            });
+            QVERIFY(entry != entries.cend());
+            (*entry)->trigger();
+        } else if (way == QLatin1String("dropped")) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(second)});
+            const QPoint at = f_.frame->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f_.frame.get(), &enter);
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f_.frame.get(), &drop);
+            QCoreApplication::processEvents();
+        } else {
+            // What a later start hands over: the absolute path of the name it was given.
+            HandOverQueue(*f_.frame).Add({QFileInfo(second).absoluteFilePath()});
+        }
+        QCOMPARE(f_.frame->MMcount, same ? pages : pages + 1);
+        QCOMPARE(Active() == page, same);
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    // With eight pages open a page already open still comes forward, without the message about too many.
+    void openPageAtTheLimit_data()
+    {
+        QTest::addColumn<bool>("handedOver"); // else dropped
+        QTest::newRow("dropped") << false;
+        QTest::newRow("handed over") << true;
+    }
+    void openPageAtTheLimit()
+    {
+        QFETCH(bool, handedOver);
+        const QString a = Path(QStringLiteral("a.html"));
+        QVERIFY(f_.WriteFile(a, "<p>a</p>"));
+        htmlform* page = f_.frame->OpenPath(a);
+        while (f_.frame->MMcount < MDIForm1::MaxDocuments)
+            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        if (handedOver)
+            HandOverQueue(*f_.frame).Add({a});
+        else
+            f_.frame->OpenFiles({a});
+        QCOMPARE(Active(), page);
+        QVERIFY(Messages::Record().isEmpty());
     }
 
     void droppedFilesOpen_data()

@@ -1,3 +1,4 @@
+#include "base/previewjournal.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 #include "programrun.h"
@@ -7,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
+#include <QWindow>
 #include <QtTest>
 
 #include <sys/socket.h>
@@ -206,19 +208,23 @@ private Q_SLOTS:
         QTest::addColumn<QList<bool>>("checked"); // per listed page, oldest first; empty: Cancel
         QTest::addColumn<QStringList>("pages");   // the frame's pages afterwards, by caption
         QTest::addColumn<int>("filesLeft");
+        QTest::addColumn<QString>("title"); // the frame's, naming the active page once
         // An untitled page comes back under the name of the place it takes.
         QTest::newRow("both back, in place of the new page")
-            << QList<bool>{true, true} << QStringList{"a.html", "无标题1"} << 2;
-        QTest::newRow("one back, the other dropped") << QList<bool>{false, true} << QStringList{"无标题0"} << 1;
+            << QList<bool>{true, true} << QStringList{"a.html", "无标题1"} << 2 << "[无标题1*]";
+        QTest::newRow("one back, the other dropped")
+            << QList<bool>{false, true} << QStringList{"无标题0"} << 1 << "[无标题0*]";
         QTest::newRow("none chosen: both dropped, the new page stays")
-            << QList<bool>{false, false} << QStringList{"无标题0"} << 0;
-        QTest::newRow("cancelled: kept for the next start") << QList<bool>{} << QStringList{"无标题0"} << 2;
+            << QList<bool>{false, false} << QStringList{"无标题0"} << 0 << "[无标题0]";
+        QTest::newRow("cancelled: kept for the next start")
+            << QList<bool>{} << QStringList{"无标题0"} << 2 << "[无标题0]";
     }
     void offered()
     {
         QFETCH(QList<bool>, checked);
         QFETCH(QStringList, pages);
         QFETCH(int, filesLeft);
+        QFETCH(QString, title);
         const QString path = f_.Path(QStringLiteral("a.html"));
         QVERIFY(f_.WriteFile(path, "<p>on disk</p>\n"));
         Leave(path, path, QStringLiteral("<p>changed</p>\n"), 1);
@@ -260,6 +266,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(captions, pages);
+        QCoreApplication::processEvents();
+        QCOMPARE(f_.frame->windowHandle()->title(), QStringLiteral("Kestrel网页编辑 - ") + title);
         QCOMPARE(Files().size(), filesLeft);
         // The page on disk is not touched by bringing its changes back.
         QCOMPARE(f_.ReadFile(path), QByteArray("<p>on disk</p>\n"));
@@ -360,6 +368,35 @@ private Q_SLOTS:
         }
         found.sort();
         QCOMPARE(found, (QStringList{a + QStringLiteral("|<p>a</p>\n"), b + QStringLiteral("|<p>b</p>\n")}));
+    }
+
+    // The preview files a killed program left beside its pages go at the next start; one the user has written
+    // since at that name stays.
+    void killedWhilePreviewing()
+    {
+        ProgramRun run;
+        const QString a = run.Path(QStringLiteral("site/a.html")), b = run.Path(QStringLiteral("other/b.html"));
+        const QString previewA = run.Path(QStringLiteral("site/qz78.html"));
+        const QString previewB = run.Path(QStringLiteral("other/qz78.html"));
+        QVERIFY(QDir().mkpath(run.Path(QStringLiteral("site"))) && QDir().mkpath(run.Path(QStringLiteral("other"))));
+        QVERIFY(ProgramRun::WriteFile(a, "<p>a</p>\r\n"));
+        QVERIFY(ProgramRun::WriteFile(b, "<p>b</p>\r\n"));
+        QProcessEnvironment env = run.Environment();
+        env.insert(QStringLiteral("KESTREL_TEST_COMMANDS"), QStringLiteral("Priview"));
+        QProcess* editor = run.Start(QStringLiteral(KESTREL_BUILD_DIR "/kestrel"), {a, b}, env);
+        const PreviewJournal list(run.PreviewList());
+        QTRY_COMPARE_WITH_TIMEOUT(list.List().size(), 2, 30000);
+        editor->kill();
+        QVERIFY(editor->waitForFinished(10000));
+        QCOMPARE(editor->exitStatus(), QProcess::CrashExit);
+        QCOMPARE(f_.ReadFile(previewA), QByteArray("<p>a</p>\r\n"));
+        QVERIFY(ProgramRun::WriteFile(previewB, "<p>mine now</p>\r\n"));
+
+        run.Start(QStringList{});
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(previewA), 20000);
+        QCOMPARE(f_.ReadFile(previewB), QByteArray("<p>mine now</p>\r\n"));
+        QVERIFY(list.List().isEmpty());
+        QCOMPARE(f_.ReadFile(a), QByteArray("<p>a</p>\r\n"));
     }
 
     // A page with a second name is rewritten in place. A save killed after its first piece leaves the page half
