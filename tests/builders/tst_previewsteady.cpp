@@ -1,6 +1,7 @@
 // Builder dialogs with a live preview stay where they opened, in the same native window, with the keyboard where the
 // user put it, while the browser engine starts and loads their first preview. On a real display the engine draws
-// through OpenGL, which is where a late engine used to rebuild the dialog's window (ctest runs this under Xvfb too).
+// through OpenGL, and an engine coming into a window made without it has Qt make the window again (ctest runs this
+// under Xvfb too).
 
 #include "base/browserview.h"
 #include "base/previewpane.h"
