@@ -2,6 +2,7 @@
 
 #include "base/browserplugin.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -84,6 +85,16 @@ BrowserView::~BrowserView()
     delete page_;
 }
 
+void BrowserView::PrepareEngine()
+{
+    if (page_ || failed_)
+        return;
+    if (BrowserFactory* factory = LoadFactory(nullptr)) {
+        if (BrowserPage* page = factory->CreatePage(this))
+            Adopt(page);
+    }
+}
+
 bool BrowserView::EnsureEngine()
 {
     if (page_)
@@ -91,9 +102,8 @@ bool BrowserView::EnsureEngine()
     if (failed_)
         return false;
     BrowserFactory* factory = LoadFactory(nullptr);
-    if (factory)
-        page_ = factory->CreatePage(this);
-    if (!page_) {
+    BrowserPage* page = factory ? factory->CreatePage(this) : nullptr;
+    if (!page) {
         failed_ = true;
         message_ = new QLabel(factory ? QStringLiteral("浏览器组件无法启动, 不能显示网页。")
                                       : QStringLiteral("无法加载浏览器组件, 不能显示网页。"),
@@ -105,15 +115,44 @@ bool BrowserView::EnsureEngine()
         stack_->setCurrentWidget(message_);
         return false;
     }
+    Adopt(page);
+    return true;
+}
+
+void BrowserView::Adopt(BrowserPage* page)
+{
+    page_ = page;
     page_->LoadFinished = [this](bool ok) { Q_EMIT LoadFinished(ok); };
     page_->ConsoleMessage = [this](int level, const QString& message, int line) {
         Q_EMIT ConsoleMessage(level, message, line);
     };
-    stack_->addWidget(page_->Widget());
-    stack_->setCurrentWidget(page_->Widget());
+    QWidget* widget = page_->Widget();
+    FollowFocusPolicy(widget);
+    // The engine makes the widgets it draws in as it needs them.
+    widget->installEventFilter(this);
+    stack_->addWidget(widget);
+    stack_->setCurrentWidget(widget);
     // Focus given to this view goes to the engine's.
-    setFocusProxy(page_->Widget());
-    return true;
+    setFocusProxy(widget);
+}
+
+void BrowserView::FollowFocusPolicy(QWidget* widget) const
+{
+    if (focusPolicy() & Qt::TabFocus)
+        return;
+    QList<QWidget*> widgets = widget->findChildren<QWidget*>();
+    widgets.append(widget);
+    for (QWidget* w : std::as_const(widgets))
+        w->setFocusPolicy((w->focusPolicy() & Qt::ClickFocus) ? Qt::ClickFocus : Qt::NoFocus);
+}
+
+bool BrowserView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (page_ && watched == page_->Widget() && event->type() == QEvent::ChildPolished) {
+        if (QWidget* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+            FollowFocusPolicy(child);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QPointF BrowserView::ScrollPosition() const

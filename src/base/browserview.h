@@ -1,7 +1,7 @@
 #pragma once
-// An embedded browser. The engine is loaded from the plugin the first time a real page is shown; until then, and
-// for "about:blank", the view is an empty panel. Where the plugin cannot load, the view says so and the rest of
-// the program keeps working.
+// An embedded browser. The engine is loaded from the plugin the first time a real page is shown (or a dialog holding
+// the view is, PrepareEngine); until then, and for "about:blank", the view is an empty panel. Where the plugin cannot
+// load, the view says so and the rest of the program keeps working.
 
 #include <QUrl>
 #include <QWidget>
@@ -23,6 +23,10 @@ public:
     // Shows "about:blank" (no engine is loaded for it).
     void NavigateBlank();
     void Navigate(const QUrl& url);
+    // Starts the engine now, when the plugin is there, ahead of the first page. A window is built for drawing with
+    // OpenGL only when it already holds the engine; an engine arriving later makes Qt build the window anew (it
+    // jumps on screen and loses the keyboard). A failure shows and says nothing until a page is shown.
+    void PrepareEngine();
 
     QUrl CurrentUrl() const { return url_; }
     // How far the page shown is scrolled (none without the engine).
@@ -42,8 +46,15 @@ Q_SIGNALS:
     // What the page's scripts wrote to the console (level 2: an error).
     void ConsoleMessage(int level, const QString& message, int line);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool EnsureEngine();
+    void Adopt(BrowserPage* page);
+    // The engine's widgets take the keyboard as this view does: Tab passes a view that takes no Tab focus (a
+    // dialog's preview), a click still focuses it.
+    void FollowFocusPolicy(QWidget* widget) const;
 
     QUrl url_;
     BrowserPage* page_ = nullptr;

@@ -1,5 +1,7 @@
 #include "base/builderdialog.h"
 
+#include "base/browserview.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -33,8 +35,13 @@ int BuilderDialog::exec()
 
 void BuilderDialog::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
         EnsureLoaded();
+        // A preview's engine comes before the dialog's window: coming later, it would have the window rebuilt
+        // under the user's hands.
+        for (BrowserView* view : findChildren<BrowserView*>())
+            view->PrepareEngine();
+    }
     QDialog::setVisible(visible);
 }
 

@@ -28,7 +28,8 @@ public:
 
     // exec() and show() load the dialog first too, so a dialog driven without Run() is set up the same way.
     int exec() override;
-    // Loads before the dialog takes its size and goes on screen (a show event comes too late for the size).
+    // Loads, and starts its previews' engine, before the dialog takes its size and goes on screen (a show event comes
+    // too late for either).
     void setVisible(bool visible) override;
 
 protected:

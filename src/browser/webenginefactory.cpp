@@ -143,6 +143,11 @@ public:
         page_ = new ConsolePage(this, view_);
         view_->setPage(page_);
         view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        // A page loading never takes the keyboard from the window's fields.
+        view_->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+        // The page is set up now rather than on its first load, so the view's drawing surface is there before the
+        // window holding it goes on screen (see BrowserView::PrepareEngine). Stopping loads nothing.
+        page_->triggerAction(QWebEnginePage::Stop);
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
             if (LoadFinished)
                 LoadFinished(ok);

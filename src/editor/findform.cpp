@@ -21,6 +21,18 @@
 namespace {
 QPointer<FindForm> instance;
 
+// What the dialog held when it went; F3 repeats it until the dialog is back.
+struct LastSearch
+{
+    QString text;
+    bool matchCase = false;
+};
+LastSearch& Last()
+{
+    static LastSearch last;
+    return last;
+}
+
 QTextCharFormat TypingFormat()
 {
     QTextCharFormat format;
@@ -131,6 +143,8 @@ void FindForm::Unload()
     if (!form)
         return;
     instance = nullptr;
+    if (!form->FindText->text().isEmpty())
+        Last() = {form->FindText->text(), form->MatchCase};
     form->Form1 = nullptr;
     form->text1 = nullptr;
     form->hide();
@@ -177,22 +191,62 @@ void FindForm::FindNext()
     const int p =
         PageSearch::Find(text1->document(), what, start - 1, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
     if (p < 0) {
-        Messages::Show(this,
-                       QStringLiteral("对不起,没找到!") + CrLf + CrLf + QStringLiteral("已查找完毕!请注意光标的位置!"),
-                       QStringLiteral("提示"));
+        ReportNotFound(this);
         return;
     }
-    QTextCursor cursor = text1->textCursor();
-    cursor.setPosition(p);
-    cursor.setPosition(p + int(what.size()), QTextCursor::KeepAnchor);
-    text1->setTextCursor(cursor);
-    text1->ensureCursorVisible();
+    SelectMatch(text1, p, int(what.size()));
     LastFound = p;
     ReplacedAt = -1;
-    if (Form1) {
-        Form1->window()->activateWindow();
-        text1->setFocus();
+    // The keyboard stays here, so Enter finds the next one (never replaces the match with a line break in the
+    // page); the page shows the match selected all the same.
+    if (!FindText->hasFocus())
+        FindText->setFocus();
+}
+
+void FindForm::FindAgain(htmlform* form, bool forward)
+{
+    if (!form)
+        return;
+    // The dialog's own fields while it is there.
+    const LastSearch last = instance ? LastSearch{instance->FindText->text(), instance->MatchCase} : Last();
+    if (last.text.isEmpty()) {
+        Open(form);
+        return;
     }
+    PageEdit* text = form->text1;
+    const QTextCursor cursor = text->textCursor();
+    const Qt::CaseSensitivity cs = last.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // After a match the next one may overlap it, as in the dialog.
+    const int p = forward
+                      ? PageSearch::Find(text->document(), last.text,
+                                         cursor.hasSelection() ? cursor.selectionStart() + 1 : cursor.position(), cs)
+                      : PageSearch::FindBefore(text->document(), last.text, cursor.selectionStart(), cs);
+    if (p < 0) {
+        ReportNotFound(form);
+        return;
+    }
+    SelectMatch(text, p, int(last.text.size()));
+    // The dialog's next find goes on from here.
+    if (instance && instance->text1 == text) {
+        instance->LastFound = p;
+        instance->ReplacedAt = -1;
+    }
+}
+
+void FindForm::SelectMatch(PageEdit* text, int at, int length)
+{
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(at);
+    cursor.setPosition(at + length, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    text->ensureCursorVisible();
+}
+
+void FindForm::ReportNotFound(QWidget* parent)
+{
+    Messages::Show(parent,
+                   QStringLiteral("对不起,没找到!") + CrLf + CrLf + QStringLiteral("已查找完毕!请注意光标的位置!"),
+                   QStringLiteral("提示"));
 }
 
 void FindForm::ReplaceCom_Click()

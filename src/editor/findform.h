@@ -25,6 +25,10 @@ public:
     static void Unload();
     // Brings the buttons in line with the page: while it shows its preview there is nothing to find or replace.
     static void FollowPage();
+    // Finds the dialog's text with its case option (what it held when it went, if it is closed) in `form` after
+    // the selection or caret (`forward`) or before it, and selects it; the keyboard stays where it is. With no
+    // text to find the dialog comes up to ask for one.
+    static void FindAgain(htmlform* form, bool forward);
 
     // The page searched and its text control.
     QPointer<htmlform> Form1;
@@ -53,6 +57,8 @@ private:
     explicit FindForm(QWidget* parent);
     // The page is there and shows its source.
     bool PageEditable() const;
+    static void SelectMatch(PageEdit* text, int at, int length);
+    static void ReportNotFound(QWidget* parent);
 
     bool MatchCase = false;
     // Caret offset that the last successful find left; a caret still there means "go on after that match".

@@ -56,6 +56,7 @@ PageEdit::PageEdit(QWidget* parent) : QPlainTextEdit(parent)
     setFont(f);
     pageFont_ = f;
     SetTypingBlack();
+    KeepSelectionShown();
 
     gutter_ = new LineNumberGutter(this);
     gutter_->hide();
@@ -328,6 +329,23 @@ void PageEdit::changeEvent(QEvent* event)
         gutterDigits_ = 0;
         UpdateGutterWidth();
     }
+    if (event->type() == QEvent::PaletteChange)
+        KeepSelectionShown(); // a new theme's colours
+}
+
+void PageEdit::KeepSelectionShown()
+{
+    QPalette pal = palette();
+    bool changed = false;
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        const QBrush active = pal.brush(QPalette::Active, role);
+        if (pal.brush(QPalette::Inactive, role) != active) {
+            pal.setBrush(QPalette::Inactive, role, active);
+            changed = true;
+        }
+    }
+    if (changed) // setting it again would come back here
+        setPalette(pal);
 }
 
 void PageEdit::ForEachVisibleBlock(const std::function<bool(const QTextBlock&, qreal, qreal)>& visit) const

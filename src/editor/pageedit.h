@@ -105,6 +105,8 @@ private:
     void SetGutterDigits(int digits);
     void ApplyFont();
     void CaretMoved();
+    // The selection is drawn as plainly while another window has the keyboard (a match the find dialog chose).
+    void KeepSelectionShown();
 
     LineNumberGutter* gutter_ = nullptr;
     SyntaxColouring* colouring_ = nullptr;

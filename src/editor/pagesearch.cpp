@@ -60,6 +60,30 @@ int PageSearch::Find(const QTextDocument* document, const QString& what, int fro
     return at >= 0 && at < length ? int(at) : -1;
 }
 
+int PageSearch::FindBefore(const QTextDocument* document, const QString& what, int before, Qt::CaseSensitivity cs)
+{
+    const int length = document->characterCount() - 1;
+    before = qMin(before, length);
+    if (what.isEmpty() || before <= 0)
+        return -1;
+    // As Find(): nearby line by line, far away in one copy of the text.
+    constexpr int LinesBeforeCopy = 2000;
+    QTextBlock block = document->findBlock(before - 1);
+    for (int lines = 0; block.isValid() && lines < LinesBeforeCopy; block = block.previous(), ++lines) {
+        const int last = qMin(before - 1 - block.position(), block.length() - 1 - int(what.size()));
+        if (last < 0)
+            continue;
+        const qsizetype at = block.text().lastIndexOf(what, last, cs);
+        if (at >= 0)
+            return block.position() + int(at);
+    }
+    if (!block.isValid())
+        return -1;
+    // From the end of the line reached: no match crosses a break, which `what` cannot hold.
+    const int from = block.position() + block.length() - 1 - int(what.size());
+    return from < 0 ? -1 : int(document->toRawText().lastIndexOf(what, from, cs));
+}
+
 int PageSearch::ReplaceAll(QTextDocument* document, const QString& what, const QString& with, Qt::CaseSensitivity cs,
                            const QTextCharFormat& format)
 {

@@ -14,6 +14,9 @@ public:
     // Zero-based position of the first occurrence of `what` at or after `from`; -1 when there is none.
     // An empty `what` is found at `from` itself while `from` lies within the text.
     static int Find(const QTextDocument* document, const QString& what, int from, Qt::CaseSensitivity cs);
+    // Zero-based position of the last occurrence of `what` that starts before `before`; -1 when there is none or
+    // `what` is empty.
+    static int FindBefore(const QTextDocument* document, const QString& what, int before, Qt::CaseSensitivity cs);
 
     // Replaces every occurrence of `what`, scanning from the first character; replaced text is not scanned again.
     // All of it is one edit: one change notification and one undo step. Returns the number replaced; with none

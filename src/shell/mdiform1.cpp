@@ -15,6 +15,7 @@
 #include "builders/styles/stylewrap.h"
 #include "builders/table/tableform.h"
 #include "convert/convertdocument.h"
+#include "editor/findform.h"
 #include "editor/htmlform.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
@@ -1138,6 +1139,17 @@ void MDIForm1::BuildEditorKeys()
     pageHandlers_.insert(QStringLiteral("RedoMenu"), [](htmlform* doc) { doc->text1->redo(); });
     SetRedoEnabled(false);
 
+    // Find next and previous from the page, with the find dialog's last text, whether the dialog is open or not.
+    QAction* afterFind = entries.value(entries.indexOf(commands_.value(QStringLiteral("FindMenu"))) + 1);
+    const std::tuple<const char*, const char*, bool> finds[] = {{"FindNextMenu", "查找下一个(&G)", true},
+                                                                {"FindPrevMenu", "查找上一个(&V)", false}};
+    for (const auto& [entry, caption, forward] : finds) {
+        const QString name = QString::fromLatin1(entry);
+        AddCommand(edit, afterFind, name, QString::fromUtf8(caption));
+        editing_.insert(name);
+        pageHandlers_.insert(name, [forward](htmlform* doc) { FindForm::FindAgain(doc, forward); });
+    }
+
     // The keys every editor has, shown in the menus' key column. The keys the text control already takes
     // (Ctrl+F, Ctrl+Enter, F5, Ctrl+V, Ctrl+A, Del) stay its own.
     const std::pair<const char*, QList<QKeySequence>> keys[] = {
@@ -1146,6 +1158,8 @@ void MDIForm1::BuildEditorKeys()
         {"SaveMenu", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
         {"SaveAsMenu", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
         {"FindMenu", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
+        {"FindNextMenu", {QKeySequence(Qt::Key_F3)}},
+        {"FindPrevMenu", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}},
         {"RedoMenu", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
         {"HelpTxt", {QKeySequence(Qt::Key_F1)}},
         {"NextPageMenu", {QKeySequence(Qt::CTRL | Qt::Key_Tab)}},

@@ -307,6 +307,49 @@ private Q_SLOTS:
         QVERIFY(d->HtmlTxt.isEmpty());
     }
 
+    // Escape in a cell takes back what was typed there and nothing else; a second Escape is the dialog's, with its
+    // confirmation.
+    void escapeInACell_data()
+    {
+        QTest::addColumn<bool>("secondRow");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("one data row closes at once") << false << int(MsgAnswer::No) << false << true;
+        QTest::newRow("second row, No") << true << int(MsgAnswer::No) << true << false;
+        QTest::newRow("second row, Yes") << true << int(MsgAnswer::Yes) << true << true;
+    }
+    void escapeInACell()
+    {
+        QFETCH(bool, secondRow);
+        QFETCH(int, answer);
+        auto d = Show();
+        if (secondRow)
+            d->Addrow->click();
+        // The grid has one column: Tab from the first row goes on to the second.
+        const int last = secondRow ? 1 : 0;
+        d->Dbgrid1->setItem(last, 0, new QTableWidgetItem(QStringLiteral("旧")));
+        ClickCell(d.get(), 0, 0);
+        if (secondRow) {
+            Type(d->Text1, QStringLiteral("kept"));
+            QTest::keyClick(d->Text1, Qt::Key_Tab);
+        }
+        Type(d->Text1, QStringLiteral("新"));
+        QCOMPARE(Cell(d.get(), last, 0), QStringLiteral("新"));
+        QTest::keyClick(d->Text1, Qt::Key_Escape);
+        QVERIFY(d->isVisible());
+        QVERIFY(Messages::Record().isEmpty());
+        QCOMPARE(Cell(d.get(), last, 0), QStringLiteral("旧"));
+        QCOMPARE(Cell(d.get(), 0, 0), secondRow ? QStringLiteral("kept") : QStringLiteral("旧"));
+        QCOMPARE(EditedCell(d.get()), QString());
+        QCOMPARE(QApplication::focusWidget(), d->Dbgrid1);
+
+        f_.answers = {MsgAnswer(answer)};
+        QTest::keyClick(d->Dbgrid1, Qt::Key_Escape);
+        QTEST(Messages::Record().size() == 1, "asked");
+        QTEST(!d->isVisible(), "closed");
+    }
+
     // The tag editor reopens a table start tag in the table settings, filled from it.
     void editTableStartTag()
     {

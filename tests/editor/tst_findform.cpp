@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 
 class TestFindForm : public QObject
 {
@@ -29,6 +30,24 @@ class TestFindForm : public QObject
     {
         const QTextCursor c = f_.Active()->text1->textCursor();
         return {c.selectionStart(), c.selectionEnd()};
+    }
+    // Whether the page draws its selection in the highlight colour across most of the selection's first line (along
+    // its top, above the letters).
+    bool SelectionPainted() const
+    {
+        PageEdit* text = f_.Active()->text1;
+        QTextCursor c = text->textCursor();
+        const int end = c.selectionEnd();
+        c.setPosition(c.selectionStart());
+        const QRect from = text->cursorRect(c);
+        c.setPosition(end);
+        const QRect to = text->cursorRect(c);
+        const QImage shot = text->viewport()->grab().toImage();
+        const QRgb highlight = text->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        int painted = 0;
+        for (int x = from.right() + 1; x < to.left(); ++x)
+            painted += shot.pixel(x, from.top() + 1) == highlight ? 1 : 0;
+        return painted * 2 > to.left() - from.right();
     }
 
 private Q_SLOTS:
@@ -105,6 +124,128 @@ private Q_SLOTS:
         QCOMPARE(Selection(), qMakePair(1, 3));
         QTest::keyClick(form->FindText, Qt::Key_Return);
         QCOMPARE(Selection(), qMakePair(4, 6));
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    // A find started in the dialog leaves the keyboard there, so the next Enter finds again instead of breaking the
+    // page's line; the page shows the match selected all the same, even under a theme that draws an unfocused
+    // selection like the background.
+    void keyboardStaysInTheDialog_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("button clicked") << "click";
+        QTest::newRow("Enter in the find box") << "enter";
+        QTest::newRow("Alt+N") << "alt+n";
+    }
+    void keyboardStaysInTheDialog()
+    {
+        QFETCH(QString, how);
+        const QPalette theme = QApplication::palette();
+        QPalette hiding = theme;
+        hiding.setColor(QPalette::Inactive, QPalette::Highlight, theme.color(QPalette::Active, QPalette::Base));
+        hiding.setColor(QPalette::Inactive, QPalette::HighlightedText, theme.color(QPalette::Active, QPalette::Text));
+        QApplication::setPalette(hiding);
+        const auto restore = qScopeGuard([&theme] { QApplication::setPalette(theme); });
+
+        const QString text = QStringLiteral("abc abc abc");
+        FindForm* form = Open(text, 0, QStringLiteral("abc"));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        if (how == QLatin1String("click"))
+            QTest::mouseClick(form->FindNextCom, Qt::LeftButton);
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(form->FindText, Qt::Key_Return);
+        else
+            QTest::keyClick(form, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(Selection(), qMakePair(0, 3));
+        QTest::qWait(50); // a window activation asked for on the way is handled by now
+        QCOMPARE(QApplication::activeWindow(), form);
+        QCOMPARE(QApplication::focusWidget(), form->FindText);
+        QVERIFY(SelectionPainted());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Selection(), qMakePair(4, 7));
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
+    }
+
+    // F3 and Shift+F3 in the page find the dialog's last text with its case option, the dialog open or closed; the
+    // keyboard stays in the page, and the dialog goes on from where they left the selection.
+    void findAgainFromThePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QStringList>("steps"); // "F3", "Shift+F3", or "dialog" (its Find Next)
+        QTest::addColumn<QList<int>>("starts"); // where each step's match starts; -1: not found, nothing moves
+        QTest::newRow("next with the dialog closed")
+            << "ab ab ab"
+            << "ab" << false << 0 << true << QStringList{"F3", "F3", "F3"} << QList<int>{3, 6, -1};
+        QTest::newRow("previous with the dialog closed")
+            << "ab ab ab"
+            << "ab" << false << 7 << true << QStringList{"Shift+F3", "Shift+F3", "Shift+F3"} << QList<int>{3, 0, -1};
+        QTest::newRow("overlapping both ways")
+            << "aaaa"
+            << "aa" << false << 0 << true << QStringList{"F3", "F3", "Shift+F3", "Shift+F3"} << QList<int>{1, 2, 1, 0};
+        QTest::newRow("case option kept")
+            << "AB ab Ab"
+            << "ab" << true << 0 << true << QStringList{"F3", "Shift+F3"} << QList<int>{-1, -1};
+        QTest::newRow("dialog open goes on after F3")
+            << "ab ab ab ab"
+            << "AB" << false << 0 << false << QStringList{"F3", "dialog", "Shift+F3"} << QList<int>{3, 6, 3};
+    }
+    void findAgainFromThePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, what);
+        QFETCH(bool, matchCase);
+        QFETCH(int, caret);
+        QFETCH(bool, closed);
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, starts);
+        FindForm* form = Open(text, caret, what);
+        if (matchCase)
+            form->CheckDx->click();
+        form->FindNextCom->click();
+        if (closed)
+            form->CanCom->click();
+        f_.frame->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f_.frame.get());
+        PageEdit* page = f_.Active()->text1;
+        page->setFocus();
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const auto before = Selection();
+            const qsizetype messages = Messages::Record().size();
+            if (steps.at(i) == QLatin1String("dialog"))
+                FindForm::Instance()->FindNextCom->click();
+            else
+                QTest::keyClick(page, Qt::Key_F3,
+                                steps.at(i) == QLatin1String("F3") ? Qt::NoModifier : Qt::ShiftModifier);
+            if (starts.at(i) < 0) {
+                QCOMPARE(f_.MessageTexts().mid(messages), QStringList{notFound_});
+                QCOMPARE(Selection(), before);
+            } else {
+                QCOMPARE(Messages::Record().size(), messages);
+                QCOMPARE(Selection(), qMakePair(starts.at(i), starts.at(i) + int(what.size())));
+            }
+        }
+        QCOMPARE(FindForm::Instance() != nullptr, !closed);
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
+        if (closed)
+            QCOMPARE(QApplication::focusWidget(), page);
+    }
+
+    // F3 with an empty find box brings the dialog up to ask for a text.
+    void findAgainWithAnEmptyBox()
+    {
+        FindForm* form = Open(QStringLiteral("abc"), 1, QString());
+        f_.frame->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f_.frame.get());
+        f_.Active()->text1->setFocus();
+        QTest::keyClick(f_.Active()->text1, Qt::Key_F3);
+        QTRY_COMPARE(QApplication::activeWindow(), form);
+        QCOMPARE(QApplication::focusWidget(), form->FindText);
+        QCOMPARE(Selection(), qMakePair(1, 1));
         QVERIFY(Messages::Record().isEmpty());
     }
 

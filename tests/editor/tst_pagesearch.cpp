@@ -74,6 +74,60 @@ private Q_SLOTS:
         QCOMPARE(PageSearch::Find(&far, what, from > 0 ? from + shift : 0, cs), found < 0 ? -1 : found + shift);
     }
 
+    void findBefore_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<int>("found");
+        struct Row
+        {
+            const char *name, *text, *what;
+            int before;
+            bool matchCase;
+            int found;
+        };
+        const Row rows[] = {
+            {"last one before", "abcabc", "abc", 6, false, 3},
+            {"not the one starting there", "abcabc", "abc", 3, false, 0},
+            {"one starting just before, ending after", "abcabc", "abc", 4, false, 3},
+            {"overlap", "aaaa", "aa", 2, false, 1},
+            {"ignoring case", "ABCxx", "abc", 5, false, 0},
+            {"case matters", "ABCxx", "abc", 5, true, -1},
+            {"earlier line", "three\ntwo\none", "three", 13, false, 0},
+            {"never across a break", "ab\ncd", "bc", 5, false, -1},
+            {"before the start", "abc", "abc", 0, false, -1},
+            {"past the end", "xabc", "abc", 99, false, 1},
+            {"empty text", "abc", "", 2, false, -1},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << QString::fromUtf8(r.text) << QString::fromUtf8(r.what) << r.before << r.matchCase
+                                  << r.found;
+    }
+    void findBefore()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, what);
+        QFETCH(int, before);
+        QFETCH(bool, matchCase);
+        QFETCH(int, found);
+        const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+        QTextDocument doc;
+        doc.setPlainText(text);
+        QCOMPARE(PageSearch::FindBefore(&doc, what, before, cs), found);
+
+        // Searched from its end, the same text far up a long page: there the search no longer goes line by line.
+        if (before < int(text.size()))
+            return;
+        QString filler;
+        for (int i = 0; i < 3000; ++i)
+            filler += QStringLiteral("\nx");
+        QTextDocument far;
+        far.setPlainText(text + filler);
+        QCOMPARE(PageSearch::FindBefore(&far, what, far.characterCount(), cs), found);
+    }
+
     void replaceAll_data()
     {
         QTest::addColumn<QString>("text");

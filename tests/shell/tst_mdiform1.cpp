@@ -110,10 +110,10 @@ private Q_SLOTS:
         QStringList entries;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("EditMenu"))->actions())
             entries.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
-        // Redo is added after Undo; the entries that were there keep their order.
+        // Redo is added after Undo, find next and previous after find; the entries that were there keep their order.
         QCOMPARE(entries.join(QLatin1Char(' ')),
-                 QStringLiteral("NotChange RedoMenu - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FontMenu - "
-                                "SelectAll - BigToGbMenu GbToBigMenu"));
+                 QStringLiteral("NotChange RedoMenu - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FindNextMenu "
+                                "FindPrevMenu FontMenu - SelectAll - BigToGbMenu GbToBigMenu"));
         QStringList file;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
             file.append(a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->objectName() : a->objectName());

@@ -216,7 +216,8 @@ void TableForm::EditCell(int row, int column)
     Dbgrid1->doItemsLayout(); // a row just added has its place before the grid scrolls to it
     Dbgrid1->scrollTo(Dbgrid1->model()->index(row, column));
     const QTableWidgetItem* item = Dbgrid1->item(row, column);
-    Text1->setText(item ? item->text() : QString());
+    cellBefore_ = item ? item->text() : QString();
+    Text1->setText(cellBefore_);
     placing_ = false;
     PlaceEditor();
     Text1->show();
@@ -237,6 +238,13 @@ void TableForm::HideEditor()
 {
     if (!placing_)
         Text1->hide();
+}
+
+void TableForm::CancelCellEdit()
+{
+    Text1->setText(cellBefore_); // written through to the cell
+    Text1->hide();
+    Dbgrid1->setFocus();
 }
 
 bool TableForm::eventFilter(QObject* watched, QEvent* event)
@@ -272,6 +280,9 @@ bool TableForm::Text1_KeyPress(int key)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return true; // Enter in a cell never ends the dialog
+    case Qt::Key_Escape:
+        CancelCellEdit(); // nor does Escape: it ends the cell's edit
+        return true;
     default:
         return false;
     }

@@ -5,7 +5,8 @@
 // Made with the builder context; Run() hands back the table markup after OK, nothing after a confirmed close.
 // HtmlTxt holds the same. What the dialog computes lives in Markup; the dialog moves values between its controls and
 // it. The cell editor Text1 lies over the current cell: Tab goes on to the next cell, Up and Down to the cell above
-// or below while the editor's whole text is selected.
+// or below while the editor's whole text is selected, Escape takes back what was typed into the cell and leaves
+// the keyboard to the grid (where a second Escape is the dialog's).
 
 #include "base/builderdialog.h"
 #include "builders/table/tablemarkup.h"
@@ -83,10 +84,13 @@ private:
     void RefreshHeadings();
     void PlaceEditor();
     void HideEditor();
+    // Escape in the editor: the cell gets back the text it had when the editor came over it.
+    void CancelCellEdit();
     void ShowCount();
     // The grid's cells as the markup takes them: one list per data row.
     QList<QStringList> GridCells() const;
     void Generate();
 
     bool placing_ = false; // the editor is being moved: its text is the cell's already
+    QString cellBefore_;   // the edited cell's text when the editor came over it
 };
