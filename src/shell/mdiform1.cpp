@@ -1147,7 +1147,8 @@ void MDIForm1::BuildEditorKeys()
         const QString name = QString::fromLatin1(entry);
         AddCommand(edit, afterFind, name, QString::fromUtf8(caption));
         editing_.insert(name);
-        pageHandlers_.insert(name, [forward](htmlform* doc) { FindForm::FindAgain(doc, forward); });
+        const bool ahead = forward; // a structured binding cannot be captured by every compiler we build with
+        pageHandlers_.insert(name, [ahead](htmlform* doc) { FindForm::FindAgain(doc, ahead); });
     }
 
     // The keys every editor has, shown in the menus' key column. The keys the text control already takes
