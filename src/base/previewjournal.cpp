@@ -1,11 +1,10 @@
 #include "base/previewjournal.h"
 
 #include "base/helpers.h"
+#include "base/listfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -85,15 +84,9 @@ PreviewJournal PreviewJournal::Program()
 QList<PreviewFileEntry> PreviewJournal::Load() const
 {
     QList<PreviewFileEntry> entries;
-    QFile file(file_);
-    if (file_.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return entries;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    if (lines.value(0) != kMagic)
-        return entries;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
+    for (const QByteArray& line : ListFile::Read(file_, kMagic)) {
         PreviewFileEntry e;
-        if (FromLine(lines.at(i), e))
+        if (FromLine(line, e))
             entries.append(e);
     }
     return entries;
@@ -103,28 +96,11 @@ void PreviewJournal::Save(const QList<PreviewFileEntry>& entries) const
 {
     if (file_.isEmpty())
         return;
-    if (entries.isEmpty()) {
-        QFile::remove(file_);
-        return;
-    }
-    // The list names the user's folders: the data folder is the user's alone, as the recovery folder is.
-    const QString folder = QFileInfo(file_).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        if (!QDir().mkpath(folder))
-            return;
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    // Only the program's own end has to be outlived, not the machine's: no flush to the disk.
-    QSaveFile out(file_);
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    out.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    QByteArray bytes = kMagic + '\n';
+    QByteArray lines;
     for (const PreviewFileEntry& e : entries)
-        bytes += Line(e);
-    if (out.write(bytes) != bytes.size())
-        out.cancelWriting();
-    out.commit();
+        lines += Line(e);
+    // Only the program's own end has to be outlived, not the machine's: no flush to the disk.
+    ListFile::Write(file_, kMagic, lines, false);
 }
 
 void PreviewJournal::Add(const QString& path) const

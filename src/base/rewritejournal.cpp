@@ -1,11 +1,11 @@
 #include "base/rewritejournal.h"
 
 #include "base/inplacewriter.h"
+#include "base/listfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <cerrno>
@@ -69,16 +69,10 @@ QString RewriteJournal::CopyName(const QString& page, int n)
 QList<PageCopy> RewriteJournal::Load() const
 {
     QList<PageCopy> entries;
-    QFile file(file_);
-    if (file_.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return entries;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    if (lines.value(0) != kMagic)
-        return entries;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
+    for (const QByteArray& line : ListFile::Read(file_, kMagic)) {
         PageCopy e;
         // An entry whose copy is gone has nothing left to offer.
-        if (FromLine(lines.at(i), e) && IsFile(e.copy))
+        if (FromLine(line, e) && IsFile(e.copy))
             entries.append(e);
     }
     return entries;
@@ -86,33 +80,10 @@ QList<PageCopy> RewriteJournal::Load() const
 
 bool RewriteJournal::Save(const QList<PageCopy>& entries) const
 {
-    if (entries.isEmpty()) {
-        QFile::remove(file_);
-        InPlaceWriter::SyncFolderOf(file_);
-        return true;
-    }
-    // The list names the user's pages: the folder is the user's alone, as the recovery folder is.
-    const QString folder = QFileInfo(file_).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        if (!QDir().mkpath(folder))
-            return false;
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    QSaveFile out(file_);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    QByteArray bytes = kMagic + '\n';
+    QByteArray lines;
     for (const PageCopy& e : entries)
-        bytes += Line(e);
-    if (out.write(bytes) != bytes.size() || !out.flush() || ::fsync(out.handle()) != 0) {
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit())
-        return false;
-    InPlaceWriter::SyncFolderOf(file_);
-    return true;
+        lines += Line(e);
+    return ListFile::Write(file_, kMagic, lines, true);
 }
 
 bool RewriteJournal::Add(const PageCopy& entry) const

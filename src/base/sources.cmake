@@ -2,6 +2,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/charsetlabels.cpp
     ${KESTREL_LIST_DIR}/filestamp.cpp
     ${KESTREL_LIST_DIR}/helpers.cpp
+    ${KESTREL_LIST_DIR}/listfile.cpp
     ${KESTREL_LIST_DIR}/inplacewriter.cpp
     ${KESTREL_LIST_DIR}/pagecodec.cpp
     ${KESTREL_LIST_DIR}/pagefile.cpp
