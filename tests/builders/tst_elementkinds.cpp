@@ -57,6 +57,16 @@ class TestElementKinds : public QObject
         }
     }
 
+    // The loaded dialog's box for `field`, enabled and empty, ready to be typed into.
+    static QLineEdit* EmptyBox(AddhForm* form, const ElementField& field)
+    {
+        form->Form_Load();
+        auto* box = FrameOf(form, field)->Get<QLineEdit>(field.Name);
+        SetBoxEnabled(box, true);
+        box->clear();
+        return box;
+    }
+
     // The field's frame among the dialog's.
     static FieldFrame* FrameOf(AddhForm* form, const ElementField& field)
     {
@@ -323,10 +333,7 @@ private Q_SLOTS:
         QFETCH(QString, field);
         const ElementField* described = Described(htmlN, field);
         auto form = Open(htmlN);
-        form->Form_Load();
-        auto* box = FrameOf(form.get(), *described)->Get<QLineEdit>(field);
-        SetBoxEnabled(box, true);
-        box->clear();
+        QLineEdit* box = EmptyBox(form.get(), *described);
         QGuiApplication::clipboard()->setText(QStringLiteral("a\u0001b\u001bc") + QChar(0) + QStringLiteral("d"));
         QTest::keySequence(box, QKeySequence::Paste);
         QVERIFY2(box->text().size() == 7, "the box itself shows what was pasted");
@@ -350,10 +357,7 @@ private Q_SLOTS:
         QFETCH(QString, field);
         const ElementField* described = Described(htmlN, field);
         auto form = Open(htmlN);
-        form->Form_Load();
-        auto* box = FrameOf(form.get(), *described)->Get<QLineEdit>(field);
-        SetBoxEnabled(box, true);
-        box->clear();
+        QLineEdit* box = EmptyBox(form.get(), *described);
         const QString typed = QStringLiteral("1") + QString(20, QLatin1Char('0'));
         QTest::keyClicks(box, typed);
         const QString top = QString::number(described->Maximum);
