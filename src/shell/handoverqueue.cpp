@@ -37,7 +37,7 @@ void HandOverQueue::Drain()
     const auto tellOnce = [this, &told] {
         if (std::exchange(told, true))
             return;
-        Messages::Show(&frame_, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        Messages::Show(&frame_, MDIForm1::TooManyPages);
     };
     // Pages added while a box is up wait for it; with no room they go without another message.
     while (!waiting_.isEmpty() || overflowed_) {

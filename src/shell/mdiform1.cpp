@@ -47,6 +47,7 @@
 #include <QUrl>
 
 namespace {
+const QString CannotOpen = QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n");
 
 struct Entry
 {
@@ -215,6 +216,8 @@ const QSet<QString>& PendingCommands()
 }
 
 } // namespace
+
+const QString MDIForm1::TooManyPages = QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!");
 
 bool MDIForm1::IsPending(const QString& name)
 {
@@ -561,7 +564,7 @@ htmlform* MDIForm1::OpenDocument(bool savedYn, const QString& filename, const QS
                                  PieceDecoder* pieces)
 {
     if (MMcount >= MaxDocuments) {
-        Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        Messages::Show(this, TooManyPages);
         return nullptr;
     }
     int slot = 0;
@@ -634,10 +637,8 @@ void MDIForm1::ReopenWith(htmlform* doc, int codec)
         return;
     DecodedPage page;
     FileStamp stamp = FileStamp::Absent();
-    if (!doc->SavedYn || PageFile::Read(doc->Filename, page, codec, &stamp) != PageFile::Ok) {
-        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + doc->Filename);
+    if (!ReadAgain(doc, codec, page, stamp))
         return;
-    }
     if (doc->ChangeCount() > 0 &&
         Messages::Show(this, QStringLiteral("网页%1已经修改, 重新打开将丢失这些修改。是否继续?").arg(doc->Filename),
                        QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
@@ -660,15 +661,21 @@ void MDIForm1::OfferReloads()
     offeringReloads_ = false;
 }
 
+bool MDIForm1::ReadAgain(htmlform* doc, int codec, DecodedPage& page, FileStamp& stamp)
+{
+    if (doc->SavedYn && PageFile::Read(doc->Filename, page, codec, &stamp) == PageFile::Ok)
+        return true;
+    Messages::Show(this, CannotOpen + doc->Filename);
+    return false;
+}
+
 void MDIForm1::ReloadFromDisk(htmlform* doc)
 {
     // Read as the page was read: in the code page chosen for it, else as opening decides.
     DecodedPage page;
     FileStamp stamp = FileStamp::Absent();
-    if (PageFile::Read(doc->Filename, page, doc->ReadCodec(), &stamp) != PageFile::Ok) {
-        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + doc->Filename);
+    if (!ReadAgain(doc, doc->ReadCodec(), page, stamp))
         return;
-    }
     if (AskOpenFaulty(doc->Filename, page))
         doc->Reload(std::move(page), stamp, doc->ReadCodec());
 }
@@ -697,7 +704,7 @@ htmlform* MDIForm1::OpenPath(const QString& path)
         return open;
     }
     if (MMcount >= MaxDocuments) {
-        Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        Messages::Show(this, TooManyPages);
         return nullptr;
     }
     QByteArray bytes;
@@ -706,7 +713,7 @@ htmlform* MDIForm1::OpenPath(const QString& path)
     // A name that is not there yet is a new page under that name, saved there; it needs a folder to go to.
     if (status == PageFile::Unreadable || status == PageFile::NotAFile ||
         (status == PageFile::NotFound && !QFileInfo(ParentFolderOf(path)).isDir())) {
-        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
+        Messages::Show(this, CannotOpen + path);
         return nullptr;
     }
     if (status == PageFile::NotFound) {
@@ -735,7 +742,7 @@ htmlform* MDIForm1::OpenPath(const QString& path)
 void MDIForm1::OpenFile()
 {
     if (MMcount >= MaxDocuments) {
-        Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+        Messages::Show(this, TooManyPages);
         return;
     }
     const QString path = FileDialog(this, FileDialogMode::Open, QStringLiteral("打开文件"), QString(),
@@ -1211,7 +1218,7 @@ void MDIForm1::OpenRecent(const QString& path)
     if (!QFileInfo(path).isFile()) {
         recent_.removeAll(path);
         settings_.SetRecentFiles(recent_);
-        Messages::Show(this, QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + path);
+        Messages::Show(this, CannotOpen + path);
         return;
     }
     OpenPath(path);
@@ -1342,7 +1349,7 @@ void MDIForm1::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
         if (MMcount >= MaxDocuments && !PageOpenOn(path)) {
-            Messages::Show(this, QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!"));
+            Messages::Show(this, TooManyPages);
             return;
         }
         OpenPath(QFileInfo(path).absoluteFilePath());

@@ -21,6 +21,7 @@ class QToolBar;
 class Shared;
 class htmlform;
 struct DecodedPage;
+class FileStamp;
 
 class MDIForm1 : public QMainWindow
 {
@@ -28,6 +29,8 @@ class MDIForm1 : public QMainWindow
 
 public:
     static constexpr int MaxDocuments = 8;
+    // What a page that finds no room is told.
+    static const QString TooManyPages;
 
     // With `start` false the frame is built without its first page; Start() opens it once the tag database
     // is there (start-up builds the frame while the database is still being read).
@@ -99,6 +102,8 @@ private:
     // Bytes that did not decode, or bytes that saving would alter: asks whether to open the page all the same.
     bool AskOpenFaulty(const QString& path, const DecodedPage& page);
     void ReloadFromDisk(htmlform* doc);
+    // Reads the page's file again in `codec`; false, after saying so, when it cannot.
+    bool ReadAgain(htmlform* doc, int codec, DecodedPage& page, FileStamp& stamp);
     void BuildMenus();
     void BuildContextMenu();
     void BuildToolbar();
