@@ -2,8 +2,8 @@
 // being edited (its preview written and navigated). The first opening loads the browser engine and is shown
 // apart; the figure that counts is the median of the openings after it.
 #include "base/browserview.h"
-#include "base/shared.h"
-#include "builders/elements/addhform.h"
+#include "base/programstate.h"
+#include "builders/elements/elementdialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,11 +15,11 @@
 
 namespace {
 
-double OpenOnce(const Shared& shared, const QString& htmlN, int editTag)
+double OpenOnce(const ProgramState& shared, const QString& htmlN, int editTag)
 {
     QElapsedTimer timer;
     timer.start();
-    AddhForm dialog(shared.Context());
+    ElementDialog dialog(shared.Context());
     dialog.HtmlN = htmlN;
     dialog.EditTag = editTag;
     dialog.EditAttrs = {{"href", "x.html"}, {"title", "t"}, {"target", "_blank"}, {"", ""}};
@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    Shared shared(dir.path());
+    ProgramState shared(dir.path());
     if (shared.Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")) != TagDb::Loaded) {
         std::fprintf(stderr, "no data.xml in the build folder\n");
         return 1;

@@ -1,9 +1,9 @@
 // Times the steps of opening and saving a big page in a real page window, then key presses in its middle:
 //   app_files PAGE.html   (make one with bench/make-page)
 #include "base/pagefile.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include "benchsetting.h"
 
@@ -46,18 +46,18 @@ int main(int argc, char* argv[])
     PageFile::Read(path, page);
     const qint64 read = t.restart();
     const double peakRead = PeakMb();
-    MDIForm1 frame(setting.shared);
+    MainFrame frame(setting.shared);
     frame.show();
     QCoreApplication::processEvents();
     const qint64 frameShown = t.restart();
-    htmlform* doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
+    PageWindow* doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
     const qint64 opened = t.restart();
     const double peakOpened = PeakMb();
     QCoreApplication::processEvents();
     const qint64 painted = t.restart();
     const double peakPainted = PeakMb();
     const QString copy = setting.dir.filePath(QStringLiteral("copy.html"));
-    doc->Filename = copy;
+    doc->filePath = copy;
     doc->SaveFn();
     const qint64 saved = t.restart();
     const double peakSaved = PeakMb();
@@ -71,9 +71,9 @@ int main(int argc, char* argv[])
                 peakPainted, peakSaved);
     // Keys after the save: a letter (typed, or refused on a page shown read-only) with the repaint that follows, in
     // the middle of the page.
-    QTextCursor middle(doc->text1->document());
-    middle.setPosition(doc->text1->document()->characterCount() / 2);
-    doc->text1->setTextCursor(middle);
+    QTextCursor middle(doc->pageEdit->document());
+    middle.setPosition(doc->pageEdit->document()->characterCount() / 2);
+    doc->pageEdit->setTextCursor(middle);
     QCoreApplication::processEvents();
     for (const auto& [name, key, text] : {std::tuple{"letter", int(Qt::Key_X), QStringLiteral("x")}}) {
         double worst = 0, total = 0;
@@ -81,21 +81,21 @@ int main(int argc, char* argv[])
         for (int i = 0; i < presses; ++i) {
             t.restart();
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-            QApplication::sendEvent(doc->text1, &press);
+            QApplication::sendEvent(doc->pageEdit, &press);
             QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-            QApplication::sendEvent(doc->text1, &release);
+            QApplication::sendEvent(doc->pageEdit, &release);
             QCoreApplication::processEvents();
             const double ms = t.nsecsElapsed() / 1e6;
             total += ms;
             worst = std::max(worst, ms);
         }
         std::printf("key %s%s: mean %.1f ms, worst %.1f ms with repaint\n", name,
-                    doc->text1->isReadOnly() ? " (page read-only)" : "", total / presses, worst);
+                    doc->pageEdit->isReadOnly() ? " (page read-only)" : "", total / presses, worst);
     }
-    doc->SetYnFalse();
-    frame.Document(0)->text1->document()->setModified(false);
-    for (int i = 0; i < MDIForm1::MaxDocuments; ++i)
-        if (htmlform* d = frame.Document(i))
+    doc->HideCompletion();
+    frame.Document(0)->pageEdit->document()->setModified(false);
+    for (int i = 0; i < MainFrame::MaxDocuments; ++i)
+        if (PageWindow* d = frame.Document(i))
             d->close();
     return same ? 0 : 1;
 }

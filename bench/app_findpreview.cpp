@@ -3,11 +3,11 @@
 // The page is written first: GB18030, CR LF, a three-letter word 200,000 times and one word only near the end.
 #include "base/browserview.h"
 #include "base/messages.h"
-#include "editor/findform.h"
-#include "editor/htmlform.h"
+#include "editor/finddialog.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include "benchsetting.h"
 
@@ -89,13 +89,13 @@ int main(int argc, char* argv[])
         if (!f.open(QIODevice::WriteOnly) || f.write(MakePage(qint64(megabytes * 1024 * 1024))) < 0)
             return 2;
     }
-    MDIForm1 frame(setting.shared);
+    MainFrame frame(setting.shared);
     frame.show();
-    htmlform* doc = frame.OpenPath(path);
+    PageWindow* doc = frame.OpenPath(path);
     if (!doc)
         return 2;
     QCoreApplication::processEvents();
-    QTextDocument* text = doc->text1->document();
+    QTextDocument* text = doc->pageEdit->document();
     std::printf("page %.1f MB, %d characters, %d lines, \"abc\" %d times\n", QFileInfo(path).size() / 1048576.0,
                 text->characterCount() - 1, text->blockCount(), Count(text, QStringLiteral("abc")));
 
@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
     const int bare = PageSearch::Find(text, QStringLiteral("zyx"), 0, Qt::CaseInsensitive);
     std::printf("search alone, line by line: %lld ms (at %d)\n", t.elapsed(), bare);
     frame.RunCommand(QStringLiteral("FindMenu"));
-    FindForm* find = FindForm::Instance();
+    FindDialog* find = FindDialog::Instance();
     find->FindText->setText(QStringLiteral("zyx"));
     for (const bool matchCase : {false, true}) {
         if (matchCase) {
@@ -113,14 +113,14 @@ int main(int argc, char* argv[])
         }
         qint64 best = -1;
         for (int run = 0; run < 3; ++run) {
-            doc->text1->SetSelStart(0);
+            doc->pageEdit->SetSelStart(0);
             t.start();
             find->FindNextCom->click();
             const qint64 ms = t.elapsed();
             best = best < 0 ? ms : qMin(best, ms);
         }
         std::printf("find next from the top to the end (%s): %lld ms, selection at %d of %d\n",
-                    matchCase ? "case-sensitive" : "ignoring case", best, doc->text1->SelStart(),
+                    matchCase ? "case-sensitive" : "ignoring case", best, doc->pageEdit->SelStart(),
                     text->characterCount() - 1);
     }
 
@@ -142,7 +142,7 @@ int main(int argc, char* argv[])
                 Count(text, QStringLiteral("abc")), Count(text, QStringLiteral("xyz")),
                 text->isUndoAvailable() ? "available" : "none");
 
-    FindForm::Unload();
+    FindDialog::Unload();
     for (int run = 0; run < 2; ++run) {
         t.start();
         frame.RunCommand(QStringLiteral("Priview"));
@@ -150,10 +150,10 @@ int main(int argc, char* argv[])
         std::printf("preview %s: %lld ms to write %.1f MB and start the navigation (%s)\n",
                     run == 0 ? "first, engine loaded" : "again", shown,
                     QFileInfo(doc->PreviewFile()).size() / 1048576.0,
-                    doc->Web1->EngineLoaded() ? "engine up" : "no engine");
+                    doc->previewBrowser->EngineLoaded() ? "engine up" : "no engine");
         frame.RunCommand(QStringLiteral("Priview"));
     }
-    doc->text1->document()->setModified(false);
+    doc->pageEdit->document()->setModified(false);
     Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
     return 0;
 }

@@ -4,9 +4,9 @@
 //   app_recovery PAGE.html   (make one with bench/make-page, 20 MB by default)
 #include "base/messages.h"
 #include "base/pagefile.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 #include "shell/recoverykeeper.h"
 
 #include "benchsetting.h"
@@ -51,9 +51,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 2;
     }
-    MDIForm1 frame(setting.shared);
+    MainFrame frame(setting.shared);
     frame.show();
-    htmlform* doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
+    PageWindow* doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
     QCoreApplication::processEvents();
     RecoveryKeeper keeper(frame, setting.dir.filePath(QStringLiteral("recovery")), 3600 * 1000);
 
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
         // Keys with no write under way, for comparison.
         for (int k = 0; k < 10; ++k) {
             t.start();
-            TypeKey(doc->text1);
+            TypeKey(doc->pageEdit);
             keysIdle.push_back(Ms(t.nsecsElapsed()));
         }
         t.start();
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
         // Typing goes on while the writer encodes and writes.
         for (int k = 0; k < 10; ++k) {
             t.start();
-            TypeKey(doc->text1);
+            TypeKey(doc->pageEdit);
             keysDuring.push_back(Ms(t.nsecsElapsed()));
         }
         keeper.Flush();
@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     };
     auto worst = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); };
     std::printf("page %.1f MB, %d characters\n", QFileInfo(path).size() / 1048576.0,
-                doc->text1->document()->characterCount());
+                doc->pageEdit->document()->characterCount());
     std::printf("stall on the UI thread (text copy): median %.1f ms, worst %.1f ms\n", median(stalls), worst(stalls));
     std::printf("write on the writer thread (encode + file): median %.1f ms, worst %.1f ms\n", median(writes),
                 worst(writes));

@@ -1,8 +1,8 @@
 // Times the grid table builder on a 1,000 x 20 table: the markup written from the cells alone, OK in the dialog
 // (the grid read, the progress bar, the markup), one key typed into a cell of the full grid and one Tab to the next
 // cell, their paint included.
-#include "base/shared.h"
-#include "builders/table/tableform.h"
+#include "base/programstate.h"
+#include "builders/table/tablegriddialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,7 +32,7 @@ double Median(std::vector<double> times)
     return times[times.size() / 2];
 }
 
-void Fill(TableForm& form)
+void Fill(TableGridDialog& form)
 {
     for (int i = 1; i < Columns; ++i)
         form.Addcolcommand_Click();
@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    Shared shared(dir.path());
+    ProgramState shared(dir.path());
 
     // The markup alone.
     TableMarkup markup;
@@ -80,7 +80,7 @@ int main(int argc, char* argv[])
     // OK in the dialog, and typing into the full grid.
     std::vector<double> ok, keys, tabs;
     for (int i = 0; i < 5; ++i) {
-        TableForm form(shared.Context());
+        TableGridDialog form(shared.Context());
         form.show();
         Fill(form);
         QApplication::processEvents();

@@ -4,12 +4,12 @@
 //   app_typing PAGE.html [--colour] [--no-gutter]   (make one with bench/make-page, e.g. 10 MB)
 #include "base/messages.h"
 #include "base/pagefile.h"
-#include "base/shared.h"
+#include "base/programstate.h"
 #include "editor/completionlists.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/syntaxcolouring.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QTemporaryDir dir;
-    Shared shared(dir.path());
+    ProgramState shared(dir.path());
     if (shared.Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")) != TagDb::Loaded) {
         std::fprintf(stderr, "data.xml not found in the build folder\n");
         return 2;
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     // The contexts to type in, at the end of the page.
     page.text +=
         QStringLiteral("<script>\nvar t = document\n</script>\n<p style=\"color:red\n<img\n<p title=\"x\">plain text");
-    MDIForm1 frame(shared);
+    MainFrame frame(shared);
     frame.resize(1000, 700);
     frame.show();
     const QStringList options = QCoreApplication::arguments().mid(2);
@@ -76,8 +76,8 @@ int main(int argc, char* argv[])
     std::printf("line numbers %s, syntax colouring %s\n",
                 frame.Command(QStringLiteral("LineNumMenu"))->isChecked() ? "on" : "off",
                 frame.Command(QStringLiteral("SyntaxMenu"))->isChecked() ? "on" : "off");
-    htmlform* doc = frame.OpenDocument(true, QString::fromLocal8Bit(argv[1]), dir.path() + QLatin1Char('/'), &page);
-    PageEdit* edit = doc->text1;
+    PageWindow* doc = frame.OpenDocument(true, QString::fromLocal8Bit(argv[1]), dir.path() + QLatin1Char('/'), &page);
+    PageEdit* edit = doc->pageEdit;
     const int blocks = edit->document()->blockCount();
     std::printf("page: %d characters, %d lines\n", edit->document()->characterCount(), blocks);
     {
@@ -128,7 +128,7 @@ int main(int argc, char* argv[])
                     break;
                 }
             }
-            doc->SetYnFalse();
+            doc->HideCompletion();
             edit->textCursor().deletePreviousChar();
         }
         if (handled.empty())
@@ -145,8 +145,8 @@ int main(int argc, char* argv[])
                     c.name, hm, hw, first, pm, pw, firstPainted);
     }
     edit->document()->setModified(false);
-    for (int i = 0; i < MDIForm1::MaxDocuments; ++i) {
-        if (htmlform* d = frame.Document(i))
+    for (int i = 0; i < MainFrame::MaxDocuments; ++i) {
+        if (PageWindow* d = frame.Document(i))
             d->close();
     }
     return ok ? 0 : 1;

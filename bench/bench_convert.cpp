@@ -5,11 +5,11 @@
 
 #include "base/messages.h"
 #include "base/pagecodec.h"
-#include "base/shared.h"
+#include "base/programstate.h"
 #include "convert/convertdocument.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -90,10 +90,10 @@ BENCHMARK(BM_ConvertText)->Unit(benchmark::kMillisecond);
 void BM_MenuCommand(benchmark::State& state)
 {
     QTemporaryDir dir;
-    Shared shared(dir.path());
+    ProgramState shared(dir.path());
     Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
     {
-        MDIForm1 frame(shared);
+        MainFrame frame(shared);
         frame.show();
         const QString path = dir.filePath(QStringLiteral("big5.html"));
         QFile file(path);
@@ -102,7 +102,7 @@ void BM_MenuCommand(benchmark::State& state)
             return;
         }
         file.close();
-        htmlform* doc = frame.OpenPath(path);
+        PageWindow* doc = frame.OpenPath(path);
         if (!doc) {
             state.SkipWithError("cannot open the page");
             return;
@@ -112,11 +112,11 @@ void BM_MenuCommand(benchmark::State& state)
             ConvertDocument(doc, ConversionDirection::BigToGb, &frame);
             QApplication::processEvents(); // the window lays the new text out
             state.PauseTiming();
-            doc->text1->undo();
+            doc->pageEdit->undo();
             QApplication::processEvents();
             state.ResumeTiming();
         }
-        state.counters["page_chars"] = double(doc->text1->document()->characterCount());
+        state.counters["page_chars"] = double(doc->pageEdit->document()->characterCount());
     }
     Messages::SetResponder(nullptr);
 }

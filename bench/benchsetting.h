@@ -3,14 +3,14 @@
 // tag (the lists are not what they time), and every question the program asks answered the same way.
 
 #include "base/messages.h"
-#include "base/shared.h"
+#include "base/programstate.h"
 
 #include <QTemporaryDir>
 
 struct BenchSetting
 {
     QTemporaryDir dir;
-    Shared shared{dir.path()};
+    ProgramState shared{dir.path()};
 
     explicit BenchSetting(MsgAnswer answer = MsgAnswer::No)
     {

@@ -16,7 +16,7 @@ QStringList& ExtraFolders()
     return folders;
 }
 
-QStringList& Shared()
+QStringList& ProgramState()
 {
     static QStringList folders;
     return folders;
@@ -36,7 +36,7 @@ BrowserFactory* LoadFactory(bool* tried, bool load = true)
             if (QObject* object = loader.instance()) {
                 factory = qobject_cast<BrowserFactory*>(object);
                 if (factory) {
-                    factory->SetSharedFolders(Shared());
+                    factory->SetSharedFolders(ProgramState());
                     break;
                 }
             }
@@ -50,10 +50,10 @@ BrowserFactory* LoadFactory(bool* tried, bool load = true)
 
 QStringList BrowserView::PluginFolders()
 {
-    // Beside the program in a build tree, in lib/kestrel/ of an installed one; nowhere else, so that no folder
-    // the program was once built in is ever loaded from.
+    // Beside the program in a build tree, in <libdir>/kestrel/ of an installed one; nowhere else, so that no
+    // folder the program was once built in is ever loaded from.
     const QString program = QCoreApplication::applicationDirPath();
-    return QStringList{program, program + QStringLiteral("/../lib/kestrel")} + ExtraFolders();
+    return QStringList{program, program + QStringLiteral("/" KESTREL_LIB_FROM_BIN)} + ExtraFolders();
 }
 
 void BrowserView::AddPluginFolder(const QString& folder)
@@ -63,7 +63,7 @@ void BrowserView::AddPluginFolder(const QString& folder)
 
 void BrowserView::SetSharedFolders(const QStringList& folders)
 {
-    Shared() = folders;
+    ProgramState() = folders;
     if (BrowserFactory* factory = LoadFactory(nullptr, false))
         factory->SetSharedFolders(folders);
 }

@@ -4,16 +4,7 @@
 
 QString CharsetLabels::NameFor(PageEncoding::Codec codec)
 {
-    // GB pages are labelled as new pages are: browsers read gb2312 with the GB18030 decoder.
-    switch (codec) {
-    case PageEncoding::Utf8:
-        return QStringLiteral("utf-8");
-    case PageEncoding::Big5:
-        return QStringLiteral("big5");
-    case PageEncoding::Gb18030:
-        break;
-    }
-    return QStringLiteral("gb2312");
+    return QString::fromLatin1(CodePages::Of(codec).declared);
 }
 
 QList<CharsetLabels::Span> CharsetLabels::ToRename(QStringView text, PageEncoding::Codec codec)

@@ -14,15 +14,7 @@ namespace {
 
 const char* IconvName(PageEncoding::Codec codec)
 {
-    switch (codec) {
-    case PageEncoding::Utf8:
-        return "UTF-8";
-    case PageEncoding::Big5:
-        return "BIG5";
-    case PageEncoding::Gb18030:
-        break;
-    }
-    return "GB18030";
+    return CodePages::Of(codec).iconv;
 }
 
 const char* Utf16Name()
@@ -353,24 +345,10 @@ DecodedPage PageCodec::DecodeAs(const QByteArray& bytes, PageEncoding::Codec cod
     return page;
 }
 
-QString PageCodec::CodecName(PageEncoding::Codec codec)
-{
-    return codec == PageEncoding::Utf8   ? QStringLiteral("UTF-8")
-           : codec == PageEncoding::Big5 ? QStringLiteral("Big5")
-                                         : QStringLiteral("GB18030");
-}
-
 int PageCodec::DeclaredCodec(const QByteArray& charset)
 {
-    static const QByteArrayList gb{"gb2312", "gbk", "gb18030", "x-gbk", "cp936", "euc-cn"};
-    static const QByteArrayList big5{"big5", "big5-hkscs", "x-x-big5", "cp950"};
-    if (charset == "utf-8" || charset == "utf8")
-        return PageEncoding::Utf8;
-    if (gb.contains(charset))
-        return PageEncoding::Gb18030;
-    if (big5.contains(charset))
-        return PageEncoding::Big5;
-    return -1;
+    const CodePage* page = CodePages::Declared(charset);
+    return page ? int(page->id) : -1;
 }
 
 namespace {
@@ -385,13 +363,8 @@ int Detected(const char* data, qsizetype size)
     int codec = -1;
     if (uchardet_handle_data(detector, data, size_t(std::min<qsizetype>(size, 256 * 1024))) == 0) {
         uchardet_data_end(detector);
-        const QByteArray name = QByteArray(uchardet_get_charset(detector)).toUpper();
-        if (name == "UTF-8")
-            codec = PageEncoding::Utf8;
-        else if (name == "GB18030" || name == "GB2312" || name == "GBK" || name == "EUC-CN")
-            codec = PageEncoding::Gb18030;
-        else if (name == "BIG5" || name == "BIG5-HKSCS" || name == "EUC-TW")
-            codec = PageEncoding::Big5;
+        if (const CodePage* page = CodePages::Detected(uchardet_get_charset(detector)))
+            codec = page->id;
     }
     uchardet_delete(detector);
     return codec;

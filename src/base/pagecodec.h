@@ -6,6 +6,8 @@
 // remembered so that saving writes it back; the text handed to the editor may keep its CR LF pairs (the editor
 // stores one break).
 
+#include "base/codepages.h"
+
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
@@ -14,12 +16,9 @@
 
 struct PageEncoding
 {
-    enum Codec
-    {
-        Gb18030,
-        Utf8,
-        Big5
-    };
+    // The code pages are the rows of CodePages (PageEncoding::Utf8 ...).
+    using Codec = CodePageId;
+    using enum CodePageIds::Id;
     enum LineEnd
     {
         CrLf,
@@ -97,7 +96,7 @@ public:
     // The code page a declared charset names (lower case), or -1 for a name the editor does not read.
     static int DeclaredCodec(const QByteArray& charset);
     // The name shown for a code page ("GB18030", "UTF-8", "Big5").
-    static QString CodecName(PageEncoding::Codec codec);
+    static QString CodecName(PageEncoding::Codec codec) { return QString::fromLatin1(CodePages::Of(codec).shown); }
 
     // Encodes text whose line breaks are "\n", "\r\n" or U+2029 (the editor's block separator) with the
     // given encoding, writing every break as the encoding's line end. Returns false only when a character

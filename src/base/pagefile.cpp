@@ -47,8 +47,8 @@ namespace {
 // it may not, the page was this user's to replace anyway.
 void KeepOwner(int fd, const struct stat& st)
 {
-    if (fd < 0 || ::fchown(fd, st.st_uid, st.st_gid) == 0)
-        return;
+    if (fd >= 0)
+        (void)::fchown(fd, st.st_uid, st.st_gid);
 }
 
 // Set once at start-up, before any page is saved.

@@ -26,7 +26,7 @@ QByteArray Field(const char* key, const QString& value)
 
 QByteArray CodecName(const PageEncoding& e)
 {
-    QByteArray name = e.codec == PageEncoding::Utf8 ? "UTF-8" : e.codec == PageEncoding::Big5 ? "Big5" : "GB18030";
+    QByteArray name = CodePages::Of(e.codec).stored;
     if (e.bom)
         name += "+BOM";
     return name;
@@ -89,14 +89,10 @@ bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool w
         } else if (key == "encoding") {
             const bool bom = value.endsWith("+BOM");
             const QByteArray codec = bom ? value.chopped(4) : value;
-            if (codec == "UTF-8")
-                e.encoding.codec = PageEncoding::Utf8;
-            else if (codec == "GB18030")
-                e.encoding.codec = PageEncoding::Gb18030;
-            else if (codec == "Big5")
-                e.encoding.codec = PageEncoding::Big5;
-            else
+            const CodePage* page = CodePages::Stored(codec);
+            if (!page)
                 return false;
+            e.encoding.codec = page->id;
             e.encoding.bom = bom;
             haveCodec = true;
         } else if (key == "lineend") {

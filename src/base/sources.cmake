@@ -1,5 +1,6 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/charsetlabels.cpp
+    ${KESTREL_LIST_DIR}/codepages.cpp
     ${KESTREL_LIST_DIR}/filestamp.cpp
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/listfile.cpp
@@ -11,7 +12,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/recoverystore.cpp
     ${KESTREL_LIST_DIR}/rewritejournal.cpp
     ${KESTREL_LIST_DIR}/scratchpage.cpp
-    ${KESTREL_LIST_DIR}/shared.cpp
+    ${KESTREL_LIST_DIR}/programstate.cpp
     ${KESTREL_LIST_DIR}/siteaccess.cpp
 )
 list(APPEND KESTREL_UI_SOURCES

@@ -49,12 +49,6 @@ void SelectAllInBox(QLineEdit* box)
     box->setSelection(0, int(box->text().size()));
 }
 
-QString ListItemAtPoint(QListWidget* list, const QPoint& point)
-{
-    const QListWidgetItem* item = list->itemAt(point);
-    return item ? item->text() : QString();
-}
-
 void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner, const QString& initialDir)
 {
     const QString path =

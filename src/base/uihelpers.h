@@ -15,8 +15,6 @@ void SetBoxEnabled(QLineEdit* box, bool enabled);
 void SetBoxEnabled(QPlainTextEdit* box, bool enabled);
 // Focuses the box and selects its whole text.
 void SelectAllInBox(QLineEdit* box);
-// The text of the list item at `point` (the list's viewport coordinates), or "" when there is none.
-QString ListItemAtPoint(QListWidget* list, const QPoint& point);
 // Open dialog titled "打开文件" with `filter`, in `initialDir` when given; a chosen file goes into the box as a
 // file:/// address.
 void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner, const QString& initialDir = QString());

@@ -2,10 +2,10 @@
 
 #include "base/charsetlabels.h"
 #include "base/messages.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 
-void ConvertDocument(htmlform* doc, ConversionDirection direction, QWidget* parent)
+void ConvertDocument(PageWindow* doc, ConversionDirection direction, QWidget* parent)
 {
     if (!doc)
         return;
@@ -15,7 +15,7 @@ void ConvertDocument(htmlform* doc, ConversionDirection direction, QWidget* pare
         Messages::Show(parent, QStringLiteral("这个网页是 UTF-8 编码的, 不能做 Big5/GB2312 转换!"));
         return;
     }
-    QString text = doc->text1->RawText();
+    QString text = doc->pageEdit->RawText();
     if (text.isEmpty())
         return;
     const bool big5 = doc->Encoding().codec == PageEncoding::Big5;
@@ -45,7 +45,7 @@ void ConvertDocument(htmlform* doc, ConversionDirection direction, QWidget* pare
         result.text = PageCodec::DecodeAs(PageCodec::ToGb18030(result.text), PageEncoding::Big5).text;
     else if (big5)
         doc->SetCodec(PageEncoding::Gb18030); // simplified now, saved as GB
-    doc->text1->ReplaceAllText(result.text);
+    doc->pageEdit->ReplaceAllText(result.text);
     if (result.unmatched > 0)
         Messages::Show(parent, QStringLiteral("有%1个字符没有对应的字,已换成全角空格!").arg(result.unmatched));
 }

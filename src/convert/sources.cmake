@@ -10,4 +10,4 @@ list(APPEND KESTREL_RESOURCE_FILES
     ${CMAKE_SOURCE_DIR}/resources/tables/gbk-to-big5.bin
 )
 list(APPEND KESTREL_CORE_SOURCES ${KESTREL_LIST_DIR}/textimport.cpp)
-list(APPEND KESTREL_UI_SOURCES ${KESTREL_LIST_DIR}/txtform.cpp)
+list(APPEND KESTREL_UI_SOURCES ${KESTREL_LIST_DIR}/textimportdialog.cpp)

@@ -1,7 +1,7 @@
 #include "editor/completionlists.h"
 
 #include "base/messages.h"
-#include "base/shared.h"
+#include "base/programstate.h"
 #include "editor/pageedit.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ const QString StylePrefix = QStringLiteral("说明  :");
 
 } // namespace
 
-CompletionLists::CompletionLists(QWidget* form, PageEdit* text, Shared& shared)
+CompletionLists::CompletionLists(QWidget* form, PageEdit* text, ProgramState& shared)
     : QObject(form), form_(form), text_(text), shared_(shared)
 {
     setObjectName(QStringLiteral("CompletionLists"));
@@ -174,7 +174,7 @@ void CompletionLists::ShowAttributeList()
 
     State.ListAnchor = text_->SelStart();
     PlaceListAtCaret(HtmlPList);
-    SetYnFalse();
+    HideCompletion();
     SetHighlight(HtmlPList, -1);
     Show(HtmlPList);
     State.TypedText = QStringLiteral(" ");
@@ -196,7 +196,7 @@ void CompletionLists::ShowValueList()
     }
     ValueList->clear();
     ValueList->addItems(values);
-    SetYnFalse();
+    HideCompletion();
     State.ListAnchor = text_->SelStart();
     PlaceListAtCaret(ValueList);
     SetHighlight(ValueList, -1);
@@ -207,7 +207,7 @@ void CompletionLists::ShowValueList()
 
 void CompletionLists::ShowStyleList()
 {
-    SetYnFalse();
+    HideCompletion();
     PlaceListAtCaret(StyleList);
     State.ListAnchor = text_->SelStart() + 1; // the ";" or "{" is being typed
     SetHighlight(StyleList, -1);
@@ -268,7 +268,7 @@ void CompletionLists::AcceptListItem(QListWidget* list)
     const int row = Highlight(list);
     if (row >= 0)
         ReplaceTyped(list->item(row)->text());
-    SetYnFalse();
+    HideCompletion();
 }
 
 int CompletionLists::CurrentAttrIndex(const QString& name) const
@@ -284,7 +284,7 @@ bool CompletionLists::AcceptAttribute()
 {
     const int row = Highlight(HtmlPList);
     if (row < 0) {
-        SetYnFalse();
+        HideCompletion();
         return false;
     }
     const QString name = HtmlPList->item(row)->text();
@@ -292,14 +292,14 @@ bool CompletionLists::AcceptAttribute()
     const bool bare = State.TagIndex >= 0 &&
                       TagDb::NumField(currentAttrs_.at(State.TagIndex), QStringLiteral("chid")) == TagDb::BareAttribute;
     if (!ReplaceTyped(CompletionState::AttributeText(name, bare))) {
-        SetYnFalse();
+        HideCompletion();
         return false;
     }
     text_->SetSelStart(text_->SelStart() - 1); // between the quotes, or between the blanks
-    SetYnFalse();
+    HideCompletion();
     ShowValueList();
     if (name == QLatin1String("style")) {
-        SetYnFalse();
+        HideCompletion();
         State.TypedText = QStringLiteral("\"");
         State.SkipNextKey = true;
         State.ListAnchor = text_->SelStart();
@@ -315,15 +315,15 @@ bool CompletionLists::AcceptStyleProperty()
 {
     const int row = Highlight(StyleList);
     if (row < 0) {
-        SetYnFalse();
+        HideCompletion();
         return false;
     }
     const QString name = StyleList->item(row)->text();
     if (!ReplaceTyped(name + QLatin1Char(':'))) {
-        SetYnFalse();
+        HideCompletion();
         return false;
     }
-    SetYnFalse();
+    HideCompletion();
     const int dtype = shared_.Db.CssDtype(stylesNode_, name);
     if (dtype == TagDb::NoValueList)
         return true;
@@ -360,19 +360,19 @@ void CompletionLists::InsertFontName()
         c.insertText(FontList->item(row)->text(), black);
         text_->setTextCursor(c);
     }
-    SetYnFalse();
+    HideCompletion();
 }
 
 void CompletionLists::TrackTypedKey(QChar key)
 {
     if (State.TrackTypedKey(key) == CompletionState::Close)
-        SetYnFalse();
+        HideCompletion();
 }
 
 void CompletionLists::SelectByPrefix(QListWidget* list)
 {
     if (State.TypedText.isEmpty()) {
-        SetYnFalse();
+        HideCompletion();
         return;
     }
     QStringList items;
@@ -385,7 +385,7 @@ void CompletionLists::SelectByPrefix(QListWidget* list)
     text_->setFocus();
 }
 
-void CompletionLists::SetYnFalse()
+void CompletionLists::HideCompletion()
 {
     if (State.ListMode == CompletionState::NoList)
         return;
@@ -474,7 +474,7 @@ bool CompletionLists::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Right:
         // The caret moves off the entry: close and step the caret.
         if (!press && !key->isAutoRepeat()) {
-            SetYnFalse();
+            HideCompletion();
             FocusText();
             text_->moveCursor(key->key() == Qt::Key_Left ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter);
         }
@@ -500,12 +500,12 @@ bool CompletionLists::eventFilter(QObject* watched, QEvent* event)
         if (Highlight(list) >= 0) {
             AcceptFromList(list);
         } else {
-            SetYnFalse();
+            HideCompletion();
             FocusText();
         }
         return true;
     case Qt::Key_Escape:
-        SetYnFalse();
+        HideCompletion();
         FocusText();
         return true;
     default:
@@ -516,7 +516,7 @@ bool CompletionLists::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (text == QLatin1String("\"") || text == QLatin1String("'") || text == QLatin1String("=") ||
         text == QLatin1String(">"))
-        SetYnFalse();
+        HideCompletion();
     // Typing goes on in the text, as if the list had never taken the focus.
     FocusText();
     QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), ushort(key->count()));

@@ -12,7 +12,7 @@ class PageEdit;
 class QLineEdit;
 class QListWidget;
 class QWidget;
-class Shared;
+class ProgramState;
 
 class CompletionLists : public QObject
 {
@@ -20,7 +20,7 @@ class CompletionLists : public QObject
 
 public:
     // The lists are children of `form`, floating over `text`.
-    CompletionLists(QWidget* form, PageEdit* text, Shared& shared);
+    CompletionLists(QWidget* form, PageEdit* text, ProgramState& shared);
 
     QListWidget* TagList = nullptr;
     QListWidget* HtmlPList = nullptr;
@@ -64,7 +64,7 @@ public:
 
     void TrackTypedKey(QChar key);
     void SelectByPrefix(QListWidget* list);
-    void SetYnFalse();
+    void HideCompletion();
     void PlaceListAtCaret(QListWidget* list);
 
     // The lists' own keys, mouse and highlight.
@@ -84,7 +84,7 @@ private:
 
     QWidget* form_;
     PageEdit* text_;
-    Shared& shared_;
+    ProgramState& shared_;
     QList<QListWidget*> lists_;
     QDomElement tagsNode_;
     QDomElement stylesNode_;

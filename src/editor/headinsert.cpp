@@ -1,17 +1,17 @@
 #include "editor/headinsert.h"
 
 #include "base/messages.h"
-#include "base/shared.h"
-#include "editor/aboutsform.h"
+#include "base/programstate.h"
+#include "editor/refreshdialog.h"
 #include "editor/headmarkup.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
-#include "editor/txform.h"
+#include "editor/transitiondialog.h"
 
-void HeadInsert::FindHeadInsertPoint(htmlform& form, const QString& first, const QString& second, int& position)
+void HeadInsert::FindHeadInsertPoint(PageWindow& form, const QString& first, const QString& second, int& position)
 {
-    const QTextDocument* document = form.text1->document();
+    const QTextDocument* document = form.pageEdit->document();
     int at = PageSearch::Find(document, first, 0, Qt::CaseInsensitive);
     if (at < 0)
         at = PageSearch::Find(document, second, 0, Qt::CaseInsensitive);
@@ -24,27 +24,27 @@ void HeadInsert::FindHeadInsertPoint(htmlform& form, const QString& first, const
                               QStringLiteral("标识符,无法添加!!"));
 }
 
-void HeadInsert::SelfRefesh(htmlform& form)
+void HeadInsert::SelfRefesh(PageWindow& form)
 {
     int p = 0;
     FindHeadInsertPoint(form, QStringLiteral("</head"), QStringLiteral("<body"), p);
     if (p <= 0)
         return;
-    Aboutsform dialog(&form);
+    RefreshDialog dialog(&form);
     dialog.exec();
     if (dialog.Rtime < 0)
         return;
-    form.InsertTextAt(p - 1, form.text1->SelStart(), HeadMarkup::RefreshLine(dialog.Rtime, dialog.RefreshUrl));
+    form.InsertTextAt(p - 1, form.pageEdit->SelStart(), HeadMarkup::RefreshLine(dialog.Rtime, dialog.RefreshUrl));
 }
 
-void HeadInsert::PageEnter(htmlform& form)
+void HeadInsert::PageEnter(PageWindow& form)
 {
-    const int c = form.text1->SelStart();
+    const int c = form.pageEdit->SelStart();
     int p = 0;
     FindHeadInsertPoint(form, QStringLiteral("</head"), QStringLiteral("<body"), p);
     if (p <= 0)
         return;
-    TxForm dialog(form.SharedState().Db, &form);
+    TransitionDialog dialog(form.SharedState().Db, &form);
     dialog.exec();
     if (dialog.TxStr.isEmpty())
         return;

@@ -4,14 +4,14 @@
 
 #include <QString>
 
-class htmlform;
+class PageWindow;
 
 class HeadInsert
 {
 public:
     // One-based position of `first` in the page, else of `second`, ignoring case; -2 and a message when
     // neither is there.
-    static void FindHeadInsertPoint(htmlform& form, const QString& first, const QString& second, int& position);
-    static void SelfRefesh(htmlform& form);
-    static void PageEnter(htmlform& form);
+    static void FindHeadInsertPoint(PageWindow& form, const QString& first, const QString& second, int& position);
+    static void SelfRefesh(PageWindow& form);
+    static void PageEnter(PageWindow& form);
 };

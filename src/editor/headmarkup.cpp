@@ -1,6 +1,7 @@
 #include "editor/headmarkup.h"
 
 #include "base/helpers.h"
+#include "tagdb/numbertext.h"
 
 #include <cmath>
 #include <limits>
@@ -14,15 +15,9 @@ bool IsAsciiDigit(QChar c)
 
 QString HeadMarkup::NumericText(const QString& text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
-        ++i;
     bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
+    qsizetype i = NumberStart(text, negative);
+    const qsizetype n = text.size();
     QString whole;
     while (i < n && IsAsciiDigit(text.at(i)))
         whole += text.at(i++);

@@ -131,15 +131,6 @@ QString PageEdit::RawText() const
     return text;
 }
 
-QByteArray PageEdit::EncodedText(const PageEncoding& encoding, bool* ok) const
-{
-    PageEncoder encoder(encoding, document()->characterCount() + document()->characterCount() / 8);
-    EncodeInto(encoder);
-    if (ok)
-        *ok = encoder.Ok();
-    return encoder.Take();
-}
-
 namespace {
 
 // The break after a line that does not end as the page's lines usually do (kept from the file).

@@ -33,9 +33,6 @@ public:
     // The whole text with "\n" line breaks and nothing replaced (unlike toPlainText(), which turns no-break
     // spaces into blanks).
     QString RawText() const;
-    // The page's bytes in `encoding`, written line by line from the control (no copy of the whole text).
-    // Empty with `ok` false when a character cannot be written.
-    QByteArray EncodedText(const PageEncoding& encoding, bool* ok) const;
     // Feeds the text to `encoder` line by line; returns the line (from 1) of a character it could not write, or 0.
     // With `flush`, the bytes are handed to it each time about PieceBytes are encoded (and at the end), and -1
     // is returned as soon as it returns false.

@@ -4,47 +4,47 @@
 #include "base/messages.h"
 #include "base/pagefile.h"
 #include "base/previewjournal.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 
 #include <QFrame>
 
 namespace {
-void ShowSource(htmlform& form)
+void ShowSource(PageWindow& form)
 {
-    form.Web1->hide();
-    form.text1->setEnabled(true);
-    form.text1->show();
+    form.previewBrowser->hide();
+    form.pageEdit->setEnabled(true);
+    form.pageEdit->show();
     form.RowFrame->show();
-    form.setFocusProxy(form.text1);
+    form.setFocusProxy(form.pageEdit);
     form.UpdatePreviewCommands();
-    form.text1->setFocus();
+    form.pageEdit->setFocus();
 }
 
 // The hidden source takes no key and no focus while the page is shown: the keyboard goes to the browser view.
-void HideSource(htmlform& form)
+void HideSource(PageWindow& form)
 {
-    form.SetYnFalse();
-    form.Web1->show();
-    form.setFocusProxy(form.Web1);
-    form.text1->hide();
-    form.text1->setEnabled(false);
+    form.HideCompletion();
+    form.previewBrowser->show();
+    form.setFocusProxy(form.previewBrowser);
+    form.pageEdit->hide();
+    form.pageEdit->setEnabled(false);
     form.RowFrame->hide();
     form.UpdatePreviewCommands();
-    form.Web1->setFocus();
+    form.previewBrowser->setFocus();
 }
 } // namespace
 
-bool PagePreview::IsShown(const htmlform& form)
+bool PagePreview::IsShown(const PageWindow& form)
 {
-    return !form.Web1->isHidden();
+    return !form.previewBrowser->isHidden();
 }
 
-void PagePreview::ShowHtml(htmlform& form)
+void PagePreview::ShowHtml(PageWindow& form)
 {
     if (IsShown(form)) {
-        form.Web1->hide();
-        form.Web1->NavigateBlank();
+        form.previewBrowser->hide();
+        form.previewBrowser->NavigateBlank();
         ShowSource(form);
         return;
     }
@@ -60,9 +60,9 @@ void PagePreview::ShowHtml(htmlform& form)
         bytes = form.PageAsRead();
         encoded = !bytes.isEmpty();
     } else {
-        PageEncoder encoder(form.Encoding(), form.text1->document()->characterCount() * 2);
+        PageEncoder encoder(form.Encoding(), form.pageEdit->document()->characterCount() * 2);
         encoder.WriteReferences(true);
-        form.text1->EncodeInto(encoder);
+        form.pageEdit->EncodeInto(encoder);
         encoded = encoder.Ok();
         bytes = encoder.Take();
     }
@@ -72,7 +72,7 @@ void PagePreview::ShowHtml(htmlform& form)
         ShowSource(form);
         return;
     }
-    const unsigned mode = PageFile::ModeOf(form.SavedYn ? form.Filename : QString());
+    const unsigned mode = PageFile::ModeOf(form.hasFile ? form.filePath : QString());
     if (!PageFile::WriteFresh(form.PreviewFile(), bytes, nullptr, mode)) {
         // The window stays in preview; the next preview command returns to the source.
         Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
@@ -80,11 +80,11 @@ void PagePreview::ShowHtml(htmlform& form)
     }
     PreviewJournal::Program().Add(form.PreviewFile());
 
-    form.Web1->NavigateFile(form.PreviewFile());
+    form.previewBrowser->NavigateFile(form.PreviewFile());
     // The engine's view may only now be there to take the keyboard.
-    if (form.Web1->isVisible())
-        form.Web1->setFocus();
-    if (form.Web1->EngineFailed()) {
+    if (form.previewBrowser->isVisible())
+        form.previewBrowser->setFocus();
+    if (form.previewBrowser->EngineFailed()) {
         Messages::Show(&form, QStringLiteral("出现一个小错误!"));
         ShowSource(form);
     }

@@ -2,13 +2,13 @@
 // A page window's preview: its text written to the window's preview file and shown in its browser view in place
 // of the source.
 
-class htmlform;
+class PageWindow;
 
 class PagePreview
 {
 public:
     // Switches the preview on or off (the window's ShowHtml).
-    static void ShowHtml(htmlform& form);
+    static void ShowHtml(PageWindow& form);
     // The preview is shown exactly while the browser view is.
-    static bool IsShown(const htmlform& form);
+    static bool IsShown(const PageWindow& form);
 };

@@ -12,16 +12,16 @@ list(APPEND KESTREL_CORE_SOURCES
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
     ${KESTREL_LIST_DIR}/documentfiller.cpp
-    ${KESTREL_LIST_DIR}/htmlform.cpp
+    ${KESTREL_LIST_DIR}/pagewindow.cpp
     ${KESTREL_LIST_DIR}/completionlists.cpp
     ${KESTREL_LIST_DIR}/documentlines.cpp
     ${KESTREL_LIST_DIR}/typingassist.cpp
     ${KESTREL_LIST_DIR}/pagesearch.cpp
     ${KESTREL_LIST_DIR}/pagepreview.cpp
-    ${KESTREL_LIST_DIR}/findform.cpp
+    ${KESTREL_LIST_DIR}/finddialog.cpp
     ${KESTREL_LIST_DIR}/headinsert.cpp
-    ${KESTREL_LIST_DIR}/aboutsform.cpp
-    ${KESTREL_LIST_DIR}/txform.cpp
+    ${KESTREL_LIST_DIR}/refreshdialog.cpp
+    ${KESTREL_LIST_DIR}/transitiondialog.cpp
     ${KESTREL_LIST_DIR}/tageditor.cpp
     ${KESTREL_LIST_DIR}/linenumbergutter.cpp
     ${KESTREL_LIST_DIR}/pagelayout.cpp

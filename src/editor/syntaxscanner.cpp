@@ -279,6 +279,28 @@ private:
         return at < 0 ? n_ : int(at);
     }
 
+    // A "/*" comment in style or script, ending before `end`.
+    bool OpensBlockComment(int end) const
+    {
+        return s_.at(pos_) == QLatin1Char('/') && pos_ + 1 < end && s_.at(pos_ + 1) == QLatin1Char('*');
+    }
+    // Marks the "/*" at the scan position; the comment is open from then on.
+    bool OpenBlockComment()
+    {
+        Add(pos_, pos_ + 2, SyntaxScanner::Comment);
+        pos_ += 2;
+        return true;
+    }
+    // Marks an open comment up to its "*/" or to `end`; whether it is still open there.
+    bool ContinueBlockComment(int end)
+    {
+        const qsizetype close = s_.mid(0, end).indexOf(u"*/", pos_);
+        const int stop = close < 0 ? end : int(close) + 2;
+        Add(pos_, stop, SyntaxScanner::Comment);
+        pos_ = stop;
+        return close < 0;
+    }
+
     int ScanCss(int state)
     {
         const int end = EndTagAt("</style");
@@ -286,18 +308,12 @@ private:
         bool inComment = ModeOf(state) == CssComment;
         while (pos_ < end) {
             if (inComment) {
-                const qsizetype close = s_.mid(0, end).indexOf(u"*/", pos_);
-                const int stop = close < 0 ? end : int(close) + 2;
-                Add(pos_, stop, SyntaxScanner::Comment);
-                pos_ = stop;
-                inComment = close < 0;
+                inComment = ContinueBlockComment(end);
                 continue;
             }
             const QChar c = s_.at(pos_);
-            if (c == QLatin1Char('/') && pos_ + 1 < end && s_.at(pos_ + 1) == QLatin1Char('*')) {
-                Add(pos_, pos_ + 2, SyntaxScanner::Comment);
-                pos_ += 2;
-                inComment = true;
+            if (OpensBlockComment(end)) {
+                inComment = OpenBlockComment();
             } else if (c == QLatin1Char('{')) {
                 flags = InRule;
                 ++pos_;
@@ -351,15 +367,10 @@ private:
     int ScanScript(int state)
     {
         const int end = EndTagAt("</script");
-        const QStringView code = s_.mid(0, end);
         bool inComment = ModeOf(state) == ScriptComment;
         while (pos_ < end) {
             if (inComment) {
-                const qsizetype close = code.indexOf(u"*/", pos_);
-                const int stop = close < 0 ? end : int(close) + 2;
-                Add(pos_, stop, SyntaxScanner::Comment);
-                pos_ = stop;
-                inComment = close < 0;
+                inComment = ContinueBlockComment(end);
                 continue;
             }
             const QChar c = s_.at(pos_);
@@ -367,10 +378,8 @@ private:
             if (c == QLatin1Char('/') && next == QLatin1Char('/')) {
                 Add(pos_, end, SyntaxScanner::Comment);
                 pos_ = end;
-            } else if (c == QLatin1Char('/') && next == QLatin1Char('*')) {
-                Add(pos_, pos_ + 2, SyntaxScanner::Comment);
-                pos_ += 2;
-                inComment = true;
+            } else if (OpensBlockComment(end)) {
+                inComment = OpenBlockComment();
             } else if (c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char('`')) {
                 // A string ends at its quote (not one escaped) or at the end of the line.
                 const int start = pos_++;

@@ -1,8 +1,8 @@
 #include "editor/tageditor.h"
 
 #include "base/messages.h"
-#include "base/shared.h"
-#include "editor/htmlform.h"
+#include "base/programstate.h"
+#include "editor/pagewindow.h"
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
@@ -15,12 +15,15 @@
 
 const QString TagEditor::FailText = QStringLiteral("无法查看!!!!");
 
-TagEditor::TagEditor(htmlform& form, Shared& shared) : form_(form), shared_(shared) {}
+TagEditor::TagEditor(PageWindow& form, ProgramState& shared, Purpose purpose)
+    : form_(form), purpose_(purpose), shared_(shared)
+{
+}
 
 bool TagEditor::FindTagAtCaret()
 {
-    QTextDocument* doc = form_.text1->document();
-    const int caret = form_.text1->SelStart();
+    QTextDocument* doc = form_.pageEdit->document();
+    const int caret = form_.pageEdit->SelStart();
     if (caret <= 0)
         return false;
     // Back from the character left of the caret to the first "<" (a ">" on the way does not stop it), then
@@ -47,8 +50,8 @@ bool TagEditor::FindTagAtCaret()
     c.setPosition(start + TagLength, QTextCursor::KeepAnchor);
     QString tag = c.selectedText();
     tag.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    if (form_.EditPurpose == EditAtCaret)
-        form_.text1->SetSelStart(start);
+    if (purpose_ == Purpose::EditAtCaret)
+        form_.pageEdit->SetSelStart(start);
     ParseTagHead(tag);
     return true;
 }
@@ -89,27 +92,27 @@ void TagEditor::ParseAttributes(const QString& tag, int nameEnd)
     for (int i = 1; i <= count; ++i)
         Attributes.append({names.at(i), values.at(i)});
 
-    if (form_.EditPurpose == EditAtCaret) {
+    if (purpose_ == Purpose::EditAtCaret) {
         SelectTag();
         OpenTagEditor(TagName);
-    } else if (form_.EditPurpose == BodyDialog) {
+    } else if (purpose_ == Purpose::EditBody) {
         EditBodyInDialog();
-    } else if (form_.EditPurpose == MergeScript) {
+    } else if (purpose_ == Purpose::MergeScript) {
         MergeScriptIntoBody();
     }
 }
 
 void TagEditor::EditBodyTag()
 {
-    const int at = PageSearch::Find(form_.text1->document(), QStringLiteral("<body"), 0, Qt::CaseInsensitive);
+    const int at = PageSearch::Find(form_.pageEdit->document(), QStringLiteral("<body"), 0, Qt::CaseInsensitive);
     if (at < 0) {
         Messages::Show(&form_, QStringLiteral("您未添加BODY主体标识符,请添加!"));
         return;
     }
-    form_.text1->SetSelStart(at + 1);
-    form_.SetYnFalse();
+    form_.pageEdit->SetSelStart(at + 1);
+    form_.HideCompletion();
     if (!FindTagAtCaret())
-        form_.text1->SetSelStart(form_.SavedCaret);
+        form_.pageEdit->SetSelStart(form_.SavedCaret);
 }
 
 void TagEditor::EditBodyInDialog()
@@ -123,28 +126,28 @@ void TagEditor::EditBodyInDialog()
         SelectTag();
         WriteOverSelection(*body);
     }
-    form_.text1->SetSelStart(qBound(0, caret, form_.text1->document()->characterCount() - 1));
+    form_.pageEdit->SetSelStart(qBound(0, caret, form_.pageEdit->document()->characterCount() - 1));
 }
 
 void TagEditor::MergeScriptIntoBody()
 {
-    form_.text1->SetSelStart(TagStart);
+    form_.pageEdit->SetSelStart(TagStart);
     form_.ReplaceAtCaret(TagLength, Script.Replacement(TagName, Attributes));
 }
 
 void TagEditor::SelectTag()
 {
-    QTextCursor c = form_.text1->textCursor();
+    QTextCursor c = form_.pageEdit->textCursor();
     c.setPosition(TagStart);
     c.setPosition(TagStart + TagLength, QTextCursor::KeepAnchor);
-    form_.text1->setTextCursor(c);
+    form_.pageEdit->setTextCursor(c);
 }
 
 void TagEditor::WriteOverSelection(const QString& text)
 {
-    QTextCursor c = form_.text1->textCursor();
+    QTextCursor c = form_.pageEdit->textCursor();
     c.insertText(text);
-    form_.text1->setTextCursor(c);
+    form_.pageEdit->setTextCursor(c);
 }
 
 void TagEditor::OpenTagEditor(const QString& name)

@@ -7,21 +7,22 @@
 
 #include <QString>
 
-class Shared;
-class htmlform;
+class ProgramState;
+class PageWindow;
 
 class TagEditor
 {
 public:
-    TagEditor(htmlform& form, Shared& shared);
-
-    // The page window's purposes: 1 merge a script into the body tag, 2 the body dialog, 3 the tag at the caret.
-    enum Purpose
+    // What is done with the tag found: a script merged into the body tag, the body dialog, or the tag at the
+    // caret rebuilt in the dialog that built it.
+    enum class Purpose
     {
-        MergeScript = 1,
-        BodyDialog = 2,
-        EditAtCaret = 3
+        MergeScript,
+        EditBody,
+        EditAtCaret
     };
+
+    TagEditor(PageWindow& form, ProgramState& shared, Purpose purpose);
 
     // Finds the page's body tag and goes on with it as if the caret stood in it; a message when there is none.
     void EditBodyTag();
@@ -29,7 +30,7 @@ public:
     // found there (nothing happens then).
     bool FindTagAtCaret();
     void ParseTagHead(const QString& tag);
-    // Splits the attributes after the name into Attributes and does what EditPurpose asks.
+    // Splits the attributes after the name into Attributes and does what the purpose asks.
     void ParseAttributes(const QString& tag, int nameEnd);
     void OpenTagEditor(const QString& name);
     void EditStyleOfTag(const QString& name);
@@ -56,6 +57,7 @@ private:
     // The body tag found rebuilt with Script's handlers and onload code, the script written right after it.
     void MergeScriptIntoBody();
 
-    htmlform& form_;
-    Shared& shared_;
+    PageWindow& form_;
+    Purpose purpose_;
+    ProgramState& shared_;
 };

@@ -3,7 +3,7 @@
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentlines.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 
 #include <QApplication>
@@ -64,14 +64,14 @@ bool Printable(QChar ch)
 
 } // namespace
 
-TypingAssist::TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists)
+TypingAssist::TypingAssist(PageWindow* form, PageEdit* text, CompletionLists* lists)
     : QObject(form), form_(form), text_(text), viewport_(text->viewport()), lists_(lists)
 {
     setObjectName(QStringLiteral("TypingAssist"));
     text_->installEventFilter(this);
     viewport_->installEventFilter(this);
     // Paste follows the clipboard as it changes (rather than asking the clipboard on every mouse move).
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, form_, &htmlform::UpdatePasteCommands);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, form_, &PageWindow::UpdatePasteCommands);
     connect(text_->document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int added) { TextChanged(position, added); });
     warmUp_.setInterval(0);
@@ -100,7 +100,7 @@ bool TypingAssist::eventFilter(QObject* watched, QEvent* event)
         case QEvent::InputMethod:
             // Text committed by an input method bypasses the keys: the filter would lose count of it.
             if (!static_cast<QInputMethodEvent*>(event)->commitString().isEmpty())
-                lists_->SetYnFalse();
+                lists_->HideCompletion();
             return false;
         default:
             return false;
@@ -110,7 +110,7 @@ bool TypingAssist::eventFilter(QObject* watched, QEvent* event)
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // A click puts the caret elsewhere: the lists no longer belong to it.
         form_->UpdateCaretPosition();
-        lists_->SetYnFalse();
+        lists_->HideCompletion();
     }
     return false;
 }
@@ -139,16 +139,16 @@ bool TypingAssist::KeyDown(QKeyEvent* event)
         }
         case Qt::Key_Left:
         case Qt::Key_Right:
-            lists_->SetYnFalse();
+            lists_->HideCompletion();
             break;
         default:
             break;
         }
     }
     if (key == Qt::Key_Home || key == Qt::Key_End)
-        lists_->SetYnFalse();
+        lists_->HideCompletion();
     if (key == Qt::Key_F5) {
-        lists_->SetYnFalse();
+        lists_->HideCompletion();
         form_->AddColor();
         return true;
     }
@@ -214,7 +214,7 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
         form_->GiveText(QStringLiteral("<br>"));
         return true;
     case CtrlV:
-        lists_->SetYnFalse();
+        lists_->HideCompletion();
         return swallowed;
     default:
         break;
@@ -233,7 +233,7 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
     case '=':
     case '>':
     case '}':
-        lists_->SetYnFalse();
+        lists_->HideCompletion();
         break;
     case '.': {
         state.TypedText = QStringLiteral(".");
@@ -276,7 +276,7 @@ void TypingAssist::KeyUp(QKeyEvent* event)
             break;
         case CompletionState::NoList:
             if (event->key() == Qt::Key_Space || event->text() == QLatin1String(" ")) {
-                lists_->SetYnFalse();
+                lists_->HideCompletion();
                 if (state.SkipNextKey)
                     state.SkipNextKey = false;
                 else

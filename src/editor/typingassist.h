@@ -13,14 +13,14 @@
 class CompletionLists;
 class PageEdit;
 class QKeyEvent;
-class htmlform;
+class PageWindow;
 
 class TypingAssist : public QObject
 {
     Q_OBJECT
 
 public:
-    TypingAssist(htmlform* form, PageEdit* text, CompletionLists* lists);
+    TypingAssist(PageWindow* form, PageEdit* text, CompletionLists* lists);
 
     // The "自动完成(&O)" check mark of the main frame.
     bool CompletionOn() const;
@@ -41,7 +41,7 @@ private:
     // Works out the markers of a slice of lines while the program is idle, from the end of the page up.
     void WarmUp();
 
-    htmlform* form_;
+    PageWindow* form_;
     PageEdit* text_;
     QWidget* viewport_; // kept: while the text control is being destroyed it must not be asked for it
     CompletionLists* lists_;

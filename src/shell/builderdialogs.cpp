@@ -1,19 +1,19 @@
 #include "shell/builderdialogs.h"
 
-#include "base/shared.h"
-#include "builders/elements/addhform.h"
+#include "base/programstate.h"
+#include "builders/elements/elementdialog.h"
 #include "builders/elements/elementkind.h"
 #include "builders/elements/elementmarkup.h"
-#include "builders/page/bodyform.h"
-#include "builders/scripts/javaform.h"
-#include "builders/styles/colorform.h"
-#include "builders/styles/cssform.h"
-#include "convert/txtform.h"
+#include "builders/page/bodydialog.h"
+#include "builders/scripts/pageeffectdialog.h"
+#include "builders/styles/colordialog.h"
+#include "builders/styles/styledialog.h"
+#include "convert/textimportdialog.h"
 
 namespace {
 
 // Runs the element dialog; the effect chosen for the element comes with its markup, none after Cancel.
-std::optional<QString> RunElementDialog(AddhForm& dialog, BodyScript* effect)
+std::optional<QString> RunElementDialog(ElementDialog& dialog, BodyScript* effect)
 {
     std::optional<QString> markup = dialog.Run();
     if (effect) {
@@ -30,7 +30,7 @@ std::optional<QString> RunElementDialog(AddhForm& dialog, BodyScript* effect)
 
 std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
 {
-    AddhForm dialog(shared_.Context(), owner);
+    ElementDialog dialog(shared_.Context(), owner);
     dialog.EditTag = 0;
     dialog.HtmlN = kind;
     return RunElementDialog(dialog, effect);
@@ -38,7 +38,7 @@ std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString&
 
 bool BuilderDialogs::AddScript(QWidget* owner, BodyScript& script)
 {
-    JavaForm dialog(shared_.Context(), owner);
+    PageEffectDialog dialog(shared_.Context(), owner);
     script = BodyScript();
     if (!dialog.Confirm() || !dialog.Yn)
         return false;
@@ -57,7 +57,7 @@ bool BuilderDialogs::EditsElement(const QString& kind) const
 std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
                                                    BodyScript* effect)
 {
-    AddhForm dialog(shared_.Context(), owner);
+    ElementDialog dialog(shared_.Context(), owner);
     dialog.HtmlN = kind;
     dialog.EditTag = 1;
     dialog.EditAttrs = attrs;
@@ -67,7 +67,7 @@ std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString
 std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                                  const QString& closing)
 {
-    CssForm css(shared_.Context(), owner);
+    StyleDialog css(shared_.Context(), owner);
     css.StxtStr = style;
     css.HtmlTxt1 = tagStart;
     css.HtmlTxt2 = ElementMarkup::SampleText + closing;
@@ -76,20 +76,20 @@ std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& 
 
 std::optional<QString> BuilderDialogs::EditBody(QWidget* owner, const AttributeList& attrs)
 {
-    BodYForm dialog(shared_.Context(), owner);
+    BodyDialog dialog(shared_.Context(), owner);
     dialog.Attrs = attrs;
     return dialog.Run();
 }
 
 std::optional<QString> BuilderDialogs::PickColour(QWidget* owner)
 {
-    ColorForm form(shared_.Db, owner);
+    ColorDialog form(shared_.Db, owner);
     return form.Run();
 }
 
 QString BuilderDialogs::ImportText(QWidget* owner)
 {
-    TxtForm dialog(owner);
+    TextImportDialog dialog(owner);
     dialog.exec();
     return dialog.txt;
 }

@@ -3,12 +3,12 @@
 
 #include "editor/pagedialogs.h"
 
-class Shared;
+class ProgramState;
 
 class BuilderDialogs : public PageDialogs
 {
 public:
-    explicit BuilderDialogs(Shared& shared) : shared_(shared) {}
+    explicit BuilderDialogs(ProgramState& shared) : shared_(shared) {}
 
     std::optional<QString> NewElement(QWidget* owner, const QString& kind, BodyScript* effect = nullptr) override;
     bool AddScript(QWidget* owner, BodyScript& script) override;
@@ -22,5 +22,5 @@ public:
     QString ImportText(QWidget* owner) override;
 
 private:
-    Shared& shared_;
+    ProgramState& shared_;
 };

@@ -1,13 +1,13 @@
 #include "shell/handoverqueue.h"
 
 #include "base/messages.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include <QFileInfo>
 
 #include <utility>
 
-HandOverQueue::HandOverQueue(MDIForm1& frame, QObject* parent) : QObject(parent), frame_(frame) {}
+HandOverQueue::HandOverQueue(MainFrame& frame, QObject* parent) : QObject(parent), frame_(frame) {}
 
 void HandOverQueue::Add(const QStringList& paths)
 {
@@ -37,7 +37,7 @@ void HandOverQueue::Drain()
     const auto tellOnce = [this, &told] {
         if (std::exchange(told, true))
             return;
-        Messages::Show(&frame_, MDIForm1::TooManyPages);
+        Messages::Show(&frame_, MainFrame::TooManyPages);
     };
     // Pages added while a box is up wait for it; with no room they go without another message.
     while (!waiting_.isEmpty() || overflowed_) {
@@ -48,7 +48,7 @@ void HandOverQueue::Drain()
         }
         const QString path = waiting_.takeFirst();
         // A page already open only comes forward: it needs no room.
-        if (frame_.MMcount >= MDIForm1::MaxDocuments && !frame_.PageOpenOn(path))
+        if (frame_.openPageCount >= MainFrame::MaxDocuments && !frame_.PageOpenOn(path))
             tellOnce();
         else
             frame_.OpenPath(QFileInfo(path).absoluteFilePath());

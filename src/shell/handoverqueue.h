@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QStringList>
 
-class MDIForm1;
+class MainFrame;
 
 class HandOverQueue : public QObject
 {
@@ -17,7 +17,7 @@ public:
     // Pages waiting beyond this are too many for any frame: they count as pages with no room.
     static constexpr qsizetype MostWaiting = 1024;
 
-    explicit HandOverQueue(MDIForm1& frame, QObject* parent = nullptr);
+    explicit HandOverQueue(MainFrame& frame, QObject* parent = nullptr);
 
     // Brings the frame forward and opens the pages, or queues them while an earlier hand-over is being opened.
     void Add(const QStringList& paths);
@@ -26,7 +26,7 @@ private:
     void BringForward();
     void Drain();
 
-    MDIForm1& frame_;
+    MainFrame& frame_;
     QStringList waiting_;
     bool draining_ = false;
     bool overflowed_ = false;

@@ -1,10 +1,10 @@
 #include "shell/recoverykeeper.h"
 
 #include "base/messages.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
-#include "shell/mdiform1.h"
-#include "shell/recoverform.h"
+#include "shell/mainframe.h"
+#include "shell/recoverydialog.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -21,7 +21,7 @@ QString RecoveryKeeper::DefaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery");
 }
 
-RecoveryKeeper::RecoveryKeeper(MDIForm1& frame, const QString& folder, int intervalMs, QObject* parent)
+RecoveryKeeper::RecoveryKeeper(MainFrame& frame, const QString& folder, int intervalMs, QObject* parent)
     : QObject(parent), frame_(frame), store_(folder)
 {
     writer_.setMaxThreadCount(1);
@@ -49,7 +49,7 @@ RecoveryKeeper::~RecoveryKeeper()
 QList<quint64> RecoveryKeeper::EditCounts() const
 {
     QList<quint64> counts;
-    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot)
+    for (int slot = 0; slot < MainFrame::MaxDocuments; ++slot)
         counts.append(frame_.Document(slot) ? frame_.Document(slot)->EditCount() : 0);
     return counts;
 }
@@ -74,28 +74,28 @@ void RecoveryKeeper::WriteInPause()
     WriteChanged();
 }
 
-RecoveryKeeper::Kept& RecoveryKeeper::Follow(htmlform* page)
+RecoveryKeeper::Kept& RecoveryKeeper::Follow(PageWindow* page)
 {
     auto it = kept_.find(page);
     if (it != kept_.end())
         return *it;
-    connect(page, &htmlform::ModifiedChanged, this, [this, page](bool modified) {
+    connect(page, &PageWindow::ModifiedChanged, this, [this, page](bool modified) {
         if (!modified) // saved
             Forget(page);
     });
-    connect(page, &htmlform::Closed, this, [this, page] { Forget(page); });
+    connect(page, &PageWindow::Closed, this, [this, page] { Forget(page); });
     connect(page, &QObject::destroyed, this, [this, page] { Forget(page); });
     return *kept_.insert(page, Kept{RecoveryStore::NewFileName(), 0});
 }
 
-void RecoveryKeeper::Forget(const htmlform* page)
+void RecoveryKeeper::Forget(const PageWindow* page)
 {
     const auto it = kept_.constFind(page);
     if (it == kept_.cend())
         return;
     const QString file = it->file;
     kept_.erase(it);
-    const_cast<htmlform*>(page)->disconnect(this);
+    const_cast<PageWindow*>(page)->disconnect(this);
     writer_.start([store = store_, file] { store.Remove(file); });
 }
 
@@ -103,25 +103,25 @@ int RecoveryKeeper::WriteChanged()
 {
     pause_.stop();
     int queued = 0;
-    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot) {
-        htmlform* page = frame_.Document(slot);
+    for (int slot = 0; slot < MainFrame::MaxDocuments; ++slot) {
+        PageWindow* page = frame_.Document(slot);
         if (!page || page->ChangeCount() <= 0)
             continue;
         Kept& kept = Follow(page);
         if (kept.written == page->EditCount())
             continue;
         RecoveryEntry entry;
-        entry.path = page->SavedYn ? page->Filename : QString();
-        entry.name = page->Filename;
+        entry.path = page->hasFile ? page->filePath : QString();
+        entry.name = page->filePath;
         entry.time = QDateTime::currentDateTimeUtc();
         entry.encoding = page->Encoding();
         // The one copy of the text made on this thread (the document's own, blocks parted by U+2029), and the
         // lines' own breaks where the page mixes them; putting the breaks in and the file are the writer's work.
-        entry.text = page->text1->document()->toRawText();
+        entry.text = page->pageEdit->document()->toRawText();
         entry.ownBreaks = true;
         kept.written = page->EditCount();
         writer_.start([store = store_, file = kept.file, entry = std::move(entry),
-                       kinds = page->text1->LineBreakKinds()]() mutable {
+                       kinds = page->pageEdit->LineBreakKinds()]() mutable {
             RecoveryStore::PutBreaks(entry.text, kinds, entry.encoding.lineEnd);
             store.Write(file, entry);
         });
@@ -135,13 +135,13 @@ void RecoveryKeeper::Flush()
     writer_.waitForDone();
 }
 
-htmlform* RecoveryKeeper::Restore(const RecoveryEntry& header)
+PageWindow* RecoveryKeeper::Restore(const RecoveryEntry& header)
 {
     RecoveryEntry entry;
     // Read again whole: it must still name the page offered, and that must still be one.
     if (!store_.Load(header.file, entry) || entry.path != header.path || !RecoveryStore::Offerable(entry))
         return nullptr;
-    htmlform* page =
+    PageWindow* page =
         entry.path.isEmpty()
             ? frame_.OpenDocument(false, QString(), QString())
             : frame_.OpenDocument(true, entry.path, QFileInfo(entry.path).absolutePath() + QLatin1Char('/'));
@@ -171,15 +171,15 @@ void RecoveryKeeper::Offer(QWidget* parent)
     const QList<PageCopy> copies = rewrites.List();
     if (found.isEmpty() && copies.isEmpty())
         return;
-    RecoverForm form(found, parent, copies);
+    RecoveryDialog form(found, parent, copies);
     const std::optional<QList<RecoveryEntry>> chosen = form.Run();
     if (!chosen)
         return;
     PutBack(rewrites, copies, form.CheckedCopies(), parent);
     // The untouched new page the program started with makes way for what comes back.
-    if (!chosen->isEmpty() && frame_.MMcount == 1) {
-        htmlform* only = frame_.ActiveDocument();
-        if (only && !only->SavedYn && only->ChangeCount() == 0)
+    if (!chosen->isEmpty() && frame_.openPageCount == 1) {
+        PageWindow* only = frame_.ActiveDocument();
+        if (only && !only->hasFile && only->ChangeCount() == 0)
             if (QMdiSubWindow* window = qobject_cast<QMdiSubWindow*>(only->parentWidget()))
                 window->close();
     }

@@ -13,9 +13,9 @@
 #include <QThreadPool>
 #include <QTimer>
 
-class MDIForm1;
+class MainFrame;
 class QWidget;
-class htmlform;
+class PageWindow;
 
 class RecoveryKeeper : public QObject
 {
@@ -29,7 +29,7 @@ public:
     // The user's recovery folder: <app data>/recovery.
     static QString DefaultFolder();
 
-    RecoveryKeeper(MDIForm1& frame, const QString& folder, int intervalMs = DefaultInterval, QObject* parent = nullptr);
+    RecoveryKeeper(MainFrame& frame, const QString& folder, int intervalMs = DefaultInterval, QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
     // Queues a write for each changed page whose text changed since its last write; returns how many.
@@ -41,7 +41,7 @@ public:
     // back over their pages. Cancel keeps them all for the next start.
     void Offer(QWidget* parent);
     // The recovery file of a page ("" when it has none).
-    QString FileOf(const htmlform* page) const { return kept_.value(page).file; }
+    QString FileOf(const PageWindow* page) const { return kept_.value(page).file; }
     const RecoveryStore& Store() const { return store_; }
 
 private:
@@ -53,16 +53,16 @@ private:
     void Due();
     void WriteInPause();
     QList<quint64> EditCounts() const;
-    Kept& Follow(htmlform* page);
-    void Forget(const htmlform* page);
-    htmlform* Restore(const RecoveryEntry& entry);
+    Kept& Follow(PageWindow* page);
+    void Forget(const PageWindow* page);
+    PageWindow* Restore(const RecoveryEntry& entry);
     // Puts the chosen copies back over their pages and drops the others.
     void PutBack(const RewriteJournal& rewrites, const QList<PageCopy>& copies, const QList<PageCopy>& chosen,
                  QWidget* parent);
 
-    MDIForm1& frame_;
+    MainFrame& frame_;
     RecoveryStore store_;
-    QHash<const htmlform*, Kept> kept_;
+    QHash<const PageWindow*, Kept> kept_;
     QThreadPool writer_; // one thread: writes and removals happen in the order asked
     QTimer timer_;
     QTimer pause_; // single shot: the pages unchanged since it started means a pause

@@ -2,13 +2,13 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/handoverreader.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/aboutform.cpp
+    ${KESTREL_LIST_DIR}/aboutdialog.cpp
     ${KESTREL_LIST_DIR}/builderdialogs.cpp
     ${KESTREL_LIST_DIR}/framesettings.cpp
     ${KESTREL_LIST_DIR}/handoverqueue.cpp
-    ${KESTREL_LIST_DIR}/mdiform1.cpp
+    ${KESTREL_LIST_DIR}/mainframe.cpp
     ${KESTREL_LIST_DIR}/programicon.cpp
-    ${KESTREL_LIST_DIR}/recoverform.cpp
+    ${KESTREL_LIST_DIR}/recoverydialog.cpp
     ${KESTREL_LIST_DIR}/recoverykeeper.cpp
     ${KESTREL_LIST_DIR}/singleinstance.cpp
     ${KESTREL_LIST_DIR}/startup.cpp

@@ -5,11 +5,11 @@
 #include "base/pagefile.h"
 #include "base/previewjournal.h"
 #include "base/rewritejournal.h"
-#include "base/shared.h"
-#include "editor/htmlform.h"
+#include "base/programstate.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "shell/handoverqueue.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 #include "shell/programicon.h"
 #include "shell/recoverykeeper.h"
 #include "shell/singleinstance.h"
@@ -38,24 +38,24 @@ int RecoveryInterval()
 
 // Tests of the whole program cannot type into it: KESTREL_TEST_TYPING is typed at the caret of each page it
 // starts with, as the user would.
-void TypeTestText(MDIForm1& frame)
+void TypeTestText(MainFrame& frame)
 {
     const QString text = qEnvironmentVariable("KESTREL_TEST_TYPING");
     if (text.isEmpty())
         return;
-    for (int slot = 0; slot < MDIForm1::MaxDocuments; ++slot)
-        if (htmlform* page = frame.Document(slot))
-            page->text1->InsertTyped(text);
+    for (int slot = 0; slot < MainFrame::MaxDocuments; ++slot)
+        if (PageWindow* page = frame.Document(slot))
+            page->pageEdit->InsertTyped(text);
 }
 
 // KESTREL_TEST_COMMANDS names menu commands (by their control names, split by ",") run on each of those pages
 // in turn, as the user would choose them (a preview).
-void RunTestCommands(MDIForm1& frame)
+void RunTestCommands(MainFrame& frame)
 {
     const QStringList commands =
         qEnvironmentVariable("KESTREL_TEST_COMMANDS").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (int slot = 0; slot < MDIForm1::MaxDocuments && !commands.isEmpty(); ++slot) {
-        htmlform* page = frame.Document(slot);
+    for (int slot = 0; slot < MainFrame::MaxDocuments && !commands.isEmpty(); ++slot) {
+        PageWindow* page = frame.Document(slot);
         if (!page)
             continue;
         frame.Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
@@ -92,7 +92,7 @@ int Main(int argc, char* argv[])
 {
     // The program folder is known before the application object exists (the link of this process's executable),
     // so the tag database can be parsed while the window system starts up. Nothing reads it before the join.
-    Shared shared(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    ProgramState shared(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     QString detail;
     TagDb::LoadStatus status = TagDb::Missing;
     // Qt takes the first thread that asks for its thread data as the main one: ask here, before the loader runs.
@@ -122,7 +122,7 @@ int Main(int argc, char* argv[])
         return files.isEmpty() ? 0 : 1;
     }
     // A user's pages start in the user's documents, not in the program's folder.
-    shared.LastDir = Shared::PagesFolder();
+    shared.lastFolder = ProgramState::PagesFolder();
     // Previews may show the program's own pictures (the effects' defaults) wherever the page is.
     BrowserView::SetSharedFolders(
         {shared.ProgramDir + QStringLiteral("qzimg"), shared.DataDir + QStringLiteral("qzimg")});
@@ -133,7 +133,7 @@ int Main(int argc, char* argv[])
     PreviewJournal::Program().Sweep();
 
     // The frame's menus and toolbar are built while the database is still being read.
-    auto frame = std::make_unique<MDIForm1>(shared, nullptr, false);
+    auto frame = std::make_unique<MainFrame>(shared, nullptr, false);
     // Pages handed over from now on, also while a question about the first pages is open.
     auto* handOvers = new HandOverQueue(*frame, frame.get());
     QObject::connect(&instance, &SingleInstance::FilesArrived, handOvers, &HandOverQueue::Add);

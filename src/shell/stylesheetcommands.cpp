@@ -3,10 +3,10 @@
 #include "base/filedialog.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
-#include "builders/styles/makecssform.h"
+#include "builders/styles/stylesheetdialog.h"
 #include "builders/styles/stylesheet.h"
 #include "editor/headinsert.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
 
@@ -14,33 +14,33 @@
 
 namespace {
 // The rules built in the style sheet dialog, "" when it was cancelled or no style was set.
-QString AskRules(const BuilderContext& context, htmlform& doc)
+QString AskRules(const BuilderContext& context, PageWindow& doc)
 {
-    MakeCssForm form(context, &doc);
+    StyleSheetDialog form(context, &doc);
     return form.Run().value_or(QString());
 }
 } // namespace
 
-void StyleSheetCommands::MakeInCss(const BuilderContext& context, htmlform& doc)
+void StyleSheetCommands::MakeInCss(const BuilderContext& context, PageWindow& doc)
 {
-    const QTextDocument* page = doc.text1->document();
+    const QTextDocument* page = doc.pageEdit->document();
     const int offset = StyleSheet::BlockOffset(PageSearch::Find(page, QStringLiteral("<body"), 0, Qt::CaseInsensitive),
                                                PageSearch::Find(page, QStringLiteral("<html>"), 0, Qt::CaseInsensitive),
                                                page->characterCount() - 1);
     const QString rules = AskRules(context, doc);
     if (rules.isEmpty())
         return;
-    doc.InsertTextAt(offset, doc.text1->SelStart(), StyleSheet::Block(rules));
+    doc.InsertTextAt(offset, doc.pageEdit->SelStart(), StyleSheet::Block(rules));
 }
 
-void StyleSheetCommands::MakeOutCss(const BuilderContext& context, htmlform& doc)
+void StyleSheetCommands::MakeOutCss(const BuilderContext& context, PageWindow& doc)
 {
     const QString rules = AskRules(context, doc);
     if (rules.isEmpty())
         return;
     const QString path =
         FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
-                   QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.DirP, QStringLiteral("css"));
+                   QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.folder, QStringLiteral("css"));
     if (path.isEmpty())
         return;
     // The sheet holds the rules alone (a browser takes the block's wrapping for part of the first rule and drops
@@ -53,7 +53,7 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, htmlform& doc
         Messages::Show(&doc, QStringLiteral("无法保存!!"));
 }
 
-void StyleSheetCommands::LinkCss(htmlform& doc)
+void StyleSheetCommands::LinkCss(PageWindow& doc)
 {
     int p = 0;
     HeadInsert::FindHeadInsertPoint(doc, QStringLiteral("</head"), QStringLiteral("<body"), p);
@@ -63,5 +63,5 @@ void StyleSheetCommands::LinkCss(htmlform& doc)
         Messages::Input(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"));
     if (!StyleSheet::IsLinkPath(answer))
         return;
-    doc.InsertTextAt(p - 1, doc.text1->SelStart(), StyleSheet::LinkLine(answer));
+    doc.InsertTextAt(p - 1, doc.pageEdit->SelStart(), StyleSheet::LinkLine(answer));
 }

@@ -4,16 +4,16 @@
 
 #include "base/buildercontext.h"
 
-class htmlform;
+class PageWindow;
 class QWidget;
 
 class StyleSheetCommands
 {
 public:
     // "添加内嵌式样式表": the block goes before the body (or after <html>), the caret kept on its character.
-    static void MakeInCss(const BuilderContext& context, htmlform& doc);
+    static void MakeInCss(const BuilderContext& context, PageWindow& doc);
     // "生成外联样式表": the rules saved to a .css file in the page's code page.
-    static void MakeOutCss(const BuilderContext& context, htmlform& doc);
+    static void MakeOutCss(const BuilderContext& context, PageWindow& doc);
     // "链接外部样式表": asks for the sheet's path and puts the link line before </head (or <body).
-    static void LinkCss(htmlform& doc);
+    static void LinkCss(PageWindow& doc);
 };

@@ -1,3 +1,4 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/numbertext.cpp
     ${KESTREL_LIST_DIR}/tagdb.cpp
 )

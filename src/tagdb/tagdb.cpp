@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 
 namespace {
@@ -469,27 +468,3 @@ std::optional<QString> TagDb::ScriptMemberDescription(const QDomElement& object,
     return TextOfFirst(object, name, QStringLiteral("name"), QStringLiteral("txt"));
 }
 
-int LeadingNumber(const QString& text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    bool any = false;
-    while (i < n && text.at(i).isDigit() && text.at(i).unicode() < 128) {
-        value = value * 10 + (text.at(i).unicode() - '0');
-        if (value > INT_MAX)
-            value = INT_MAX;
-        any = true;
-        ++i;
-    }
-    if (!any)
-        return 0;
-    return int(negative ? -value : value);
-}

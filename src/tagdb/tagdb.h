@@ -7,6 +7,8 @@
 // use. The loaded tree is never written; elements outside it (the completion lists' scratch tree, copies of
 // entries) are looked up by walking them, never cached, because their content changes.
 
+#include "tagdb/numbertext.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QHash>
@@ -148,7 +150,3 @@ private:
     QDomElement root_;
     mutable std::deque<EntryIndex> indexes_;
 };
-
-// Numeric field reading of the tag database: leading blanks skipped, the longest leading decimal number
-// (optionally signed), empty or non-numeric text reads 0.
-int LeadingNumber(const QString& text);

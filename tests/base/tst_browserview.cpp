@@ -1,6 +1,6 @@
 #include "base/browserview.h"
 #include "browserplugin.h"
-#include "shell/aboutform.h"
+#include "shell/aboutdialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -288,7 +288,7 @@ private Q_SLOTS:
 
     void aboutBoxShowsItsPage()
     {
-        AboutForm about;
+        AboutDialog about;
         QCOMPARE(about.web1->CurrentUrl().toString(), QStringLiteral("qrc:/about/about.html"));
         QVERIFY(QFile::exists(QStringLiteral(":/about/about.html")));
     }

@@ -1,5 +1,5 @@
 #include "base/recoverystore.h"
-#include "base/shared.h"
+#include "base/programstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -176,8 +176,8 @@ private Q_SLOTS:
             QVERIFY(Write(dir.filePath(f), "<d/>"));
         }
         const QString program = dir.filePath(QStringLiteral("prefix/bin"));
-        QCOMPARE(Shared::DataFolder(program), dir.filePath(expected));
-        const Shared shared(program);
+        QCOMPARE(ProgramState::DataFolder(program), dir.filePath(expected));
+        const ProgramState shared(program);
         QCOMPARE(shared.DataFile, dir.filePath(expected) + QStringLiteral("data.xml"));
         QCOMPARE(shared.HelpFile, dir.filePath(expected) + QStringLiteral("readme.html"));
     }
@@ -208,7 +208,7 @@ private Q_SLOTS:
             QVERIFY(Write(dir.filePath(QStringLiteral("config/user-dirs.dirs")), userDirs.toUtf8()));
         qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
-        const QString folder = Shared::PagesFolder();
+        const QString folder = ProgramState::PagesFolder();
         qputenv("HOME", home);
         qputenv("XDG_CONFIG_HOME", config);
         QCOMPARE(folder, dir.filePath(expected));

@@ -3,8 +3,8 @@
 // inserted into a page through its menu command.
 
 #include "base/helpers.h"
-#include "builders/elements/addhform.h"
-#include "editor/htmlform.h"
+#include "builders/elements/elementdialog.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
@@ -148,7 +148,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, htmlN);
         QFETCH(QStringList, steps);
-        AddhForm f(f_.shared->Context());
+        ElementDialog f(f_.shared->Context());
         f.HtmlN = htmlN;
         f.Form_Load();
         for (const QString& step : std::as_const(steps))
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QFETCH(QString, htmlN);
         QFETCH(QStringList, attributes);
         QFETCH(QStringList, checks);
-        AddhForm f(f_.shared->Context());
+        ElementDialog f(f_.shared->Context());
         f.HtmlN = htmlN;
         f.EditTag = 1;
         for (const QString& a : std::as_const(attributes))
@@ -224,7 +224,7 @@ private Q_SLOTS:
     // A picture makes the moving content markup: the text typed before it is written as typed from then on.
     void marqueePicture()
     {
-        AddhForm f(f_.shared->Context());
+        ElementDialog f(f_.shared->Context());
         f.HtmlN = "<marquee";
         f.Form_Load();
         f.HtmlText->setPlainText("a<b");

@@ -2,9 +2,9 @@
 // per kind, the focus walk of each kind's fields, the digits-only boxes under paste.
 
 #include "base/uihelpers.h"
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 #include "builders/elements/fieldframe.h"
-#include "builders/styles/colorform.h"
+#include "builders/styles/colordialog.h"
 #include "editor/tagparser.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
@@ -28,9 +28,9 @@ class TestElementKinds : public QObject
 
     PageWindowFixture f_;
 
-    std::unique_ptr<AddhForm> Open(const QString& htmlN)
+    std::unique_ptr<ElementDialog> Open(const QString& htmlN)
     {
-        auto form = std::make_unique<AddhForm>(f_.shared->Context());
+        auto form = std::make_unique<ElementDialog>(f_.shared->Context());
         form->HtmlN = htmlN;
         return form;
     }
@@ -58,7 +58,7 @@ class TestElementKinds : public QObject
     }
 
     // The loaded dialog's box for `field`, enabled and empty, ready to be typed into.
-    static QLineEdit* EmptyBox(AddhForm* form, const ElementField& field)
+    static QLineEdit* EmptyBox(ElementDialog* form, const ElementField& field)
     {
         form->Form_Load();
         auto* box = FrameOf(form, field)->Get<QLineEdit>(field.Name);
@@ -68,7 +68,7 @@ class TestElementKinds : public QObject
     }
 
     // The field's frame among the dialog's.
-    static FieldFrame* FrameOf(AddhForm* form, const ElementField& field)
+    static FieldFrame* FrameOf(ElementDialog* form, const ElementField& field)
     {
         for (FieldFrame* frame : form->findChildren<FieldFrame*>())
             if (frame->Control(field.Name))
@@ -79,7 +79,7 @@ class TestElementKinds : public QObject
     // Sets the field as a user would (an option group: its option `option`, -1 the last); returns the value its
     // attribute should then have. The control is found by name, so a kind's own controls outside its field frames
     // are set the same way.
-    static QString SetField(AddhForm* form, const ElementField& field, int option = -1)
+    static QString SetField(ElementDialog* form, const ElementField& field, int option = -1)
     {
         switch (field.Kind) {
         case FieldKind::Text:
@@ -109,7 +109,7 @@ class TestElementKinds : public QObject
             return "40";
         case FieldKind::Colour:
             OnNextModal([](QDialog* d) {
-                auto* colours = qobject_cast<ColorForm*>(d);
+                auto* colours = qobject_cast<ColorDialog*>(d);
                 QVERIFY(colours);
                 colours->ColorText = "#123456";
                 colours->OkCommand->click();
@@ -170,7 +170,7 @@ class TestElementKinds : public QObject
     }
 
     // Whether the field shows what SetField set.
-    static bool ShowsSet(AddhForm* form, const ElementField& field)
+    static bool ShowsSet(ElementDialog* form, const ElementField& field)
     {
         FieldFrame* frame = FrameOf(form, field);
         switch (field.Kind) {

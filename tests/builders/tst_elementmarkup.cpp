@@ -2,7 +2,7 @@
 // attributes, list lines and the kinds' set-up from the shipped database.
 
 #include "base/helpers.h"
-#include "base/shared.h"
+#include "base/programstate.h"
 #include "builders/elements/elementkind.h"
 #include "builders/elements/elementmarkup.h"
 
@@ -31,12 +31,12 @@ class TestElementMarkup : public QObject
     Q_OBJECT
 
     QTemporaryDir dir_;
-    std::unique_ptr<Shared> shared_;
+    std::unique_ptr<ProgramState> shared_;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        shared_ = std::make_unique<Shared>(dir_.path());
+        shared_ = std::make_unique<ProgramState>(dir_.path());
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
     }
 

@@ -1,16 +1,16 @@
 // The generic element, event, other-attribute, pop-up window and script dialogs driven like a user: through the
 // main frame's menu into a page, and from the element dialog's buttons.
 
-#include "builders/elements/addform.h"
-#include "builders/elements/addhform.h"
-#include "builders/elements/addotherform.h"
-#include "builders/elements/eform.h"
-#include "builders/elements/hsetform.h"
-#include "builders/elements/otherform.h"
-#include "builders/scripts/jsform.h"
-#include "builders/scripts/scriptform.h"
-#include "builders/styles/colorform.h"
-#include "builders/styles/cssform.h"
+#include "builders/elements/elementpickdialog.h"
+#include "builders/elements/elementdialog.h"
+#include "builders/elements/attributedialog.h"
+#include "builders/elements/eventdialog.h"
+#include "builders/elements/genericelementdialog.h"
+#include "builders/elements/otherattributesdialog.h"
+#include "builders/scripts/scriptcalldialog.h"
+#include "builders/scripts/scriptdialog.h"
+#include "builders/styles/colordialog.h"
+#include "builders/styles/styledialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -33,12 +33,12 @@ class TestGenericDialogs : public QObject
 
     PageWindowFixture f_;
 
-    QString Page() { return f_.Active()->text1->RawText(); }
+    QString Page() { return f_.Active()->pageEdit->RawText(); }
     // The page as it will be with `text` inserted at the caret.
     QString PageWith(const QString& text)
     {
         QString page = Page();
-        return text.isEmpty() ? page : page.insert(f_.Active()->text1->textCursor().position(), text);
+        return text.isEmpty() ? page : page.insert(f_.Active()->pageEdit->textCursor().position(), text);
     }
     static QLineEdit* Box(QWidget* d, const QString& name) { return Child<QLineEdit>(d, name); }
     static QPushButton* Button(QWidget* d, const QString& name) { return Child<QPushButton>(d, name); }
@@ -72,10 +72,10 @@ class TestGenericDialogs : public QObject
         const TagDb& db = f_.shared->Db;
         return db.FindChildIndex(db.Section("javas"), title, "title");
     }
-    // An AddOtherForm answered with this name and value.
+    // An AttributeDialog answered with this name and value.
     static void AnswerAttribute(const QString& name, const QString& value, QStringList* shown = nullptr)
     {
-        OnNextModal<AddOtherForm>([=](AddOtherForm* d) {
+        OnNextModal<AttributeDialog>([=](AttributeDialog* d) {
             if (shown)
                 *shown = QStringList{d->NameText->text(), d->ValueText->text()};
             QCOMPARE(d->focusWidget(), d->NameText);
@@ -93,36 +93,36 @@ private Q_SLOTS:
     void insertGenericElement()
     {
         int seen = 0;
-        OnNextModal<Addform>(
-            [&](Addform* pick) {
+        OnNextModal<ElementPickDialog>(
+            [&](ElementPickDialog* pick) {
                 QVERIFY(!pick->Okcom->isEnabled());
                 QCOMPARE(pick->focusWidget(), pick->List1);
                 QVERIFY(!Items(pick->List1).contains("块元素")); // the element dialog's own kinds are not offered
                 QVERIFY(Choose(pick->List1, "粗体") >= 0);
                 QVERIFY(pick->Okcom->isEnabled());
-                OnNextModal<HSetForm>(
-                    [&](HSetForm* d) {
+                OnNextModal<GenericElementDialog>(
+                    [&](GenericElementDialog* d) {
                         QCOMPARE(d->Label2->text(), QStringLiteral("粗体"));
                         QVERIFY(d->Text1->isEnabled());
                         QCOMPARE(d->focusWidget(), d->Text1);
                         QTest::keyClicks(d->Text1, "a<b");
-                        OnNextModal<CssForm>(
-                            [](CssForm* css) {
+                        OnNextModal<StyleDialog>(
+                            [](StyleDialog* css) {
                                 Box(css, "ZindexText")->setText("3");
                                 css->OkCommand->click();
                             },
                             &seen);
                         d->StyleCommand->click();
-                        OnNextModal<EForm>(
-                            [&](EForm* e) {
+                        OnNextModal<EventDialog>(
+                            [&](EventDialog* e) {
                                 QVERIFY(!e->Text1->isEnabled());
                                 QVERIFY(!e->List2->isEnabled());
                                 Choose(e->List1, "单击 onclick");
                                 QCOMPARE(e->Label3->text(), QStringLiteral("单击 onclick"));
                                 QVERIFY(e->Text1->isEnabled());
                                 QVERIFY(e->List2->isEnabled());
-                                OnNextModal<JsForm>(
-                                    [](JsForm* js) {
+                                OnNextModal<ScriptCallDialog>(
+                                    [](ScriptCallDialog* js) {
                                         QCOMPARE(js->JsLabel[0]->text(), QStringLiteral("提示文字"));
                                         QCOMPARE(js->focusWidget(), js->JsText[0]);
                                         QVERIFY(!js->JsText[1]->isVisible());
@@ -180,13 +180,13 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(QString, inserted);
         const QString after = PageWith(inserted);
-        OnNextModal<Addform>([&](Addform* pick) {
+        OnNextModal<ElementPickDialog>([&](ElementPickDialog* pick) {
             Choose(pick->List1, title);
             if (how == "cancel list") {
                 pick->Cancelcom->click();
                 return;
             }
-            OnNextModal<HSetForm>([&](HSetForm* d) {
+            OnNextModal<GenericElementDialog>([&](GenericElementDialog* d) {
                 QCOMPARE(d->Label2->text(), title);
                 if (how == "cancel element") {
                     d->CancelCommand->click();
@@ -209,14 +209,14 @@ private Q_SLOTS:
     // Add, refuse a duplicate, edit and delete other attributes of a new element; see them in its markup.
     void otherAttributesOfANewElement()
     {
-        AddhForm f(f_.shared->Context());
+        ElementDialog f(f_.shared->Context());
         f.HtmlN = "<span";
         f.Form_Load();
         QVERIFY(f.OtherCommand->isEnabled());
         f.CcText[0]->setText("s");
         int seen = 0;
-        OnNextModal<OtherForm>(
-            [&](OtherForm* o) {
+        OnNextModal<OtherAttributesDialog>(
+            [&](OtherAttributesDialog* o) {
                 QCOMPARE(o->List1->count(), 0);
                 QVERIFY(!o->EditCommand->isEnabled());
                 AnswerAttribute(" lang ", "zh");
@@ -261,12 +261,12 @@ private Q_SLOTS:
     void otherAttributesOfAnEditedTag()
     {
         QFETCH(bool, ok);
-        AddhForm f(f_.shared->Context());
+        ElementDialog f(f_.shared->Context());
         f.HtmlN = "<span";
         f.EditTag = 1;
         f.EditAttrs = {{"lang", "zh"}, {"data-y", "b"}};
         f.Form_Load();
-        OnNextModal<OtherForm>([&](OtherForm* o) {
+        OnNextModal<OtherAttributesDialog>([&](OtherAttributesDialog* o) {
             QCOMPARE(Items(o->List1), (QStringList{"lang", "data-y"}));
             QCOMPARE(o->List1->currentRow(), 0);
             o->List1->setCurrentRow(1);
@@ -291,12 +291,12 @@ private Q_SLOTS:
     void eventsOfAnEditedTag()
     {
         QFETCH(bool, ok);
-        AddhForm f(f_.shared->Context());
+        ElementDialog f(f_.shared->Context());
         f.HtmlN = "<a";
         f.EditTag = 1;
         f.EditAttrs = {{"href", "a.html"}, {"onclick", "go()"}};
         f.Form_Load();
-        OnNextModal<EForm>([&](EForm* e) {
+        OnNextModal<EventDialog>([&](EventDialog* e) {
             QCOMPARE(e->Id, f.Markup.TagType);
             QCOMPARE(e->List1->item(0)->text(), QStringLiteral("单击 onclick"));
             e->List1->setCurrentRow(0);
@@ -315,7 +315,7 @@ private Q_SLOTS:
     // The pop-up window panel: sizes in front of the features, full screen empties and locks the sizes.
     void windowPanel()
     {
-        JsForm js(f_.shared->Context());
+        ScriptCallDialog js(f_.shared->Context());
         js.RsIndex = Call("在新窗口中打开网页");
         js.show();
         QVERIFY(QTest::qWaitForWindowExposed(&js));
@@ -370,7 +370,7 @@ private Q_SLOTS:
     void colourCall()
     {
         QFETCH(bool, ok);
-        JsForm js(f_.shared->Context());
+        ScriptCallDialog js(f_.shared->Context());
         js.RsIndex = Call("改变本元素文字颜色");
         js.show();
         QVERIFY(QTest::qWaitForWindowExposed(&js));
@@ -378,7 +378,7 @@ private Q_SLOTS:
         QVERIFY(!js.JsText[0]->isVisible());
         QVERIFY(!js.OPenFrame->isVisible());
         QCOMPARE(js.ColorCom->toolTip(), QStringLiteral("改变本元素文字颜色"));
-        OnNextModal<ColorForm>([](ColorForm* c) {
+        OnNextModal<ColorDialog>([](ColorDialog* c) {
             c->ColorText = "#123456";
             c->OkCommand->click();
         });
@@ -414,7 +414,7 @@ private Q_SLOTS:
         QFETCH(QStringList, steps);
         QFETCH(QString, inserted);
         const QString after = PageWith(inserted);
-        OnNextModal<ScriptForm>([&](ScriptForm* d) {
+        OnNextModal<ScriptDialog>([&](ScriptDialog* d) {
             QCOMPARE(d->focusWidget(), d->ScriptOption[0]);
             QVERIFY(!d->SNameText->isEnabled());
             QVERIFY(!d->SrcText->isEnabled());
@@ -465,23 +465,23 @@ private Q_SLOTS:
         const BuilderContext context = f_.shared->Context();
         std::unique_ptr<QDialog> d;
         if (dialog == "Addform")
-            d = std::make_unique<Addform>(context);
+            d = std::make_unique<ElementPickDialog>(context);
         else if (dialog == "HSetForm") {
-            auto h = std::make_unique<HSetForm>(context);
+            auto h = std::make_unique<GenericElementDialog>(context);
             h->MyIndex = GenericElement::IndexOfTitle(f_.shared->Db, "粗体");
             d = std::move(h);
         } else if (dialog == "EForm")
-            d = std::make_unique<EForm>(context);
+            d = std::make_unique<EventDialog>(context);
         else if (dialog == "OtherForm")
-            d = std::make_unique<OtherForm>();
+            d = std::make_unique<OtherAttributesDialog>();
         else if (dialog == "AddOtherForm")
-            d = std::make_unique<AddOtherForm>();
+            d = std::make_unique<AttributeDialog>();
         else if (dialog == "JsForm") {
-            auto j = std::make_unique<JsForm>(context);
+            auto j = std::make_unique<ScriptCallDialog>(context);
             j->RsIndex = Call("弹出提示框");
             d = std::move(j);
         } else
-            d = std::make_unique<ScriptForm>();
+            d = std::make_unique<ScriptDialog>();
         d->show();
         d->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(d.get()));

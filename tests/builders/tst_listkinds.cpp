@@ -1,7 +1,7 @@
 // The three lists from the list menu: each entry opens the element dialog on its kind and inserts the list at the
 // caret; an unordered list's bullets belong to its lines and follow the line chosen.
 
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -70,11 +70,11 @@ private Q_SLOTS:
         QFETCH(QStringList, steps);
         QAction* entry = f_.frame->Command(command);
         QVERIFY(entry && entry->isEnabled());
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QString(), 0);
         int seen = 0;
-        OnNextModal<AddhForm>(
-            [&](AddhForm* d) {
+        OnNextModal<ElementDialog>(
+            [&](ElementDialog* d) {
                 QCOMPARE(d->HtmlN, htmlN);
                 QCOMPARE(d->Titlelable->text(), title);
                 QCOMPARE(Child<QPushButton>(d, "AddListCommand")->text(), QStringLiteral("增加一行"));
@@ -93,7 +93,7 @@ private Q_SLOTS:
     // with it.
     void bulletsFollowTheLine()
     {
-        auto d = std::make_unique<AddhForm>(f_.shared->Context());
+        auto d = std::make_unique<ElementDialog>(f_.shared->Context());
         d->HtmlN = "<ul";
         d->show();
         auto* lines = Child<QListWidget>(d.get(), "SelectList");

@@ -6,8 +6,8 @@
 #include "base/browserview.h"
 #include "base/previewpane.h"
 #include "browserplugin.h"
-#include "builders/elements/addhform.h"
-#include "builders/scripts/maketxform.h"
+#include "builders/elements/elementdialog.h"
+#include "builders/scripts/elementeffectdialog.h"
 #include "pagewindowfixture.h"
 
 #include <QListWidget>
@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         SKIP_WITHOUT_BROWSER();
         QFETCH(QString, htmlN);
-        AddhForm d(f_.shared->Context());
+        ElementDialog d(f_.shared->Context());
         d.HtmlN = htmlN;
         Show(&d);
         const Opened opened{d.winId(), d.geometry()};
@@ -95,7 +95,7 @@ private Q_SLOTS:
     void effectPicker()
     {
         SKIP_WITHOUT_BROWSER();
-        MakeTxForm d(f_.shared->Context());
+        ElementEffectDialog d(f_.shared->Context());
         d.Id = QStringLiteral("x");
         d.MyTxStr = QStringLiteral("<p id=x>x</p>");
         Show(&d);

@@ -2,10 +2,10 @@
 // inserted at the caret by F5, the toolbar and the context menu.
 
 #include "base/browserview.h"
-#include "builders/styles/colorform.h"
-#include "builders/styles/cssform.h"
-#include "builders/styles/sizesetform.h"
-#include "editor/htmlform.h"
+#include "builders/styles/colordialog.h"
+#include "builders/styles/styledialog.h"
+#include "builders/styles/sizedialog.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
@@ -30,7 +30,7 @@ class TestStyleWrap : public QObject
 
     PageWindowFixture f_;
 
-    PageEdit* Text() { return f_.frame->ActiveDocument()->text1; }
+    PageEdit* Text() { return f_.frame->ActiveDocument()->pageEdit; }
     void SetPage(const QString& text, int selStart, int selEnd)
     {
         Text()->setPlainText(text);
@@ -58,7 +58,7 @@ private Q_SLOTS:
         SetPage(QStringLiteral("ab你好cd"), 2, 4);
         QVERIFY(f_.frame->ToolButton(QStringLiteral("Style"))->isEnabled());
         QString html1, html2;
-        OnNextModal<CssForm>([&](CssForm* css) {
+        OnNextModal<StyleDialog>([&](StyleDialog* css) {
             html1 = css->HtmlTxt1;
             html2 = css->HtmlTxt2;
             css->FontStyleOption[1]->click();
@@ -75,14 +75,14 @@ private Q_SLOTS:
     {
         SetPage(QStringLiteral("ab你好cd"), 2, 4);
         QStringList previews;
-        OnNextModal<CssForm>([&](CssForm* css) {
-            OnNextModal<ColorForm>([](ColorForm* color) {
+        OnNextModal<StyleDialog>([&](StyleDialog* css) {
+            OnNextModal<ColorDialog>([](ColorDialog* color) {
                 QTest::mouseClick(color->Label1[1], Qt::LeftButton);
                 color->OkCommand->click();
             });
             css->FontColorCom->click();
             css->FontList->setCurrentRow(1);
-            OnNextModal<SizeSetForm>([](SizeSetForm* size) {
+            OnNextModal<SizeDialog>([](SizeDialog* size) {
                 size->fontoption[0]->click();
                 size->HScroll1->setValue(14);
                 size->OkCommand->click();
@@ -105,7 +105,7 @@ private Q_SLOTS:
     {
         SetPage(QStringLiteral("x\none\ntwo\ny"), 2, 9);
         QString html2;
-        OnNextModal<CssForm>([&](CssForm* css) {
+        OnNextModal<StyleDialog>([&](StyleDialog* css) {
             html2 = css->HtmlTxt2;
             css->BackImageText->setText(QStringLiteral("\"a.gif\""));
             css->OkCommand->click();
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         SetPage(QStringLiteral("abcd"), 2, 2);
         QString start = QStringLiteral("unset");
-        OnNextModal<ColorForm>([&](ColorForm* color) {
+        OnNextModal<ColorDialog>([&](ColorDialog* color) {
             start = color->FontColorM;
             QTest::mouseClick(color->Label1[0], Qt::LeftButton);
             (ok ? color->OkCommand : color->CancelCommand)->click();

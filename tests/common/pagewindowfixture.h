@@ -4,10 +4,10 @@
 
 #include "base/filedialog.h"
 #include "base/messages.h"
-#include "base/shared.h"
-#include "editor/htmlform.h"
+#include "base/programstate.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,8 +19,8 @@ class PageWindowFixture
 {
 public:
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Shared> shared;
-    std::unique_ptr<MDIForm1> frame;
+    std::unique_ptr<ProgramState> shared;
+    std::unique_ptr<MainFrame> frame;
     QList<MsgAnswer> answers; // for the next message boxes; Ok / Cancel when none is left
     QStringList paths;        // for the next file dialogs; "" (cancel) when none is left
     QStringList inputs;       // for the next input boxes; a cancelled box when none is left
@@ -29,7 +29,7 @@ public:
     void Start(bool fullDatabase)
     {
         dir = std::make_unique<QTemporaryDir>();
-        shared = std::make_unique<Shared>(dir->path());
+        shared = std::make_unique<ProgramState>(dir->path());
         // The frame keeps its settings in the scratch folder, never in the user's own.
         shared->SettingsFile = dir->filePath(QStringLiteral("kestrel.conf"));
         if (fullDatabase)
@@ -57,14 +57,14 @@ public:
             requests.append(request);
             return paths.isEmpty() ? QString() : paths.takeFirst();
         });
-        frame = std::make_unique<MDIForm1>(*shared);
+        frame = std::make_unique<MainFrame>(*shared);
         frame->show();
     }
 
     void Stop()
     {
         // Close without questions.
-        answers = QList<MsgAnswer>(MDIForm1::MaxDocuments, MsgAnswer::No);
+        answers = QList<MsgAnswer>(MainFrame::MaxDocuments, MsgAnswer::No);
         frame.reset();
         Messages::SetResponder(nullptr);
         FileDialogHooks::SetResponder(nullptr);
@@ -72,15 +72,15 @@ public:
         dir.reset();
     }
 
-    htmlform* Active() const { return frame->ActiveDocument(); }
+    PageWindow* Active() const { return frame->ActiveDocument(); }
     QString Path(const QString& name) const { return dir->filePath(name); }
 
     // The page's text with "\n" breaks.
-    static QString Text(const htmlform* doc) { return doc->text1->RawText(); }
-    static void SetText(htmlform* doc, const QString& text, int caret)
+    static QString Text(const PageWindow* doc) { return doc->pageEdit->RawText(); }
+    static void SetText(PageWindow* doc, const QString& text, int caret)
     {
-        doc->text1->document()->setPlainText(text);
-        doc->text1->SetSelStart(caret);
+        doc->pageEdit->document()->setPlainText(text);
+        doc->pageEdit->SetSelStart(caret);
     }
 
     QStringList MessageTexts() const

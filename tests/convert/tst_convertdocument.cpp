@@ -46,7 +46,7 @@ class TestConvertDocument : public QObject
 
     PageWindowFixture f_;
 
-    htmlform* OpenFile(const QString& name, const QByteArray& bytes)
+    PageWindow* OpenFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = f_.Path(name);
         return f_.WriteFile(path, bytes) ? f_.frame->OpenPath(path) : nullptr;
@@ -89,10 +89,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, saved);
         QFETCH(QString, message);
-        htmlform* doc = OpenFile(QStringLiteral("page.html"), file);
+        PageWindow* doc = OpenFile(QStringLiteral("page.html"), file);
         QVERIFY(doc);
         QVERIFY(Messages::Record().isEmpty());
-        const QString opened = doc->text1->RawText();
+        const QString opened = doc->pageEdit->RawText();
 
         ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, f_.frame.get());
         QCOMPARE(doc->ChangeCount(), 1);
@@ -102,13 +102,13 @@ private Q_SLOTS:
             QCOMPARE(Messages::Record().first().title, Messages::ProgramTitle);
         }
         if (bigToGb && message.isEmpty())
-            QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
+            QCOMPARE(doc->pageEdit->RawText(), Lf(SimplifiedPage));
         QVERIFY(doc->SaveFn());
         QCOMPARE(f_.ReadFile(f_.Path(QStringLiteral("page.html"))).toHex(' '), saved.toHex(' '));
 
         // One undo step brings the page back as it was opened.
-        doc->text1->undo();
-        QCOMPARE(doc->text1->RawText(), opened);
+        doc->pageEdit->undo();
+        QCOMPARE(doc->pageEdit->RawText(), opened);
     }
 
     // The page's charset declaration names the code page of what the conversion leaves, in the same undo step.
@@ -140,23 +140,23 @@ private Q_SLOTS:
         QFETCH(QByteArray, savedCodec);
         const QString from = codec == "BIG5" ? TraditionalPage : SimplifiedPage;
         const QString to = bigToGb ? SimplifiedPage : TraditionalPage;
-        htmlform* doc = OpenFile(QStringLiteral("page.html"), Encode(codec.constData(), head + from));
+        PageWindow* doc = OpenFile(QStringLiteral("page.html"), Encode(codec.constData(), head + from));
         QVERIFY(doc);
-        const QString opened = doc->text1->RawText();
+        const QString opened = doc->pageEdit->RawText();
         ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, f_.frame.get());
         QVERIFY(doc->SaveFn());
         QCOMPARE(f_.ReadFile(f_.Path(QStringLiteral("page.html"))), Encode(savedCodec.constData(), newHead + to));
-        doc->text1->undo();
-        QCOMPARE(doc->text1->RawText(), opened);
+        doc->pageEdit->undo();
+        QCOMPARE(doc->pageEdit->RawText(), opened);
     }
 
     void emptyPageStaysUnchanged()
     {
-        htmlform* doc = OpenFile(QStringLiteral("empty.html"), QByteArray());
+        PageWindow* doc = OpenFile(QStringLiteral("empty.html"), QByteArray());
         QVERIFY(doc);
         ConvertDocument(doc, ConversionDirection::BigToGb, f_.frame.get());
         ConvertDocument(doc, ConversionDirection::GbToBig, f_.frame.get());
-        QCOMPARE(doc->text1->RawText(), QString());
+        QCOMPARE(doc->pageEdit->RawText(), QString());
         QCOMPARE(doc->ChangeCount(), 0);
         QVERIFY(Messages::Record().isEmpty());
         ConvertDocument(nullptr, ConversionDirection::BigToGb, f_.frame.get()); // no page: nothing to do
@@ -164,21 +164,21 @@ private Q_SLOTS:
 
     void menuEntriesRunTheConversion()
     {
-        htmlform* doc = OpenFile(QStringLiteral("big5.html"), Encode("BIG5", TraditionalPage));
+        PageWindow* doc = OpenFile(QStringLiteral("big5.html"), Encode("BIG5", TraditionalPage));
         QVERIFY(doc);
         QVERIFY(f_.frame->Command(QStringLiteral("BigToGbMenu"))->isEnabled());
         f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
-        QCOMPARE(doc->text1->RawText(), Lf(SimplifiedPage));
+        QCOMPARE(doc->pageEdit->RawText(), Lf(SimplifiedPage));
         f_.frame->RunCommand(QStringLiteral("GbToBigMenu"));
         QCOMPARE(doc->ChangeCount(), 2);
     }
 
     void utf8PageIsLeftAlone()
     {
-        htmlform* doc = OpenFile(QStringLiteral("utf8.html"), QStringLiteral("<p>體中</p>").toUtf8());
+        PageWindow* doc = OpenFile(QStringLiteral("utf8.html"), QStringLiteral("<p>體中</p>").toUtf8());
         QVERIFY(doc);
         f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
-        QCOMPARE(doc->text1->RawText(), QStringLiteral("<p>體中</p>"));
+        QCOMPARE(doc->pageEdit->RawText(), QStringLiteral("<p>體中</p>"));
         QCOMPARE(doc->ChangeCount(), 0);
         QCOMPARE(Messages::Record().size(), 1);
         QVERIFY(Messages::Record().first().text.contains(QStringLiteral("UTF-8")));

@@ -1,11 +1,11 @@
 #include "base/messages.h"
-#include "base/shared.h"
-#include "builders/styles/colorform.h"
+#include "base/programstate.h"
+#include "builders/styles/colordialog.h"
 #include "editor/completionlists.h"
-#include "editor/htmlform.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,11 +30,11 @@ class TestCompletion : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Shared> shared_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<ProgramState> shared_;
+    std::unique_ptr<MainFrame> frame_;
 
-    htmlform* Doc() { return frame_->ActiveDocument(); }
-    PageEdit* Edit() { return Doc()->text1; }
+    PageWindow* Doc() { return frame_->ActiveDocument(); }
+    PageEdit* Edit() { return Doc()->pageEdit; }
     QListWidget* List(const char* name) { return Doc()->findChild<QListWidget*>(QString::fromLatin1(name)); }
     QString Description() { return Doc()->Lists->TxtText->text(); }
     int Mode() { return Doc()->Lists->State.ListMode; }
@@ -83,7 +83,7 @@ class TestCompletion : public QObject
     // Starts the page with `text`, caret at its end.
     void Start(const QString& text)
     {
-        Doc()->SetYnFalse();
+        Doc()->HideCompletion();
         Edit()->setPlainText(text);
         Edit()->moveCursor(QTextCursor::End);
         Edit()->setFocus();
@@ -93,13 +93,13 @@ private Q_SLOTS:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
-        shared_ = std::make_unique<Shared>(dir_->path());
+        shared_ = std::make_unique<ProgramState>(dir_->path());
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         Messages::Record().clear();
         Messages::SetResponder([](const MessageRecord& box, QString&) {
             return box.buttons == MsgButtons::YesNoCancel ? MsgAnswer::No : MsgAnswer::Ok;
         });
-        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_ = std::make_unique<MainFrame>(*shared_);
         frame_->show();
         QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
         Start(QString());
@@ -525,8 +525,8 @@ private Q_SLOTS:
             Type(QStringLiteral("<a"));
             QCOMPARE(Shown(), on ? QStringList{QStringLiteral("TagList")} : QStringList());
             int asked = 0;
-            OnNextModal<ColorForm>(
-                [](ColorForm* picker) {
+            OnNextModal<ColorDialog>(
+                [](ColorDialog* picker) {
                     picker->ColorSlider[0]->setValue(200);
                     picker->OkCommand->click();
                 },

@@ -1,5 +1,5 @@
-#include "editor/aboutsform.h"
-#include "editor/txform.h"
+#include "editor/refreshdialog.h"
+#include "editor/transitiondialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -18,7 +18,7 @@ class TestHeadInsert : public QObject
     // Answers the refresh dialog: `url` typed with the box checked (unchecked again when `uncheck`).
     static void AnswerRefresh(const QString& interval, const QString& url, bool uncheck = false)
     {
-        OnNextModal<Aboutsform>([=](Aboutsform* form) {
+        OnNextModal<RefreshDialog>([=](RefreshDialog* form) {
             if (!interval.isNull())
                 form->Text1->setText(interval);
             if (!url.isNull()) {
@@ -32,7 +32,7 @@ class TestHeadInsert : public QObject
     }
     static void AnswerTransition(int row, const QString& duration = QString())
     {
-        OnNextModal<TxForm>([=](TxForm* form) {
+        OnNextModal<TransitionDialog>([=](TransitionDialog* form) {
             if (row >= 0)
                 form->List1->setCurrentRow(row);
             if (!duration.isNull())
@@ -47,8 +47,8 @@ private Q_SLOTS:
 
     void refreshOnTheTemplate()
     {
-        htmlform* doc = f_.Active();
-        const int caret = doc->text1->SelStart(); // in the body, after the head
+        PageWindow* doc = f_.Active();
+        const int caret = doc->pageEdit->SelStart(); // in the body, after the head
         const QString text = PageWindowFixture::Text(doc);
         AnswerRefresh(QString(), QString());
         f_.frame->RunCommand(QStringLiteral("refesh"));
@@ -56,8 +56,8 @@ private Q_SLOTS:
         expected.insert(text.indexOf(QStringLiteral("</head>")), refresh_ + QLatin1Char('\n'));
         QCOMPARE(PageWindowFixture::Text(doc), expected);
         // The caret stays on its character; the line is blue.
-        QCOMPARE(doc->text1->SelStart(), caret + int(refresh_.size()) + 1);
-        QTextCursor c(doc->text1->document());
+        QCOMPARE(doc->pageEdit->SelStart(), caret + int(refresh_.size()) + 1);
+        QTextCursor c(doc->pageEdit->document());
         c.setPosition(int(text.indexOf(QStringLiteral("</head>"))) + 1);
         QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
         QVERIFY(Messages::Record().isEmpty());
@@ -104,13 +104,13 @@ private Q_SLOTS:
     {
         QFETCH(int, caret);
         QFETCH(int, caretAfter);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<html>\n<BODY>\nhello</BODY>"), caret);
         AnswerRefresh(QString(), QString());
         f_.frame->RunCommand(QStringLiteral("refesh"));
         QCOMPARE(PageWindowFixture::Text(doc),
                  QStringLiteral("<html>\n") + refresh_ + QStringLiteral("\n<BODY>\nhello</BODY>"));
-        QCOMPARE(doc->text1->SelStart(), caretAfter);
+        QCOMPARE(doc->pageEdit->SelStart(), caretAfter);
     }
 
     void neitherHeadNorBody_data()
@@ -122,7 +122,7 @@ private Q_SLOTS:
     void neitherHeadNorBody()
     {
         QFETCH(QString, command);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<p>only a fragment</p>"), 3);
         int shown = 0;
         auto waiting = OnNextModal([](QDialog*) {}, &shown);
@@ -159,7 +159,7 @@ private Q_SLOTS:
 
     void refreshDialog()
     {
-        Aboutsform dialog;
+        RefreshDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("自动刷新设置"));
         QCOMPARE(dialog.Text1->text(), QStringLiteral("5"));
         QCOMPARE(dialog.Rtime, -1);
@@ -191,7 +191,7 @@ private Q_SLOTS:
     {
         QFETCH(int, clicks);
         QFETCH(bool, enabled);
-        Aboutsform dialog;
+        RefreshDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (int i = 0; i < clicks; ++i)
@@ -214,7 +214,7 @@ private Q_SLOTS:
     void intervalOutOfRangeRefused()
     {
         QFETCH(QString, interval);
-        Aboutsform dialog;
+        RefreshDialog dialog;
         dialog.Text1->setText(interval);
         dialog.OkCom->click();
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!")});
@@ -227,7 +227,7 @@ private Q_SLOTS:
 
     void transitionNamesFromTheDatabase()
     {
-        TxForm dialog(f_.shared->Db);
+        TransitionDialog dialog(f_.shared->Db);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("页面过渡特效"));
         QCOMPARE(dialog.List1->count(), 24);
         QCOMPARE(dialog.List1->item(0)->text(), QStringLiteral("0 盒状收缩"));
@@ -248,17 +248,17 @@ private Q_SLOTS:
     {
         QFETCH(int, caret);
         QFETCH(bool, caretMoves);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         if (caret >= 0)
-            doc->text1->SetSelStart(caret);
-        const int before = doc->text1->SelStart();
+            doc->pageEdit->SetSelStart(caret);
+        const int before = doc->pageEdit->SelStart();
         const QString line =
             QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=4 ,Transition=3)'>");
         AnswerTransition(3);
         f_.frame->RunCommand(QStringLiteral("page"));
         QVERIFY(
             PageWindowFixture::Text(doc).contains(QStringLiteral("</title>\n") + line + QStringLiteral("\n</head>")));
-        QCOMPARE(doc->text1->SelStart(), caretMoves ? before + int(line.size()) + 1 : before);
+        QCOMPARE(doc->pageEdit->SelStart(), caretMoves ? before + int(line.size()) + 1 : before);
     }
 
     void transitionNeedsEffectAndTime_data()
@@ -272,7 +272,7 @@ private Q_SLOTS:
     {
         QFETCH(int, row);
         QFETCH(QString, duration);
-        TxForm dialog(f_.shared->Db);
+        TransitionDialog dialog(f_.shared->Db);
         if (row >= 0)
             dialog.List1->setCurrentRow(row);
         dialog.TimeText->setText(duration);

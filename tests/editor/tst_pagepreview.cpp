@@ -1,6 +1,6 @@
 #include "base/browserview.h"
 #include "browserplugin.h"
-#include "editor/findform.h"
+#include "editor/finddialog.h"
 #include "editor/longlines.h"
 #include "editor/pagepreview.h"
 #include "modaldriver.h"
@@ -39,7 +39,7 @@ class TestPagePreview : public QObject
         return all;
     }
     QString PreviewCaption() const { return f_.frame->Command(QStringLiteral("Priview"))->text(); }
-    void Activate(htmlform* doc)
+    void Activate(PageWindow* doc)
     {
         for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
             if (w->widget() == doc)
@@ -68,31 +68,31 @@ private Q_SLOTS:
     void onAndOffKeepTheSource()
     {
         SKIP_WITHOUT_BROWSER();
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString text = PageWindowFixture::Text(doc);
-        doc->text1->SetSelStart(40);
-        QVERIFY(!doc->Web1->EngineLoaded());
+        doc->pageEdit->SetSelStart(40);
+        QVERIFY(!doc->previewBrowser->EngineLoaded());
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QVERIFY(PagePreview::IsShown(*doc));
-        QVERIFY(doc->text1->isHidden());
+        QVERIFY(doc->pageEdit->isHidden());
         QVERIFY(doc->RowFrame->isHidden());
         QVERIFY(!EditingMenusEnabled());
-        QVERIFY(f_.frame->Toolbar1->isHidden());
+        QVERIFY(f_.frame->toolbar->isHidden());
         QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
         QVERIFY(f_.frame->Command(QStringLiteral("Priview"))->isEnabled());
-        QCOMPARE(doc->Web1->CurrentUrl(), QUrl::fromLocalFile(doc->PreviewFile()));
+        QCOMPARE(doc->previewBrowser->CurrentUrl(), QUrl::fromLocalFile(doc->PreviewFile()));
         QVERIFY(Messages::Record().isEmpty());
 
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QVERIFY(!PagePreview::IsShown(*doc));
-        QVERIFY(!doc->text1->isHidden());
+        QVERIFY(!doc->pageEdit->isHidden());
         QVERIFY(!doc->RowFrame->isHidden());
-        QCOMPARE(doc->Web1->CurrentUrl().toString(), QStringLiteral("about:blank"));
+        QCOMPARE(doc->previewBrowser->CurrentUrl().toString(), QStringLiteral("about:blank"));
         QVERIFY(EditingMenusEnabled());
-        QVERIFY(!f_.frame->Toolbar1->isHidden());
+        QVERIFY(!f_.frame->toolbar->isHidden());
         QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
         QCOMPARE(PageWindowFixture::Text(doc), text);
-        QCOMPARE(doc->text1->textCursor().position(), 40);
+        QCOMPARE(doc->pageEdit->textCursor().position(), 40);
         QCOMPARE(doc->ChangeCount(), 0);
         // The preview file stays until the next preview or the window's closing.
         QVERIFY(QFileInfo::exists(doc->PreviewFile()));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         SKIP_WITHOUT_BROWSER();
         QFETCH(int, pageMode);
         QFETCH(int, previewMode);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         if (pageMode >= 0) {
             const QString page = f_.Path(QStringLiteral("own.html"));
             QVERIFY(f_.WriteFile(page, "<p>x</p>"));
@@ -162,20 +162,20 @@ private Q_SLOTS:
         QFETCH(int, modifiers);
         QFETCH(QString, command);
         QFETCH(bool, scrolls);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         QString tall = QStringLiteral("<html><body>");
         for (int i = 0; i < 300; ++i)
             tall += QStringLiteral("<p>line %1</p>").arg(i);
         PageWindowFixture::SetText(doc, tall + QStringLiteral("</body></html>"), 6);
-        QTest::keyClicks(doc->text1, QStringLiteral("ab"));
+        QTest::keyClicks(doc->pageEdit, QStringLiteral("ab"));
         QApplication::clipboard()->setText(QStringLiteral("pasted"));
         const QString text = PageWindowFixture::Text(doc);
         const int changes = doc->ChangeCount();
         MakeActive();
-        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
+        QSignalSpy loaded(doc->previewBrowser, &BrowserView::LoadFinished);
         f_.frame->RunCommand(QStringLiteral("Priview"));
-        QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
-        if (doc->Web1->EngineLoaded())
+        QVERIFY(Within(doc->previewBrowser, QApplication::focusWidget()));
+        if (doc->previewBrowser->EngineLoaded())
             QVERIFY(loaded.wait(60000));
 
         int dialogs = 0;
@@ -186,27 +186,27 @@ private Q_SLOTS:
             f_.frame->RunCommand(command);
         *waiting = false;
         QCOMPARE(dialogs, 0);
-        QVERIFY(!FindForm::Instance());
+        QVERIFY(!FindDialog::Instance());
         QVERIFY(Messages::Record().isEmpty());
         QVERIFY(PagePreview::IsShown(*doc));
-        if (scrolls && doc->Web1->EngineLoaded())
-            QTRY_VERIFY_WITH_TIMEOUT(doc->Web1->ScrollPosition().y() > 0, 10000);
+        if (scrolls && doc->previewBrowser->EngineLoaded())
+            QTRY_VERIFY_WITH_TIMEOUT(doc->previewBrowser->ScrollPosition().y() > 0, 10000);
 
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QCOMPARE(PageWindowFixture::Text(doc), text);
-        QCOMPARE(doc->text1->SelStart(), 8);
-        QVERIFY(!doc->text1->textCursor().hasSelection());
+        QCOMPARE(doc->pageEdit->SelStart(), 8);
+        QVERIFY(!doc->pageEdit->textCursor().hasSelection());
         QCOMPARE(doc->ChangeCount(), changes);
-        QCOMPARE(QApplication::focusWidget(), doc->text1);
+        QCOMPARE(QApplication::focusWidget(), doc->pageEdit);
     }
 
     // A find dialog left open on the page cannot find or replace in it while its preview shows.
     void findDialogRestsDuringPreview()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<p>a a</p>"), 0);
         const int changes = doc->ChangeCount();
-        FindForm* find = FindForm::Open(doc);
+        FindDialog* find = FindDialog::Open(doc);
         find->FindText->setText(QStringLiteral("a"));
         find->ReplText->setText(QStringLiteral("X"));
         f_.frame->RunCommand(QStringLiteral("Priview"));
@@ -218,8 +218,8 @@ private Q_SLOTS:
         find->ReplaceCom_Click();
         find->Com_Click();
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>a a</p>"));
-        QCOMPARE(doc->text1->SelStart(), 0);
-        QVERIFY(!doc->text1->textCursor().hasSelection());
+        QCOMPARE(doc->pageEdit->SelStart(), 0);
+        QVERIFY(!doc->pageEdit->textCursor().hasSelection());
         QCOMPARE(doc->ChangeCount(), changes);
         QVERIFY(Messages::Record().isEmpty());
 
@@ -230,7 +230,7 @@ private Q_SLOTS:
         f_.answers = {MsgAnswer::Yes};
         find->Com_Click();
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>X X</p>"));
-        FindForm::Unload();
+        FindDialog::Unload();
     }
 
     // Alt+T, the key of the preview command on the menu bar, goes into the preview and out again, also when
@@ -249,21 +249,21 @@ private Q_SLOTS:
     {
         QFETCH(bool, clickPage);
         QFETCH(bool, frameInactive);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString text = PageWindowFixture::Text(doc);
         MakeActive();
-        QSignalSpy loaded(doc->Web1, &BrowserView::LoadFinished);
+        QSignalSpy loaded(doc->previewBrowser, &BrowserView::LoadFinished);
         Press(Qt::Key_T, Qt::AltModifier);
         QVERIFY(PagePreview::IsShown(*doc));
         QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
-        if (doc->Web1->EngineLoaded())
+        if (doc->previewBrowser->EngineLoaded())
             QVERIFY(loaded.wait(60000));
         if (clickPage) {
             QWidget* page = QApplication::focusWidget();
-            QVERIFY(Within(doc->Web1, page));
+            QVERIFY(Within(doc->previewBrowser, page));
             QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         }
-        QVERIFY(Within(doc->Web1, QApplication::focusWidget()));
+        QVERIFY(Within(doc->previewBrowser, QApplication::focusWidget()));
         QWidget other;
         if (frameInactive) {
             other.show();
@@ -274,7 +274,7 @@ private Q_SLOTS:
         QVERIFY(!PagePreview::IsShown(*doc));
         QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
         QCOMPARE(PageWindowFixture::Text(doc), text);
-        QCOMPARE(doc->focusWidget(), doc->text1);
+        QCOMPARE(doc->focusWidget(), doc->pageEdit);
         // And in once more.
         Press(Qt::Key_T, Qt::AltModifier);
         QVERIFY(PagePreview::IsShown(*doc));
@@ -283,19 +283,19 @@ private Q_SLOTS:
     void stateFollowsTheActiveWindow()
     {
         SKIP_WITHOUT_BROWSER();
-        htmlform* first = f_.Active();
+        PageWindow* first = f_.Active();
         f_.frame->ToolButton(QStringLiteral("Priview"))->trigger();
         QVERIFY(PagePreview::IsShown(*first));
         f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        htmlform* second = f_.Active();
+        PageWindow* second = f_.Active();
         QVERIFY(second != first);
         QVERIFY(EditingMenusEnabled());
-        QVERIFY(!f_.frame->Toolbar1->isHidden());
+        QVERIFY(!f_.frame->toolbar->isHidden());
         QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
         Activate(first);
         QVERIFY(PagePreview::IsShown(*first));
         QVERIFY(!EditingMenusEnabled());
-        QVERIFY(f_.frame->Toolbar1->isHidden());
+        QVERIFY(f_.frame->toolbar->isHidden());
         QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
         Activate(second);
         QVERIFY(!PagePreview::IsShown(*second));
@@ -311,8 +311,8 @@ private Q_SLOTS:
     // The preview holds the bytes that saving the page writes.
     void previewFileBytes()
     {
-        htmlform* doc = f_.Active();
-        PageWindowFixture::SetText(doc, doc->text1->RawText() + QStringLiteral("\n<p>中文 & 𠀀</p>"), 0);
+        PageWindow* doc = f_.Active();
+        PageWindowFixture::SetText(doc, doc->pageEdit->RawText() + QStringLiteral("\n<p>中文 & 𠀀</p>"), 0);
         f_.frame->RunCommand(QStringLiteral("MeShow"));
         // A new page's preview goes into the folder new pages take.
         QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("qz78.html")));
@@ -343,7 +343,7 @@ private Q_SLOTS:
         QVERIFY(QDir(f_.dir->path()).mkdir(QStringLiteral("site")));
         const QString page = f_.Path(QStringLiteral("site/index.html"));
         QVERIFY(PageWindowFixture::WriteFile(page, bytes));
-        htmlform* doc = f_.frame->OpenPath(page);
+        PageWindow* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
         f_.frame->RunCommand(QStringLiteral("Priview"));
         // Beside the page, so that "img/a.gif" and style sheets resolve from the page's folder.
@@ -355,7 +355,7 @@ private Q_SLOTS:
     {
         QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("qz78.html")), "theirs"));
         f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("qz781.html")));
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("qz78.html"))), QByteArray("theirs"));
@@ -373,8 +373,8 @@ private Q_SLOTS:
     void previewNamesOfOpenWindows()
     {
         QFETCH(QString, second);
-        htmlform* first = f_.Active();
-        htmlform* other = nullptr;
+        PageWindow* first = f_.Active();
+        PageWindow* other = nullptr;
         if (second == QLatin1String("new")) {
             f_.frame->RunCommand(QStringLiteral("NewMenu"));
             other = f_.Active();
@@ -387,7 +387,7 @@ private Q_SLOTS:
             other = f_.frame->OpenPath(f_.Path(QStringLiteral("elsewhere/b.html")));
             f_.paths = {f_.Path(QStringLiteral("b.html"))};
             f_.frame->RunCommand(QStringLiteral("SaveAsMenu"));
-            QCOMPARE(other->DirP, f_.shared->LastDir);
+            QCOMPARE(other->folder, f_.shared->lastFolder);
         }
         QVERIFY(other);
         QCOMPARE(first->PreviewFile(), f_.Path(QStringLiteral("qz78.html")));
@@ -404,7 +404,7 @@ private Q_SLOTS:
         // Closing one leaves the file the other still shows.
         f_.answers = {MsgAnswer::No};
         f_.frame->RunCommand(QStringLiteral("CloseMenu"));
-        QCOMPARE(f_.frame->MMcount, 1);
+        QCOMPARE(f_.frame->openPageCount, 1);
         QVERIFY(!QFileInfo::exists(f_.Path(QStringLiteral("qz78.html"))));
         QCOMPARE(PageWindowFixture::ReadFile(other->PreviewFile()), shown);
     }
@@ -412,7 +412,7 @@ private Q_SLOTS:
     // A link that turns up at the preview's name after the window chose it is replaced, not written through.
     void linkAtThePreviewName()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString victim = f_.Path(QStringLiteral("victim.html"));
         QVERIFY(PageWindowFixture::WriteFile(victim, "keep me"));
         QVERIFY(QFile::link(victim, doc->PreviewFile()));
@@ -435,7 +435,7 @@ private Q_SLOTS:
         QVERIFY(QDir(f_.dir->path()).mkdir(QStringLiteral("gone")));
         const QString page = f_.Path(QStringLiteral("gone/a.html"));
         QVERIFY(PageWindowFixture::WriteFile(page, "<p>a</p>"));
-        htmlform* doc = f_.frame->OpenPath(page);
+        PageWindow* doc = f_.frame->OpenPath(page);
         QVERIFY(QDir(f_.Path(QStringLiteral("gone"))).removeRecursively());
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("无法建立临时文件!!")});
@@ -451,12 +451,12 @@ private Q_SLOTS:
     // A character that no file can hold: nothing to show, so the source stays.
     void unwritableCharacter()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<p>") + QChar(0xD800) + QStringLiteral("</p>"), 2);
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("出现错误")});
         QVERIFY(!PagePreview::IsShown(*doc));
-        QVERIFY(!doc->text1->isHidden());
+        QVERIFY(!doc->pageEdit->isHidden());
         QVERIFY(EditingMenusEnabled());
         QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
         QVERIFY(!QFileInfo::exists(doc->PreviewFile()));
@@ -464,16 +464,16 @@ private Q_SLOTS:
 
     void closingDeletesThePreview()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         f_.frame->RunCommand(QStringLiteral("Priview"));
         const QString preview = doc->PreviewFile();
         QVERIFY(QFileInfo::exists(preview));
         f_.frame->RunCommand(QStringLiteral("CloseMenu"));
         QVERIFY(!QFileInfo::exists(preview));
         // With no page left the command reads as it does for a page in source view.
-        QCOMPARE(f_.frame->MMcount, 0);
+        QCOMPARE(f_.frame->openPageCount, 0);
         QCOMPARE(PreviewCaption(), QStringLiteral("预览(&T)"));
-        QVERIFY(!f_.frame->Toolbar1->isHidden());
+        QVERIFY(!f_.frame->toolbar->isHidden());
     }
 };
 

@@ -12,7 +12,7 @@ class TestSyntaxColouring : public QObject
 
     PageWindowFixture f_;
 
-    PageEdit* Edit() { return f_.Active()->text1; }
+    PageEdit* Edit() { return f_.Active()->pageEdit; }
 
     // The colour a character is drawn in and the tint behind it: the colouring's format where it lays one, else
     // the character's own.

@@ -1,13 +1,13 @@
 // Editing the tag at the caret (属性编辑): finding the tag, its dialog pre-filled from the tag, the tag rewritten.
 
 #include "base/messages.h"
-#include "base/shared.h"
-#include "builders/elements/addhform.h"
-#include "builders/styles/cssform.h"
-#include "editor/htmlform.h"
+#include "base/programstate.h"
+#include "builders/elements/elementdialog.h"
+#include "builders/styles/styledialog.h"
+#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "modaldriver.h"
-#include "shell/mdiform1.h"
+#include "shell/mainframe.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,20 +26,20 @@ class TestTagEditor : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Shared> shared_;
-    std::unique_ptr<MDIForm1> frame_;
+    std::unique_ptr<ProgramState> shared_;
+    std::unique_ptr<MainFrame> frame_;
     QList<MsgAnswer> answers_;
 
-    htmlform* Doc() { return frame_->ActiveDocument(); }
-    QString Page() { return Doc()->text1->RawText(); }
+    PageWindow* Doc() { return frame_->ActiveDocument(); }
+    QString Page() { return Doc()->pageEdit->RawText(); }
     // Puts `text` in the page with the caret where "|" stands.
     void SetPage(const QString& text)
     {
         const int caret = int(text.indexOf(QLatin1Char('|')));
         QString plain = text;
         plain.remove(caret, 1);
-        Doc()->text1->setPlainText(plain);
-        Doc()->text1->SetSelStart(caret);
+        Doc()->pageEdit->setPlainText(plain);
+        Doc()->pageEdit->SetSelStart(caret);
     }
     void EditTag() { frame_->Command(QStringLiteral("TheTagPeditMen"))->trigger(); }
     static QLineEdit* Box(QWidget* d, const QString& name) { return Child<QLineEdit>(d, name); }
@@ -55,20 +55,20 @@ private Q_SLOTS:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
-        shared_ = std::make_unique<Shared>(dir_->path());
+        shared_ = std::make_unique<ProgramState>(dir_->path());
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         Messages::Record().clear();
         answers_.clear();
         Messages::SetResponder([this](const MessageRecord&, QString&) {
             return answers_.isEmpty() ? MsgAnswer::Ok : answers_.takeFirst();
         });
-        frame_ = std::make_unique<MDIForm1>(*shared_);
+        frame_ = std::make_unique<MainFrame>(*shared_);
         frame_->show();
     }
     void cleanup()
     {
         if (Doc())
-            Doc()->text1->document()->setModified(false);
+            Doc()->pageEdit->document()->setModified(false);
         Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
         frame_.reset();
         shared_.reset();
@@ -118,7 +118,7 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal(
             [steps](QDialog* d) {
-                QCOMPARE(qobject_cast<AddhForm*>(d)->EditTag, 1);
+                QCOMPARE(qobject_cast<ElementDialog*>(d)->EditTag, 1);
                 for (const QString& step : steps) {
                     if (step.contains(":=")) {
                         Box(d, step.section(":=", 0, 0))->setText(step.section(":=", 1));
@@ -151,7 +151,7 @@ private Q_SLOTS:
         OnNextModal([](QDialog* d) { Child<QPushButton>(d, "CancelCommand")->click(); });
         EditTag();
         QCOMPARE(Page(), page);
-        QCOMPARE(Doc()->text1->textCursor().selectedText(), page); // the tag stays selected
+        QCOMPARE(Doc()->pageEdit->textCursor().selectedText(), page); // the tag stays selected
     }
 
     void editStyleOfTag_data()
@@ -168,7 +168,7 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal(
             [ok](QDialog* dialog) {
-                auto* css = qobject_cast<CssForm*>(dialog);
+                auto* css = qobject_cast<StyleDialog*>(dialog);
                 QVERIFY(css);
                 QCOMPARE(css->HtmlTxt1, QStringLiteral("<h1 align=\"center\""));
                 QCOMPARE(css->HtmlTxt2, QStringLiteral("Kestrel网页编辑软件</h1>"));
@@ -245,7 +245,7 @@ private Q_SLOTS:
         qsizetype attributes = 0;
         auto waiting = OnNextModal(
             [&attributes](QDialog* d) {
-                attributes = qobject_cast<AddhForm*>(d)->EditAttrs.size();
+                attributes = qobject_cast<ElementDialog*>(d)->EditAttrs.size();
                 Child<QPushButton>(d, "CancelCommand")->click();
             },
             &seen);

@@ -1,10 +1,10 @@
 // The body dialog through the frame: the page's body tag read into the dialog, rebuilt with a colour, the scroll
 // bars and an onload handler, and the caret kept on its character.
 
-#include "builders/elements/eform.h"
-#include "builders/page/bodyform.h"
-#include "builders/styles/colorform.h"
-#include "builders/styles/cssform.h"
+#include "builders/elements/eventdialog.h"
+#include "builders/page/bodydialog.h"
+#include "builders/styles/colordialog.h"
+#include "builders/styles/styledialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -26,21 +26,21 @@ private Q_SLOTS:
 
     void templateBody()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString text = PageWindowFixture::Text(doc);
-        const int caret = doc->text1->SelStart(); // on the empty line after <body>
+        const int caret = doc->pageEdit->SelStart(); // on the empty line after <body>
         int seen = 0;
-        OnNextModal<BodYForm>(
-            [](BodYForm* form) {
+        OnNextModal<BodyDialog>(
+            [](BodyDialog* form) {
                 QCOMPARE(form->windowTitle(), QStringLiteral("设置主体"));
                 QCOMPARE(form->focusWidget(), form->BodyText);
-                OnNextModal<ColorForm>([](ColorForm* color) {
+                OnNextModal<ColorDialog>([](ColorDialog* color) {
                     QTest::mouseClick(color->Label1[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
                 form->BgCommand->click();
                 form->ScrollOption[2]->click();
-                OnNextModal<EForm>([](EForm* events) {
+                OnNextModal<EventDialog>([](EventDialog* events) {
                     const QList<QListWidgetItem*> load =
                         events->List1->findItems(QStringLiteral("onload"), Qt::MatchContains);
                     QVERIFY(!load.isEmpty());
@@ -58,7 +58,7 @@ private Q_SLOTS:
         QString expected = text;
         expected.replace(QStringLiteral("<body>"), tag);
         QCOMPARE(PageWindowFixture::Text(doc), expected);
-        QCOMPARE(doc->text1->SelStart(), caret + int(tag.size()) - 6);
+        QCOMPARE(doc->pageEdit->SelStart(), caret + int(tag.size()) - 6);
     }
 
     void readBack_data()
@@ -81,24 +81,24 @@ private Q_SLOTS:
         QFETCH(QString, result);
         QFETCH(int, caretAfter);
         QFETCH(int, scroll);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, page, caret);
-        OnNextModal<BodYForm>([scroll](BodYForm* form) {
+        OnNextModal<BodyDialog>([scroll](BodyDialog* form) {
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(form->ScrollOption[i]->isChecked(), i == scroll);
             form->OkCommand->click();
         });
         f_.frame->RunCommand(QStringLiteral("MeSetBody"));
         QCOMPARE(PageWindowFixture::Text(doc), result);
-        QCOMPARE(doc->text1->SelStart(), caretAfter);
+        QCOMPARE(doc->pageEdit->SelStart(), caretAfter);
     }
 
     void cancelledStyleKeepsItLowered()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<body style='COLOR:Red'>"), 0);
-        OnNextModal<BodYForm>([](BodYForm* form) {
-            OnNextModal<CssForm>([](CssForm*) {}); // cancelled
+        OnNextModal<BodyDialog>([](BodyDialog* form) {
+            OnNextModal<StyleDialog>([](StyleDialog*) {}); // cancelled
             form->StyleCommand->click();
             form->OkCommand->click();
         });
@@ -117,15 +117,15 @@ private Q_SLOTS:
     {
         QFETCH(QString, page);
         QFETCH(QStringList, messages);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, page, 3);
         int seen = 0;
-        const auto waiting = OnNextModal<BodYForm>([](BodYForm* form) { form->CanCommand->click(); }, &seen);
+        const auto waiting = OnNextModal<BodyDialog>([](BodyDialog* form) { form->CanCommand->click(); }, &seen);
         f_.frame->RunCommand(QStringLiteral("BodyED"));
         *waiting = false;
         QCOMPARE(seen, messages.isEmpty() ? 1 : 0);
         QCOMPARE(PageWindowFixture::Text(doc), page);
-        QCOMPARE(doc->text1->SelStart(), 3);
+        QCOMPARE(doc->pageEdit->SelStart(), 3);
         QCOMPARE(f_.MessageTexts(), messages);
     }
 };

@@ -4,10 +4,10 @@
 #include "base/browserview.h"
 #include "base/pagecodec.h"
 #include "base/previewpane.h"
-#include "builders/elements/addhform.h"
-#include "builders/scripts/javaform.h"
-#include "builders/scripts/maketxform.h"
-#include "builders/styles/colorform.h"
+#include "builders/elements/elementdialog.h"
+#include "builders/scripts/pageeffectdialog.h"
+#include "builders/scripts/elementeffectdialog.h"
+#include "builders/styles/colordialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -51,12 +51,12 @@ private Q_SLOTS:
     // reach the body tag, and its script stands right after it with the colour and text given.
     void pageEffectIntoTemplate()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString before = PageWindowFixture::Text(doc);
         const TagDb& db = f_.shared->Db;
         int seen = 0;
-        OnNextModal<JavaForm>(
-            [&](JavaForm* form) {
+        OnNextModal<PageEffectDialog>(
+            [&](PageEffectDialog* form) {
                 QCOMPARE(form->windowTitle(), QStringLiteral("Javascript特效"));
                 QCOMPARE(form->focusWidget(), form->List1);
                 QCOMPARE(form->CountLabel->text(), QString::number(db.EntryCount(db.Section("javas1"))));
@@ -73,7 +73,7 @@ private Q_SLOTS:
                 QVERIFY(!form->TxText[2]->isVisibleTo(form));
                 form->TxText[0]->clear();
                 QTest::keyClicks(form->TxText[0], QStringLiteral("Go up"));
-                OnNextModal<ColorForm>([](ColorForm* color) {
+                OnNextModal<ColorDialog>([](ColorDialog* color) {
                     QTest::mouseClick(color->Label1[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
@@ -97,10 +97,10 @@ private Q_SLOTS:
         QVERIFY(f_.MessageTexts().isEmpty());
         // The rewritten tag and the script are purple; the caret stands after them.
         const int at = int(expected.indexOf(tag));
-        QTextCursor c(doc->text1->document());
+        QTextCursor c(doc->pageEdit->document());
         c.setPosition(at + 1);
         QCOMPARE(c.charFormat().foreground().color(), PageEdit::RewriteColor);
-        QCOMPARE(doc->text1->SelStart(), at + int(tag.size() + script.size()) + 2);
+        QCOMPARE(doc->pageEdit->SelStart(), at + int(tag.size() + script.size()) + 2);
     }
 
     // A page without a body gets nothing, with a message; Cancel inserts nothing and asks nothing.
@@ -117,9 +117,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, page);
         QFETCH(bool, confirm);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, page, 3);
-        OnNextModal<JavaForm>([confirm](JavaForm* form) {
+        OnNextModal<PageEffectDialog>([confirm](PageEffectDialog* form) {
             Choose(form->List1, QStringLiteral("每次打开随机背景颜色"));
             QVERIFY(form->NoSetLabel->isVisibleTo(form));
             QVERIFY(!form->TxFrame->isVisibleTo(form));
@@ -147,7 +147,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, confirm);
         QFETCH(bool, edit);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString before = PageWindowFixture::Text(doc);
         const int end = int(before.indexOf(QStringLiteral("</body>")));
         if (edit) {
@@ -164,14 +164,14 @@ private Q_SLOTS:
         const QString effectName = QStringLiteral("载入后渐渐显现");
         f_.inputs << QStringLiteral("  box  ");
         int seen = 0;
-        OnNextModal<AddhForm>(
-            [&](AddhForm* form) {
+        OnNextModal<ElementDialog>(
+            [&](ElementDialog* form) {
                 QCOMPARE(form->EditTag, int(edit));
                 if (!edit)
                     QTest::keyClicks(form->HtmlText, QStringLiteral("Hi"));
                 QVERIFY(form->TxCommand->isEnabled());
-                OnNextModal<MakeTxForm>(
-                    [&](MakeTxForm* picker) {
+                OnNextModal<ElementEffectDialog>(
+                    [&](ElementEffectDialog* picker) {
                         QCOMPARE(picker->windowTitle(), QStringLiteral("设置特效"));
                         QCOMPARE(picker->focusWidget(), picker->List1);
                         QCOMPARE(picker->Id, QStringLiteral("box"));
@@ -214,7 +214,7 @@ private Q_SLOTS:
     {
         BuilderContext context = f_.shared->Context();
         context.ScratchFile = f_.Path(QStringLiteral("no/such/folder/preview.html"));
-        MakeTxForm picker(context);
+        ElementEffectDialog picker(context);
         picker.Id = QStringLiteral("box");
         picker.show();
         Choose(picker.List1, QStringLiteral("闪烁"));

@@ -19,10 +19,10 @@ class TestFrameSettings : public QObject
     // Closes the frame as the user would (saying No to every question) and starts another on the same settings.
     void Restart()
     {
-        f_.answers = QList<MsgAnswer>(MDIForm1::MaxDocuments, MsgAnswer::No);
+        f_.answers = QList<MsgAnswer>(MainFrame::MaxDocuments, MsgAnswer::No);
         QVERIFY(f_.frame->close());
         f_.frame.reset();
-        f_.frame = std::make_unique<MDIForm1>(*f_.shared);
+        f_.frame = std::make_unique<MainFrame>(*f_.shared);
         f_.frame->show();
     }
 
@@ -46,10 +46,10 @@ private Q_SLOTS:
         if (!kept) {
             f_.frame.reset();
             f_.shared->SettingsFile.clear();
-            f_.frame = std::make_unique<MDIForm1>(*f_.shared);
+            f_.frame = std::make_unique<MainFrame>(*f_.shared);
             f_.frame->show();
         }
-        MDIForm1* frame = f_.frame.get();
+        MainFrame* frame = f_.frame.get();
         frame->RunCommand(QStringLiteral("LineNumMenu"));
         frame->RunCommand(QStringLiteral("SyntaxMenu"));
         frame->RunCommand(QStringLiteral("TabMenu"));
@@ -74,13 +74,13 @@ private Q_SLOTS:
         QFile::remove(f_.Path(QStringLiteral("gone.html")));
 
         frame = f_.frame.get();
-        htmlform* page = f_.Active();
+        PageWindow* page = f_.Active();
         QCOMPARE(frame->Command(QStringLiteral("LineNumMenu"))->isChecked(), !kept);
-        QCOMPARE(page->text1->LineNumbersShown(), !kept);
+        QCOMPARE(page->pageEdit->LineNumbersShown(), !kept);
         QCOMPARE(frame->Command(QStringLiteral("SyntaxMenu"))->isChecked(), kept);
-        QCOMPARE(page->text1->Colouring() != nullptr, kept);
+        QCOMPARE(page->pageEdit->Colouring() != nullptr, kept);
         QCOMPARE(frame->Area->viewMode(), kept ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
-        QCOMPARE(page->text1->font().pointSize() == 17 && page->text1->font().italic(), kept);
+        QCOMPARE(page->pageEdit->font().pointSize() == 17 && page->pageEdit->font().italic(), kept);
         if (kept)
             QCOMPARE(frame->size(), size);
         const QStringList recent = {f_.Path(QStringLiteral("three.html")), f_.Path(QStringLiteral("gone.html")),
@@ -96,7 +96,7 @@ private Q_SLOTS:
             entries.append(a->text());
         QCOMPARE(entries, QStringList({"&1 " + recent.at(0), "&2 " + recent.at(2), "&3 " + recent.at(3)}));
         menu->actions().at(2)->trigger();
-        QCOMPARE(f_.Active()->Filename, recent.at(3));
+        QCOMPARE(f_.Active()->filePath, recent.at(3));
         QCOMPARE(frame->RecentFiles().first(), recent.at(3));
         QCOMPARE(FrameSettings(f_.shared->SettingsFile).RecentFiles().size(), 3);
     }

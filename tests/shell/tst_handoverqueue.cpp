@@ -54,7 +54,7 @@ private Q_SLOTS:
         QSignalSpy served(&instance, &SingleInstance::FilesArrived);
         HandOverQueue queue(*f_.frame);
         connect(&instance, &SingleInstance::FilesArrived, &queue, &HandOverQueue::Add);
-        while (f_.frame->MMcount < open)
+        while (f_.frame->openPageCount < open)
             QVERIFY(f_.frame->OpenDocument(false, QString(), QString()));
 
         // A box runs the event loop until every start has been served.
@@ -88,7 +88,7 @@ private Q_SLOTS:
 
         QCOMPARE(deepest_, messages);
         QCOMPARE(f_.MessageTexts().count(QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!")), messages);
-        QCOMPARE(f_.frame->MMcount, open + opened);
+        QCOMPARE(f_.frame->openPageCount, open + opened);
         // In the order they came: the first start's page first.
         QStringList newestFirst = pages.first(opened);
         std::reverse(newestFirst.begin(), newestFirst.end());

@@ -5,7 +5,7 @@
 #include "base/browserview.h"
 #include "base/scratchpage.h"
 #include "browserplugin.h"
-#include "builders/scripts/javaform.h"
+#include "builders/scripts/pageeffectdialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -46,11 +46,11 @@ private Q_SLOTS:
     {
         SKIP_WITHOUT_BROWSER();
         QFETCH(int, row);
-        htmlform* doc = f_.Active();
-        PageWindowFixture::SetText(doc, htmlform::NewPageTemplate(), 0);
+        PageWindow* doc = f_.Active();
+        PageWindowFixture::SetText(doc, PageWindow::NewPageTemplate(), 0);
         int seen = 0;
-        OnNextModal<JavaForm>(
-            [row](JavaForm* form) {
+        OnNextModal<PageEffectDialog>(
+            [row](PageEffectDialog* form) {
                 form->List1->setCurrentRow(row);
                 form->Okcom->click();
             },
@@ -58,7 +58,7 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("JavaS"));
         QCOMPARE(seen, 1);
         QString page = PageWindowFixture::Text(doc);
-        QVERIFY(page != htmlform::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QVERIFY(page != PageWindow::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         page.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         const QString path = f_.Path(QStringLiteral("effect%1.html").arg(row));
         QVERIFY(ScratchPage::Write(path, page));

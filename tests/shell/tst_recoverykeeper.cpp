@@ -3,7 +3,7 @@
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 #include "programrun.h"
-#include "shell/recoverform.h"
+#include "shell/recoverydialog.h"
 #include "shell/recoverykeeper.h"
 
 #include <QMdiArea>
@@ -40,7 +40,7 @@ class TestRecoveryKeeper : public QObject
         }
         return loaded;
     }
-    static void Type(htmlform* page, const QString& text) { QTest::keyClicks(page->text1, text); }
+    static void Type(PageWindow* page, const QString& text) { QTest::keyClicks(page->pageEdit, text); }
 
     // A recovery file as a crashed run leaves it.
     void Leave(const QString& path, const QString& name, const QString& text, int second)
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QTest::newRow("program closed: no file left") << true << "twq" << 1 << QStringList{};
         // A new page's caret is on the empty line inside its body.
         // A file keeps the page's own line breaks (the new page's are CR LF).
-        QString fresh = htmlform::NewPageTemplate();
+        QString fresh = PageWindow::NewPageTemplate();
         fresh.insert(fresh.indexOf(QStringLiteral("<body>\r\n")) + 8, QLatin1Char('x'));
         QTest::newRow("focus leaves the program: written") << true << "tf" << -1 << QStringList{"x<p>\n"};
         QTest::newRow("focus leaves an unchanged page: nothing") << true << "f" << -1 << QStringList{};
@@ -128,13 +128,13 @@ private Q_SLOTS:
         QFETCH(QString, steps);
         QFETCH(int, queued);
         QFETCH(QStringList, texts);
-        htmlform* page = f_.Active();
+        PageWindow* page = f_.Active();
         const QString path = f_.Path(QStringLiteral("a.html"));
         if (titled) {
             QVERIFY(f_.WriteFile(path, "<p>\n"));
             page = f_.frame->OpenPath(path);
             QVERIFY(page);
-            page->text1->SetSelStart(0);
+            page->pageEdit->SetSelStart(0);
         }
         int last = -1;
         for (const QChar step : steps) {
@@ -156,7 +156,7 @@ private Q_SLOTS:
                 QVERIFY(qobject_cast<QMdiSubWindow*>(page->parentWidget())->close());
                 break;
             case 'q':
-                f_.answers = QList<MsgAnswer>(MDIForm1::MaxDocuments, MsgAnswer::No);
+                f_.answers = QList<MsgAnswer>(MainFrame::MaxDocuments, MsgAnswer::No);
                 QVERIFY(f_.frame->close());
                 break;
             }
@@ -179,10 +179,10 @@ private Q_SLOTS:
     {
         const QString path = f_.Path(QStringLiteral("b.html"));
         QVERIFY(f_.WriteFile(path, "<meta charset=big5>\r\n\xA4\xA4\xA4\xE5\nx\r\n"));
-        htmlform* page = f_.frame->OpenPath(path);
+        PageWindow* page = f_.frame->OpenPath(path);
         QVERIFY(page);
         QCOMPARE(page->Encoding().codec, PageEncoding::Big5);
-        page->text1->SetSelStart(0);
+        page->pageEdit->SetSelStart(0);
         Type(page, QStringLiteral("y"));
         QCOMPARE(keeper_->WriteChanged(), 1);
         const QList<RecoveryEntry> left = Files();
@@ -193,11 +193,11 @@ private Q_SLOTS:
         keeper_->Flush(); // the file's removal is the writer's
         QVERIFY(RecoveryStore(Folder()).Write(left.first().file, left.first()));
 
-        OnNextModal<RecoverForm>([](RecoverForm* form) { form->accept(); });
+        OnNextModal<RecoveryDialog>([](RecoveryDialog* form) { form->accept(); });
         keeper_->Offer(f_.frame.get());
-        htmlform* back = nullptr;
+        PageWindow* back = nullptr;
         for (QMdiSubWindow* w : f_.frame->Area->subWindowList())
-            if (auto* p = qobject_cast<htmlform*>(w->widget()); p && p->Filename == path)
+            if (auto* p = qobject_cast<PageWindow*>(w->widget()); p && p->filePath == path)
                 back = p;
         QVERIFY(back);
         QVERIFY(back->SaveFn());
@@ -232,7 +232,7 @@ private Q_SLOTS:
         Leave(QString(), QStringLiteral("无标题3"), QStringLiteral("new\n页"), 2);
 
         QStringList listed;
-        OnNextModal<RecoverForm>([&](RecoverForm* form) {
+        OnNextModal<RecoveryDialog>([&](RecoveryDialog* form) {
             QCOMPARE(form->focusWidget(), form->PageList);
             for (int i = 0; i < form->PageList->topLevelItemCount(); ++i) {
                 QTreeWidgetItem* item = form->PageList->topLevelItem(i);
@@ -253,16 +253,16 @@ private Q_SLOTS:
 
         QStringList captions;
         for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
-            auto* page = qobject_cast<htmlform*>(w->widget());
-            captions.append(QFileInfo(page->Filename).fileName());
-            const bool restored = page->Filename == path || checked.value(1);
+            auto* page = qobject_cast<PageWindow*>(w->widget());
+            captions.append(QFileInfo(page->filePath).fileName());
+            const bool restored = page->filePath == path || checked.value(1);
             QCOMPARE(page->ChangeCount() > 0, restored);
-            if (page->Filename == path) {
-                QVERIFY(page->SavedYn);
+            if (page->filePath == path) {
+                QVERIFY(page->hasFile);
                 QCOMPARE(f_.Text(page), QStringLiteral("<p>changed</p>\n"));
                 QCOMPARE(page->Encoding().lineEnd, PageEncoding::Lf);
             } else if (restored) {
-                QVERIFY(!page->SavedYn);
+                QVERIFY(!page->hasFile);
                 QCOMPARE(f_.Text(page), QStringLiteral("new\n页"));
             }
         }
@@ -322,7 +322,7 @@ private Q_SLOTS:
         Leave(QString(), QStringLiteral("无标题3"), QStringLiteral("new\n"), 2);
 
         QStringList listed;
-        OnNextModal<RecoverForm>([&listed](RecoverForm* form) {
+        OnNextModal<RecoveryDialog>([&listed](RecoveryDialog* form) {
             for (int i = 0; i < form->PageList->topLevelItemCount(); ++i)
                 listed.append(form->PageList->topLevelItem(i)->text(0));
             form->accept();
@@ -334,7 +334,7 @@ private Q_SLOTS:
         QCOMPARE(listed, wanted);
         QStringList opened;
         for (QMdiSubWindow* w : f_.frame->Area->subWindowList())
-            opened.append(qobject_cast<htmlform*>(w->widget())->Filename);
+            opened.append(qobject_cast<PageWindow*>(w->widget())->filePath);
         QCOMPARE(opened.contains(path), offered);
         // Brought back or passed over, no recovery file is removed.
         QCOMPARE(Files().size(), 2);
@@ -358,13 +358,13 @@ private Q_SLOTS:
         QCOMPARE(editor->exitStatus(), QProcess::CrashExit);
 
         RecoveryKeeper next(*f_.frame, run.RecoveryFolder(), 3600 * 1000);
-        OnNextModal<RecoverForm>([](RecoverForm* form) { form->accept(); });
+        OnNextModal<RecoveryDialog>([](RecoveryDialog* form) { form->accept(); });
         next.Offer(f_.frame.get());
         QStringList found;
         for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
-            auto* page = qobject_cast<htmlform*>(w->widget());
+            auto* page = qobject_cast<PageWindow*>(w->widget());
             QVERIFY(page->ChangeCount() > 0);
-            found.append(page->Filename + QLatin1Char('|') + f_.Text(page).remove(QStringLiteral("改动")));
+            found.append(page->filePath + QLatin1Char('|') + f_.Text(page).remove(QStringLiteral("改动")));
             QVERIFY(f_.Text(page).contains(QStringLiteral("改动")));
         }
         found.sort();
@@ -443,7 +443,7 @@ private Q_SLOTS:
         QStringList listed;
         const auto offer = [&] {
             RecoveryKeeper next(*f_.frame, run.RecoveryFolder(), 3600 * 1000);
-            const auto waiting = OnNextModal<RecoverForm>([&](RecoverForm* form) {
+            const auto waiting = OnNextModal<RecoveryDialog>([&](RecoveryDialog* form) {
                 for (int i = 0; i < form->PageList->topLevelItemCount(); ++i)
                     listed.append(form->PageList->topLevelItem(i)->text(0));
                 if (choice == 0)

@@ -2,8 +2,8 @@
 // block saved as a .css file, and the link line put in the head.
 
 #include "base/pagecodec.h"
-#include "builders/styles/cssform.h"
-#include "builders/styles/makecssform.h"
+#include "builders/styles/styledialog.h"
+#include "builders/styles/stylesheetdialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 #include "tagdb/tagdb.h"
@@ -25,9 +25,9 @@ class TestStyleSheetCommands : public QObject
         return f_.shared->Db.TagIndexByStart(f_.shared->Db.Section(QStringLiteral("html1")), start);
     }
     // Gives the selected selector the z-index `z` in the style dialog (Cancel when `z` is empty).
-    static void SetStyle(MakeCssForm* form, const QString& z)
+    static void SetStyle(StyleSheetDialog* form, const QString& z)
     {
-        OnNextModal<CssForm>([z](CssForm* css) {
+        OnNextModal<StyleDialog>([z](StyleDialog* css) {
             if (z.isEmpty())
                 return;
             css->ZindexText->setText(z);
@@ -36,7 +36,7 @@ class TestStyleSheetCommands : public QObject
         form->StyleCommand->click();
     }
     // Builds p.red {z-index:2} and a:hover {z-index:3}, plus .big that never gets a style.
-    void BuildRules(MakeCssForm* form)
+    void BuildRules(StyleSheetDialog* form)
     {
         QVERIFY(!form->Frame1->isVisible());
         QVERIFY(!form->StyleCommand->isEnabled());
@@ -85,12 +85,12 @@ private Q_SLOTS:
 
     void internalBlock()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString text = PageWindowFixture::Text(doc);
-        const int caret = doc->text1->SelStart(); // inside the body
+        const int caret = doc->pageEdit->SelStart(); // inside the body
         int seen = 0;
-        OnNextModal<MakeCssForm>(
-            [this](MakeCssForm* form) {
+        OnNextModal<StyleSheetDialog>(
+            [this](StyleSheetDialog* form) {
                 QCOMPARE(form->windowTitle(), QStringLiteral("设置样式表"));
                 BuildRules(form);
                 form->OkCommand->click();
@@ -103,20 +103,20 @@ private Q_SLOTS:
         QString expected = text;
         expected.insert(text.indexOf(QStringLiteral("<body>")), block);
         QCOMPARE(PageWindowFixture::Text(doc), expected);
-        QCOMPARE(doc->text1->SelStart(), caret + int(block.size()));
+        QCOMPARE(doc->pageEdit->SelStart(), caret + int(block.size()));
         QVERIFY(Messages::Record().isEmpty());
     }
 
     void cancelledChangesNothing()
     {
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         const QString text = PageWindowFixture::Text(doc);
-        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+        OnNextModal<StyleSheetDialog>([this](StyleSheetDialog* form) {
             BuildRules(form);
             form->CancelCommand->click();
         });
         f_.frame->RunCommand(QStringLiteral("Addcss"));
-        OnNextModal<MakeCssForm>([](MakeCssForm* form) { form->OkCommand->click(); }); // nothing set
+        OnNextModal<StyleSheetDialog>([](StyleSheetDialog* form) { form->OkCommand->click(); }); // nothing set
         f_.frame->RunCommand(QStringLiteral("CssOut"));
         QCOMPARE(PageWindowFixture::Text(doc), text);
         QVERIFY(f_.requests.isEmpty());
@@ -124,7 +124,7 @@ private Q_SLOTS:
 
     void fiftySelectors()
     {
-        OnNextModal<MakeCssForm>([](MakeCssForm* form) {
+        OnNextModal<StyleSheetDialog>([](StyleSheetDialog* form) {
             form->Check1->click();
             for (int i = 0; i <= 50; ++i) {
                 form->NameText->setText(QStringLiteral("c%1").arg(i));
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QFETCH(bool, written);
         const QString path = f_.Path(file);
         f_.paths = {path};
-        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+        OnNextModal<StyleSheetDialog>([this](StyleSheetDialog* form) {
             BuildRules(form);
             form->OkCommand->click();
         });
@@ -189,7 +189,7 @@ private Q_SLOTS:
             QVERIFY(f_.frame->OpenPath(f_.Path(QStringLiteral("page.html"))));
         }
         f_.paths = {f_.Path(QStringLiteral("site.css"))};
-        OnNextModal<MakeCssForm>([this](MakeCssForm* form) {
+        OnNextModal<StyleSheetDialog>([this](StyleSheetDialog* form) {
             form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
             form->NameText->setText(QStringLiteral("红"));
             form->AddCom->click();
@@ -229,14 +229,14 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         QFETCH(QString, result);
         QFETCH(QString, message);
-        htmlform* doc = f_.Active();
+        PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, page, int(page.size()));
         if (!answer.isNull())
             f_.inputs = {answer};
         f_.frame->RunCommand(QStringLiteral("LinkCss"));
         QCOMPARE(PageWindowFixture::Text(doc), result);
         // The caret stays at the end of the page.
-        QCOMPARE(doc->text1->SelStart(), int(result.size()));
+        QCOMPARE(doc->pageEdit->SelStart(), int(result.size()));
         QStringList expected;
         if (!message.isEmpty())
             expected.append(message);

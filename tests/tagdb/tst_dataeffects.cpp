@@ -134,7 +134,7 @@ private slots:
         }
     }
 
-    // Each statement as the event dialog and JsForm read it: add0 always present (empty = no parameter dialog),
+    // Each statement as the event dialog and ScriptCallDialog read it: add0 always present (empty = no parameter dialog),
     // shown rows contiguous from row 0 and captioned, the call fits a double-quoted attribute and is balanced
     // once the arguments are in.
     void statement_data()

@@ -1,7 +1,7 @@
 #include "builders/elements/addimgframe.h"
 
 #include "base/helpers.h"
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

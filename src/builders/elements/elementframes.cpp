@@ -16,11 +16,11 @@
 
 namespace {
 
-using Factory = std::function<KindFrame*(AddhForm*, const ElementKind::Frame&)>;
+using Factory = std::function<KindFrame*(ElementDialog*, const ElementKind::Frame&)>;
 
 template <class Hook> Factory Make()
 {
-    return [](AddhForm* form, const ElementKind::Frame& frame) { return new Hook(form, frame); };
+    return [](ElementDialog* form, const ElementKind::Frame& frame) { return new Hook(form, frame); };
 }
 
 const QHash<QString, Factory>& Hooks()
@@ -33,7 +33,7 @@ const QHash<QString, Factory>& Hooks()
         {QStringLiteral("AddImgFrame"), Make<AddImgFrame>()},
         {QStringLiteral("FormFrame"), Make<FormFrame>()},
         {QStringLiteral("SelectFrame"),
-         [](AddhForm* form, const ElementKind::Frame&) { return new SelectFrame(form); }},
+         [](ElementDialog* form, const ElementKind::Frame&) { return new SelectFrame(form); }},
         {QStringLiteral("UlFrame"), Make<UlFrame>()},
     };
     return hooks;
@@ -41,7 +41,7 @@ const QHash<QString, Factory>& Hooks()
 
 } // namespace
 
-KindFrame* ElementFrames::Create(AddhForm* form, const ElementKind::Frame& frame)
+KindFrame* ElementFrames::Create(ElementDialog* form, const ElementKind::Frame& frame)
 {
     if (const auto hook = Hooks().constFind(frame.Name); hook != Hooks().cend())
         return hook.value()(form, frame);

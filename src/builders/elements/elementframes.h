@@ -4,11 +4,11 @@
 
 #include "builders/elements/elementkind.h"
 
-class AddhForm;
+class ElementDialog;
 class KindFrame;
 
 class ElementFrames
 {
 public:
-    static KindFrame* Create(AddhForm* form, const ElementKind::Frame& frame);
+    static KindFrame* Create(ElementDialog* form, const ElementKind::Frame& frame);
 };

@@ -22,7 +22,7 @@ struct PlayTimeBoxes
 constexpr PlayTimeBoxes PlayTimes[] = {{1, "starttime"}, {3, "endtime"}};
 } // namespace
 
-EmbedFrame::EmbedFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
+EmbedFrame::EmbedFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     for (int i : {Endless, Counted})
         connect(Option(Loop, i), &QAbstractButton::clicked, this, [this, i] { EmbedLoopOption_Click(i); });

@@ -10,7 +10,7 @@ class EmbedFrame : public FieldFrame
     Q_OBJECT
 
 public:
-    EmbedFrame(AddhForm* form, const ElementKind::Frame& frame);
+    EmbedFrame(ElementDialog* form, const ElementKind::Frame& frame);
     bool ApplyAttr(const QString& name, const QString& value) override;
 
 private:

@@ -2,8 +2,8 @@
 
 #include "base/formkit.h"
 #include "base/uihelpers.h"
-#include "builders/elements/addhform.h"
-#include "builders/styles/colorform.h"
+#include "builders/elements/elementdialog.h"
+#include "builders/styles/colordialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,7 +17,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-FieldFrame::FieldFrame(AddhForm* form, const ElementKind::Frame& frame)
+FieldFrame::FieldFrame(ElementDialog* form, const ElementKind::Frame& frame)
     : KindFrame(form, frame.Name), fields_(frame.Fields)
 {
     QGridLayout* grid = nullptr;

@@ -19,7 +19,7 @@ class FieldFrame : public KindFrame
     Q_OBJECT
 
 public:
-    FieldFrame(AddhForm* form, const ElementKind::Frame& frame);
+    FieldFrame(ElementDialog* form, const ElementKind::Frame& frame);
 
     // Edit mode: the field that sets `name` takes the value; false when no field does, or when the value is one no
     // option stands for (it is then kept among the other attributes).

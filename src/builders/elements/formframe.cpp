@@ -2,7 +2,7 @@
 
 #include "base/formkit.h"
 #include "base/uihelpers.h"
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 #include "builders/elements/formbuttons.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@ const QString WindowName = QStringLiteral("FText");
 const QString Send = QStringLiteral("SendCheck");
 } // namespace
 
-FormFrame::FormFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
+FormFrame::FormFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     connect(Get<QCheckBox>(NewWindow), &QCheckBox::clicked, this, &FormFrame::FCheck_Click);
     for (int i = 0; i < 2; ++i)

@@ -9,7 +9,7 @@ class FormFrame : public FieldFrame
     Q_OBJECT
 
 public:
-    FormFrame(AddhForm* form, const ElementKind::Frame& frame);
+    FormFrame(ElementDialog* form, const ElementKind::Frame& frame);
     void Setup() override;
 
 private:

@@ -10,7 +10,7 @@ const QString Width = QStringLiteral("HrText_1");
 const QString Unit = QStringLiteral("HrOption");
 } // namespace
 
-HrFrame::HrFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame) {}
+HrFrame::HrFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame) {}
 
 QString HrFrame::SlotText(const ElementField& field, const QString& text) const
 {

@@ -8,7 +8,7 @@ class HrFrame : public FieldFrame
     Q_OBJECT
 
 public:
-    HrFrame(AddhForm* form, const ElementKind::Frame& frame);
+    HrFrame(ElementDialog* form, const ElementKind::Frame& frame);
     bool ApplyAttr(const QString& name, const QString& value) override;
 
 protected:

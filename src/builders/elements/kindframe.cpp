@@ -1,8 +1,8 @@
 #include "builders/elements/kindframe.h"
 
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 
-KindFrame::KindFrame(AddhForm* form, const QString& name) : QFrame(form), Form(form)
+KindFrame::KindFrame(ElementDialog* form, const QString& name) : QFrame(form), Form(form)
 {
     setObjectName(name);
     hide();

@@ -5,7 +5,7 @@
 
 #include <QFrame>
 
-class AddhForm;
+class ElementDialog;
 class ElementMarkup;
 
 class KindFrame : public QFrame
@@ -13,7 +13,7 @@ class KindFrame : public QFrame
     Q_OBJECT
 
 public:
-    KindFrame(AddhForm* form, const QString& name);
+    KindFrame(ElementDialog* form, const QString& name);
 
     // The kind's own set-up, after the dialog has declared the kind's slots.
     virtual void Setup() {}
@@ -25,5 +25,5 @@ protected:
     ElementMarkup& M() const;
     void Refresh() const;
 
-    AddhForm* Form;
+    ElementDialog* Form;
 };

@@ -13,7 +13,7 @@ const QString NewWindow = QStringLiteral("LinkCheck1");
 const QString Windows = QStringLiteral("LinkCombo");
 } // namespace
 
-LinkFrame::LinkFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
+LinkFrame::LinkFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     Get<QLineEdit>(Address)->installEventFilter(this);
     connect(Get<QCheckBox>(NewWindow), &QCheckBox::clicked, this, &LinkFrame::LinkCheck1_Click);

@@ -9,7 +9,7 @@ class LinkFrame : public FieldFrame
     Q_OBJECT
 
 public:
-    LinkFrame(AddhForm* form, const ElementKind::Frame& frame);
+    LinkFrame(ElementDialog* form, const ElementKind::Frame& frame);
     bool ApplyAttr(const QString& name, const QString& value) override;
 
 protected:

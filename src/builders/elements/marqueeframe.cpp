@@ -13,7 +13,7 @@ const QString Endless = QStringLiteral("MarNumCheck");
 const QString Loop = QStringLiteral("loop");
 } // namespace
 
-MarqueeFrame::MarqueeFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
+MarqueeFrame::MarqueeFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     connect(Get<QCheckBox>(Endless), &QCheckBox::clicked, this, &MarqueeFrame::MarNumCheck_Click);
 }

@@ -9,7 +9,7 @@ class MarqueeFrame : public FieldFrame
     Q_OBJECT
 
 public:
-    MarqueeFrame(AddhForm* form, const ElementKind::Frame& frame);
+    MarqueeFrame(ElementDialog* form, const ElementKind::Frame& frame);
     bool ApplyAttr(const QString& name, const QString& value) override;
 
 private:

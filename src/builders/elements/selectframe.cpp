@@ -3,7 +3,7 @@
 #include "base/formkit.h"
 #include "base/messages.h"
 #include "base/uihelpers.h"
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 #include "builders/elements/elementfield.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-SelectFrame::SelectFrame(AddhForm* form) : KindFrame(form, QStringLiteral("SelectFrame"))
+SelectFrame::SelectFrame(ElementDialog* form) : KindFrame(form, QStringLiteral("SelectFrame"))
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

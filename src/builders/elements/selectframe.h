@@ -14,7 +14,7 @@ class SelectFrame : public KindFrame
     Q_OBJECT
 
 public:
-    explicit SelectFrame(AddhForm* form);
+    explicit SelectFrame(ElementDialog* form);
     void Setup() override;
 
     QListWidget* SelectList = nullptr;

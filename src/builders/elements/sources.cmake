@@ -9,21 +9,21 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/otherattributes.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/addform.cpp
-    ${KESTREL_LIST_DIR}/addhform.cpp
+    ${KESTREL_LIST_DIR}/elementpickdialog.cpp
+    ${KESTREL_LIST_DIR}/elementdialog.cpp
     ${KESTREL_LIST_DIR}/addimgframe.cpp
-    ${KESTREL_LIST_DIR}/addotherform.cpp
-    ${KESTREL_LIST_DIR}/eform.cpp
+    ${KESTREL_LIST_DIR}/attributedialog.cpp
+    ${KESTREL_LIST_DIR}/eventdialog.cpp
     ${KESTREL_LIST_DIR}/elementframes.cpp
     ${KESTREL_LIST_DIR}/embedframe.cpp
     ${KESTREL_LIST_DIR}/fieldframe.cpp
     ${KESTREL_LIST_DIR}/formframe.cpp
     ${KESTREL_LIST_DIR}/hrframe.cpp
-    ${KESTREL_LIST_DIR}/hsetform.cpp
+    ${KESTREL_LIST_DIR}/genericelementdialog.cpp
     ${KESTREL_LIST_DIR}/kindframe.cpp
     ${KESTREL_LIST_DIR}/linkframe.cpp
     ${KESTREL_LIST_DIR}/marqueeframe.cpp
-    ${KESTREL_LIST_DIR}/otherform.cpp
+    ${KESTREL_LIST_DIR}/otherattributesdialog.cpp
     ${KESTREL_LIST_DIR}/selectframe.cpp
     ${KESTREL_LIST_DIR}/ulframe.cpp
 )

@@ -1,6 +1,6 @@
 #include "builders/elements/ulframe.h"
 
-#include "builders/elements/addhform.h"
+#include "builders/elements/elementdialog.h"
 #include "builders/elements/selectframe.h"
 
 #include <QAbstractButton>
@@ -10,7 +10,7 @@ namespace {
 const QString Bullets = QStringLiteral("UlOption");
 }
 
-UlFrame::UlFrame(AddhForm* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
+UlFrame::UlFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     const int count = int(FieldNamed(Bullets)->OptionCaptions.size());
     for (int i = 0; i < count; ++i)

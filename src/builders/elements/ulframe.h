@@ -11,7 +11,7 @@ class UlFrame : public FieldFrame
     Q_OBJECT
 
 public:
-    UlFrame(AddhForm* form, const ElementKind::Frame& frame);
+    UlFrame(ElementDialog* form, const ElementKind::Frame& frame);
     void Setup() override;
 
     void UlOption_Click(int index);

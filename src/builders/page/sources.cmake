@@ -2,5 +2,5 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/bodytag.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/bodyform.cpp
+    ${KESTREL_LIST_DIR}/bodydialog.cpp
 )

@@ -6,8 +6,8 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/windowfeatures.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/jsform.cpp
-    ${KESTREL_LIST_DIR}/javaform.cpp
-    ${KESTREL_LIST_DIR}/maketxform.cpp
-    ${KESTREL_LIST_DIR}/scriptform.cpp
+    ${KESTREL_LIST_DIR}/scriptcalldialog.cpp
+    ${KESTREL_LIST_DIR}/pageeffectdialog.cpp
+    ${KESTREL_LIST_DIR}/elementeffectdialog.cpp
+    ${KESTREL_LIST_DIR}/scriptdialog.cpp
 )

@@ -6,9 +6,9 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/stylesheet.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/colorform.cpp
-    ${KESTREL_LIST_DIR}/cssform.cpp
-    ${KESTREL_LIST_DIR}/makecssform.cpp
-    ${KESTREL_LIST_DIR}/sizesetform.cpp
+    ${KESTREL_LIST_DIR}/colordialog.cpp
+    ${KESTREL_LIST_DIR}/styledialog.cpp
+    ${KESTREL_LIST_DIR}/stylesheetdialog.cpp
+    ${KESTREL_LIST_DIR}/sizedialog.cpp
     ${KESTREL_LIST_DIR}/stylewrap.cpp
 )

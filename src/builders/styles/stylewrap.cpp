@@ -1,7 +1,7 @@
 #include "builders/styles/stylewrap.h"
 
 #include "base/helpers.h"
-#include "builders/styles/cssform.h"
+#include "builders/styles/styledialog.h"
 #include "editor/pageedit.h"
 
 #include <QTextCursor>
@@ -12,7 +12,7 @@ void StyleWrap::Run(const BuilderContext& context, PageEdit* text, QWidget* owne
     QString selected = text->textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 
-    CssForm css(context, owner);
+    StyleDialog css(context, owner);
     css.HtmlTxt1 = QStringLiteral("<span");
     css.HtmlTxt2 = QString(selected).replace(QLatin1Char('\n'), CrLf) + QStringLiteral("</span>");
     // Cancel wraps too, in a span with an empty style.

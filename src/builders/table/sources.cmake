@@ -2,5 +2,5 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/tablemarkup.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
-    ${KESTREL_LIST_DIR}/tableform.cpp
+    ${KESTREL_LIST_DIR}/tablegriddialog.cpp
 )

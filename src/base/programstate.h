@@ -1,0 +1,44 @@
+#pragma once
+// Process-wide state: paths, file-dialog filters and the tag database.
+// Created by Main before the first window and alive until the program ends.
+
+#include "base/buildercontext.h"
+#include "tagdb/tagdb.h"
+
+#include <QDomDocument>
+#include <QStringList>
+
+class ProgramState
+{
+public:
+    // Sets every path from the program folder (which need not end in "/").
+    explicit ProgramState(const QString& programDir);
+
+    // Where data.xml and readme.html are: the program folder (a build tree), else <datadir>/kestrel/ beside it (an
+    // installed program), else the program folder again, so that the missing database is reported there.
+    static QString DataFolder(const QString& programDir);
+    // Where a user's new pages go: the documents folder, or home when there is none.
+    static QString PagesFolder();
+
+    QString ProgramDir; // ends in "/"
+    QString DataDir;    // ends in "/"
+    QString HtmlFilter;
+    QString ImageFilter;
+    QString lastFolder; // ends in "/"
+    QString DataFile;
+    QString HelpFile;
+    QString TempFile;
+    // The file the main frame keeps its settings in between runs; "" keeps nothing (tests, benchmarks).
+    QString SettingsFile;
+
+    TagDb Db;
+    // What a builder dialog is made with: the database, the filters and the scratch page of the active page.
+    BuilderContext Context() const { return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile, ProgramDir}; }
+    QDomElement TagRoot() const { return Db.TagRoot(); }
+
+    // The "自动完成(&O)" check mark of the System menu: completion lists pop up while typing. Lives for one run.
+    bool AutoComplete = true;
+
+    // Releases the databases when the main frame goes.
+    void Release();
+};

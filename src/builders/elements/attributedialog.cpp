@@ -1,0 +1,46 @@
+#include "builders/elements/attributedialog.h"
+
+#include "base/dialogbuttons.h"
+#include "base/formkit.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+AttributeDialog::AttributeDialog(QWidget* parent) : BuilderDialog(parent)
+{
+    setObjectName(QStringLiteral("AddOtherForm"));
+    setWindowTitle(QStringLiteral("属性设置"));
+
+    auto* grid = new QGridLayout;
+    NameText = FormKit::TextRow(grid, 0, QStringLiteral("属性名称"), QStringLiteral("NameText"));
+    ValueText = FormKit::TextRow(grid, 1, QStringLiteral("属 性 值"), QStringLiteral("ValueText"));
+    NameText->setMinimumWidth(260);
+
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Command1"), QStringLiteral("Command2"),
+                                                      QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
+    Command1 = buttons.Ok;
+    Command2 = buttons.Cancel;
+    connect(Command1, &QPushButton::clicked, this, &AttributeDialog::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->addLayout(grid);
+    main->addLayout(buttons.Row);
+    NameText->setFocus();
+}
+
+void AttributeDialog::Load()
+{
+    NameText->setText(MyName);
+    ValueText->setText(MyValue);
+}
+
+void AttributeDialog::Command1_Click()
+{
+    MyName = NameText->text();
+    MyValue = ValueText->text();
+    accept();
+}

@@ -1,0 +1,143 @@
+#include "builders/page/bodydialog.h"
+
+#include "base/dialogbuttons.h"
+#include "base/formkit.h"
+#include "base/uihelpers.h"
+#include "builders/elements/eventdialog.h"
+#include "builders/elements/eventsettings.h"
+#include "builders/styles/colordialog.h"
+#include "builders/styles/styledialog.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+// The kind of element whose events the body offers (with the events every element has).
+constexpr int BodyEvents = 5;
+} // namespace
+
+BodyDialog::BodyDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+{
+    setObjectName(QStringLiteral("BodYForm"));
+    setWindowTitle(QStringLiteral("设置主体"));
+
+    auto* fields = new QWidget(this);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(0, 0, 0, 0);
+    BodyText = FormKit::TextRow(grid, 0, QStringLiteral("背景图像"), QStringLiteral("BodyText"));
+    BodyText->setMinimumWidth(260);
+    ImgCommand = FormKit::Button(fields, QStringLiteral("ImgCommand"), QStringLiteral("浏览"));
+    grid->addWidget(ImgCommand, 0, 2);
+    connect(ImgCommand, &QPushButton::clicked, this, [this] { PickFileUrl(BodyText, Context().ImageFilter, this); });
+
+    const FormKit::Picker fg = FormKit::PickerRow(grid, 1, 0, QStringLiteral("FgCommand"), QStringLiteral("前景颜色"));
+    FgCommand = fg.Button;
+    FgValue = fg.Value;
+    const FormKit::Picker bg = FormKit::PickerRow(grid, 2, 0, QStringLiteral("BgCommand"), QStringLiteral("背景颜色"));
+    BgCommand = bg.Button;
+    BgValue = bg.Value;
+    connect(FgCommand, &QPushButton::clicked, this, [this] {
+        PickColor(Context().Db, Body.BodyTextColor, this);
+        ShowValues();
+    });
+    connect(BgCommand, &QPushButton::clicked, this, [this] {
+        PickColor(Context().Db, Body.BodyBgColor, this);
+        ShowValues();
+    });
+
+    const FormKit::Options scroll =
+        FormKit::OptionGroup(this, QStringLiteral("滚动条"), QStringLiteral("ScrollOption"),
+                             {QStringLiteral("一直显示"), QStringLiteral("隐藏"), QStringLiteral("自动")});
+    ScrollFrame = scroll.Box;
+    ScrollFrame->setObjectName(QStringLiteral("ScrollFrame"));
+    scrollGroup_ = scroll.Group;
+    for (int i = 0; i < 3; ++i)
+        ScrollOption[i] = scroll.Buttons.at(i);
+    connect(scrollGroup_, &QButtonGroup::idClicked, this, [this](int i) { Body.BodyScroll = BodyTag::ScrollValue(i); });
+
+    ECommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
+    connect(ECommand, &QPushButton::clicked, this, &BodyDialog::ECommand_Click);
+    const FormKit::Picker style =
+        FormKit::PickerRow(grid, 3, 0, QStringLiteral("StyleCommand"), QStringLiteral("&Y 设置样式"));
+    StyleCommand = style.Button;
+    StyleValue = style.Value;
+    StyleValue->setWordWrap(true);
+    connect(StyleCommand, &QPushButton::clicked, this, &BodyDialog::StyleCommand_Click);
+    grid->addWidget(ECommand, 4, 0);
+    grid->setColumnStretch(1, 1);
+
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
+                                                      QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
+    OkCommand = buttons.Ok;
+    CanCommand = buttons.Cancel;
+    connect(OkCommand, &QPushButton::clicked, this, &BodyDialog::OkCommand_Click);
+    connect(CanCommand, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(fields);
+    main->addWidget(ScrollFrame);
+    main->addStretch();
+    main->addLayout(buttons.Row);
+
+    setTabOrder(BodyText, ImgCommand);
+    setTabOrder(ImgCommand, FgCommand);
+    setTabOrder(FgCommand, BgCommand);
+    setTabOrder(BgCommand, StyleCommand);
+    setTabOrder(StyleCommand, ECommand);
+    setTabOrder(ECommand, ScrollOption[0]);
+    setTabOrder(ScrollOption[0], OkCommand);
+    setTabOrder(OkCommand, CanCommand);
+    BodyText->setFocus();
+    resize(480, 320);
+}
+
+void BodyDialog::Load()
+{
+    Yn = false;
+    BodyStr.clear();
+    EventSettings events;
+    events.Id = BodyEvents;
+    events.Fill(Context().Db);
+    Body.Load(Attrs, events.EventNames);
+    BodyText->setText(Body.Background);
+    const int scroll = BodyTag::ScrollIndex(Body.BodyScroll);
+    if (scroll >= 0)
+        ScrollOption[scroll]->setChecked(true);
+    ShowValues();
+}
+
+void BodyDialog::ShowValues()
+{
+    FormKit::ShowValue(FgValue, Body.BodyTextColor, FormKit::Shown::Colour);
+    FormKit::ShowValue(BgValue, Body.BodyBgColor, FormKit::Shown::Colour);
+    FormKit::ShowValue(StyleValue, Body.BodyStyle);
+}
+
+void BodyDialog::ECommand_Click()
+{
+    EventDialog::Edit(Context(), BodyEvents, Body.EventNames, Body.EventCodes, this);
+}
+
+void BodyDialog::StyleCommand_Click()
+{
+    StyleDialog css(Context(), this);
+    css.StxtStr = Body.BodyStyle;
+    css.Run();
+    // After Cancel the style dialog hands back the style it was given, lower-cased.
+    Body.BodyStyle = css.StxtStr;
+    ShowValues();
+}
+
+void BodyDialog::OkCommand_Click()
+{
+    Body.Background = BodyText->text();
+    BodyStr = Body.BodyStr();
+    Yn = true;
+    accept();
+}

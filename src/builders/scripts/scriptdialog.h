@@ -1,0 +1,43 @@
+#pragma once
+// The script dialog "添加脚本": a script block in JavaScript, VBScript or a language the user names, with the
+// address of an existing script or with the code typed here.
+//
+// Run() hands back the block after OK (ScriptTxt holds it too), nothing after Cancel. The block's text is
+// ScriptBlock's.
+
+#include "base/builderdialog.h"
+#include "builders/scripts/scriptblock.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+class ScriptDialog : public BuilderDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ScriptDialog(QWidget* parent = nullptr);
+
+    QString ScriptTxt; // out: "" after Cancel
+    ScriptBlock Block; // language, src or code
+
+    // ---- Controls.
+    QRadioButton* ScriptOption[3] = {};
+    QLineEdit* SNameText = nullptr;
+    QRadioButton* SrcYnOption[2] = {};
+    QLineEdit* SrcText = nullptr;
+    QPlainTextEdit* ScriptText = nullptr;
+    QPushButton* OkCommand = nullptr;
+    QPushButton* CanCommand = nullptr;
+
+protected:
+    void Load() override;
+    QString Result() const override { return ScriptTxt; }
+
+private:
+    void ScriptOption_Click(int i);
+    void SrcYnOption_Click(int i);
+    void OkCommand_Click();
+};

@@ -1,0 +1,96 @@
+#pragma once
+// The grid table builder "表格处理": a table filled cell by cell in a grid, its columns named and chosen for output
+// (link columns among them), its start tag and caption set through the element dialog, written out on OK.
+//
+// Made with the builder context; Run() hands back the table markup after OK, nothing after a confirmed close.
+// HtmlTxt holds the same. What the dialog computes lives in Markup; the dialog moves values between its controls and
+// it. The cell editor Text1 lies over the current cell: Tab goes on to the next cell, Up and Down to the cell above
+// or below while the editor's whole text is selected, Escape takes back what was typed into the cell and leaves
+// the keyboard to the grid (where a second Escape is the dialog's).
+
+#include "base/builderdialog.h"
+#include "builders/table/tablemarkup.h"
+
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+class TableGridDialog : public BuilderDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TableGridDialog(const BuilderContext& context, QWidget* parent = nullptr);
+
+    // Runs the builder over `owner`: what to insert at the caret (the table followed by a line break), nothing when
+    // no table was made.
+    static std::optional<QString> MakeTable(const BuilderContext& context, QWidget* owner);
+
+    // Out.
+    QString HtmlTxt;
+
+    TableMarkup Markup;
+    bool TableDone = false;
+
+    // ---- Controls.
+    QTableWidget* Dbgrid1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Addrow = nullptr;
+    QPushButton* Delerowcommand = nullptr;
+    QPushButton* Addcolcommand = nullptr;
+    QPushButton* Coldelecommand = nullptr;
+    QLabel* CountLabel = nullptr;
+    QGroupBox* ColFrame = nullptr; // "列设置"
+    QListWidget* Collist = nullptr;
+    QLineEdit* TitleText = nullptr;
+    QCheckBox* LinkCheck = nullptr;
+    QPushButton* Titlecom = nullptr;
+    QPushButton* TableSetcom = nullptr;
+    QPushButton* OKCommand = nullptr;
+    QPushButton* cancelcommand = nullptr;
+    QProgressBar* HScroll1 = nullptr;
+
+    // Puts the cell editor over cell (row, column) of the grid's data (0-based: the grid's row 1 is row 0 here).
+    void EditCell(int row, int column);
+    void Dbgrid1_Click(int row, int column);
+    void Addrow_Click();
+    void Delerowcommand_Click();
+    void Addcolcommand_Click();
+    void Coldelecommand_Click();
+    void Collist_Click(int entry);
+    void TitleText_Change(const QString& text);
+    void LinkCheck_Click(bool checked);
+    void Titlecom_Click();
+    void TableSetcom_Click();
+    void OKCommand_Click();
+    // The close box, Escape and the cancel button: a table with more than one row or column asks first.
+    void reject() override;
+
+protected:
+    void Load() override;
+    QString Result() const override { return HtmlTxt; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool Text1_KeyPress(int key);
+    void RefreshHeadings();
+    void PlaceEditor();
+    void HideEditor();
+    // Escape in the editor: the cell gets back the text it had when the editor came over it.
+    void CancelCellEdit();
+    void ShowCount();
+    // The grid's cells as the markup takes them: one list per data row.
+    QList<QStringList> GridCells() const;
+    void Generate();
+
+    bool placing_ = false; // the editor is being moved: its text is the cell's already
+    QString cellBefore_;   // the edited cell's text when the editor came over it
+};

@@ -1,0 +1,181 @@
+#pragma once
+// The main frame: up to eight page windows, the menus, the toolbar and the command dispatch.
+
+#include "shell/builderdialogs.h"
+#include "shell/framesettings.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSet>
+
+#include <functional>
+#include <optional>
+
+class PieceDecoder;
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class ProgramState;
+class PageWindow;
+struct DecodedPage;
+class FileStamp;
+
+class MainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxDocuments = 8;
+    // What a page that finds no room is told.
+    static const QString TooManyPages;
+
+    // With `start` false the frame is built without its first page; Start() opens it once the tag database
+    // is there (start-up builds the frame while the database is still being read).
+    explicit MainFrame(ProgramState& shared, QWidget* parent = nullptr, bool start = true);
+    void Start();
+    // The pages the program starts with: the files named on its command line, or one new page when none is named.
+    void StartWith(const QStringList& files);
+    ~MainFrame() override;
+
+    int openPageCount = 0;
+
+    void CloseForm(int num);
+    QString PasteTxt();
+
+    // Opens a page window; `page` is the file already read (open; its text is taken), null for a new page.
+    // The page is `page` (read whole) or what `pieces` decodes; neither: a new page.
+    PageWindow* OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page = nullptr,
+                           PieceDecoder* pieces = nullptr);
+    void OpenFile();
+    // Opens a file named on the command line or chosen in the open dialog.
+    PageWindow* OpenPath(const QString& path);
+    // The page open on the file `path` leads to (by whatever name), or null.
+    PageWindow* PageOpenOn(const QString& path) const;
+    // Reads the page's file again in the code page chosen (a PageEncoding::Codec), after asking when the page has
+    // changes that would be lost.
+    void ReopenWith(PageWindow* doc, int codec);
+    // Each page without edits whose file another program changed offers to read it again (the program has the
+    // focus back).
+    void OfferReloads();
+
+    PageWindow* ActiveDocument() const;
+    PageWindow* Document(int slot) const { return slots_[slot]; }
+    QAction* Command(const QString& name) const { return commands_.value(name); }
+    QAction* ToolButton(const QString& key) const { return toolButtons_.value(key); }
+    QMenu* MenuNamed(const QString& name) const;
+    QToolBar* toolbar = nullptr;
+    QMdiArea* Area = nullptr;
+
+    // State shared with the page windows.
+    void SetDocCommandsEnabled(bool enabled);
+    void SetUndoEnabled(bool enabled);
+    void SetSelectionCommandsEnabled(bool enabled);
+    void SetPasteEnabled(bool enabled);
+    void UpdatePreviewCommands(PageWindow* form);
+    void PopupContextMenu(const QPoint& globalPos);
+
+    // Runs a command as its menu entry or button would.
+    void RunCommand(const QString& name);
+    // Whether RunCommand does anything for `name`.
+    bool Handles(const QString& name) const { return frameHandlers_.contains(name) || pageHandlers_.contains(name); }
+
+    // Commands whose windows are not part of this build: present, captioned, disabled.
+    static bool IsPending(const QString& name);
+
+    // The files of the recent-files menu, newest first.
+    QStringList RecentFiles() const { return recent_; }
+    // Opens files as the open command does, stopping at the limit of pages (dropped files).
+    void OpenFiles(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // A page that saving unchanged would alter: says from which byte, and asks whether to open it all the same.
+    bool AskOpenUnkept(const QString& path, qsizetype offset);
+    // Bytes that did not decode, or bytes that saving would alter: asks whether to open the page all the same.
+    bool AskOpenFaulty(const QString& path, const DecodedPage& page);
+    void ReloadFromDisk(PageWindow* doc);
+    // Reads the page's file again in `codec`; false, after saying so, when it cannot.
+    bool ReadAgain(PageWindow* doc, int codec, DecodedPage& page, FileStamp& stamp);
+    void BuildMenus();
+    void BuildContextMenu();
+    void BuildToolbar();
+    void BindCommands();
+    void BuildHandlers();
+    void CloseActive();
+    QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption);
+    void SetEnabled(const QStringList& names, bool enabled);
+    void SubWindowActivated(QMdiSubWindow* window);
+    void UpdateTitle();
+
+    // Small commands of the frame itself.
+    void CutText();
+    void CopyText();
+    void DeleteText();
+    void PasteText();
+    void UndoEdit();
+    void SelectAllText();
+    void ShowHelp();
+    void ShowAbout();
+    void ChooseFont();
+    void InsertAnchor();
+    void InsertHiddenField();
+    void ToggleWordWrap();
+    void ToggleAutoComplete();
+    void ActivateSlot(int i);
+    // Connects the frame to a new page window's signals.
+    void Follow(PageWindow* form);
+    void PageClosed(int num);
+
+    // Keys, switches, tabs, recent files and what is remembered between runs.
+    QAction* AddCommand(QMenu* menu, QAction* before, const QString& name, const QString& caption);
+    QAction* AddSwitch(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                       const std::function<void(bool)>& apply);
+    void BuildEditorKeys();
+    void BuildViewSwitches();
+    void BuildRecentFiles();
+    void FillRecentMenu();
+    void OpenRecent(const QString& path);
+    void AddRecent(const QString& path);
+    void RestoreSettings();
+    void FitIntoScreen();
+    void ApplyPageSettings(PageWindow* form);
+    void SetLineNumbers(bool on);
+    void SetSyntaxColouring(bool on);
+    void SetTabbed(bool on);
+    void SetRedoEnabled(bool enabled);
+    // The page's caption, tab, Window entry and the frame's title, with "*" while it has unsaved changes.
+    void RefreshCaption(PageWindow* form);
+    static QString Caption(const PageWindow* form);
+    QMdiSubWindow* SubWindowOf(const PageWindow* form) const;
+
+    ProgramState& shared_;
+    BuilderDialogs dialogs_{shared_};
+    PageWindow* slots_[MaxDocuments] = {};
+    QHash<QString, QAction*> commands_;    // menu entries by control name
+    QHash<QString, QAction*> toolButtons_; // toolbar buttons by key
+    QHash<QString, QMenu*> menus_;
+    QHash<QAction*, QString> commandOf_;
+    QHash<QString, std::function<void()>> frameHandlers_;         // commands that need no page
+    QHash<QString, std::function<void(PageWindow*)>> pageHandlers_; // commands on the active page
+    QSet<QString> editing_; // commands that change the page: off while it shows its preview
+    QMenu* systemMenu_ = nullptr;
+    QAction* windowEntries_[MaxDocuments] = {};
+
+    FrameSettings settings_;
+    QStringList recent_;
+    QMenu* recentMenu_ = nullptr;
+    QActionGroup* windowGroup_ = nullptr;
+    QString winCaption_[MaxDocuments]; // each Window entry's caption: the page's name when it was opened
+    std::optional<QFont> pageFont_;    // chosen with the font command, for every page
+    bool lineNumbers_ = true;
+    bool syntaxColouring_ = false;
+    bool offeringReloads_ = false;
+};

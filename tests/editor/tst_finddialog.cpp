@@ -1,0 +1,446 @@
+#include "editor/finddialog.h"
+#include "pagewindowfixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScopeGuard>
+
+class TestFindDialog : public QObject
+{
+    Q_OBJECT
+
+    PageWindowFixture f_;
+    const QString notFound_ = QStringLiteral("对不起,没找到!\r\n\r\n已查找完毕!请注意光标的位置!");
+
+    FindDialog* Open(const QString& text, int caret, const QString& what, const QString& with = QString())
+    {
+        PageWindowFixture::SetText(f_.Active(), text, caret);
+        f_.frame->RunCommand(QStringLiteral("FindMenu"));
+        FindDialog* form = FindDialog::Instance();
+        if (form) {
+            form->FindText->setText(what);
+            form->ReplText->setText(with);
+        }
+        return form;
+    }
+    QPair<int, int> Selection() const
+    {
+        const QTextCursor c = f_.Active()->pageEdit->textCursor();
+        return {c.selectionStart(), c.selectionEnd()};
+    }
+    // Whether the page draws its selection in the highlight colour across most of the selection's first line (along
+    // its top, above the letters).
+    bool SelectionPainted() const
+    {
+        PageEdit* text = f_.Active()->pageEdit;
+        QTextCursor c = text->textCursor();
+        const int end = c.selectionEnd();
+        c.setPosition(c.selectionStart());
+        const QRect from = text->cursorRect(c);
+        c.setPosition(end);
+        const QRect to = text->cursorRect(c);
+        const QImage shot = text->viewport()->grab().toImage();
+        const QRgb highlight = text->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        int painted = 0;
+        for (int x = from.right() + 1; x < to.left(); ++x)
+            painted += shot.pixel(x, from.top() + 1) == highlight ? 1 : 0;
+        return painted * 2 > to.left() - from.right();
+    }
+
+private Q_SLOTS:
+    void init() { f_.Start(false); }
+    void cleanup()
+    {
+        FindDialog::Unload();
+        f_.Stop();
+    }
+
+    void dialog()
+    {
+        FindDialog* form = Open(QStringLiteral("x"), 0, QString());
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QStringLiteral("查找替换"));
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->isModal());
+        QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(form->Form1.data(), f_.Active());
+        QCOMPARE(form->pageEdit.data(), f_.Active()->pageEdit);
+        QVERIFY(!form->CheckDx->isChecked());
+        // The toolbar button and the context menu entry open the same dialog.
+        f_.frame->ToolButton(QStringLiteral("Find"))->trigger();
+        f_.frame->RunCommand(QStringLiteral("MeTextFind"));
+        QCOMPARE(FindDialog::Instance(), form);
+        QVERIFY(f_.frame->Command(QStringLiteral("FindMenu"))->isEnabled());
+    }
+
+    // Successive Find Next from the caret: the selections found, then the not-found message.
+    void findNext_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QList<int>>("starts");
+        QTest::newRow("abcabc") << "abcabc" << 0 << "abc" << false << QList<int>{0, 3};
+        QTest::newRow("aaaa overlaps") << "aaaa" << 0 << "aa" << false << QList<int>{0, 1, 2};
+        QTest::newRow("case ignored") << "xABC" << 0 << "abc" << false << QList<int>{1};
+        QTest::newRow("case matters") << "xABC" << 0 << "abc" << true << QList<int>{};
+        QTest::newRow("from one before the caret") << "abcabc" << 4 << "abc" << false << QList<int>{3};
+        QTest::newRow("caret right after a match") << "abcabc" << 1 << "abc" << false << QList<int>{0, 3};
+        QTest::newRow("across lines") << "one\nabc\nabc" << 0 << "ABC" << false << QList<int>{4, 8};
+        QTest::newRow("no wrap at the end") << "abc x" << 5 << "abc" << false << QList<int>{};
+    }
+    void findNext()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(QString, what);
+        QFETCH(bool, matchCase);
+        QFETCH(QList<int>, starts);
+        FindDialog* form = Open(text, caret, what);
+        QVERIFY(form);
+        if (matchCase)
+            form->CheckDx->click();
+        for (const int start : starts) {
+            form->FindNextCom->click();
+            QCOMPARE(Selection(), qMakePair(start, start + int(what.size())));
+        }
+        QVERIFY(Messages::Record().isEmpty());
+        const auto before = Selection();
+        form->FindNextCom->click();
+        QCOMPARE(f_.MessageTexts(), QStringList{notFound_});
+        QCOMPARE(Messages::Record().constLast().title, QStringLiteral("提示"));
+        QCOMPARE(Selection(), before);
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
+    }
+
+    void enterInTheFindBoxFinds()
+    {
+        FindDialog* form = Open(QStringLiteral("abcabc"), 0, QStringLiteral("bc"));
+        QTest::keyClick(form->FindText, Qt::Key_Return);
+        QCOMPARE(Selection(), qMakePair(1, 3));
+        QTest::keyClick(form->FindText, Qt::Key_Return);
+        QCOMPARE(Selection(), qMakePair(4, 6));
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    // A find started in the dialog leaves the keyboard there, so the next Enter finds again instead of breaking the
+    // page's line; the page shows the match selected all the same, even under a theme that draws an unfocused
+    // selection like the background.
+    void keyboardStaysInTheDialog_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("button clicked") << "click";
+        QTest::newRow("Enter in the find box") << "enter";
+        QTest::newRow("Alt+N") << "alt+n";
+    }
+    void keyboardStaysInTheDialog()
+    {
+        QFETCH(QString, how);
+        const QPalette theme = QApplication::palette();
+        QPalette hiding = theme;
+        hiding.setColor(QPalette::Inactive, QPalette::Highlight, theme.color(QPalette::Active, QPalette::Base));
+        hiding.setColor(QPalette::Inactive, QPalette::HighlightedText, theme.color(QPalette::Active, QPalette::Text));
+        QApplication::setPalette(hiding);
+        const auto restore = qScopeGuard([&theme] { QApplication::setPalette(theme); });
+
+        const QString text = QStringLiteral("abc abc abc");
+        FindDialog* form = Open(text, 0, QStringLiteral("abc"));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        if (how == QLatin1String("click"))
+            QTest::mouseClick(form->FindNextCom, Qt::LeftButton);
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(form->FindText, Qt::Key_Return);
+        else
+            QTest::keyClick(form, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(Selection(), qMakePair(0, 3));
+        QTest::qWait(50); // a window activation asked for on the way is handled by now
+        QCOMPARE(QApplication::activeWindow(), form);
+        QCOMPARE(QApplication::focusWidget(), form->FindText);
+        QVERIFY(SelectionPainted());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Selection(), qMakePair(4, 7));
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
+    }
+
+    // F3 and Shift+F3 in the page find the dialog's last text with its case option, the dialog open or closed; the
+    // keyboard stays in the page, and the dialog goes on from where they left the selection.
+    void findAgainFromThePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QStringList>("steps"); // "F3", "Shift+F3", or "dialog" (its Find Next)
+        QTest::addColumn<QList<int>>("starts"); // where each step's match starts; -1: not found, nothing moves
+        QTest::newRow("next with the dialog closed")
+            << "ab ab ab"
+            << "ab" << false << 0 << true << QStringList{"F3", "F3", "F3"} << QList<int>{3, 6, -1};
+        QTest::newRow("previous with the dialog closed")
+            << "ab ab ab"
+            << "ab" << false << 7 << true << QStringList{"Shift+F3", "Shift+F3", "Shift+F3"} << QList<int>{3, 0, -1};
+        QTest::newRow("overlapping both ways")
+            << "aaaa"
+            << "aa" << false << 0 << true << QStringList{"F3", "F3", "Shift+F3", "Shift+F3"} << QList<int>{1, 2, 1, 0};
+        QTest::newRow("case option kept")
+            << "AB ab Ab"
+            << "ab" << true << 0 << true << QStringList{"F3", "Shift+F3"} << QList<int>{-1, -1};
+        QTest::newRow("dialog open goes on after F3")
+            << "ab ab ab ab"
+            << "AB" << false << 0 << false << QStringList{"F3", "dialog", "Shift+F3"} << QList<int>{3, 6, 3};
+    }
+    void findAgainFromThePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, what);
+        QFETCH(bool, matchCase);
+        QFETCH(int, caret);
+        QFETCH(bool, closed);
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, starts);
+        FindDialog* form = Open(text, caret, what);
+        if (matchCase)
+            form->CheckDx->click();
+        form->FindNextCom->click();
+        if (closed)
+            form->CanCom->click();
+        f_.frame->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f_.frame.get());
+        PageEdit* page = f_.Active()->pageEdit;
+        page->setFocus();
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const auto before = Selection();
+            const qsizetype messages = Messages::Record().size();
+            if (steps.at(i) == QLatin1String("dialog"))
+                FindDialog::Instance()->FindNextCom->click();
+            else
+                QTest::keyClick(page, Qt::Key_F3,
+                                steps.at(i) == QLatin1String("F3") ? Qt::NoModifier : Qt::ShiftModifier);
+            if (starts.at(i) < 0) {
+                QCOMPARE(f_.MessageTexts().mid(messages), QStringList{notFound_});
+                QCOMPARE(Selection(), before);
+            } else {
+                QCOMPARE(Messages::Record().size(), messages);
+                QCOMPARE(Selection(), qMakePair(starts.at(i), starts.at(i) + int(what.size())));
+            }
+        }
+        QCOMPARE(FindDialog::Instance() != nullptr, !closed);
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
+        if (closed)
+            QCOMPARE(QApplication::focusWidget(), page);
+    }
+
+    // F3 with an empty find box brings the dialog up to ask for a text.
+    void findAgainWithAnEmptyBox()
+    {
+        FindDialog* form = Open(QStringLiteral("abc"), 1, QString());
+        f_.frame->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f_.frame.get());
+        f_.Active()->pageEdit->setFocus();
+        QTest::keyClick(f_.Active()->pageEdit, Qt::Key_F3);
+        QTRY_COMPARE(QApplication::activeWindow(), form);
+        QCOMPARE(QApplication::focusWidget(), form->FindText);
+        QCOMPARE(Selection(), qMakePair(1, 1));
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    void caretMovedByHand()
+    {
+        FindDialog* form = Open(QStringLiteral("abcabcabc"), 0, QStringLiteral("abc"));
+        form->FindNextCom->click();
+        QCOMPARE(Selection(), qMakePair(0, 3));
+        // The next search starts one character before the new caret: the match at 3 is found again from 4.
+        f_.Active()->pageEdit->SetSelStart(4);
+        form->FindNextCom->click();
+        QCOMPARE(Selection(), qMakePair(3, 6));
+        form->FindNextCom->click();
+        QCOMPARE(Selection(), qMakePair(6, 9));
+    }
+
+    void emptyFindTextMovesTheCaret()
+    {
+        FindDialog* form = Open(QStringLiteral("abcdef"), 3, QString());
+        form->FindNextCom->click();
+        QCOMPARE(Selection(), qMakePair(2, 2));
+        QVERIFY(Messages::Record().isEmpty());
+    }
+
+    void emptyReplacementAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("cancel") << int(MsgAnswer::Cancel) << "xabcx";
+        QTest::newRow("no") << int(MsgAnswer::No) << "xabcx";
+        QTest::newRow("yes") << int(MsgAnswer::Yes) << "xx";
+    }
+    void emptyReplacementAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, result);
+        FindDialog* form = Open(QStringLiteral("xabcx"), 0, QStringLiteral("abc"));
+        form->FindNextCom->click();
+        f_.answers = {MsgAnswer(answer)};
+        form->ReplaceCom->click();
+        QCOMPARE(Messages::Record().size(), 1);
+        const MessageRecord& box = Messages::Record().constFirst();
+        QCOMPARE(box.text, QStringLiteral("您确信要用空字符串替换吗?"));
+        QCOMPARE(box.title, QStringLiteral("Kestrel提示"));
+        QCOMPARE(box.buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), result);
+    }
+
+    void replaceTakesWhateverIsSelected()
+    {
+        FindDialog* form = Open(QStringLiteral("abc def"), 0, QStringLiteral("zzz"), QStringLiteral("X"));
+        // Nothing selected: nothing replaced and nothing asked.
+        form->ReplaceCom->click();
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc def"));
+        QTextCursor c = f_.Active()->pageEdit->textCursor();
+        c.setPosition(4);
+        c.setPosition(7, QTextCursor::KeepAnchor);
+        f_.Active()->pageEdit->setTextCursor(c);
+        form->ReplaceCom->click();
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc X"));
+        QVERIFY(Messages::Record().isEmpty());
+        // One undo takes it back.
+        f_.frame->RunCommand(QStringLiteral("NotChange"));
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc def"));
+    }
+
+    // After a replacement the search goes on after the new text, never into it and never past a match.
+    void findAfterReplace_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("next");
+        QTest::newRow("replacement holds the find text") << "aXa"
+                                                         << "a"
+                                                         << "ba"
+                                                         << "baXa" << 3;
+        QTest::newRow("empty replacement") << "aab"
+                                           << "a"
+                                           << ""
+                                           << "ab" << 0;
+    }
+    void findAfterReplace()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, what);
+        QFETCH(QString, with);
+        QFETCH(QString, result);
+        QFETCH(int, next);
+        FindDialog* form = Open(text, 0, what, with);
+        form->FindNextCom->click();
+        f_.answers = {MsgAnswer::Yes};
+        form->ReplaceCom->click();
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), result);
+        form->FindNextCom->click();
+        QCOMPARE(Selection(), qMakePair(next, next + int(what.size())));
+    }
+
+    void replaceAll_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("a to aa in aa") << "aa"
+                                       << "a"
+                                       << "aa" << false << int(MsgAnswer::Yes) << "aaaa";
+        QTest::newRow("ignoring case") << "Td td TD"
+                                       << "td"
+                                       << "th" << false << int(MsgAnswer::Yes) << "th th th";
+        QTest::newRow("case matters") << "Td td TD"
+                                      << "td"
+                                      << "th" << true << int(MsgAnswer::Yes) << "Td th TD";
+        QTest::newRow("answered no") << "aa"
+                                     << "a"
+                                     << "b" << false << int(MsgAnswer::No) << "aa";
+        QTest::newRow("to nothing") << "<b>x</b>"
+                                    << "<b>"
+                                    << "" << false << int(MsgAnswer::Yes) << "x</b>";
+    }
+    void replaceAll()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, what);
+        QFETCH(QString, with);
+        QFETCH(bool, matchCase);
+        QFETCH(int, answer);
+        QFETCH(QString, result);
+        FindDialog* form = Open(text, 0, what, with);
+        if (matchCase)
+            form->CheckDx->click();
+        PageWindow* doc = f_.Active();
+        const int changes = doc->ChangeCount();
+        f_.answers = {MsgAnswer(answer)};
+        form->Com->click();
+        QCOMPARE(Messages::Record().size(), 1);
+        const MessageRecord& box = Messages::Record().constFirst();
+        QCOMPARE(box.text,
+                 QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"));
+        QCOMPARE(box.title, QStringLiteral("提示"));
+        QCOMPARE(box.buttons, MsgButtons::YesNo);
+        QCOMPARE(PageWindowFixture::Text(doc), result);
+        if (result == text)
+            return;
+        QCOMPARE(doc->ChangeCount(), changes + 1);
+        f_.frame->RunCommand(QStringLiteral("NotChange"));
+        QCOMPARE(PageWindowFixture::Text(doc), text);
+    }
+
+    void retargetedFromAnotherWindow()
+    {
+        FindDialog* form = Open(QStringLiteral("abc"), 0, QStringLiteral("b"));
+        PageWindow* first = f_.Active();
+        form->CheckDx->click();
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        PageWindow* second = f_.Active();
+        QVERIFY(second != first);
+        PageWindowFixture::SetText(second, QStringLiteral("xxb"), 0);
+        f_.frame->RunCommand(QStringLiteral("FindMenu"));
+        QCOMPARE(FindDialog::Instance(), form);
+        QCOMPARE(form->Form1.data(), second);
+        QCOMPARE(form->pageEdit.data(), second->pageEdit);
+        QVERIFY(form->CheckDx->isChecked()); // still loaded: not opened afresh
+        form->FindNextCom->click();
+        QCOMPARE(second->pageEdit->textCursor().selectionStart(), 2);
+        QCOMPARE(first->pageEdit->textCursor().hasSelection(), false);
+    }
+
+    void unloadedWhenAWindowCloses()
+    {
+        Open(QStringLiteral("abc"), 0, QStringLiteral("b"));
+        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(FindDialog::Instance());
+        // Closing any page window, not only the one searched, unloads the dialog.
+        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        QVERIFY(!FindDialog::Instance());
+        f_.frame->RunCommand(QStringLiteral("FindMenu"));
+        FindDialog* form = FindDialog::Instance();
+        QVERIFY(form);
+        QVERIFY(form->FindText->text().isEmpty());
+        QVERIFY(!form->CheckDx->isChecked());
+    }
+
+    void cancelUnloads()
+    {
+        FindDialog* form = Open(QStringLiteral("abc"), 0, QStringLiteral("b"));
+        QPointer<FindDialog> watch(form);
+        form->CanCom->click();
+        QVERIFY(!FindDialog::Instance());
+        QTRY_VERIFY(!watch);
+    }
+};
+
+QTEST_MAIN(TestFindDialog)
+#include "tst_finddialog.moc"
