@@ -1,11 +1,16 @@
 #include "base/builderdialog.h"
 
+#include "base/userprompts.h"
+
 #include "base/browserview.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
-BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
+BuilderDialog::BuilderDialog(const BuilderContext& context, QWidget* parent) : QDialog(parent), context_(context)
+{
+    UserPrompts::Attach(this, context.Prompts);
+}
 
 BuilderDialog::BuilderDialog(QWidget* parent) : QDialog(parent) {}
 

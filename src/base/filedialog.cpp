@@ -1,33 +1,10 @@
 #include "base/filedialog.h"
 
+#include "base/userprompts.h"
+
 #include <QFileDialog>
 
-namespace {
-struct Memory
-{
-    QString lastFilter;
-    int lastIndex = 0;
-    FileDialogHooks::Responder responder;
-};
-Memory& State()
-{
-    static Memory memory;
-    return memory;
-}
-} // namespace
-
-void FileDialogHooks::SetResponder(Responder responder)
-{
-    State().responder = std::move(responder);
-}
-
-void FileDialogHooks::Reset()
-{
-    State().lastFilter.clear();
-    State().lastIndex = 0;
-}
-
-QStringList FileDialogHooks::NameFilters(const QString& filter)
+QStringList FileNameFilters(const QString& filter)
 {
     const QStringList parts = filter.split(QChar(0));
     QStringList filters;
@@ -42,38 +19,36 @@ QStringList FileDialogHooks::NameFilters(const QString& filter)
 QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName,
                    const QString& filter, const QString& initialDir, const QString& defaultExt)
 {
-    Memory& memory = State();
-    if (filter != memory.lastFilter) {
-        memory.lastFilter = filter;
-        memory.lastIndex = 1;
-    }
-    FileDialogRequest request{mode, title, defaultName, filter, initialDir, defaultExt, memory.lastIndex};
-    if (memory.responder) {
-        int index = request.filterIndex;
-        const QString path = memory.responder(request, index);
-        memory.lastIndex = index;
-        return path;
-    }
+    UserPrompts& prompts = UserPrompts::For(owner);
+    const FileDialogRequest request{
+        mode, title, defaultName, filter, initialDir, defaultExt, prompts.FilterIndexFor(filter)};
+    int index = request.filterIndex;
+    const QString path = prompts.ChooseFile(owner, request, index);
+    prompts.KeepFilterIndex(index);
+    return path;
+}
 
-    QFileDialog dialog(owner, title, initialDir);
-    const QStringList names = FileDialogHooks::NameFilters(filter);
+QString RunFileDialog(QWidget* owner, const FileDialogRequest& request, int& filterIndex)
+{
+    QFileDialog dialog(owner, request.title, request.initialDir);
+    const QStringList names = FileNameFilters(request.filter);
     dialog.setNameFilters(names);
-    if (memory.lastIndex >= 1 && memory.lastIndex <= names.size())
-        dialog.selectNameFilter(names.at(memory.lastIndex - 1));
-    dialog.setDefaultSuffix(defaultExt);
-    if (mode == FileDialogMode::Open) {
+    if (request.filterIndex >= 1 && request.filterIndex <= names.size())
+        dialog.selectNameFilter(names.at(request.filterIndex - 1));
+    dialog.setDefaultSuffix(request.defaultExt);
+    if (request.mode == FileDialogMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        if (!defaultName.isEmpty())
-            dialog.selectFile(defaultName);
+        if (!request.defaultName.isEmpty())
+            dialog.selectFile(request.defaultName);
     }
     const bool accepted = dialog.exec() == QDialog::Accepted;
     const qsizetype chosen = names.indexOf(dialog.selectedNameFilter());
     if (chosen >= 0)
-        memory.lastIndex = int(chosen) + 1;
+        filterIndex = int(chosen) + 1;
     if (!accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -2,8 +2,7 @@
 // The open and save dialogs of the program, with the filter index remembered between calls.
 
 #include <QString>
-
-#include <functional>
+#include <QStringList>
 
 class QWidget;
 
@@ -24,19 +23,11 @@ struct FileDialogRequest
     int filterIndex = 1; // one-based, the type the dialog starts on
 };
 
-// Shows the dialog; returns the chosen full path or "" when cancelled.
+// Asks through the prompts `owner` is attached to (UserPrompts) for a file, starting on the file type last chosen
+// with that filter; returns the chosen full path or "" when cancelled.
 QString FileDialog(QWidget* owner, FileDialogMode mode, const QString& title, const QString& defaultName,
                    const QString& filter, const QString& initialDir, const QString& defaultExt);
-
-class FileDialogHooks
-{
-public:
-    // A test responder answers in place of the dialog: it returns the path ("" = cancel) and may set the
-    // filter index the user "ended on".
-    using Responder = std::function<QString(const FileDialogRequest& request, int& filterIndex)>;
-    static void SetResponder(Responder responder);
-    // Forgets the remembered filter (a fresh run).
-    static void Reset();
-    // Qt name filters ("HTML 文件 (*.html *.htm)") from the program's NUL-separated form.
-    static QStringList NameFilters(const QString& filter);
-};
+// The desktop's own dialog: the request's filterIndex is the type it starts on, `filterIndex` the one it ended on.
+QString RunFileDialog(QWidget* owner, const FileDialogRequest& request, int& filterIndex);
+// Qt name filters ("HTML 文件 (*.html *.htm)") from the program's NUL-separated form.
+QStringList FileNameFilters(const QString& filter);

@@ -1,39 +1,31 @@
 #include "base/messages.h"
 
+#include "base/userprompts.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-Messages::Responder& CurrentResponder()
-{
-    static Messages::Responder responder;
-    return responder;
-}
-} // namespace
-
 const QString Messages::ProgramTitle = QStringLiteral("Kestrel网页编辑");
-
-void Messages::SetResponder(Responder responder)
-{
-    CurrentResponder() = std::move(responder);
-}
-
-QList<MessageRecord>& Messages::Record()
-{
-    static QList<MessageRecord> record;
-    return record;
-}
 
 MsgAnswer Messages::Show(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons)
 {
-    MessageRecord box{text, title, buttons, false, QString()};
-    Record().append(box);
-    if (CurrentResponder()) {
-        QString unused;
-        return CurrentResponder()(box, unused);
-    }
+    return UserPrompts::For(parent).Show(parent, MessageRecord{text, title, buttons, false, QString()});
+}
+
+QString Messages::Input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
+                        bool multiLine)
+{
+    return UserPrompts::For(parent).Input(parent, MessageRecord{prompt, title, MsgButtons::OkCancel, true, defaultText},
+                                          multiLine);
+}
+
+MsgAnswer Messages::ShowBox(QWidget* parent, const MessageRecord& box)
+{
+    const QString& text = box.text;
+    const QString& title = box.title;
+    const MsgButtons buttons = box.buttons;
     QMessageBox::StandardButtons std = QMessageBox::Ok;
     QMessageBox::Icon icon = QMessageBox::Information;
     switch (buttons) {
@@ -73,19 +65,12 @@ MsgAnswer Messages::Show(QWidget* parent, const QString& text, const QString& ti
     }
 }
 
-QString Messages::Input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
-                        bool multiLine)
+QString Messages::InputBox(QWidget* parent, const MessageRecord& box, bool multiLine)
 {
-    MessageRecord box{prompt, title, MsgButtons::OkCancel, true, defaultText};
-    Record().append(box);
-    if (CurrentResponder()) {
-        QString reply = defaultText;
-        return CurrentResponder()(box, reply) == MsgAnswer::Ok ? reply : QString();
-    }
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
+    dialog.setWindowTitle(box.title);
+    dialog.setLabelText(box.text);
+    dialog.setTextValue(box.defaultText);
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
     if (multiLine)

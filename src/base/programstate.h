@@ -30,10 +30,15 @@ public:
     QString TempFile;
     // The file the main frame keeps its settings in between runs; "" keeps nothing (tests, benchmarks).
     QString SettingsFile;
+    // What the program's windows ask their user through; null: the desktop's boxes. Tests set their own.
+    UserPrompts* Prompts = nullptr;
 
     TagDb Db;
     // What a builder dialog is made with: the database, the filters and the scratch page of the active page.
-    BuilderContext Context() const { return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile, ProgramDir}; }
+    BuilderContext Context() const
+    {
+        return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile, ProgramDir, Prompts};
+    }
     QDomElement TagRoot() const { return Db.TagRoot(); }
 
     // The "自动完成(&O)" check mark of the System menu: completion lists pop up while typing. Lives for one run.

@@ -24,5 +24,6 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/messages.cpp
     ${KESTREL_LIST_DIR}/previewpane.cpp
     ${KESTREL_LIST_DIR}/uihelpers.cpp
+    ${KESTREL_LIST_DIR}/userprompts.cpp
     ${KESTREL_LIST_DIR}/browserplugin.h
 )

@@ -1,15 +1,13 @@
 #include "base/uihelpers.h"
 
 #include "base/filedialog.h"
+#include "base/userprompts.h"
 
-#include <QFontDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QUrl>
 
 namespace {
-FontDialogHooks::Responder fontResponder = nullptr;
 
 // A disabled box is drawn from the palette's disabled group, so that is where its grey must go; the style's
 // "light" colour is white in some styles and would make the box look as if it took input.
@@ -23,11 +21,6 @@ void PaintBox(QWidget* box, bool enabled)
     box->setPalette(pal);
 }
 } // namespace
-
-void FontDialogHooks::SetResponder(Responder responder)
-{
-    fontResponder = responder;
-}
 
 void SetBoxEnabled(QLineEdit* box, bool enabled)
 {
@@ -62,13 +55,7 @@ bool ShowFontDialog(QWidget* target, bool* failed)
     if (failed)
         *failed = false;
     QFont font = target->font();
-    bool ok = false;
-    if (fontResponder) {
-        ok = fontResponder(font);
-    } else {
-        font = QFontDialog::getFont(&ok, target->font(), target, QStringLiteral("字体"));
-    }
-    if (!ok)
+    if (!UserPrompts::For(target).ChooseFont(target, font))
         return false;
     target->setFont(font);
     return true;

@@ -4,9 +4,7 @@
 #include <QString>
 
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
-class QPoint;
 class QFont;
 class QWidget;
 
@@ -21,11 +19,3 @@ void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner, const QS
 // The font dialog on `target`'s font; true and the font applied on OK. `failed` tells a dialog that could not be
 // shown from a cancel.
 bool ShowFontDialog(QWidget* target, bool* failed = nullptr);
-
-// Test hook for ShowFontDialog: answers in place of the dialog (return false = cancel).
-class FontDialogHooks
-{
-public:
-    using Responder = bool (*)(QFont& font);
-    static void SetResponder(Responder responder);
-};

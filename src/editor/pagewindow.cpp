@@ -1,5 +1,7 @@
 #include "editor/pagewindow.h"
 
+#include "base/userprompts.h"
+
 #include "base/browserview.h"
 #include "base/charsetlabels.h"
 #include "base/filedialog.h"
@@ -42,6 +44,7 @@ PageWindow::PageWindow(PageDialogs& dialogs, ProgramState& shared, QWidget* pare
     : QWidget(parent), dialogs_(dialogs), shared_(shared)
 {
     setObjectName(QStringLiteral("htmlform"));
+    UserPrompts::Attach(this, shared.Prompts);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     pageEdit = new PageEdit(this);

@@ -1,5 +1,7 @@
 #include "shell/mainframe.h"
 
+#include "base/userprompts.h"
+
 #include "base/browserview.h"
 #include "base/filedialog.h"
 #include "base/filestamp.h"
@@ -9,16 +11,16 @@
 #include "base/piecedecoder.h"
 #include "base/programstate.h"
 #include "base/uihelpers.h"
-#include "builders/elements/elementpickdialog.h"
 #include "builders/elements/elementkind.h"
+#include "builders/elements/elementpickdialog.h"
 #include "builders/scripts/scriptdialog.h"
 #include "builders/styles/stylewrap.h"
 #include "builders/table/tablegriddialog.h"
 #include "convert/convertdocument.h"
 #include "editor/finddialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
+#include "editor/pagewindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/programicon.h"
 #include "shell/stylesheetcommands.h"
@@ -228,6 +230,7 @@ MainFrame::MainFrame(ProgramState& shared, QWidget* parent, bool start)
     : QMainWindow(parent), shared_(shared), settings_(shared.SettingsFile)
 {
     setObjectName(QStringLiteral("MDIForm1"));
+    UserPrompts::Attach(this, shared.Prompts);
     Area = new QMdiArea(this);
     Area->setObjectName(QStringLiteral("MdiArea"));
     Area->setViewMode(QMdiArea::SubWindowView);
@@ -561,7 +564,7 @@ void MainFrame::CloseActive()
 }
 
 PageWindow* MainFrame::OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page,
-                                 PieceDecoder* pieces)
+                                    PieceDecoder* pieces)
 {
     if (openPageCount >= MaxDocuments) {
         Messages::Show(this, TooManyPages);
@@ -981,7 +984,7 @@ void MainFrame::ChooseFont()
 {
     // A cancelled font dialog is not an error: only a dialog that could not be shown is reported. The font chosen
     // is every page's, new ones too, and is kept for the next run.
-    QWidget probe;
+    QWidget probe(this); // never shown; a child, so that the dialog asks through the frame's prompts
     probe.setFont(ActiveDocument()->pageEdit->PageFont());
     bool failed = false;
     if (!ShowFontDialog(&probe, &failed)) {
@@ -1083,7 +1086,7 @@ QAction* MainFrame::AddCommand(QMenu* menu, QAction* before, const QString& name
 }
 
 QAction* MainFrame::AddSwitch(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                             const std::function<void(bool)>& apply)
+                              const std::function<void(bool)>& apply)
 {
     // A check mark that applies itself whenever it changes (clicked, restored from the settings); run as a
     // command it flips.

@@ -3,8 +3,8 @@
 #include "base/browserview.h"
 #include "builders/elements/elementdialog.h"
 #include "builders/styles/styledialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -46,7 +46,7 @@ private Q_SLOTS:
     {
         f_.Start(true);
         // Every box this dialog raises is a notice or a question answered OK.
-        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::Ok; });
+        f_.prompts->SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::Ok; });
     }
     void cleanup() { f_.Stop(); }
 
@@ -256,7 +256,7 @@ private Q_SLOTS:
         for (int i = 0; i < 100; ++i)
             add->click();
         QCOMPARE(list->count(), 100);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         add->click();
         QCOMPARE(list->count(), 100);
         QCOMPARE(f_.MessageTexts(), QStringList{"太多了,不要添了"});

@@ -296,9 +296,9 @@ private Q_SLOTS:
         else
             d->cancelcommand->click();
         QFETCH(bool, asked);
-        QCOMPARE(Messages::Record().size(), asked ? 1 : 0);
+        QCOMPARE(f_.prompts->Record().size(), asked ? 1 : 0);
         if (asked) {
-            const MessageRecord& box = Messages::Record().first();
+            const MessageRecord& box = f_.prompts->Record().first();
             QCOMPARE(box.text, QStringLiteral("您确信不生成表格就退出吗?"));
             QCOMPARE(box.title, QStringLiteral("提示"));
             QCOMPARE(box.buttons, MsgButtons::YesNoCancel);
@@ -338,7 +338,7 @@ private Q_SLOTS:
         QCOMPARE(Cell(d.get(), last, 0), QStringLiteral("新"));
         QTest::keyClick(d->Text1, Qt::Key_Escape);
         QVERIFY(d->isVisible());
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         QCOMPARE(Cell(d.get(), last, 0), QStringLiteral("旧"));
         QCOMPARE(Cell(d.get(), 0, 0), secondRow ? QStringLiteral("kept") : QStringLiteral("旧"));
         QCOMPARE(EditedCell(d.get()), QString());
@@ -346,7 +346,7 @@ private Q_SLOTS:
 
         f_.answers = {MsgAnswer(answer)};
         QTest::keyClick(d->Dbgrid1, Qt::Key_Escape);
-        QTEST(Messages::Record().size() == 1, "asked");
+        QTEST(f_.prompts->Record().size() == 1, "asked");
         QTEST(!d->isVisible(), "closed");
     }
 

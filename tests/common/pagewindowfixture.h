@@ -5,8 +5,9 @@
 #include "base/filedialog.h"
 #include "base/messages.h"
 #include "base/programstate.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
+#include "scriptedprompts.h"
 #include "shell/mainframe.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@
 class PageWindowFixture
 {
 public:
+    std::unique_ptr<ScriptedPrompts> prompts; // what every box of the frame's windows asks
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<ProgramState> shared;
     std::unique_ptr<MainFrame> frame;
@@ -30,18 +32,19 @@ public:
     {
         dir = std::make_unique<QTemporaryDir>();
         shared = std::make_unique<ProgramState>(dir->path());
+        prompts = std::make_unique<ScriptedPrompts>();
+        shared->Prompts = prompts.get();
         // The frame keeps its settings in the scratch folder, never in the user's own.
         shared->SettingsFile = dir->filePath(QStringLiteral("kestrel.conf"));
         if (fullDatabase)
             QCOMPARE(shared->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
         else
             QCOMPARE(shared->Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("test")), TagDb::Loaded);
-        Messages::Record().clear();
         answers.clear();
         paths.clear();
         inputs.clear();
         requests.clear();
-        Messages::SetResponder([this](const MessageRecord& box, QString& reply) {
+        prompts->SetResponder([this](const MessageRecord& box, QString& reply) {
             if (box.input) {
                 if (inputs.isEmpty())
                     return MsgAnswer::Cancel;
@@ -52,8 +55,7 @@ public:
                 return answers.takeFirst();
             return box.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
         });
-        FileDialogHooks::Reset();
-        FileDialogHooks::SetResponder([this](const FileDialogRequest& request, int&) {
+        prompts->SetFileResponder([this](const FileDialogRequest& request, int&) {
             requests.append(request);
             return paths.isEmpty() ? QString() : paths.takeFirst();
         });
@@ -66,9 +68,8 @@ public:
         // Close without questions.
         answers = QList<MsgAnswer>(MainFrame::MaxDocuments, MsgAnswer::No);
         frame.reset();
-        Messages::SetResponder(nullptr);
-        FileDialogHooks::SetResponder(nullptr);
         shared.reset();
+        prompts.reset();
         dir.reset();
     }
 
@@ -86,7 +87,7 @@ public:
     QStringList MessageTexts() const
     {
         QStringList texts;
-        for (const MessageRecord& r : std::as_const(Messages::Record()))
+        for (const MessageRecord& r : std::as_const(prompts->Record()))
             texts.append(r.text);
         return texts;
     }

@@ -91,15 +91,15 @@ private Q_SLOTS:
         QFETCH(QString, message);
         PageWindow* doc = OpenFile(QStringLiteral("page.html"), file);
         QVERIFY(doc);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         const QString opened = doc->pageEdit->RawText();
 
         ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, f_.frame.get());
         QCOMPARE(doc->ChangeCount(), 1);
-        QCOMPARE(Messages::Record().size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(f_.prompts->Record().size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
-            QCOMPARE(Messages::Record().first().text, message);
-            QCOMPARE(Messages::Record().first().title, Messages::ProgramTitle);
+            QCOMPARE(f_.prompts->Record().first().text, message);
+            QCOMPARE(f_.prompts->Record().first().title, Messages::ProgramTitle);
         }
         if (bigToGb && message.isEmpty())
             QCOMPARE(doc->pageEdit->RawText(), Lf(SimplifiedPage));
@@ -158,7 +158,7 @@ private Q_SLOTS:
         ConvertDocument(doc, ConversionDirection::GbToBig, f_.frame.get());
         QCOMPARE(doc->pageEdit->RawText(), QString());
         QCOMPARE(doc->ChangeCount(), 0);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         ConvertDocument(nullptr, ConversionDirection::BigToGb, f_.frame.get()); // no page: nothing to do
     }
 
@@ -180,8 +180,8 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
         QCOMPARE(doc->pageEdit->RawText(), QStringLiteral("<p>體中</p>"));
         QCOMPARE(doc->ChangeCount(), 0);
-        QCOMPARE(Messages::Record().size(), 1);
-        QVERIFY(Messages::Record().first().text.contains(QStringLiteral("UTF-8")));
+        QCOMPARE(f_.prompts->Record().size(), 1);
+        QVERIFY(f_.prompts->Record().first().text.contains(QStringLiteral("UTF-8")));
     }
 };
 

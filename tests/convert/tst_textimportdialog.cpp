@@ -68,7 +68,7 @@ private Q_SLOTS:
         const FileDialogRequest& request = f_.requests.constFirst();
         QCOMPARE(request.mode, FileDialogMode::Open);
         QCOMPARE(request.title, QStringLiteral("打开文件"));
-        QCOMPARE(FileDialogHooks::NameFilters(request.filter),
+        QCOMPARE(FileNameFilters(request.filter),
                  QStringList({QStringLiteral("文本文件 (*.txt)"), QStringLiteral("所有文件 (*.*)")}));
         QVERIFY(request.defaultName.isEmpty() && request.initialDir.isEmpty() && request.defaultExt.isEmpty());
     }
@@ -111,8 +111,8 @@ private Q_SLOTS:
             QCOMPARE(form->Text1->toPlainText(), QStringLiteral("ok\uFFFD"));
             form->Command2->click();
         });
-        QCOMPARE(Messages::Record().size(), 2);
-        QCOMPARE(Messages::Record().constFirst().buttons, MsgButtons::YesNo);
+        QCOMPARE(f_.prompts->Record().size(), 2);
+        QCOMPARE(f_.prompts->Record().constFirst().buttons, MsgButtons::YesNo);
     }
 
     void cancelOrEmptyInsertsNothing_data()

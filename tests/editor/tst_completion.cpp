@@ -2,9 +2,10 @@
 #include "base/programstate.h"
 #include "builders/styles/colordialog.h"
 #include "editor/completionlists.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
+#include "scriptedprompts.h"
 #include "shell/mainframe.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ class TestCompletion : public QObject
 {
     Q_OBJECT
 
+    ScriptedPrompts prompts_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<ProgramState> shared_;
     std::unique_ptr<MainFrame> frame_;
@@ -94,9 +96,10 @@ private Q_SLOTS:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         shared_ = std::make_unique<ProgramState>(dir_->path());
+        shared_->Prompts = &prompts_;
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
-        Messages::Record().clear();
-        Messages::SetResponder([](const MessageRecord& box, QString&) {
+        prompts_.Record().clear();
+        prompts_.SetResponder([](const MessageRecord& box, QString&) {
             return box.buttons == MsgButtons::YesNoCancel ? MsgAnswer::No : MsgAnswer::Ok;
         });
         frame_ = std::make_unique<MainFrame>(*shared_);
@@ -616,11 +619,11 @@ private Q_SLOTS:
         Type(QStringLiteral("<q"));
         QCOMPARE(Highlighted("TagList"), QStringLiteral("q"));
         QCOMPARE(Description(), QStringLiteral("说明:  描述"));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(prompts_.Record().isEmpty());
         Type(QStringLiteral("z"));
         QCOMPARE(Highlighted("TagList"), QStringLiteral("qz"));
-        QCOMPARE(Messages::Record().size(), 1);
-        QCOMPARE(Messages::Record().first().text, QStringLiteral("出现异常错误!!"));
+        QCOMPARE(prompts_.Record().size(), 1);
+        QCOMPARE(prompts_.Record().first().text, QStringLiteral("出现异常错误!!"));
         QCOMPARE(Description(), QStringLiteral("说明:  描述")); // stays
     }
 };

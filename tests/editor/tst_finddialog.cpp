@@ -108,11 +108,11 @@ private Q_SLOTS:
             form->FindNextCom->click();
             QCOMPARE(Selection(), qMakePair(start, start + int(what.size())));
         }
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         const auto before = Selection();
         form->FindNextCom->click();
         QCOMPARE(f_.MessageTexts(), QStringList{notFound_});
-        QCOMPARE(Messages::Record().constLast().title, QStringLiteral("提示"));
+        QCOMPARE(f_.prompts->Record().constLast().title, QStringLiteral("提示"));
         QCOMPARE(Selection(), before);
         QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
     }
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(Selection(), qMakePair(1, 3));
         QTest::keyClick(form->FindText, Qt::Key_Return);
         QCOMPARE(Selection(), qMakePair(4, 6));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     // A find started in the dialog leaves the keyboard there, so the next Enter finds again instead of breaking the
@@ -215,7 +215,7 @@ private Q_SLOTS:
         page->setFocus();
         for (qsizetype i = 0; i < steps.size(); ++i) {
             const auto before = Selection();
-            const qsizetype messages = Messages::Record().size();
+            const qsizetype messages = f_.prompts->Record().size();
             if (steps.at(i) == QLatin1String("dialog"))
                 FindDialog::Instance()->FindNextCom->click();
             else
@@ -225,7 +225,7 @@ private Q_SLOTS:
                 QCOMPARE(f_.MessageTexts().mid(messages), QStringList{notFound_});
                 QCOMPARE(Selection(), before);
             } else {
-                QCOMPARE(Messages::Record().size(), messages);
+                QCOMPARE(f_.prompts->Record().size(), messages);
                 QCOMPARE(Selection(), qMakePair(starts.at(i), starts.at(i) + int(what.size())));
             }
         }
@@ -246,7 +246,7 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::activeWindow(), form);
         QCOMPARE(QApplication::focusWidget(), form->FindText);
         QCOMPARE(Selection(), qMakePair(1, 1));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     void caretMovedByHand()
@@ -267,7 +267,7 @@ private Q_SLOTS:
         FindDialog* form = Open(QStringLiteral("abcdef"), 3, QString());
         form->FindNextCom->click();
         QCOMPARE(Selection(), qMakePair(2, 2));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     void emptyReplacementAsksFirst_data()
@@ -286,8 +286,8 @@ private Q_SLOTS:
         form->FindNextCom->click();
         f_.answers = {MsgAnswer(answer)};
         form->ReplaceCom->click();
-        QCOMPARE(Messages::Record().size(), 1);
-        const MessageRecord& box = Messages::Record().constFirst();
+        QCOMPARE(f_.prompts->Record().size(), 1);
+        const MessageRecord& box = f_.prompts->Record().constFirst();
         QCOMPARE(box.text, QStringLiteral("您确信要用空字符串替换吗?"));
         QCOMPARE(box.title, QStringLiteral("Kestrel提示"));
         QCOMPARE(box.buttons, MsgButtons::YesNoCancel);
@@ -306,7 +306,7 @@ private Q_SLOTS:
         f_.Active()->pageEdit->setTextCursor(c);
         form->ReplaceCom->click();
         QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc X"));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         // One undo takes it back.
         f_.frame->RunCommand(QStringLiteral("NotChange"));
         QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc def"));
@@ -384,8 +384,8 @@ private Q_SLOTS:
         const int changes = doc->ChangeCount();
         f_.answers = {MsgAnswer(answer)};
         form->Com->click();
-        QCOMPARE(Messages::Record().size(), 1);
-        const MessageRecord& box = Messages::Record().constFirst();
+        QCOMPARE(f_.prompts->Record().size(), 1);
+        const MessageRecord& box = f_.prompts->Record().constFirst();
         QCOMPARE(box.text,
                  QStringLiteral("您确信要用  ") + with + QStringLiteral("替换  ") + what + QStringLiteral("  吗"));
         QCOMPARE(box.title, QStringLiteral("提示"));

@@ -60,7 +60,7 @@ private Q_SLOTS:
         QTextCursor c(doc->pageEdit->document());
         c.setPosition(int(text.indexOf(QStringLiteral("</head>"))) + 1);
         QCOMPARE(c.charFormat().foreground().color(), PageEdit::InsertColor);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         QCOMPARE(doc->ChangeCount(), 1);
     }
 
@@ -215,6 +215,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, interval);
         RefreshDialog dialog;
+        UserPrompts::Attach(&dialog, f_.prompts.get());
         dialog.Text1->setText(interval);
         dialog.OkCom->click();
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!")});
@@ -273,6 +274,7 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(QString, duration);
         TransitionDialog dialog(f_.shared->Db);
+        UserPrompts::Attach(&dialog, f_.prompts.get());
         if (row >= 0)
             dialog.List1->setCurrentRow(row);
         dialog.TimeText->setText(duration);

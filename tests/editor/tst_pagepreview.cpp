@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
         QVERIFY(f_.frame->Command(QStringLiteral("Priview"))->isEnabled());
         QCOMPARE(doc->previewBrowser->CurrentUrl(), QUrl::fromLocalFile(doc->PreviewFile()));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
 
         f_.frame->RunCommand(QStringLiteral("Priview"));
         QVERIFY(!PagePreview::IsShown(*doc));
@@ -187,7 +187,7 @@ private Q_SLOTS:
         *waiting = false;
         QCOMPARE(dialogs, 0);
         QVERIFY(!FindDialog::Instance());
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
         QVERIFY(PagePreview::IsShown(*doc));
         if (scrolls && doc->previewBrowser->EngineLoaded())
             QTRY_VERIFY_WITH_TIMEOUT(doc->previewBrowser->ScrollPosition().y() > 0, 10000);
@@ -221,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(doc->pageEdit->SelStart(), 0);
         QVERIFY(!doc->pageEdit->textCursor().hasSelection());
         QCOMPARE(doc->ChangeCount(), changes);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
 
         // Back in the source, the dialog works again.
         f_.frame->RunCommand(QStringLiteral("Priview"));

@@ -4,9 +4,10 @@
 #include "base/programstate.h"
 #include "builders/elements/elementdialog.h"
 #include "builders/styles/styledialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
+#include "scriptedprompts.h"
 #include "shell/mainframe.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@ class TestTagEditor : public QObject
 {
     Q_OBJECT
 
+    ScriptedPrompts prompts_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<ProgramState> shared_;
     std::unique_ptr<MainFrame> frame_;
@@ -46,7 +48,7 @@ class TestTagEditor : public QObject
     QStringList MessageTexts() const
     {
         QStringList texts;
-        for (const MessageRecord& r : std::as_const(Messages::Record()))
+        for (const MessageRecord& r : std::as_const(prompts_.Record()))
             texts.append(r.text);
         return texts;
     }
@@ -56,10 +58,11 @@ private Q_SLOTS:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         shared_ = std::make_unique<ProgramState>(dir_->path());
+        shared_->Prompts = &prompts_;
         QCOMPARE(shared_->Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded);
-        Messages::Record().clear();
+        prompts_.Record().clear();
         answers_.clear();
-        Messages::SetResponder([this](const MessageRecord&, QString&) {
+        prompts_.SetResponder([this](const MessageRecord&, QString&) {
             return answers_.isEmpty() ? MsgAnswer::Ok : answers_.takeFirst();
         });
         frame_ = std::make_unique<MainFrame>(*shared_);
@@ -69,7 +72,7 @@ private Q_SLOTS:
     {
         if (Doc())
             Doc()->pageEdit->document()->setModified(false);
-        Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+        prompts_.SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
         frame_.reset();
         shared_.reset();
         dir_.reset();
@@ -206,7 +209,7 @@ private Q_SLOTS:
         *waiting = false;
         QCOMPARE(seen, 0);
         QCOMPARE(Page(), before);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(prompts_.Record().isEmpty());
     }
 
     void tooManyAttributes()
@@ -254,7 +257,7 @@ private Q_SLOTS:
         *waiting = false;
         QCOMPARE(MessageTexts(),
                  QStringList{QStringLiteral("这个字符串太长,共有 %1个字符,您是否继续?").arg(tag.size())});
-        QCOMPARE(Messages::Record().first().buttons, MsgButtons::YesNo);
+        QCOMPARE(prompts_.Record().first().buttons, MsgButtons::YesNo);
         QCOMPARE(seen, go ? 1 : 0);
         QCOMPARE(Page(), tag + "x</span>");
         if (go)

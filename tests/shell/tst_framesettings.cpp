@@ -30,7 +30,7 @@ private Q_SLOTS:
     void init() { f_.Start(false); }
     void cleanup()
     {
-        FontDialogHooks::SetResponder(nullptr);
+        f_.prompts->SetFontResponder(nullptr);
         f_.Stop();
     }
 
@@ -53,7 +53,7 @@ private Q_SLOTS:
         frame->RunCommand(QStringLiteral("LineNumMenu"));
         frame->RunCommand(QStringLiteral("SyntaxMenu"));
         frame->RunCommand(QStringLiteral("TabMenu"));
-        FontDialogHooks::SetResponder([](QFont& font) {
+        f_.prompts->SetFontResponder([](QFont& font) {
             font.setPointSize(17);
             font.setItalic(true);
             return true;

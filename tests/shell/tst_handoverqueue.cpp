@@ -58,9 +58,9 @@ private Q_SLOTS:
             QVERIFY(f_.frame->OpenDocument(false, QString(), QString()));
 
         // A box runs the event loop until every start has been served.
-        const auto answerNo =
-            qScopeGuard([] { Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; }); });
-        Messages::SetResponder([this, &served, starts](const MessageRecord&, QString&) {
+        const auto answerNo = qScopeGuard(
+            [this] { f_.prompts->SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; }); });
+        f_.prompts->SetResponder([this, &served, starts](const MessageRecord&, QString&) {
             deepest_ = std::max(deepest_, ++depth_);
             const QDeadlineTimer deadline(20000);
             while (served.count() < starts && !deadline.hasExpired())

@@ -252,12 +252,12 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("CloseMenu"));
         QCOMPARE(f_.frame->openPageCount, closed ? 0 : 1);
         if (typed) {
-            QCOMPARE(Messages::Record().size(), 1);
-            QCOMPARE(Messages::Record().at(0).text, QStringLiteral("是否保存无标题0"));
-            QCOMPARE(Messages::Record().at(0).title, QStringLiteral("提示"));
-            QCOMPARE(Messages::Record().at(0).buttons, MsgButtons::YesNoCancel);
+            QCOMPARE(f_.prompts->Record().size(), 1);
+            QCOMPARE(f_.prompts->Record().at(0).text, QStringLiteral("是否保存无标题0"));
+            QCOMPARE(f_.prompts->Record().at(0).title, QStringLiteral("提示"));
+            QCOMPARE(f_.prompts->Record().at(0).buttons, MsgButtons::YesNoCancel);
         } else {
-            QVERIFY(Messages::Record().isEmpty());
+            QVERIFY(f_.prompts->Record().isEmpty());
         }
         QCOMPARE(QFileInfo::exists(Path(QStringLiteral("p.html"))), fileWritten);
     }
@@ -270,7 +270,7 @@ private Q_SLOTS:
         f_.answers = {MsgAnswer::No, MsgAnswer::Cancel};
         QVERIFY(!f_.frame->close());
         QCOMPARE(f_.frame->openPageCount, 1); // one page closed, the one that said Cancel stays
-        QCOMPARE(Messages::Record().size(), 2);
+        QCOMPARE(f_.prompts->Record().size(), 2);
     }
 
     void saveWritesGb18030WithCrLf()
@@ -456,7 +456,7 @@ private Q_SLOTS:
             QCOMPARE(f_.ReadFile(elsewhere), QByteArray("<p>not the page</p>"));
         if (!written)
             return;
-        Messages::Record().clear();
+        f_.prompts->Record().clear();
         doc->pageEdit->insertPlainText(QStringLiteral("?"));
         QVERIFY(doc->SaveFn());
         QCOMPARE(f_.MessageTexts(), QStringList());
@@ -505,7 +505,7 @@ private Q_SLOTS:
             QVERIFY(f_.WriteFile(page, "<p>\xA4\xA4\xA4\xE5\xA4\xA4</p>"));
         else if (change == QLatin1String("deleted"))
             QVERIFY(QFile::remove(page));
-        Messages::Record().clear();
+        f_.prompts->Record().clear();
         f_.answers = {MsgAnswer(answer), MsgAnswer(answer)};
         for (int i = 0; i < 2; ++i) {
             emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
@@ -520,7 +520,7 @@ private Q_SLOTS:
             QCOMPARE(doc->EncodingLabel->text(), QStringLiteral("Big5"));
         // Read again, the page saves over its file without a question.
         if (asked && MsgAnswer(answer) == MsgAnswer::Yes) {
-            Messages::Record().clear();
+            f_.prompts->Record().clear();
             QVERIFY(doc->SaveFn());
             QCOMPARE(f_.MessageTexts(), QStringList());
         }
@@ -578,10 +578,10 @@ private Q_SLOTS:
                              code + QStringLiteral(";)\n取消: 不保存")});
         QCOMPARE(f_.ReadFile(page), saved);
         // Saved as UTF-8 the page stays UTF-8: the next save asks nothing.
-        Messages::Record().clear();
+        f_.prompts->Record().clear();
         if (answer == MsgAnswer::Yes) {
             QVERIFY(doc->SaveFn());
-            QVERIFY(Messages::Record().isEmpty());
+            QVERIFY(f_.prompts->Record().isEmpty());
             QCOMPARE(f_.ReadFile(page), saved);
         }
     }
@@ -635,7 +635,7 @@ private Q_SLOTS:
         const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files | QDir::Hidden);
         f_.answers = {answer};
         QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
-        QCOMPARE(int(Messages::Record().size()), unencodable ? 1 : 0);
+        QCOMPARE(int(f_.prompts->Record().size()), unencodable ? 1 : 0);
         const QByteArray saved = f_.ReadFile(page);
         QCOMPARE(saved.size(), expected.size());
         QVERIFY(saved == expected);
@@ -675,7 +675,7 @@ private Q_SLOTS:
         QVERIFY(doc->pageEdit->RawText().contains(QStringLiteral("中")));
         QVERIFY(doc->SaveFn());
         QCOMPARE(f_.ReadFile(page), bytes);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     void undecodableBytesAskFirst()
@@ -685,8 +685,8 @@ private Q_SLOTS:
         f_.answers = {MsgAnswer::No};
         QVERIFY(!f_.frame->OpenPath(page));
         QCOMPARE(f_.frame->openPageCount, 1);
-        QCOMPARE(Messages::Record().size(), 1);
-        QVERIFY(Messages::Record().at(0).text.contains(QStringLiteral("2 个字节")));
+        QCOMPARE(f_.prompts->Record().size(), 1);
+        QVERIFY(f_.prompts->Record().at(0).text.contains(QStringLiteral("2 个字节")));
         f_.answers = {MsgAnswer::Yes};
         QVERIFY(f_.frame->OpenPath(page));
         QCOMPARE(f_.frame->openPageCount, 2);
@@ -724,7 +724,7 @@ private Q_SLOTS:
         QVERIFY(f_.ReadFile(page).startsWith("<html>\r\n<head>\r\n"));
         QVERIFY(f_.ReadFile(page).contains("<body>\r\nx\r\n\r\n</body>"));
         QCOMPARE(doc->ChangeCount(), 0);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     // Pages named on the command line are the pages the program starts with; what cannot be a page is reported.
@@ -835,8 +835,8 @@ private Q_SLOTS:
             QCOMPARE(f_.requests.at(i).title, f_.requests.at(0).title);
             QCOMPARE(f_.requests.at(i).defaultName, i == 1 ? Path(typed) : Path(typedLater.at(i - 2)));
         }
-        QCOMPARE(int(Messages::Record().size()), int(answers.size()));
-        for (const MessageRecord& box : std::as_const(Messages::Record())) {
+        QCOMPARE(int(f_.prompts->Record().size()), int(answers.size()));
+        for (const MessageRecord& box : std::as_const(f_.prompts->Record())) {
             QCOMPARE(box.text, QStringLiteral("文件") + taken + QStringLiteral("已经存在,是否替换?"));
             QCOMPARE(box.title, QStringLiteral("提示"));
             QCOMPARE(box.buttons, MsgButtons::YesNo);
@@ -1019,9 +1019,9 @@ private Q_SLOTS:
         expected.insert(at, inserted);
         QCOMPARE(edit->RawText(), expected);
         if (command == QLatin1String("HiddenHtml")) {
-            QCOMPARE(Messages::Record().size(), 2);
-            QCOMPARE(Messages::Record().at(1).text, QStringLiteral("请输入值:"));
-            QCOMPARE(Messages::Record().at(1).title, QStringLiteral("添加隐藏表单"));
+            QCOMPARE(f_.prompts->Record().size(), 2);
+            QCOMPARE(f_.prompts->Record().at(1).text, QStringLiteral("请输入值:"));
+            QCOMPARE(f_.prompts->Record().at(1).title, QStringLiteral("添加隐藏表单"));
         }
     }
 
@@ -1069,10 +1069,10 @@ private Q_SLOTS:
 
     void fontCancelIsNoError()
     {
-        FontDialogHooks::SetResponder([](QFont&) { return false; });
+        f_.prompts->SetFontResponder([](QFont&) { return false; });
         f_.frame->RunCommand(QStringLiteral("FontMenu"));
-        QVERIFY(Messages::Record().isEmpty());
-        FontDialogHooks::SetResponder([](QFont& f) {
+        QVERIFY(f_.prompts->Record().isEmpty());
+        f_.prompts->SetFontResponder([](QFont& f) {
             f.setPointSize(21);
             f.setBold(true);
             return true;
@@ -1080,36 +1080,35 @@ private Q_SLOTS:
         f_.frame->RunCommand(QStringLiteral("FontMenu"));
         QCOMPARE(Active()->pageEdit->font().pointSize(), 21);
         QVERIFY(Active()->pageEdit->font().bold());
-        FontDialogHooks::SetResponder(nullptr);
+        f_.prompts->SetFontResponder(nullptr);
     }
 
     void fileDialogRemembersTheFilterIndex()
     {
         QList<int> startedOn;
-        FileDialogHooks::SetResponder([&startedOn](const FileDialogRequest& request, int& index) {
+        f_.prompts->SetFileResponder([&startedOn](const FileDialogRequest& request, int& index) {
             startedOn.append(request.filterIndex);
             index = 2; // the user switches to "所有文件"
             return QString();
         });
-        FileDialog(nullptr, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter,
+        FileDialog(f_.frame.get(), FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter,
                    QString(), QString());
-        FileDialog(nullptr, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter,
+        FileDialog(f_.frame.get(), FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->HtmlFilter,
                    QString(), QString());
-        FileDialog(nullptr, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->ImageFilter,
+        FileDialog(f_.frame.get(), FileDialogMode::Open, QStringLiteral("打开文件"), QString(), f_.shared->ImageFilter,
                    QString(), QString());
         QCOMPARE(startedOn, QList<int>({1, 2, 1}));
-        QCOMPARE(FileDialogHooks::NameFilters(f_.shared->HtmlFilter),
-                 QStringList({"HTML 文件 (*.html *.htm)", "所有文件 (*.*)"}));
+        QCOMPARE(FileNameFilters(f_.shared->HtmlFilter), QStringList({"HTML 文件 (*.html *.htm)", "所有文件 (*.*)"}));
     }
 
     void pickFileUrl()
     {
         QLineEdit box(QStringLiteral("unchanged"));
         f_.paths = {QString()};
-        PickFileUrl(&box, f_.shared->ImageFilter, nullptr);
+        PickFileUrl(&box, f_.shared->ImageFilter, f_.frame.get());
         QCOMPARE(box.text(), QStringLiteral("unchanged"));
         f_.paths = {QStringLiteral("/pages/img/a.gif")};
-        PickFileUrl(&box, f_.shared->ImageFilter, nullptr);
+        PickFileUrl(&box, f_.shared->ImageFilter, f_.frame.get());
         QCOMPARE(box.text(), QStringLiteral("file:///pages/img/a.gif"));
     }
 
@@ -1551,7 +1550,7 @@ private Q_SLOTS:
             f_.frame->StartWith({a, second});
             QCOMPARE(f_.frame->openPageCount, same ? 1 : 2);
             QCOMPARE(Active()->filePath, same ? a : second);
-            QVERIFY(Messages::Record().isEmpty());
+            QVERIFY(f_.prompts->Record().isEmpty());
             return;
         }
         if (way == QLatin1String("recent files")) {
@@ -1590,7 +1589,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f_.frame->openPageCount, same ? pages : pages + 1);
         QCOMPARE(Active() == page, same);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     // With eight pages open a page already open still comes forward, without the message about too many.
@@ -1613,7 +1612,7 @@ private Q_SLOTS:
         else
             f_.frame->OpenFiles({a});
         QCOMPARE(Active(), page);
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     void droppedFilesOpen_data()

@@ -104,7 +104,7 @@ private Q_SLOTS:
         expected.insert(text.indexOf(QStringLiteral("<body>")), block);
         QCOMPARE(PageWindowFixture::Text(doc), expected);
         QCOMPARE(doc->pageEdit->SelStart(), caret + int(block.size()));
-        QVERIFY(Messages::Record().isEmpty());
+        QVERIFY(f_.prompts->Record().isEmpty());
     }
 
     void cancelledChangesNothing()
@@ -160,11 +160,11 @@ private Q_SLOTS:
         QCOMPARE(f_.requests.size(), 1);
         QCOMPARE(f_.requests.at(0).title, QStringLiteral("保存文件"));
         QCOMPARE(f_.requests.at(0).defaultExt, QStringLiteral("css"));
-        QCOMPARE(FileDialogHooks::NameFilters(f_.requests.at(0).filter), QStringList{"样式表文件 (*.css)"});
+        QCOMPARE(FileNameFilters(f_.requests.at(0).filter), QStringList{"样式表文件 (*.css)"});
         if (written) {
             // The rules alone: a browser drops the first rule of a sheet that starts with the block's wrapping.
             QCOMPARE(PageWindowFixture::ReadFile(path), rules_.toLatin1());
-            QVERIFY(Messages::Record().isEmpty());
+            QVERIFY(f_.prompts->Record().isEmpty());
         } else {
             QCOMPARE(f_.MessageTexts(), QStringList{"无法保存!!"});
         }
@@ -244,8 +244,8 @@ private Q_SLOTS:
                  page.contains(QStringLiteral("body"), Qt::CaseInsensitive))
             expected.append(QStringLiteral("请输入CSS样式表的路径文件名:"));
         QCOMPARE(f_.MessageTexts(), expected);
-        if (!Messages::Record().isEmpty() && Messages::Record().at(0).input)
-            QCOMPARE(Messages::Record().at(0).title, QStringLiteral("提示"));
+        if (!f_.prompts->Record().isEmpty() && f_.prompts->Record().at(0).input)
+            QCOMPARE(f_.prompts->Record().at(0).title, QStringLiteral("提示"));
     }
 };
 
