@@ -6,8 +6,8 @@
 #include "base/pagefile.h"
 #include "base/programstate.h"
 #include "editor/completionlists.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "editor/syntaxcolouring.h"
 #include "shell/mainframe.h"
 
@@ -70,12 +70,12 @@ int main(int argc, char* argv[])
     frame.show();
     const QStringList options = QCoreApplication::arguments().mid(2);
     if (options.contains(QStringLiteral("--colour")))
-        frame.RunCommand(QStringLiteral("SyntaxMenu"));
+        frame.RunCommand(Command::ToggleSyntaxColouring);
     if (options.contains(QStringLiteral("--no-gutter")))
-        frame.RunCommand(QStringLiteral("LineNumMenu"));
+        frame.RunCommand(Command::ToggleLineNumbers);
     std::printf("line numbers %s, syntax colouring %s\n",
-                frame.Command(QStringLiteral("LineNumMenu"))->isChecked() ? "on" : "off",
-                frame.Command(QStringLiteral("SyntaxMenu"))->isChecked() ? "on" : "off");
+                frame.Action(Command::ToggleLineNumbers)->isChecked() ? "on" : "off",
+                frame.Action(Command::ToggleSyntaxColouring)->isChecked() ? "on" : "off");
     PageWindow* doc = frame.OpenDocument(true, QString::fromLocal8Bit(argv[1]), dir.path() + QLatin1Char('/'), &page);
     PageEdit* edit = doc->pageEdit;
     const int blocks = edit->document()->blockCount();

@@ -112,17 +112,14 @@ QList<Spec> PlainCommands()
 QString ElementCaption(const QString& key)
 {
     static const std::pair<const char*, const char*> captions[] = {
-        {"LinkHtml", "超链接(&A)"},        {"PHtml", "段落(&P)"},
-        {"ImgHtml", "图像(&I)"},           {"SpanHtml", "SPAN元素(&S)"},
-        {"DivHtml", "块元素(&D)"},         {"EnbHtml", "媒体播放(&E)"},
-        {"BgsoundHtml", "背景音乐(&B)"},   {"FormHtmls", "表单"},
-        {"aTextHtml", "单行文本框"},       {"bTExtHtml", "多行文本框"},
-        {"passwordHtml", "密码框"},        {"CheckHtml", "复选框"},
-        {"RadioHtml", "单选框"},           {"SelectHtml", "列表框"},
-        {"FormButtonHtml", "命令框"},      {"HrHtml", "水平线(&H)"},
-        {"PreHtml", "预格式化文本(&R)"},   {"MarqueeHtml", "文字图像移动(&M)"},
-        {"IframeHtml", "浮动窗口(&W)"},    {"UlHtml", "无序列表(&U)"},
-        {"OlHtml", "有序列表(&O)"},        {"DlHtml", "定义列表(&D)"},
+        {"LinkHtml", "超链接(&A)"},      {"PHtml", "段落(&P)"},           {"ImgHtml", "图像(&I)"},
+        {"SpanHtml", "SPAN元素(&S)"},    {"DivHtml", "块元素(&D)"},       {"EnbHtml", "媒体播放(&E)"},
+        {"BgsoundHtml", "背景音乐(&B)"}, {"FormHtmls", "表单"},           {"aTextHtml", "单行文本框"},
+        {"bTExtHtml", "多行文本框"},     {"passwordHtml", "密码框"},      {"CheckHtml", "复选框"},
+        {"RadioHtml", "单选框"},         {"SelectHtml", "列表框"},        {"FormButtonHtml", "命令框"},
+        {"HrHtml", "水平线(&H)"},        {"PreHtml", "预格式化文本(&R)"}, {"MarqueeHtml", "文字图像移动(&M)"},
+        {"IframeHtml", "浮动窗口(&W)"},  {"UlHtml", "无序列表(&U)"},      {"OlHtml", "有序列表(&O)"},
+        {"DlHtml", "定义列表(&D)"},
     };
     for (const auto& [name, caption] : captions)
         if (key == QLatin1String(name))

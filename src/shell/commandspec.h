@@ -16,16 +16,16 @@ struct CommandSpec
 {
     enum Flag
     {
-        NeedsPage = 0x1,        // does nothing without a page
-        ChangesText = 0x2,      // edits the page's text
-        ReadOnlyOk = 0x4,       // runs on a page shown read-only for its long lines
-        PreviewOk = 0x8,        // runs while the page shows its preview
-        NeedsUndo = 0x10,       // offered while the page has an edit to take back
-        NeedsRedo = 0x20,       // offered while it has one to make again
-        NeedsSelection = 0x40,  // offered while text is selected
-        NeedsClipboard = 0x80,  // offered while the clipboard holds text
-        Checkable = 0x100,      // carries a check mark that the command sets
-        Switch = 0x200,         // a check mark that applies itself when it changes; run as a command it flips
+        NeedsPage = 0x1,       // does nothing without a page
+        ChangesText = 0x2,     // edits the page's text
+        ReadOnlyOk = 0x4,      // runs on a page shown read-only for its long lines
+        PreviewOk = 0x8,       // runs while the page shows its preview
+        NeedsUndo = 0x10,      // offered while the page has an edit to take back
+        NeedsRedo = 0x20,      // offered while it has one to make again
+        NeedsSelection = 0x40, // offered while text is selected
+        NeedsClipboard = 0x80, // offered while the clipboard holds text
+        Checkable = 0x100,     // carries a check mark that the command sets
+        Switch = 0x200,        // a check mark that applies itself when it changes; run as a command it flips
     };
     Q_DECLARE_FLAGS(Flags, Flag)
 

@@ -9,16 +9,16 @@
 #include "base/piecedecoder.h"
 #include "base/programstate.h"
 #include "base/uihelpers.h"
-#include "builders/elements/elementpickdialog.h"
 #include "builders/elements/elementkind.h"
+#include "builders/elements/elementpickdialog.h"
 #include "builders/scripts/scriptdialog.h"
 #include "builders/styles/stylewrap.h"
 #include "builders/table/tablegriddialog.h"
 #include "convert/convertdocument.h"
 #include "editor/finddialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
+#include "editor/pagewindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/programicon.h"
 #include "shell/stylesheetcommands.h"
@@ -65,7 +65,6 @@ struct MenuRow
 namespace {
 const QString CannotOpen = QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n");
 
-
 // Every entry of a command (the ReopenAs entries: one per code page).
 MenuRow E(Command id)
 {
@@ -102,14 +101,13 @@ const MenuDef kMenus[] = {
     {"FileMenu",
      "文件(&F)",
      Always,
-     {E(C::NewPage), E(C::OpenFile), Sep, E(C::Save), E(C::SaveAs),
-      Sub("ReopenMenu", "以其他编码重新打开(&E)", OfPage), E(C::ReopenAs), End, Sep, E(C::Close), E(C::Exit)}},
+     {E(C::NewPage), E(C::OpenFile), Sep, E(C::Save), E(C::SaveAs), Sub("ReopenMenu", "以其他编码重新打开(&E)", OfPage),
+      E(C::ReopenAs), End, Sep, E(C::Close), E(C::Exit)}},
     {"EditMenu",
      "编辑(&E)",
      OfEditing,
      {E(C::Undo), E(C::Redo), Sep, E(C::Cut), E(C::Copy), E(C::Paste), E(C::Delete), Sep, E(C::FindReplace),
-      E(C::FindNext), E(C::FindPrevious), E(C::ChooseFont), Sep, E(C::SelectAll), Sep, E(C::BigToGb),
-      E(C::GbToBig)}},
+      E(C::FindNext), E(C::FindPrevious), E(C::ChooseFont), Sep, E(C::SelectAll), Sep, E(C::BigToGb), E(C::GbToBig)}},
     {"SetMenu",
      "网页设置(&S)",
      OfEditing,
@@ -167,9 +165,8 @@ const MenuDef kMenus[] = {
 };
 
 const MenuRow kContextMenu[] = {
-    E(C::Preview), Sep,         E(C::EditTag),     E(C::EditBody),  E(C::AddEffect), E(C::AddColour), Sep,
-    E(C::Undo),    E(C::Cut),   E(C::Copy),        E(C::Paste),     E(C::Delete),    E(C::FindReplace),
-    E(C::SelectAll), Sep,       E(C::Close),
+    E(C::Preview), Sep,        E(C::EditTag), E(C::EditBody), E(C::AddEffect),   E(C::AddColour), Sep, E(C::Undo),
+    E(C::Cut),     E(C::Copy), E(C::Paste),   E(C::Delete),   E(C::FindReplace), E(C::SelectAll), Sep, E(C::Close),
 };
 
 struct ButtonDef
@@ -408,7 +405,8 @@ void MainFrame::BuildToolbar()
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
-        const CommandSpec* spec = *b.element ? registry_.Find(QString::fromLatin1(b.element)) : registry_.Find(b.command);
+        const CommandSpec* spec =
+            *b.element ? registry_.Find(QString::fromLatin1(b.element)) : registry_.Find(b.command);
         if (!spec)
             continue;
         QAction* action = ButtonAction(*spec);
@@ -523,7 +521,8 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
     using Page = PageWindow*;
     // Markup inserted as it stands.
     const auto give = [](const char* markup) {
-        return [text = QString::fromLatin1(markup) + CrLf](Page doc) { doc->GiveText(text); };
+        const QString text = QString::fromLatin1(markup) + CrLf;
+        return [text](Page doc) { doc->GiveText(text); };
     };
     switch (id) {
     case Command::EditBody:
@@ -664,7 +663,7 @@ void MainFrame::CloseActive()
 }
 
 PageWindow* MainFrame::OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page,
-                                 PieceDecoder* pieces)
+                                    PieceDecoder* pieces)
 {
     if (openPageCount >= MaxDocuments) {
         Messages::Show(this, TooManyPages);

@@ -49,7 +49,7 @@ public:
     // Opens a page window; `page` is the file already read (open; its text is taken), null for a new page.
     // The page is `page` (read whole) or what `pieces` decodes; neither: a new page.
     PageWindow* OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page = nullptr,
-                           PieceDecoder* pieces = nullptr);
+                             PieceDecoder* pieces = nullptr);
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     PageWindow* OpenPath(const QString& path);

@@ -4,8 +4,8 @@
 #include "base/programstate.h"
 #include "builders/elements/elementdialog.h"
 #include "builders/styles/styledialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
 #include "shell/mainframe.h"
 
@@ -41,7 +41,7 @@ class TestTagEditor : public QObject
         Doc()->pageEdit->setPlainText(plain);
         Doc()->pageEdit->SetSelStart(caret);
     }
-    void EditTag() { frame_->Command(QStringLiteral("TheTagPeditMen"))->trigger(); }
+    void EditTag() { frame_->Action(Command::EditTag)->trigger(); }
     static QLineEdit* Box(QWidget* d, const QString& name) { return Child<QLineEdit>(d, name); }
     QStringList MessageTexts() const
     {
