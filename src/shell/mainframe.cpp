@@ -41,7 +41,6 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QScreen>
-#include <QSet>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
