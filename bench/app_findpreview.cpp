@@ -4,9 +4,9 @@
 #include "base/browserview.h"
 #include "base/messages.h"
 #include "editor/finddialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
+#include "editor/pagewindow.h"
 #include "shell/mainframe.h"
 
 #include "benchsetting.h"
@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     t.start();
     const int bare = PageSearch::Find(text, QStringLiteral("zyx"), 0, Qt::CaseInsensitive);
     std::printf("search alone, line by line: %lld ms (at %d)\n", t.elapsed(), bare);
-    frame.RunCommand(QStringLiteral("FindMenu"));
+    frame.RunCommand(Command::FindReplace);
     FindDialog* find = FindDialog::Instance();
     find->FindText->setText(QStringLiteral("zyx"));
     for (const bool matchCase : {false, true}) {
@@ -136,7 +136,7 @@ int main(int argc, char* argv[])
         "replace all of \"abc\": %lld ms (%lld ms with the repaint); \"xyz\" now %d times, changes counted %d\n",
         replaced, painted, Count(text, QStringLiteral("xyz")), doc->ChangeCount() - changes);
     t.start();
-    frame.RunCommand(QStringLiteral("NotChange"));
+    frame.RunCommand(Command::Undo);
     const qint64 undone = t.elapsed();
     std::printf("one undo: %lld ms; \"abc\" %d times, \"xyz\" %d times, further undo %s\n", undone,
                 Count(text, QStringLiteral("abc")), Count(text, QStringLiteral("xyz")),
@@ -145,15 +145,15 @@ int main(int argc, char* argv[])
     FindDialog::Unload();
     for (int run = 0; run < 2; ++run) {
         t.start();
-        frame.RunCommand(QStringLiteral("Priview"));
+        frame.RunCommand(Command::Preview);
         const qint64 shown = t.elapsed();
         std::printf("preview %s: %lld ms to write %.1f MB and start the navigation (%s)\n",
                     run == 0 ? "first, engine loaded" : "again", shown,
                     QFileInfo(doc->PreviewFile()).size() / 1048576.0,
                     doc->previewBrowser->EngineLoaded() ? "engine up" : "no engine");
-        frame.RunCommand(QStringLiteral("Priview"));
+        frame.RunCommand(Command::Preview);
     }
     doc->pageEdit->document()->setModified(false);
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+    setting.prompts.SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
     return 0;
 }

@@ -94,6 +94,6 @@ int main(int argc, char* argv[])
                 "worst %.2f ms\n",
                 median(keysDuring), worst(keysDuring), median(keysIdle), worst(keysIdle));
     // Close without questions.
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+    setting.prompts.SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
     return 0;
 }

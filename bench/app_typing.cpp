@@ -6,10 +6,11 @@
 #include "base/pagefile.h"
 #include "base/programstate.h"
 #include "editor/completionlists.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "editor/syntaxcolouring.h"
 #include "shell/mainframe.h"
+#include "scriptedprompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,11 +54,13 @@ int main(int argc, char* argv[])
     }
     QTemporaryDir dir;
     ProgramState shared(dir.path());
+    ScriptedPrompts prompts;
+    shared.Prompts = &prompts;
     if (shared.Db.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")) != TagDb::Loaded) {
         std::fprintf(stderr, "data.xml not found in the build folder\n");
         return 2;
     }
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+    prompts.SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
 
     DecodedPage page;
     if (PageFile::Read(QString::fromLocal8Bit(argv[1]), page) != PageFile::Ok)
@@ -70,12 +73,12 @@ int main(int argc, char* argv[])
     frame.show();
     const QStringList options = QCoreApplication::arguments().mid(2);
     if (options.contains(QStringLiteral("--colour")))
-        frame.RunCommand(QStringLiteral("SyntaxMenu"));
+        frame.RunCommand(Command::ToggleSyntaxColouring);
     if (options.contains(QStringLiteral("--no-gutter")))
-        frame.RunCommand(QStringLiteral("LineNumMenu"));
+        frame.RunCommand(Command::ToggleLineNumbers);
     std::printf("line numbers %s, syntax colouring %s\n",
-                frame.Command(QStringLiteral("LineNumMenu"))->isChecked() ? "on" : "off",
-                frame.Command(QStringLiteral("SyntaxMenu"))->isChecked() ? "on" : "off");
+                frame.Action(Command::ToggleLineNumbers)->isChecked() ? "on" : "off",
+                frame.Action(Command::ToggleSyntaxColouring)->isChecked() ? "on" : "off");
     PageWindow* doc = frame.OpenDocument(true, QString::fromLocal8Bit(argv[1]), dir.path() + QLatin1Char('/'), &page);
     PageEdit* edit = doc->pageEdit;
     const int blocks = edit->document()->blockCount();

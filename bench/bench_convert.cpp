@@ -10,6 +10,7 @@
 #include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "shell/mainframe.h"
+#include "scriptedprompts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -90,8 +91,10 @@ BENCHMARK(BM_ConvertText)->Unit(benchmark::kMillisecond);
 void BM_MenuCommand(benchmark::State& state)
 {
     QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    prompts.SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
     ProgramState shared(dir.path());
-    Messages::SetResponder([](const MessageRecord&, QString&) { return MsgAnswer::No; });
+    shared.Prompts = &prompts;
     {
         MainFrame frame(shared);
         frame.show();
@@ -118,7 +121,6 @@ void BM_MenuCommand(benchmark::State& state)
         }
         state.counters["page_chars"] = double(doc->pageEdit->document()->characterCount());
     }
-    Messages::SetResponder(nullptr);
 }
 BENCHMARK(BM_MenuCommand)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -4,17 +4,20 @@
 
 #include "base/messages.h"
 #include "base/programstate.h"
+#include "scriptedprompts.h"
 
 #include <QTemporaryDir>
 
 struct BenchSetting
 {
+    ScriptedPrompts prompts;
     QTemporaryDir dir;
     ProgramState shared{dir.path()};
 
     explicit BenchSetting(MsgAnswer answer = MsgAnswer::No)
     {
         shared.Db.LoadData("<d><html><html1/></html></d>", QStringLiteral("bench"));
-        Messages::SetResponder([answer](const MessageRecord&, QString&) { return answer; });
+        shared.Prompts = &prompts;
+        prompts.SetResponder([answer](const MessageRecord&, QString&) { return answer; });
     }
 };

@@ -43,188 +43,170 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QScreen>
-#include <QSet>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 
+// One row of a menu: a command's entries, a separator, or the start or end of a submenu.
+struct MenuRow
+{
+    enum What
+    {
+        Entry,
+        Separator,
+        SubMenu,
+        EndSubMenu
+    } what;
+    Command id = Command::NewPage;
+    const char* name = "";    // a submenu's object name; the key of an InsertElement entry
+    const char* caption = ""; // a submenu's title
+    CommandSpec::Flags flags = {};
+};
+
 namespace {
 const QString CannotOpen = QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n");
 
-struct Entry
+// Every entry of a command (the ReopenAs entries: one per code page).
+MenuRow E(Command id)
 {
-    const char* name; // "-" separator, "+Name" opens a submenu, "<" closes it
-    const char* caption;
-    const char* shares = ""; // context menu: the Edit menu entry whose action it is
-};
+    return {MenuRow::Entry, id};
+}
+// The entry that inserts an element kind, by the key the kind names it with.
+MenuRow Element(const char* key)
+{
+    return {MenuRow::Entry, Command::InsertElement, key};
+}
+const MenuRow Sep{MenuRow::Separator};
+const MenuRow End{MenuRow::EndSubMenu};
+MenuRow Sub(const char* name, const char* caption, CommandSpec::Flags flags)
+{
+    return {MenuRow::SubMenu, Command::NewPage, name, caption, flags};
+}
+
+// When a menu is open, as for a command: menus of a page go grey without one, and menus of editing commands while
+// the page shows its preview.
+const CommandSpec::Flags Always = CommandSpec::ReadOnlyOk | CommandSpec::PreviewOk;
+const CommandSpec::Flags OfPage = CommandSpec::NeedsPage | CommandSpec::ReadOnlyOk | CommandSpec::PreviewOk;
+const CommandSpec::Flags OfEditing = CommandSpec::NeedsPage;
 
 struct MenuDef
 {
-    const char* name;
+    const char* name; // "" for entries on the menu bar itself
     const char* caption;
-    std::initializer_list<Entry> entries;
+    CommandSpec::Flags flags;
+    std::initializer_list<MenuRow> rows;
 };
 
+using C = Command;
 const MenuDef kMenus[] = {
     {"FileMenu",
      "文件(&F)",
-     {{"NewMenu", "新建(&N)"},
-      {"OpenMenu", "打开(&O)"},
-      {"-", ""},
-      {"SaveMenu", "保存(&S)"},
-      {"SaveAsMenu", "另存为(&A)"},
-      {"+ReopenMenu", "以其他编码重新打开(&E)"},
-      {"ReopenGb18030", "GB18030"},
-      {"ReopenUtf8", "UTF-8"},
-      {"ReopenBig5", "Big5"},
-      {"<", ""},
-      {"-", ""},
-      {"CloseMenu", "关闭当前页(&C)"},
-      {"ExitMenu", "退出(&X)"}}},
+     Always,
+     {E(C::NewPage), E(C::OpenFile), Sep, E(C::Save), E(C::SaveAs), Sub("ReopenMenu", "以其他编码重新打开(&E)", OfPage),
+      E(C::ReopenAs), End, Sep, E(C::Close), E(C::Exit)}},
     {"EditMenu",
      "编辑(&E)",
-     {{"NotChange", "撤消(&U)    CtrL+Z"},
-      {"-", ""},
-      {"CutMenu", "剪切(&T)    CtrL+X"},
-      {"CopyMenu", "复制(&C)    CtrL+C"},
-      {"PasteMenu", "粘贴(&P)    CtrL+V"},
-      {"DeleMenu", "删除(&D)    Del"},
-      {"-", ""},
-      {"FindMenu", "查找替换(&F)  CtrL+F"},
-      {"FontMenu", "设置字体(&N) "},
-      {"-", ""},
-      {"SelectAll", "全选 (&A)   Ctrl+A"},
-      {"-", ""},
-      {"BigToGbMenu", "Big To Gb"},
-      {"GbToBigMenu", "Gb to Big"}}},
+     OfEditing,
+     {E(C::Undo), E(C::Redo), Sep, E(C::Cut), E(C::Copy), E(C::Paste), E(C::Delete), Sep, E(C::FindReplace),
+      E(C::FindNext), E(C::FindPrevious), E(C::ChooseFont), Sep, E(C::SelectAll), Sep, E(C::BigToGb), E(C::GbToBig)}},
     {"SetMenu",
      "网页设置(&S)",
-     {{"BodyED", "主体设置(&B)"},
-      {"TheTagPeditMen", "属性编辑(&S)"},
-      {"-", ""},
-      {"LinkCss", "链接外部样式表(&L)"},
-      {"Addcss", "添加内嵌式样式表(&I)"},
-      {"CssOut", "生成外联样式表(&O)"},
-      {"-", ""},
-      {"refesh", "自动刷新(&R)"},
-      {"page", "页面转换特效(&P)"},
-      {"JavaS", "添加特效(&J)"}}},
+     OfEditing,
+     {E(C::EditBody), E(C::EditTag), Sep, E(C::LinkStyleSheet), E(C::EmbedStyleSheet), E(C::ExportStyleSheet), Sep,
+      E(C::AutoRefresh), E(C::PageTransition), E(C::AddEffect)}},
     {"InsertMenu",
      "插入元素(&O)",
-     {{"LinkHtml", "超链接(&A)"},
-      {"PHtml", "段落(&P)"},
-      {"ImgHtml", "图像(&I)"},
-      {"TableHtml", "表格(&T)"},
-      {"SpanHtml", "SPAN元素(&S)"},
-      {"DivHtml", "块元素(&D)"},
-      {"-", ""},
-      {"EnbHtml", "媒体播放(&E)"},
-      {"BgsoundHtml", "背景音乐(&B)"},
-      {"+FormHtml", "表单(&F)"},
-      {"FormHtmls", "表单"},
-      {"aTextHtml", "单行文本框"},
-      {"bTExtHtml", "多行文本框"},
-      {"passwordHtml", "密码框"},
-      {"CheckHtml", "复选框"},
-      {"RadioHtml", "单选框"},
-      {"SelectHtml", "列表框"},
-      {"FormButtonHtml", "命令框"},
-      {"HtmlFormOk", "提交框"},
-      {"HtmlFormCancel", "取消框"},
-      {"HiddenHtml", "隐藏元素"},
-      {"<", ""},
-      {"HrHtml", "水平线(&H)"},
-      {"PreHtml", "预格式化文本(&R)"},
-      {"MarqueeHtml", "文字图像移动(&M)"},
-      {"AnameHtml", "锚点(&N)"},
-      {"TxtHtml", "纯文本(&X)"},
-      {"BrHtml", "换行(&V)"},
-      {"-", ""},
-      {"IframeHtml", "浮动窗口(&W)"},
-      {"ScriptHtml", "脚本(&C)"},
-      {"+HtmlData", "列表(&L)"},
-      {"UlHtml", "无序列表(&U)"},
-      {"OlHtml", "有序列表(&O)"},
-      {"DlHtml", "定义列表(&D)"},
-      {"<", ""},
-      {"OtherHtml", "插入其他元素(&O)"}}},
-    {"WindowMenu", "窗口(&W)", {}},
-    {"MySet", "系统设置(&M)", {{"LineOnOff", "自动换行(&L)"}, {"HtmlHelp", "自动完成(&O)"}}},
-    {"Priview", "预览(&T)", {}},
-    {"HelpMenu", "帮助(&H)", {{"HelpTxt", "帮助主题(&C)"}, {"-", ""}, {"MenuAbout", "关于(&A)"}}},
+     OfEditing,
+     {Element("LinkHtml"),
+      Element("PHtml"),
+      Element("ImgHtml"),
+      E(C::InsertTable),
+      Element("SpanHtml"),
+      Element("DivHtml"),
+      Sep,
+      Element("EnbHtml"),
+      Element("BgsoundHtml"),
+      Sub("FormHtml", "表单(&F)", Always),
+      Element("FormHtmls"),
+      Element("aTextHtml"),
+      Element("bTExtHtml"),
+      Element("passwordHtml"),
+      Element("CheckHtml"),
+      Element("RadioHtml"),
+      Element("SelectHtml"),
+      Element("FormButtonHtml"),
+      E(C::InsertSubmitButton),
+      E(C::InsertResetButton),
+      E(C::InsertHiddenField),
+      End,
+      Element("HrHtml"),
+      Element("PreHtml"),
+      Element("MarqueeHtml"),
+      E(C::InsertAnchor),
+      E(C::InsertPlainText),
+      E(C::InsertLineBreak),
+      Sep,
+      Element("IframeHtml"),
+      E(C::InsertScript),
+      Sub("HtmlData", "列表(&L)", Always),
+      Element("UlHtml"),
+      Element("OlHtml"),
+      Element("DlHtml"),
+      End,
+      E(C::InsertOtherElement)}},
+    // The page entries follow, one per slot.
+    {"WindowMenu", "窗口(&W)", Always, {E(C::ToggleTabs), E(C::NextPage), E(C::PreviousPage), Sep}},
+    {"MySet",
+     "系统设置(&M)",
+     OfPage,
+     {E(C::ToggleWordWrap), E(C::ToggleCompletion), Sep, E(C::ToggleLineNumbers), E(C::ToggleSyntaxColouring), Sep,
+      E(C::ZoomIn), E(C::ZoomOut), E(C::ZoomReset)}},
+    {"", "", Always, {E(C::Preview)}},
+    {"HelpMenu", "帮助(&H)", Always, {E(C::Help), Sep, E(C::About)}},
 };
 
-const Entry kContextMenu[] = {
-    {"MeShow", "预览(&T) "},
-    {"-", ""},
-    {"TagPeditMenu", "属性编辑(&P)"},
-    {"MeSetBody", "主体设置(&B)"},
-    {"MeAddTx", "添加特效(&A)"},
-    {"MeAddColor", "添加颜色(&R)"},
-    {"-", ""},
-    {"MeNoChange", "撤消(&U)    CtrL+Z", "NotChange"},
-    {"MeTextCut", "剪切(&T)    CtrL+X", "CutMenu"},
-    {"MeTextCopy", "复制(&C)    CtrL+C", "CopyMenu"},
-    {"MeTextPaste", "粘贴(&P)    CtrL+V", "PasteMenu"},
-    {"MeTextDel", "删除(&D)    Del", "DeleMenu"},
-    {"MeTextFind", "查找替换(&F)  CtrL+F", "FindMenu"},
-    {"MeTextAll", "全选 (&A)   Ctrl+A", "SelectAll"},
-    {"-", ""},
-    {"MeClose", "关闭本页(&X)"},
+const MenuRow kContextMenu[] = {
+    E(C::Preview), Sep,        E(C::EditTag), E(C::EditBody), E(C::AddEffect),   E(C::AddColour), Sep, E(C::Undo),
+    E(C::Cut),     E(C::Copy), E(C::Paste),   E(C::Delete),   E(C::FindReplace), E(C::SelectAll), Sep, E(C::Close),
 };
 
 struct ButtonDef
 {
-    const char* key; // "" for a separator
+    const char* key; // the button's object name and picture; "" for a separator
     const char* tip;
-    const char* text;    // short caption beside the picture
-    const char* command; // the menu command it runs
+    const char* text; // short caption beside the picture
+    Command command;
+    const char* element; // InsertElement: the key of the kind's entry
     QStyle::StandardPixmap icon;
 };
 
 const ButtonDef kButtons[] = {
-    {"New", "新建文件", "新建", "NewMenu", QStyle::SP_FileIcon},
-    {"Open", "打开文件", "打开", "OpenMenu", QStyle::SP_DialogOpenButton},
-    {"Save", "保存文件", "保存", "SaveMenu", QStyle::SP_DialogSaveButton},
-    {"", "", "", "", QStyle::SP_CustomBase},
-    {"Cut", "剪切", "剪切", "CutMenu", QStyle::SP_CustomBase},
-    {"Copy", "复制", "复制", "CopyMenu", QStyle::SP_CustomBase},
-    {"Paste", "粘贴", "粘贴", "PasteMenu", QStyle::SP_CustomBase},
-    {"Del", "删除", "删除", "DeleMenu", QStyle::SP_TrashIcon},
-    {"Undo", "撤消", "撤消", "NotChange", QStyle::SP_ArrowBack},
-    {"Find", "查找", "查找", "FindMenu", QStyle::SP_FileDialogContentsView},
-    {"", "", "", "", QStyle::SP_CustomBase},
-    {"Priview", "预览", "预览", "Priview", QStyle::SP_ComputerIcon},
-    {"", "", "", "", QStyle::SP_CustomBase},
-    {"Style", "设置样式", "样式", "tb:Style", QStyle::SP_CustomBase},
-    {"Color", "添加颜色", "颜色", "MeAddColor", QStyle::SP_CustomBase},
-    {"Body", "主体设置", "主体", "BodyED", QStyle::SP_FileDialogDetailedView},
-    {"Link", "添加超链接", "链接", "LinkHtml", QStyle::SP_FileLinkIcon},
-    {"Img", "添加图像", "图像", "ImgHtml", QStyle::SP_DirIcon},
-    {"", "", "", "", QStyle::SP_CustomBase},
-    {"About", "关于", "关于", "MenuAbout", QStyle::SP_MessageBoxInformation},
-    {"Help", "帮助", "帮助", "HelpTxt", QStyle::SP_DialogHelpButton},
+    {"New", "新建文件", "新建", C::NewPage, "", QStyle::SP_FileIcon},
+    {"Open", "打开文件", "打开", C::OpenFile, "", QStyle::SP_DialogOpenButton},
+    {"Save", "保存文件", "保存", C::Save, "", QStyle::SP_DialogSaveButton},
+    {"", "", "", C::NewPage, "", QStyle::SP_CustomBase},
+    {"Cut", "剪切", "剪切", C::Cut, "", QStyle::SP_CustomBase},
+    {"Copy", "复制", "复制", C::Copy, "", QStyle::SP_CustomBase},
+    {"Paste", "粘贴", "粘贴", C::Paste, "", QStyle::SP_CustomBase},
+    {"Del", "删除", "删除", C::Delete, "", QStyle::SP_TrashIcon},
+    {"Undo", "撤消", "撤消", C::Undo, "", QStyle::SP_ArrowBack},
+    {"Find", "查找", "查找", C::FindReplace, "", QStyle::SP_FileDialogContentsView},
+    {"", "", "", C::NewPage, "", QStyle::SP_CustomBase},
+    {"Preview", "预览", "预览", C::Preview, "", QStyle::SP_ComputerIcon},
+    {"", "", "", C::NewPage, "", QStyle::SP_CustomBase},
+    {"Style", "设置样式", "样式", C::WrapInStyle, "", QStyle::SP_CustomBase},
+    {"Color", "添加颜色", "颜色", C::AddColour, "", QStyle::SP_CustomBase},
+    {"Body", "主体设置", "主体", C::EditBody, "", QStyle::SP_FileDialogDetailedView},
+    {"Link", "添加超链接", "链接", C::InsertElement, "LinkHtml", QStyle::SP_FileLinkIcon},
+    {"Img", "添加图像", "图像", C::InsertElement, "ImgHtml", QStyle::SP_DirIcon},
+    {"", "", "", C::NewPage, "", QStyle::SP_CustomBase},
+    {"About", "关于", "关于", C::About, "", QStyle::SP_MessageBoxInformation},
+    {"Help", "帮助", "帮助", C::Help, "", QStyle::SP_DialogHelpButton},
 };
-
-// Commands whose dialogs and operations belong to parts of the editor not built yet.
-const QSet<QString>& PendingCommands()
-{
-    // One name a line, so that each command that comes to life is one line taken away.
-    // clang-format off
-    static const QSet<QString> pending{
-    };
-    // clang-format on
-    return pending;
-}
 
 } // namespace
 
 const QString MainFrame::TooManyPages = QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!");
-
-bool MainFrame::IsPending(const QString& name)
-{
-    return PendingCommands().contains(name);
-}
 
 MainFrame::MainFrame(ProgramState& shared, QWidget* parent, bool start)
     : QMainWindow(parent), shared_(shared), settings_(shared.SettingsFile)
@@ -237,15 +219,14 @@ MainFrame::MainFrame(ProgramState& shared, QWidget* parent, bool start)
     setCentralWidget(Area);
     connect(Area, &QMdiArea::subWindowActivated, this, &MainFrame::SubWindowActivated);
 
+    BuildActions();
     BuildMenus();
     BuildContextMenu();
     BuildToolbar();
-    BuildHandlers();
-    BindCommands();
-    BuildViewSwitches();
+    BuildSwitches();
     BuildRecentFiles();
-    BuildEditorKeys();
     RestoreSettings();
+    RefreshCommands();
     QApplication::instance()->installEventFilter(this);
     // Queued: the questions come once the activation is through.
     connect(
@@ -292,71 +273,117 @@ MainFrame::~MainFrame()
     }
 }
 
-QAction* MainFrame::AddEntry(QMenu* menu, const QString& name, const QString& caption)
+QAction* MainFrame::Action(Command id, int argument) const
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    commands_.insert(name, action);
-    commandOf_.insert(action, name);
-    return action;
+    return actions_.value(registry_.Find(id, argument));
+}
+
+QAction* MainFrame::ToolButton(Command id, int argument) const
+{
+    return buttons_.value(registry_.Find(id, argument));
+}
+
+void MainFrame::BuildActions()
+{
+    // One action per entry, for its menu entries, its context menu entry and its button alike.
+    for (const CommandSpec& spec : registry_.Entries()) {
+        auto* action = new QAction(spec.caption, this);
+        action->setObjectName(spec.key);
+        action->setShortcuts(spec.keys);
+        action->setShortcutContext(spec.keyContext);
+        action->setCheckable(spec.flags & (CommandSpec::Checkable | CommandSpec::Switch));
+        // A key the frame takes works while its menu is hidden too (the Window menu with no page).
+        if (!spec.keys.isEmpty() && spec.keyContext == Qt::WindowShortcut)
+            addAction(action);
+        // A switch applies itself as its check mark changes.
+        if (!spec.flags.testFlag(CommandSpec::Switch))
+            connect(action, &QAction::triggered, this, [this, &spec] { RunCommand(spec); });
+        actions_.insert(&spec, action);
+    }
+    Action(Command::ToggleWordWrap)->setChecked(true);
+    Action(Command::ToggleCompletion)->setChecked(true);
+}
+
+QList<QAction*> MainFrame::ActionsOf(const MenuRow& row) const
+{
+    if (*row.name)
+        return {actions_.value(registry_.Find(QString::fromLatin1(row.name)))};
+    QList<QAction*> entries;
+    for (const CommandSpec& spec : registry_.Entries())
+        if (spec.id == row.id)
+            entries.append(actions_.value(&spec));
+    return entries;
+}
+
+void MainFrame::FillMenu(QMenu* menu, std::span<const MenuRow> rows)
+{
+    QMenu* target = menu;
+    for (const MenuRow& row : rows) {
+        switch (row.what) {
+        case MenuRow::Separator:
+            target->addSeparator();
+            break;
+        case MenuRow::SubMenu:
+            target = menu->addMenu(QString::fromUtf8(row.caption));
+            target->setObjectName(QString::fromLatin1(row.name));
+            menus_.insert(target->objectName(), target);
+            menuFlags_.insert(target, row.flags);
+            break;
+        case MenuRow::EndSubMenu:
+            target = menu;
+            break;
+        case MenuRow::Entry:
+            for (QAction* action : ActionsOf(row))
+                if (action)
+                    target->addAction(action);
+            break;
+        }
+    }
 }
 
 void MainFrame::BuildMenus()
 {
     for (const MenuDef& def : kMenus) {
-        const QString name = QString::fromLatin1(def.name);
-        if (name == QLatin1String("Priview")) {
-            // A command on the menu bar itself.
-            QAction* action = menuBar()->addAction(QString::fromUtf8(def.caption));
-            action->setObjectName(name);
-            commands_.insert(name, action);
-            commandOf_.insert(action, name);
+        const std::span<const MenuRow> rows(def.rows.begin(), def.rows.size());
+        if (!*def.name) {
+            // Commands on the menu bar itself.
+            for (const MenuRow& row : rows)
+                menuBar()->addActions(ActionsOf(row));
             continue;
         }
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.caption));
-        menu->setObjectName(name);
-        menus_.insert(name, menu);
-        QMenu* target = menu;
-        for (const Entry& e : def.entries) {
-            const QString entry = QString::fromLatin1(e.name);
-            if (entry == QLatin1String("-")) {
-                target->addSeparator();
-            } else if (entry.startsWith(QLatin1Char('+'))) {
-                target = menu->addMenu(QString::fromUtf8(e.caption));
-                target->setObjectName(entry.mid(1));
-                menus_.insert(entry.mid(1), target);
-            } else if (entry == QLatin1String("<")) {
-                target = menu;
-            } else {
-                AddEntry(target, entry, QString::fromUtf8(e.caption));
-                if (name == QLatin1String("EditMenu") || name == QLatin1String("SetMenu") ||
-                    name == QLatin1String("InsertMenu"))
-                    editing_.insert(entry);
-            }
-        }
+        menu->setObjectName(QString::fromLatin1(def.name));
+        menus_.insert(menu->objectName(), menu);
+        menuFlags_.insert(menu, def.flags);
+        FillMenu(menu, rows);
     }
+    BuildWindowEntries();
+    BuildReopenMarks();
+}
+
+void MainFrame::BuildWindowEntries()
+{
     QMenu* windows = menus_.value(QStringLiteral("WindowMenu"));
+    windowGroup_ = new QActionGroup(this);
+    windowGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 0; i < MaxDocuments; ++i) {
         windowEntries_[i] = windows->addAction(QString());
         windowEntries_[i]->setObjectName(QStringLiteral("WinForm_%1").arg(i));
         windowEntries_[i]->setVisible(false);
+        windowEntries_[i]->setCheckable(true);
+        windowGroup_->addAction(windowEntries_[i]);
         connect(windowEntries_[i], &QAction::triggered, this, [this, i] { ActivateSlot(i); });
     }
-    for (const char* check : {"LineOnOff", "HtmlHelp"}) {
-        QAction* action = commands_.value(QString::fromLatin1(check));
-        action->setCheckable(true);
-        action->setChecked(true);
-    }
+}
+
+void MainFrame::BuildReopenMarks()
+{
     // The code page the active page is read in carries the mark.
-    QMenu* reopen = menus_.value(QStringLiteral("ReopenMenu"));
-    const QStringList codecs{QStringLiteral("ReopenGb18030"), QStringLiteral("ReopenUtf8"),
-                             QStringLiteral("ReopenBig5")};
-    for (const QString& name : codecs)
-        commands_.value(name)->setCheckable(true);
-    connect(reopen, &QMenu::aboutToShow, this, [this, codecs] {
+    connect(menus_.value(QStringLiteral("ReopenMenu")), &QMenu::aboutToShow, this, [this] {
         const PageWindow* doc = ActiveDocument();
-        for (int i = 0; i < codecs.size(); ++i)
-            commands_.value(codecs.at(i))->setChecked(doc && int(doc->Encoding().codec) == i);
+        for (const CommandSpec& spec : registry_.Entries())
+            if (spec.id == Command::ReopenAs)
+                actions_.value(&spec)->setChecked(doc && int(doc->Encoding().codec) == spec.argument);
     });
 }
 
@@ -364,25 +391,7 @@ void MainFrame::BuildContextMenu()
 {
     systemMenu_ = new QMenu(QStringLiteral("功能"), this);
     systemMenu_->setObjectName(QStringLiteral("SetMeMenu"));
-    for (const Entry& e : kContextMenu) {
-        const QString name = QString::fromLatin1(e.name);
-        if (name == QLatin1String("-")) {
-            systemMenu_->addSeparator();
-            continue;
-        }
-        if (*e.shares) {
-            // The same command as an Edit menu entry: the menu's action serves here too.
-            QAction* action = commands_.value(QString::fromLatin1(e.shares));
-            systemMenu_->addAction(action);
-            commands_.insert(name, action);
-            editing_.insert(name);
-            continue;
-        }
-        AddEntry(systemMenu_, name, QString::fromUtf8(e.caption));
-        if (name != QLatin1String("MeShow") && name != QLatin1String("MeClose"))
-            editing_.insert(name);
-    }
-    editing_.insert(QStringLiteral("tb:Style"));
+    FillMenu(systemMenu_, kContextMenu);
 }
 
 void MainFrame::BuildToolbar()
@@ -398,29 +407,33 @@ void MainFrame::BuildToolbar()
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
-        const QIcon icon = b.icon == QStyle::SP_CustomBase ? ToolbarIcons::Drawn(key) : style()->standardIcon(b.icon);
-        // A button is the action of the menu entry it stands for: one enabled state for both. Its short text and
-        // picture are for the toolbar only.
-        QAction* action = commands_.value(QString::fromLatin1(b.command));
-        if (!action || menuBar()->actions().contains(action)) {
-            // No menu entry, or one on the menu bar itself, which would show the picture in place of its caption:
-            // a button of its own that follows the entry's state.
-            QAction* entry = action;
-            action = new QAction(this);
-            action->setObjectName(key);
-            const QString command = QString::fromLatin1(b.command);
-            connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-            if (entry)
-                connect(entry, &QAction::enabledChanged, action, &QAction::setEnabled);
-        }
-        action->setIcon(icon);
+        const CommandSpec* spec =
+            *b.element ? registry_.Find(QString::fromLatin1(b.element)) : registry_.Find(b.command);
+        if (!spec)
+            continue;
+        QAction* action = ButtonAction(*spec);
+        action->setIcon(b.icon == QStyle::SP_CustomBase ? ToolbarIcons::Drawn(key) : style()->standardIcon(b.icon));
         action->setIconVisibleInMenu(false);
         action->setIconText(QString::fromUtf8(b.text));
         action->setToolTip(QString::fromUtf8(b.tip));
         toolbar->addAction(action);
         toolbar->widgetForAction(action)->setObjectName(key);
-        toolButtons_.insert(key, action);
+        buttons_.insert(spec, action);
     }
+}
+
+QAction* MainFrame::ButtonAction(const CommandSpec& spec)
+{
+    // A button is the action of the command it runs: one enabled state for both. Its short text and picture are for
+    // the toolbar only; a command on the menu bar itself would show the picture there in place of its caption, so
+    // its button is an action of its own that follows the entry's state.
+    QAction* entry = actions_.value(&spec);
+    if (!menuBar()->actions().contains(entry))
+        return entry;
+    auto* button = new QAction(this);
+    connect(button, &QAction::triggered, this, [this, &spec] { RunCommand(spec); });
+    connect(entry, &QAction::enabledChanged, button, &QAction::setEnabled);
+    return button;
 }
 
 QMenu* MainFrame::MenuNamed(const QString& name) const
@@ -428,133 +441,221 @@ QMenu* MainFrame::MenuNamed(const QString& name) const
     return menus_.value(name);
 }
 
-void MainFrame::BindCommands()
+void MainFrame::BuildSwitches()
 {
-    for (auto it = commandOf_.cbegin(); it != commandOf_.cend(); ++it) {
-        const QString name = it.value();
-        connect(it.key(), &QAction::triggered, this, [this, name] { RunCommand(name); });
-        if (IsPending(name))
-            it.key()->setEnabled(false);
-    }
+    // A check mark that applies itself whenever it changes (clicked, restored from the settings).
+    connect(Action(Command::ToggleLineNumbers), &QAction::toggled, this, &MainFrame::SetLineNumbers);
+    connect(Action(Command::ToggleSyntaxColouring), &QAction::toggled, this, &MainFrame::SetSyntaxColouring);
+    connect(Action(Command::ToggleTabs), &QAction::toggled, this, &MainFrame::SetTabbed);
 }
 
-void MainFrame::BuildHandlers()
+CommandRegistry::Handler MainFrame::HandlerOf(Command id, int argument)
+{
+    if (CommandRegistry::Handler file = FileHandler(id, argument))
+        return file;
+    if (CommandRegistry::Handler edit = EditHandler(id))
+        return edit;
+    if (CommandRegistry::Handler page = PageHandler(id, argument))
+        return page;
+    return FrameHandler(id);
+}
+
+CommandRegistry::Handler MainFrame::FileHandler(Command id, int argument)
 {
     using Page = PageWindow*;
-    // Commands that need no page.
-    frameHandlers_ = {
-        {QStringLiteral("NewMenu"), [this] { OpenDocument(false, QString(), QString()); }},
-        {QStringLiteral("OpenMenu"), [this] { OpenFile(); }},
-        {QStringLiteral("SaveMenu"),
-         [this] {
-             if (openPageCount > 0 && ActiveDocument())
-                 ActiveDocument()->SaveFn();
-         }},
-        {QStringLiteral("CloseMenu"), [this] { CloseActive(); }},
-        {QStringLiteral("MeClose"), [this] { CloseActive(); }},
-        {QStringLiteral("ExitMenu"), [this] { close(); }},
-        {QStringLiteral("HelpTxt"), [this] { ShowHelp(); }},
-        {QStringLiteral("MenuAbout"), [this] { ShowAbout(); }},
-    };
-    // Commands on the active page.
-    pageHandlers_ = {
-        {QStringLiteral("SaveAsMenu"), [](Page doc) { doc->SaveOther(); }},
-        {QStringLiteral("ReopenGb18030"), [this](Page doc) { ReopenWith(doc, PageEncoding::Gb18030); }},
-        {QStringLiteral("ReopenUtf8"), [this](Page doc) { ReopenWith(doc, PageEncoding::Utf8); }},
-        {QStringLiteral("ReopenBig5"), [this](Page doc) { ReopenWith(doc, PageEncoding::Big5); }},
-        {QStringLiteral("NotChange"), [this](Page) { UndoEdit(); }},
-        {QStringLiteral("MeNoChange"), [this](Page) { UndoEdit(); }},
-        {QStringLiteral("CutMenu"), [this](Page) { CutText(); }},
-        {QStringLiteral("MeTextCut"), [this](Page) { CutText(); }},
-        {QStringLiteral("CopyMenu"), [this](Page) { CopyText(); }},
-        {QStringLiteral("MeTextCopy"), [this](Page) { CopyText(); }},
-        {QStringLiteral("PasteMenu"), [this](Page) { PasteText(); }},
-        {QStringLiteral("MeTextPaste"), [this](Page) { PasteText(); }},
-        {QStringLiteral("DeleMenu"), [this](Page) { DeleteText(); }},
-        {QStringLiteral("MeTextDel"), [this](Page) { DeleteText(); }},
-        {QStringLiteral("SelectAll"), [this](Page) { SelectAllText(); }},
-        {QStringLiteral("MeTextAll"), [this](Page) { SelectAllText(); }},
-        {QStringLiteral("FontMenu"), [this](Page) { ChooseFont(); }},
-        {QStringLiteral("BigToGbMenu"), [this](Page doc) { ConvertDocument(doc, ConversionDirection::BigToGb, this); }},
-        {QStringLiteral("GbToBigMenu"), [this](Page doc) { ConvertDocument(doc, ConversionDirection::GbToBig, this); }},
-        {QStringLiteral("HiddenHtml"), [this](Page) { InsertHiddenField(); }},
-        {QStringLiteral("AnameHtml"), [this](Page) { InsertAnchor(); }},
-        {QStringLiteral("LineOnOff"), [this](Page) { ToggleWordWrap(); }},
-        {QStringLiteral("HtmlHelp"), [this](Page) { ToggleAutoComplete(); }},
-        {QStringLiteral("MeAddColor"), [](Page doc) { doc->AddColor(); }},
-        {QStringLiteral("tb:Style"), [this](Page doc) { StyleWrap::Run(shared_.Context(), doc->pageEdit, this); }},
-        {QStringLiteral("Priview"), [](Page doc) { doc->ShowHtml(); }},
-        {QStringLiteral("MeShow"), [](Page doc) { doc->ShowHtml(); }},
-        {QStringLiteral("FindMenu"), [](Page doc) { doc->FindRepl(); }},
-        {QStringLiteral("MeTextFind"), [](Page doc) { doc->FindRepl(); }},
-        {QStringLiteral("refesh"), [](Page doc) { doc->SelfRefesh(); }},
-        {QStringLiteral("page"), [](Page doc) { doc->PageEnter(); }},
-        {QStringLiteral("TxtHtml"), [](Page doc) { doc->MakeTxt(); }},
-        {QStringLiteral("TableHtml"),
-         [this](Page doc) {
-             if (const auto t = TableGridDialog::MakeTable(shared_.Context(), this))
-                 doc->GiveText(*t);
-         }},
-        {QStringLiteral("TheTagPeditMen"), [](Page doc) { doc->EditTag(); }},
-        {QStringLiteral("TagPeditMenu"), [](Page doc) { doc->EditTag(); }},
-        {QStringLiteral("BodyED"), [](Page doc) { doc->BodyEdit(); }},
-        {QStringLiteral("MeSetBody"), [](Page doc) { doc->BodyEdit(); }},
-        {QStringLiteral("JavaS"), [](Page doc) { doc->AddJavaS(); }},
-        {QStringLiteral("MeAddTx"), [](Page doc) { doc->AddJavaS(); }},
-        {QStringLiteral("LinkCss"), [](Page doc) { StyleSheetCommands::LinkCss(*doc); }},
-        {QStringLiteral("Addcss"), [this](Page doc) { StyleSheetCommands::MakeInCss(shared_.Context(), *doc); }},
-        {QStringLiteral("CssOut"), [this](Page doc) { StyleSheetCommands::MakeOutCss(shared_.Context(), *doc); }},
-    };
-    // Markup inserted as it stands.
-    const std::pair<const char*, const char*> fixed[] = {
-        {"HtmlFormOk", "<input type=submit>"}, {"HtmlFormCancel", "<input type=reset>"}, {"BrHtml", "<br>"}};
-    for (const auto& [name, markup] : fixed) {
-        const QString text = QString::fromLatin1(markup) + CrLf;
-        pageHandlers_.insert(QString::fromLatin1(name), [text](Page doc) { doc->GiveText(text); });
+    switch (id) {
+    case Command::NewPage:
+        return [this](Page) { OpenDocument(false, QString(), QString()); };
+    case Command::OpenFile:
+        return [this](Page) { OpenFile(); };
+    case Command::Save:
+        return [](Page doc) { doc->SaveFn(); };
+    case Command::SaveAs:
+        return [](Page doc) { doc->SaveOther(); };
+    case Command::ReopenAs:
+        return [this, argument](Page doc) { ReopenWith(doc, argument); };
+    case Command::Close:
+        return [this](Page) { CloseActive(); };
+    case Command::Exit:
+        return [this](Page) { close(); };
+    default:
+        return {};
     }
-    // Builders whose markup goes in at the caret.
-    pageHandlers_.insert(QStringLiteral("OtherHtml"), [this](Page doc) {
-        ElementPickDialog pick(shared_.Context(), this);
-        if (const std::optional<QString> markup = pick.Run(); markup && !markup->isEmpty())
-            doc->GiveText(*markup);
-    });
-    pageHandlers_.insert(QStringLiteral("ScriptHtml"), [this](Page doc) {
-        ScriptDialog script(this);
-        if (const std::optional<QString> block = script.Run(); block && !block->isEmpty())
-            doc->GiveText(*block);
-    });
-    // Entries that open the element dialog for the element kind they belong to.
-    for (const ElementKind& kind : ElementKind::All())
-        if (!kind.Command.isEmpty())
-            pageHandlers_.insert(kind.Command, [htmlN = kind.HtmlN](Page doc) { doc->Insert(htmlN); });
 }
 
-void MainFrame::RunCommand(const QString& name)
+CommandRegistry::Handler MainFrame::EditHandler(Command id)
 {
-    if (IsPending(name))
-        return;
-    if (const auto frame = frameHandlers_.constFind(name); frame != frameHandlers_.cend()) {
-        frame.value()();
-        return;
+    using Page = PageWindow*;
+    switch (id) {
+    case Command::Undo:
+        return [this](Page) { UndoEdit(); };
+    case Command::Redo:
+        return [](Page doc) { doc->pageEdit->redo(); };
+    case Command::Cut:
+        return [this](Page) { CutText(); };
+    case Command::Copy:
+        return [this](Page) { CopyText(); };
+    case Command::Paste:
+        return [this](Page) { PasteText(); };
+    case Command::Delete:
+        return [this](Page) { DeleteText(); };
+    case Command::FindReplace:
+        return [](Page doc) { doc->FindRepl(); };
+    case Command::FindNext:
+    case Command::FindPrevious:
+        // With the find dialog's last text, whether the dialog is open or not.
+        return [ahead = id == Command::FindNext](Page doc) { FindDialog::FindAgain(doc, ahead); };
+    case Command::ChooseFont:
+        return [this](Page) { ChooseFont(); };
+    case Command::SelectAll:
+        return [this](Page) { SelectAllText(); };
+    case Command::BigToGb:
+        return [this](Page doc) { ConvertDocument(doc, ConversionDirection::BigToGb, this); };
+    case Command::GbToBig:
+        return [this](Page doc) { ConvertDocument(doc, ConversionDirection::GbToBig, this); };
+    default:
+        return {};
     }
+}
+
+CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
+{
+    using Page = PageWindow*;
+    // Markup inserted as it stands.
+    const auto give = [](const char* markup) {
+        const QString text = QString::fromLatin1(markup) + CrLf;
+        return [text](Page doc) { doc->GiveText(text); };
+    };
+    switch (id) {
+    case Command::EditBody:
+        return [](Page doc) { doc->BodyEdit(); };
+    case Command::EditTag:
+        return [](Page doc) { doc->EditTag(); };
+    case Command::LinkStyleSheet:
+        return [](Page doc) { StyleSheetCommands::LinkCss(*doc); };
+    case Command::EmbedStyleSheet:
+        return [this](Page doc) { StyleSheetCommands::MakeInCss(shared_.Context(), *doc); };
+    case Command::ExportStyleSheet:
+        return [this](Page doc) { StyleSheetCommands::MakeOutCss(shared_.Context(), *doc); };
+    case Command::AutoRefresh:
+        return [](Page doc) { doc->SelfRefesh(); };
+    case Command::PageTransition:
+        return [](Page doc) { doc->PageEnter(); };
+    case Command::AddEffect:
+        return [](Page doc) { doc->AddJavaS(); };
+    case Command::InsertElement:
+        // The element dialog for the kind.
+        return [htmlN = ElementKind::All().at(argument).HtmlN](Page doc) { doc->Insert(htmlN); };
+    case Command::InsertTable:
+        return [this](Page doc) { InsertTable(doc); };
+    case Command::InsertSubmitButton:
+        return give("<input type=submit>");
+    case Command::InsertResetButton:
+        return give("<input type=reset>");
+    case Command::InsertLineBreak:
+        return give("<br>");
+    case Command::InsertHiddenField:
+        return [this](Page) { InsertHiddenField(); };
+    case Command::InsertAnchor:
+        return [this](Page) { InsertAnchor(); };
+    case Command::InsertPlainText:
+        return [](Page doc) { doc->MakeTxt(); };
+    case Command::InsertScript:
+        return [this](Page doc) { InsertScript(doc); };
+    case Command::InsertOtherElement:
+        return [this](Page doc) { InsertOtherElement(doc); };
+    case Command::AddColour:
+        return [](Page doc) { doc->AddColor(); };
+    case Command::WrapInStyle:
+        return [this](Page doc) { StyleWrap::Run(shared_.Context(), doc->pageEdit, this); };
+    default:
+        return {};
+    }
+}
+
+CommandRegistry::Handler MainFrame::FrameHandler(Command id)
+{
+    using Page = PageWindow*;
+    switch (id) {
+    case Command::ToggleWordWrap:
+        return [this](Page) { ToggleWordWrap(); };
+    case Command::ToggleCompletion:
+        return [this](Page) { ToggleAutoComplete(); };
+    case Command::ToggleLineNumbers:
+    case Command::ToggleSyntaxColouring:
+    case Command::ToggleTabs:
+        // Run as a command, a switch flips.
+        return [this, id](Page) { Action(id)->toggle(); };
+    case Command::ZoomIn:
+        return [](Page doc) { doc->pageEdit->ZoomBy(1); };
+    case Command::ZoomOut:
+        return [](Page doc) { doc->pageEdit->ZoomBy(-1); };
+    case Command::ZoomReset:
+        return [](Page doc) { doc->pageEdit->ResetZoom(); };
+    case Command::NextPage:
+        return [this](Page) { Area->activateNextSubWindow(); };
+    case Command::PreviousPage:
+        return [this](Page) { Area->activatePreviousSubWindow(); };
+    case Command::Preview:
+        return [](Page doc) { doc->ShowHtml(); };
+    case Command::Help:
+        return [this](Page) { ShowHelp(); };
+    case Command::About:
+        return [this](Page) { ShowAbout(); };
+    default:
+        return {};
+    }
+}
+
+void MainFrame::InsertTable(PageWindow* doc)
+{
+    if (const auto table = TableGridDialog::MakeTable(shared_.Context(), this))
+        doc->GiveText(*table);
+}
+
+void MainFrame::InsertScript(PageWindow* doc)
+{
+    ScriptDialog script(this);
+    if (const std::optional<QString> block = script.Run(); block && !block->isEmpty())
+        doc->GiveText(*block);
+}
+
+void MainFrame::InsertOtherElement(PageWindow* doc)
+{
+    ElementPickDialog pick(shared_.Context(), this);
+    if (const std::optional<QString> markup = pick.Run(); markup && !markup->isEmpty())
+        doc->GiveText(*markup);
+}
+
+void MainFrame::RunCommand(Command id, int argument)
+{
+    if (const CommandSpec* spec = registry_.Find(id, argument))
+        RunCommand(*spec);
+}
+
+void MainFrame::RunCommand(const CommandSpec& command)
+{
+    // Whatever way the command comes, it runs only where its flags allow: a page shown read-only for its long lines
+    // or showing its preview is not edited. What it works on (a selection, the clipboard) it copes without.
     PageWindow* doc = ActiveDocument();
-    const auto page = pageHandlers_.constFind(name);
-    if (!doc || page == pageHandlers_.cend())
-        return;
-    // A previewed page is not edited, whatever way the command comes.
-    if (editing_.contains(name) && PagePreview::IsShown(*doc))
-        return;
-    // A page shown read-only for its long lines takes only the commands that leave its text alone (the context
-    // menu's cut and delete work on the text directly).
-    static const QSet<QString> leaveTextAlone{
-        QStringLiteral("SaveAsMenu"), QStringLiteral("ReopenGb18030"), QStringLiteral("ReopenUtf8"),
-        QStringLiteral("ReopenBig5"), QStringLiteral("CopyMenu"),      QStringLiteral("MeTextCopy"),
-        QStringLiteral("SelectAll"),  QStringLiteral("MeTextAll"),     QStringLiteral("FontMenu"),
-        QStringLiteral("LineOnOff"),  QStringLiteral("HtmlHelp"),      QStringLiteral("Priview"),
-        QStringLiteral("MeShow")};
-    if (doc->LongLinePage() && !leaveTextAlone.contains(name))
-        return;
-    page.value()(doc);
+    CommandState now;
+    now.page = doc;
+    now.readOnly = doc && doc->LongLinePage();
+    now.previewing = doc && PagePreview::IsShown(*doc);
+    now.undo = now.redo = now.selection = now.clipboard = true;
+    if (CommandRegistry::Allowed(command.flags, now))
+        command.run(doc);
+}
+
+void MainFrame::RefreshCommands()
+{
+    // An entry stays as it is while its page shows the preview: its menus go grey then, and the toolbar goes.
+    CommandState entries = state_;
+    entries.previewing = false;
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
+        it.value()->setEnabled(CommandRegistry::Allowed(it.key()->flags, entries));
+    for (auto it = menuFlags_.cbegin(); it != menuFlags_.cend(); ++it)
+        it.key()->menuAction()->setEnabled(CommandRegistry::Allowed(it.value(), state_));
 }
 
 void MainFrame::CloseActive()
@@ -833,62 +934,44 @@ QString MainFrame::PasteTxt()
     return QApplication::clipboard()->text();
 }
 
-void MainFrame::SetEnabled(const QStringList& names, bool enabled)
-{
-    for (const QString& name : names) {
-        if (name.startsWith(QLatin1String("tb:"))) {
-            if (QAction* a = toolButtons_.value(name.mid(3)))
-                a->setEnabled(enabled && !IsPending(name));
-        } else if (QAction* a = commands_.value(name)) {
-            a->setEnabled(enabled && !IsPending(name));
-        }
-    }
-}
-
 void MainFrame::SetDocCommandsEnabled(bool enabled)
 {
-    for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu", "MySet", "ReopenMenu"})
-        menus_.value(QString::fromLatin1(menu))->menuAction()->setEnabled(enabled);
-    SetEnabled({QStringLiteral("Priview"), QStringLiteral("SaveMenu"), QStringLiteral("SaveAsMenu"),
-                QStringLiteral("CloseMenu")},
-               enabled);
+    state_.page = enabled;
     toolbar->setVisible(true);
-    if (!enabled) // the last page went while it showed its preview
-        commands_.value(QStringLiteral("Priview"))->setText(QStringLiteral("预览(&T)"));
-    const QList<QAction*> buttons = toolbar->actions();
-    // Every button from "Save" to the separator before "About" (buttons 3 to count - 2).
-    for (qsizetype i = 2; i < buttons.size() - 2; ++i)
-        buttons.at(i)->setEnabled(enabled && !IsPending(buttons.at(i)->objectName()));
+    if (!enabled) { // the last page went while it showed its preview
+        state_.previewing = false;
+        Action(Command::Preview)->setText(QStringLiteral("预览(&T)"));
+    }
+    RefreshCommands();
 }
 
 void MainFrame::SetUndoEnabled(bool enabled)
 {
-    SetEnabled({QStringLiteral("NotChange")}, enabled);
+    state_.undo = enabled;
+    RefreshCommands();
 }
 
 void MainFrame::SetSelectionCommandsEnabled(bool enabled)
 {
-    SetEnabled(
-        {QStringLiteral("CopyMenu"), QStringLiteral("CutMenu"), QStringLiteral("DeleMenu"), QStringLiteral("tb:Style")},
-        enabled);
+    state_.selection = enabled;
+    RefreshCommands();
 }
 
 void MainFrame::SetPasteEnabled(bool enabled)
 {
-    SetEnabled({QStringLiteral("PasteMenu")}, enabled);
+    state_.clipboard = enabled;
+    RefreshCommands();
 }
 
 void MainFrame::UpdatePreviewCommands(PageWindow* form)
 {
     // While a page shows its preview there is nothing to edit: the editing menus and the toolbar go.
-    const bool previewing = !form->previewBrowser->isHidden();
-    for (const char* menu : {"InsertMenu", "SetMenu", "EditMenu"})
-        menus_.value(QString::fromLatin1(menu))->menuAction()->setEnabled(!previewing);
-    toolbar->setVisible(!previewing);
-    commands_.value(QStringLiteral("Priview"))
-        ->setText(previewing ? QStringLiteral("关闭预览(&T)") : QStringLiteral("预览(&T)"));
+    state_.previewing = !form->previewBrowser->isHidden();
+    toolbar->setVisible(!state_.previewing);
+    Action(Command::Preview)->setText(state_.previewing ? QStringLiteral("关闭预览(&T)") : QStringLiteral("预览(&T)"));
     // The word-wrap check mark follows the active page.
-    commands_.value(QStringLiteral("LineOnOff"))->setChecked(form->showLineNumbers);
+    Action(Command::ToggleWordWrap)->setChecked(form->showLineNumbers);
+    RefreshCommands();
 }
 
 void MainFrame::PopupContextMenu(const QPoint& globalPos)
@@ -1022,7 +1105,7 @@ void MainFrame::InsertHiddenField()
 void MainFrame::ToggleWordWrap()
 {
     PageWindow* doc = ActiveDocument();
-    QAction* check = commands_.value(QStringLiteral("LineOnOff"));
+    QAction* check = Action(Command::ToggleWordWrap);
     // QAction has already flipped its own check; the page's state decides.
     const bool on = !doc->showLineNumbers;
     check->setChecked(on);
@@ -1032,7 +1115,7 @@ void MainFrame::ToggleWordWrap()
 void MainFrame::ToggleAutoComplete()
 {
     // QAction has already flipped its check mark; the switch holds for every page.
-    shared_.AutoComplete = commands_.value(QStringLiteral("HtmlHelp"))->isChecked();
+    shared_.AutoComplete = Action(Command::ToggleCompletion)->isChecked();
     ActiveDocument()->HideCompletion();
 }
 
@@ -1051,13 +1134,13 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event)
     if (!doc || !doc->isAncestorOf(widget))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const QKeySequence preview = QKeySequence::mnemonic(commands_.value(QStringLiteral("Priview"))->text());
+    const QKeySequence preview = QKeySequence::mnemonic(Action(Command::Preview)->text());
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     if (preview.isEmpty() || QKeyCombination(mods, Qt::Key(key->key())) != preview[0])
         return false;
     event->accept();
     if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
-        RunCommand(QStringLiteral("Priview"));
+        RunCommand(Command::Preview);
     return true;
 }
 
@@ -1074,123 +1157,11 @@ void MainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-QAction* MainFrame::AddCommand(QMenu* menu, QAction* before, const QString& name, const QString& caption)
-{
-    auto* action = new QAction(caption, menu);
-    action->setObjectName(name);
-    menu->insertAction(before, action);
-    commands_.insert(name, action);
-    commandOf_.insert(action, name);
-    connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
-    return action;
-}
-
-QAction* MainFrame::AddSwitch(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                              const std::function<void(bool)>& apply)
-{
-    // A check mark that applies itself whenever it changes (clicked, restored from the settings); run as a
-    // command it flips.
-    auto* action = new QAction(caption, menu);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    menu->insertAction(before, action);
-    commands_.insert(name, action);
-    commandOf_.insert(action, name);
-    connect(action, &QAction::toggled, this, apply);
-    frameHandlers_.insert(name, [action] { action->toggle(); });
-    return action;
-}
-
-void MainFrame::BuildViewSwitches()
-{
-    using Page = PageWindow*;
-    QMenu* set = menus_.value(QStringLiteral("MySet"));
-    set->addSeparator();
-    AddSwitch(set, nullptr, QStringLiteral("LineNumMenu"), QStringLiteral("显示行号(&N)"),
-              [this](bool on) { SetLineNumbers(on); });
-    AddSwitch(set, nullptr, QStringLiteral("SyntaxMenu"), QStringLiteral("语法着色(&S)"),
-              [this](bool on) { SetSyntaxColouring(on); });
-    set->addSeparator();
-    AddCommand(set, nullptr, QStringLiteral("ZoomInMenu"), QStringLiteral("放大(&I)"));
-    AddCommand(set, nullptr, QStringLiteral("ZoomOutMenu"), QStringLiteral("缩小(&D)"));
-    AddCommand(set, nullptr, QStringLiteral("ZoomResetMenu"), QStringLiteral("原始大小(&Z)"));
-
-    // Pages as tabs or as windows, and the keys between them, above the eight page entries.
-    QMenu* windows = menus_.value(QStringLiteral("WindowMenu"));
-    QAction* first = windowEntries_[0];
-    AddSwitch(windows, first, QStringLiteral("TabMenu"), QStringLiteral("以标签页显示(&T)"),
-              [this](bool on) { SetTabbed(on); });
-    AddCommand(windows, first, QStringLiteral("NextPageMenu"), QStringLiteral("下一页(&N)"));
-    AddCommand(windows, first, QStringLiteral("PrevPageMenu"), QStringLiteral("上一页(&P)"));
-    windows->insertSeparator(first);
-    windowGroup_ = new QActionGroup(this);
-    windowGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (QAction* entry : windowEntries_) {
-        entry->setCheckable(true);
-        windowGroup_->addAction(entry);
-    }
-
-    frameHandlers_.insert(QStringLiteral("NextPageMenu"), [this] { Area->activateNextSubWindow(); });
-    frameHandlers_.insert(QStringLiteral("PrevPageMenu"), [this] { Area->activatePreviousSubWindow(); });
-    pageHandlers_.insert(QStringLiteral("ZoomInMenu"), [](Page doc) { doc->pageEdit->ZoomBy(1); });
-    pageHandlers_.insert(QStringLiteral("ZoomOutMenu"), [](Page doc) { doc->pageEdit->ZoomBy(-1); });
-    pageHandlers_.insert(QStringLiteral("ZoomResetMenu"), [](Page doc) { doc->pageEdit->ResetZoom(); });
-}
-
-void MainFrame::BuildEditorKeys()
-{
-    // Redo right after Undo.
-    QMenu* edit = menus_.value(QStringLiteral("EditMenu"));
-    const QList<QAction*> entries = edit->actions();
-    AddCommand(edit, entries.value(entries.indexOf(commands_.value(QStringLiteral("NotChange"))) + 1),
-               QStringLiteral("RedoMenu"), QStringLiteral("重做(&R)"));
-    editing_.insert(QStringLiteral("RedoMenu"));
-    pageHandlers_.insert(QStringLiteral("RedoMenu"), [](PageWindow* doc) { doc->pageEdit->redo(); });
-    SetRedoEnabled(false);
-
-    // Find next and previous from the page, with the find dialog's last text, whether the dialog is open or not.
-    QAction* afterFind = entries.value(entries.indexOf(commands_.value(QStringLiteral("FindMenu"))) + 1);
-    const std::tuple<const char*, const char*, bool> finds[] = {{"FindNextMenu", "查找下一个(&G)", true},
-                                                                {"FindPrevMenu", "查找上一个(&V)", false}};
-    for (const auto& [entry, caption, forward] : finds) {
-        const QString name = QString::fromLatin1(entry);
-        AddCommand(edit, afterFind, name, QString::fromUtf8(caption));
-        editing_.insert(name);
-        const bool ahead = forward; // a structured binding cannot be captured by every compiler we build with
-        pageHandlers_.insert(name, [ahead](PageWindow* doc) { FindDialog::FindAgain(doc, ahead); });
-    }
-
-    // The keys every editor has, shown in the menus' key column. The keys the text control already takes
-    // (Ctrl+F, Ctrl+Enter, F5, Ctrl+V, Ctrl+A, Del) stay its own.
-    const std::pair<const char*, QList<QKeySequence>> keys[] = {
-        {"NewMenu", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {"OpenMenu", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {"SaveMenu", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {"SaveAsMenu", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {"FindMenu", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
-        {"FindNextMenu", {QKeySequence(Qt::Key_F3)}},
-        {"FindPrevMenu", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}},
-        {"RedoMenu", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        {"HelpTxt", {QKeySequence(Qt::Key_F1)}},
-        {"NextPageMenu", {QKeySequence(Qt::CTRL | Qt::Key_Tab)}},
-        {"PrevPageMenu", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}},
-        {"ZoomInMenu", {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)}},
-        {"ZoomOutMenu", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
-        {"ZoomResetMenu", {QKeySequence(Qt::CTRL | Qt::Key_0)}},
-    };
-    for (const auto& [name, sequences] : keys) {
-        QAction* action = commands_.value(QString::fromLatin1(name));
-        action->setShortcuts(sequences);
-        // Also held by the frame itself, so the key works while its menu is hidden (the Window menu with no page).
-        addAction(action);
-    }
-}
-
 void MainFrame::BuildRecentFiles()
 {
     QMenu* file = menus_.value(QStringLiteral("FileMenu"));
     const QList<QAction*> entries = file->actions();
-    QAction* before = entries.value(entries.indexOf(commands_.value(QStringLiteral("OpenMenu"))) + 1);
+    QAction* before = entries.value(entries.indexOf(Action(Command::OpenFile)) + 1);
     recentMenu_ = new QMenu(QStringLiteral("最近打开的文件(&R)"), file);
     recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
     file->insertMenu(before, recentMenu_);
@@ -1241,10 +1212,10 @@ void MainFrame::RestoreSettings()
     lineNumbers_ = settings_.Switch(QStringLiteral("LineNumbers"), true);
     syntaxColouring_ = settings_.Switch(QStringLiteral("SyntaxColour"), false);
     const bool tabbed = settings_.Switch(QStringLiteral("Tabbed"), false);
-    commands_.value(QStringLiteral("LineNumMenu"))->setChecked(lineNumbers_);
-    commands_.value(QStringLiteral("SyntaxMenu"))->setChecked(syntaxColouring_);
+    Action(Command::ToggleLineNumbers)->setChecked(lineNumbers_);
+    Action(Command::ToggleSyntaxColouring)->setChecked(syntaxColouring_);
     // Each check mark applies itself as it is set.
-    commands_.value(QStringLiteral("TabMenu"))->setChecked(tabbed);
+    Action(Command::ToggleTabs)->setChecked(tabbed);
     if (!restoreGeometry(settings_.Geometry()))
         FitIntoScreen();
     setWindowIcon(ProgramIcon::Icon());
@@ -1319,7 +1290,8 @@ void MainFrame::SetTabbed(bool on)
 
 void MainFrame::SetRedoEnabled(bool enabled)
 {
-    SetEnabled({QStringLiteral("RedoMenu")}, enabled);
+    state_.redo = enabled;
+    RefreshCommands();
 }
 
 QMdiSubWindow* MainFrame::SubWindowOf(const PageWindow* form) const

@@ -2,15 +2,16 @@
 // The main frame: up to eight page windows, the menus, the toolbar and the command dispatch.
 
 #include "shell/builderdialogs.h"
+#include "shell/commandregistry.h"
 #include "shell/framesettings.h"
 
 #include <QHash>
 #include <QMainWindow>
-#include <QSet>
 
-#include <functional>
 #include <optional>
+#include <span>
 
+struct MenuRow;
 class PieceDecoder;
 class QAction;
 class QActionGroup;
@@ -48,7 +49,7 @@ public:
     // Opens a page window; `page` is the file already read (open; its text is taken), null for a new page.
     // The page is `page` (read whole) or what `pieces` decodes; neither: a new page.
     PageWindow* OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page = nullptr,
-                           PieceDecoder* pieces = nullptr);
+                             PieceDecoder* pieces = nullptr);
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     PageWindow* OpenPath(const QString& path);
@@ -63,8 +64,11 @@ public:
 
     PageWindow* ActiveDocument() const;
     PageWindow* Document(int slot) const { return slots_[slot]; }
-    QAction* Command(const QString& name) const { return commands_.value(name); }
-    QAction* ToolButton(const QString& key) const { return toolButtons_.value(key); }
+    // The action of a command's entry (for ReopenAs and InsertElement, of the entry with that argument).
+    QAction* Action(Command id, int argument = CommandRegistry::NoArgument) const;
+    // The toolbar's button for a command: its action, or a button of its own for a command on the menu bar itself.
+    QAction* ToolButton(Command id, int argument = CommandRegistry::NoArgument) const;
+    const CommandRegistry& Commands() const { return registry_; }
     QMenu* MenuNamed(const QString& name) const;
     QToolBar* toolbar = nullptr;
     QMdiArea* Area = nullptr;
@@ -78,12 +82,8 @@ public:
     void PopupContextMenu(const QPoint& globalPos);
 
     // Runs a command as its menu entry or button would.
-    void RunCommand(const QString& name);
-    // Whether RunCommand does anything for `name`.
-    bool Handles(const QString& name) const { return frameHandlers_.contains(name) || pageHandlers_.contains(name); }
-
-    // Commands whose windows are not part of this build: present, captioned, disabled.
-    static bool IsPending(const QString& name);
+    void RunCommand(Command id, int argument = CommandRegistry::NoArgument);
+    void RunCommand(const CommandSpec& command);
 
     // The files of the recent-files menu, newest first.
     QStringList RecentFiles() const { return recent_; }
@@ -104,14 +104,25 @@ private:
     void ReloadFromDisk(PageWindow* doc);
     // Reads the page's file again in `codec`; false, after saying so, when it cannot.
     bool ReadAgain(PageWindow* doc, int codec, DecodedPage& page, FileStamp& stamp);
+    CommandRegistry::Handler HandlerOf(Command id, int argument);
+    CommandRegistry::Handler FileHandler(Command id, int argument);
+    CommandRegistry::Handler EditHandler(Command id);
+    CommandRegistry::Handler PageHandler(Command id, int argument);
+    CommandRegistry::Handler FrameHandler(Command id);
+    void BuildActions();
     void BuildMenus();
+    void BuildWindowEntries();
+    void BuildReopenMarks();
     void BuildContextMenu();
     void BuildToolbar();
-    void BindCommands();
-    void BuildHandlers();
+    void BuildSwitches();
+    // The actions of a menu row: the entries of its command, or the one entry it names.
+    QList<QAction*> ActionsOf(const MenuRow& row) const;
+    void FillMenu(QMenu* menu, std::span<const MenuRow> rows);
+    QAction* ButtonAction(const CommandSpec& spec);
     void CloseActive();
-    QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption);
-    void SetEnabled(const QStringList& names, bool enabled);
+    // The enabled states of every action and menu, from their flags and the state of the frame.
+    void RefreshCommands();
     void SubWindowActivated(QMdiSubWindow* window);
     void UpdateTitle();
 
@@ -127,6 +138,9 @@ private:
     void ChooseFont();
     void InsertAnchor();
     void InsertHiddenField();
+    void InsertTable(PageWindow* doc);
+    void InsertScript(PageWindow* doc);
+    void InsertOtherElement(PageWindow* doc);
     void ToggleWordWrap();
     void ToggleAutoComplete();
     void ActivateSlot(int i);
@@ -134,12 +148,7 @@ private:
     void Follow(PageWindow* form);
     void PageClosed(int num);
 
-    // Keys, switches, tabs, recent files and what is remembered between runs.
-    QAction* AddCommand(QMenu* menu, QAction* before, const QString& name, const QString& caption);
-    QAction* AddSwitch(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                       const std::function<void(bool)>& apply);
-    void BuildEditorKeys();
-    void BuildViewSwitches();
+    // Recent files and what is remembered between runs.
     void BuildRecentFiles();
     void FillRecentMenu();
     void OpenRecent(const QString& path);
@@ -159,13 +168,12 @@ private:
     ProgramState& shared_;
     BuilderDialogs dialogs_{shared_};
     PageWindow* slots_[MaxDocuments] = {};
-    QHash<QString, QAction*> commands_;    // menu entries by control name
-    QHash<QString, QAction*> toolButtons_; // toolbar buttons by key
+    CommandRegistry registry_{[this](Command id, int argument) { return HandlerOf(id, argument); }};
+    QHash<const CommandSpec*, QAction*> actions_; // one action per entry of the registry
+    QHash<const CommandSpec*, QAction*> buttons_; // the toolbar's buttons by the entry they run
     QHash<QString, QMenu*> menus_;
-    QHash<QAction*, QString> commandOf_;
-    QHash<QString, std::function<void()>> frameHandlers_;         // commands that need no page
-    QHash<QString, std::function<void(PageWindow*)>> pageHandlers_; // commands on the active page
-    QSet<QString> editing_; // commands that change the page: off while it shows its preview
+    QHash<QMenu*, CommandSpec::Flags> menuFlags_; // when each menu is open, as for a command
+    CommandState state_;                          // what the entries are offered for
     QMenu* systemMenu_ = nullptr;
     QAction* windowEntries_[MaxDocuments] = {};
 

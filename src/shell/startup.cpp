@@ -4,10 +4,10 @@
 #include "base/messages.h"
 #include "base/pagefile.h"
 #include "base/previewjournal.h"
-#include "base/rewritejournal.h"
 #include "base/programstate.h"
-#include "editor/pagewindow.h"
+#include "base/rewritejournal.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "shell/handoverqueue.h"
 #include "shell/mainframe.h"
 #include "shell/programicon.h"
@@ -48,8 +48,8 @@ void TypeTestText(MainFrame& frame)
             page->pageEdit->InsertTyped(text);
 }
 
-// KESTREL_TEST_COMMANDS names menu commands (by their control names, split by ",") run on each of those pages
-// in turn, as the user would choose them (a preview).
+// KESTREL_TEST_COMMANDS names commands (by their keys in the command registry, split by ",") run on each of those
+// pages in turn, as the user would choose them (a preview).
 void RunTestCommands(MainFrame& frame)
 {
     const QStringList commands =
@@ -59,8 +59,9 @@ void RunTestCommands(MainFrame& frame)
         if (!page)
             continue;
         frame.Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
-        for (const QString& command : commands)
-            frame.RunCommand(command);
+        for (const QString& key : commands)
+            if (const CommandSpec* command = frame.Commands().Find(key))
+                frame.RunCommand(*command);
     }
 }
 

@@ -4,8 +4,8 @@
 
 #include "base/helpers.h"
 #include "builders/elements/elementdialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -242,59 +242,59 @@ private Q_SLOTS:
     // puts the element into the page at the caret.
     void insertThroughMenu_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("htmlN"); // the kind its entry inserts
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("媒体播放") << "EnbHtml"
+        QTest::newRow("媒体播放") << "<embed"
                                   << "添加媒体播放"
                                   << "EmbedText_0" << QStringList{"EmbedText_0:=a.mp3"} << "<embed src=\"a.mp3\">";
-        QTest::newRow("背景音乐") << "BgsoundHtml"
+        QTest::newRow("背景音乐") << "<bgsound"
                                   << "添加背景音乐"
                                   << "BgsoundText_0" << QStringList{"BgsoundText_0:=a.mid"}
                                   << "<bgsound src=\"a.mid\">";
-        QTest::newRow("文字图像移动") << "MarqueeHtml"
+        QTest::newRow("文字图像移动") << "<marquee"
                                       << "添加文字图像移动"
                                       << "MarToOption_0" << QStringList{"HtmlText:=走"} << "<marquee>走</marquee>";
-        QTest::newRow("浮动窗口") << "IframeHtml"
+        QTest::newRow("浮动窗口") << "<iframe"
                                   << "添加浮动窗口"
                                   << "IframeText_0" << QStringList{"IframeText_0:=a.html"}
                                   << "<iframe src=\"a.html\"></iframe>";
-        QTest::newRow("表单") << "FormHtmls"
+        QTest::newRow("表单") << "<form"
                               << "添加表单"
                               << "FormText" << QStringList{"SendCheck_0", "SendCheck_1"}
                               << "<form method=\"post\"> \n \n \n</form>";
-        QTest::newRow("单行文本框") << "aTextHtml"
+        QTest::newRow("单行文本框") << "<input type=text"
                                     << "添加单行文本框"
                                     << "FormTextText_0" << QStringList{"FormNameText:=t"}
                                     << "<input type=text name=\"t\">";
-        QTest::newRow("多行文本框") << "bTExtHtml"
+        QTest::newRow("多行文本框") << "<textarea"
                                     << "添加多行文本框"
                                     << "TextareaText_0" << QStringList{"HtmlText:=x"} << "<textarea>x</textarea>";
-        QTest::newRow("密码框") << "passwordHtml"
+        QTest::newRow("密码框") << "<input type=password"
                                 << "添加密码框"
                                 << "FormTextText_1" << QStringList{"FormNameText:=p"}
                                 << "<input type=password name=\"p\">";
-        QTest::newRow("复选框") << "CheckHtml"
+        QTest::newRow("复选框") << "<input type=checkbox"
                                 << "添加复选框"
                                 << "FormCheckText" << QStringList{"HtmlText:=同意"} << "<input type=checkbox>同意";
-        QTest::newRow("单选框") << "RadioHtml"
+        QTest::newRow("单选框") << "<input type=radio"
                                 << "添加单选框"
                                 << "SelectList" << QStringList{"AddListCommand", "SelectText_0:=男"}
                                 << "<p><input type=radio name=Name>男";
-        QTest::newRow("列表框") << "SelectHtml"
+        QTest::newRow("列表框") << "<select"
                                 << "添加列表框"
                                 << "SelectList" << QStringList{"AddListCommand", "SelectText_0:=a"}
                                 << "<select><option>a";
-        QTest::newRow("命令框") << "FormButtonHtml"
+        QTest::newRow("命令框") << "<input type=button"
                                 << "添加命令框"
                                 << "FbuttonText_0" << QStringList{"FbuttonText_0:=Go"}
                                 << "<input type=button value=\"Go\">";
     }
     void insertThroughMenu()
     {
-        QFETCH(QString, command);
+        QFETCH(QString, htmlN);
         QFETCH(QString, title);
         QFETCH(QString, first);
         QFETCH(QStringList, steps);
@@ -308,7 +308,7 @@ private Q_SLOTS:
                 Child<QAbstractButton>(d, "OkCommand")->click();
             },
             &seen);
-        f_.frame->Command(command)->trigger();
+        f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(htmlN))->trigger();
         QCOMPARE(seen, 1);
         QFETCH(QString, expected);
         QVERIFY2(f_.Text(f_.Active()).contains("\n" + expected), qPrintable(f_.Text(f_.Active())));

@@ -71,7 +71,7 @@ private Q_SLOTS:
                 QTRY_VERIFY(!d->isVisible());
             },
             &seen);
-        f_.frame->Command(QStringLiteral("LinkHtml"))->trigger();
+        f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<a")))->trigger();
         QCOMPARE(seen, 1);
         QCOMPARE(CaretLine(), QString());
         QVERIFY(Page().contains(QStringLiteral("\n<a href=\"a.html\" target=\"_parent\">首页</a>\n")));
@@ -138,7 +138,7 @@ private Q_SLOTS:
             QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
             Child<QPushButton>(d, "OkCommand")->click();
         });
-        f_.frame->ToolButton(QStringLiteral("Img"))->trigger();
+        f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<img")))->trigger();
         QVERIFY(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") +
                                 QUrl::fromLocalFile(picture).toString() +
                                 QStringLiteral("\" width=\"50%\" height=\"50\">\n")));
@@ -181,7 +181,7 @@ private Q_SLOTS:
             Child<QPlainTextEdit>(d, "HtmlText")->setPlainText("a<b\n  c");
             Child<QPushButton>(d, "OkCommand")->click();
         });
-        f_.frame->Command(QStringLiteral("PreHtml"))->trigger();
+        f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<pre")))->trigger();
         QVERIFY(Page().contains(QStringLiteral("<pre>a<b\n  c</pre>\n")));
     }
 
@@ -211,7 +211,7 @@ private Q_SLOTS:
             Child<QPushButton>(d, "ShowCommand")->click();
             Child<QPushButton>(d, "CancelCommand")->click();
         });
-        f_.frame->Command(QStringLiteral("DivHtml"))->trigger();
+        f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<div")))->trigger();
         QCOMPARE(Page(), before);
         QCOMPARE(Doc()->ChangeCount(), 0);
     }

@@ -1,9 +1,9 @@
 // The generic element, event, other-attribute, pop-up window and script dialogs driven like a user: through the
 // main frame's menu into a page, and from the element dialog's buttons.
 
-#include "builders/elements/elementpickdialog.h"
-#include "builders/elements/elementdialog.h"
 #include "builders/elements/attributedialog.h"
+#include "builders/elements/elementdialog.h"
+#include "builders/elements/elementpickdialog.h"
 #include "builders/elements/eventdialog.h"
 #include "builders/elements/genericelementdialog.h"
 #include "builders/elements/otherattributesdialog.h"
@@ -147,7 +147,7 @@ private Q_SLOTS:
                 pick->Okcom->click();
             },
             &seen);
-        f_.frame->Command("OtherHtml")->trigger();
+        f_.frame->Action(Command::InsertOtherElement)->trigger();
         QCOMPARE(seen, 5);
         QVERIFY2(Page().contains("<b style=\"z-index:3\" onclick=\"alert('hi');history.back();x='a'\">a&lt;b</b>\n"),
                  qPrintable(Page()));
@@ -202,7 +202,7 @@ private Q_SLOTS:
                 pick->Okcom->click();
             QVERIFY(!pick->isVisible());
         });
-        f_.frame->Command("OtherHtml")->trigger();
+        f_.frame->Action(Command::InsertOtherElement)->trigger();
         QCOMPARE(Page(), after);
     }
 
@@ -438,7 +438,7 @@ private Q_SLOTS:
             if (d->isVisible())
                 d->OkCommand->click();
         });
-        f_.frame->Command("ScriptHtml")->trigger();
+        f_.frame->Action(Command::InsertScript)->trigger();
         QCOMPARE(Page(), after);
     }
 

@@ -45,30 +45,25 @@ private Q_SLOTS:
     // Each entry of the list menu, from the menu to the page.
     void listCommands_data()
     {
-        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("htmlN");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("无序列表") << "UlHtml"
-                                  << "<ul"
+        QTest::newRow("无序列表") << "<ul"
                                   << "添加无序列表" << QStringList{"AddListCommand", "UlOption_2"}
                                   << "<ul><li type=square>新的一行\n</ul>\n";
-        QTest::newRow("有序列表") << "OlHtml"
-                                  << "<ol"
+        QTest::newRow("有序列表") << "<ol"
                                   << "添加有序列表" << QStringList{"OlOption_1", "AddListCommand", "AddListCommand"}
                                   << "<ol type=\"A\"><li>新的一行\n<li>新的一行\n</ol>\n";
-        QTest::newRow("定义列表") << "DlHtml"
-                                  << "<dl"
+        QTest::newRow("定义列表") << "<dl"
                                   << "添加定义列表" << QStringList{"AddListCommand"} << "<dl><dd>新的一行\n</dl>\n";
     }
     void listCommands()
     {
-        QFETCH(QString, command);
         QFETCH(QString, htmlN);
         QFETCH(QString, title);
         QFETCH(QStringList, steps);
-        QAction* entry = f_.frame->Command(command);
+        QAction* entry = f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(htmlN));
         QVERIFY(entry && entry->isEnabled());
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QString(), 0);

@@ -3,10 +3,10 @@
 
 #include "base/browserview.h"
 #include "builders/styles/colordialog.h"
-#include "builders/styles/styledialog.h"
 #include "builders/styles/sizedialog.h"
-#include "editor/pagewindow.h"
+#include "builders/styles/styledialog.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -39,6 +40,13 @@ class TestStyleWrap : public QObject
         c.setPosition(selEnd, QTextCursor::KeepAnchor);
         Text()->setTextCursor(c);
     }
+    // A command's entry in the page's context menu; null when the menu has none.
+    QAction* ContextMenuEntry(Command command) const
+    {
+        const auto* menu = f_.frame->findChild<QMenu*>(QStringLiteral("SetMeMenu"));
+        QAction* action = f_.frame->Action(command);
+        return menu && menu->actions().contains(action) ? action : nullptr;
+    }
 
 private Q_SLOTS:
     void init() { f_.Start(true); }
@@ -56,7 +64,7 @@ private Q_SLOTS:
         QFETCH(bool, ok);
         QFETCH(QString, page);
         SetPage(QStringLiteral("ab你好cd"), 2, 4);
-        QVERIFY(f_.frame->ToolButton(QStringLiteral("Style"))->isEnabled());
+        QVERIFY(f_.frame->Action(Command::WrapInStyle)->isEnabled());
         QString html1, html2;
         OnNextModal<StyleDialog>([&](StyleDialog* css) {
             html1 = css->HtmlTxt1;
@@ -64,7 +72,7 @@ private Q_SLOTS:
             css->FontStyleOption[1]->click();
             (ok ? css->OkCommand : css->CancelCommand)->click();
         });
-        f_.frame->ToolButton(QStringLiteral("Style"))->trigger();
+        f_.frame->Action(Command::WrapInStyle)->trigger();
         QCOMPARE(html1, QStringLiteral("<span"));
         QCOMPARE(html2, QStringLiteral("你好</span>"));
         QCOMPARE(Text()->RawText(), page);
@@ -93,7 +101,7 @@ private Q_SLOTS:
             previews << css->web1->CurrentUrl().toLocalFile() << css->CssText();
             css->OkCommand->click();
         });
-        f_.frame->ToolButton(QStringLiteral("Style"))->trigger();
+        f_.frame->Action(Command::WrapInStyle)->trigger();
         QCOMPARE(previews.value(0), f_.shared->TempFile);
         const QString style = previews.value(1);
         QCOMPARE(style, QStringLiteral("color:#0000FF;font-family:") + QFontDatabase::families().value(0).trimmed() +
@@ -110,7 +118,7 @@ private Q_SLOTS:
             css->BackImageText->setText(QStringLiteral("\"a.gif\""));
             css->OkCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("tb:Style"));
+        f_.frame->RunCommand(Command::WrapInStyle);
         QCOMPARE(html2, QStringLiteral("one\r\ntwo</span>"));
         // A quote in the style does not end the attribute.
         QCOMPARE(Text()->RawText(),
@@ -124,8 +132,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("page");
         QTest::newRow("F5") << "F5" << true << "ab#FF0000cd";
         QTest::newRow("F5 cancelled") << "F5" << false << "abcd";
-        QTest::newRow("toolbar") << "Color" << true << "ab#FF0000cd";
-        QTest::newRow("context menu") << "MeAddColor" << true << "ab#FF0000cd";
+        QTest::newRow("toolbar") << "toolbar" << true << "ab#FF0000cd";
+        QTest::newRow("context menu") << "context menu" << true << "ab#FF0000cd";
     }
     void colourAtTheCaret()
     {
@@ -141,10 +149,12 @@ private Q_SLOTS:
         });
         if (how == QLatin1String("F5"))
             QTest::keyClick(Text(), Qt::Key_F5);
-        else if (how == QLatin1String("Color"))
-            f_.frame->ToolButton(how)->trigger();
+        else if (how == QLatin1String("toolbar"))
+            f_.frame->ToolButton(Command::AddColour)->trigger();
+        else if (QAction* entry = ContextMenuEntry(Command::AddColour))
+            entry->trigger();
         else
-            f_.frame->Command(how)->trigger();
+            QFAIL("no colour entry in the context menu");
         QCOMPARE(start, QString());
         QCOMPARE(Text()->RawText(), page);
         if (ok) {

@@ -139,7 +139,7 @@ private Q_SLOTS:
                 QCOMPARE(d->HScroll1->value(), 3);
             },
             &seen);
-        f_.frame->RunCommand("TableHtml");
+        f_.frame->RunCommand(Command::InsertTable);
         QCOMPARE(seen, 1);
         QCOMPARE(PageWindowFixture::Text(doc),
                  QStringLiteral("<body>\n<table border=\"0\" align=\"center\">\n\n<caption>水果</caption>\n\n"
@@ -375,7 +375,7 @@ private Q_SLOTS:
                 d->OkCommand->click();
             },
             &seen);
-        f_.frame->RunCommand("TagPeditMenu");
+        f_.frame->RunCommand(Command::EditTag);
         QCOMPARE(seen, 1);
         // An alignment no option stands for stays among the other attributes.
         QCOMPARE(PageWindowFixture::Text(doc),

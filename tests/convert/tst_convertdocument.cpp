@@ -166,10 +166,10 @@ private Q_SLOTS:
     {
         PageWindow* doc = OpenFile(QStringLiteral("big5.html"), Encode("BIG5", TraditionalPage));
         QVERIFY(doc);
-        QVERIFY(f_.frame->Command(QStringLiteral("BigToGbMenu"))->isEnabled());
-        f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
+        QVERIFY(f_.frame->Action(Command::BigToGb)->isEnabled());
+        f_.frame->RunCommand(Command::BigToGb);
         QCOMPARE(doc->pageEdit->RawText(), Lf(SimplifiedPage));
-        f_.frame->RunCommand(QStringLiteral("GbToBigMenu"));
+        f_.frame->RunCommand(Command::GbToBig);
         QCOMPARE(doc->ChangeCount(), 2);
     }
 
@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         PageWindow* doc = OpenFile(QStringLiteral("utf8.html"), QStringLiteral("<p>體中</p>").toUtf8());
         QVERIFY(doc);
-        f_.frame->RunCommand(QStringLiteral("BigToGbMenu"));
+        f_.frame->RunCommand(Command::BigToGb);
         QCOMPARE(doc->pageEdit->RawText(), QStringLiteral("<p>體中</p>"));
         QCOMPARE(doc->ChangeCount(), 0);
         QCOMPARE(f_.prompts->Record().size(), 1);

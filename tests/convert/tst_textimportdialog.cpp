@@ -15,7 +15,7 @@ class TestTextImportDialog : public QObject
     void Import(std::function<void(TextImportDialog*)> step)
     {
         OnNextModal<TextImportDialog>(step);
-        f_.frame->RunCommand(QStringLiteral("TxtHtml"));
+        f_.frame->RunCommand(Command::InsertPlainText);
     }
 
 private Q_SLOTS:

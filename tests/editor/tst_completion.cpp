@@ -505,25 +505,22 @@ private Q_SLOTS:
         QApplication::sendEvent(Edit()->viewport(), &event);
         auto* menu = frame_->findChild<QMenu*>(QStringLiteral("SetMeMenu"));
         QVERIFY(menu->isVisible());
-        // The states of the Edit menu, copied: a selection and an empty clipboard.
-        const std::pair<const char*, const char*> same[] = {{"MeNoChange", "NotChange"},
-                                                            {"MeTextCut", "CutMenu"},
-                                                            {"MeTextCopy", "CopyMenu"},
-                                                            {"MeTextPaste", "PasteMenu"},
-                                                            {"MeTextDel", "DeleMenu"}};
-        for (const auto& [context, edit] : same)
-            QCOMPARE(frame_->Command(QString::fromLatin1(context))->isEnabled(),
-                     frame_->Command(QString::fromLatin1(edit))->isEnabled());
-        QVERIFY(frame_->Command(QStringLiteral("MeTextCopy"))->isEnabled());
-        QVERIFY(!frame_->Command(QStringLiteral("MeTextPaste"))->isEnabled());
+        // The Edit menu's own entries, with their states: a selection and an empty clipboard.
+        const QList<QAction*> editMenu = frame_->MenuNamed(QStringLiteral("EditMenu"))->actions();
+        for (const Command command : {Command::Undo, Command::Cut, Command::Copy, Command::Paste, Command::Delete}) {
+            QVERIFY(menu->actions().contains(frame_->Action(command)));
+            QVERIFY(editMenu.contains(frame_->Action(command)));
+        }
+        QVERIFY(frame_->Action(Command::Copy)->isEnabled());
+        QVERIFY(!frame_->Action(Command::Paste)->isEnabled());
         menu->hide();
     }
 
     void f5PicksAColourEvenWithCompletionOff()
     {
         for (const bool on : {true, false}) {
-            if (frame_->Command(QStringLiteral("HtmlHelp"))->isChecked() != on)
-                frame_->Command(QStringLiteral("HtmlHelp"))->trigger();
+            if (frame_->Action(Command::ToggleCompletion)->isChecked() != on)
+                frame_->Action(Command::ToggleCompletion)->trigger();
             Start(QString());
             Type(QStringLiteral("<a"));
             QCOMPARE(Shown(), on ? QStringList{QStringLiteral("TagList")} : QStringList());
@@ -566,7 +563,7 @@ private Q_SLOTS:
 
     void completionSwitchedOff()
     {
-        QAction* check = frame_->Command(QStringLiteral("HtmlHelp"));
+        QAction* check = frame_->Action(Command::ToggleCompletion);
         Type(QStringLiteral("<a"));
         check->trigger(); // closes what is open
         QVERIFY(!check->isChecked());
@@ -615,7 +612,7 @@ private Q_SLOTS:
                                 "<t><title>U</title><d>描述</d><x>&lt;qz</x><start>&lt;u</start><id>2</id></t>"
                                 "</html1><property1/><offten/></html></d>";
         QCOMPARE(shared_->Db.LoadData(data, QStringLiteral("test")), TagDb::Loaded);
-        frame_->RunCommand(QStringLiteral("NewMenu"));
+        frame_->RunCommand(Command::NewPage);
         Type(QStringLiteral("<q"));
         QCOMPARE(Highlighted("TagList"), QStringLiteral("q"));
         QCOMPARE(Description(), QStringLiteral("说明:  描述"));

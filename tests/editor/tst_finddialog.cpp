@@ -18,7 +18,7 @@ class TestFindDialog : public QObject
     FindDialog* Open(const QString& text, int caret, const QString& what, const QString& with = QString())
     {
         PageWindowFixture::SetText(f_.Active(), text, caret);
-        f_.frame->RunCommand(QStringLiteral("FindMenu"));
+        f_.frame->RunCommand(Command::FindReplace);
         FindDialog* form = FindDialog::Instance();
         if (form) {
             form->FindText->setText(what);
@@ -70,10 +70,10 @@ private Q_SLOTS:
         QCOMPARE(form->pageEdit.data(), f_.Active()->pageEdit);
         QVERIFY(!form->CheckDx->isChecked());
         // The toolbar button and the context menu entry open the same dialog.
-        f_.frame->ToolButton(QStringLiteral("Find"))->trigger();
-        f_.frame->RunCommand(QStringLiteral("MeTextFind"));
+        f_.frame->Action(Command::FindReplace)->trigger();
+        f_.frame->RunCommand(Command::FindReplace);
         QCOMPARE(FindDialog::Instance(), form);
-        QVERIFY(f_.frame->Command(QStringLiteral("FindMenu"))->isEnabled());
+        QVERIFY(f_.frame->Action(Command::FindReplace)->isEnabled());
     }
 
     // Successive Find Next from the caret: the selections found, then the not-found message.
@@ -308,7 +308,7 @@ private Q_SLOTS:
         QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc X"));
         QVERIFY(f_.prompts->Record().isEmpty());
         // One undo takes it back.
-        f_.frame->RunCommand(QStringLiteral("NotChange"));
+        f_.frame->RunCommand(Command::Undo);
         QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("abc def"));
     }
 
@@ -394,7 +394,7 @@ private Q_SLOTS:
         if (result == text)
             return;
         QCOMPARE(doc->ChangeCount(), changes + 1);
-        f_.frame->RunCommand(QStringLiteral("NotChange"));
+        f_.frame->RunCommand(Command::Undo);
         QCOMPARE(PageWindowFixture::Text(doc), text);
     }
 
@@ -403,11 +403,11 @@ private Q_SLOTS:
         FindDialog* form = Open(QStringLiteral("abc"), 0, QStringLiteral("b"));
         PageWindow* first = f_.Active();
         form->CheckDx->click();
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         PageWindow* second = f_.Active();
         QVERIFY(second != first);
         PageWindowFixture::SetText(second, QStringLiteral("xxb"), 0);
-        f_.frame->RunCommand(QStringLiteral("FindMenu"));
+        f_.frame->RunCommand(Command::FindReplace);
         QCOMPARE(FindDialog::Instance(), form);
         QCOMPARE(form->Form1.data(), second);
         QCOMPARE(form->pageEdit.data(), second->pageEdit);
@@ -420,12 +420,12 @@ private Q_SLOTS:
     void unloadedWhenAWindowCloses()
     {
         Open(QStringLiteral("abc"), 0, QStringLiteral("b"));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QVERIFY(FindDialog::Instance());
         // Closing any page window, not only the one searched, unloads the dialog.
-        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        f_.frame->RunCommand(Command::Close);
         QVERIFY(!FindDialog::Instance());
-        f_.frame->RunCommand(QStringLiteral("FindMenu"));
+        f_.frame->RunCommand(Command::FindReplace);
         FindDialog* form = FindDialog::Instance();
         QVERIFY(form);
         QVERIFY(form->FindText->text().isEmpty());

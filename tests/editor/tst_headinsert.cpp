@@ -51,7 +51,7 @@ private Q_SLOTS:
         const int caret = doc->pageEdit->SelStart(); // in the body, after the head
         const QString text = PageWindowFixture::Text(doc);
         AnswerRefresh(QString(), QString());
-        f_.frame->RunCommand(QStringLiteral("refesh"));
+        f_.frame->RunCommand(Command::AutoRefresh);
         QString expected = text;
         expected.insert(text.indexOf(QStringLiteral("</head>")), refresh_ + QLatin1Char('\n'));
         QCOMPARE(PageWindowFixture::Text(doc), expected);
@@ -87,7 +87,7 @@ private Q_SLOTS:
         QFETCH(bool, uncheck);
         QFETCH(QString, line);
         AnswerRefresh(interval, url, uncheck);
-        f_.frame->RunCommand(QStringLiteral("refesh"));
+        f_.frame->RunCommand(Command::AutoRefresh);
         QVERIFY(PageWindowFixture::Text(f_.Active()).contains(line + QStringLiteral("\n</head>")));
     }
 
@@ -107,7 +107,7 @@ private Q_SLOTS:
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<html>\n<BODY>\nhello</BODY>"), caret);
         AnswerRefresh(QString(), QString());
-        f_.frame->RunCommand(QStringLiteral("refesh"));
+        f_.frame->RunCommand(Command::AutoRefresh);
         QCOMPARE(PageWindowFixture::Text(doc),
                  QStringLiteral("<html>\n") + refresh_ + QStringLiteral("\n<BODY>\nhello</BODY>"));
         QCOMPARE(doc->pageEdit->SelStart(), caretAfter);
@@ -115,13 +115,13 @@ private Q_SLOTS:
 
     void neitherHeadNorBody_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("refresh") << "refesh";
-        QTest::newRow("transition") << "page";
+        QTest::addColumn<Command>("command");
+        QTest::newRow("refresh") << Command::AutoRefresh;
+        QTest::newRow("transition") << Command::PageTransition;
     }
     void neitherHeadNorBody()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<p>only a fragment</p>"), 3);
         int shown = 0;
@@ -139,16 +139,14 @@ private Q_SLOTS:
 
     void cancelledDialogsInsertNothing_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("button");
-        QTest::newRow("refresh") << "refesh"
-                                 << "CanCom";
-        QTest::newRow("transition") << "page"
-                                    << "CanCommand";
+        QTest::newRow("refresh") << Command::AutoRefresh << "CanCom";
+        QTest::newRow("transition") << Command::PageTransition << "CanCommand";
     }
     void cancelledDialogsInsertNothing()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         QFETCH(QString, button);
         const QString text = PageWindowFixture::Text(f_.Active());
         OnNextModal([button](QDialog* dialog) { Child<QPushButton>(dialog, button)->click(); });
@@ -256,7 +254,7 @@ private Q_SLOTS:
         const QString line =
             QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=4 ,Transition=3)'>");
         AnswerTransition(3);
-        f_.frame->RunCommand(QStringLiteral("page"));
+        f_.frame->RunCommand(Command::PageTransition);
         QVERIFY(
             PageWindowFixture::Text(doc).contains(QStringLiteral("</title>\n") + line + QStringLiteral("\n</head>")));
         QCOMPARE(doc->pageEdit->SelStart(), caretMoves ? before + int(line.size()) + 1 : before);

@@ -38,7 +38,14 @@ class TestPagePreview : public QObject
             qWarning("the editing menus disagree");
         return all;
     }
-    QString PreviewCaption() const { return f_.frame->Command(QStringLiteral("Priview"))->text(); }
+    QString PreviewCaption() const { return f_.frame->Action(Command::Preview)->text(); }
+    // A command's entry in the page's context menu.
+    QAction* ContextMenuEntry(Command command) const
+    {
+        const auto* menu = f_.frame->findChild<QMenu*>(QStringLiteral("SetMeMenu"));
+        QAction* action = f_.frame->Action(command);
+        return menu && menu->actions().contains(action) ? action : nullptr;
+    }
     void Activate(PageWindow* doc)
     {
         for (QMdiSubWindow* w : f_.frame->Area->subWindowList()) {
@@ -72,18 +79,18 @@ private Q_SLOTS:
         const QString text = PageWindowFixture::Text(doc);
         doc->pageEdit->SetSelStart(40);
         QVERIFY(!doc->previewBrowser->EngineLoaded());
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(PagePreview::IsShown(*doc));
         QVERIFY(doc->pageEdit->isHidden());
         QVERIFY(doc->RowFrame->isHidden());
         QVERIFY(!EditingMenusEnabled());
         QVERIFY(f_.frame->toolbar->isHidden());
         QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
-        QVERIFY(f_.frame->Command(QStringLiteral("Priview"))->isEnabled());
+        QVERIFY(f_.frame->Action(Command::Preview)->isEnabled());
         QCOMPARE(doc->previewBrowser->CurrentUrl(), QUrl::fromLocalFile(doc->PreviewFile()));
         QVERIFY(f_.prompts->Record().isEmpty());
 
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(!PagePreview::IsShown(*doc));
         QVERIFY(!doc->pageEdit->isHidden());
         QVERIFY(!doc->RowFrame->isHidden());
@@ -120,12 +127,12 @@ private Q_SLOTS:
             doc = f_.frame->OpenPath(page);
             QVERIFY(doc);
         }
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(PagePreview::IsShown(*doc));
         struct stat st;
         QCOMPARE(::lstat(QFile::encodeName(doc->PreviewFile()).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 07777), previewMode);
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
     }
 
     // While the preview shows, the hidden source takes no key and no editing command: the keyboard belongs to the
@@ -134,11 +141,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("key"); // pressed, or 0 for a command
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<bool>("contextMenu"); // the command through its entry in the context menu
         QTest::addColumn<bool>("scrolls");
         const int none = int(Qt::NoModifier), ctrl = int(Qt::ControlModifier);
         const auto key = [=](const char* row, Qt::Key k, int mods, bool scrolls) {
-            QTest::newRow(row) << int(k) << mods << QString() << scrolls;
+            QTest::newRow(row) << int(k) << mods << Command::Preview << false << scrolls;
         };
         key("space", Qt::Key_Space, none, true);
         key("page down", Qt::Key_PageDown, none, true);
@@ -152,15 +160,27 @@ private Q_SLOTS:
         key("paste key", Qt::Key_V, ctrl, false);
         key("line break key", Qt::Key_Return, ctrl, false);
         key("colour key", Qt::Key_F5, none, false);
-        for (const char* name : {"NotChange", "MeNoChange", "FindMenu", "MeTextFind", "PasteMenu", "MeTextAll",
-                                 "BrHtml", "MeAddColor", "tb:Style", "refesh", "BigToGbMenu"})
-            QTest::newRow(name) << 0 << none << QString::fromLatin1(name) << false;
+        const std::tuple<const char*, Command, bool> commands[] = {
+            {"Undo", Command::Undo, false},
+            {"Undo in the context menu", Command::Undo, true},
+            {"FindReplace", Command::FindReplace, false},
+            {"FindReplace in the context menu", Command::FindReplace, true},
+            {"Paste", Command::Paste, false},
+            {"SelectAll in the context menu", Command::SelectAll, true},
+            {"InsertLineBreak", Command::InsertLineBreak, false},
+            {"AddColour in the context menu", Command::AddColour, true},
+            {"WrapInStyle", Command::WrapInStyle, false},
+            {"AutoRefresh", Command::AutoRefresh, false},
+            {"BigToGb", Command::BigToGb, false}};
+        for (const auto& [row, command, contextMenu] : commands)
+            QTest::newRow(row) << 0 << none << command << contextMenu << false;
     }
     void sourceUntouchedWhilePreviewed()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QFETCH(QString, command);
+        QFETCH(Command, command);
+        QFETCH(bool, contextMenu);
         QFETCH(bool, scrolls);
         PageWindow* doc = f_.Active();
         QString tall = QStringLiteral("<html><body>");
@@ -173,7 +193,7 @@ private Q_SLOTS:
         const int changes = doc->ChangeCount();
         MakeActive();
         QSignalSpy loaded(doc->previewBrowser, &BrowserView::LoadFinished);
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(Within(doc->previewBrowser, QApplication::focusWidget()));
         if (doc->previewBrowser->EngineLoaded())
             QVERIFY(loaded.wait(60000));
@@ -182,6 +202,8 @@ private Q_SLOTS:
         const auto waiting = OnNextModal([](QDialog*) {}, &dialogs);
         if (key)
             Press(key, Qt::KeyboardModifiers(modifiers));
+        else if (contextMenu)
+            ContextMenuEntry(command)->trigger();
         else
             f_.frame->RunCommand(command);
         *waiting = false;
@@ -192,7 +214,7 @@ private Q_SLOTS:
         if (scrolls && doc->previewBrowser->EngineLoaded())
             QTRY_VERIFY_WITH_TIMEOUT(doc->previewBrowser->ScrollPosition().y() > 0, 10000);
 
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QCOMPARE(PageWindowFixture::Text(doc), text);
         QCOMPARE(doc->pageEdit->SelStart(), 8);
         QVERIFY(!doc->pageEdit->textCursor().hasSelection());
@@ -209,7 +231,7 @@ private Q_SLOTS:
         FindDialog* find = FindDialog::Open(doc);
         find->FindText->setText(QStringLiteral("a"));
         find->ReplText->setText(QStringLiteral("X"));
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         f_.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
@@ -224,7 +246,7 @@ private Q_SLOTS:
         QVERIFY(f_.prompts->Record().isEmpty());
 
         // Back in the source, the dialog works again.
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
         f_.answers = {MsgAnswer::Yes};
@@ -284,9 +306,9 @@ private Q_SLOTS:
     {
         SKIP_WITHOUT_BROWSER();
         PageWindow* first = f_.Active();
-        f_.frame->ToolButton(QStringLiteral("Priview"))->trigger();
+        f_.frame->ToolButton(Command::Preview)->trigger();
         QVERIFY(PagePreview::IsShown(*first));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         PageWindow* second = f_.Active();
         QVERIFY(second != first);
         QVERIFY(EditingMenusEnabled());
@@ -303,9 +325,9 @@ private Q_SLOTS:
         // The word-wrap mark is part of the same update.
         second->SetWordWrap(false);
         Activate(first);
-        QVERIFY(f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(f_.frame->Action(Command::ToggleWordWrap)->isChecked());
         Activate(second);
-        QVERIFY(!f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(!f_.frame->Action(Command::ToggleWordWrap)->isChecked());
     }
 
     // The preview holds the bytes that saving the page writes.
@@ -313,12 +335,12 @@ private Q_SLOTS:
     {
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, doc->pageEdit->RawText() + QStringLiteral("\n<p>中文 & 𠀀</p>"), 0);
-        f_.frame->RunCommand(QStringLiteral("MeShow"));
+        f_.frame->RunCommand(Command::Preview);
         // A new page's preview goes into the folder new pages take.
         QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("qz78.html")));
         const QByteArray preview = PageWindowFixture::ReadFile(doc->PreviewFile());
         f_.paths = {f_.Path(QStringLiteral("page.html"))};
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         QCOMPARE(preview, PageWindowFixture::ReadFile(f_.Path(QStringLiteral("page.html"))));
         QVERIFY(preview.startsWith("<html>\r\n<head>\r\n"));
         QVERIFY(preview.endsWith("</html>\r\n<p>\xD6\xD0\xCE\xC4 & \x95\x32\x82\x36</p>"));
@@ -345,7 +367,7 @@ private Q_SLOTS:
         QVERIFY(PageWindowFixture::WriteFile(page, bytes));
         PageWindow* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         // Beside the page, so that "img/a.gif" and style sheets resolve from the page's folder.
         QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("site/qz78.html")));
         QCOMPARE(PageWindowFixture::ReadFile(doc->PreviewFile()), bytes);
@@ -354,10 +376,10 @@ private Q_SLOTS:
     void otherProgramsFileLeftAlone()
     {
         QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("qz78.html")), "theirs"));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         PageWindow* doc = f_.Active();
         QCOMPARE(doc->PreviewFile(), f_.Path(QStringLiteral("qz781.html")));
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("qz78.html"))), QByteArray("theirs"));
         QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
     }
@@ -376,7 +398,7 @@ private Q_SLOTS:
         PageWindow* first = f_.Active();
         PageWindow* other = nullptr;
         if (second == QLatin1String("new")) {
-            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+            f_.frame->RunCommand(Command::NewPage);
             other = f_.Active();
         } else if (second == QLatin1String("opened")) {
             QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("b.html")), "<p>b</p>"));
@@ -386,7 +408,7 @@ private Q_SLOTS:
             QVERIFY(PageWindowFixture::WriteFile(f_.Path(QStringLiteral("elsewhere/b.html")), "<p>b</p>"));
             other = f_.frame->OpenPath(f_.Path(QStringLiteral("elsewhere/b.html")));
             f_.paths = {f_.Path(QStringLiteral("b.html"))};
-            f_.frame->RunCommand(QStringLiteral("SaveAsMenu"));
+            f_.frame->RunCommand(Command::SaveAs);
             QCOMPARE(other->folder, f_.shared->lastFolder);
         }
         QVERIFY(other);
@@ -394,16 +416,16 @@ private Q_SLOTS:
         QCOMPARE(other->PreviewFile(), f_.Path(QStringLiteral("qz781.html")));
 
         // Both previewed: each file holds its own page.
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         Activate(first);
         PageWindowFixture::SetText(first, QStringLiteral("<p>first</p>"), 0);
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QCOMPARE(PageWindowFixture::ReadFile(first->PreviewFile()), QByteArray("<p>first</p>"));
         const QByteArray shown = PageWindowFixture::ReadFile(other->PreviewFile());
         QVERIFY(!shown.contains("first"));
         // Closing one leaves the file the other still shows.
         f_.answers = {MsgAnswer::No};
-        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        f_.frame->RunCommand(Command::Close);
         QCOMPARE(f_.frame->openPageCount, 1);
         QVERIFY(!QFileInfo::exists(f_.Path(QStringLiteral("qz78.html"))));
         QCOMPARE(PageWindowFixture::ReadFile(other->PreviewFile()), shown);
@@ -416,16 +438,16 @@ private Q_SLOTS:
         const QString victim = f_.Path(QStringLiteral("victim.html"));
         QVERIFY(PageWindowFixture::WriteFile(victim, "keep me"));
         QVERIFY(QFile::link(victim, doc->PreviewFile()));
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QCOMPARE(PageWindowFixture::ReadFile(victim), QByteArray("keep me"));
         QVERIFY(!QFileInfo(doc->PreviewFile()).isSymLink());
         QVERIFY(PageWindowFixture::ReadFile(doc->PreviewFile()).startsWith("<html>"));
         // A dangling link: nothing is created where it points.
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(QFile::remove(doc->PreviewFile()));
         const QString nowhere = f_.Path(QStringLiteral("nowhere.html"));
         QVERIFY(QFile::link(nowhere, doc->PreviewFile()));
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(!QFileInfo::exists(nowhere));
         QVERIFY(!QFileInfo(doc->PreviewFile()).isSymLink());
     }
@@ -437,12 +459,12 @@ private Q_SLOTS:
         QVERIFY(PageWindowFixture::WriteFile(page, "<p>a</p>"));
         PageWindow* doc = f_.frame->OpenPath(page);
         QVERIFY(QDir(f_.Path(QStringLiteral("gone"))).removeRecursively());
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("无法建立临时文件!!")});
         // Still previewing (a blank page); the next command returns to the source, which is intact.
         QVERIFY(PagePreview::IsShown(*doc));
         QCOMPARE(PreviewCaption(), QStringLiteral("关闭预览(&T)"));
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QVERIFY(!PagePreview::IsShown(*doc));
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>a</p>"));
         QVERIFY(EditingMenusEnabled());
@@ -453,7 +475,7 @@ private Q_SLOTS:
     {
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, QStringLiteral("<p>") + QChar(0xD800) + QStringLiteral("</p>"), 2);
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("出现错误")});
         QVERIFY(!PagePreview::IsShown(*doc));
         QVERIFY(!doc->pageEdit->isHidden());
@@ -465,10 +487,10 @@ private Q_SLOTS:
     void closingDeletesThePreview()
     {
         PageWindow* doc = f_.Active();
-        f_.frame->RunCommand(QStringLiteral("Priview"));
+        f_.frame->RunCommand(Command::Preview);
         const QString preview = doc->PreviewFile();
         QVERIFY(QFileInfo::exists(preview));
-        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        f_.frame->RunCommand(Command::Close);
         QVERIFY(!QFileInfo::exists(preview));
         // With no page left the command reads as it does for a page in source view.
         QCOMPARE(f_.frame->openPageCount, 0);

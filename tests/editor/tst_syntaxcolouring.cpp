@@ -39,7 +39,7 @@ private Q_SLOTS:
     void init()
     {
         f_.Start(false);
-        f_.frame->RunCommand(QStringLiteral("SyntaxMenu"));
+        f_.frame->RunCommand(Command::ToggleSyntaxColouring);
     }
     void cleanup() { f_.Stop(); }
 
@@ -92,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(Look(Edit(), 0, 2),
                  PageEdit::RewriteColor.name() + " on " + SyntaxColouring::RewriteBackground.name());
         // Off again: no colour of the syntax is left, the marking is as it was.
-        f_.frame->RunCommand(QStringLiteral("SyntaxMenu"));
+        f_.frame->RunCommand(Command::ToggleSyntaxColouring);
         QCOMPARE(Look(Edit(), 1, 15), QStringLiteral("#000000"));
         QCOMPARE(Look(Edit(), 1, 0), PageEdit::InsertColor.name());
     }

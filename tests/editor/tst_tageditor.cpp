@@ -43,7 +43,7 @@ class TestTagEditor : public QObject
         Doc()->pageEdit->setPlainText(plain);
         Doc()->pageEdit->SetSelStart(caret);
     }
-    void EditTag() { frame_->Command(QStringLiteral("TheTagPeditMen"))->trigger(); }
+    void EditTag() { frame_->Action(Command::EditTag)->trigger(); }
     static QLineEdit* Box(QWidget* d, const QString& name) { return Child<QLineEdit>(d, name); }
     QStringList MessageTexts() const
     {

@@ -52,7 +52,7 @@ private Q_SLOTS:
                 form->OkCommand->click();
             },
             &seen);
-        f_.frame->RunCommand(QStringLiteral("BodyED"));
+        f_.frame->RunCommand(Command::EditBody);
         QCOMPARE(seen, 1);
         const QString tag = QStringLiteral("<body  bgcolor=\"#FF0000\" scroll=\"auto\" onload=\"init()\">");
         QString expected = text;
@@ -88,7 +88,7 @@ private Q_SLOTS:
                 QCOMPARE(form->ScrollOption[i]->isChecked(), i == scroll);
             form->OkCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("MeSetBody"));
+        f_.frame->RunCommand(Command::EditBody);
         QCOMPARE(PageWindowFixture::Text(doc), result);
         QCOMPARE(doc->pageEdit->SelStart(), caretAfter);
     }
@@ -102,7 +102,7 @@ private Q_SLOTS:
             form->StyleCommand->click();
             form->OkCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("BodyED"));
+        f_.frame->RunCommand(Command::EditBody);
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<body  style=\"color:red\">"));
     }
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
         PageWindowFixture::SetText(doc, page, 3);
         int seen = 0;
         const auto waiting = OnNextModal<BodyDialog>([](BodyDialog* form) { form->CanCommand->click(); }, &seen);
-        f_.frame->RunCommand(QStringLiteral("BodyED"));
+        f_.frame->RunCommand(Command::EditBody);
         *waiting = false;
         QCOMPARE(seen, messages.isEmpty() ? 1 : 0);
         QCOMPARE(PageWindowFixture::Text(doc), page);

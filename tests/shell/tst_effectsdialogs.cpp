@@ -5,8 +5,8 @@
 #include "base/pagecodec.h"
 #include "base/previewpane.h"
 #include "builders/elements/elementdialog.h"
-#include "builders/scripts/pageeffectdialog.h"
 #include "builders/scripts/elementeffectdialog.h"
+#include "builders/scripts/pageeffectdialog.h"
 #include "builders/styles/colordialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
@@ -82,7 +82,7 @@ private Q_SLOTS:
                 form->Okcom->click();
             },
             &seen);
-        f_.frame->RunCommand(QStringLiteral("JavaS"));
+        f_.frame->RunCommand(Command::AddEffect);
         QCOMPARE(seen, 1);
 
         const QDomElement e = Effect(db, QStringLiteral("javas1"), QStringLiteral("返回顶部按钮"));
@@ -126,7 +126,7 @@ private Q_SLOTS:
             (confirm ? form->Okcom : form->Cancelcom)->click();
             QCOMPARE(form->JavaTxt.isEmpty(), !confirm);
         });
-        f_.frame->RunCommand(QStringLiteral("MeAddTx"));
+        f_.frame->RunCommand(Command::AddEffect);
         QCOMPARE(PageWindowFixture::Text(doc), page);
         QTEST(f_.MessageTexts(), "messages");
     }
@@ -193,7 +193,10 @@ private Q_SLOTS:
                 form->OkCommand->click();
             },
             &seen);
-        f_.frame->RunCommand(edit ? QStringLiteral("TheTagPeditMen") : QStringLiteral("DivHtml"));
+        if (edit)
+            f_.frame->RunCommand(Command::EditTag);
+        else
+            f_.frame->RunCommand(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<div")));
         QCOMPARE(seen, 2);
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("请输入用于辨别此元素的标识字符串(任意字符串)")});
 

@@ -50,15 +50,15 @@ private Q_SLOTS:
             f_.frame->show();
         }
         MainFrame* frame = f_.frame.get();
-        frame->RunCommand(QStringLiteral("LineNumMenu"));
-        frame->RunCommand(QStringLiteral("SyntaxMenu"));
-        frame->RunCommand(QStringLiteral("TabMenu"));
+        frame->RunCommand(Command::ToggleLineNumbers);
+        frame->RunCommand(Command::ToggleSyntaxColouring);
+        frame->RunCommand(Command::ToggleTabs);
         f_.prompts->SetFontResponder([](QFont& font) {
             font.setPointSize(17);
             font.setItalic(true);
             return true;
         });
-        frame->RunCommand(QStringLiteral("FontMenu"));
+        frame->RunCommand(Command::ChooseFont);
         // Recent files: opened, saved under a name, newest first.
         for (const char* name : {"one.html", "two.html", "gone.html"})
             QVERIFY(f_.WriteFile(f_.Path(QString::fromLatin1(name)), "<p>"));
@@ -66,7 +66,7 @@ private Q_SLOTS:
             QVERIFY(frame->OpenPath(f_.Path(QString::fromLatin1(name))));
         f_.paths = {f_.Path(QStringLiteral("three.html"))};
         frame->Area->setActiveSubWindow(frame->Area->subWindowList().first());
-        frame->RunCommand(QStringLiteral("SaveMenu"));
+        frame->RunCommand(Command::Save);
         frame->showNormal();
         frame->setGeometry(30, 40, 640, 480);
         const QSize size = frame->size();
@@ -75,9 +75,9 @@ private Q_SLOTS:
 
         frame = f_.frame.get();
         PageWindow* page = f_.Active();
-        QCOMPARE(frame->Command(QStringLiteral("LineNumMenu"))->isChecked(), !kept);
+        QCOMPARE(frame->Action(Command::ToggleLineNumbers)->isChecked(), !kept);
         QCOMPARE(page->pageEdit->LineNumbersShown(), !kept);
-        QCOMPARE(frame->Command(QStringLiteral("SyntaxMenu"))->isChecked(), kept);
+        QCOMPARE(frame->Action(Command::ToggleSyntaxColouring)->isChecked(), kept);
         QCOMPARE(page->pageEdit->Colouring() != nullptr, kept);
         QCOMPARE(frame->Area->viewMode(), kept ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
         QCOMPARE(page->pageEdit->font().pointSize() == 17 && page->pageEdit->font().italic(), kept);
@@ -107,7 +107,7 @@ private Q_SLOTS:
             const QString path = f_.Path(QStringLiteral("p%1.html").arg(i));
             QVERIFY(f_.WriteFile(path, "x"));
             QVERIFY(f_.frame->OpenPath(path));
-            f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+            f_.frame->RunCommand(Command::Close);
         }
         // The same file again moves to the top, it is not listed twice.
         QVERIFY(f_.frame->OpenPath(f_.Path(QStringLiteral("p5.html"))));

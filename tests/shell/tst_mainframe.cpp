@@ -63,46 +63,51 @@ private Q_SLOTS:
         QCOMPARE(doc->RowLabel->text(), QStringLiteral("7"));
         QCOMPARE(doc->ColLabel->text(), QStringLiteral("1"));
         QCOMPARE(doc->ChangeCount(), 0);
-        QVERIFY(!f_.frame->Command(QStringLiteral("NotChange"))->isEnabled());
-        QVERIFY(!f_.frame->ToolButton(QStringLiteral("Undo"))->isEnabled());
-        QVERIFY(!f_.frame->Command(QStringLiteral("CopyMenu"))->isEnabled());
+        QVERIFY(!f_.frame->Action(Command::Undo)->isEnabled());
+        QVERIFY(!f_.frame->Action(Command::Undo)->isEnabled());
+        QVERIFY(!f_.frame->Action(Command::Copy)->isEnabled());
         QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("qz78.html")));
     }
 
     void menuCaptions_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("caption");
-        const char* rows[][2] = {{"NewMenu", "新建(&N)"},
-                                 {"CloseMenu", "关闭当前页(&C)"},
-                                 {"NotChange", "撤消(&U)    CtrL+Z"},
-                                 {"FindMenu", "查找替换(&F)  CtrL+F"},
-                                 {"FontMenu", "设置字体(&N) "},
-                                 {"SelectAll", "全选 (&A)   Ctrl+A"},
-                                 {"GbToBigMenu", "Gb to Big"},
-                                 {"TheTagPeditMen", "属性编辑(&S)"},
-                                 {"Addcss", "添加内嵌式样式表(&I)"},
-                                 {"SpanHtml", "SPAN元素(&S)"},
-                                 {"FormButtonHtml", "命令框"},
-                                 {"HiddenHtml", "隐藏元素"},
-                                 {"OtherHtml", "插入其他元素(&O)"},
-                                 {"Priview", "预览(&T)"},
-                                 {"MeShow", "预览(&T) "},
-                                 {"MeClose", "关闭本页(&X)"},
-                                 {"HtmlHelp", "自动完成(&O)"},
-                                 {"ReopenGb18030", "GB18030"},
-                                 {"ReopenUtf8", "UTF-8"},
-                                 {"ReopenBig5", "Big5"}};
-        for (const auto& row : rows)
-            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+        QTest::addColumn<bool>("contextMenu"); // the entry is in the page's context menu too
+        const std::tuple<const char*, const char*, const char*, bool> rows[] = {
+            {"NewPage", "NewPage", "新建(&N)", false},
+            {"Close", "Close", "关闭当前页(&C)", false},
+            {"Undo", "Undo", "撤消(&U)", false},
+            {"FindReplace", "FindReplace", "查找替换(&F)", false},
+            {"ChooseFont", "ChooseFont", "设置字体(&N) ", false},
+            {"SelectAll", "SelectAll", "全选 (&A)", false},
+            {"GbToBig", "GbToBig", "Gb to Big", false},
+            {"EditTag", "EditTag", "属性编辑(&S)", false},
+            {"EmbedStyleSheet", "EmbedStyleSheet", "添加内嵌式样式表(&I)", false},
+            {"SpanHtml", "SpanHtml", "SPAN元素(&S)", false},
+            {"FormButtonHtml", "FormButtonHtml", "命令框", false},
+            {"InsertHiddenField", "InsertHiddenField", "隐藏元素", false},
+            {"InsertOtherElement", "InsertOtherElement", "插入其他元素(&O)", false},
+            {"Preview", "Preview", "预览(&T)", false},
+            {"Preview in the context menu", "Preview", "预览(&T)", true},
+            {"Close in the context menu", "Close", "关闭当前页(&C)", true},
+            {"ToggleCompletion", "ToggleCompletion", "自动完成(&O)", false},
+            {"ReopenGb18030", "ReopenGb18030", "GB18030", false},
+            {"ReopenUtf8", "ReopenUtf8", "UTF-8", false},
+            {"ReopenBig5", "ReopenBig5", "Big5", false}};
+        for (const auto& [row, key, caption, contextMenu] : rows)
+            QTest::newRow(row) << QString::fromLatin1(key) << QString::fromUtf8(caption) << contextMenu;
     }
     void menuCaptions()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, key);
         QFETCH(QString, caption);
-        QAction* action = f_.frame->Command(name);
-        QVERIFY2(action, qPrintable(name));
+        QFETCH(bool, contextMenu);
+        auto* action = f_.frame->findChild<QAction*>(key);
+        QVERIFY2(action, qPrintable(key));
         QCOMPARE(action->text(), caption);
+        if (contextMenu)
+            QVERIFY(f_.frame->findChild<QMenu*>(QStringLiteral("SetMeMenu"))->actions().contains(action));
     }
 
     void menuOrder()
@@ -112,13 +117,13 @@ private Q_SLOTS:
             entries.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
         // Redo is added after Undo, find next and previous after find; the entries that were there keep their order.
         QCOMPARE(entries.join(QLatin1Char(' ')),
-                 QStringLiteral("NotChange RedoMenu - CutMenu CopyMenu PasteMenu DeleMenu - FindMenu FindNextMenu "
-                                "FindPrevMenu FontMenu - SelectAll - BigToGbMenu GbToBigMenu"));
+                 QStringLiteral("Undo Redo - Cut Copy Paste Delete - FindReplace FindNext FindPrevious ChooseFont - "
+                                "SelectAll - BigToGb GbToBig"));
         QStringList file;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
             file.append(a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->objectName() : a->objectName());
         QCOMPARE(file.join(QLatin1Char(' ')),
-                 QStringLiteral("NewMenu OpenMenu RecentMenu - SaveMenu SaveAsMenu ReopenMenu - CloseMenu ExitMenu"));
+                 QStringLiteral("NewPage OpenFile RecentMenu - Save SaveAs ReopenMenu - Close Exit"));
         QStringList form;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
@@ -130,8 +135,8 @@ private Q_SLOTS:
             bar.append(a->text());
         QCOMPARE(bar.join(QLatin1Char(',')), QStringLiteral("文件(&F),编辑(&E),网页设置(&S),插入元素(&O),窗口(&W),"
                                                             "系统设置(&M),预览(&T),帮助(&H)"));
-        QVERIFY(f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
-        QVERIFY(f_.frame->Command(QStringLiteral("HtmlHelp"))->isChecked());
+        QVERIFY(f_.frame->Action(Command::ToggleWordWrap)->isChecked());
+        QVERIFY(f_.frame->Action(Command::ToggleCompletion)->isChecked());
     }
 
     void toolbarOrder()
@@ -143,41 +148,43 @@ private Q_SLOTS:
                 tips.append(a->toolTip());
         }
         QCOMPARE(keys.size(), 21);
-        QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste Del Undo Find | Priview | "
+        QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste Del Undo Find | Preview | "
                                                              "Style Color Body Link Img | About Help"));
         QCOMPARE(tips.join(QLatin1Char(',')),
                  QStringLiteral("新建文件,打开文件,保存文件,剪切,复制,粘贴,删除,撤消,查找,"
                                 "预览,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
-        // A button and the context menu's editing entries are the menu entries' own actions, so their states agree.
-        const std::pair<const char*, const char*> same[] = {{"Undo", "MeNoChange"}, {"Cut", "MeTextCut"},
-                                                            {"Copy", "MeTextCopy"}, {"Paste", "MeTextPaste"},
-                                                            {"Del", "MeTextDel"},   {"Find", "MeTextFind"}};
-        for (const auto& [button, entry] : same)
-            QVERIFY2(f_.frame->ToolButton(QString::fromLatin1(button)) == f_.frame->Command(QString::fromLatin1(entry)),
-                     button);
+        // A button and the context menu's editing entries are the commands' own actions, so their states agree.
+        const QList<QAction*> context = f_.frame->findChild<QMenu*>(QStringLiteral("SetMeMenu"))->actions();
+        for (const Command command :
+             {Command::Undo, Command::Cut, Command::Copy, Command::Paste, Command::Delete, Command::FindReplace}) {
+            QAction* action = f_.frame->Action(command);
+            QVERIFY2(f_.frame->ToolButton(command) == action, qPrintable(action->objectName()));
+            QVERIFY2(context.contains(action), qPrintable(action->objectName()));
+        }
     }
 
-    // Every entry that is not waiting for its window does something, and nothing waiting can run.
+    // Every command runs something, and every action of the menus is a command's.
     void everyCommandIsWired()
     {
         QStringList unwired;
+        for (const CommandSpec& command : f_.frame->Commands().Entries())
+            if (!command.run)
+                unwired.append(command.key);
         const QList<QAction*> actions = f_.frame->findChildren<QAction*>();
         for (const QAction* a : actions) {
             const QString name = a->objectName();
             if (name.isEmpty() || name.startsWith(QLatin1String("WinForm_")) || a->menu() || a->isSeparator())
                 continue;
-            if (f_.frame->Command(name) == a && !MainFrame::IsPending(name) && !f_.frame->Handles(name))
+            if (!f_.frame->Commands().Find(name))
                 unwired.append(name);
-            if (MainFrame::IsPending(name))
-                QVERIFY2(!a->isEnabled(), qPrintable(name));
         }
         QVERIFY2(unwired.isEmpty(), qPrintable(unwired.join(QLatin1Char(' '))));
     }
 
     void slotReuse()
     {
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
+        f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(f_.frame->openPageCount, 3);
         QCOMPARE(f_.frame->Document(1)->filePath, QStringLiteral("无标题1"));
         f_.frame->Area->setActiveSubWindow(f_.frame->Area->subWindowList().at(1));
@@ -185,7 +192,7 @@ private Q_SLOTS:
         QVERIFY(!f_.frame->Document(1));
         QCOMPARE(f_.frame->openPageCount, 2);
         QVERIFY(!f_.frame->findChild<QAction*>(QStringLiteral("WinForm_1"))->isVisible());
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(f_.frame->Document(1)->filePath, QStringLiteral("无标题1"));
         QAction* entry = f_.frame->findChild<QAction*>(QStringLiteral("WinForm_1"));
         QVERIFY(entry->isVisible());
@@ -195,11 +202,11 @@ private Q_SLOTS:
     void limitOfEightDocuments()
     {
         for (int i = 1; i < 8; ++i)
-            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+            f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(f_.frame->openPageCount, 8);
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(f_.frame->openPageCount, 8);
-        f_.frame->RunCommand(QStringLiteral("OpenMenu"));
+        f_.frame->RunCommand(Command::OpenFile);
         QCOMPARE(int(f_.requests.size()), 0); // the message comes before any dialog
         const QString limit = QStringLiteral("文件太多了,请关闭其中的一个才能装入新的文件!!");
         QCOMPARE(f_.MessageTexts(), QStringList({limit, limit}));
@@ -209,17 +216,17 @@ private Q_SLOTS:
     {
         QAction* windowMenu = f_.frame->MenuNamed(QStringLiteral("WindowMenu"))->menuAction();
         QVERIFY(windowMenu->isVisible());
-        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        f_.frame->RunCommand(Command::Close);
         QCOMPARE(f_.frame->openPageCount, 0);
         QVERIFY(!windowMenu->isVisible());
         QVERIFY(!f_.frame->MenuNamed(QStringLiteral("EditMenu"))->menuAction()->isEnabled());
-        QVERIFY(!f_.frame->ToolButton(QStringLiteral("Save"))->isEnabled());
-        QVERIFY(f_.frame->ToolButton(QStringLiteral("New"))->isEnabled());
-        QVERIFY(f_.frame->ToolButton(QStringLiteral("Help"))->isEnabled());
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        QVERIFY(!f_.frame->Action(Command::Save)->isEnabled());
+        QVERIFY(f_.frame->Action(Command::NewPage)->isEnabled());
+        QVERIFY(f_.frame->Action(Command::Help)->isEnabled());
+        f_.frame->RunCommand(Command::NewPage);
         QVERIFY(windowMenu->isVisible());
         QCOMPARE(Active()->filePath, QStringLiteral("无标题0"));
-        QVERIFY(f_.frame->ToolButton(QStringLiteral("Save"))->isEnabled());
+        QVERIFY(f_.frame->Action(Command::Save)->isEnabled());
     }
 
     void closePrompt_data()
@@ -249,7 +256,7 @@ private Q_SLOTS:
             QTest::keyClicks(Active()->pageEdit, QStringLiteral("x"));
         f_.answers = {MsgAnswer(answer)};
         f_.paths = {savePath.isEmpty() ? QString() : Path(savePath)};
-        f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+        f_.frame->RunCommand(Command::Close);
         QCOMPARE(f_.frame->openPageCount, closed ? 0 : 1);
         if (typed) {
             QCOMPARE(f_.prompts->Record().size(), 1);
@@ -264,7 +271,7 @@ private Q_SLOTS:
 
     void closingTheFrameAsksEveryPage()
     {
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QTest::keyClicks(f_.frame->Document(0)->pageEdit, QStringLiteral("a"));
         QTest::keyClicks(f_.frame->Document(1)->pageEdit, QStringLiteral("b"));
         f_.answers = {MsgAnswer::No, MsgAnswer::Cancel};
@@ -278,10 +285,10 @@ private Q_SLOTS:
         PageWindow* doc = Active();
         Type(doc->pageEdit, QStringLiteral("你好 abc"));
         QCOMPARE(doc->ChangeCount(), 6);
-        QVERIFY(f_.frame->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(f_.frame->Action(Command::Undo)->isEnabled());
         QDir().mkpath(Path(QStringLiteral("Sub")));
         f_.paths = {Path(QStringLiteral("Sub/Index.HTML"))};
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         const QString saved = Path(QStringLiteral("Sub/index.html"));
         QCOMPARE(doc->filePath, saved); // only the file name is lowered
         QCOMPARE(doc->windowTitle(), saved);
@@ -298,7 +305,7 @@ private Q_SLOTS:
         QCOMPARE(f_.frame->findChild<QAction*>(QStringLiteral("WinForm_0"))->text(), QStringLiteral("无标题0"));
         // A second save writes without asking.
         QTest::keyClicks(doc->pageEdit, QStringLiteral("!"));
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         QCOMPARE(int(f_.requests.size()), 1);
         QVERIFY(f_.ReadFile(saved).contains("abc!\r\n"));
     }
@@ -320,7 +327,7 @@ private Q_SLOTS:
         QTest::keyClicks(doc->pageEdit, QStringLiteral("keep me"));
         const int changes = doc->ChangeCount();
         f_.paths = {Path(target)};
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         // The old words first, the real reason on a line of its own.
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("文件不能保存!请检查是否有写保护!\n") + reason});
         QVERIFY(!doc->hasFile);
@@ -397,7 +404,7 @@ private Q_SLOTS:
         QTest::keyClicks(doc->pageEdit, QString(40000, QLatin1Char('x')).left(20));
         doc->pageEdit->moveCursor(QTextCursor::End);
         doc->pageEdit->insertPlainText(QString(200 * 1024, QLatin1Char('y'))); // more than the file system holds
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         const QByteArray onDisk = f_.ReadFile(page);
         QProcess::execute(QStringLiteral("umount"), {mp});
         QCOMPARE(f_.MessageTexts(),
@@ -469,24 +476,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("edited");
-        QTest::addColumn<QString>("reopen"); // a code page chosen for the page before the change
+        QTest::addColumn<int>("reopen"); // a code page chosen for the page before the change, -1 for none
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("asked"); // over two returns of the focus
         QTest::addColumn<QString>("shown");
         const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
-        QTest::newRow("no edits: reloaded") << "content" << false << "" << yes << 1 << "<p>new</p>";
-        QTest::newRow("declined: asked once") << "content" << false << "" << no << 1 << "<p>old</p>";
-        QTest::newRow("edits: no offer") << "content" << true << "" << yes << 0 << "x<p>old</p>";
-        QTest::newRow("file unchanged: no offer") << "" << false << "" << yes << 0 << "<p>old</p>";
-        QTest::newRow("file deleted: no offer") << "deleted" << false << "" << yes << 0 << "<p>old</p>";
+        QTest::newRow("no edits: reloaded") << "content" << false << -1 << yes << 1 << "<p>new</p>";
+        QTest::newRow("declined: asked once") << "content" << false << -1 << no << 1 << "<p>old</p>";
+        QTest::newRow("edits: no offer") << "content" << true << -1 << yes << 0 << "x<p>old</p>";
+        QTest::newRow("file unchanged: no offer") << "" << false << -1 << yes << 0 << "<p>old</p>";
+        QTest::newRow("file deleted: no offer") << "deleted" << false << -1 << yes << 0 << "<p>old</p>";
         QTest::newRow("reopened in Big5: reloaded in Big5")
-            << "big5" << false << "ReopenBig5" << yes << 1 << "<p>中文中</p>";
+            << "big5" << false << int(CodePageIds::Big5) << yes << 1 << "<p>中文中</p>";
     }
     void focusBackOffersReload()
     {
         QFETCH(QString, change);
         QFETCH(bool, edited);
-        QFETCH(QString, reopen);
+        QFETCH(int, reopen);
         QFETCH(int, answer);
         QFETCH(int, asked);
         QFETCH(QString, shown);
@@ -495,8 +502,8 @@ private Q_SLOTS:
         QVERIFY(f_.WriteFile(page, change == QLatin1String("big5") ? "<p>\xA4\xA4\xA4\xE5</p>" : "<p>old</p>"));
         PageWindow* doc = f_.frame->OpenPath(page);
         QVERIFY(doc);
-        if (!reopen.isEmpty())
-            f_.frame->RunCommand(reopen);
+        if (reopen >= 0)
+            f_.frame->RunCommand(Command::ReopenAs, reopen);
         if (edited)
             QTextCursor(doc->pageEdit->document()).insertText(QStringLiteral("x"));
         if (change == QLatin1String("content"))
@@ -516,7 +523,7 @@ private Q_SLOTS:
                  QStringList(asked, QStringLiteral("文件%1已被其他程序修改。是否重新载入?").arg(page)));
         QCOMPARE(f_.Text(doc), shown);
         QCOMPARE(doc->ChangeCount() > 0, edited);
-        if (!reopen.isEmpty())
+        if (reopen >= 0)
             QCOMPARE(doc->EncodingLabel->text(), QStringLiteral("Big5"));
         // Read again, the page saves over its file without a question.
         if (asked && MsgAnswer(answer) == MsgAnswer::Yes) {
@@ -671,7 +678,7 @@ private Q_SLOTS:
         QVERIFY(doc);
         QCOMPARE(doc->filePath, page);
         QCOMPARE(doc->ChangeCount(), 0);
-        QVERIFY(!f_.frame->Command(QStringLiteral("NotChange"))->isEnabled());
+        QVERIFY(!f_.frame->Action(Command::Undo)->isEnabled());
         QVERIFY(doc->pageEdit->RawText().contains(QStringLiteral("中")));
         QVERIFY(doc->SaveFn());
         QCOMPARE(f_.ReadFile(page), bytes);
@@ -718,7 +725,7 @@ private Q_SLOTS:
                  PageWindow::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(doc->ChangeCount(), 0);
         QTest::keyClicks(doc->pageEdit, QStringLiteral("x"));
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         QVERIFY(f_.requests.isEmpty());
         QVERIFY(!QFileInfo::exists(Path(QStringLiteral("无标题1"))));
         QVERIFY(f_.ReadFile(page).startsWith("<html>\r\n<head>\r\n"));
@@ -777,7 +784,7 @@ private Q_SLOTS:
             messages.append(QStringLiteral("文件不能打开!请检查文件是否存在或是否可读!\n") + Path(name));
         QCOMPARE(f_.MessageTexts(), messages);
         // Without a page the frame is as after closing the last one.
-        QCOMPARE(f_.frame->ToolButton(QStringLiteral("Save"))->isEnabled(), !pages.isEmpty());
+        QCOMPARE(f_.frame->Action(Command::Save)->isEnabled(), !pages.isEmpty());
         QCOMPARE(f_.frame->MenuNamed(QStringLiteral("WindowMenu"))->menuAction()->isVisible(), !pages.isEmpty());
         QVERIFY(!QFileInfo::exists(Path(QStringLiteral("new.html"))));
         QVERIFY(QFileInfo(Path(QStringLiteral("adir"))).isDir());
@@ -786,34 +793,31 @@ private Q_SLOTS:
     // The save dialog confirmed the name as typed; the lowered name may be another page that must not be lost.
     void lowerNameAlreadyTaken_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("typedLater"); // names typed when the dialog comes back ("" cancels)
         QTest::addColumn<QString>("written");        // the file the page went to, "" for none
         const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
-        QTest::newRow("no, then cancel") << "SaveMenu"
-                                         << "Index.HTML" << QList<int>{no} << QStringList{""} << "";
+        QTest::newRow("no, then cancel") << Command::Save << "Index.HTML" << QList<int>{no} << QStringList{""} << "";
         QTest::newRow("no, then another name")
-            << "SaveMenu"
-            << "Index.HTML" << QList<int>{no} << QStringList{"other.html"} << "other.html";
+            << Command::Save << "Index.HTML" << QList<int>{no} << QStringList{"other.html"} << "other.html";
         QTest::newRow("no, then the same name again")
-            << "SaveMenu"
-            << "Index.HTML" << QList<int>{no, no} << QStringList{"INDEX.html", ""} << "";
-        QTest::newRow("yes replaces") << "SaveMenu"
-                                      << "Index.HTML" << QList<int>{yes} << QStringList{} << "index.html";
-        QTest::newRow("save as, no then cancel") << "SaveAsMenu"
-                                                 << "INDEX.html" << QList<int>{no} << QStringList{""} << "";
-        QTest::newRow("save as, yes") << "SaveAsMenu"
-                                      << "INDEX.html" << QList<int>{yes} << QStringList{} << "index.html";
-        QTest::newRow("typed lower, the dialog asked") << "SaveMenu"
-                                                       << "index.html" << QList<int>{} << QStringList{} << "index.html";
-        QTest::newRow("lowered name free") << "SaveMenu"
-                                           << "New.HTML" << QList<int>{} << QStringList{} << "new.html";
+            << Command::Save << "Index.HTML" << QList<int>{no, no} << QStringList{"INDEX.html", ""} << "";
+        QTest::newRow("yes replaces") << Command::Save << "Index.HTML" << QList<int>{yes} << QStringList{}
+                                      << "index.html";
+        QTest::newRow("save as, no then cancel")
+            << Command::SaveAs << "INDEX.html" << QList<int>{no} << QStringList{""} << "";
+        QTest::newRow("save as, yes") << Command::SaveAs << "INDEX.html" << QList<int>{yes} << QStringList{}
+                                      << "index.html";
+        QTest::newRow("typed lower, the dialog asked")
+            << Command::Save << "index.html" << QList<int>{} << QStringList{} << "index.html";
+        QTest::newRow("lowered name free")
+            << Command::Save << "New.HTML" << QList<int>{} << QStringList{} << "new.html";
     }
     void lowerNameAlreadyTaken()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         QFETCH(QString, typed);
         QFETCH(QList<int>, answers);
         QFETCH(QStringList, typedLater);
@@ -858,7 +862,7 @@ private Q_SLOTS:
     {
         QVERIFY(f_.WriteFile(Path(QStringLiteral("qz78.html")), "x"));
         QVERIFY(f_.WriteFile(Path(QStringLiteral("qz781.html")), "x"));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(Active()->PreviewFile(), Path(QStringLiteral("qz782.html")));
     }
 
@@ -953,7 +957,7 @@ private Q_SLOTS:
             QApplication::sendEvent(edit, &commit);
         } else if (how == QLatin1String("paste")) {
             QApplication::clipboard()->setText(typed);
-            f_.frame->RunCommand(QStringLiteral("PasteMenu"));
+            f_.frame->RunCommand(Command::Paste);
         } else {
             QTest::keyClicks(edit, typed);
         }
@@ -991,23 +995,23 @@ private Q_SLOTS:
 
     void anchorAndHiddenField_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("inserted");
         QTest::newRow("anchor untrimmed")
-            << QStringLiteral("AnameHtml") << QStringList{"  top "} << QStringLiteral("<a name='  top '></a>");
-        QTest::newRow("anchor blank") << QStringLiteral("AnameHtml") << QStringList{"   "} << QString();
+            << Command::InsertAnchor << QStringList{"  top "} << QStringLiteral("<a name='  top '></a>");
+        QTest::newRow("anchor blank") << Command::InsertAnchor << QStringList{"   "} << QString();
         QTest::newRow("hidden value only")
-            << QStringLiteral("HiddenHtml") << QStringList{"", "1"} << QStringLiteral("<input type=hidden value=1>\n");
-        QTest::newRow("hidden both") << QStringLiteral("HiddenHtml") << QStringList{"n", " v"}
+            << Command::InsertHiddenField << QStringList{"", "1"} << QStringLiteral("<input type=hidden value=1>\n");
+        QTest::newRow("hidden both") << Command::InsertHiddenField << QStringList{"n", " v"}
                                      << QStringLiteral("<input type=hidden name=n value= v>\n");
-        QTest::newRow("submit") << QStringLiteral("HtmlFormOk") << QStringList{}
+        QTest::newRow("submit") << Command::InsertSubmitButton << QStringList{}
                                 << QStringLiteral("<input type=submit>\n");
-        QTest::newRow("line break") << QStringLiteral("BrHtml") << QStringList{} << QStringLiteral("<br>\n");
+        QTest::newRow("line break") << Command::InsertLineBreak << QStringList{} << QStringLiteral("<br>\n");
     }
     void anchorAndHiddenField()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         QFETCH(QStringList, answers);
         QFETCH(QString, inserted);
         f_.inputs = answers;
@@ -1018,7 +1022,7 @@ private Q_SLOTS:
         QString expected = before;
         expected.insert(at, inserted);
         QCOMPARE(edit->RawText(), expected);
-        if (command == QLatin1String("HiddenHtml")) {
+        if (command == Command::InsertHiddenField) {
             QCOMPARE(f_.prompts->Record().size(), 2);
             QCOMPARE(f_.prompts->Record().at(1).text, QStringLiteral("请输入值:"));
             QCOMPARE(f_.prompts->Record().at(1).title, QStringLiteral("添加隐藏表单"));
@@ -1030,7 +1034,7 @@ private Q_SLOTS:
         PageEdit* edit = Active()->pageEdit;
         const QString before = edit->RawText();
         QApplication::clipboard()->setText(QStringLiteral("old"));
-        f_.frame->RunCommand(QStringLiteral("CutMenu")); // nothing selected: empty clipboard, text unchanged
+        f_.frame->RunCommand(Command::Cut); // nothing selected: empty clipboard, text unchanged
         QCOMPARE(QApplication::clipboard()->text(), QString());
         QCOMPARE(edit->RawText(), before);
 
@@ -1038,17 +1042,17 @@ private Q_SLOTS:
         c.setPosition(1);
         c.setPosition(5, QTextCursor::KeepAnchor);
         edit->setTextCursor(c);
-        QVERIFY(f_.frame->Command(QStringLiteral("CopyMenu"))->isEnabled());
-        QVERIFY(f_.frame->ToolButton(QStringLiteral("Cut"))->isEnabled());
-        f_.frame->RunCommand(QStringLiteral("CutMenu"));
+        QVERIFY(f_.frame->Action(Command::Copy)->isEnabled());
+        QVERIFY(f_.frame->Action(Command::Cut)->isEnabled());
+        f_.frame->RunCommand(Command::Cut);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("html"));
         QVERIFY(edit->RawText().startsWith(QStringLiteral("<>")));
-        QVERIFY(!f_.frame->Command(QStringLiteral("CopyMenu"))->isEnabled());
-        f_.frame->RunCommand(QStringLiteral("PasteMenu"));
+        QVERIFY(!f_.frame->Action(Command::Copy)->isEnabled());
+        f_.frame->RunCommand(Command::Paste);
         QCOMPARE(edit->RawText(), before);
-        f_.frame->RunCommand(QStringLiteral("NotChange"));
+        f_.frame->RunCommand(Command::Undo);
         QVERIFY(edit->RawText().startsWith(QStringLiteral("<>")));
-        f_.frame->RunCommand(QStringLiteral("SelectAll"));
+        f_.frame->RunCommand(Command::SelectAll);
         QCOMPARE(edit->textCursor().selectionStart(), 0);
         QCOMPARE(edit->textCursor().selectionEnd(), edit->document()->characterCount() - 1);
     }
@@ -1056,28 +1060,28 @@ private Q_SLOTS:
     void wordWrapFollowsThePage()
     {
         PageWindow* first = Active();
-        f_.frame->RunCommand(QStringLiteral("LineOnOff"));
+        f_.frame->RunCommand(Command::ToggleWordWrap);
         QVERIFY(!first->showLineNumbers);
         QCOMPARE(first->pageEdit->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(!f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        QVERIFY(f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(!f_.frame->Action(Command::ToggleWordWrap)->isChecked());
+        f_.frame->RunCommand(Command::NewPage);
+        QVERIFY(f_.frame->Action(Command::ToggleWordWrap)->isChecked());
         f_.frame->findChild<QAction*>(QStringLiteral("WinForm_0"))->trigger();
         QCOMPARE(Active(), first);
-        QVERIFY(!f_.frame->Command(QStringLiteral("LineOnOff"))->isChecked());
+        QVERIFY(!f_.frame->Action(Command::ToggleWordWrap)->isChecked());
     }
 
     void fontCancelIsNoError()
     {
         f_.prompts->SetFontResponder([](QFont&) { return false; });
-        f_.frame->RunCommand(QStringLiteral("FontMenu"));
+        f_.frame->RunCommand(Command::ChooseFont);
         QVERIFY(f_.prompts->Record().isEmpty());
         f_.prompts->SetFontResponder([](QFont& f) {
             f.setPointSize(21);
             f.setBold(true);
             return true;
         });
-        f_.frame->RunCommand(QStringLiteral("FontMenu"));
+        f_.frame->RunCommand(Command::ChooseFont);
         QCOMPARE(Active()->pageEdit->font().pointSize(), 21);
         QVERIFY(Active()->pageEdit->font().bold());
         f_.prompts->SetFontResponder(nullptr);
@@ -1114,7 +1118,7 @@ private Q_SLOTS:
 
     void helpFileMissing()
     {
-        f_.frame->RunCommand(QStringLiteral("HelpTxt"));
+        f_.frame->RunCommand(Command::Help);
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("没找到帮助文件!!")});
     }
 
@@ -1123,12 +1127,12 @@ private Q_SLOTS:
         QDir().mkpath(Path(QStringLiteral("other")));
         f_.paths = {Path(QStringLiteral("other/B.htm"))};
         QVERIFY(f_.WriteFile(Path(QStringLiteral("qz78.html")), "stale")); // not this page's preview file
-        f_.frame->RunCommand(QStringLiteral("SaveAsMenu"));
+        f_.frame->RunCommand(Command::SaveAs);
         PageWindow* doc = Active();
         QCOMPARE(doc->filePath, Path(QStringLiteral("other/b.htm")));
         QCOMPARE(f_.shared->lastFolder, Path(QStringLiteral("other/")));
         QCOMPARE(doc->PreviewFile(), Path(QStringLiteral("other/qz78.html")));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(Active()->folder, Path(QStringLiteral("other/")));
     }
 
@@ -1181,8 +1185,8 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         f_.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f_.frame.get()));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
+        f_.frame->RunCommand(Command::NewPage);
         PageEdit* edit = Active()->pageEdit;
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("x"));
@@ -1197,34 +1201,33 @@ private Q_SLOTS:
     {
         PageEdit* edit = Active()->pageEdit;
         const int size = edit->font().pointSize();
-        f_.frame->RunCommand(QStringLiteral("ZoomInMenu"));
-        f_.frame->RunCommand(QStringLiteral("ZoomInMenu"));
+        f_.frame->RunCommand(Command::ZoomIn);
+        f_.frame->RunCommand(Command::ZoomIn);
         QCOMPARE(edit->font().pointSize(), size + 2);
-        f_.frame->RunCommand(QStringLiteral("ZoomResetMenu"));
+        f_.frame->RunCommand(Command::ZoomReset);
         QCOMPARE(edit->font().pointSize(), size);
-        // The keys are in the key column, not in the captions; the captions that carried keys keep them.
-        QCOMPARE(f_.frame->Command(QStringLiteral("SaveAsMenu"))->text(), QStringLiteral("另存为(&A)"));
-        QCOMPARE(f_.frame->Command(QStringLiteral("SaveAsMenu"))->shortcut(),
-                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-        QCOMPARE(f_.frame->Command(QStringLiteral("RedoMenu"))->text(), QStringLiteral("重做(&R)"));
-        QCOMPARE(f_.frame->Command(QStringLiteral("NotChange"))->text(), QStringLiteral("撤消(&U)    CtrL+Z"));
-        QVERIFY(f_.frame->Command(QStringLiteral("NotChange"))->shortcut().isEmpty());
+        // The keys are in the key column, not in the captions, the text control's own keys (Ctrl+Z) too.
+        QCOMPARE(f_.frame->Action(Command::SaveAs)->text(), QStringLiteral("另存为(&A)"));
+        QCOMPARE(f_.frame->Action(Command::SaveAs)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(f_.frame->Action(Command::Redo)->text(), QStringLiteral("重做(&R)"));
+        QCOMPARE(f_.frame->Action(Command::Undo)->text(), QStringLiteral("撤消(&U)"));
+        QCOMPARE(f_.frame->Action(Command::Undo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
         // Redo follows the page.
-        QVERIFY(!f_.frame->Command(QStringLiteral("RedoMenu"))->isEnabled());
+        QVERIFY(!f_.frame->Action(Command::Redo)->isEnabled());
         QTest::keyClicks(edit, QStringLiteral("y"));
-        f_.frame->RunCommand(QStringLiteral("NotChange"));
-        QVERIFY(f_.frame->Command(QStringLiteral("RedoMenu"))->isEnabled());
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
-        QVERIFY(!f_.frame->Command(QStringLiteral("RedoMenu"))->isEnabled());
+        f_.frame->RunCommand(Command::Undo);
+        QVERIFY(f_.frame->Action(Command::Redo)->isEnabled());
+        f_.frame->RunCommand(Command::NewPage);
+        QVERIFY(!f_.frame->Action(Command::Redo)->isEnabled());
     }
 
     // Each switch: its default, then on every open page and on the next new one, and back.
-    static bool SwitchShown(const QString& command, MainFrame* frame, PageWindow* doc)
+    static bool SwitchShown(Command command, MainFrame* frame, PageWindow* doc)
     {
-        if (command == QLatin1String("LineNumMenu"))
+        if (command == Command::ToggleLineNumbers)
             return doc->pageEdit->LineNumbersShown() &&
                    doc->pageEdit->findChild<QWidget*>(QStringLiteral("LineNumbers"))->isVisible();
-        if (command == QLatin1String("SyntaxMenu")) {
+        if (command == Command::ToggleSyntaxColouring) {
             QCoreApplication::processEvents();
             return doc->pageEdit->Colouring() && !doc->pageEdit->document()->firstBlock().layout()->formats().isEmpty();
         }
@@ -1232,24 +1235,24 @@ private Q_SLOTS:
     }
     void switches_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<bool>("byDefault");
-        QTest::newRow("line numbers") << "LineNumMenu" << true;
-        QTest::newRow("syntax colouring") << "SyntaxMenu" << false;
-        QTest::newRow("tabs") << "TabMenu" << false;
+        QTest::newRow("line numbers") << Command::ToggleLineNumbers << true;
+        QTest::newRow("syntax colouring") << Command::ToggleSyntaxColouring << false;
+        QTest::newRow("tabs") << Command::ToggleTabs << false;
     }
     void switches()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         QFETCH(bool, byDefault);
-        QAction* check = f_.frame->Command(command);
+        QAction* check = f_.frame->Action(command);
         PageWindow* first = Active();
         QCOMPARE(check->isChecked(), byDefault);
         QCOMPARE(SwitchShown(command, f_.frame.get(), first), byDefault);
         check->trigger();
         QCOMPARE(check->isChecked(), !byDefault);
         QCOMPARE(SwitchShown(command, f_.frame.get(), first), !byDefault);
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         QCOMPARE(SwitchShown(command, f_.frame.get(), Active()), !byDefault);
         check->trigger();
         QCOMPARE(SwitchShown(command, f_.frame.get(), first), byDefault);
@@ -1258,8 +1261,8 @@ private Q_SLOTS:
 
     void modifiedPagesShowAStar()
     {
-        f_.frame->RunCommand(QStringLiteral("TabMenu"));
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::ToggleTabs);
+        f_.frame->RunCommand(Command::NewPage);
         auto* tabs = f_.frame->Area->findChild<QTabBar*>();
         QVERIFY(tabs);
         QAction* entry0 = f_.frame->findChild<QAction*>(QStringLiteral("WinForm_0"));
@@ -1276,12 +1279,12 @@ private Q_SLOTS:
         // Saved under a name: the star goes; the Window entry keeps the name the page opened with.
         entry1->trigger();
         f_.paths = {Path(QStringLiteral("a.html"))};
-        f_.frame->RunCommand(QStringLiteral("SaveMenu"));
+        f_.frame->RunCommand(Command::Save);
         QCOMPARE(tabs->tabText(1), Path(QStringLiteral("a.html")));
         QCOMPARE(entry1->text(), QStringLiteral("无标题1"));
         QCOMPARE(f_.frame->windowTitle(), QStringLiteral("Kestrel网页编辑 - [") + Path(QStringLiteral("a.html")) + "]");
         // Back to windows: the sub-window's title carries the star too.
-        f_.frame->RunCommand(QStringLiteral("TabMenu"));
+        f_.frame->RunCommand(Command::ToggleTabs);
         QTest::keyClicks(Active()->pageEdit, QStringLiteral("z"));
         QMdiSubWindow* window = f_.frame->Area->activeSubWindow();
         QCOMPARE(window->windowTitle(), Path(QStringLiteral("a.html")) + QStringLiteral("*"));
@@ -1320,9 +1323,9 @@ private Q_SLOTS:
         if (modified)
             QTest::keyClicks(page->pageEdit, QStringLiteral("z"));
         if (mode != QLatin1String("maximised") && mode != QLatin1String("normal"))
-            f_.frame->RunCommand(QStringLiteral("TabMenu"));
+            f_.frame->RunCommand(Command::ToggleTabs);
         if (mode == QLatin1String("windows again"))
-            f_.frame->RunCommand(QStringLiteral("TabMenu"));
+            f_.frame->RunCommand(Command::ToggleTabs);
         else if (mode == QLatin1String("normal"))
             for (QMdiSubWindow* window : f_.frame->Area->subWindowList())
                 window->showNormal();
@@ -1370,26 +1373,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("edited");
         QTest::addColumn<bool>("go");
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("codePage");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QByteArray>("saved");                 // after typing "文" at the start
         const QByteArray novel("<p>\xD0\xA1\xCB\xB5</p>\r\n"); // 小说 in GBK, also valid UTF-8
         const QByteArray big5("<p>\xA4\xA4\xA4\xE5</p>\r\n");  // 中文 in Big5
-        QTest::newRow("GBK look-alike as UTF-8") << novel << false << true << "ReopenUtf8"
-                                                 << "UTF-8" << QByteArray("\xE6\x96\x87") + novel;
-        QTest::newRow("Big5 page saves as Big5") << big5 << false << true << "ReopenBig5"
-                                                 << "Big5" << QByteArray("\xA4\xE5") + big5;
-        QTest::newRow("changed page, reopen declined") << novel << true << false << "ReopenBig5"
-                                                       << "GB18030" << QByteArray("\xCE\xC4x") + novel;
-        QTest::newRow("changed page, reopened") << big5 << true << true << "ReopenBig5"
-                                                << "Big5" << QByteArray("\xA4\xE5") + big5;
+        QTest::newRow("GBK look-alike as UTF-8")
+            << novel << false << true << int(CodePageIds::Utf8) << "UTF-8" << QByteArray("\xE6\x96\x87") + novel;
+        QTest::newRow("Big5 page saves as Big5")
+            << big5 << false << true << int(CodePageIds::Big5) << "Big5" << QByteArray("\xA4\xE5") + big5;
+        QTest::newRow("changed page, reopen declined")
+            << novel << true << false << int(CodePageIds::Big5) << "GB18030" << QByteArray("\xCE\xC4x") + novel;
+        QTest::newRow("changed page, reopened")
+            << big5 << true << true << int(CodePageIds::Big5) << "Big5" << QByteArray("\xA4\xE5") + big5;
     }
     void reopenWithEncoding()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, edited);
         QFETCH(bool, go);
-        QFETCH(QString, command);
+        QFETCH(int, codePage);
         QFETCH(QString, label);
         QFETCH(QByteArray, saved);
         const QString path = Path(QStringLiteral("guess.html"));
@@ -1400,7 +1403,7 @@ private Q_SLOTS:
         if (edited)
             QTextCursor(doc->pageEdit->document()).insertText(QStringLiteral("x"));
         f_.answers = {go ? MsgAnswer::Yes : MsgAnswer::No};
-        f_.frame->RunCommand(command);
+        f_.frame->RunCommand(Command::ReopenAs, codePage);
         QCOMPARE(f_.MessageTexts(),
                  edited ? QStringList{QStringLiteral("网页%1已经修改, 重新打开将丢失这些修改。是否继续?").arg(path)}
                         : QStringList());
@@ -1418,35 +1421,29 @@ private Q_SLOTS:
     void reopenRenamesTheDeclaration_data()
     {
         QTest::addColumn<QString>("head"); // the page's first line, before "<p>x</p>"
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("codePage");
         QTest::addColumn<QString>("newHead"); // after reopening
-        QTest::newRow("declared gb, read as utf-8") << "<meta charset=gb2312>"
-                                                    << "ReopenUtf8"
-                                                    << "<meta charset=utf-8>";
+        QTest::newRow("declared gb, read as utf-8")
+            << "<meta charset=gb2312>" << int(CodePageIds::Utf8) << "<meta charset=utf-8>";
         QTest::newRow("declared big5, read as gb")
-            << "<meta http-equiv=Content-Type content='text/html; charset=big5'>"
-            << "ReopenGb18030"
+            << "<meta http-equiv=Content-Type content='text/html; charset=big5'>" << int(CodePageIds::Gb18030)
             << "<meta http-equiv=Content-Type content='text/html; charset=gb2312'>";
-        QTest::newRow("declared utf-8, read as big5") << "<META CHARSET=\"UTF-8\">"
-                                                      << "ReopenBig5"
-                                                      << "<META CHARSET=\"big5\">";
-        QTest::newRow("another name of the same code page") << "<meta charset=gbk>"
-                                                            << "ReopenGb18030"
-                                                            << "<meta charset=gbk>";
-        QTest::newRow("nothing declared") << "<title>t</title>"
-                                          << "ReopenUtf8"
-                                          << "<title>t</title>";
+        QTest::newRow("declared utf-8, read as big5")
+            << "<META CHARSET=\"UTF-8\">" << int(CodePageIds::Big5) << "<META CHARSET=\"big5\">";
+        QTest::newRow("another name of the same code page")
+            << "<meta charset=gbk>" << int(CodePageIds::Gb18030) << "<meta charset=gbk>";
+        QTest::newRow("nothing declared") << "<title>t</title>" << int(CodePageIds::Utf8) << "<title>t</title>";
     }
     void reopenRenamesTheDeclaration()
     {
         QFETCH(QString, head);
-        QFETCH(QString, command);
+        QFETCH(int, codePage);
         QFETCH(QString, newHead);
         const QString path = Path(QStringLiteral("declared.html"));
         QVERIFY(f_.WriteFile(path, (head + QStringLiteral("\r\n<p>x</p>\r\n")).toLatin1()));
         PageWindow* doc = f_.frame->OpenPath(path);
         QVERIFY(doc);
-        f_.frame->RunCommand(command);
+        f_.frame->RunCommand(Command::ReopenAs, codePage);
         QCOMPARE(f_.Text(doc), newHead + QStringLiteral("\n<p>x</p>\n"));
         // A renamed declaration is a change not saved yet, taken back by one undo.
         QCOMPARE(doc->ChangeCount() > 0, newHead != head);
@@ -1464,9 +1461,9 @@ private Q_SLOTS:
         QTest::mouseClick(Active()->EncodingLabel, Qt::LeftButton);
         QTRY_VERIFY(menu->isVisible());
         // The page's own code page carries the mark.
-        QVERIFY(f_.frame->Command(QStringLiteral("ReopenGb18030"))->isChecked());
-        QVERIFY(!f_.frame->Command(QStringLiteral("ReopenUtf8"))->isChecked());
-        QVERIFY(!f_.frame->Command(QStringLiteral("ReopenBig5"))->isChecked());
+        QVERIFY(f_.frame->Action(Command::ReopenAs, CodePageIds::Gb18030)->isChecked());
+        QVERIFY(!f_.frame->Action(Command::ReopenAs, CodePageIds::Utf8)->isChecked());
+        QVERIFY(!f_.frame->Action(Command::ReopenAs, CodePageIds::Big5)->isChecked());
         menu->hide();
     }
 
@@ -1508,8 +1505,8 @@ private Q_SLOTS:
         // Typed keys, the completion lists' keys, the context menu and builder insertions all leave a read-only
         // page alone.
         doc->pageEdit->selectAll();
-        f_.frame->RunCommand(QStringLiteral("MeTextDel"));
-        f_.frame->RunCommand(QStringLiteral("MeTextCut"));
+        f_.frame->RunCommand(Command::Delete);
+        f_.frame->RunCommand(Command::Cut);
         QTest::keyClicks(doc->pageEdit, QStringLiteral("x<p ;"));
         doc->GiveText(QStringLiteral("<b>"));
         QCOMPARE(doc->ChangeCount() > 0, !readOnly);
@@ -1556,16 +1553,16 @@ private Q_SLOTS:
         if (way == QLatin1String("recent files")) {
             // The second name in the list of recent files, behind the first.
             QVERIFY(f_.frame->OpenPath(second));
-            f_.frame->RunCommand(QStringLiteral("CloseMenu"));
+            f_.frame->RunCommand(Command::Close);
         }
         PageWindow* page = f_.frame->OpenPath(a);
         QVERIFY(page);
-        f_.frame->RunCommand(QStringLiteral("NewMenu"));
+        f_.frame->RunCommand(Command::NewPage);
         const int pages = f_.frame->openPageCount;
 
         if (way == QLatin1String("open dialog")) {
             f_.paths = {second};
-            f_.frame->RunCommand(QStringLiteral("OpenMenu"));
+            f_.frame->RunCommand(Command::OpenFile);
         } else if (way == QLatin1String("recent files")) {
             emit f_.frame->MenuNamed(QStringLiteral("FileMenu"))->aboutToShow();
             const QList<QAction*> entries = f_.frame->MenuNamed(QStringLiteral("RecentMenu"))->actions();
@@ -1606,7 +1603,7 @@ private Q_SLOTS:
         QVERIFY(f_.WriteFile(a, "<p>a</p>"));
         PageWindow* page = f_.frame->OpenPath(a);
         while (f_.frame->openPageCount < MainFrame::MaxDocuments)
-            f_.frame->RunCommand(QStringLiteral("NewMenu"));
+            f_.frame->RunCommand(Command::NewPage);
         if (handedOver)
             HandOverQueue(*f_.frame).Add({a});
         else

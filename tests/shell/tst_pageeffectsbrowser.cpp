@@ -55,7 +55,7 @@ private Q_SLOTS:
                 form->Okcom->click();
             },
             &seen);
-        f_.frame->RunCommand(QStringLiteral("JavaS"));
+        f_.frame->RunCommand(Command::AddEffect);
         QCOMPARE(seen, 1);
         QString page = PageWindowFixture::Text(doc);
         QVERIFY(page != PageWindow::NewPageTemplate().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

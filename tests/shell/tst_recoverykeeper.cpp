@@ -384,7 +384,7 @@ private Q_SLOTS:
         QVERIFY(ProgramRun::WriteFile(a, "<p>a</p>\r\n"));
         QVERIFY(ProgramRun::WriteFile(b, "<p>b</p>\r\n"));
         QProcessEnvironment env = run.Environment();
-        env.insert(QStringLiteral("KESTREL_TEST_COMMANDS"), QStringLiteral("Priview"));
+        env.insert(QStringLiteral("KESTREL_TEST_COMMANDS"), QStringLiteral("Preview"));
         QProcess* editor = run.Start(QStringLiteral(KESTREL_BUILD_DIR "/kestrel"), {a, b}, env);
         const PreviewJournal list(run.PreviewList());
         QTRY_COMPARE_WITH_TIMEOUT(list.List().size(), 2, 30000);

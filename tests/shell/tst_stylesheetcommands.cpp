@@ -96,7 +96,7 @@ private Q_SLOTS:
                 form->OkCommand->click();
             },
             &seen);
-        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        f_.frame->RunCommand(Command::EmbedStyleSheet);
         QCOMPARE(seen, 1);
         QString block = Block();
         block.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -115,9 +115,9 @@ private Q_SLOTS:
             BuildRules(form);
             form->CancelCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        f_.frame->RunCommand(Command::EmbedStyleSheet);
         OnNextModal<StyleSheetDialog>([](StyleSheetDialog* form) { form->OkCommand->click(); }); // nothing set
-        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        f_.frame->RunCommand(Command::ExportStyleSheet);
         QCOMPARE(PageWindowFixture::Text(doc), text);
         QVERIFY(f_.requests.isEmpty());
     }
@@ -135,7 +135,7 @@ private Q_SLOTS:
             QCOMPARE(form->NameText->text(), QString());
             form->OkCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("Addcss"));
+        f_.frame->RunCommand(Command::EmbedStyleSheet);
         QCOMPARE(f_.MessageTexts(), QStringList{"太多了,别添了!!"});
     }
 
@@ -156,7 +156,7 @@ private Q_SLOTS:
             BuildRules(form);
             form->OkCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        f_.frame->RunCommand(Command::ExportStyleSheet);
         QCOMPARE(f_.requests.size(), 1);
         QCOMPARE(f_.requests.at(0).title, QStringLiteral("保存文件"));
         QCOMPARE(f_.requests.at(0).defaultExt, QStringLiteral("css"));
@@ -197,7 +197,7 @@ private Q_SLOTS:
             SetStyle(form, QStringLiteral("1"));
             form->OkCommand->click();
         });
-        f_.frame->RunCommand(QStringLiteral("CssOut"));
+        f_.frame->RunCommand(Command::ExportStyleSheet);
         QCOMPARE(PageWindowFixture::ReadFile(f_.Path(QStringLiteral("site.css"))), sheet);
     }
 
@@ -233,7 +233,7 @@ private Q_SLOTS:
         PageWindowFixture::SetText(doc, page, int(page.size()));
         if (!answer.isNull())
             f_.inputs = {answer};
-        f_.frame->RunCommand(QStringLiteral("LinkCss"));
+        f_.frame->RunCommand(Command::LinkStyleSheet);
         QCOMPARE(PageWindowFixture::Text(doc), result);
         // The caret stays at the end of the page.
         QCOMPARE(doc->pageEdit->SelStart(), int(result.size()));

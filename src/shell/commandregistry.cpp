@@ -1,0 +1,207 @@
+#include "shell/commandregistry.h"
+
+#include "base/codepages.h"
+#include "builders/elements/elementkind.h"
+
+namespace {
+
+using Spec = CommandSpec;
+// A command of the frame itself: it runs whatever the page is doing, or with no page at all.
+const Spec::Flags Anywhere = Spec::ReadOnlyOk | Spec::PreviewOk;
+// A command that looks at the page or acts on its file and leaves its text alone.
+const Spec::Flags Views = Spec::NeedsPage | Spec::ReadOnlyOk | Spec::PreviewOk;
+// A command that edits the page's text.
+const Spec::Flags Edits = Spec::NeedsPage | Spec::ChangesText;
+
+QKeySequence Keys(QKeyCombination keys)
+{
+    return QKeySequence(keys);
+}
+
+Spec Plain(Command id, const char* key, const char* caption, Spec::Flags flags, const QList<QKeySequence>& keys = {})
+{
+    Spec spec;
+    spec.id = id;
+    spec.key = QString::fromLatin1(key);
+    spec.caption = QString::fromUtf8(caption);
+    spec.flags = flags;
+    spec.keys = keys;
+    return spec;
+}
+
+// The key is the page's text control's own: the menus show it, the control takes it.
+Spec EditorKey(Spec spec, QKeySequence key)
+{
+    spec.keys = {key};
+    spec.keyContext = Qt::WidgetShortcut;
+    return spec;
+}
+
+// Every command that takes no argument, roughly in the order of the menus.
+QList<Spec> PlainCommands()
+{
+    using C = Command;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    return {
+        Plain(C::NewPage, "NewPage", "新建(&N)", Anywhere, {Keys(ctrl | Qt::Key_N)}),
+        Plain(C::OpenFile, "OpenFile", "打开(&O)", Anywhere, {Keys(ctrl | Qt::Key_O)}),
+        Plain(C::Save, "Save", "保存(&S)", Views, {Keys(ctrl | Qt::Key_S)}),
+        Plain(C::SaveAs, "SaveAs", "另存为(&A)", Views, {Keys(ctrl | shift | Qt::Key_S)}),
+        Plain(C::Close, "Close", "关闭当前页(&C)", Views),
+        Plain(C::Exit, "Exit", "退出(&X)", Anywhere),
+
+        EditorKey(Plain(C::Undo, "Undo", "撤消(&U)", Edits | Spec::NeedsUndo), Keys(ctrl | Qt::Key_Z)),
+        Plain(C::Redo, "Redo", "重做(&R)", Edits | Spec::NeedsRedo,
+              {Keys(ctrl | Qt::Key_Y), Keys(ctrl | shift | Qt::Key_Z)}),
+        EditorKey(Plain(C::Cut, "Cut", "剪切(&T)", Edits | Spec::NeedsSelection), Keys(ctrl | Qt::Key_X)),
+        EditorKey(Plain(C::Copy, "Copy", "复制(&C)", Spec::NeedsPage | Spec::ReadOnlyOk | Spec::NeedsSelection),
+                  Keys(ctrl | Qt::Key_C)),
+        EditorKey(Plain(C::Paste, "Paste", "粘贴(&P)", Edits | Spec::NeedsClipboard), Keys(ctrl | Qt::Key_V)),
+        EditorKey(Plain(C::Delete, "Delete", "删除(&D)", Edits | Spec::NeedsSelection), QKeySequence(Qt::Key_Delete)),
+        Plain(C::FindReplace, "FindReplace", "查找替换(&F)", Edits, {Keys(ctrl | Qt::Key_H)}),
+        Plain(C::FindNext, "FindNext", "查找下一个(&G)", Spec::NeedsPage, {QKeySequence(Qt::Key_F3)}),
+        Plain(C::FindPrevious, "FindPrevious", "查找上一个(&V)", Spec::NeedsPage, {Keys(shift | Qt::Key_F3)}),
+        Plain(C::ChooseFont, "ChooseFont", "设置字体(&N) ", Spec::NeedsPage | Spec::ReadOnlyOk),
+        EditorKey(Plain(C::SelectAll, "SelectAll", "全选 (&A)", Spec::NeedsPage | Spec::ReadOnlyOk),
+                  Keys(ctrl | Qt::Key_A)),
+        Plain(C::BigToGb, "BigToGb", "Big To Gb", Edits),
+        Plain(C::GbToBig, "GbToBig", "Gb to Big", Edits),
+
+        Plain(C::EditBody, "EditBody", "主体设置(&B)", Edits),
+        Plain(C::EditTag, "EditTag", "属性编辑(&S)", Edits),
+        Plain(C::LinkStyleSheet, "LinkStyleSheet", "链接外部样式表(&L)", Edits),
+        Plain(C::EmbedStyleSheet, "EmbedStyleSheet", "添加内嵌式样式表(&I)", Edits),
+        Plain(C::ExportStyleSheet, "ExportStyleSheet", "生成外联样式表(&O)", Edits),
+        Plain(C::AutoRefresh, "AutoRefresh", "自动刷新(&R)", Edits),
+        Plain(C::PageTransition, "PageTransition", "页面转换特效(&P)", Edits),
+        Plain(C::AddEffect, "AddEffect", "添加特效(&J)", Edits),
+
+        Plain(C::InsertTable, "InsertTable", "表格(&T)", Edits),
+        Plain(C::InsertSubmitButton, "InsertSubmitButton", "提交框", Edits),
+        Plain(C::InsertResetButton, "InsertResetButton", "取消框", Edits),
+        Plain(C::InsertHiddenField, "InsertHiddenField", "隐藏元素", Edits),
+        Plain(C::InsertAnchor, "InsertAnchor", "锚点(&N)", Edits),
+        Plain(C::InsertPlainText, "InsertPlainText", "纯文本(&X)", Edits),
+        Plain(C::InsertLineBreak, "InsertLineBreak", "换行(&V)", Edits),
+        Plain(C::InsertScript, "InsertScript", "脚本(&C)", Edits),
+        Plain(C::InsertOtherElement, "InsertOtherElement", "插入其他元素(&O)", Edits),
+
+        Plain(C::ToggleWordWrap, "ToggleWordWrap", "自动换行(&L)", Views | Spec::Checkable),
+        Plain(C::ToggleCompletion, "ToggleCompletion", "自动完成(&O)", Views | Spec::Checkable),
+        Plain(C::ToggleLineNumbers, "ToggleLineNumbers", "显示行号(&N)", Anywhere | Spec::Switch),
+        Plain(C::ToggleSyntaxColouring, "ToggleSyntaxColouring", "语法着色(&S)", Anywhere | Spec::Switch),
+        // The zoom keys do nothing on a page shown read-only.
+        Plain(C::ZoomIn, "ZoomIn", "放大(&I)", Spec::NeedsPage | Spec::PreviewOk,
+              {Keys(ctrl | Qt::Key_Equal), Keys(ctrl | Qt::Key_Plus)}),
+        Plain(C::ZoomOut, "ZoomOut", "缩小(&D)", Spec::NeedsPage | Spec::PreviewOk, {Keys(ctrl | Qt::Key_Minus)}),
+        Plain(C::ZoomReset, "ZoomReset", "原始大小(&Z)", Spec::NeedsPage | Spec::PreviewOk, {Keys(ctrl | Qt::Key_0)}),
+
+        Plain(C::ToggleTabs, "ToggleTabs", "以标签页显示(&T)", Anywhere | Spec::Switch),
+        Plain(C::NextPage, "NextPage", "下一页(&N)", Anywhere, {Keys(ctrl | Qt::Key_Tab)}),
+        Plain(C::PreviousPage, "PreviousPage", "上一页(&P)", Anywhere, {Keys(ctrl | shift | Qt::Key_Tab)}),
+
+        Plain(C::Preview, "Preview", "预览(&T)", Views),
+        Plain(C::AddColour, "AddColour", "添加颜色(&R)", Edits),
+        Plain(C::WrapInStyle, "WrapInStyle", "设置样式", Edits | Spec::NeedsSelection),
+        Plain(C::Help, "Help", "帮助主题(&C)", Anywhere, {QKeySequence(Qt::Key_F1)}),
+        Plain(C::About, "About", "关于(&A)", Anywhere),
+    };
+}
+
+// The Insert menu's captions of the element kinds it inserts, by the key the kind names its entry with.
+QString ElementCaption(const QString& key)
+{
+    static const std::pair<const char*, const char*> captions[] = {
+        {"LinkHtml", "超链接(&A)"},      {"PHtml", "段落(&P)"},           {"ImgHtml", "图像(&I)"},
+        {"SpanHtml", "SPAN元素(&S)"},    {"DivHtml", "块元素(&D)"},       {"EnbHtml", "媒体播放(&E)"},
+        {"BgsoundHtml", "背景音乐(&B)"}, {"FormHtmls", "表单"},           {"aTextHtml", "单行文本框"},
+        {"bTExtHtml", "多行文本框"},     {"passwordHtml", "密码框"},      {"CheckHtml", "复选框"},
+        {"RadioHtml", "单选框"},         {"SelectHtml", "列表框"},        {"FormButtonHtml", "命令框"},
+        {"HrHtml", "水平线(&H)"},        {"PreHtml", "预格式化文本(&R)"}, {"MarqueeHtml", "文字图像移动(&M)"},
+        {"IframeHtml", "浮动窗口(&W)"},  {"UlHtml", "无序列表(&U)"},      {"OlHtml", "有序列表(&O)"},
+        {"DlHtml", "定义列表(&D)"},
+    };
+    for (const auto& [name, caption] : captions)
+        if (key == QLatin1String(name))
+            return QString::fromUtf8(caption);
+    return QString();
+}
+
+} // namespace
+
+CommandRegistry::CommandRegistry(const HandlerOf& handlerOf)
+{
+    for (const Spec& spec : PlainCommands())
+        Add(spec, handlerOf);
+    AddReopenEntries(handlerOf);
+    AddElementEntries(handlerOf);
+}
+
+void CommandRegistry::Add(CommandSpec spec, const HandlerOf& handlerOf)
+{
+    spec.run = handlerOf(spec.id, spec.argument);
+    entries_.push_back(std::move(spec));
+}
+
+void CommandRegistry::AddReopenEntries(const HandlerOf& handlerOf)
+{
+    // One entry per code page the editor reads, its check mark on the code page the active page is read in.
+    for (const CodePage& page : CodePages::All()) {
+        Spec spec = Plain(Command::ReopenAs, page.command, page.shown, Views | Spec::Checkable);
+        spec.argument = int(page.id);
+        Add(spec, handlerOf);
+    }
+}
+
+void CommandRegistry::AddElementEntries(const HandlerOf& handlerOf)
+{
+    // One entry per element kind a menu entry inserts through the element dialog.
+    const QList<ElementKind>& kinds = ElementKind::All();
+    for (int i = 0; i < kinds.size(); ++i) {
+        if (kinds.at(i).Command.isEmpty())
+            continue;
+        const QString& key = kinds.at(i).Command;
+        Spec spec = Plain(Command::InsertElement, "", "", Edits);
+        spec.argument = i;
+        spec.key = key;
+        spec.caption = ElementCaption(key);
+        Add(spec, handlerOf);
+    }
+}
+
+const CommandSpec* CommandRegistry::Find(Command id, int argument) const
+{
+    for (const CommandSpec& spec : entries_)
+        if (spec.id == id && spec.argument == argument)
+            return &spec;
+    return nullptr;
+}
+
+const CommandSpec* CommandRegistry::Find(const QString& key) const
+{
+    for (const CommandSpec& spec : entries_)
+        if (spec.key == key)
+            return &spec;
+    return nullptr;
+}
+
+int CommandRegistry::ElementArgument(const QString& htmlN)
+{
+    const ElementKind* kind = ElementKind::Find(htmlN);
+    return kind && !kind->Command.isEmpty() ? int(kind - ElementKind::All().constData()) : NoArgument;
+}
+
+bool CommandRegistry::Allowed(CommandSpec::Flags flags, const CommandState& state)
+{
+    if (flags.testFlag(Spec::NeedsPage) && !state.page)
+        return false;
+    // A page shown read-only or showing its preview is never edited, whatever way the command comes.
+    const bool editable = !flags.testFlag(Spec::ChangesText);
+    if (state.readOnly && !(editable && flags.testFlag(Spec::ReadOnlyOk)))
+        return false;
+    if (state.previewing && !(editable && flags.testFlag(Spec::PreviewOk)))
+        return false;
+    return (!flags.testFlag(Spec::NeedsUndo) || state.undo) && (!flags.testFlag(Spec::NeedsRedo) || state.redo) &&
+           (!flags.testFlag(Spec::NeedsSelection) || state.selection) &&
+           (!flags.testFlag(Spec::NeedsClipboard) || state.clipboard);
+}
