@@ -67,10 +67,7 @@ std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString
 std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                                  const QString& closing)
 {
-    StyleDialog css(shared_.Context(), owner);
-    css.StxtStr = style;
-    css.HtmlTxt1 = tagStart;
-    css.HtmlTxt2 = ElementMarkup::SampleText + closing;
+    StyleDialog css(shared_.Context(), {style, tagStart, ElementMarkup::SampleText + closing}, owner);
     return css.Run();
 }
 
@@ -83,7 +80,7 @@ std::optional<QString> BuilderDialogs::EditBody(QWidget* owner, const AttributeL
 
 std::optional<QString> BuilderDialogs::PickColour(QWidget* owner)
 {
-    ColorDialog form(shared_.Db, owner);
+    ColorDialog form(shared_.Db, QString(), owner);
     return form.Run();
 }
 

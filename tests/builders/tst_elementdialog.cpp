@@ -3,8 +3,8 @@
 #include "base/browserview.h"
 #include "builders/elements/elementdialog.h"
 #include "builders/styles/styledialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -234,8 +234,8 @@ private Q_SLOTS:
         OnNextModal([&](QDialog* dialog) {
             auto* css = qobject_cast<StyleDialog*>(dialog);
             QVERIFY(css);
-            QCOMPARE(css->HtmlTxt1, QStringLiteral("<span id=\"s\""));
-            QCOMPARE(css->HtmlTxt2, QStringLiteral("x</span>"));
+            QCOMPARE(css->Given().tagStart, QStringLiteral("<span id=\"s\""));
+            QCOMPARE(css->Given().closing, QStringLiteral("x</span>"));
             Box(css, "ZindexText")->setText("3");
             if (ok)
                 Child<QPushButton>(css, "OkCommand")->click();

@@ -4,8 +4,8 @@
 #include "base/programstate.h"
 #include "builders/elements/elementdialog.h"
 #include "builders/styles/styledialog.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "modaldriver.h"
 #include "shell/mainframe.h"
 
@@ -170,8 +170,8 @@ private Q_SLOTS:
             [ok](QDialog* dialog) {
                 auto* css = qobject_cast<StyleDialog*>(dialog);
                 QVERIFY(css);
-                QCOMPARE(css->HtmlTxt1, QStringLiteral("<h1 align=\"center\""));
-                QCOMPARE(css->HtmlTxt2, QStringLiteral("Kestrel网页编辑软件</h1>"));
+                QCOMPARE(css->Given().tagStart, QStringLiteral("<h1 align=\"center\""));
+                QCOMPARE(css->Given().closing, QStringLiteral("Kestrel网页编辑软件</h1>"));
                 Box(css, "ZindexText")->setText("3");
                 if (ok)
                     Child<QPushButton>(css, "OkCommand")->click();

@@ -35,7 +35,7 @@ private Q_SLOTS:
                 QCOMPARE(form->windowTitle(), QStringLiteral("设置主体"));
                 QCOMPARE(form->focusWidget(), form->BodyText);
                 OnNextModal<ColorDialog>([](ColorDialog* color) {
-                    QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+                    QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
                 form->BgCommand->click();

@@ -5,8 +5,8 @@
 #include "base/pagecodec.h"
 #include "base/previewpane.h"
 #include "builders/elements/elementdialog.h"
-#include "builders/scripts/pageeffectdialog.h"
 #include "builders/scripts/elementeffectdialog.h"
+#include "builders/scripts/pageeffectdialog.h"
 #include "builders/styles/colordialog.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
@@ -74,7 +74,7 @@ private Q_SLOTS:
                 form->TxText[0]->clear();
                 QTest::keyClicks(form->TxText[0], QStringLiteral("Go up"));
                 OnNextModal<ColorDialog>([](ColorDialog* color) {
-                    QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+                    QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
                 form->TxCom[1]->click();

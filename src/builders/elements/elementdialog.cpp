@@ -6,8 +6,8 @@
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/previewpane.h"
-#include "builders/elements/eventdialog.h"
 #include "builders/elements/elementframes.h"
+#include "builders/elements/eventdialog.h"
 #include "builders/elements/kindframe.h"
 #include "builders/elements/otherattributesdialog.h"
 #include "builders/scripts/elementeffectdialog.h"
@@ -328,12 +328,12 @@ void ElementDialog::CancelCommand_Click()
 
 void ElementDialog::SCommand_Click()
 {
-    StyleDialog css(Context(), this);
-    css.StxtStr = Markup.StyleStr;
-    Markup.StyleBuilderTexts(css.HtmlTxt1, css.HtmlTxt2);
+    StyleDialog::Input in{Markup.StyleStr};
+    Markup.StyleBuilderTexts(in.tagStart, in.closing);
+    StyleDialog css(Context(), in, this);
     // Only OK brings a new style: a cancelled builder leaves the element's style as it was.
-    if (css.exec() == QDialog::Accepted)
-        Markup.StyleStr = css.StxtStr;
+    if (const std::optional<QString> style = css.Run())
+        Markup.StyleStr = *style;
     HtmlStr.clear();
     RefreshPreview();
 }

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-GenericElementDialog::GenericElementDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+GenericElementDialog::GenericElementDialog(const BuilderContext& context, QWidget* parent)
+    : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("HSetForm"));
     setWindowTitle(QStringLiteral("添加元素"));
@@ -75,8 +76,7 @@ void GenericElementDialog::Load()
 
 void GenericElementDialog::StyleCommand_Click()
 {
-    StyleDialog css(Context(), this);
-    css.StxtStr = Element.StyleStr;
+    StyleDialog css(Context(), {Element.StyleStr}, this);
     // Only OK brings a new style: a cancelled builder leaves the element's style as it was.
     if (const std::optional<QString> style = css.Run())
         Element.StyleStr = *style;

@@ -126,11 +126,9 @@ void BodyDialog::ECommand_Click()
 
 void BodyDialog::StyleCommand_Click()
 {
-    StyleDialog css(Context(), this);
-    css.StxtStr = Body.BodyStyle;
-    css.Run();
-    // After Cancel the style dialog hands back the style it was given, lower-cased.
-    Body.BodyStyle = css.StxtStr;
+    StyleDialog css(Context(), {Body.BodyStyle}, this);
+    // After Cancel the style stays, lower-cased as the style dialog reads it.
+    Body.BodyStyle = css.Run().value_or(CssDeclarations::LowerStyle(Body.BodyStyle));
     ShowValues();
 }
 
