@@ -15,24 +15,19 @@ namespace {
 // Runs the element dialog; the effect chosen for the element comes with its markup, none after Cancel.
 std::optional<QString> RunElementDialog(ElementDialog& dialog, BodyScript* effect)
 {
-    std::optional<QString> markup = dialog.Run();
-    if (effect) {
-        *effect = BodyScript();
-        if (markup) {
-            effect->JavaTxt = dialog.MyTxTxt;
-            effect->LoadTxt = dialog.LoadStr;
-        }
-    }
-    return markup;
+    const std::optional<ElementDialog::Result> result = dialog.Run();
+    if (effect)
+        *effect = result ? result->effect : BodyScript();
+    if (!result)
+        return std::nullopt;
+    return result->markup;
 }
 
 } // namespace
 
 std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
 {
-    ElementDialog dialog(shared_.Context(), owner);
-    dialog.EditTag = 0;
-    dialog.HtmlN = kind;
+    ElementDialog dialog(shared_.Context(), {ElementDialog::Purpose::Insert, kind, {}}, owner);
     return RunElementDialog(dialog, effect);
 }
 
@@ -57,10 +52,7 @@ bool BuilderDialogs::EditsElement(const QString& kind) const
 std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
                                                    BodyScript* effect)
 {
-    ElementDialog dialog(shared_.Context(), owner);
-    dialog.HtmlN = kind;
-    dialog.EditTag = 1;
-    dialog.EditAttrs = attrs;
+    ElementDialog dialog(shared_.Context(), {ElementDialog::Purpose::RebuildStartTag, kind, attrs}, owner);
     return RunElementDialog(dialog, effect);
 }
 

@@ -119,14 +119,14 @@ private Q_SLOTS:
                 QCOMPARE(Headings(d).first(), QStringLiteral("名称"));
 
                 OnNextModal<ElementDialog>([](ElementDialog* caption) {
-                    QCOMPARE(caption->HtmlN, QStringLiteral("<caption"));
-                    QCOMPARE(caption->EditTag, 0);
+                    QCOMPARE(caption->Given().kind, QStringLiteral("<caption"));
+                    QVERIFY(caption->Given().purpose == ElementDialog::Purpose::Insert);
                     caption->HtmlText->setPlainText("水果");
                     caption->OkCommand->click();
                 });
                 d->Titlecom->click();
                 OnNextModal<ElementDialog>([](ElementDialog* settings) {
-                    QCOMPARE(settings->HtmlN, QStringLiteral("<table"));
+                    QCOMPARE(settings->Given().kind, QStringLiteral("<table"));
                     QTest::keyClicks(Child<QLineEdit>(settings, "TableText_0"), "0");
                     Child<QAbstractButton>(settings, "TabAlignOption_2")->click();
                     settings->OkCommand->click();
@@ -361,8 +361,8 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<ElementDialog>(
             [](ElementDialog* d) {
-                QCOMPARE(d->EditTag, 1);
-                QCOMPARE(d->Titlelable->text(), QStringLiteral("     表格设置"));
+                QVERIFY(d->Given().purpose == ElementDialog::Purpose::RebuildStartTag);
+                QCOMPARE(d->TitleLabel->text(), QStringLiteral("     表格设置"));
                 QCOMPARE(Child<QLineEdit>(d, "TableText_0")->text(), QStringLiteral("1"));
                 QCOMPARE(Child<QLineEdit>(d, "TableText_1")->text(), QStringLiteral("80%"));
                 QVERIFY(Child<QAbstractButton>(d, "BorderShowOption_7")->isChecked());

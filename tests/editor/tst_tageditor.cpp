@@ -118,7 +118,7 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal(
             [steps](QDialog* d) {
-                QCOMPARE(qobject_cast<ElementDialog*>(d)->EditTag, 1);
+                QVERIFY(qobject_cast<ElementDialog*>(d)->Given().purpose == ElementDialog::Purpose::RebuildStartTag);
                 for (const QString& step : steps) {
                     if (step.contains(":=")) {
                         Box(d, step.section(":=", 0, 0))->setText(step.section(":=", 1));
@@ -245,7 +245,7 @@ private Q_SLOTS:
         qsizetype attributes = 0;
         auto waiting = OnNextModal(
             [&attributes](QDialog* d) {
-                attributes = qobject_cast<ElementDialog*>(d)->EditAttrs.size();
+                attributes = qobject_cast<ElementDialog*>(d)->Given().attrs.size();
                 Child<QPushButton>(d, "CancelCommand")->click();
             },
             &seen);

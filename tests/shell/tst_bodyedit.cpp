@@ -42,10 +42,10 @@ private Q_SLOTS:
                 form->ScrollOption[2]->click();
                 OnNextModal<EventDialog>([](EventDialog* events) {
                     const QList<QListWidgetItem*> load =
-                        events->List1->findItems(QStringLiteral("onload"), Qt::MatchContains);
+                        events->EventList->findItems(QStringLiteral("onload"), Qt::MatchContains);
                     QVERIFY(!load.isEmpty());
-                    events->List1->setCurrentItem(load.first());
-                    QTest::keyClicks(events->Text1, QStringLiteral("init()"));
+                    events->EventList->setCurrentItem(load.first());
+                    QTest::keyClicks(events->CodeBox, QStringLiteral("init()"));
                     events->OkCommand->click();
                 });
                 form->ECommand->click();

@@ -166,30 +166,30 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<ElementDialog>(
             [&](ElementDialog* form) {
-                QCOMPARE(form->EditTag, int(edit));
+                QCOMPARE(form->Given().purpose == ElementDialog::Purpose::RebuildStartTag, edit);
                 if (!edit)
                     QTest::keyClicks(form->HtmlText, QStringLiteral("Hi"));
-                QVERIFY(form->TxCommand->isEnabled());
+                QVERIFY(form->EffectCommand->isEnabled());
                 OnNextModal<ElementEffectDialog>(
                     [&](ElementEffectDialog* picker) {
                         QCOMPARE(picker->windowTitle(), QStringLiteral("设置特效"));
-                        QCOMPARE(picker->focusWidget(), picker->List1);
-                        QCOMPARE(picker->Id, QStringLiteral("box"));
-                        QCOMPARE(picker->List1->count(), f_.shared->Db.EntryCount(f_.shared->Db.Section("mytx")));
-                        Choose(picker->List1, effectName);
-                        QVERIFY(picker->LoadStr.contains(QStringLiteral("box1781")));
+                        QCOMPARE(picker->focusWidget(), picker->EffectList);
+                        QCOMPARE(picker->ElementId(), QStringLiteral("box"));
+                        QCOMPARE(picker->EffectList->count(), f_.shared->Db.EntryCount(f_.shared->Db.Section("mytx")));
+                        Choose(picker->EffectList, effectName);
+                        QVERIFY(picker->Chosen().onload.contains(QStringLiteral("box1781")));
                         const QByteArray page = f_.ReadFile(f_.shared->TempFile);
                         QVERIFY2(PageCodec::FromGb18030(page).startsWith(previewed), page.left(120).constData());
                         QCOMPARE(picker->Preview->View()->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
                         // A later effect without onload code brings none.
-                        Choose(picker->List1, QStringLiteral("闪烁"));
-                        QVERIFY(picker->LoadStr.isEmpty());
-                        Choose(picker->List1, effectName);
+                        Choose(picker->EffectList, QStringLiteral("闪烁"));
+                        QVERIFY(picker->Chosen().onload.isEmpty());
+                        Choose(picker->EffectList, effectName);
                         (confirm ? picker->OkCommand : picker->CanCommand)->click();
                     },
                     &seen);
-                form->TxCommand->click();
-                QCOMPARE(form->CcText[0]->text(), QStringLiteral("box"));
+                form->EffectCommand->click();
+                QCOMPARE(form->CommonText[0]->text(), QStringLiteral("box"));
                 form->OkCommand->click();
             },
             &seen);
@@ -214,15 +214,14 @@ private Q_SLOTS:
     {
         BuilderContext context = f_.shared->Context();
         context.ScratchFile = f_.Path(QStringLiteral("no/such/folder/preview.html"));
-        ElementEffectDialog picker(context);
-        picker.Id = QStringLiteral("box");
+        ElementEffectDialog picker(context, {QStringLiteral("box"), QString()});
         picker.show();
-        Choose(picker.List1, QStringLiteral("闪烁"));
+        Choose(picker.EffectList, QStringLiteral("闪烁"));
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("出现异常错误!")});
         QVERIFY(picker.isVisible());
-        QVERIFY(picker.TxStr.contains(QStringLiteral("getElementById('box')")));
+        QVERIFY(picker.Chosen().script.contains(QStringLiteral("getElementById('box')")));
         picker.CanCommand->click();
-        QVERIFY(picker.TxStr.isEmpty());
+        QVERIFY(picker.Chosen().script.isEmpty());
     }
 };
 

@@ -353,20 +353,16 @@ void TableGridDialog::LinkCheck_Click(bool checked)
 
 void TableGridDialog::TableSetcom_Click()
 {
-    ElementDialog settings(Context(), this);
-    settings.HtmlN = QStringLiteral("<table");
-    settings.EditTag = 0;
-    if (const std::optional<QString> tag = settings.Run(); tag && !tag->isEmpty())
-        Markup.TableTag = *tag;
+    ElementDialog settings(Context(), {ElementDialog::Purpose::Insert, QStringLiteral("<table"), {}}, this);
+    if (const auto tag = settings.Run(); tag && !tag->markup.isEmpty())
+        Markup.TableTag = tag->markup;
 }
 
 void TableGridDialog::Titlecom_Click()
 {
-    ElementDialog caption(Context(), this);
-    caption.HtmlN = QStringLiteral("<caption");
-    caption.EditTag = 0;
-    if (const std::optional<QString> tag = caption.Run(); tag && !tag->isEmpty())
-        Markup.CaptionTag = *tag;
+    ElementDialog caption(Context(), {ElementDialog::Purpose::Insert, QStringLiteral("<caption"), {}}, this);
+    if (const auto tag = caption.Run(); tag && !tag->markup.isEmpty())
+        Markup.CaptionTag = tag->markup;
 }
 
 void TableGridDialog::OKCommand_Click()
