@@ -31,16 +31,10 @@ std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString&
     return RunElementDialog(dialog, effect);
 }
 
-bool BuilderDialogs::AddScript(QWidget* owner, BodyScript& script)
+std::optional<BodyScript> BuilderDialogs::AddScript(QWidget* owner)
 {
     PageEffectDialog dialog(shared_.Context(), owner);
-    script = BodyScript();
-    if (!dialog.Confirm() || !dialog.Yn)
-        return false;
-    script.JavaTxt = dialog.JavaTxt;
-    script.LoadTxt = dialog.LoadTxt;
-    dialog.SetEstr(script.EventNames, script.EventCodes);
-    return true;
+    return dialog.Run();
 }
 
 bool BuilderDialogs::EditsElement(const QString& kind) const
@@ -65,8 +59,7 @@ std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& 
 
 std::optional<QString> BuilderDialogs::EditBody(QWidget* owner, const AttributeList& attrs)
 {
-    BodyDialog dialog(shared_.Context(), owner);
-    dialog.Attrs = attrs;
+    BodyDialog dialog(shared_.Context(), attrs, owner);
     return dialog.Run();
 }
 

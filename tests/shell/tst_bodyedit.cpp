@@ -48,7 +48,7 @@ private Q_SLOTS:
                     QTest::keyClicks(events->CodeBox, QStringLiteral("init()"));
                     events->OkCommand->click();
                 });
-                form->ECommand->click();
+                form->EventCommand->click();
                 form->OkCommand->click();
             },
             &seen);

@@ -58,28 +58,28 @@ private Q_SLOTS:
         OnNextModal<PageEffectDialog>(
             [&](PageEffectDialog* form) {
                 QCOMPARE(form->windowTitle(), QStringLiteral("Javascript特效"));
-                QCOMPARE(form->focusWidget(), form->List1);
+                QCOMPARE(form->focusWidget(), form->EffectList);
                 QCOMPARE(form->CountLabel->text(), QString::number(db.EntryCount(db.Section("javas1"))));
-                QVERIFY(!form->Okcom->isEnabled());
-                QCOMPARE(form->Okcom->text(), QStringLiteral("确定(&S)"));
-                Choose(form->List1, QStringLiteral("点击页面飘出文字"));
-                QVERIFY(form->Okcom->isEnabled());
-                Choose(form->List1, QStringLiteral("返回顶部按钮"));
-                QVERIFY(form->TxFrame->isVisibleTo(form));
+                QVERIFY(!form->OkCommand->isEnabled());
+                QCOMPARE(form->OkCommand->text(), QStringLiteral("确定(&S)"));
+                Choose(form->EffectList, QStringLiteral("点击页面飘出文字"));
+                QVERIFY(form->OkCommand->isEnabled());
+                Choose(form->EffectList, QStringLiteral("返回顶部按钮"));
+                QVERIFY(form->ParamFrame->isVisibleTo(form));
                 QVERIFY(!form->NoSetLabel->isVisibleTo(form));
                 // Row 0 a text typed in, row 1 a colour from the picker; the other rows hidden.
-                QVERIFY(form->TxLabel[0]->isVisibleTo(form) && form->TxText[0]->isEnabled());
-                QVERIFY(form->TxCom[1]->isVisibleTo(form) && !form->TxText[1]->isEnabled());
-                QVERIFY(!form->TxText[2]->isVisibleTo(form));
-                form->TxText[0]->clear();
-                QTest::keyClicks(form->TxText[0], QStringLiteral("Go up"));
+                QVERIFY(form->ParamLabel[0]->isVisibleTo(form) && form->ParamText[0]->isEnabled());
+                QVERIFY(form->ParamCommand[1]->isVisibleTo(form) && !form->ParamText[1]->isEnabled());
+                QVERIFY(!form->ParamText[2]->isVisibleTo(form));
+                form->ParamText[0]->clear();
+                QTest::keyClicks(form->ParamText[0], QStringLiteral("Go up"));
                 OnNextModal<ColorDialog>([](ColorDialog* color) {
                     QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
-                form->TxCom[1]->click();
-                QCOMPARE(form->TxText[1]->text(), QStringLiteral("#FF0000"));
-                form->Okcom->click();
+                form->ParamCommand[1]->click();
+                QCOMPARE(form->ParamText[1]->text(), QStringLiteral("#FF0000"));
+                form->OkCommand->click();
             },
             &seen);
         f_.frame->RunCommand(QStringLiteral("JavaS"));
@@ -120,11 +120,11 @@ private Q_SLOTS:
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, page, 3);
         OnNextModal<PageEffectDialog>([confirm](PageEffectDialog* form) {
-            Choose(form->List1, QStringLiteral("每次打开随机背景颜色"));
+            Choose(form->EffectList, QStringLiteral("每次打开随机背景颜色"));
             QVERIFY(form->NoSetLabel->isVisibleTo(form));
-            QVERIFY(!form->TxFrame->isVisibleTo(form));
-            (confirm ? form->Okcom : form->Cancelcom)->click();
-            QCOMPARE(form->JavaTxt.isEmpty(), !confirm);
+            QVERIFY(!form->ParamFrame->isVisibleTo(form));
+            (confirm ? form->OkCommand : form->CancelCommand)->click();
+            QCOMPARE(form->Outcome().value_or(BodyScript()).JavaTxt.isEmpty(), !confirm);
         });
         f_.frame->RunCommand(QStringLiteral("MeAddTx"));
         QCOMPARE(PageWindowFixture::Text(doc), page);
