@@ -72,6 +72,5 @@ std::optional<QString> BuilderDialogs::PickColour(QWidget* owner)
 QString BuilderDialogs::ImportText(QWidget* owner)
 {
     TextImportDialog dialog(owner);
-    dialog.exec();
-    return dialog.txt;
+    return dialog.Run().value_or(QString());
 }
