@@ -68,17 +68,17 @@ private Q_SLOTS:
                 QVERIFY(form->ParamFrame->isVisibleTo(form));
                 QVERIFY(!form->NoSetLabel->isVisibleTo(form));
                 // Row 0 a text typed in, row 1 a colour from the picker; the other rows hidden.
-                QVERIFY(form->ParamLabel[0]->isVisibleTo(form) && form->ParamText[0]->isEnabled());
-                QVERIFY(form->ParamCommand[1]->isVisibleTo(form) && !form->ParamText[1]->isEnabled());
-                QVERIFY(!form->ParamText[2]->isVisibleTo(form));
-                form->ParamText[0]->clear();
-                QTest::keyClicks(form->ParamText[0], QStringLiteral("Go up"));
+                QVERIFY(form->ParamLabel[0]->isVisibleTo(form) && form->TxText[0]->isEnabled());
+                QVERIFY(form->ParamCommand[1]->isVisibleTo(form) && !form->TxText[1]->isEnabled());
+                QVERIFY(!form->TxText[2]->isVisibleTo(form));
+                form->TxText[0]->clear();
+                QTest::keyClicks(form->TxText[0], QStringLiteral("Go up"));
                 OnNextModal<ColorDialog>([](ColorDialog* color) {
                     QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
                 form->ParamCommand[1]->click();
-                QCOMPARE(form->ParamText[1]->text(), QStringLiteral("#FF0000"));
+                QCOMPARE(form->TxText[1]->text(), QStringLiteral("#FF0000"));
                 form->OkCommand->click();
             },
             &seen);

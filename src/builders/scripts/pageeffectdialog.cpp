@@ -55,15 +55,15 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
         ParamLabel[i]->setObjectName(FormKit::Indexed(QStringLiteral("TxLabel"), i));
         ParamCommand[i] =
             FormKit::Button(ParamFrame, FormKit::Indexed(QStringLiteral("TxCom"), i), QStringLiteral("None"));
-        ParamText[i] = new QLineEdit(ParamFrame);
-        ParamText[i]->setObjectName(FormKit::Indexed(QStringLiteral("TxText"), i));
-        ParamText[i]->setMinimumWidth(240);
-        ParamLabel[i]->setBuddy(ParamText[i]);
+        TxText[i] = new QLineEdit(ParamFrame);
+        TxText[i]->setObjectName(FormKit::Indexed(QStringLiteral("TxText"), i));
+        TxText[i]->setMinimumWidth(240);
+        ParamLabel[i]->setBuddy(TxText[i]);
         ParamFontList[i] = FormKit::Combo(ParamFrame, FormKit::Indexed(QStringLiteral("FontList"), i), {});
         ParamFontList[i]->setMaxVisibleItems(15);
         rows->addWidget(ParamLabel[i], i, 0);
         rows->addWidget(ParamCommand[i], i, 0);
-        rows->addWidget(ParamText[i], i, 1);
+        rows->addWidget(TxText[i], i, 1);
         rows->addWidget(ParamFontList[i], i, 2);
         connect(ParamCommand[i], &QPushButton::clicked, this, [this, i] { PickParam(i); });
         connect(ParamFontList[i], &QComboBox::activated, this, [this, i] { TakeFont(i); });
@@ -97,7 +97,7 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
 
     QList<QWidget*> order{EffectList, HelpText};
     for (int i = 0; i < PageEffect::ParamCount; ++i)
-        order << ParamCommand[i] << ParamText[i] << ParamFontList[i];
+        order << ParamCommand[i] << TxText[i] << ParamFontList[i];
     order << OkCommand << CancelCommand;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
@@ -134,34 +134,34 @@ void PageEffectDialog::ShowParam(int i)
     // Every control of the row hidden and emptied; then the parameter's kind shows what it needs.
     ParamLabel[i]->hide();
     ParamCommand[i]->hide();
-    ParamText[i]->hide();
+    TxText[i]->hide();
     ParamFontList[i]->hide();
-    ParamText[i]->clear();
+    TxText[i]->clear();
     ParamCommand[i]->setText(QStringLiteral("None"));
     ParamFontList[i]->clear();
     const PageEffect::Param& p = effect_.Params[i];
     if (!p.Defined)
         return;
-    ParamText[i]->show();
-    ParamText[i]->setText(effect_.InitialValue(i, PageEffect::PictureDir(Context().ProgramDir)));
-    ParamText[i]->setCursorPosition(0);
+    TxText[i]->show();
+    TxText[i]->setText(effect_.InitialValue(i, PageEffect::PictureDir(Context().ProgramDir)));
+    TxText[i]->setCursorPosition(0);
     switch (p.Type) {
     case PageEffect::Colour:
     case PageEffect::Picture:
         ParamCommand[i]->setText(p.Caption);
         ParamCommand[i]->show();
-        SetBoxEnabled(ParamText[i], false);
+        SetBoxEnabled(TxText[i], false);
         break;
     case PageEffect::Text:
         ParamLabel[i]->setText(p.Caption);
         ParamLabel[i]->show();
-        SetBoxEnabled(ParamText[i], true);
+        SetBoxEnabled(TxText[i], true);
         break;
     case PageEffect::FontSize:
     case PageEffect::Number: {
         ParamLabel[i]->setText(p.Caption);
         ParamLabel[i]->show();
-        SetBoxEnabled(ParamText[i], false);
+        SetBoxEnabled(TxText[i], false);
         ParamFontList[i]->addItems(p.Type == PageEffect::FontSize ? PageEffect::FontSizes() : PageEffect::Numbers());
         ParamFontList[i]->setCurrentIndex(PageEffect::ListIndex(p.Type, p.Default));
         ParamFontList[i]->show();
@@ -200,24 +200,24 @@ void PageEffectDialog::PickParam(int i)
     if (!p.Defined)
         return;
     if (p.Type == PageEffect::Colour) {
-        QString colour = ParamText[i]->text();
+        QString colour = TxText[i]->text();
         PickColor(Context().Db, colour, this);
-        ParamText[i]->setText(colour);
+        TxText[i]->setText(colour);
     } else if (p.Type == PageEffect::Picture) {
-        PickFileUrl(ParamText[i], Context().ImageFilter, this, PageEffect::PictureDir(Context().ProgramDir));
+        PickFileUrl(TxText[i], Context().ImageFilter, this, PageEffect::PictureDir(Context().ProgramDir));
     }
 }
 
 void PageEffectDialog::TakeFont(int i)
 {
     if (ParamFontList[i]->currentIndex() >= 0)
-        ParamText[i]->setText(ParamFontList[i]->currentText());
+        TxText[i]->setText(ParamFontList[i]->currentText());
 }
 
 void PageEffectDialog::Accept()
 {
     QStringList values;
-    for (QLineEdit* box : ParamText)
+    for (QLineEdit* box : TxText)
         values.append(box->text());
     BodyScript script;
     script.JavaTxt = effect_.Script(values);

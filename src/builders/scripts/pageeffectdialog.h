@@ -36,7 +36,7 @@ public:
     QPlainTextEdit* HelpText = nullptr;
     QGroupBox* ParamFrame = nullptr;
     QLabel* ParamLabel[PageEffect::ParamCount] = {};
-    QLineEdit* ParamText[PageEffect::ParamCount] = {};
+    QLineEdit* TxText[PageEffect::ParamCount] = {};
     QPushButton* ParamCommand[PageEffect::ParamCount] = {};
     QComboBox* ParamFontList[PageEffect::ParamCount] = {};
     QLabel* NoSetLabel = nullptr;
