@@ -1,7 +1,8 @@
 #pragma once
 // The protocol every builder dialog follows. It is made with what it needs (a BuilderContext for the dialogs that
-// reach the database, the filters or the scratch page; nothing for the small pickers), the caller sets its inputs,
-// Run() loads it once, shows it modally and hands back its result, or nothing when the user cancelled.
+// reach the database, the filters or the scratch page; nothing for the small pickers) and its inputs; Run() loads it
+// once, shows it modally and hands back its result, or nothing when the user cancelled. A dialog whose result is
+// more than one text has a Run() of its own that hands back its result struct (RunFor below).
 
 #include "base/buildercontext.h"
 
@@ -38,6 +39,13 @@ protected:
     // What Run() hands back after OK.
     virtual QString Result() const { return QString(); }
     void EnsureLoaded();
+    // Shows it modally like Run(): what `result` makes of the dialog after OK, nothing after Cancel or the close box.
+    template <class Make> auto RunFor(Make result) -> std::optional<decltype(result())>
+    {
+        if (!Confirm())
+            return std::nullopt;
+        return result();
+    }
     // Dialogs with many fields: Enter in a field never closes the dialog; on a button it presses the button.
     void KeepOpenOnEnter() { keepOpenOnEnter_ = true; }
     void keyPressEvent(QKeyEvent* event) override;

@@ -14,37 +14,36 @@ TextImportDialog::TextImportDialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TxtForm"));
     setWindowTitle(QStringLiteral("添加纯文本"));
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setTabChangesFocus(true);
-    Text1->setMinimumSize(460, 300);
+    TextBox = new QPlainTextEdit(this);
+    TextBox->setObjectName(QStringLiteral("Text1"));
+    TextBox->setTabChangesFocus(true);
+    TextBox->setMinimumSize(460, 300);
     OpenCom = new QPushButton(QStringLiteral("&O 打开文本文件"), this);
     OpenCom->setObjectName(QStringLiteral("OpenCom"));
-    Command1 = new QPushButton(QStringLiteral("&S 确定"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("&C 取消"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* b : {OpenCom, Command1, Command2})
+    OkCommand = new QPushButton(QStringLiteral("&S 确定"), this);
+    OkCommand->setObjectName(QStringLiteral("Command1"));
+    CancelCommand = new QPushButton(QStringLiteral("&C 取消"), this);
+    CancelCommand->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* b : {OpenCom, OkCommand, CancelCommand})
         b->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(OpenCom);
     buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(OkCommand);
+    buttons->addWidget(CancelCommand);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text1, 1);
+    layout->addWidget(TextBox, 1);
     layout->addLayout(buttons);
 
-    connect(OpenCom, &QPushButton::clicked, this, &TextImportDialog::OpenCom_Click);
-    connect(Command1, &QPushButton::clicked, this, &TextImportDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &TextImportDialog::Command2_Click);
+    connect(OpenCom, &QPushButton::clicked, this, &TextImportDialog::ReadTextFile);
+    connect(OkCommand, &QPushButton::clicked, this, &TextImportDialog::Accept);
+    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
-    txt.clear();
-    Text1->setFocus();
+    TextBox->setFocus();
 }
 
-void TextImportDialog::OpenCom_Click()
+void TextImportDialog::ReadTextFile()
 {
     const QChar nul(QChar::Null);
     const QString filter = QStringLiteral("文本文件") + nul + QStringLiteral("*.txt") + nul +
@@ -67,18 +66,19 @@ void TextImportDialog::OpenCom_Click()
         if (Messages::Show(this, text, QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
             return;
     }
-    Text1->setPlainText(file.text);
+    TextBox->setPlainText(file.text);
 }
 
-void TextImportDialog::Command1_Click()
+void TextImportDialog::Accept()
 {
     // toRawText keeps no-break spaces as they are; the box's line breaks come back as CR LF.
-    txt = TextImport::Escape(Text1->document()->toRawText());
+    html_ = TextImport::Escape(TextBox->document()->toRawText());
     accept();
 }
 
-void TextImportDialog::Command2_Click()
+std::optional<QString> TextImportDialog::Run()
 {
-    txt.clear();
-    reject();
+    html_.reset();
+    exec();
+    return html_;
 }

@@ -1,7 +1,10 @@
 #pragma once
-// The plain-text import dialog: text typed, pasted or read from a file, handed back escaped as HTML.
+// The plain-text import dialog: text typed, pasted or read from a file. Run() hands it back escaped as HTML after OK
+// ("" when the box was empty), nothing after Cancel.
 
 #include <QDialog>
+
+#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -13,15 +16,19 @@ class TextImportDialog : public QDialog
 public:
     explicit TextImportDialog(QWidget* parent = nullptr);
 
-    // The escaped text; "" when cancelled or when the box was empty.
-    QString txt;
+    std::optional<QString> Run();
+    // The same for a dialog shown without Run(): the escaped text once OK was pressed, nothing before.
+    std::optional<QString> Outcome() const { return html_; }
 
-    QPlainTextEdit* Text1 = nullptr;
+    // ---- Controls.
+    QPlainTextEdit* TextBox = nullptr;
     QPushButton* OpenCom = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QPushButton* OkCommand = nullptr;
+    QPushButton* CancelCommand = nullptr;
 
-    void OpenCom_Click();
-    void Command1_Click();
-    void Command2_Click();
+private:
+    void ReadTextFile();
+    void Accept();
+
+    std::optional<QString> html_; // set by OK
 };

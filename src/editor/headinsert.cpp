@@ -2,11 +2,11 @@
 
 #include "base/messages.h"
 #include "base/programstate.h"
-#include "editor/refreshdialog.h"
 #include "editor/headmarkup.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
+#include "editor/pagewindow.h"
+#include "editor/refreshdialog.h"
 #include "editor/transitiondialog.h"
 
 void HeadInsert::FindHeadInsertPoint(PageWindow& form, const QString& first, const QString& second, int& position)
@@ -31,10 +31,10 @@ void HeadInsert::SelfRefesh(PageWindow& form)
     if (p <= 0)
         return;
     RefreshDialog dialog(&form);
-    dialog.exec();
-    if (dialog.Rtime < 0)
+    const std::optional<RefreshDialog::Refresh> refresh = dialog.Run();
+    if (!refresh)
         return;
-    form.InsertTextAt(p - 1, form.pageEdit->SelStart(), HeadMarkup::RefreshLine(dialog.Rtime, dialog.RefreshUrl));
+    form.InsertTextAt(p - 1, form.pageEdit->SelStart(), HeadMarkup::RefreshLine(refresh->seconds, refresh->url));
 }
 
 void HeadInsert::PageEnter(PageWindow& form)
@@ -45,8 +45,8 @@ void HeadInsert::PageEnter(PageWindow& form)
     if (p <= 0)
         return;
     TransitionDialog dialog(form.SharedState().Db, &form);
-    dialog.exec();
-    if (dialog.TxStr.isEmpty())
+    const QString line = dialog.Run().value_or(QString());
+    if (line.isEmpty())
         return;
-    form.InsertTextAt(p - 1, c, dialog.TxStr);
+    form.InsertTextAt(p - 1, c, line);
 }

@@ -19,8 +19,8 @@ public:
     // The element dialog for a new element of `kind` ("<img"): its markup, or nothing after Cancel. An effect
     // chosen for the element goes into `effect` (its script and onload code; empty when there is none).
     virtual std::optional<QString> NewElement(QWidget* owner, const QString& kind, BodyScript* effect = nullptr) = 0;
-    // The effects dialog: true after OK with the script, its onload code and its body event handlers in `script`.
-    virtual bool AddScript(QWidget* owner, BodyScript& script) = 0;
+    // The effects dialog: the script, its onload code and its body event handlers after OK, nothing after Cancel.
+    virtual std::optional<BodyScript> AddScript(QWidget* owner) = 0;
     // Whether the element dialog rebuilds tags of that kind in place.
     virtual bool EditsElement(const QString& kind) const = 0;
     // The element dialog on the start tag of `kind` with its parsed attributes: the new start tag, or nothing. An

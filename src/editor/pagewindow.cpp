@@ -647,9 +647,8 @@ void PageWindow::AddElementEffect(const BodyScript& effect)
 
 void PageWindow::AddJavaS()
 {
-    BodyScript script;
-    if (dialogs_.AddScript(this, script))
-        MergeIntoBody(script);
+    if (const std::optional<BodyScript> script = dialogs_.AddScript(this))
+        MergeIntoBody(*script);
 }
 
 void PageWindow::MergeIntoBody(const BodyScript& script)

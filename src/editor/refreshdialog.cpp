@@ -21,78 +21,75 @@ RefreshDialog::RefreshDialog(QWidget* parent) : QDialog(parent)
 
     auto* frame = new QGroupBox(QStringLiteral("页面自动刷新"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    Text1 = new QLineEdit(QStringLiteral("5"), frame);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Check1 = new QCheckBox(QStringLiteral("过一段时间后自动转为另一链接"), frame);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Text2 = new QLineEdit(frame);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setMinimumWidth(260);
+    IntervalText = new QLineEdit(QStringLiteral("5"), frame);
+    IntervalText->setObjectName(QStringLiteral("Text1"));
+    GoToCheck = new QCheckBox(QStringLiteral("过一段时间后自动转为另一链接"), frame);
+    GoToCheck->setObjectName(QStringLiteral("Check1"));
+    UrlText = new QLineEdit(frame);
+    UrlText->setObjectName(QStringLiteral("Text2"));
+    UrlText->setMinimumWidth(260);
     auto* timeLabel = new QLabel(QStringLiteral("刷新间隔(秒)"), frame);
-    timeLabel->setBuddy(Text1);
+    timeLabel->setBuddy(IntervalText);
     auto* urlLabel = new QLabel(QStringLiteral("链接地址"), frame);
-    urlLabel->setBuddy(Text2);
+    urlLabel->setBuddy(UrlText);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(timeLabel, 0, 0);
-    grid->addWidget(Text1, 0, 1);
-    grid->addWidget(Check1, 1, 0, 1, 2);
+    grid->addWidget(IntervalText, 0, 1);
+    grid->addWidget(GoToCheck, 1, 0, 1, 2);
     grid->addWidget(urlLabel, 2, 0);
-    grid->addWidget(Text2, 2, 1);
+    grid->addWidget(UrlText, 2, 1);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCom"), QStringLiteral("CanCom"));
-    OkCom = buttons.Ok;
-    CanCom = buttons.Cancel;
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons.Row);
 
     // The address box takes input only while the box asking for it is checked.
-    SetBoxEnabled(Text2, false);
+    SetBoxEnabled(UrlText, false);
 
-    connect(Text1, &QLineEdit::textChanged, this, &RefreshDialog::Text1_Change);
-    connect(Check1, &QCheckBox::clicked, this, &RefreshDialog::Check1_Click);
-    connect(OkCom, &QPushButton::clicked, this, &RefreshDialog::OkCom_Click);
-    connect(CanCom, &QPushButton::clicked, this, &RefreshDialog::CanCom_Click);
+    connect(IntervalText, &QLineEdit::textChanged, this, &RefreshDialog::KeepNumeric);
+    connect(GoToCheck, &QCheckBox::clicked, this, &RefreshDialog::ToggleUrl);
+    connect(OkCommand, &QPushButton::clicked, this, &RefreshDialog::Accept);
+    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
-    Rtime = -1;
-    RefreshUrl.clear();
-    Text1->setFocus();
-    Text1->selectAll();
+    IntervalText->setFocus();
+    IntervalText->selectAll();
 }
 
-void RefreshDialog::Text1_Change()
+void RefreshDialog::KeepNumeric()
 {
     // The box always holds a number.
-    const QString number = HeadMarkup::NumericText(Text1->text());
-    if (number != Text1->text())
-        Text1->setText(number);
+    const QString number = HeadMarkup::NumericText(IntervalText->text());
+    if (number != IntervalText->text())
+        IntervalText->setText(number);
 }
 
-void RefreshDialog::Check1_Click()
+void RefreshDialog::ToggleUrl()
 {
-    SetBoxEnabled(Text2, Check1->isChecked());
-    if (Check1->isChecked())
-        Text2->setFocus();
+    SetBoxEnabled(UrlText, GoToCheck->isChecked());
+    if (GoToCheck->isChecked())
+        UrlText->setFocus();
 }
 
-void RefreshDialog::OkCom_Click()
+void RefreshDialog::Accept()
 {
     int seconds = 0;
-    if (!HeadMarkup::IntervalSeconds(Text1->text(), seconds)) {
+    if (!HeadMarkup::IntervalSeconds(IntervalText->text(), seconds)) {
         Messages::Show(this, QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!"));
-        SelectAllInBox(Text1);
+        SelectAllInBox(IntervalText);
         return;
     }
-    Rtime = seconds;
     // An address left in the box after the user unchecked it is not wanted any more.
-    RefreshUrl = Check1->isChecked() ? Text2->text() : QString();
+    refresh_ = {seconds, GoToCheck->isChecked() ? UrlText->text() : QString()};
     accept();
 }
 
-void RefreshDialog::CanCom_Click()
+std::optional<RefreshDialog::Refresh> RefreshDialog::Run()
 {
-    Rtime = -1;
-    RefreshUrl.clear();
-    reject();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return refresh_;
 }

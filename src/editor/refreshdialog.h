@@ -1,7 +1,10 @@
 #pragma once
-// The automatic refresh dialog: an interval in seconds and, optionally, an address to go to.
+// The automatic refresh dialog: an interval in seconds and, optionally, an address to go to. Run() hands both back
+// after OK, nothing after Cancel.
 
 #include <QDialog>
+
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -12,20 +15,27 @@ class RefreshDialog : public QDialog
     Q_OBJECT
 
 public:
+    struct Refresh
+    {
+        int seconds = 0;
+        QString url; // "" when none
+    };
+
     explicit RefreshDialog(QWidget* parent = nullptr);
 
-    // Results: the interval, -1 when cancelled; the address, "" when none or cancelled.
-    int Rtime = -1;
-    QString RefreshUrl;
+    std::optional<Refresh> Run();
 
-    QLineEdit* Text1 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QPushButton* OkCom = nullptr;
-    QPushButton* CanCom = nullptr;
+    // ---- Controls.
+    QLineEdit* IntervalText = nullptr;
+    QCheckBox* GoToCheck = nullptr; // go to another address after the interval
+    QLineEdit* UrlText = nullptr;
+    QPushButton* OkCommand = nullptr;
+    QPushButton* CancelCommand = nullptr;
 
-    void Text1_Change();
-    void Check1_Click();
-    void OkCom_Click();
-    void CanCom_Click();
+private:
+    void KeepNumeric();
+    void ToggleUrl();
+    void Accept();
+
+    Refresh refresh_; // set by OK
 };

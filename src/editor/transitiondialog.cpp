@@ -18,13 +18,13 @@ TransitionDialog::TransitionDialog(const TagDb& db, QWidget* parent) : QDialog(p
     setObjectName(QStringLiteral("TxForm"));
     setWindowTitle(QStringLiteral("页面过渡特效"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumSize(220, 240);
+    EffectList = new QListWidget(this);
+    EffectList->setObjectName(QStringLiteral("List1"));
+    EffectList->setMinimumSize(220, 240);
     TimeText = new QLineEdit(QStringLiteral("4"), this);
     TimeText->setObjectName(QStringLiteral("TimeText"));
     auto* listLabel = new QLabel(QStringLiteral("选择效果"), this);
-    listLabel->setBuddy(List1);
+    listLabel->setBuddy(EffectList);
     auto* timeLabel = new QLabel(QStringLiteral("转换时间(秒)"), this);
     timeLabel->setBuddy(TimeText);
 
@@ -37,42 +37,43 @@ TransitionDialog::TransitionDialog(const TagDb& db, QWidget* parent) : QDialog(p
     time->addWidget(TimeText, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(listLabel);
-    layout->addWidget(List1, 1);
+    layout->addWidget(EffectList, 1);
     layout->addLayout(time);
     layout->addLayout(buttons.Row);
 
     // An effect's place in the list is its transition number.
-    TxStr.clear();
     if (db.IsLoaded())
-        List1->addItems(db.FieldTexts(db.Section(QStringLiteral("style")), QStringLiteral("txt")));
+        EffectList->addItems(db.FieldTexts(db.Section(QStringLiteral("style")), QStringLiteral("txt")));
 
-    connect(TimeText, &QLineEdit::textChanged, this, &TransitionDialog::TimeText_Change);
-    connect(OkCommand, &QPushButton::clicked, this, &TransitionDialog::OkCommand_Click);
-    connect(CanCommand, &QPushButton::clicked, this, &TransitionDialog::CanCommand_Click);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &TransitionDialog::OkCommand_Click);
-    List1->setFocus();
+    connect(TimeText, &QLineEdit::textChanged, this, &TransitionDialog::KeepNumeric);
+    connect(OkCommand, &QPushButton::clicked, this, &TransitionDialog::Accept);
+    connect(CanCommand, &QPushButton::clicked, this, &QDialog::reject);
+    connect(EffectList, &QListWidget::itemDoubleClicked, this, &TransitionDialog::Accept);
+    EffectList->setFocus();
 }
 
-void TransitionDialog::TimeText_Change()
+void TransitionDialog::KeepNumeric()
 {
     const QString number = HeadMarkup::NumericText(TimeText->text());
     if (number != TimeText->text())
         TimeText->setText(number);
 }
 
-void TransitionDialog::OkCommand_Click()
+void TransitionDialog::Accept()
 {
-    const int effect = List1->currentItem() && List1->currentItem()->isSelected() ? List1->currentRow() : -1;
+    const int effect =
+        EffectList->currentItem() && EffectList->currentItem()->isSelected() ? EffectList->currentRow() : -1;
     if (effect < 0 || !(HeadMarkup::NumericValue(TimeText->text()) > 0)) {
         Messages::Show(this, QStringLiteral("您没有选择一项特效或时间设置为0,请重新设置!!"));
         return;
     }
-    TxStr = HeadMarkup::TransitionLine(TimeText->text(), effect);
+    line_ = HeadMarkup::TransitionLine(TimeText->text(), effect);
     accept();
 }
 
-void TransitionDialog::CanCommand_Click()
+std::optional<QString> TransitionDialog::Run()
 {
-    TxStr.clear();
-    reject();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return line_;
 }

@@ -1,7 +1,10 @@
 #pragma once
-// The page transition dialog: one of the transition effects of the tag database and its duration.
+// The page transition dialog: one of the transition effects of the tag database and its duration. Run() hands back
+// the finished meta line after OK, nothing after Cancel.
 
 #include <QDialog>
+
+#include <optional>
 
 class QLineEdit;
 class QListWidget;
@@ -15,15 +18,17 @@ class TransitionDialog : public QDialog
 public:
     explicit TransitionDialog(const TagDb& db, QWidget* parent = nullptr);
 
-    // The finished meta line, "" when cancelled.
-    QString TxStr;
+    std::optional<QString> Run();
 
-    QListWidget* List1 = nullptr;
+    // ---- Controls.
+    QListWidget* EffectList = nullptr;
     QLineEdit* TimeText = nullptr;
     QPushButton* OkCommand = nullptr;
     QPushButton* CanCommand = nullptr;
 
-    void TimeText_Change();
-    void OkCommand_Click();
-    void CanCommand_Click();
+private:
+    void KeepNumeric();
+    void Accept();
+
+    QString line_; // set by OK
 };

@@ -15,37 +15,26 @@ namespace {
 // Runs the element dialog; the effect chosen for the element comes with its markup, none after Cancel.
 std::optional<QString> RunElementDialog(ElementDialog& dialog, BodyScript* effect)
 {
-    std::optional<QString> markup = dialog.Run();
-    if (effect) {
-        *effect = BodyScript();
-        if (markup) {
-            effect->JavaTxt = dialog.MyTxTxt;
-            effect->LoadTxt = dialog.LoadStr;
-        }
-    }
-    return markup;
+    const std::optional<ElementDialog::Result> result = dialog.Run();
+    if (effect)
+        *effect = result ? result->effect : BodyScript();
+    if (!result)
+        return std::nullopt;
+    return result->markup;
 }
 
 } // namespace
 
 std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
 {
-    ElementDialog dialog(shared_.Context(), owner);
-    dialog.EditTag = 0;
-    dialog.HtmlN = kind;
+    ElementDialog dialog(shared_.Context(), {ElementDialog::Purpose::Insert, kind, {}}, owner);
     return RunElementDialog(dialog, effect);
 }
 
-bool BuilderDialogs::AddScript(QWidget* owner, BodyScript& script)
+std::optional<BodyScript> BuilderDialogs::AddScript(QWidget* owner)
 {
     PageEffectDialog dialog(shared_.Context(), owner);
-    script = BodyScript();
-    if (!dialog.Confirm() || !dialog.Yn)
-        return false;
-    script.JavaTxt = dialog.JavaTxt;
-    script.LoadTxt = dialog.LoadTxt;
-    dialog.SetEstr(script.EventNames, script.EventCodes);
-    return true;
+    return dialog.Run();
 }
 
 bool BuilderDialogs::EditsElement(const QString& kind) const
@@ -57,39 +46,31 @@ bool BuilderDialogs::EditsElement(const QString& kind) const
 std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
                                                    BodyScript* effect)
 {
-    ElementDialog dialog(shared_.Context(), owner);
-    dialog.HtmlN = kind;
-    dialog.EditTag = 1;
-    dialog.EditAttrs = attrs;
+    ElementDialog dialog(shared_.Context(), {ElementDialog::Purpose::RebuildStartTag, kind, attrs}, owner);
     return RunElementDialog(dialog, effect);
 }
 
 std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                                  const QString& closing)
 {
-    StyleDialog css(shared_.Context(), owner);
-    css.StxtStr = style;
-    css.HtmlTxt1 = tagStart;
-    css.HtmlTxt2 = ElementMarkup::SampleText + closing;
+    StyleDialog css(shared_.Context(), {style, tagStart, ElementMarkup::SampleText + closing}, owner);
     return css.Run();
 }
 
 std::optional<QString> BuilderDialogs::EditBody(QWidget* owner, const AttributeList& attrs)
 {
-    BodyDialog dialog(shared_.Context(), owner);
-    dialog.Attrs = attrs;
+    BodyDialog dialog(shared_.Context(), attrs, owner);
     return dialog.Run();
 }
 
 std::optional<QString> BuilderDialogs::PickColour(QWidget* owner)
 {
-    ColorDialog form(shared_.Db, owner);
+    ColorDialog form(shared_.Db, QString(), owner);
     return form.Run();
 }
 
 QString BuilderDialogs::ImportText(QWidget* owner)
 {
     TextImportDialog dialog(owner);
-    dialog.exec();
-    return dialog.txt;
+    return dialog.Run().value_or(QString());
 }

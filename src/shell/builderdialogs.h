@@ -11,7 +11,7 @@ public:
     explicit BuilderDialogs(ProgramState& shared) : shared_(shared) {}
 
     std::optional<QString> NewElement(QWidget* owner, const QString& kind, BodyScript* effect = nullptr) override;
-    bool AddScript(QWidget* owner, BodyScript& script) override;
+    std::optional<BodyScript> AddScript(QWidget* owner) override;
     bool EditsElement(const QString& kind) const override;
     std::optional<QString> EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
                                        BodyScript* effect = nullptr) override;

@@ -20,7 +20,7 @@ class TestColorDialog : public QObject
     {
         return {form.ColorSlider[0]->value(), form.ColorSlider[1]->value(), form.ColorSlider[2]->value()};
     }
-    static void ClickSwatch(ColorDialog& form, int i) { QTest::mouseClick(form.Label1[i], Qt::LeftButton); }
+    static void ClickSwatch(ColorDialog& form, int i) { QTest::mouseClick(form.Swatch[i], Qt::LeftButton); }
 
 private Q_SLOTS:
     void initTestCase() { QCOMPARE(db_.Load(QStringLiteral(KESTREL_BUILD_DIR "/data.xml")), TagDb::Loaded); }
@@ -42,29 +42,30 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QList<int>, rgb);
         QFETCH(QString, result);
-        ColorDialog form(db_);
-        form.FontColorM = start;
-        form.show();
-        QCOMPARE(Sliders(form), rgb);
-        // Black shows although no slider moved.
-        if (result == QLatin1String("#000000"))
-            QCOMPARE(form.PreviewColor(), QColor(Qt::black));
-        QCOMPARE(form.Text1[1]->text(), QString::number(rgb[1]));
-        QVERIFY(form.Text1[0]->isReadOnly());
-        form.OkCommand->click();
-        QCOMPARE(form.FontColorM, result);
+        ColorDialog dialog(db_, start);
+        const std::optional<QString> picked = RunDriven(dialog, [&](ColorDialog* form) {
+            QCOMPARE(Sliders(*form), rgb);
+            // Black shows although no slider moved.
+            if (result == QLatin1String("#000000"))
+                QCOMPARE(form->PreviewColor(), QColor(Qt::black));
+            QCOMPARE(form->SliderValue[1]->text(), QString::number(rgb[1]));
+            QVERIFY(form->SliderValue[0]->isReadOnly());
+            form->OkCommand->click();
+        });
+        QCOMPARE(picked, std::optional<QString>(result));
     }
 
     void slidersGiveUpperCaseText()
     {
-        ColorDialog form(db_);
-        form.show();
-        form.ColorSlider[0]->setValue(255);
-        form.ColorSlider[1]->setValue(128);
-        QCOMPARE(form.Text1[0]->text(), QStringLiteral("255"));
-        QCOMPARE(form.PreviewColor(), QColor(255, 128, 0));
-        form.OkCommand->click();
-        QCOMPARE(form.FontColorM, QStringLiteral("#FF8000"));
+        ColorDialog dialog(db_, QString());
+        const std::optional<QString> picked = RunDriven(dialog, [](ColorDialog* form) {
+            form->ColorSlider[0]->setValue(255);
+            form->ColorSlider[1]->setValue(128);
+            QCOMPARE(form->SliderValue[0]->text(), QStringLiteral("255"));
+            QCOMPARE(form->PreviewColor(), QColor(255, 128, 0));
+            form->OkCommand->click();
+        });
+        QCOMPARE(picked, std::optional<QString>(QStringLiteral("#FF8000")));
     }
 
     void swatches_data()
@@ -85,13 +86,13 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QList<int>, clicks);
         QFETCH(QString, result);
-        ColorDialog form(db_);
-        form.FontColorM = start;
-        form.show();
-        for (const int i : clicks)
-            ClickSwatch(form, i);
-        form.OkCommand->click();
-        QCOMPARE(form.FontColorM, result);
+        ColorDialog dialog(db_, start);
+        const std::optional<QString> picked = RunDriven(dialog, [&](ColorDialog* form) {
+            for (const int i : clicks)
+                ClickSwatch(*form, i);
+            form->OkCommand->click();
+        });
+        QCOMPARE(picked, std::optional<QString>(result));
     }
 
     void pickColor_data()
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, result);
         QString seen;
         OnNextModal<ColorDialog>([&](ColorDialog* form) {
-            seen = form->ColorText;
+            seen = form->ColorText();
             if (ok)
                 form->OkCommand->click();
             else if (start.startsWith(QLatin1Char('#')))

@@ -6,6 +6,7 @@
 #include "builders/elements/elementdialog.h"
 #include "editor/pageedit.h"
 #include "editor/pagewindow.h"
+#include "elementoutcome.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -148,13 +150,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, htmlN);
         QFETCH(QStringList, steps);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = htmlN;
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, htmlN});
+        f.Prepare();
         for (const QString& step : std::as_const(steps))
             Step(&f, step);
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     // An edited tag's attributes ("name=value") fill the fields; the fields then show what the checks say.
@@ -209,24 +210,22 @@ private Q_SLOTS:
         QFETCH(QString, htmlN);
         QFETCH(QStringList, attributes);
         QFETCH(QStringList, checks);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = htmlN;
-        f.EditTag = 1;
+        AttributeList attrs;
         for (const QString& a : std::as_const(attributes))
-            f.EditAttrs.append({a.section('=', 0, 0), a.section('=', 1)});
-        f.Form_Load();
+            attrs.append({a.section('=', 0, 0), a.section('=', 1)});
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::RebuildStartTag, htmlN, attrs});
+        f.Prepare();
         for (const QString& check : std::as_const(checks))
             Step(&f, check);
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     // A picture makes the moving content markup: the text typed before it is written as typed from then on.
     void marqueePicture()
     {
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<marquee";
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<marquee"});
+        f.Prepare();
         f.HtmlText->setPlainText("a<b");
         const QString picture = f_.Path("p.gif");
         f_.paths << picture;
@@ -234,8 +233,9 @@ private Q_SLOTS:
         QCOMPARE(f_.requests.size(), 1);
         QCOMPARE(f_.requests.first().filter, f_.shared->Context().ImageFilter);
         QVERIFY(f.HtmlCheck->isChecked());
-        f.OkCommand_Click();
-        QCOMPARE(f.HtmlStr, "<marquee>a<b<img src='" + QUrl::fromLocalFile(picture).toString() + "'></marquee>" + CrLf);
+        f.OkCommand->click();
+        QCOMPARE(OkMarkup(f),
+                 "<marquee>a<b<img src='" + QUrl::fromLocalFile(picture).toString() + "'></marquee>" + CrLf);
     }
 
     // Each kind through its menu command: the dialog comes up titled, with the focus in its first field, and OK

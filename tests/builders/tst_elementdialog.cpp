@@ -5,6 +5,7 @@
 #include "builders/styles/styledialog.h"
 #include "editor/pageedit.h"
 #include "editor/pagewindow.h"
+#include "elementoutcome.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -81,8 +82,7 @@ private Q_SLOTS:
     // Tab walks the kind's fields, the content, the common attributes and then the buttons.
     void tabOrder()
     {
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<a";
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<a"});
         f.show();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -108,15 +108,14 @@ private Q_SLOTS:
     void linkTarget()
     {
         QFETCH(bool, uncheck);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<a";
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<a"});
+        f.Prepare();
         Child<QCheckBox>(&f, "LinkCheck1")->click();
         QTest::keyClicks(Child<QComboBox>(&f, "LinkCombo")->lineEdit(), "main");
         if (uncheck)
             Child<QCheckBox>(&f, "LinkCheck1")->click();
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     void insertImage()
@@ -159,9 +158,8 @@ private Q_SLOTS:
         QFETCH(bool, pixels);
         QFETCH(bool, flat);
         QFETCH(bool, clearHeight);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<hr";
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<hr"});
+        f.Prepare();
         QTest::keyClicks(Box(&f, "HrText_0"), "2");
         if (pixels)
             Child<QRadioButton>(&f, "HrOption_1")->click();
@@ -170,8 +168,8 @@ private Q_SLOTS:
             Child<QCheckBox>(&f, "HrCheck")->click();
         if (clearHeight)
             Box(&f, "HrText_0")->clear();
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     void preformattedKeepsLines()
@@ -188,8 +186,7 @@ private Q_SLOTS:
     // Enter in a field shows the element and leaves the dialog open; only OK closes it.
     void enterRefreshesThePreview()
     {
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<p";
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<p"});
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QLineEdit* name = Box(&f, "NameText");
@@ -198,7 +195,7 @@ private Q_SLOTS:
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(f.isVisible());
         QCOMPARE(f_.ReadFile(f_.shared->TempFile), QByteArray("<html><body><p name=\"n1\"></p></body></html>"));
-        QCOMPARE(f.MyTxStr, QStringLiteral("<p name=\"n1\"></p>"));
+        QCOMPARE(f.PreviewedMarkup(), QStringLiteral("<p name=\"n1\"></p>"));
         f.reject();
     }
 
@@ -226,30 +223,28 @@ private Q_SLOTS:
     void styleButton()
     {
         QFETCH(bool, ok);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<span";
-        f.Form_Load();
-        f.CcText[0]->setText("s");
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<span"});
+        f.Prepare();
+        f.CommonText[0]->setText("s");
         f.HtmlText->setPlainText("x");
         OnNextModal([&](QDialog* dialog) {
             auto* css = qobject_cast<StyleDialog*>(dialog);
             QVERIFY(css);
-            QCOMPARE(css->HtmlTxt1, QStringLiteral("<span id=\"s\""));
-            QCOMPARE(css->HtmlTxt2, QStringLiteral("x</span>"));
+            QCOMPARE(css->Given().tagStart, QStringLiteral("<span id=\"s\""));
+            QCOMPARE(css->Given().closing, QStringLiteral("x</span>"));
             Box(css, "ZindexText")->setText("3");
             if (ok)
                 Child<QPushButton>(css, "OkCommand")->click();
         });
-        f.SCommand->click();
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.StyleCommand->click();
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     void listLines()
     {
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<select";
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<select"});
+        f.Prepare();
         auto* list = Child<QListWidget>(&f, "SelectList");
         auto* add = Child<QPushButton>(&f, "AddListCommand");
         QVERIFY(!Box(&f, "SelectText_0")->isEnabled());
@@ -275,25 +270,24 @@ private Q_SLOTS:
         Type(Box(&f, "SelectText_0"), "two");
         Type(f.FormNameText, "s");
         Child<QCheckBox>(&f, "SelectCheck")->click();
-        f.OkCommand_Click();
-        QCOMPARE(f.HtmlStr,
+        f.OkCommand->click();
+        QCOMPARE(OkMarkup(f),
                  QStringLiteral("<select name=\"s\" multiple><option value=1>one\r\n<option>two\r\n</select>\r\n"));
     }
 
     void radioGroupIsAParagraph()
     {
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<input type=radio";
-        f.Form_Load();
-        QVERIFY(!f.OfftFrame1->isVisibleTo(&f));
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<input type=radio"});
+        f.Prepare();
+        QVERIFY(!f.CommonFrame->isVisibleTo(&f));
         QCOMPARE(Child<QPushButton>(&f, "AddListCommand")->text(), QStringLiteral("增加一个"));
         Child<QPushButton>(&f, "AddListCommand")->click();
         Type(Box(&f, "ValueText"), "m");
         Box(&f, "SelectText_0")->setText("男");
         Type(Box(&f, "FradioText"), "sex");
         Child<QCheckBox>(&f, "RadioCheck")->click();
-        f.OkCommand_Click();
-        QCOMPARE(f.HtmlStr, QStringLiteral("<p><input type=radio name=sex value=m>男<br>\r\n</p>\r\n"));
+        f.OkCommand->click();
+        QCOMPARE(OkMarkup(f), QStringLiteral("<p><input type=radio name=sex value=m>男<br>\r\n</p>\r\n"));
     }
 };
 

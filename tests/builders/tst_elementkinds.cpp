@@ -6,6 +6,7 @@
 #include "builders/elements/fieldframe.h"
 #include "builders/styles/colordialog.h"
 #include "editor/tagparser.h"
+#include "elementoutcome.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QtTest>
 
 #include <memory>
@@ -28,11 +30,12 @@ class TestElementKinds : public QObject
 
     PageWindowFixture f_;
 
-    std::unique_ptr<ElementDialog> Open(const QString& htmlN)
+    // The dialog for a new element of kind `htmlN`, or for the start tag with `attrs` when they are given.
+    std::unique_ptr<ElementDialog> Open(const QString& htmlN, const std::optional<AttributeList>& attrs = {})
     {
-        auto form = std::make_unique<ElementDialog>(f_.shared->Context());
-        form->HtmlN = htmlN;
-        return form;
+        const auto purpose = attrs ? ElementDialog::Purpose::RebuildStartTag : ElementDialog::Purpose::Insert;
+        return std::make_unique<ElementDialog>(f_.shared->Context(),
+                                               ElementDialog::Input{purpose, htmlN, attrs.value_or(AttributeList())});
     }
     // "box:=text" sets a text box or the content, "button" clicks, "combo#i" chooses entry i.
     static void Apply(QWidget* d, const QString& step)
@@ -60,7 +63,7 @@ class TestElementKinds : public QObject
     // The loaded dialog's box for `field`, enabled and empty, ready to be typed into.
     static QLineEdit* EmptyBox(ElementDialog* form, const ElementField& field)
     {
-        form->Form_Load();
+        form->Prepare();
         auto* box = FrameOf(form, field)->Get<QLineEdit>(field.Name);
         SetBoxEnabled(box, true);
         box->clear();
@@ -111,7 +114,9 @@ class TestElementKinds : public QObject
             OnNextModal([](QDialog* d) {
                 auto* colours = qobject_cast<ColorDialog*>(d);
                 QVERIFY(colours);
-                colours->ColorText = "#123456";
+                colours->ColorSlider[0]->setValue(0x12);
+                colours->ColorSlider[1]->setValue(0x34);
+                colours->ColorSlider[2]->setValue(0x56);
                 colours->OkCommand->click();
             });
             Child<QPushButton>(form, field.Name)->click();
@@ -242,23 +247,21 @@ private Q_SLOTS:
         const bool flag = kind->IsFlag(kind->SlotOf(described->Attr));
 
         auto form = Open(htmlN);
-        form->Form_Load();
+        form->Prepare();
         QString value = SetField(form.get(), *described);
         if (field == QLatin1String("HrText_1"))
             value += QLatin1Char('%'); // the rule's width in per cent, its first unit
         const QString attribute = flag ? QString(QLatin1Char(' ') + value)
                                        : QString(QLatin1Char(' ') + described->Attr + "=\"" + value + '"');
-        form->OkCommand_Click();
-        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+        form->OkCommand->click();
+        QVERIFY2(OkMarkup(*form).contains(attribute), qPrintable(OkMarkup(*form)));
 
-        auto edit = Open(htmlN);
-        edit->EditTag = 1;
-        edit->EditAttrs = {{described->Attr, flag ? QString() : value}, {QString(), QString()}};
-        edit->Form_Load();
+        auto edit = Open(htmlN, AttributeList{{described->Attr, flag ? QString() : value}, {QString(), QString()}});
+        edit->Prepare();
         QVERIFY(ShowsSet(edit.get(), *described));
-        edit->OkCommand_Click();
-        QVERIFY2(edit->HtmlStr.contains(attribute), qPrintable(edit->HtmlStr));
-        QCOMPARE(edit->HtmlStr.count(attribute), 1); // nothing kept twice
+        edit->OkCommand->click();
+        QVERIFY2(OkMarkup(*edit).contains(attribute), qPrintable(OkMarkup(*edit)));
+        QCOMPARE(OkMarkup(*edit).count(attribute), 1); // nothing kept twice
     }
 
     // An edited tag whose every attribute holds a word no control stands for. Untouched, each attribute is written
@@ -282,26 +285,26 @@ private Q_SLOTS:
             std::find_if(controls.begin(), controls.end(), [&](const ElementField& f) { return f.Name == field; });
         QVERIFY(described != controls.end());
 
-        auto form = Open(htmlN);
-        form->EditTag = 1;
         QStringList attrs;
         for (const QString& attr : kind->SlotNames)
             if (!attr.isEmpty())
                 attrs << attr;
+        AttributeList odd;
         for (const QString& attr : std::as_const(attrs))
-            form->EditAttrs.append({attr, QStringLiteral("x-odd")});
-        form->EditAttrs.append({QString(), QString()});
-        form->Form_Load();
+            odd.append({attr, QStringLiteral("x-odd")});
+        odd.append({QString(), QString()});
+        auto form = Open(htmlN, odd);
+        form->Prepare();
         QStringList untouched;
-        for (const auto& [name, value] : Written(form->Markup.OkMarkup()))
+        for (const auto& [name, value] : Written(form->Markup().OkMarkup()))
             untouched << name;
         for (const QString& attr : std::as_const(attrs))
-            QVERIFY2(untouched.count(attr) == 1, qPrintable(form->Markup.OkMarkup()));
+            QVERIFY2(untouched.count(attr) == 1, qPrintable(form->Markup().OkMarkup()));
 
         const int uses = described->Kind == FieldKind::Options ? int(described->OptionCaptions.size()) : 1;
         for (int use = 0; use < uses; ++use) {
             const QString value = SetField(form.get(), *described, use);
-            const QString tag = form->Markup.OkMarkup();
+            const QString tag = form->Markup().OkMarkup();
             const AttributeList written = Written(tag);
             QVERIFY2(Repeated(written).isEmpty(), qPrintable(tag));
             const QString& attr = described->Attr;
@@ -337,9 +340,9 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(QStringLiteral("a\u0001b\u001bc") + QChar(0) + QStringLiteral("d"));
         QTest::keySequence(box, QKeySequence::Paste);
         QVERIFY2(box->text().size() == 7, "the box itself shows what was pasted");
-        form->OkCommand_Click();
+        form->OkCommand->click();
         const QString attribute = ' ' + described->Attr + "=\"abcd\"";
-        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+        QVERIFY2(OkMarkup(*form).contains(attribute), qPrintable(OkMarkup(*form)));
     }
 
     // However long the number typed into a number or digits box, the box and its attribute hold a whole number
@@ -365,17 +368,17 @@ private Q_SLOTS:
         QCOMPARE(box->text(), expected);
         if (described->Attr.isEmpty())
             return; // the kind's hook writes it (the play times)
-        form->OkCommand_Click();
+        form->OkCommand->click();
         const QString unit = field == QLatin1String("HrText_1") ? QStringLiteral("%") : QString();
         const QString attribute = ' ' + described->Attr + "=\"" + expected + unit + '"';
-        QVERIFY2(form->HtmlStr.contains(attribute), qPrintable(form->HtmlStr));
+        QVERIFY2(OkMarkup(*form).contains(attribute), qPrintable(OkMarkup(*form)));
     }
 
     // The field kinds no kind shows yet: a slider and a combo on the media kind's slots.
     void sliderAndCombo()
     {
         auto form = Open("<embed");
-        form->Form_Load();
+        form->Prepare();
         ElementKind::Frame described{"TestFrame",
                                      {ElementField::Slider("HearHScroll", "音量", "volume", 0, 100, 10),
                                       ElementField::Combo("ControlCombo", "面板", "controls", {"正常面板", "小面板"},
@@ -385,9 +388,9 @@ private Q_SLOTS:
         auto* combo = frame->Get<QComboBox>("ControlCombo");
         combo->setCurrentIndex(1);
         Q_EMIT combo->activated(1);
-        QCOMPARE(form->Markup.OkMarkup(), QStringLiteral("<embed controls=\"smallconsole\" volume=\"80\">\r\n"));
+        QCOMPARE(form->Markup().OkMarkup(), QStringLiteral("<embed controls=\"smallconsole\" volume=\"80\">\r\n"));
         QTest::keyClicks(combo->lineEdit(), "x");
-        QCOMPARE(form->Markup.Attr("controls"), QStringLiteral("小面板x"));
+        QCOMPARE(form->Markup().Attr("controls"), QStringLiteral("小面板x"));
 
         // Edit mode: the ends of the slider stand for no position; a named choice in any case is chosen.
         QVERIFY(!frame->ApplyAttr("volume", "100"));
@@ -395,7 +398,7 @@ private Q_SLOTS:
         QCOMPARE(frame->Get<QScrollBar>("HearHScroll")->value(), 35);
         QVERIFY(frame->ApplyAttr("controls", "CONSOLE"));
         QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(form->Markup.Attr("controls"), QStringLiteral("console"));
+        QCOMPARE(form->Markup().Attr("controls"), QStringLiteral("console"));
         QVERIFY(frame->ApplyAttr("controls", "volumelever"));
         QCOMPARE(combo->currentText(), QStringLiteral("volumelever"));
     }
@@ -416,7 +419,7 @@ private Q_SLOTS:
         QFETCH(QString, clip);
         QFETCH(bool, menu);
         auto form = Open("<img");
-        form->Form_Load();
+        form->Prepare();
         auto* box = Child<QLineEdit>(form.get(), "ImgText_4");
         QTest::keyClicks(box, "7");
         QGuiApplication::clipboard()->setText(clip);
@@ -431,8 +434,8 @@ private Q_SLOTS:
         } else {
             QTest::keySequence(box, QKeySequence::Paste);
         }
-        form->OkCommand_Click();
-        QTEST(form->HtmlStr, "expected");
+        form->OkCommand->click();
+        QTEST(OkMarkup(*form), "expected");
     }
 
     void markupRow_data()
@@ -526,11 +529,11 @@ private Q_SLOTS:
         QFETCH(QString, htmlN);
         QFETCH(QStringList, steps);
         auto form = Open(htmlN);
-        form->Form_Load();
+        form->Prepare();
         for (const QString& step : std::as_const(steps))
             Apply(form.get(), step);
-        form->OkCommand_Click();
-        QTEST(form->HtmlStr, "expected");
+        form->OkCommand->click();
+        QTEST(OkMarkup(*form), "expected");
     }
 
     // Tab from the first field to Cancel: the kind's fields, the name, the content, the common boxes, the buttons.

@@ -11,6 +11,7 @@
 #include "builders/scripts/scriptdialog.h"
 #include "builders/styles/colordialog.h"
 #include "builders/styles/styledialog.h"
+#include "elementoutcome.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QtTest>
 
 #include <memory>
@@ -81,7 +83,7 @@ class TestGenericDialogs : public QObject
             QCOMPARE(d->focusWidget(), d->NameText);
             d->NameText->setText(name);
             d->ValueText->setText(value);
-            d->Command1->click();
+            d->OkCommand->click();
         });
     }
 
@@ -95,17 +97,17 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<ElementPickDialog>(
             [&](ElementPickDialog* pick) {
-                QVERIFY(!pick->Okcom->isEnabled());
-                QCOMPARE(pick->focusWidget(), pick->List1);
-                QVERIFY(!Items(pick->List1).contains("块元素")); // the element dialog's own kinds are not offered
-                QVERIFY(Choose(pick->List1, "粗体") >= 0);
-                QVERIFY(pick->Okcom->isEnabled());
+                QVERIFY(!pick->AddCommand->isEnabled());
+                QCOMPARE(pick->focusWidget(), pick->ElementList);
+                QVERIFY(!Items(pick->ElementList).contains("块元素")); // the element dialog's own kinds are not offered
+                QVERIFY(Choose(pick->ElementList, "粗体") >= 0);
+                QVERIFY(pick->AddCommand->isEnabled());
                 OnNextModal<GenericElementDialog>(
                     [&](GenericElementDialog* d) {
-                        QCOMPARE(d->Label2->text(), QStringLiteral("粗体"));
-                        QVERIFY(d->Text1->isEnabled());
-                        QCOMPARE(d->focusWidget(), d->Text1);
-                        QTest::keyClicks(d->Text1, "a<b");
+                        QCOMPARE(d->TitleLabel->text(), QStringLiteral("粗体"));
+                        QVERIFY(d->ContentText->isEnabled());
+                        QCOMPARE(d->focusWidget(), d->ContentText);
+                        QTest::keyClicks(d->ContentText, "a<b");
                         OnNextModal<StyleDialog>(
                             [](StyleDialog* css) {
                                 Box(css, "ZindexText")->setText("3");
@@ -115,12 +117,12 @@ private Q_SLOTS:
                         d->StyleCommand->click();
                         OnNextModal<EventDialog>(
                             [&](EventDialog* e) {
-                                QVERIFY(!e->Text1->isEnabled());
-                                QVERIFY(!e->List2->isEnabled());
-                                Choose(e->List1, "单击 onclick");
-                                QCOMPARE(e->Label3->text(), QStringLiteral("单击 onclick"));
-                                QVERIFY(e->Text1->isEnabled());
-                                QVERIFY(e->List2->isEnabled());
+                                QVERIFY(!e->CodeBox->isEnabled());
+                                QVERIFY(!e->CallList->isEnabled());
+                                Choose(e->EventList, "单击 onclick");
+                                QCOMPARE(e->EventLabel->text(), QStringLiteral("单击 onclick"));
+                                QVERIFY(e->CodeBox->isEnabled());
+                                QVERIFY(e->CallList->isEnabled());
                                 OnNextModal<ScriptCallDialog>(
                                     [](ScriptCallDialog* js) {
                                         QCOMPARE(js->JsLabel[0]->text(), QStringLiteral("提示文字"));
@@ -130,21 +132,21 @@ private Q_SLOTS:
                                         js->OkCommand->click();
                                     },
                                     &seen);
-                                DoubleClick(e->List2, "弹出提示框");
-                                QCOMPARE(e->Text1->text(), QStringLiteral("alert('hi')"));
-                                DoubleClick(e->List2, "后退到上一页"); // no arguments: no dialog
-                                QCOMPARE(e->Text1->text(), QStringLiteral("alert('hi');history.back()"));
-                                e->Text1->end(false);
-                                QTest::keyClicks(e->Text1, ";x=\"a\"");
-                                QCOMPARE(e->Text1->text(), QStringLiteral("alert('hi');history.back();x='a'"));
+                                DoubleClick(e->CallList, "弹出提示框");
+                                QCOMPARE(e->CodeBox->text(), QStringLiteral("alert('hi')"));
+                                DoubleClick(e->CallList, "后退到上一页"); // no arguments: no dialog
+                                QCOMPARE(e->CodeBox->text(), QStringLiteral("alert('hi');history.back()"));
+                                e->CodeBox->end(false);
+                                QTest::keyClicks(e->CodeBox, ";x=\"a\"");
+                                QCOMPARE(e->CodeBox->text(), QStringLiteral("alert('hi');history.back();x='a'"));
                                 e->OkCommand->click();
                             },
                             &seen);
-                        d->ECommand->click();
+                        d->EventCommand->click();
                         d->OkCommand->click();
                     },
                     &seen);
-                pick->Okcom->click();
+                pick->AddCommand->click();
             },
             &seen);
         f_.frame->Action(Command::InsertOtherElement)->trigger();
@@ -181,25 +183,26 @@ private Q_SLOTS:
         QFETCH(QString, inserted);
         const QString after = PageWith(inserted);
         OnNextModal<ElementPickDialog>([&](ElementPickDialog* pick) {
-            Choose(pick->List1, title);
+            Choose(pick->ElementList, title);
             if (how == "cancel list") {
-                pick->Cancelcom->click();
+                pick->CancelCommand->click();
                 return;
             }
             OnNextModal<GenericElementDialog>([&](GenericElementDialog* d) {
-                QCOMPARE(d->Label2->text(), title);
+                QCOMPARE(d->TitleLabel->text(), title);
                 if (how == "cancel element") {
                     d->CancelCommand->click();
                     return;
                 }
-                QCOMPARE(d->Text1->isEnabled(), inserted.endsWith("\n"));
-                QCOMPARE(d->focusWidget(), d->Text1->isEnabled() ? static_cast<QWidget*>(d->Text1) : d->Check1);
+                QCOMPARE(d->ContentText->isEnabled(), inserted.endsWith("\n"));
+                QCOMPARE(d->focusWidget(),
+                         d->ContentText->isEnabled() ? static_cast<QWidget*>(d->ContentText) : d->HtmlCheck);
                 d->OkCommand->click();
             });
             if (how == "double click")
-                DoubleClick(pick->List1, title);
+                DoubleClick(pick->ElementList, title);
             else
-                pick->Okcom->click();
+                pick->AddCommand->click();
             QVERIFY(!pick->isVisible());
         });
         f_.frame->Action(Command::InsertOtherElement)->trigger();
@@ -209,15 +212,14 @@ private Q_SLOTS:
     // Add, refuse a duplicate, edit and delete other attributes of a new element; see them in its markup.
     void otherAttributesOfANewElement()
     {
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<span";
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(), {ElementDialog::Purpose::Insert, "<span"});
+        f.Prepare();
         QVERIFY(f.OtherCommand->isEnabled());
-        f.CcText[0]->setText("s");
+        f.CommonText[0]->setText("s");
         int seen = 0;
         OnNextModal<OtherAttributesDialog>(
             [&](OtherAttributesDialog* o) {
-                QCOMPARE(o->List1->count(), 0);
+                QCOMPARE(o->NameList->count(), 0);
                 QVERIFY(!o->EditCommand->isEnabled());
                 AnswerAttribute(" lang ", "zh");
                 o->AddCommand->click();
@@ -227,26 +229,26 @@ private Q_SLOTS:
                 o->AddCommand->click();
                 AnswerAttribute("tabindex", "0");
                 o->AddCommand->click();
-                QCOMPARE(Items(o->List1), (QStringList{"lang", "data-x", "tabindex"}));
-                QCOMPARE(Items(o->List2), (QStringList{"zh", "1", "0"}));
+                QCOMPARE(Items(o->NameList), (QStringList{"lang", "data-x", "tabindex"}));
+                QCOMPARE(Items(o->ValueList), (QStringList{"zh", "1", "0"}));
                 // A double click on a name edits its row.
                 QStringList shown;
                 AnswerAttribute("data-x", "2", &shown);
-                DoubleClick(o->List1, "data-x");
+                DoubleClick(o->NameList, "data-x");
                 QCOMPARE(shown, (QStringList{"data-x", "1"}));
                 // Choosing a value chooses its row; delete it.
-                o->List2->setCurrentRow(2);
-                QCOMPARE(o->List1->currentRow(), 2);
+                o->ValueList->setCurrentRow(2);
+                QCOMPARE(o->NameList->currentRow(), 2);
                 o->DelCommand->click();
-                QCOMPARE(Items(o->List1), (QStringList{"lang", "data-x"}));
-                QCOMPARE(Items(o->List2), (QStringList{"zh", "2"}));
+                QCOMPARE(Items(o->NameList), (QStringList{"lang", "data-x"}));
+                QCOMPARE(Items(o->ValueList), (QStringList{"zh", "2"}));
                 o->OkCommand->click();
             },
             &seen);
         f.OtherCommand->click();
         QCOMPARE(seen, 1);
-        f.OkCommand_Click();
-        QCOMPARE(f.HtmlStr, QStringLiteral("<span id=\"s\" lang=\"zh\" data-x=\"2\"></span>\r\n"));
+        f.OkCommand->click();
+        QCOMPARE(OkMarkup(f), QStringLiteral("<span id=\"s\" lang=\"zh\" data-x=\"2\"></span>\r\n"));
     }
 
     // The attributes of an edited tag that the dialog has no field for are listed; OK takes the changes, Cancel
@@ -261,23 +263,21 @@ private Q_SLOTS:
     void otherAttributesOfAnEditedTag()
     {
         QFETCH(bool, ok);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<span";
-        f.EditTag = 1;
-        f.EditAttrs = {{"lang", "zh"}, {"data-y", "b"}};
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(),
+                        {ElementDialog::Purpose::RebuildStartTag, "<span", {{"lang", "zh"}, {"data-y", "b"}}});
+        f.Prepare();
         OnNextModal<OtherAttributesDialog>([&](OtherAttributesDialog* o) {
-            QCOMPARE(Items(o->List1), (QStringList{"lang", "data-y"}));
-            QCOMPARE(o->List1->currentRow(), 0);
-            o->List1->setCurrentRow(1);
+            QCOMPARE(Items(o->NameList), (QStringList{"lang", "data-y"}));
+            QCOMPARE(o->NameList->currentRow(), 0);
+            o->NameList->setCurrentRow(1);
             o->DelCommand->click();
             AnswerAttribute("tabindex", "1");
             o->AddCommand->click();
             (ok ? o->OkCommand : o->CanCommand)->click();
         });
         f.OtherCommand->click();
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     // An edited tag's handler sits at its event's row in the event dialog; codes come back by position.
@@ -291,75 +291,72 @@ private Q_SLOTS:
     void eventsOfAnEditedTag()
     {
         QFETCH(bool, ok);
-        ElementDialog f(f_.shared->Context());
-        f.HtmlN = "<a";
-        f.EditTag = 1;
-        f.EditAttrs = {{"href", "a.html"}, {"onclick", "go()"}};
-        f.Form_Load();
+        ElementDialog f(f_.shared->Context(),
+                        {ElementDialog::Purpose::RebuildStartTag, "<a", {{"href", "a.html"}, {"onclick", "go()"}}});
+        f.Prepare();
         OnNextModal<EventDialog>([&](EventDialog* e) {
-            QCOMPARE(e->Id, f.Markup.TagType);
-            QCOMPARE(e->List1->item(0)->text(), QStringLiteral("单击 onclick"));
-            e->List1->setCurrentRow(0);
-            QCOMPARE(e->Text1->text(), QStringLiteral("go()"));
-            e->Text1->setText("stop()");
-            e->List1->setCurrentRow(1);
-            QCOMPARE(e->Text1->text(), QString());
-            QTest::keyClicks(e->Text1, "d()");
+            QCOMPARE(e->Kind(), f.Markup().TagType);
+            QCOMPARE(e->EventList->item(0)->text(), QStringLiteral("单击 onclick"));
+            e->EventList->setCurrentRow(0);
+            QCOMPARE(e->CodeBox->text(), QStringLiteral("go()"));
+            e->CodeBox->setText("stop()");
+            e->EventList->setCurrentRow(1);
+            QCOMPARE(e->CodeBox->text(), QString());
+            QTest::keyClicks(e->CodeBox, "d()");
             (ok ? e->OkCommand : e->CanCommand)->click();
         });
-        f.ECommand->click();
-        f.OkCommand_Click();
-        QTEST(f.HtmlStr, "expected");
+        f.EventCommand->click();
+        f.OkCommand->click();
+        QTEST(OkMarkup(f), "expected");
     }
 
     // The pop-up window panel: sizes in front of the features, full screen empties and locks the sizes.
     void windowPanel()
     {
-        ScriptCallDialog js(f_.shared->Context());
-        js.RsIndex = Call("在新窗口中打开网页");
-        js.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&js));
-        QVERIFY(js.OPenFrame->isVisible());
-        QVERIFY(js.JsText[0]->isVisible() && js.JsText[1]->isVisible());
-        QVERIFY(!js.JsText[2]->isVisible());
-        QCOMPARE(js.focusWidget(), js.JsText[0]);
-        QVERIFY(js.OpenCheck[2]->isChecked());
-        const QString opening = "toolbar=No,location=No,directories=Yes,status=No,menubar=No,scrollbars=No,"
-                                "resizable=No,fullscreen=No";
-        QCOMPARE(js.JsText[2]->text(), opening);
-        const QStringList labels{"窗口宽度", "窗口高度", "水平坐标", "垂直坐标"};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(js.WinLabel[i]->text(), labels.at(i));
-
-        QTest::keyClicks(js.JsText[0], "a.html");
-        QTest::keyClicks(js.WinText[0], "300");
-        QCOMPARE(js.JsText[2]->text(), "width=300," + opening);
-        QTest::keyClicks(js.WinText[3], "20");
-        QCOMPARE(js.JsText[2]->text(), "width=300,top=20," + opening);
-
-        js.OpenCheck[7]->click();
-        for (QLineEdit* box : js.WinText) {
-            QVERIFY(!box->isEnabled());
-            QCOMPARE(box->text(), QString());
-        }
-        QString full = opening;
-        full.replace("fullscreen=No", "fullscreen=Yes");
-        QCOMPARE(js.JsText[2]->text(), full);
-        js.OpenCheck[7]->click();
-        QVERIFY(js.WinText[1]->isEnabled());
-        QTest::keyClicks(js.WinText[1], "200");
-        js.OpenCheck[0]->click();
         const QString row = "height=200,toolbar=Yes,location=No,directories=Yes,status=No,menubar=No,scrollbars=No,"
                             "resizable=No,fullscreen=No";
-        QCOMPARE(js.JsText[2]->text(), row);
+        ScriptCallDialog dialog(f_.shared->Context(), Call("在新窗口中打开网页"));
+        const std::optional<QStringList> args = RunDriven(dialog, [&](ScriptCallDialog* d) {
+            ScriptCallDialog& js = *d;
+            QVERIFY(QTest::qWaitForWindowExposed(&js));
+            QVERIFY(js.WindowFrame->isVisible());
+            QVERIFY(js.JsText[0]->isVisible() && js.JsText[1]->isVisible());
+            QVERIFY(!js.JsText[2]->isVisible());
+            QCOMPARE(js.focusWidget(), js.JsText[0]);
+            QVERIFY(js.OpenCheck[2]->isChecked());
+            const QString opening = "toolbar=No,location=No,directories=Yes,status=No,menubar=No,scrollbars=No,"
+                                    "resizable=No,fullscreen=No";
+            QCOMPARE(js.JsText[2]->text(), opening);
+            const QStringList labels{"窗口宽度", "窗口高度", "水平坐标", "垂直坐标"};
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(js.WinLabel[i]->text(), labels.at(i));
 
-        js.OkCommand->click();
-        QStringList args;
-        js.GetV(args);
+            QTest::keyClicks(js.JsText[0], "a.html");
+            QTest::keyClicks(js.WinText[0], "300");
+            QCOMPARE(js.JsText[2]->text(), "width=300," + opening);
+            QTest::keyClicks(js.WinText[3], "20");
+            QCOMPARE(js.JsText[2]->text(), "width=300,top=20," + opening);
+
+            js.OpenCheck[7]->click();
+            for (QLineEdit* box : js.WinText) {
+                QVERIFY(!box->isEnabled());
+                QCOMPARE(box->text(), QString());
+            }
+            QString full = opening;
+            full.replace("fullscreen=No", "fullscreen=Yes");
+            QCOMPARE(js.JsText[2]->text(), full);
+            js.OpenCheck[7]->click();
+            QVERIFY(js.WinText[1]->isEnabled());
+            QTest::keyClicks(js.WinText[1], "200");
+            js.OpenCheck[0]->click();
+            QCOMPARE(js.JsText[2]->text(), row);
+
+            js.OkCommand->click();
+        });
         QCOMPARE(args, (QStringList{"a.html", "", row, "", "", "", "", "", "", ""}));
     }
 
-    // A colour call shows the colour button alone; Cancel gives back ten empty arguments.
+    // A colour call shows the colour button alone; Cancel gives back no arguments.
     void colourCall_data()
     {
         QTest::addColumn<bool>("ok");
@@ -370,25 +367,28 @@ private Q_SLOTS:
     void colourCall()
     {
         QFETCH(bool, ok);
-        ScriptCallDialog js(f_.shared->Context());
-        js.RsIndex = Call("改变本元素文字颜色");
-        js.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&js));
-        QVERIFY(js.ColorCom->isVisible());
-        QVERIFY(!js.JsText[0]->isVisible());
-        QVERIFY(!js.OPenFrame->isVisible());
-        QCOMPARE(js.ColorCom->toolTip(), QStringLiteral("改变本元素文字颜色"));
-        OnNextModal<ColorDialog>([](ColorDialog* c) {
-            c->ColorText = "#123456";
-            c->OkCommand->click();
+        ScriptCallDialog dialog(f_.shared->Context(), Call("改变本元素文字颜色"));
+        const std::optional<QStringList> args = RunDriven(dialog, [&](ScriptCallDialog* d) {
+            ScriptCallDialog& js = *d;
+            QVERIFY(QTest::qWaitForWindowExposed(&js));
+            QVERIFY(js.ColorCom->isVisible());
+            QVERIFY(!js.JsText[0]->isVisible());
+            QVERIFY(!js.WindowFrame->isVisible());
+            QCOMPARE(js.ColorCom->toolTip(), QStringLiteral("改变本元素文字颜色"));
+            OnNextModal<ColorDialog>([](ColorDialog* c) {
+                c->ColorSlider[0]->setValue(0x12);
+                c->ColorSlider[1]->setValue(0x34);
+                c->ColorSlider[2]->setValue(0x56);
+                c->OkCommand->click();
+            });
+            js.ColorCom->click();
+            QCOMPARE(js.JsText[0]->text(), QStringLiteral("#123456"));
+            (ok ? js.OkCommand : js.CancelCommand)->click();
         });
-        js.ColorCom->click();
-        QCOMPARE(js.JsText[0]->text(), QStringLiteral("#123456"));
-        (ok ? js.OkCommand : js.CancelCommand)->click();
-        QStringList args{"stale"};
-        js.GetV(args);
         QFETCH(QString, first);
-        QCOMPARE(args, (QStringList{first, "", "", "", "", "", "", "", "", ""}));
+        // Cancel hands back no arguments at all.
+        QCOMPARE(args.value_or(QStringList(10, QString())), (QStringList{first, "", "", "", "", "", "", "", "", ""}));
+        QCOMPARE(args.has_value(), ok);
     }
 
     // The script dialog from the menu: language, src or code, the block at the caret.
@@ -467,20 +467,16 @@ private Q_SLOTS:
         if (dialog == "Addform")
             d = std::make_unique<ElementPickDialog>(context);
         else if (dialog == "HSetForm") {
-            auto h = std::make_unique<GenericElementDialog>(context);
-            h->MyIndex = GenericElement::IndexOfTitle(f_.shared->Db, "粗体");
-            d = std::move(h);
+            d = std::make_unique<GenericElementDialog>(context, GenericElement::IndexOfTitle(f_.shared->Db, "粗体"));
         } else if (dialog == "EForm")
-            d = std::make_unique<EventDialog>(context);
+            d = std::make_unique<EventDialog>(context, EventDialog::Input());
         else if (dialog == "OtherForm")
-            d = std::make_unique<OtherAttributesDialog>();
+            d = std::make_unique<OtherAttributesDialog>(OtherAttributesDialog::Positions());
         else if (dialog == "AddOtherForm")
             d = std::make_unique<AttributeDialog>();
-        else if (dialog == "JsForm") {
-            auto j = std::make_unique<ScriptCallDialog>(context);
-            j->RsIndex = Call("弹出提示框");
-            d = std::move(j);
-        } else
+        else if (dialog == "JsForm")
+            d = std::make_unique<ScriptCallDialog>(context, Call("弹出提示框"));
+        else
             d = std::make_unique<ScriptDialog>();
         d->show();
         d->activateWindow();

@@ -2,6 +2,7 @@
 // caret; an unordered list's bullets belong to its lines and follow the line chosen.
 
 #include "builders/elements/elementdialog.h"
+#include "elementoutcome.h"
 #include "modaldriver.h"
 #include "pagewindowfixture.h"
 
@@ -70,10 +71,10 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<ElementDialog>(
             [&](ElementDialog* d) {
-                QCOMPARE(d->HtmlN, htmlN);
-                QCOMPARE(d->Titlelable->text(), title);
+                QCOMPARE(d->Given().kind, htmlN);
+                QCOMPARE(d->TitleLabel->text(), title);
                 QCOMPARE(Child<QPushButton>(d, "AddListCommand")->text(), QStringLiteral("增加一行"));
-                QVERIFY(!d->OfftFrame1->isVisibleTo(d)); // a list carries no id, title or class
+                QVERIFY(!d->CommonFrame->isVisibleTo(d)); // a list carries no id, title or class
                 for (const QString& step : steps)
                     Click(d, step);
                 d->OkCommand->click();
@@ -88,8 +89,8 @@ private Q_SLOTS:
     // with it.
     void bulletsFollowTheLine()
     {
-        auto d = std::make_unique<ElementDialog>(f_.shared->Context());
-        d->HtmlN = "<ul";
+        auto d = std::make_unique<ElementDialog>(f_.shared->Context(),
+                                                 ElementDialog::Input{ElementDialog::Purpose::Insert, "<ul"});
         d->show();
         auto* lines = Child<QListWidget>(d.get(), "SelectList");
         auto* text = Child<QLineEdit>(d.get(), "SelectText_0");
@@ -114,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(lines->currentRow(), 1);
         QCOMPARE(Bullet(d.get()), 2);
         d->OkCommand->click();
-        QCOMPARE(d->HtmlStr, QStringLiteral("<ul><li type=disc>a\r\n<li type=square>c\r\n</ul>\r\n"));
+        QCOMPARE(OkMarkup(*d), QStringLiteral("<ul><li type=disc>a\r\n<li type=square>c\r\n</ul>\r\n"));
     }
 };
 

@@ -70,8 +70,7 @@ private Q_SLOTS:
     {
         SKIP_WITHOUT_BROWSER();
         QFETCH(QString, htmlN);
-        ElementDialog d(f_.shared->Context());
-        d.HtmlN = htmlN;
+        ElementDialog d(f_.shared->Context(), {ElementDialog::Purpose::Insert, htmlN});
         Show(&d);
         const Opened opened{d.winId(), d.geometry()};
         QSignalSpy loaded(d.web1, &BrowserView::LoadFinished);
@@ -95,23 +94,21 @@ private Q_SLOTS:
     void effectPicker()
     {
         SKIP_WITHOUT_BROWSER();
-        ElementEffectDialog d(f_.shared->Context());
-        d.Id = QStringLiteral("x");
-        d.MyTxStr = QStringLiteral("<p id=x>x</p>");
+        ElementEffectDialog d(f_.shared->Context(), {QStringLiteral("x"), QStringLiteral("<p id=x>x</p>")});
         Show(&d);
-        QVERIFY(d.List1->count() > 4);
-        QWidget* rows = d.List1->viewport();
-        const QPoint aimed = rows->mapToGlobal(d.List1->visualItemRect(d.List1->item(4)).center());
+        QVERIFY(d.EffectList->count() > 4);
+        QWidget* rows = d.EffectList->viewport();
+        const QPoint aimed = rows->mapToGlobal(d.EffectList->visualItemRect(d.EffectList->item(4)).center());
         const Opened opened{d.winId(), d.geometry()};
         QSignalSpy loaded(d.Preview->View(), &BrowserView::LoadFinished);
-        QTest::mouseClick(rows, Qt::LeftButton, {}, d.List1->visualItemRect(d.List1->item(1)).center());
-        QCOMPARE(d.List1->currentRow(), 1);
+        QTest::mouseClick(rows, Qt::LeftButton, {}, d.EffectList->visualItemRect(d.EffectList->item(1)).center());
+        QCOMPARE(d.EffectList->currentRow(), 1);
         QVERIFY(WaitForPreview(d.Preview->View(), loaded));
-        Compare(&d, opened, d.List1);
+        Compare(&d, opened, d.EffectList);
         if (QTest::currentTestFailed())
             return;
         QTest::mouseClick(rows, Qt::LeftButton, {}, rows->mapFromGlobal(aimed));
-        QCOMPARE(d.List1->currentRow(), 4);
+        QCOMPARE(d.EffectList->currentRow(), 4);
     }
 };
 

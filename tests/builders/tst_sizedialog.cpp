@@ -13,21 +13,18 @@ class TestSizeDialog : public QObject
 {
     Q_OBJECT
 
-    QStringList calls_; // what SetIndexCss received
+    QStringList calls_; // what the dialog's onChange received
 
-    // Shows (and so loads) the dialog on `value`.
-    void Open(SizeDialog& form, int dtype, const QString& value)
+    // The dialog on `value`, its changes recorded in calls_.
+    SizeDialog::Input In(int dtype, const QString& value)
     {
         calls_.clear();
-        form.Dtype = SizeSetting::Kind(dtype);
-        form.SizeValue = value;
-        form.SetIndexCss = [this](const QString& s) { calls_.append(s); };
-        form.show();
+        return {SizeSetting::Kind(dtype), value, [this](const QString& s) { calls_.append(s); }};
     }
     static int CheckedUnit(const SizeDialog& form)
     {
         for (int i = 0; i < 6; ++i)
-            if (form.fontoption[i]->isChecked())
+            if (form.UnitOption[i]->isChecked())
                 return i;
         return -1;
     }
@@ -59,59 +56,59 @@ private Q_SLOTS:
         QFETCH(int, maximum);
         QFETCH(int, position);
         QFETCH(QString, number);
-        SizeDialog form;
-        Open(form, dtype, value);
+        SizeDialog form(In(dtype, value));
+        form.show();
         QCOMPARE(CheckedUnit(form), unit);
         if (unit != 5) {
-            QCOMPARE(form.HScroll1->minimum(), minimum);
-            QCOMPARE(form.HScroll1->maximum(), maximum);
+            QCOMPARE(form.PositionBar->minimum(), minimum);
+            QCOMPARE(form.PositionBar->maximum(), maximum);
         }
-        QCOMPARE(form.HScroll1->value(), position);
-        QCOMPARE(form.Text1->text(), number);
-        QCOMPARE(form.HScroll1->isEnabled(), unit != 5);
+        QCOMPARE(form.PositionBar->value(), position);
+        QCOMPARE(form.NumberBox->text(), number);
+        QCOMPARE(form.PositionBar->isEnabled(), unit != 5);
         // Opening moves nothing: OK waits, and the value is the one given.
         QVERIFY(!form.OkCommand->isEnabled());
-        QCOMPARE(form.SizeValue, value);
-        QCOMPARE(form.ScrollChangeCount, 0);
+        QCOMPARE(calls_.last(), value);
+        QCOMPARE(form.ScrollMoves(), 0);
     }
 
     void movingFollowsLive()
     {
-        SizeDialog form;
-        Open(form, 1, QStringLiteral("1.5em"));
-        form.HScroll1->setValue(16);
-        QCOMPARE(form.SizeValue, QStringLiteral("1.6em"));
-        QCOMPARE(form.Text1->text(), QStringLiteral("1.6"));
-        QVERIFY(form.OkCommand->isEnabled());
-        QCOMPARE(calls_.last(), QStringLiteral("1.6em"));
-        form.OkCommand->click();
-        QCOMPARE(form.SizeValue, QStringLiteral("1.6em"));
+        SizeDialog dialog(In(1, QStringLiteral("1.5em")));
+        const std::optional<QString> picked = RunDriven(dialog, [this](SizeDialog* form) {
+            form->PositionBar->setValue(16);
+            QCOMPARE(calls_.last(), QStringLiteral("1.6em"));
+            QCOMPARE(form->NumberBox->text(), QStringLiteral("1.6"));
+            QVERIFY(form->OkCommand->isEnabled());
+            form->OkCommand->click();
+        });
+        QCOMPARE(picked, std::optional<QString>(QStringLiteral("1.6em")));
     }
 
     void largeStepsByUnit()
     {
-        SizeDialog form;
-        Open(form, 1, QStringLiteral("12pt"));
-        QCOMPARE(form.HScroll1->pageStep(), 20);
-        form.fontoption[2]->click();
-        QCOMPARE(form.HScroll1->pageStep(), 10);
-        form.fontoption[3]->click();
-        QCOMPARE(form.HScroll1->pageStep(), 100);
-        QCOMPARE(form.HScroll1->singleStep(), 10);
+        SizeDialog form(In(1, QStringLiteral("12pt")));
+        form.show();
+        QCOMPARE(form.PositionBar->pageStep(), 20);
+        form.UnitOption[2]->click();
+        QCOMPARE(form.PositionBar->pageStep(), 10);
+        form.UnitOption[3]->click();
+        QCOMPARE(form.PositionBar->pageStep(), 100);
+        QCOMPARE(form.PositionBar->singleStep(), 10);
     }
 
     void emptyValueWaitsForTheScrollBar()
     {
-        SizeDialog form;
-        Open(form, 6, QString());
-        form.fontoption[1]->click();
-        QVERIFY(form.HScroll1->isEnabled());
+        SizeDialog form(In(6, QString()));
+        form.show();
+        form.UnitOption[1]->click();
+        QVERIFY(form.PositionBar->isEnabled());
         QVERIFY(!form.OkCommand->isEnabled());
         // The first move of the user counts, even when choosing the unit moved nothing.
-        form.HScroll1->setValue(1);
-        QCOMPARE(form.SizeValue, QStringLiteral("1px"));
+        form.PositionBar->setValue(1);
+        QCOMPARE(calls_.last(), QStringLiteral("1px"));
         QVERIFY(form.OkCommand->isEnabled());
-        QCOMPARE(form.ScrollChangeCount, 1);
+        QCOMPARE(form.ScrollMoves(), 1);
     }
 
     void unitChoiceRewritesTheValue_data()
@@ -131,18 +128,17 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(int, option);
         QFETCH(QString, result);
-        SizeDialog form;
-        Open(form, 1, value);
-        form.fontoption[option]->click();
-        QCOMPARE(form.SizeValue, result);
+        SizeDialog form(In(1, value));
+        form.show();
+        form.UnitOption[option]->click();
         QCOMPARE(calls_.last(), result);
-        QCOMPARE(form.HScroll1->isEnabled(), option != 5);
+        QCOMPARE(form.PositionBar->isEnabled(), option != 5);
         // Choosing no value is a choice OK confirms; a unit waits for the scroll bar.
         QCOMPARE(form.OkCommand->isEnabled(), option == 5);
     }
 
-    // Every way of closing but OK gives back the value the dialog opened with.
-    void cancelRestores_data()
+    // Every way of closing but OK hands back nothing, whatever was picked before.
+    void cancelHandsBackNothing_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("result");
@@ -152,18 +148,14 @@ private Q_SLOTS:
         QTest::newRow("escape") << "escape" << QString();
         QTest::newRow("close box") << "close" << QString();
     }
-    void cancelRestores()
+    void cancelHandsBackNothing()
     {
         QFETCH(QString, how);
         QFETCH(QString, result);
-        SizeDialog form;
-        form.Dtype = SizeSetting::FontSizeLength;
-        form.SizeValue = QStringLiteral("12pt");
-        calls_.clear();
-        form.SetIndexCss = [this](const QString& s) { calls_.append(s); };
+        SizeDialog form(In(SizeSetting::FontSizeLength, QStringLiteral("12pt")));
         OnNextModal<SizeDialog>([how](SizeDialog* size) {
-            size->HScroll1->setValue(30);
-            size->fontoption[1]->click();
+            size->PositionBar->setValue(30);
+            size->UnitOption[1]->click();
             if (how == QLatin1String("ok"))
                 size->OkCommand->click();
             else if (how == QLatin1String("cancel"))
@@ -176,7 +168,6 @@ private Q_SLOTS:
         const std::optional<QString> picked = form.Run();
         QCOMPARE(calls_, (QStringList{QStringLiteral("12pt"), QStringLiteral("30pt"), QStringLiteral("30px")}));
         QCOMPARE(picked, result.isNull() ? std::nullopt : std::optional<QString>(result));
-        QCOMPARE(form.SizeValue, result.isNull() ? QStringLiteral("12pt") : result);
     }
 };
 

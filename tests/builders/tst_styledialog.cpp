@@ -5,8 +5,8 @@
 #include "base/pagecodec.h"
 #include "base/programstate.h"
 #include "builders/styles/colordialog.h"
-#include "builders/styles/styledialog.h"
 #include "builders/styles/sizedialog.h"
+#include "builders/styles/styledialog.h"
 #include "modaldriver.h"
 
 #include <QCheckBox>
@@ -35,10 +35,7 @@ class TestStyleDialog : public QObject
     // The dialog shown (and so loaded) on `style`, not yet closed.
     StyleDialog& Open(const QString& style, const QString& html1 = QString(), const QString& html2 = QString())
     {
-        form_ = std::make_unique<StyleDialog>(shared_->Context(), nullptr);
-        form_->StxtStr = style;
-        form_->HtmlTxt1 = html1;
-        form_->HtmlTxt2 = html2;
+        form_ = std::make_unique<StyleDialog>(shared_->Context(), StyleDialog::Input{style, html1, html2}, nullptr);
         form_->show();
         return *form_;
     }
@@ -68,7 +65,7 @@ private Q_SLOTS:
             "Color:Red;FONT-SIZE:12pt;font-weight:bold;background-image:url(file:///c:/a.gif);"
             "filter: alpha(opacity=30) gray();position:absolute;left:1px;border-style:dashed;cursor:help;"
             "overflow:hidden;float:left;display:inline;z-index:3;text-align:center;font-style:italic"));
-        QCOMPARE(f.StxtStr.left(21), QStringLiteral("color:red;font-size:1"));
+        QCOMPARE(f.CssText().left(21), QStringLiteral("color:red;font-size:1"));
         QCOMPARE(f.BackImageText->text(), QStringLiteral("file:///c:/a.gif"));
         QCOMPARE(f.BoldHScroll->value(), 700);
         QCOMPARE(f.AlphaScroll->value(), 70);
@@ -78,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(f.LeftCommand->isEnabled());
         QCOMPARE(f.BorderStyleCombo[4]->currentIndex(), 3);
         QCOMPARE(f.BorderStyleCombo[0]->currentIndex(), -1);
-        QCOMPARE(f.Css.CursorNames.value(f.CursorCombo->currentIndex()), QStringLiteral("help"));
+        QCOMPARE(f.Declarations().CursorNames.value(f.CursorCombo->currentIndex()), QStringLiteral("help"));
         QCOMPARE(f.OverflowCombo->currentIndex(), 1);
         QVERIFY(f.FloatOption[0]->isChecked());
         QVERIFY(f.DispOption[1]->isChecked());
@@ -180,7 +177,11 @@ private Q_SLOTS:
         f.ShadowScroll->setValue(90);
         QCOMPARE(f.CssText(), QStringLiteral("font-weight:800;filter: alpha(Opacity=75)"));
         // The shadow direction shows only with a shadow colour.
-        f.Css.SetShadowColor(QStringLiteral("#000000"));
+        OnNextModal<ColorDialog>([](ColorDialog* color) {
+            QTest::mouseClick(color->Swatch[3], Qt::LeftButton); // black
+            color->OkCommand->click();
+        });
+        f.ShadowCommand->click();
         f.AlphaCommand->click();
         QCOMPARE(f.CssText(), QStringLiteral("font-weight:800;filter: shadow(color=#000000,direction=90)"));
         QCOMPARE(f.AlphaScroll->value(), 25);
@@ -192,9 +193,9 @@ private Q_SLOTS:
         QCOMPARE(f.BorderStyleCombo[1]->count(), 10);
         Choose(f.BorderStyleCombo[1], 2);
         Choose(f.BorderStyleCombo[4], 9);
-        const int pointer = int(f.Css.CursorNames.indexOf(QStringLiteral("pointer")));
+        const int pointer = int(f.Declarations().CursorNames.indexOf(QStringLiteral("pointer")));
         QVERIFY(pointer >= 0);
-        QCOMPARE(f.CursorCombo->itemText(pointer), f.Css.CursorLabels.at(pointer));
+        QCOMPARE(f.CursorCombo->itemText(pointer), f.Declarations().CursorLabels.at(pointer));
         Choose(f.CursorCombo, pointer);
         Choose(f.OverflowCombo, 3);
         QCOMPARE(f.CssText(),
@@ -284,19 +285,20 @@ private Q_SLOTS:
     void sizePickerFollowsLiveAndCancelRestores()
     {
         StyleDialog& f = Open(QStringLiteral("font-size:12pt"));
-        QString duringMove;
+        QString duringMove, fontSizeDuringMove;
         int dtype = 0;
         OnNextModal<SizeDialog>([&](SizeDialog* size) {
-            dtype = size->Dtype;
-            size->HScroll1->setValue(20);
+            dtype = size->Kind();
+            size->PositionBar->setValue(20);
             duringMove = f.CssText();
+            fontSizeDuringMove = f.Declarations().Value(P::FontSize);
             size->CancelCommand->click();
         });
         f.FontSizeCommand->click();
         QCOMPARE(dtype, 1);
         QCOMPARE(duringMove, QStringLiteral("font-size:20pt"));
         QCOMPARE(f.CssText(), QStringLiteral("font-size:12pt"));
-        QCOMPARE(f.CssIndex, int(P::FontSize));
+        QCOMPARE(fontSizeDuringMove, QStringLiteral("20pt")); // the picker edited the font size
     }
 
     void sizeKinds_data()
@@ -318,9 +320,9 @@ private Q_SLOTS:
         StyleDialog& f = Open(QString());
         int seen = 0;
         OnNextModal<SizeDialog>([&](SizeDialog* size) {
-            seen = size->Dtype;
-            size->fontoption[1]->click();
-            size->HScroll1->setValue(7);
+            seen = size->Kind();
+            size->UnitOption[1]->click();
+            size->PositionBar->setValue(7);
             size->OkCommand->click();
         });
         Child<QPushButton>(form_.get(), button)->click();
@@ -333,8 +335,8 @@ private Q_SLOTS:
         StyleDialog& f = Open(QStringLiteral("margin-left:1px;margin-right:2px"));
         const auto pick = [&](int i, int value) {
             OnNextModal<SizeDialog>([value](SizeDialog* size) {
-                size->fontoption[1]->click();
-                size->HScroll1->setValue(value);
+                size->UnitOption[1]->click();
+                size->PositionBar->setValue(value);
                 size->OkCommand->click();
             });
             f.MarginCom[i]->click();
@@ -375,8 +377,8 @@ private Q_SLOTS:
         QString whileOpen;
         OnNextModal<SizeDialog>([&](SizeDialog* size) {
             if (moved) {
-                size->fontoption[1]->click();
-                size->HScroll1->setValue(17);
+                size->UnitOption[1]->click();
+                size->PositionBar->setValue(17);
             }
             whileOpen = f.CssText();
             size->CancelCommand->click();
@@ -406,14 +408,14 @@ private Q_SLOTS:
         QFETCH(QString, result);
         StyleDialog& f = Open(QString());
         OnNextModal<ColorDialog>([](ColorDialog* color) {
-            QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+            QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
             color->OkCommand->click();
         });
         Child<QPushButton>(form_.get(), button)->click();
         QCOMPARE(f.CssText(), result);
         // Choosing no colour takes it out again.
         OnNextModal<ColorDialog>([](ColorDialog* color) {
-            QTest::mouseClick(color->Label1[6], Qt::LeftButton);
+            QTest::mouseClick(color->Swatch[6], Qt::LeftButton);
             color->OkCommand->click();
         });
         Child<QPushButton>(form_.get(), button)->click();
@@ -425,20 +427,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("result");
         QTest::newRow("ok") << true << "color:red;font-style:italic;cursor:text";
-        QTest::newRow("cancel gives the incoming text lowered") << false << "color:red;cursor:text";
+        QTest::newRow("cancel hands back nothing") << false << QString();
     }
     void okAndCancel()
     {
         QFETCH(bool, ok);
         QFETCH(QString, result);
-        StyleDialog form(shared_->Context(), nullptr);
-        form.StxtStr = QStringLiteral("COLOR:RED;cursor:text");
-        OnNextModal<StyleDialog>([ok](StyleDialog* css) {
+        StyleDialog form(shared_->Context(), {QStringLiteral("COLOR:RED;cursor:text")}, nullptr);
+        QString openedOn;
+        const std::optional<QString> style = RunDriven(form, [ok, &openedOn](StyleDialog* css) {
+            openedOn = css->CssText();
             css->FontStyleOption[1]->click();
             (ok ? css->OkCommand : css->CancelCommand)->click();
         });
-        const std::optional<QString> style = form.Run();
-        QCOMPARE(form.StxtStr, result);
+        // The incoming text is read lower-cased.
+        QCOMPARE(openedOn, QStringLiteral("color:red;cursor:text"));
         QCOMPARE(style, ok ? std::optional<QString>(result) : std::nullopt);
     }
 

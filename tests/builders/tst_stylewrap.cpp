@@ -67,8 +67,8 @@ private Q_SLOTS:
         QVERIFY(f_.frame->Action(Command::WrapInStyle)->isEnabled());
         QString html1, html2;
         OnNextModal<StyleDialog>([&](StyleDialog* css) {
-            html1 = css->HtmlTxt1;
-            html2 = css->HtmlTxt2;
+            html1 = css->Given().tagStart;
+            html2 = css->Given().closing;
             css->FontStyleOption[1]->click();
             (ok ? css->OkCommand : css->CancelCommand)->click();
         });
@@ -85,14 +85,14 @@ private Q_SLOTS:
         QStringList previews;
         OnNextModal<StyleDialog>([&](StyleDialog* css) {
             OnNextModal<ColorDialog>([](ColorDialog* color) {
-                QTest::mouseClick(color->Label1[1], Qt::LeftButton);
+                QTest::mouseClick(color->Swatch[1], Qt::LeftButton);
                 color->OkCommand->click();
             });
             css->FontColorCom->click();
             css->FontList->setCurrentRow(1);
             OnNextModal<SizeDialog>([](SizeDialog* size) {
-                size->fontoption[0]->click();
-                size->HScroll1->setValue(14);
+                size->UnitOption[0]->click();
+                size->PositionBar->setValue(14);
                 size->OkCommand->click();
             });
             css->FontSizeCommand->click();
@@ -114,7 +114,7 @@ private Q_SLOTS:
         SetPage(QStringLiteral("x\none\ntwo\ny"), 2, 9);
         QString html2;
         OnNextModal<StyleDialog>([&](StyleDialog* css) {
-            html2 = css->HtmlTxt2;
+            html2 = css->Given().closing;
             css->BackImageText->setText(QStringLiteral("\"a.gif\""));
             css->OkCommand->click();
         });
@@ -143,8 +143,8 @@ private Q_SLOTS:
         SetPage(QStringLiteral("abcd"), 2, 2);
         QString start = QStringLiteral("unset");
         OnNextModal<ColorDialog>([&](ColorDialog* color) {
-            start = color->FontColorM;
-            QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+            start = color->ColorText();
+            QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
             (ok ? color->OkCommand : color->CancelCommand)->click();
         });
         if (how == QLatin1String("F5"))

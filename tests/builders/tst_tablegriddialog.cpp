@@ -38,7 +38,7 @@ class TestTableGridDialog : public QObject
     }
     static void ClickCell(TableGridDialog* d, int row, int column)
     {
-        QTableWidget* grid = d->Dbgrid1;
+        QTableWidget* grid = d->Grid;
         const QRect cell = grid->visualRect(grid->model()->index(row, column));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
@@ -46,11 +46,11 @@ class TestTableGridDialog : public QObject
     // fit its cell.
     static QString EditedCell(TableGridDialog* d)
     {
-        QTableWidget* grid = d->Dbgrid1;
-        if (!d->Text1->isVisible())
+        QTableWidget* grid = d->Grid;
+        if (!d->CellEditor->isVisible())
             return QString();
         const QRect cell = grid->visualRect(grid->model()->index(grid->currentRow(), grid->currentColumn()));
-        if (d->Text1->geometry() != QRect(grid->viewport()->mapTo(d, cell.topLeft()), cell.size()))
+        if (d->CellEditor->geometry() != QRect(grid->viewport()->mapTo(d, cell.topLeft()), cell.size()))
             return QStringLiteral("misplaced");
         return QStringLiteral("%1,%2").arg(grid->currentRow()).arg(grid->currentColumn());
     }
@@ -64,14 +64,14 @@ class TestTableGridDialog : public QObject
     }
     static QString Cell(TableGridDialog* d, int row, int column)
     {
-        const QTableWidgetItem* item = d->Dbgrid1->item(row, column);
+        const QTableWidgetItem* item = d->Grid->item(row, column);
         return item ? item->text() : QString();
     }
     static QStringList Headings(TableGridDialog* d)
     {
         QStringList titles;
-        for (int i = 0; i < d->Dbgrid1->columnCount(); ++i)
-            titles << d->Dbgrid1->horizontalHeaderItem(i)->text();
+        for (int i = 0; i < d->Grid->columnCount(); ++i)
+            titles << d->Grid->horizontalHeaderItem(i)->text();
         return titles;
     }
 
@@ -90,7 +90,7 @@ private Q_SLOTS:
             [this](TableGridDialog* d) {
                 QCOMPARE(d->windowTitle(), QStringLiteral("表格处理"));
                 QCOMPARE(EditedCell(d), QStringLiteral("0,0")); // ready for typing at once
-                QCOMPARE(d->focusWidget(), d->Text1);
+                QCOMPARE(d->focusWidget(), d->CellEditor);
                 QVERIFY(QTest::qWaitForWindowActive(d));
                 d->Addrow->click();
                 d->Addrow->click();
@@ -119,14 +119,14 @@ private Q_SLOTS:
                 QCOMPARE(Headings(d).first(), QStringLiteral("名称"));
 
                 OnNextModal<ElementDialog>([](ElementDialog* caption) {
-                    QCOMPARE(caption->HtmlN, QStringLiteral("<caption"));
-                    QCOMPARE(caption->EditTag, 0);
+                    QCOMPARE(caption->Given().kind, QStringLiteral("<caption"));
+                    QVERIFY(caption->Given().purpose == ElementDialog::Purpose::Insert);
                     caption->HtmlText->setPlainText("水果");
                     caption->OkCommand->click();
                 });
                 d->Titlecom->click();
                 OnNextModal<ElementDialog>([](ElementDialog* settings) {
-                    QCOMPARE(settings->HtmlN, QStringLiteral("<table"));
+                    QCOMPARE(settings->Given().kind, QStringLiteral("<table"));
                     QTest::keyClicks(Child<QLineEdit>(settings, "TableText_0"), "0");
                     Child<QAbstractButton>(settings, "TabAlignOption_2")->click();
                     settings->OkCommand->click();
@@ -134,9 +134,9 @@ private Q_SLOTS:
                 d->TableSetcom->click();
 
                 d->OKCommand->click();
-                QVERIFY(!d->Dbgrid1->isVisible());
-                QCOMPARE(d->HScroll1->maximum(), 4);
-                QCOMPARE(d->HScroll1->value(), 3);
+                QVERIFY(!d->Grid->isVisible());
+                QCOMPARE(d->Progress->maximum(), 4);
+                QCOMPARE(d->Progress->value(), 3);
             },
             &seen);
         f_.frame->RunCommand(Command::InsertTable);
@@ -183,22 +183,22 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, key);
         auto d = Show();
-        d->Addrow_Click();
-        d->Addcolcommand_Click();
+        d->Addrow->click();
+        d->Addcolcommand->click();
         const int row = start.section(',', 0, 0).toInt(), column = start.section(',', 1).toInt();
         if (typed.startsWith('=')) {
             // A cell that holds text is chosen with its text selected whole.
-            d->Dbgrid1->setItem(row, column, new QTableWidgetItem(typed.mid(1)));
+            d->Grid->setItem(row, column, new QTableWidgetItem(typed.mid(1)));
             ClickCell(d.get(), row, column);
-            QCOMPARE(d->Text1->selectedText(), typed.mid(1));
+            QCOMPARE(d->CellEditor->selectedText(), typed.mid(1));
         } else {
             ClickCell(d.get(), row, column);
-            QTest::keyClicks(d->Text1, typed);
+            QTest::keyClicks(d->CellEditor, typed);
         }
         QCOMPARE(EditedCell(d.get()), start);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QTEST(EditedCell(d.get()), "expected");
-        QCOMPARE(QApplication::focusWidget(), d->Text1);
+        QCOMPARE(QApplication::focusWidget(), d->CellEditor);
         QVERIFY(d->isVisible());
         QCOMPARE(Cell(d.get(), row, column), typed.startsWith('=') ? typed.mid(1) : typed);
     }
@@ -230,8 +230,8 @@ private Q_SLOTS:
         ClickCell(d.get(), 0, 3);
         d->Coldelecommand->click();
         d->Coldelecommand->click();
-        QVERIFY(!d->Text1->isVisible());
-        QCOMPARE(d->Dbgrid1->columnCount(), 2);
+        QVERIFY(!d->CellEditor->isVisible());
+        QCOMPARE(d->Grid->columnCount(), 2);
         QCOMPARE(d->Collist->count(), 2);
         d->Addcolcommand->click();
         d->Addcolcommand->click();
@@ -243,7 +243,7 @@ private Q_SLOTS:
         d->TitleText->setFocus();
         QTest::keyClick(d->TitleText, Qt::Key_Return); // Enter in a field writes no table
         QVERIFY(d->isVisible());
-        QVERIFY(d->HtmlTxt.isEmpty());
+        QCOMPARE(d->result(), int(QDialog::Rejected)); // no table handed back
 
         // An emptied title: the grid shows the default, the list shows it empty.
         d->TitleText->clear();
@@ -256,12 +256,12 @@ private Q_SLOTS:
         d->Addrow->click();
         d->Addrow->click();
         QCOMPARE(d->CountLabel->text(), QStringLiteral("3"));
-        d->Dbgrid1->setItem(2, 0, new QTableWidgetItem("last"));
+        d->Grid->setItem(2, 0, new QTableWidgetItem("last"));
         ClickCell(d.get(), 1, 0);
         d->Delerowcommand->click();
-        QCOMPARE(d->Dbgrid1->rowCount(), 2);
+        QCOMPARE(d->Grid->rowCount(), 2);
         QCOMPARE(Cell(d.get(), 1, 0), QStringLiteral("last"));
-        QVERIFY(!d->Text1->isVisible());
+        QVERIFY(!d->CellEditor->isVisible());
         QCOMPARE(d->CountLabel->text(), QStringLiteral("2"));
         d->reject();
     }
@@ -304,7 +304,7 @@ private Q_SLOTS:
             QCOMPARE(box.buttons, MsgButtons::YesNoCancel);
         }
         QTEST(!d->isVisible(), "closed");
-        QVERIFY(d->HtmlTxt.isEmpty());
+        QCOMPARE(d->result(), int(QDialog::Rejected)); // no table handed back
     }
 
     // Escape in a cell takes back what was typed there and nothing else; a second Escape is the dialog's, with its
@@ -328,24 +328,24 @@ private Q_SLOTS:
             d->Addrow->click();
         // The grid has one column: Tab from the first row goes on to the second.
         const int last = secondRow ? 1 : 0;
-        d->Dbgrid1->setItem(last, 0, new QTableWidgetItem(QStringLiteral("旧")));
+        d->Grid->setItem(last, 0, new QTableWidgetItem(QStringLiteral("旧")));
         ClickCell(d.get(), 0, 0);
         if (secondRow) {
-            Type(d->Text1, QStringLiteral("kept"));
-            QTest::keyClick(d->Text1, Qt::Key_Tab);
+            Type(d->CellEditor, QStringLiteral("kept"));
+            QTest::keyClick(d->CellEditor, Qt::Key_Tab);
         }
-        Type(d->Text1, QStringLiteral("新"));
+        Type(d->CellEditor, QStringLiteral("新"));
         QCOMPARE(Cell(d.get(), last, 0), QStringLiteral("新"));
-        QTest::keyClick(d->Text1, Qt::Key_Escape);
+        QTest::keyClick(d->CellEditor, Qt::Key_Escape);
         QVERIFY(d->isVisible());
         QVERIFY(f_.prompts->Record().isEmpty());
         QCOMPARE(Cell(d.get(), last, 0), QStringLiteral("旧"));
         QCOMPARE(Cell(d.get(), 0, 0), secondRow ? QStringLiteral("kept") : QStringLiteral("旧"));
         QCOMPARE(EditedCell(d.get()), QString());
-        QCOMPARE(QApplication::focusWidget(), d->Dbgrid1);
+        QCOMPARE(QApplication::focusWidget(), d->Grid);
 
         f_.answers = {MsgAnswer(answer)};
-        QTest::keyClick(d->Dbgrid1, Qt::Key_Escape);
+        QTest::keyClick(d->Grid, Qt::Key_Escape);
         QTEST(f_.prompts->Record().size() == 1, "asked");
         QTEST(!d->isVisible(), "closed");
     }
@@ -361,8 +361,8 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<ElementDialog>(
             [](ElementDialog* d) {
-                QCOMPARE(d->EditTag, 1);
-                QCOMPARE(d->Titlelable->text(), QStringLiteral("     表格设置"));
+                QVERIFY(d->Given().purpose == ElementDialog::Purpose::RebuildStartTag);
+                QCOMPARE(d->TitleLabel->text(), QStringLiteral("     表格设置"));
                 QCOMPARE(Child<QLineEdit>(d, "TableText_0")->text(), QStringLiteral("1"));
                 QCOMPARE(Child<QLineEdit>(d, "TableText_1")->text(), QStringLiteral("80%"));
                 QVERIFY(Child<QAbstractButton>(d, "BorderShowOption_7")->isChecked());

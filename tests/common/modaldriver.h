@@ -4,7 +4,8 @@
 // OnNextModal<T>(act) runs `act` on the next modal dialog once it is up (a dialog already up when it was called is
 // not the next one), then cancels whatever `act` left open, so a failing check never leaves a test waiting on a
 // dialog. A dialog of another type fails the test at once, naming the dialog met, and is cancelled. The returned
-// flag stops the waiting when a test expects no dialog at all; `seen` counts the dialogs acted on.
+// flag stops the waiting when a test expects no dialog at all; `seen` counts the dialogs acted on. RunDriven(dialog,
+// act) does the same for a dialog the test made itself and hands back its result.
 
 #include <QApplication>
 #include <QDialog>
@@ -50,6 +51,13 @@ std::shared_ptr<bool> OnNextModal(std::type_identity_t<std::function<void(T*)>> 
     };
     QTimer::singleShot(0, [attempt] { (*attempt)(300); });
     return waiting;
+}
+
+// Runs `dialog` modally, doing `act` on it once it is up: what its Run() hands back.
+template <class D> auto RunDriven(D& dialog, std::type_identity_t<std::function<void(D*)>> act)
+{
+    OnNextModal<D>(act);
+    return dialog.Run();
 }
 
 // The control named `name` among the children of `parent`; a missing one is named before the test trips over it.

@@ -40,9 +40,9 @@ private Q_SLOTS:
         const int caret = doc->pageEdit->SelStart();
         QString html;
         Import([&](TextImportDialog* form) {
-            form->Text1->setPlainText(typed);
-            form->Command1->click();
-            html = form->txt;
+            form->TextBox->setPlainText(typed);
+            form->OkCommand->click();
+            html = form->Outcome().value_or(QString());
         });
         QCOMPARE(html, QString(inserted).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
         QCOMPARE(PageWindowFixture::Text(doc), QString(text).insert(caret, inserted));
@@ -58,10 +58,10 @@ private Q_SLOTS:
         QVERIFY(PageWindowFixture::WriteFile(path, "\xD6\xD0\xCE\xC4 1\r\n<2>"));
         f_.paths = {path};
         Import([](TextImportDialog* form) {
-            form->Text1->setPlainText(QStringLiteral("replaced"));
+            form->TextBox->setPlainText(QStringLiteral("replaced"));
             form->OpenCom->click();
-            QCOMPARE(form->Text1->toPlainText(), QStringLiteral("中文 1\n<2>"));
-            form->Command1->click();
+            QCOMPARE(form->TextBox->toPlainText(), QStringLiteral("中文 1\n<2>"));
+            form->OkCommand->click();
         });
         QVERIFY(PageWindowFixture::Text(f_.Active()).contains(QStringLiteral("中文&nbsp;1<br>\n&lt;2&gt;")));
         QCOMPARE(f_.requests.size(), 1);
@@ -88,11 +88,11 @@ private Q_SLOTS:
         f_.paths = {path};
         const QString text = PageWindowFixture::Text(f_.Active());
         Import([](TextImportDialog* form) {
-            form->Text1->setPlainText(QStringLiteral("earlier"));
+            form->TextBox->setPlainText(QStringLiteral("earlier"));
             form->OpenCom->click();
-            QCOMPARE(form->Text1->toPlainText(), QStringLiteral("earlier"));
+            QCOMPARE(form->TextBox->toPlainText(), QStringLiteral("earlier"));
             QVERIFY(form->isVisible());
-            form->Command2->click();
+            form->CancelCommand->click();
         });
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("内容太多或其他错误!!")});
         QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
@@ -106,10 +106,10 @@ private Q_SLOTS:
         f_.answers = {MsgAnswer::No, MsgAnswer::Yes};
         Import([](TextImportDialog* form) {
             form->OpenCom->click();
-            QVERIFY(form->Text1->toPlainText().isEmpty());
+            QVERIFY(form->TextBox->toPlainText().isEmpty());
             form->OpenCom->click();
-            QCOMPARE(form->Text1->toPlainText(), QStringLiteral("ok\uFFFD"));
-            form->Command2->click();
+            QCOMPARE(form->TextBox->toPlainText(), QStringLiteral("ok\uFFFD"));
+            form->CancelCommand->click();
         });
         QCOMPARE(f_.prompts->Record().size(), 2);
         QCOMPARE(f_.prompts->Record().constFirst().buttons, MsgButtons::YesNo);
@@ -128,9 +128,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         const QString text = PageWindowFixture::Text(f_.Active());
         Import([&](TextImportDialog* form) {
-            form->Text1->setPlainText(typed);
-            (confirm ? form->Command1 : form->Command2)->click();
-            QVERIFY(form->txt.isEmpty());
+            form->TextBox->setPlainText(typed);
+            (confirm ? form->OkCommand : form->CancelCommand)->click();
+            QVERIFY(form->Outcome().value_or(QString()).isEmpty());
         });
         QCOMPARE(PageWindowFixture::Text(f_.Active()), text);
         QCOMPARE(f_.Active()->ChangeCount(), 0);

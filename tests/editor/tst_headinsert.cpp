@@ -20,21 +20,21 @@ class TestHeadInsert : public QObject
     {
         OnNextModal<RefreshDialog>([=](RefreshDialog* form) {
             if (!interval.isNull())
-                form->Text1->setText(interval);
+                form->IntervalText->setText(interval);
             if (!url.isNull()) {
-                form->Check1->click();
-                QTest::keyClicks(form->Text2, url);
+                form->GoToCheck->click();
+                QTest::keyClicks(form->UrlText, url);
                 if (uncheck)
-                    form->Check1->click();
+                    form->GoToCheck->click();
             }
-            form->OkCom->click();
+            form->OkCommand->click();
         });
     }
     static void AnswerTransition(int row, const QString& duration = QString())
     {
         OnNextModal<TransitionDialog>([=](TransitionDialog* form) {
             if (row >= 0)
-                form->List1->setCurrentRow(row);
+                form->EffectList->setCurrentRow(row);
             if (!duration.isNull())
                 form->TimeText->setText(duration);
             form->OkCommand->click();
@@ -159,21 +159,21 @@ private Q_SLOTS:
     {
         RefreshDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("自动刷新设置"));
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("5"));
-        QCOMPARE(dialog.Rtime, -1);
+        QCOMPARE(dialog.IntervalText->text(), QStringLiteral("5"));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         // The address box starts disabled and follows the check box.
-        QVERIFY(!dialog.Text2->isEnabled());
-        dialog.Check1->click();
-        QVERIFY(dialog.Text2->isEnabled());
-        dialog.Check1->click();
-        QVERIFY(!dialog.Text2->isEnabled());
+        QVERIFY(!dialog.UrlText->isEnabled());
+        dialog.GoToCheck->click();
+        QVERIFY(dialog.UrlText->isEnabled());
+        dialog.GoToCheck->click();
+        QVERIFY(!dialog.UrlText->isEnabled());
         // The interval box always holds a number.
-        dialog.Text1->clear();
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("0"));
-        QTest::keyClicks(dialog.Text1, QStringLiteral("12a"));
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("12"));
-        dialog.Text1->setText(QStringLiteral("  007"));
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("7"));
+        dialog.IntervalText->clear();
+        QCOMPARE(dialog.IntervalText->text(), QStringLiteral("0"));
+        QTest::keyClicks(dialog.IntervalText, QStringLiteral("12a"));
+        QCOMPARE(dialog.IntervalText->text(), QStringLiteral("12"));
+        dialog.IntervalText->setText(QStringLiteral("  007"));
+        QCOMPARE(dialog.IntervalText->text(), QStringLiteral("7"));
     }
 
     // A disabled address box must look disabled: not the white of a box that takes input.
@@ -193,9 +193,9 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (int i = 0; i < clicks; ++i)
-            dialog.Check1->click();
-        QCOMPARE(dialog.Text2->isEnabled(), enabled);
-        const QImage box = dialog.Text2->grab().toImage();
+            dialog.GoToCheck->click();
+        QCOMPARE(dialog.UrlText->isEnabled(), enabled);
+        const QImage box = dialog.UrlText->grab().toImage();
         const QColor inside = box.pixelColor(box.width() / 2, box.height() / 2);
         if (enabled)
             QCOMPARE(inside, QColor(Qt::white));
@@ -214,26 +214,31 @@ private Q_SLOTS:
         QFETCH(QString, interval);
         RefreshDialog dialog;
         UserPrompts::Attach(&dialog, f_.prompts.get());
-        dialog.Text1->setText(interval);
-        dialog.OkCom->click();
-        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!")});
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(dialog.Rtime, -1);
-        dialog.Text1->setText(QStringLiteral("2147483647"));
-        dialog.OkCom->click();
-        QCOMPARE(dialog.Rtime, 2147483647);
+        bool stayedOpen = false;
+        OnNextModal<RefreshDialog>([&](RefreshDialog* form) {
+            form->IntervalText->setText(interval);
+            form->OkCommand->click();
+            QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("刷新间隔应在0到2147483647秒之间,请重新设置!!")});
+            stayedOpen = form->isVisible();
+            form->IntervalText->setText(QStringLiteral("2147483647"));
+            form->OkCommand->click();
+        });
+        const std::optional<RefreshDialog::Refresh> refresh = dialog.Run();
+        QVERIFY(stayedOpen);
+        QVERIFY(refresh);
+        QCOMPARE(refresh->seconds, 2147483647);
     }
 
     void transitionNamesFromTheDatabase()
     {
         TransitionDialog dialog(f_.shared->Db);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("页面过渡特效"));
-        QCOMPARE(dialog.List1->count(), 24);
-        QCOMPARE(dialog.List1->item(0)->text(), QStringLiteral("0 盒状收缩"));
-        QCOMPARE(dialog.List1->item(3)->text(), QStringLiteral("3 圆形展开"));
-        QCOMPARE(dialog.List1->item(23)->text(), QStringLiteral("23 随机选取一种效果"));
+        QCOMPARE(dialog.EffectList->count(), 24);
+        QCOMPARE(dialog.EffectList->item(0)->text(), QStringLiteral("0 盒状收缩"));
+        QCOMPARE(dialog.EffectList->item(3)->text(), QStringLiteral("3 圆形展开"));
+        QCOMPARE(dialog.EffectList->item(23)->text(), QStringLiteral("23 随机选取一种效果"));
         QCOMPARE(dialog.TimeText->text(), QStringLiteral("4"));
-        QVERIFY(dialog.TxStr.isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void transitionLine_data()
@@ -273,19 +278,23 @@ private Q_SLOTS:
         QFETCH(QString, duration);
         TransitionDialog dialog(f_.shared->Db);
         UserPrompts::Attach(&dialog, f_.prompts.get());
-        if (row >= 0)
-            dialog.List1->setCurrentRow(row);
-        dialog.TimeText->setText(duration);
-        dialog.OkCommand->click();
-        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("您没有选择一项特效或时间设置为0,请重新设置!!")});
-        QVERIFY(dialog.TxStr.isEmpty());
-        // Fixed, the same dialog goes on.
-        dialog.List1->setCurrentRow(12);
-        dialog.TimeText->setText(QStringLiteral("1.5"));
-        dialog.OkCommand->click();
-        QCOMPARE(
-            dialog.TxStr,
-            QStringLiteral("<meta http-equiv='Page-Enter' content='revealTrans(Duration=1.5 ,Transition=12)'>\r\n"));
+        bool stayedOpen = false;
+        OnNextModal<TransitionDialog>([&](TransitionDialog* form) {
+            if (row >= 0)
+                form->EffectList->setCurrentRow(row);
+            form->TimeText->setText(duration);
+            form->OkCommand->click();
+            QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("您没有选择一项特效或时间设置为0,请重新设置!!")});
+            stayedOpen = form->isVisible();
+            // Fixed, the same dialog goes on.
+            form->EffectList->setCurrentRow(12);
+            form->TimeText->setText(QStringLiteral("1.5"));
+            form->OkCommand->click();
+        });
+        const std::optional<QString> line = dialog.Run();
+        QVERIFY(stayedOpen);
+        QCOMPARE(line, std::optional<QString>(QStringLiteral(
+                           "<meta http-equiv='Page-Enter' content='revealTrans(Duration=1.5 ,Transition=12)'>\r\n")));
     }
 };
 

@@ -121,7 +121,7 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal(
             [steps](QDialog* d) {
-                QCOMPARE(qobject_cast<ElementDialog*>(d)->EditTag, 1);
+                QVERIFY(qobject_cast<ElementDialog*>(d)->Given().purpose == ElementDialog::Purpose::RebuildStartTag);
                 for (const QString& step : steps) {
                     if (step.contains(":=")) {
                         Box(d, step.section(":=", 0, 0))->setText(step.section(":=", 1));
@@ -173,8 +173,8 @@ private Q_SLOTS:
             [ok](QDialog* dialog) {
                 auto* css = qobject_cast<StyleDialog*>(dialog);
                 QVERIFY(css);
-                QCOMPARE(css->HtmlTxt1, QStringLiteral("<h1 align=\"center\""));
-                QCOMPARE(css->HtmlTxt2, QStringLiteral("Kestrel网页编辑软件</h1>"));
+                QCOMPARE(css->Given().tagStart, QStringLiteral("<h1 align=\"center\""));
+                QCOMPARE(css->Given().closing, QStringLiteral("Kestrel网页编辑软件</h1>"));
                 Box(css, "ZindexText")->setText("3");
                 if (ok)
                     Child<QPushButton>(css, "OkCommand")->click();
@@ -248,7 +248,7 @@ private Q_SLOTS:
         qsizetype attributes = 0;
         auto waiting = OnNextModal(
             [&attributes](QDialog* d) {
-                attributes = qobject_cast<ElementDialog*>(d)->EditAttrs.size();
+                attributes = qobject_cast<ElementDialog*>(d)->Given().attrs.size();
                 Child<QPushButton>(d, "CancelCommand")->click();
             },
             &seen);

@@ -35,20 +35,20 @@ private Q_SLOTS:
                 QCOMPARE(form->windowTitle(), QStringLiteral("设置主体"));
                 QCOMPARE(form->focusWidget(), form->BodyText);
                 OnNextModal<ColorDialog>([](ColorDialog* color) {
-                    QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+                    QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
                 form->BgCommand->click();
                 form->ScrollOption[2]->click();
                 OnNextModal<EventDialog>([](EventDialog* events) {
                     const QList<QListWidgetItem*> load =
-                        events->List1->findItems(QStringLiteral("onload"), Qt::MatchContains);
+                        events->EventList->findItems(QStringLiteral("onload"), Qt::MatchContains);
                     QVERIFY(!load.isEmpty());
-                    events->List1->setCurrentItem(load.first());
-                    QTest::keyClicks(events->Text1, QStringLiteral("init()"));
+                    events->EventList->setCurrentItem(load.first());
+                    QTest::keyClicks(events->CodeBox, QStringLiteral("init()"));
                     events->OkCommand->click();
                 });
-                form->ECommand->click();
+                form->EventCommand->click();
                 form->OkCommand->click();
             },
             &seen);

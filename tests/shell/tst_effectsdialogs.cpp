@@ -58,28 +58,28 @@ private Q_SLOTS:
         OnNextModal<PageEffectDialog>(
             [&](PageEffectDialog* form) {
                 QCOMPARE(form->windowTitle(), QStringLiteral("Javascript特效"));
-                QCOMPARE(form->focusWidget(), form->List1);
+                QCOMPARE(form->focusWidget(), form->EffectList);
                 QCOMPARE(form->CountLabel->text(), QString::number(db.EntryCount(db.Section("javas1"))));
-                QVERIFY(!form->Okcom->isEnabled());
-                QCOMPARE(form->Okcom->text(), QStringLiteral("确定(&S)"));
-                Choose(form->List1, QStringLiteral("点击页面飘出文字"));
-                QVERIFY(form->Okcom->isEnabled());
-                Choose(form->List1, QStringLiteral("返回顶部按钮"));
-                QVERIFY(form->TxFrame->isVisibleTo(form));
+                QVERIFY(!form->OkCommand->isEnabled());
+                QCOMPARE(form->OkCommand->text(), QStringLiteral("确定(&S)"));
+                Choose(form->EffectList, QStringLiteral("点击页面飘出文字"));
+                QVERIFY(form->OkCommand->isEnabled());
+                Choose(form->EffectList, QStringLiteral("返回顶部按钮"));
+                QVERIFY(form->ParamFrame->isVisibleTo(form));
                 QVERIFY(!form->NoSetLabel->isVisibleTo(form));
                 // Row 0 a text typed in, row 1 a colour from the picker; the other rows hidden.
-                QVERIFY(form->TxLabel[0]->isVisibleTo(form) && form->TxText[0]->isEnabled());
-                QVERIFY(form->TxCom[1]->isVisibleTo(form) && !form->TxText[1]->isEnabled());
+                QVERIFY(form->ParamLabel[0]->isVisibleTo(form) && form->TxText[0]->isEnabled());
+                QVERIFY(form->ParamCommand[1]->isVisibleTo(form) && !form->TxText[1]->isEnabled());
                 QVERIFY(!form->TxText[2]->isVisibleTo(form));
                 form->TxText[0]->clear();
                 QTest::keyClicks(form->TxText[0], QStringLiteral("Go up"));
                 OnNextModal<ColorDialog>([](ColorDialog* color) {
-                    QTest::mouseClick(color->Label1[0], Qt::LeftButton);
+                    QTest::mouseClick(color->Swatch[0], Qt::LeftButton);
                     color->OkCommand->click();
                 });
-                form->TxCom[1]->click();
+                form->ParamCommand[1]->click();
                 QCOMPARE(form->TxText[1]->text(), QStringLiteral("#FF0000"));
-                form->Okcom->click();
+                form->OkCommand->click();
             },
             &seen);
         f_.frame->RunCommand(Command::AddEffect);
@@ -120,11 +120,11 @@ private Q_SLOTS:
         PageWindow* doc = f_.Active();
         PageWindowFixture::SetText(doc, page, 3);
         OnNextModal<PageEffectDialog>([confirm](PageEffectDialog* form) {
-            Choose(form->List1, QStringLiteral("每次打开随机背景颜色"));
+            Choose(form->EffectList, QStringLiteral("每次打开随机背景颜色"));
             QVERIFY(form->NoSetLabel->isVisibleTo(form));
-            QVERIFY(!form->TxFrame->isVisibleTo(form));
-            (confirm ? form->Okcom : form->Cancelcom)->click();
-            QCOMPARE(form->JavaTxt.isEmpty(), !confirm);
+            QVERIFY(!form->ParamFrame->isVisibleTo(form));
+            (confirm ? form->OkCommand : form->CancelCommand)->click();
+            QCOMPARE(form->Outcome().value_or(BodyScript()).JavaTxt.isEmpty(), !confirm);
         });
         f_.frame->RunCommand(Command::AddEffect);
         QCOMPARE(PageWindowFixture::Text(doc), page);
@@ -166,30 +166,30 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<ElementDialog>(
             [&](ElementDialog* form) {
-                QCOMPARE(form->EditTag, int(edit));
+                QCOMPARE(form->Given().purpose == ElementDialog::Purpose::RebuildStartTag, edit);
                 if (!edit)
                     QTest::keyClicks(form->HtmlText, QStringLiteral("Hi"));
-                QVERIFY(form->TxCommand->isEnabled());
+                QVERIFY(form->EffectCommand->isEnabled());
                 OnNextModal<ElementEffectDialog>(
                     [&](ElementEffectDialog* picker) {
                         QCOMPARE(picker->windowTitle(), QStringLiteral("设置特效"));
-                        QCOMPARE(picker->focusWidget(), picker->List1);
-                        QCOMPARE(picker->Id, QStringLiteral("box"));
-                        QCOMPARE(picker->List1->count(), f_.shared->Db.EntryCount(f_.shared->Db.Section("mytx")));
-                        Choose(picker->List1, effectName);
-                        QVERIFY(picker->LoadStr.contains(QStringLiteral("box1781")));
+                        QCOMPARE(picker->focusWidget(), picker->EffectList);
+                        QCOMPARE(picker->ElementId(), QStringLiteral("box"));
+                        QCOMPARE(picker->EffectList->count(), f_.shared->Db.EntryCount(f_.shared->Db.Section("mytx")));
+                        Choose(picker->EffectList, effectName);
+                        QVERIFY(picker->Chosen().onload.contains(QStringLiteral("box1781")));
                         const QByteArray page = f_.ReadFile(f_.shared->TempFile);
                         QVERIFY2(PageCodec::FromGb18030(page).startsWith(previewed), page.left(120).constData());
                         QCOMPARE(picker->Preview->View()->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
                         // A later effect without onload code brings none.
-                        Choose(picker->List1, QStringLiteral("闪烁"));
-                        QVERIFY(picker->LoadStr.isEmpty());
-                        Choose(picker->List1, effectName);
+                        Choose(picker->EffectList, QStringLiteral("闪烁"));
+                        QVERIFY(picker->Chosen().onload.isEmpty());
+                        Choose(picker->EffectList, effectName);
                         (confirm ? picker->OkCommand : picker->CanCommand)->click();
                     },
                     &seen);
-                form->TxCommand->click();
-                QCOMPARE(form->CcText[0]->text(), QStringLiteral("box"));
+                form->EffectCommand->click();
+                QCOMPARE(form->CommonText[0]->text(), QStringLiteral("box"));
                 form->OkCommand->click();
             },
             &seen);
@@ -217,15 +217,14 @@ private Q_SLOTS:
     {
         BuilderContext context = f_.shared->Context();
         context.ScratchFile = f_.Path(QStringLiteral("no/such/folder/preview.html"));
-        ElementEffectDialog picker(context);
-        picker.Id = QStringLiteral("box");
+        ElementEffectDialog picker(context, {QStringLiteral("box"), QString()});
         picker.show();
-        Choose(picker.List1, QStringLiteral("闪烁"));
+        Choose(picker.EffectList, QStringLiteral("闪烁"));
         QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("出现异常错误!")});
         QVERIFY(picker.isVisible());
-        QVERIFY(picker.TxStr.contains(QStringLiteral("getElementById('box')")));
+        QVERIFY(picker.Chosen().script.contains(QStringLiteral("getElementById('box')")));
         picker.CanCommand->click();
-        QVERIFY(picker.TxStr.isEmpty());
+        QVERIFY(picker.Chosen().script.isEmpty());
     }
 };
 

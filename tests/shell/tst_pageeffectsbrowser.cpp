@@ -51,8 +51,8 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<PageEffectDialog>(
             [row](PageEffectDialog* form) {
-                form->List1->setCurrentRow(row);
-                form->Okcom->click();
+                form->EffectList->setCurrentRow(row);
+                form->OkCommand->click();
             },
             &seen);
         f_.frame->RunCommand(Command::AddEffect);

@@ -38,38 +38,38 @@ class TestStyleSheetCommands : public QObject
     // Builds p.red {z-index:2} and a:hover {z-index:3}, plus .big that never gets a style.
     void BuildRules(StyleSheetDialog* form)
     {
-        QVERIFY(!form->Frame1->isVisible());
+        QVERIFY(!form->LinkStateFrame->isVisible());
         QVERIFY(!form->StyleCommand->isEnabled());
-        form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+        form->ElementList->setCurrentRow(ElementRow(QStringLiteral("<p")));
         QTest::keyClicks(form->NameText, QStringLiteral("red"));
         form->AddCom->click();
         QCOMPARE(form->NameText->text(), QString());
-        form->List1->setCurrentRow(1); // the link element shows its states
-        QVERIFY(form->Frame1->isVisible());
-        form->List3->setCurrentRow(2);
+        form->ElementList->setCurrentRow(1); // the link element shows its states
+        QVERIFY(form->LinkStateFrame->isVisible());
+        form->LinkStateList->setCurrentRow(2);
         QCOMPARE(form->NameText->text(), QStringLiteral("hover"));
         QVERIFY(!form->NameText->isEnabled());
         form->AddCom->click();
-        form->Check1->click();
-        QVERIFY(!form->Frame1->isVisible());
-        QVERIFY(!form->List1->isEnabled());
+        form->AllElementsCheck->click();
+        QVERIFY(!form->LinkStateFrame->isVisible());
+        QVERIFY(!form->ElementList->isEnabled());
         QTest::keyClicks(form->NameText, QStringLiteral("big"));
         form->AddCom->click();
         form->AddCom->click(); // no name: nothing
-        QCOMPARE(form->List2->count(), 3);
-        QCOMPARE(form->List2->item(1)->text(), QStringLiteral("a:hover"));
+        QCOMPARE(form->SelectorList->count(), 3);
+        QCOMPARE(form->SelectorList->item(1)->text(), QStringLiteral("a:hover"));
         // The same selector again selects the one there.
-        form->Check1->click();
-        form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+        form->AllElementsCheck->click();
+        form->ElementList->setCurrentRow(ElementRow(QStringLiteral("<p")));
         QTest::keyClicks(form->NameText, QStringLiteral("red"));
         form->AddCom->click();
-        QCOMPARE(form->List2->count(), 3);
-        QCOMPARE(form->List2->currentRow(), 0);
+        QCOMPARE(form->SelectorList->count(), 3);
+        QCOMPARE(form->SelectorList->currentRow(), 0);
         QVERIFY(form->StyleCommand->isEnabled());
         SetStyle(form, QStringLiteral("2"));
-        form->List2->setCurrentRow(1);
+        form->SelectorList->setCurrentRow(1);
         SetStyle(form, QStringLiteral("3"));
-        form->List2->setCurrentRow(2);
+        form->SelectorList->setCurrentRow(2);
         SetStyle(form, QString()); // cancelled: no rule
     }
 
@@ -125,13 +125,13 @@ private Q_SLOTS:
     void fiftySelectors()
     {
         OnNextModal<StyleSheetDialog>([](StyleSheetDialog* form) {
-            form->Check1->click();
+            form->AllElementsCheck->click();
             for (int i = 0; i <= 50; ++i) {
                 form->NameText->setText(QStringLiteral("c%1").arg(i));
                 form->AddCom->click();
             }
-            QCOMPARE(form->List2->count(), 50);
-            QCOMPARE(form->List2->item(49)->text(), QStringLiteral(".c49"));
+            QCOMPARE(form->SelectorList->count(), 50);
+            QCOMPARE(form->SelectorList->item(49)->text(), QStringLiteral(".c49"));
             QCOMPARE(form->NameText->text(), QString());
             form->OkCommand->click();
         });
@@ -190,10 +190,10 @@ private Q_SLOTS:
         }
         f_.paths = {f_.Path(QStringLiteral("site.css"))};
         OnNextModal<StyleSheetDialog>([this](StyleSheetDialog* form) {
-            form->List1->setCurrentRow(ElementRow(QStringLiteral("<p")));
+            form->ElementList->setCurrentRow(ElementRow(QStringLiteral("<p")));
             form->NameText->setText(QStringLiteral("红"));
             form->AddCom->click();
-            form->List2->setCurrentRow(0);
+            form->SelectorList->setCurrentRow(0);
             SetStyle(form, QStringLiteral("1"));
             form->OkCommand->click();
         });

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AttributeDialog::AttributeDialog(QWidget* parent) : BuilderDialog(parent)
+AttributeDialog::AttributeDialog(Attribute start, QWidget* parent) : BuilderDialog(parent), start_(std::move(start))
 {
     setObjectName(QStringLiteral("AddOtherForm"));
     setWindowTitle(QStringLiteral("属性设置"));
@@ -20,10 +20,10 @@ AttributeDialog::AttributeDialog(QWidget* parent) : BuilderDialog(parent)
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Command1"), QStringLiteral("Command2"),
                                                       QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
-    Command1 = buttons.Ok;
-    Command2 = buttons.Cancel;
-    connect(Command1, &QPushButton::clicked, this, &AttributeDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
     main->setSizeConstraint(QLayout::SetFixedSize);
@@ -34,13 +34,11 @@ AttributeDialog::AttributeDialog(QWidget* parent) : BuilderDialog(parent)
 
 void AttributeDialog::Load()
 {
-    NameText->setText(MyName);
-    ValueText->setText(MyValue);
+    NameText->setText(start_.name);
+    ValueText->setText(start_.value);
 }
 
-void AttributeDialog::Command1_Click()
+std::optional<AttributeDialog::Attribute> AttributeDialog::Run()
 {
-    MyName = NameText->text();
-    MyValue = ValueText->text();
-    accept();
+    return RunFor([this] { return Attribute{NameText->text(), ValueText->text()}; });
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The attribute dialog "属性设置": one name and its value. The caller sets MyName and MyValue and Confirm()s it;
-// after OK both hold the two boxes' texts, after Cancel they are as they were.
+// The attribute dialog "属性设置": one name and its value. Made with the pair it opens on; Run() hands back the two
+// boxes' texts after OK, nothing after Cancel.
 
 #include "base/builderdialog.h"
 
@@ -12,19 +12,26 @@ class AttributeDialog : public BuilderDialog
     Q_OBJECT
 
 public:
-    explicit AttributeDialog(QWidget* parent = nullptr);
+    struct Attribute
+    {
+        QString name;
+        QString value;
+    };
 
-    QString MyName;  // in and out
-    QString MyValue; // in and out
+    explicit AttributeDialog(Attribute start = {}, QWidget* parent = nullptr);
 
+    // The name and value after OK, nothing after Cancel.
+    std::optional<Attribute> Run();
+
+    // ---- Controls.
     QLineEdit* NameText = nullptr;
     QLineEdit* ValueText = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QPushButton* OkCommand = nullptr;
+    QPushButton* CancelCommand = nullptr;
 
 protected:
     void Load() override;
 
 private:
-    void Command1_Click();
+    const Attribute start_;
 };

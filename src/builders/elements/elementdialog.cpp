@@ -6,8 +6,8 @@
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/previewpane.h"
-#include "builders/elements/eventdialog.h"
 #include "builders/elements/elementframes.h"
+#include "builders/elements/eventdialog.h"
 #include "builders/elements/kindframe.h"
 #include "builders/elements/otherattributesdialog.h"
 #include "builders/scripts/elementeffectdialog.h"
@@ -30,18 +30,19 @@ namespace {
 const QString DefaultContentLabel = QStringLiteral("标记之间内容(&W)");
 }
 
-ElementDialog::ElementDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+ElementDialog::ElementDialog(const BuilderContext& context, Input input, QWidget* parent)
+    : BuilderDialog(context, parent), input_(std::move(input))
 {
     setObjectName(QStringLiteral("AddhForm"));
     setWindowTitle(QStringLiteral("添加元素"));
     KeepOpenOnEnter();
 
-    Titlelable = new QLabel(this);
-    Titlelable->setObjectName(QStringLiteral("Titlelable"));
-    QFont titleFont = Titlelable->font();
+    TitleLabel = new QLabel(this);
+    TitleLabel->setObjectName(QStringLiteral("Titlelable"));
+    QFont titleFont = TitleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
-    Titlelable->setFont(titleFont);
+    TitleLabel->setFont(titleFont);
 
     // Left column: the kind's frames, the content box, the common attributes.
     KindBox = new QGroupBox(QStringLiteral("基本属性"), this);
@@ -57,7 +58,7 @@ ElementDialog::ElementDialog(const BuilderContext& context, QWidget* parent) : B
     FormNameFrame->hide();
     kindLayout_->addWidget(FormNameFrame);
     connect(FormNameText, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Markup.SetAttr(QStringLiteral("name"), t); });
+            [this](const QString& t) { markup_.SetAttr(QStringLiteral("name"), t); });
 
     HtmlLabel = new QLabel(DefaultContentLabel, this);
     HtmlLabel->setObjectName(QStringLiteral("HtmlLabel"));
@@ -70,21 +71,22 @@ ElementDialog::ElementDialog(const BuilderContext& context, QWidget* parent) : B
     connect(HtmlText, &QPlainTextEdit::textChanged, this, [this] {
         QString text = HtmlText->toPlainText();
         text.replace(QLatin1Char('\n'), CrLf);
-        Markup.Content = text;
+        markup_.Content = text;
     });
-    connect(HtmlCheck, &QCheckBox::toggled, this, [this](bool on) { Markup.HtmlFormat = on; });
+    connect(HtmlCheck, &QCheckBox::toggled, this, [this](bool on) { markup_.HtmlFormat = on; });
 
-    OfftFrame1 = new QGroupBox(QStringLiteral("常用属性"), this);
-    OfftFrame1->setObjectName(QStringLiteral("OfftFrame1"));
-    auto* common = new QGridLayout(OfftFrame1);
+    CommonFrame = new QGroupBox(QStringLiteral("常用属性"), this);
+    CommonFrame->setObjectName(QStringLiteral("OfftFrame1"));
+    auto* common = new QGridLayout(CommonFrame);
     const QString labels[3] = {QStringLiteral("唯一标识符ID"), QStringLiteral("提示文本Title"),
                                QStringLiteral("指定样式类Class")};
     const QString tips[3] = {QStringLiteral("用于脚本语言的标识符"), QStringLiteral("在鼠标移到此元素时提示的信息"),
                              QStringLiteral("指定使用某一个样式来显示")};
     for (int i = 0; i < 3; ++i) {
-        CcText[i] = FormKit::TextRow(common, i, labels[i], FormKit::Indexed(QStringLiteral("CcText"), i), tips[i]);
-        EnterRefreshes(CcText[i]);
-        connect(CcText[i], &QLineEdit::textChanged, this, [this, i](const QString& t) { Markup.CommonValue[i] = t; });
+        CommonText[i] = FormKit::TextRow(common, i, labels[i], FormKit::Indexed(QStringLiteral("CcText"), i), tips[i]);
+        EnterRefreshes(CommonText[i]);
+        connect(CommonText[i], &QLineEdit::textChanged, this,
+                [this, i](const QString& t) { markup_.CommonValue[i] = t; });
     }
 
     auto* left = new QVBoxLayout;
@@ -92,12 +94,12 @@ ElementDialog::ElementDialog(const BuilderContext& context, QWidget* parent) : B
     left->addWidget(HtmlLabel);
     left->addWidget(HtmlText, 1);
     left->addWidget(HtmlCheck);
-    left->addWidget(OfftFrame1);
+    left->addWidget(CommonFrame);
     left->addStretch(0);
 
     // Right column: the preview of the markup last shown.
     Preview = new PreviewPane(
-        QStringLiteral("预      览"), context.ScratchFile, [this] { return ElementMarkup::PreviewPage(MyTxStr); },
+        QStringLiteral("预      览"), context.ScratchFile, [this] { return ElementMarkup::PreviewPage(previewed_); },
         this);
     web1 = Preview->View();
     web1->setMinimumSize(400, 320);
@@ -106,14 +108,14 @@ ElementDialog::ElementDialog(const BuilderContext& context, QWidget* parent) : B
     body->addLayout(left, 5);
     body->addWidget(Preview, 6);
 
-    SCommand = FormKit::Button(this, QStringLiteral("SCommand"), QStringLiteral("&Y设置样式"),
-                               QStringLiteral("设置元素的外观"));
-    ECommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E设置事件"),
-                               QStringLiteral("设置如鼠标单击,鼠标移动时浏览器的响应"));
+    StyleCommand = FormKit::Button(this, QStringLiteral("SCommand"), QStringLiteral("&Y设置样式"),
+                                   QStringLiteral("设置元素的外观"));
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E设置事件"),
+                                   QStringLiteral("设置如鼠标单击,鼠标移动时浏览器的响应"));
     OtherCommand = FormKit::Button(this, QStringLiteral("OtherCommand"), QStringLiteral("&O 其他属性"),
                                    QStringLiteral("设置其他不常用的属性"));
-    TxCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("&T设置特效"),
-                                QStringLiteral("您可以将添加的元素设置为特殊效果"));
+    EffectCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("&T设置特效"),
+                                    QStringLiteral("您可以将添加的元素设置为特殊效果"));
     ShowCommand = FormKit::Button(this, QStringLiteral("ShowCommand"), QStringLiteral("&F 预览"));
     const DialogButtons buttons =
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
@@ -121,23 +123,23 @@ ElementDialog::ElementDialog(const BuilderContext& context, QWidget* parent) : B
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     int at = 0;
-    for (QPushButton* b : {SCommand, ECommand, OtherCommand, TxCommand})
+    for (QPushButton* b : {StyleCommand, EventCommand, OtherCommand, EffectCommand})
         buttons.Row->insertWidget(at++, b);
     buttons.Row->insertStretch(at++, 1);
     buttons.Row->insertWidget(at, ShowCommand);
 
     auto* main = new QVBoxLayout(this);
-    main->addWidget(Titlelable);
+    main->addWidget(TitleLabel);
     main->addLayout(body, 1);
     main->addLayout(buttons.Row);
 
-    connect(OkCommand, &QPushButton::clicked, this, &ElementDialog::OkCommand_Click);
-    connect(CancelCommand, &QPushButton::clicked, this, &ElementDialog::CancelCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &ElementDialog::Accept);
+    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
     connect(ShowCommand, &QPushButton::clicked, this, &ElementDialog::RefreshPreview);
-    connect(SCommand, &QPushButton::clicked, this, &ElementDialog::SCommand_Click);
-    connect(ECommand, &QPushButton::clicked, this, &ElementDialog::ECommand_Click);
-    connect(OtherCommand, &QPushButton::clicked, this, &ElementDialog::OtherCommand_Click);
-    connect(TxCommand, &QPushButton::clicked, this, &ElementDialog::TxCommand_Click);
+    connect(StyleCommand, &QPushButton::clicked, this, &ElementDialog::EditStyle);
+    connect(EventCommand, &QPushButton::clicked, this, &ElementDialog::EditEvents);
+    connect(OtherCommand, &QPushButton::clicked, this, &ElementDialog::EditOtherAttributes);
+    connect(EffectCommand, &QPushButton::clicked, this, &ElementDialog::PickEffect);
 
     resize(1000, 640);
 }
@@ -146,17 +148,16 @@ ElementDialog::~ElementDialog() = default;
 
 void ElementDialog::Load()
 {
-    HtmlStr.clear();
-    MyTxStr.clear();
-    MyTxTxt.clear();
-    LoadStr.clear();
-    Markup.Reset();
+    outcome_.reset();
+    previewed_.clear();
+    effect_ = BodyScript();
+    markup_.Reset();
     Preview->Blank();
     loading_ = true;
     SetupKind();
     loading_ = false;
     // An edited tag is shown as soon as the dialog is up; a new element appears on the first refresh.
-    if (EditTag != 0)
+    if (Rebuilding())
         QTimer::singleShot(0, this, &ElementDialog::RefreshPreview);
 }
 
@@ -168,22 +169,22 @@ KindFrame* ElementDialog::Frame(const QString& name) const
 
 void ElementDialog::SetSlotCount(int n)
 {
-    Markup.SetSlotCount(n);
+    markup_.SetSlotCount(n);
 }
 
 void ElementDialog::SetupKind()
 {
-    Markup.HtmlN = HtmlN;
-    Markup.EditTag = EditTag;
-    Markup.SetupKind(Context().Db);
-    Titlelable->setText(Markup.Title);
+    markup_.HtmlN = input_.kind;
+    markup_.EditTag = Rebuilding() ? 1 : 0;
+    markup_.SetupKind(Context().Db);
+    TitleLabel->setText(markup_.Title);
 
     for (KindFrame* f : std::as_const(shown_))
         f->hide();
     shown_.clear();
     FormNameFrame->hide();
 
-    const ElementKind* kind = Markup.Kind;
+    const ElementKind* kind = markup_.Kind;
     if (!kind) {
         // Not one of the dialog's kinds: the element with content and the common attributes only.
         KindBox->hide();
@@ -212,11 +213,10 @@ void ElementDialog::SetupKind()
     ShowContentArea(kind->Content);
     HtmlLabel->setText(kind->ContentLabel.isEmpty() ? DefaultContentLabel : kind->ContentLabel);
     HtmlCheck->setChecked(kind->HtmlFormat);
-    HtmlN = Markup.HtmlN;
 
     for (KindFrame* f : std::as_const(shown_))
         f->Setup();
-    if (EditTag != 0)
+    if (Rebuilding())
         ApplyEditAttributes();
 
     // Tab order: the kind's fields, the name, the content, the common attributes, then the buttons.
@@ -225,8 +225,8 @@ void ElementDialog::SetupKind()
         for (QWidget* w : f->findChildren<QWidget*>())
             if ((w->focusPolicy() & Qt::TabFocus) && w->window() == this) // not a combo's pop-up
                 order.append(w);
-    order << FormNameText << HtmlText << HtmlCheck << CcText[0] << CcText[1] << CcText[2] << SCommand << ECommand
-          << OtherCommand << TxCommand << ShowCommand << OkCommand << CancelCommand;
+    order << FormNameText << HtmlText << HtmlCheck << CommonText[0] << CommonText[1] << CommonText[2] << StyleCommand
+          << EventCommand << OtherCommand << EffectCommand << ShowCommand << OkCommand << CancelCommand;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     for (QWidget* w : std::as_const(order)) {
@@ -263,7 +263,7 @@ void ElementDialog::ShowFrameWithName(KindFrame* frame)
 void ElementDialog::ApplyEditAttributes()
 {
     QStringList seen;
-    for (const auto& [name, value] : std::as_const(EditAttrs)) {
+    for (const auto& [name, value] : std::as_const(input_.attrs)) {
         if (name.isEmpty())
             continue; // the entry that met the closing ">"
         // A browser reads the first of a repeated attribute; the later ones are dropped, never written twice.
@@ -278,7 +278,7 @@ void ElementDialog::ApplyEditAttributes()
             }
         }
         if (!handled)
-            Markup.ApplyGenericAttr(name, value, Context().Db);
+            markup_.ApplyGenericAttr(name, value, Context().Db);
     }
     SyncCommonBoxes();
     if (HtmlText->isVisibleTo(this))
@@ -288,8 +288,8 @@ void ElementDialog::ApplyEditAttributes()
 void ElementDialog::SyncCommonBoxes()
 {
     for (int i = 0; i < 3; ++i)
-        if (CcText[i]->text() != Markup.CommonValue.at(i))
-            CcText[i]->setText(Markup.CommonValue.at(i));
+        if (CommonText[i]->text() != markup_.CommonValue.at(i))
+            CommonText[i]->setText(markup_.CommonValue.at(i));
 }
 
 void ElementDialog::ShowSample()
@@ -303,71 +303,72 @@ void ElementDialog::SetContentText(const QString& text)
     QString plain = text;
     plain.replace(CrLf, QStringLiteral("\n"));
     HtmlText->setPlainText(plain);
-    Markup.Content = text;
+    markup_.Content = text;
 }
 
 void ElementDialog::RefreshPreview()
 {
     if (loading_)
         return;
-    MyTxStr = Markup.PreviewMarkup();
+    previewed_ = markup_.PreviewMarkup();
     Preview->Refresh(); // a page that cannot be written leaves the previous one on show
 }
 
-void ElementDialog::OkCommand_Click()
+std::optional<ElementDialog::Result> ElementDialog::Run()
 {
-    HtmlStr = Markup.OkMarkup();
+    return Confirm() ? outcome_ : std::nullopt;
+}
+
+std::optional<ElementDialog::Result> ElementDialog::Outcome() const
+{
+    return outcome_;
+}
+
+void ElementDialog::Accept()
+{
+    outcome_ = Result{markup_.OkMarkup(), effect_};
     accept();
 }
 
-void ElementDialog::CancelCommand_Click()
+void ElementDialog::EditStyle()
 {
-    HtmlStr.clear();
-    reject();
-}
-
-void ElementDialog::SCommand_Click()
-{
-    StyleDialog css(Context(), this);
-    css.StxtStr = Markup.StyleStr;
-    Markup.StyleBuilderTexts(css.HtmlTxt1, css.HtmlTxt2);
+    StyleDialog::Input in{markup_.StyleStr};
+    markup_.StyleBuilderTexts(in.tagStart, in.closing);
+    StyleDialog css(Context(), in, this);
     // Only OK brings a new style: a cancelled builder leaves the element's style as it was.
-    if (css.exec() == QDialog::Accepted)
-        Markup.StyleStr = css.StxtStr;
-    HtmlStr.clear();
+    if (const std::optional<QString> style = css.Run())
+        markup_.StyleStr = *style;
     RefreshPreview();
 }
 
-void ElementDialog::ECommand_Click()
+void ElementDialog::EditEvents()
 {
-    EventDialog::Edit(Context(), Markup.TagType, Markup.EventName, Markup.EventValue, this);
+    EventDialog::Edit(Context(), markup_.TagType, markup_.EventName, markup_.EventValue, this);
 }
 
-void ElementDialog::OtherCommand_Click()
+void ElementDialog::EditOtherAttributes()
 {
-    OtherAttributesDialog::Edit(Markup.OtherValue, Markup.OtherName, this);
+    OtherAttributesDialog::Edit(markup_.OtherValue, markup_.OtherName, this);
 }
 
-void ElementDialog::TxCommand_Click()
+void ElementDialog::PickEffect()
 {
     // The effect finds the element by its id: an element without one gets no effect.
-    QString id = CcText[0]->text().trimmed();
+    QString id = CommonText[0]->text().trimmed();
     if (id.isEmpty())
         id = Messages::Input(this, QStringLiteral("请输入用于辨别此元素的标识字符串(任意字符串)"),
                              QStringLiteral("提示"))
                  .trimmed();
-    CcText[0]->setText(id);
+    CommonText[0]->setText(id);
     if (id.isEmpty())
         return;
     RefreshPreview();
-    ElementEffectDialog picker(Context(), this);
-    picker.Id = id;
-    picker.MyTxStr = MyTxStr;
-    picker.exec();
+    ElementEffectDialog picker(Context(), {id, previewed_}, this);
     // A new effect brings its own onload code or none: an earlier effect's code must not stay behind.
-    if (!picker.TxStr.isEmpty()) {
-        MyTxTxt = picker.TxStr;
-        LoadStr = picker.LoadStr;
+    const std::optional<ElementEffectDialog::Effect> effect = picker.Run();
+    if (effect && !effect->script.isEmpty()) {
+        effect_.JavaTxt = effect->script;
+        effect_.LoadTxt = effect->onload;
     }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The element dialog "添加元素": builds one element of the 24 kinds, or rebuilds the start tag of an existing one.
 //
-// Made with the builder context; callers set EditTag (0 insert, 1 rebuild the start tag of a parsed tag whose
-// attributes go in EditAttrs) and HtmlN, then Run() hands back the markup, nothing after Cancel or close. HtmlStr
-// holds the same ("" after Cancel). What the dialog computes lives in Markup; the kinds are ElementKind's rows.
+// Made with the builder context and what to build: a new element of a kind, or the start tag of an existing one
+// rebuilt from its parsed attributes. Run() hands back the markup with the effect chosen for the element, nothing
+// after Cancel or close. What the dialog computes lives in its ElementMarkup; the kinds are ElementKind's rows.
 
 #include "base/builderdialog.h"
 #include "builders/elements/elementmarkup.h"
+#include "editor/bodyscript.h"
 
 #include <QHash>
 
@@ -27,23 +28,37 @@ class ElementDialog : public BuilderDialog
     Q_OBJECT
 
 public:
-    explicit ElementDialog(const BuilderContext& context, QWidget* parent = nullptr);
+    enum class Purpose
+    {
+        Insert,          // a new element
+        RebuildStartTag, // the start tag of an existing element, from its attributes
+    };
+    struct Input
+    {
+        Purpose purpose = Purpose::Insert;
+        QString kind;        // the element's start ("<img")
+        AttributeList attrs; // the edited tag's attributes (RebuildStartTag)
+    };
+    struct Result
+    {
+        QString markup;
+        BodyScript effect; // its script and onload code; empty when no effect was chosen
+    };
+
+    ElementDialog(const BuilderContext& context, Input input, QWidget* parent = nullptr);
     ~ElementDialog() override;
 
-    // In.
-    QString HtmlN;
-    int EditTag = 0;
-    AttributeList EditAttrs; // the edited tag's attributes (EditTag 1)
-    // Out.
-    QString HtmlStr;
-    QString MyTxStr; // the markup last previewed, wrapper included
-    QString MyTxTxt; // effect script text (effects picker)
-    QString LoadStr; // onload code of the effect
+    // The markup and effect after OK, nothing after Cancel or the close box.
+    std::optional<Result> Run();
+    // The same for a dialog shown without Run(): the result once OK was pressed, nothing before.
+    std::optional<Result> Outcome() const;
 
-    ElementMarkup Markup;
-
-    // Sets the dialog up for HtmlN (once; Run() and show() do it too).
-    void Form_Load() { EnsureLoaded(); }
+    // Sets the dialog up for its kind (once; Run() and show() do it too).
+    void Prepare() { EnsureLoaded(); }
+    const Input& Given() const { return input_; }
+    const ElementMarkup& Markup() const { return markup_; }
+    // The markup last previewed, wrapper included.
+    QString PreviewedMarkup() const { return previewed_; }
 
     void SetupKind();
     void SetSlotCount(int n);
@@ -58,44 +73,49 @@ public:
     // The frame of that name among those shown; null when the kind does not show it.
     KindFrame* Frame(const QString& name) const;
 
-    void OkCommand_Click();
-    void CancelCommand_Click();
-    void SCommand_Click();
-    // The event and other-attribute dialogs; neither refreshes the preview.
-    void ECommand_Click();
-    void OtherCommand_Click();
-    // The effects picker for the element, known by its id (asked for when the id box is empty).
-    void TxCommand_Click();
-
     // ---- Controls.
-    QLabel* Titlelable = nullptr;
+    QLabel* TitleLabel = nullptr;
     QGroupBox* KindBox = nullptr; // "基本属性"
     QLabel* HtmlLabel = nullptr;
     QPlainTextEdit* HtmlText = nullptr;
     QCheckBox* HtmlCheck = nullptr;
-    QGroupBox* OfftFrame1 = nullptr; // "常用属性"
-    QLineEdit* CcText[3] = {};
+    QGroupBox* CommonFrame = nullptr; // "常用属性"
+    QLineEdit* CommonText[3] = {};    // id, title, class
     QFrame* FormNameFrame = nullptr;
     QLineEdit* FormNameText = nullptr;
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;
     QPushButton* ShowCommand = nullptr;
-    QPushButton* SCommand = nullptr;
-    QPushButton* ECommand = nullptr;
+    QPushButton* StyleCommand = nullptr;
+    QPushButton* EventCommand = nullptr;
     QPushButton* OtherCommand = nullptr;
-    QPushButton* TxCommand = nullptr;
+    QPushButton* EffectCommand = nullptr;
     PreviewPane* Preview = nullptr;
     BrowserView* web1 = nullptr;
 
 protected:
     void Load() override;
-    QString Result() const override { return HtmlStr; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class KindFrame; // the frames write the markup
+
+    void Accept();
+    void EditStyle();
+    // The event and other-attribute dialogs; neither refreshes the preview.
+    void EditEvents();
+    void EditOtherAttributes();
+    // The effects picker for the element, known by its id (asked for when the id box is empty).
+    void PickEffect();
+    bool Rebuilding() const { return input_.purpose == Purpose::RebuildStartTag; }
     void ApplyEditAttributes();
     void SyncCommonBoxes();
 
+    const Input input_;
+    ElementMarkup markup_;
+    QString previewed_;
+    BodyScript effect_;             // the effect picked last
+    std::optional<Result> outcome_; // set by OK
     QVBoxLayout* kindLayout_ = nullptr;
     QHash<QString, KindFrame*> frames_;
     QList<KindFrame*> shown_;

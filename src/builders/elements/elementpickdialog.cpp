@@ -13,52 +13,50 @@ ElementPickDialog::ElementPickDialog(const BuilderContext& context, QWidget* par
     setObjectName(QStringLiteral("Addform"));
     setWindowTitle(QStringLiteral("添加HMTL元素"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumSize(260, 360);
+    ElementList = new QListWidget(this);
+    ElementList->setObjectName(QStringLiteral("List1"));
+    ElementList->setMinimumSize(260, 360);
     // Chosen means selected: the list makes its first row current on taking the focus, without choosing it.
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> chosen = List1->selectedItems();
-        List1_Click(chosen.isEmpty() ? -1 : List1->row(chosen.first()));
+    connect(ElementList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = ElementList->selectedItems();
+        ChooseElement(chosen.isEmpty() ? -1 : ElementList->row(chosen.first()));
     });
-    connect(List1, &QListWidget::itemDoubleClicked, this, &ElementPickDialog::Okcom_Click);
+    connect(ElementList, &QListWidget::itemDoubleClicked, this, &ElementPickDialog::AddChosen);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
                                                       QStringLiteral("&A 添加"), QStringLiteral("&Q 取消"));
-    Okcom = buttons.Ok;
-    Cancelcom = buttons.Cancel;
-    connect(Okcom, &QPushButton::clicked, this, &ElementPickDialog::Okcom_Click);
-    connect(Cancelcom, &QPushButton::clicked, this, &QDialog::reject);
+    AddCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    connect(AddCommand, &QPushButton::clicked, this, &ElementPickDialog::AddChosen);
+    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
-    main->addWidget(List1, 1);
+    main->addWidget(ElementList, 1);
     main->addLayout(buttons.Row);
-    List1->setFocus();
+    ElementList->setFocus();
 }
 
 void ElementPickDialog::Load()
 {
-    addHTML.clear();
-    MyIndex = -1;
-    List1->addItems(GenericElement::PickList(Context().Db));
-    Okcom->setEnabled(false);
+    markup_.clear();
+    chosen_ = -1;
+    ElementList->addItems(GenericElement::PickList(Context().Db));
+    AddCommand->setEnabled(false);
 }
 
-void ElementPickDialog::List1_Click(int row)
+void ElementPickDialog::ChooseElement(int row)
 {
-    const QListWidgetItem* item = List1->item(row);
-    Okcom->setEnabled(item != nullptr);
+    const QListWidgetItem* item = ElementList->item(row);
+    AddCommand->setEnabled(item != nullptr);
     if (item)
-        MyIndex = GenericElement::IndexOfTitle(Context().Db, item->text());
+        chosen_ = GenericElement::IndexOfTitle(Context().Db, item->text());
 }
 
-void ElementPickDialog::Okcom_Click()
+void ElementPickDialog::AddChosen()
 {
-    if (List1->selectedItems().isEmpty() || MyIndex < 0)
+    if (ElementList->selectedItems().isEmpty() || chosen_ < 0)
         return;
-    GenericElementDialog element(Context(), this);
-    element.MyIndex = MyIndex;
-    element.Confirm();
-    addHTML = element.HtmlTxt;
+    GenericElementDialog element(Context(), chosen_, this);
+    markup_ = element.Run().value_or(QString());
     accept();
 }

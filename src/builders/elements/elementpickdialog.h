@@ -1,7 +1,7 @@
 #pragma once
 // The element pick list "添加HMTL元素": every element of the database meant to be offered (qz 0) by its title.
-// Adding one opens the small element dialog for it. Run() hands back the markup after the element was added
-// (addHTML holds it too; "" when the element dialog was cancelled), nothing after Cancel.
+// Adding one opens the small element dialog for it. Run() hands back the markup after the element was added ("" when
+// the element dialog was cancelled), nothing after Cancel.
 
 #include "base/builderdialog.h"
 
@@ -15,19 +15,20 @@ class ElementPickDialog : public BuilderDialog
 public:
     explicit ElementPickDialog(const BuilderContext& context, QWidget* parent = nullptr);
 
-    int MyIndex = -1; // position in html1 of the element chosen
-    QString addHTML;  // out
-
-    QListWidget* List1 = nullptr;
-    QPushButton* Okcom = nullptr;
-    QPushButton* Cancelcom = nullptr;
-
-    void Okcom_Click();
+    // ---- Controls.
+    QListWidget* ElementList = nullptr;
+    QPushButton* AddCommand = nullptr;
+    QPushButton* CancelCommand = nullptr;
 
 protected:
     void Load() override;
-    QString Result() const override { return addHTML; }
+    QString Result() const override { return markup_; }
 
 private:
-    void List1_Click(int row);
+    void ChooseElement(int row);
+    // Opens the element dialog for the element chosen and closes with its markup.
+    void AddChosen();
+
+    int chosen_ = -1; // position in html1 of the element chosen
+    QString markup_;
 };

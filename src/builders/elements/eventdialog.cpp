@@ -3,8 +3,8 @@
 #include "base/dialogbuttons.h"
 #include "base/formkit.h"
 #include "base/uihelpers.h"
-#include "builders/scripts/scriptcalldialog.h"
 #include "builders/scripts/jsstatement.h"
+#include "builders/scripts/scriptcalldialog.h"
 #include "tagdb/tagdb.h"
 
 #include <QGridLayout>
@@ -15,128 +15,137 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-EventDialog::EventDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+EventDialog::EventDialog(const BuilderContext& context, Input input, QWidget* parent) : BuilderDialog(context, parent)
 {
+    events_.Id = input.kind;
+    events_.SetValue(input.codes);
     setObjectName(QStringLiteral("EForm"));
     setWindowTitle(QStringLiteral("事件设置"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumSize(220, 300);
+    EventList = new QListWidget(this);
+    EventList->setObjectName(QStringLiteral("List1"));
+    EventList->setMinimumSize(220, 300);
     // Chosen means selected: the list makes its first row current on taking the focus, without choosing it.
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> chosen = List1->selectedItems();
-        List1_Click(chosen.isEmpty() ? -1 : List1->row(chosen.first()));
+    connect(EventList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = EventList->selectedItems();
+        ShowEventCode(chosen.isEmpty() ? -1 : EventList->row(chosen.first()));
     });
 
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    QFont bold = Label3->font();
+    EventLabel = new QLabel(this);
+    EventLabel->setObjectName(QStringLiteral("Label3"));
+    QFont bold = EventLabel->font();
     bold.setBold(true);
-    Label3->setFont(bold);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMinimumWidth(340);
-    Text1->installEventFilter(this);
+    EventLabel->setFont(bold);
+    CodeBox = new QLineEdit(this);
+    CodeBox->setObjectName(QStringLiteral("Text1"));
+    CodeBox->setMinimumWidth(340);
+    CodeBox->installEventFilter(this);
     auto* codeLabel = new QLabel(QStringLiteral("事件代码框"), this);
-    codeLabel->setBuddy(Text1);
-    connect(Text1, &QLineEdit::textChanged, this, &EventDialog::Text1_Change);
+    codeLabel->setBuddy(CodeBox);
+    connect(CodeBox, &QLineEdit::textChanged, this, &EventDialog::StoreCode);
 
-    List2 = new QListWidget(this);
-    List2->setObjectName(QStringLiteral("List2"));
-    List2->setToolTip(QStringLiteral("双击加入事件代码"));
-    List2->installEventFilter(this);
+    CallList = new QListWidget(this);
+    CallList->setObjectName(QStringLiteral("List2"));
+    CallList->setToolTip(QStringLiteral("双击加入事件代码"));
+    CallList->installEventFilter(this);
     auto* callsLabel = new QLabel(QStringLiteral("常用功能"), this);
-    callsLabel->setBuddy(List2);
-    connect(List2, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { List2_DblClick(List2->row(item)); });
+    callsLabel->setBuddy(CallList);
+    connect(CallList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { AddCall(CallList->row(item)); });
 
     auto* right = new QVBoxLayout;
-    right->addWidget(Label3);
+    right->addWidget(EventLabel);
     right->addWidget(codeLabel);
-    right->addWidget(Text1);
+    right->addWidget(CodeBox);
     right->addSpacing(6);
     right->addWidget(callsLabel);
-    right->addWidget(List2, 1);
+    right->addWidget(CallList, 1);
     auto* body = new QHBoxLayout;
-    body->addWidget(List1, 2);
+    body->addWidget(EventList, 2);
     body->addLayout(right, 3);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
                                                       QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
-    buttons.CloseOnClick(this, &Yn);
+    buttons.CloseOnClick(this);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);
     main->addLayout(buttons.Row);
 
-    setTabOrder(List1, Text1);
-    setTabOrder(Text1, List2);
-    setTabOrder(List2, OkCommand);
+    setTabOrder(EventList, CodeBox);
+    setTabOrder(CodeBox, CallList);
+    setTabOrder(CallList, OkCommand);
     setTabOrder(OkCommand, CanCommand);
-    List1->setFocus();
+    EventList->setFocus();
     resize(680, 440);
 }
 
-void EventDialog::SetValue(const QStringList& codes)
+namespace {
+// The caller's list takes the positions the dialog hands back; any beyond them stay.
+void OverwriteFront(const QStringList& from, QStringList& to)
 {
-    Events.SetValue(codes);
+    while (to.size() < from.size())
+        to.append(QString());
+    for (int i = 0; i < from.size(); ++i)
+        to[i] = from.at(i);
+}
+} // namespace
+
+std::optional<EventDialog::Result> EventDialog::Run()
+{
+    return RunFor([this] {
+        Result result;
+        events_.GetValue(result.names, result.codes);
+        return result;
+    });
 }
 
-void EventDialog::GetValue(QStringList& names, QStringList& codes) const
+bool EventDialog::Edit(const BuilderContext& context, int kind, QStringList& names, QStringList& codes, QWidget* owner)
 {
-    Events.GetValue(names, codes);
-}
-
-bool EventDialog::Edit(const BuilderContext& context, int id, QStringList& names, QStringList& codes, QWidget* owner)
-{
-    EventDialog form(context, owner);
-    form.Id = id;
-    form.SetValue(codes);
-    if (!form.Confirm() || !form.Yn)
+    EventDialog form(context, {kind, codes}, owner);
+    const std::optional<Result> result = form.Run();
+    if (!result)
         return false;
-    form.GetValue(names, codes);
+    OverwriteFront(result->names, names);
+    OverwriteFront(result->codes, codes);
     return true;
 }
 
 void EventDialog::Load()
 {
-    Yn = false;
-    Events.Id = Id;
-    Events.Fill(Context().Db);
-    ParamValues = QStringList(JsStatement::ArgCount, QString());
+    events_.Fill(Context().Db);
     {
-        const QSignalBlocker block(List1);
-        List1->clear();
-        List1->addItems(Events.Labels);
+        const QSignalBlocker block(EventList);
+        EventList->clear();
+        EventList->addItems(events_.Labels);
     }
-    List2->clear();
-    List2->addItems(Events.Calls);
-    List1_Click(-1);
+    CallList->clear();
+    CallList->addItems(events_.Calls);
+    ShowEventCode(-1);
 }
 
-void EventDialog::List1_Click(int row)
+void EventDialog::ShowEventCode(int row)
 {
-    const bool chosen = row >= 0 && row < Events.Labels.size();
+    const bool chosen = row >= 0 && row < events_.Labels.size();
     chosen_ = chosen ? row : -1;
-    Label3->setText(chosen ? Events.Labels.at(row) : QString());
+    EventLabel->setText(chosen ? events_.Labels.at(row) : QString());
     {
-        const QSignalBlocker block(Text1);
-        Text1->setText(chosen ? Events.EventCodes.at(row) : QString());
+        const QSignalBlocker block(CodeBox);
+        CodeBox->setText(chosen ? events_.EventCodes.at(row) : QString());
     }
-    SetBoxEnabled(Text1, chosen);
-    List2->setEnabled(chosen);
+    SetBoxEnabled(CodeBox, chosen);
+    CallList->setEnabled(chosen);
 }
 
-void EventDialog::Text1_Change(const QString& text)
+void EventDialog::StoreCode(const QString& text)
 {
     if (chosen_ >= 0 && chosen_ <= EventSettings::EventMax)
-        Events.EventCodes[chosen_] = text;
+        events_.EventCodes[chosen_] = text;
 }
 
-void EventDialog::List2_DblClick(int i)
+void EventDialog::AddCall(int i)
 {
     if (chosen_ < 0 || i < 0)
         return;
@@ -144,13 +153,11 @@ void EventDialog::List2_DblClick(int i)
     const JsStatement call = JsStatement::FromEntry(entry);
     QString code = call.Values;
     if (call.NeedsArguments()) {
-        ScriptCallDialog arguments(Context(), this);
-        arguments.RsIndex = i;
-        arguments.Confirm();
-        arguments.GetV(ParamValues);
-        code = arguments.Yn ? call.Assemble(ParamValues) : QString();
+        ScriptCallDialog arguments(Context(), i, this);
+        const std::optional<QStringList> values = arguments.Run();
+        code = values ? call.Assemble(*values) : QString();
     }
-    Text1->setText(EventSettings::JoinCall(Text1->text(), code));
+    CodeBox->setText(EventSettings::JoinCall(CodeBox->text(), code));
 }
 
 bool EventDialog::eventFilter(QObject* watched, QEvent* event)
@@ -158,14 +165,14 @@ bool EventDialog::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         // The code goes inside a double-quoted attribute: a typed double quote becomes a single one.
-        if (watched == Text1 && key->text() == QLatin1String("\"")) {
-            Text1->insert(QStringLiteral("'"));
+        if (watched == CodeBox && key->text() == QLatin1String("\"")) {
+            CodeBox->insert(QStringLiteral("'"));
             return true;
         }
         // Enter on a ready-made call adds it, as a double click does.
-        if (watched == List2 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            List2->currentRow() >= 0) {
-            List2_DblClick(List2->currentRow());
+        if (watched == CallList && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            CallList->currentRow() >= 0) {
+            AddCall(CallList->currentRow());
             return true;
         }
     }

@@ -2,8 +2,8 @@
 // The event dialog "事件设置": the events of a kind of element in one list, the handler code of the chosen one,
 // and ready-made calls that a double click adds to that code (a call with arguments asks for them first).
 //
-// The caller sets Id (the element's lx), hands in the codes with SetValue (positions 0 to 100), Confirm()s it and
-// after OK takes the event names and codes back with GetValue. Edit() does all of it. The rows' rules are
+// Made with the kind of element (its lx) and the codes at positions 0 to 100; Run() hands back the event names and
+// codes after OK, nothing after Cancel. Edit() does all of it on a caller's lists. The rows' rules are
 // EventSettings'.
 
 #include "base/builderdialog.h"
@@ -20,37 +20,45 @@ class EventDialog : public BuilderDialog
     Q_OBJECT
 
 public:
-    explicit EventDialog(const BuilderContext& context, QWidget* parent = nullptr);
+    struct Input
+    {
+        int kind = 0;      // the kind of element (lx)
+        QStringList codes; // positions 0 to 100
+    };
+    struct Result
+    {
+        QStringList names;
+        QStringList codes;
+    };
 
-    int Id = 0;      // in
-    bool Yn = false; // true after OK
-    EventSettings Events;
-    QStringList ParamValues; // the arguments of the last ready-made call
+    EventDialog(const BuilderContext& context, Input input, QWidget* parent = nullptr);
 
-    void SetValue(const QStringList& codes);
-    void GetValue(QStringList& names, QStringList& codes) const;
-    // The dialog for kind `id` on these names and codes; they change only when it is confirmed. True after OK.
-    static bool Edit(const BuilderContext& context, int id, QStringList& names, QStringList& codes, QWidget* owner);
+    // The event names and codes after OK, nothing after Cancel.
+    std::optional<Result> Run();
+    // The dialog for kind `kind` on these names and codes; they change only when it is confirmed. True after OK.
+    static bool Edit(const BuilderContext& context, int kind, QStringList& names, QStringList& codes, QWidget* owner);
+
+    int Kind() const { return events_.Id; }
 
     // ---- Controls.
-    QListWidget* List1 = nullptr; // events
-    QLabel* Label3 = nullptr;     // the chosen event
-    QLineEdit* Text1 = nullptr;   // its code
-    QListWidget* List2 = nullptr; // ready-made calls
+    QListWidget* EventList = nullptr;
+    QLabel* EventLabel = nullptr;    // the chosen event
+    QLineEdit* CodeBox = nullptr;    // its code
+    QListWidget* CallList = nullptr; // ready-made calls
     QPushButton* OkCommand = nullptr;
     QPushButton* CanCommand = nullptr;
 
-    // Double click on ready-made call `i`.
-    void List2_DblClick(int i);
-
 protected:
-    // Fills the lists for Id.
+    // Fills the lists for the kind.
     void Load() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void List1_Click(int row);
-    void Text1_Change(const QString& text);
+    void ShowEventCode(int row);
+    void StoreCode(const QString& text);
+    // Adds ready-made call `i` to the code (a double click or Enter on it).
+    void AddCall(int i);
 
-    int chosen_ = -1; // the event row whose code Text1 shows
+    EventSettings events_;
+    int chosen_ = -1; // the event row whose code the code box shows
 };

@@ -13,31 +13,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-GenericElementDialog::GenericElementDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+GenericElementDialog::GenericElementDialog(const BuilderContext& context, int elementIndex, QWidget* parent)
+    : BuilderDialog(context, parent), elementIndex_(elementIndex)
 {
     setObjectName(QStringLiteral("HSetForm"));
     setWindowTitle(QStringLiteral("添加元素"));
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QFont titleFont = Label2->font();
+    TitleLabel = new QLabel(this);
+    TitleLabel->setObjectName(QStringLiteral("Label2"));
+    QFont titleFont = TitleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
-    Label2->setFont(titleFont);
+    TitleLabel->setFont(titleFont);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setTabChangesFocus(true);
-    Text1->setMinimumSize(420, 160);
+    ContentText = new QPlainTextEdit(this);
+    ContentText->setObjectName(QStringLiteral("Text1"));
+    ContentText->setTabChangesFocus(true);
+    ContentText->setMinimumSize(420, 160);
     auto* contentLabel = new QLabel(QStringLiteral("标记之间的内容"), this);
-    contentLabel->setBuddy(Text1);
-    Check1 = FormKit::Check(this, QStringLiteral("Check1"), QStringLiteral("Html格式"),
-                            QStringLiteral("内容是HTML标记,按输入的原样插入"));
+    contentLabel->setBuddy(ContentText);
+    HtmlCheck = FormKit::Check(this, QStringLiteral("Check1"), QStringLiteral("Html格式"),
+                               QStringLiteral("内容是HTML标记,按输入的原样插入"));
 
     StyleCommand = FormKit::Button(this, QStringLiteral("StyleCommand"), QStringLiteral("&Y 设置样式"));
-    ECommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
-    connect(StyleCommand, &QPushButton::clicked, this, &GenericElementDialog::StyleCommand_Click);
-    connect(ECommand, &QPushButton::clicked, this, &GenericElementDialog::ECommand_Click);
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
+    connect(StyleCommand, &QPushButton::clicked, this, &GenericElementDialog::EditStyle);
+    connect(EventCommand, &QPushButton::clicked, this, &GenericElementDialog::EditEvents);
 
     const DialogButtons buttons =
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
@@ -45,54 +46,51 @@ GenericElementDialog::GenericElementDialog(const BuilderContext& context, QWidge
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     buttons.Row->insertWidget(0, StyleCommand);
-    buttons.Row->insertWidget(1, ECommand);
+    buttons.Row->insertWidget(1, EventCommand);
     buttons.Row->insertStretch(2, 1);
-    connect(OkCommand, &QPushButton::clicked, this, &GenericElementDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &GenericElementDialog::Accept);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
-    main->addWidget(Label2);
+    main->addWidget(TitleLabel);
     main->addWidget(contentLabel);
-    main->addWidget(Text1, 1);
-    main->addWidget(Check1);
+    main->addWidget(ContentText, 1);
+    main->addWidget(HtmlCheck);
     main->addLayout(buttons.Row);
 
-    setTabOrder(Text1, Check1);
-    setTabOrder(Check1, StyleCommand);
-    setTabOrder(StyleCommand, ECommand);
-    setTabOrder(ECommand, OkCommand);
+    setTabOrder(ContentText, HtmlCheck);
+    setTabOrder(HtmlCheck, StyleCommand);
+    setTabOrder(StyleCommand, EventCommand);
+    setTabOrder(EventCommand, OkCommand);
     setTabOrder(OkCommand, CancelCommand);
 }
 
 void GenericElementDialog::Load()
 {
-    HtmlTxt.clear();
-    Element = GenericElement::FromIndex(Context().Db, MyIndex);
-    Label2->setText(Element.Title);
-    SetBoxEnabled(Text1, Element.HasContent());
-    (Element.HasContent() ? static_cast<QWidget*>(Text1) : Check1)->setFocus();
+    element_ = GenericElement::FromIndex(Context().Db, elementIndex_);
+    TitleLabel->setText(element_.Title);
+    SetBoxEnabled(ContentText, element_.HasContent());
+    (element_.HasContent() ? static_cast<QWidget*>(ContentText) : HtmlCheck)->setFocus();
 }
 
-void GenericElementDialog::StyleCommand_Click()
+void GenericElementDialog::EditStyle()
 {
-    StyleDialog css(Context(), this);
-    css.StxtStr = Element.StyleStr;
+    StyleDialog css(Context(), {element_.StyleStr}, this);
     // Only OK brings a new style: a cancelled builder leaves the element's style as it was.
     if (const std::optional<QString> style = css.Run())
-        Element.StyleStr = *style;
+        element_.StyleStr = *style;
 }
 
-void GenericElementDialog::ECommand_Click()
+void GenericElementDialog::EditEvents()
 {
-    EventDialog::Edit(Context(), Element.Lx, Element.EventNames, Element.EventCodes, this);
+    EventDialog::Edit(Context(), element_.Lx, element_.EventNames, element_.EventCodes, this);
 }
 
-void GenericElementDialog::OkCommand_Click()
+void GenericElementDialog::Accept()
 {
-    QString content = Text1->toPlainText();
+    QString content = ContentText->toPlainText();
     content.replace(QLatin1Char('\n'), CrLf);
-    Element.Content = content;
-    Element.HtmlFormat = Check1->isChecked();
-    HtmlTxt = Element.Markup();
+    element_.Content = content;
+    element_.HtmlFormat = HtmlCheck->isChecked();
     accept();
 }

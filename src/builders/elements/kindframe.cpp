@@ -15,7 +15,7 @@ bool KindFrame::ApplyAttr(const QString&, const QString&)
 
 ElementMarkup& KindFrame::M() const
 {
-    return Form->Markup;
+    return Form->markup_;
 }
 
 void KindFrame::Refresh() const

@@ -10,32 +10,36 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-OtherAttributesDialog::OtherAttributesDialog(QWidget* parent) : BuilderDialog(parent)
+OtherAttributesDialog::OtherAttributesDialog(const Positions& start, QWidget* parent)
+    : BuilderDialog(parent), values_(start.values), names_(start.names)
 {
     setObjectName(QStringLiteral("OtherForm"));
     setWindowTitle(QStringLiteral("其他属性"));
-    SetOtherP(QStringList(), QStringList());
+    while (values_.size() < OtherAttributes::Positions)
+        values_.append(QString());
+    while (names_.size() < OtherAttributes::Positions)
+        names_.append(QString());
 
     auto* grid = new QGridLayout;
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List2 = new QListWidget(this);
-    List2->setObjectName(QStringLiteral("List2"));
+    NameList = new QListWidget(this);
+    NameList->setObjectName(QStringLiteral("List1"));
+    ValueList = new QListWidget(this);
+    ValueList->setObjectName(QStringLiteral("List2"));
     auto* namesLabel = new QLabel(QStringLiteral("属性名称"), this);
-    namesLabel->setBuddy(List1);
+    namesLabel->setBuddy(NameList);
     auto* valuesLabel = new QLabel(QStringLiteral("属 性 值"), this);
-    valuesLabel->setBuddy(List2);
+    valuesLabel->setBuddy(ValueList);
     grid->addWidget(namesLabel, 0, 0);
     grid->addWidget(valuesLabel, 0, 1);
-    grid->addWidget(List1, 1, 0);
-    grid->addWidget(List2, 1, 1);
+    grid->addWidget(NameList, 1, 0);
+    grid->addWidget(ValueList, 1, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
-    for (QListWidget* list : {List1, List2}) {
+    for (QListWidget* list : {NameList, ValueList}) {
         list->setMinimumSize(180, 220);
         connect(list, &QListWidget::currentRowChanged, this, &OtherAttributesDialog::Choose);
     }
-    connect(List1, &QListWidget::itemDoubleClicked, this, &OtherAttributesDialog::EditCommand_Click);
+    connect(NameList, &QListWidget::itemDoubleClicked, this, &OtherAttributesDialog::EditRow);
 
     AddCommand = FormKit::Button(this, QStringLiteral("AddCommand"), QStringLiteral("新增属性"));
     EditCommand = FormKit::Button(this, QStringLiteral("EditCommand"), QStringLiteral("编辑属性"));
@@ -46,129 +50,120 @@ OtherAttributesDialog::OtherAttributesDialog(QWidget* parent) : BuilderDialog(pa
     side->addWidget(DelCommand);
     side->addStretch(1);
     grid->addLayout(side, 1, 2);
-    connect(AddCommand, &QPushButton::clicked, this, &OtherAttributesDialog::AddCommand_Click);
-    connect(EditCommand, &QPushButton::clicked, this, &OtherAttributesDialog::EditCommand_Click);
-    connect(DelCommand, &QPushButton::clicked, this, &OtherAttributesDialog::DelCommand_Click);
+    connect(AddCommand, &QPushButton::clicked, this, &OtherAttributesDialog::AddRow);
+    connect(EditCommand, &QPushButton::clicked, this, &OtherAttributesDialog::EditRow);
+    connect(DelCommand, &QPushButton::clicked, this, &OtherAttributesDialog::DeleteRow);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
                                                       QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
-    buttons.CloseOnClick(this, &Yn);
+    buttons.CloseOnClick(this);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(grid, 1);
     main->addLayout(buttons.Row);
 
-    setTabOrder(List1, List2);
-    setTabOrder(List2, AddCommand);
+    setTabOrder(NameList, ValueList);
+    setTabOrder(ValueList, AddCommand);
     setTabOrder(AddCommand, EditCommand);
     setTabOrder(EditCommand, DelCommand);
     setTabOrder(DelCommand, OkCommand);
     setTabOrder(OkCommand, CanCommand);
-    List1->setFocus();
+    NameList->setFocus();
 }
 
-void OtherAttributesDialog::SetOtherP(const QStringList& values, const QStringList& names)
+std::optional<OtherAttributesDialog::Positions> OtherAttributesDialog::Run()
 {
-    values_ = values;
-    names_ = names;
-    while (values_.size() < OtherAttributes::Positions)
-        values_.append(QString());
-    while (names_.size() < OtherAttributes::Positions)
-        names_.append(QString());
-}
-
-void OtherAttributesDialog::GetOtherp(QStringList& values, QStringList& names) const
-{
-    values = values_;
-    names = names_;
+    // Closing writes the rows back into the positions, so they are read once the dialog is closed.
+    return RunFor([this] { return Positions{values_, names_}; });
 }
 
 bool OtherAttributesDialog::Edit(QStringList& values, QStringList& names, QWidget* owner)
 {
-    OtherAttributesDialog form(owner);
-    form.SetOtherP(values, names);
-    if (!form.Confirm() || !form.Yn)
+    OtherAttributesDialog form({values, names}, owner);
+    const std::optional<Positions> result = form.Run();
+    if (!result)
         return false;
-    form.GetOtherp(values, names);
+    values = result->values;
+    names = result->names;
     return true;
 }
 
 void OtherAttributesDialog::Load()
 {
-    Yn = false;
     loaded_ = true;
-    Rows.Load(values_, names_);
-    ShowRows(Rows.Names.isEmpty() ? -1 : 0);
+    rows_.Load(values_, names_);
+    ShowRows(rows_.Names.isEmpty() ? -1 : 0);
 }
 
 void OtherAttributesDialog::ShowRows(int chosen)
 {
-    for (QListWidget* list : {List1, List2}) {
+    for (QListWidget* list : {NameList, ValueList}) {
         const QSignalBlocker block(list);
         list->clear();
     }
-    List1->addItems(Rows.Names);
-    List2->addItems(Rows.Values);
+    NameList->addItems(rows_.Names);
+    ValueList->addItems(rows_.Values);
     Choose(chosen);
 }
 
 int OtherAttributesDialog::Chosen() const
 {
-    return List1->currentRow();
+    return NameList->currentRow();
 }
 
 void OtherAttributesDialog::Choose(int row)
 {
-    if (row >= List1->count())
-        row = List1->count() - 1;
-    for (QListWidget* list : {List1, List2}) {
+    if (row >= NameList->count())
+        row = NameList->count() - 1;
+    for (QListWidget* list : {NameList, ValueList}) {
         const QSignalBlocker block(list);
         list->setCurrentRow(row);
     }
     EditCommand->setEnabled(row >= 0);
     DelCommand->setEnabled(row >= 0);
     // A full list takes no more: the button says so by being greyed.
-    AddCommand->setEnabled(Rows.CanAdd());
+    AddCommand->setEnabled(rows_.CanAdd());
 }
 
-void OtherAttributesDialog::AddCommand_Click()
+void OtherAttributesDialog::AddRow()
 {
-    if (!Rows.CanAdd())
+    if (!rows_.CanAdd())
         return;
-    AttributeDialog add(this);
-    if (!add.Confirm())
+    AttributeDialog add({}, this);
+    const std::optional<AttributeDialog::Attribute> added = add.Run();
+    if (!added)
         return;
-    if (Rows.Add(add.MyName, add.MyValue) == OtherAttributes::Added::Yes)
-        ShowRows(int(Rows.Names.size()) - 1);
+    if (rows_.Add(added->name, added->value) == OtherAttributes::Added::Yes)
+        ShowRows(int(rows_.Names.size()) - 1);
 }
 
-void OtherAttributesDialog::EditCommand_Click()
+void OtherAttributesDialog::EditRow()
 {
     const int row = Chosen();
     if (row < 0)
         return;
-    AttributeDialog edit(this);
-    edit.MyName = Rows.Names.at(row);
-    edit.MyValue = Rows.Values.at(row);
-    edit.Confirm();
-    Rows.Edit(row, edit.MyName, edit.MyValue);
+    const AttributeDialog::Attribute before{rows_.Names.at(row), rows_.Values.at(row)};
+    AttributeDialog edit(before, this);
+    // Cancel puts the row back as it was.
+    const AttributeDialog::Attribute after = edit.Run().value_or(before);
+    rows_.Edit(row, after.name, after.value);
     ShowRows(row);
 }
 
-void OtherAttributesDialog::DelCommand_Click()
+void OtherAttributesDialog::DeleteRow()
 {
     const int row = Chosen();
     if (row < 0)
         return;
-    Rows.Delete(row);
+    rows_.Delete(row);
     ShowRows(row);
 }
 
 void OtherAttributesDialog::done(int result)
 {
     if (loaded_)
-        Rows.WriteBack(values_, names_);
+        rows_.WriteBack(values_, names_);
     BuilderDialog::done(result);
 }

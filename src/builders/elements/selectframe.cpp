@@ -105,7 +105,7 @@ void SelectFrame::Setup()
     ValueLabel->setVisible(select || radio);
     ValueText->setVisible(select || radio);
     if (!select)
-        Form->OfftFrame1->hide(); // radio groups and lists carry no id, title or class
+        Form->CommonFrame->hide(); // radio groups and lists carry no id, title or class
     if (radio) {
         LineLabel->setText(QStringLiteral("本单选框文本"));
         AddListCommand->setText(QStringLiteral("增加一个"));

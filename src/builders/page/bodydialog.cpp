@@ -22,7 +22,8 @@ namespace {
 constexpr int BodyEvents = 5;
 } // namespace
 
-BodyDialog::BodyDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs, QWidget* parent)
+    : BuilderDialog(context, parent), attrs_(attrs)
 {
     setObjectName(QStringLiteral("BodYForm"));
     setWindowTitle(QStringLiteral("设置主体"));
@@ -43,11 +44,11 @@ BodyDialog::BodyDialog(const BuilderContext& context, QWidget* parent) : Builder
     BgCommand = bg.Button;
     BgValue = bg.Value;
     connect(FgCommand, &QPushButton::clicked, this, [this] {
-        PickColor(Context().Db, Body.BodyTextColor, this);
+        PickColor(Context().Db, body_.BodyTextColor, this);
         ShowValues();
     });
     connect(BgCommand, &QPushButton::clicked, this, [this] {
-        PickColor(Context().Db, Body.BodyBgColor, this);
+        PickColor(Context().Db, body_.BodyBgColor, this);
         ShowValues();
     });
 
@@ -59,24 +60,25 @@ BodyDialog::BodyDialog(const BuilderContext& context, QWidget* parent) : Builder
     scrollGroup_ = scroll.Group;
     for (int i = 0; i < 3; ++i)
         ScrollOption[i] = scroll.Buttons.at(i);
-    connect(scrollGroup_, &QButtonGroup::idClicked, this, [this](int i) { Body.BodyScroll = BodyTag::ScrollValue(i); });
+    connect(scrollGroup_, &QButtonGroup::idClicked, this,
+            [this](int i) { body_.BodyScroll = BodyTag::ScrollValue(i); });
 
-    ECommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
-    connect(ECommand, &QPushButton::clicked, this, &BodyDialog::ECommand_Click);
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
+    connect(EventCommand, &QPushButton::clicked, this, &BodyDialog::EditEvents);
     const FormKit::Picker style =
         FormKit::PickerRow(grid, 3, 0, QStringLiteral("StyleCommand"), QStringLiteral("&Y 设置样式"));
     StyleCommand = style.Button;
     StyleValue = style.Value;
     StyleValue->setWordWrap(true);
-    connect(StyleCommand, &QPushButton::clicked, this, &BodyDialog::StyleCommand_Click);
-    grid->addWidget(ECommand, 4, 0);
+    connect(StyleCommand, &QPushButton::clicked, this, &BodyDialog::EditStyle);
+    grid->addWidget(EventCommand, 4, 0);
     grid->setColumnStretch(1, 1);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
                                                       QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, &BodyDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &BodyDialog::Accept);
     connect(CanCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
@@ -89,8 +91,8 @@ BodyDialog::BodyDialog(const BuilderContext& context, QWidget* parent) : Builder
     setTabOrder(ImgCommand, FgCommand);
     setTabOrder(FgCommand, BgCommand);
     setTabOrder(BgCommand, StyleCommand);
-    setTabOrder(StyleCommand, ECommand);
-    setTabOrder(ECommand, ScrollOption[0]);
+    setTabOrder(StyleCommand, EventCommand);
+    setTabOrder(EventCommand, ScrollOption[0]);
     setTabOrder(ScrollOption[0], OkCommand);
     setTabOrder(OkCommand, CanCommand);
     BodyText->setFocus();
@@ -99,14 +101,13 @@ BodyDialog::BodyDialog(const BuilderContext& context, QWidget* parent) : Builder
 
 void BodyDialog::Load()
 {
-    Yn = false;
-    BodyStr.clear();
+    bodyTag_.clear();
     EventSettings events;
     events.Id = BodyEvents;
     events.Fill(Context().Db);
-    Body.Load(Attrs, events.EventNames);
-    BodyText->setText(Body.Background);
-    const int scroll = BodyTag::ScrollIndex(Body.BodyScroll);
+    body_.Load(attrs_, events.EventNames);
+    BodyText->setText(body_.Background);
+    const int scroll = BodyTag::ScrollIndex(body_.BodyScroll);
     if (scroll >= 0)
         ScrollOption[scroll]->setChecked(true);
     ShowValues();
@@ -114,30 +115,27 @@ void BodyDialog::Load()
 
 void BodyDialog::ShowValues()
 {
-    FormKit::ShowValue(FgValue, Body.BodyTextColor, FormKit::Shown::Colour);
-    FormKit::ShowValue(BgValue, Body.BodyBgColor, FormKit::Shown::Colour);
-    FormKit::ShowValue(StyleValue, Body.BodyStyle);
+    FormKit::ShowValue(FgValue, body_.BodyTextColor, FormKit::Shown::Colour);
+    FormKit::ShowValue(BgValue, body_.BodyBgColor, FormKit::Shown::Colour);
+    FormKit::ShowValue(StyleValue, body_.BodyStyle);
 }
 
-void BodyDialog::ECommand_Click()
+void BodyDialog::EditEvents()
 {
-    EventDialog::Edit(Context(), BodyEvents, Body.EventNames, Body.EventCodes, this);
+    EventDialog::Edit(Context(), BodyEvents, body_.EventNames, body_.EventCodes, this);
 }
 
-void BodyDialog::StyleCommand_Click()
+void BodyDialog::EditStyle()
 {
-    StyleDialog css(Context(), this);
-    css.StxtStr = Body.BodyStyle;
-    css.Run();
-    // After Cancel the style dialog hands back the style it was given, lower-cased.
-    Body.BodyStyle = css.StxtStr;
+    StyleDialog css(Context(), {body_.BodyStyle}, this);
+    // After Cancel the style stays, lower-cased as the style dialog reads it.
+    body_.BodyStyle = css.Run().value_or(CssDeclarations::LowerStyle(body_.BodyStyle));
     ShowValues();
 }
 
-void BodyDialog::OkCommand_Click()
+void BodyDialog::Accept()
 {
-    Body.Background = BodyText->text();
-    BodyStr = Body.BodyStr();
-    Yn = true;
+    body_.Background = BodyText->text();
+    bodyTag_ = body_.BodyStr();
     accept();
 }

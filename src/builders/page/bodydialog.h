@@ -2,8 +2,8 @@
 // The body dialog "设置主体": the page's background picture, background and text colours, scroll bars, style and
 // event handlers, read from the body tag; attributes it does not know stay in the tag.
 //
-// The caller sets Attrs (the body tag's parsed attributes) and Run()s it: the new tag after OK (Yn true), nothing
-// after Cancel. The tag's rules are BodyTag's.
+// Made with the body tag's parsed attributes; Run() hands back the new tag after OK, nothing after Cancel. The tag's
+// rules are BodyTag's.
 
 #include "base/builderdialog.h"
 #include "builders/page/bodytag.h"
@@ -20,12 +20,7 @@ class BodyDialog : public BuilderDialog
     Q_OBJECT
 
 public:
-    explicit BodyDialog(const BuilderContext& context, QWidget* parent = nullptr);
-
-    AttributeList Attrs; // in
-    bool Yn = false;     // out: true after OK
-    QString BodyStr;     // out: the new tag
-    BodyTag Body;
+    BodyDialog(const BuilderContext& context, const AttributeList& attrs, QWidget* parent = nullptr);
 
     // ---- Controls.
     QLineEdit* BodyText = nullptr; // background picture
@@ -36,7 +31,7 @@ public:
     QLabel* BgValue = nullptr;
     QGroupBox* ScrollFrame = nullptr;
     QRadioButton* ScrollOption[3] = {};
-    QPushButton* ECommand = nullptr;
+    QPushButton* EventCommand = nullptr;
     QPushButton* StyleCommand = nullptr;
     QLabel* StyleValue = nullptr;
     QPushButton* OkCommand = nullptr;
@@ -44,13 +39,16 @@ public:
 
 protected:
     void Load() override;
-    QString Result() const override { return BodyStr; }
+    QString Result() const override { return bodyTag_; }
 
 private:
-    void ECommand_Click();
-    void StyleCommand_Click();
-    void OkCommand_Click();
+    void EditEvents();
+    void EditStyle();
+    void Accept();
     void ShowValues();
 
+    const AttributeList attrs_;
+    BodyTag body_;
+    QString bodyTag_; // the new tag, made by OK
     QButtonGroup* scrollGroup_ = nullptr;
 };

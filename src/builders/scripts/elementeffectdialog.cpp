@@ -15,24 +15,25 @@
 
 const QString ElementEffectDialog::FailText = QStringLiteral("出现异常错误!");
 
-ElementEffectDialog::ElementEffectDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+ElementEffectDialog::ElementEffectDialog(const BuilderContext& context, Input input, QWidget* parent)
+    : BuilderDialog(context, parent), input_(std::move(input))
 {
     setObjectName(QStringLiteral("MakeTxForm"));
     setWindowTitle(QStringLiteral("设置特效"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumWidth(180);
+    EffectList = new QListWidget(this);
+    EffectList->setObjectName(QStringLiteral("List1"));
+    EffectList->setMinimumWidth(180);
     auto* listLabel = new QLabel(QStringLiteral("选择特效"), this);
-    listLabel->setBuddy(List1);
+    listLabel->setBuddy(EffectList);
     auto* left = new QVBoxLayout;
     left->addWidget(listLabel);
-    left->addWidget(List1, 1);
-    connect(List1, &QListWidget::itemSelectionChanged, this, &ElementEffectDialog::List1_Click);
+    left->addWidget(EffectList, 1);
+    connect(EffectList, &QListWidget::itemSelectionChanged, this, &ElementEffectDialog::ChooseEffect);
 
     Preview = new PreviewPane(
         QStringLiteral("预览"), context.ScratchFile,
-        [this] { return ElementEffect::PreviewPage(MyTxStr, TxStr, LoadStr); }, this);
+        [this] { return ElementEffect::PreviewPage(input_.elementMarkup, chosen_.script, chosen_.onload); }, this);
     Preview->View()->setMinimumSize(420, 320);
 
     auto* body = new QHBoxLayout;
@@ -49,41 +50,43 @@ ElementEffectDialog::ElementEffectDialog(const BuilderContext& context, QWidget*
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);
     main->addLayout(buttons.Row);
-    setTabOrder(List1, OkCommand);
+    setTabOrder(EffectList, OkCommand);
     setTabOrder(OkCommand, CanCommand);
-    List1->setFocus();
+    EffectList->setFocus();
     resize(720, 460);
 }
 
 void ElementEffectDialog::Load()
 {
     Preview->Blank();
-    TxStr.clear();
-    LoadStr.clear();
+    chosen_ = Effect();
     const TagDb& db = Context().Db;
     const QDomElement section = db.Section(QStringLiteral("mytx"));
-    List1->clear();
+    EffectList->clear();
     for (int i = 0, n = db.EntryCount(section); i < n; ++i)
-        List1->addItem(TagDb::Field(db.Entry(section, i), QStringLiteral("txt")));
-    List1->setFocus();
+        EffectList->addItem(TagDb::Field(db.Entry(section, i), QStringLiteral("txt")));
+    EffectList->setFocus();
 }
 
-void ElementEffectDialog::List1_Click()
+void ElementEffectDialog::ChooseEffect()
 {
-    const int row = List1->currentRow();
-    if (row < 0 || List1->selectedItems().isEmpty())
+    const int row = EffectList->currentRow();
+    if (row < 0 || EffectList->selectedItems().isEmpty())
         return;
     const TagDb& db = Context().Db;
     const ElementEffect effect = ElementEffect::FromEntry(db.Entry(db.Section(QStringLiteral("mytx")), row));
-    TxStr = effect.TxStr(Id);
-    LoadStr = effect.LoadStr(Id);
+    chosen_ = {effect.TxStr(input_.id), effect.LoadStr(input_.id)};
     if (!Preview->Refresh())
         Messages::Show(this, FailText);
 }
 
+std::optional<ElementEffectDialog::Effect> ElementEffectDialog::Run()
+{
+    return RunFor([this] { return chosen_; });
+}
+
 void ElementEffectDialog::reject()
 {
-    TxStr.clear();
-    LoadStr.clear();
+    chosen_ = Effect();
     BuilderDialog::reject();
 }

@@ -2,9 +2,9 @@
 // The effects picker "设置特效": animated effects for the element being built in the element dialog, each shown
 // live on that element before the user confirms.
 //
-// The caller sets Id (the element's id) and MyTxStr (the element's preview markup) and shows it; after OK TxStr
-// holds the effect markup and LoadStr its onload code (empty when it has none); Cancel empties both. The
-// placeholder rules are ElementEffect's.
+// Made with the element's id and its preview markup; Run() hands back the chosen effect's script and its onload
+// code (empty when it has none; both empty when none was chosen) after OK, nothing after Cancel. The placeholder
+// rules are ElementEffect's.
 
 #include "base/builderdialog.h"
 
@@ -17,24 +17,32 @@ class ElementEffectDialog : public BuilderDialog
     Q_OBJECT
 
 public:
-    explicit ElementEffectDialog(const BuilderContext& context, QWidget* parent = nullptr);
+    struct Input
+    {
+        QString id;            // the element's id
+        QString elementMarkup; // the element as the element dialog last previewed it
+    };
+    struct Effect
+    {
+        QString script;
+        QString onload;
+    };
 
-    // In.
-    QString Id;
-    QString MyTxStr;
-    // Out.
-    QString TxStr;
-    QString LoadStr;
+    ElementEffectDialog(const BuilderContext& context, Input input, QWidget* parent = nullptr);
+
+    // The chosen effect after OK, nothing after Cancel.
+    std::optional<Effect> Run();
+    // The effect chosen last (empty before the first choice and after Cancel).
+    const Effect& Chosen() const { return chosen_; }
+    QString ElementId() const { return input_.id; }
 
     static const QString FailText; // "出现异常错误!"
 
     // ---- Controls.
-    QListWidget* List1 = nullptr;
+    QListWidget* EffectList = nullptr;
     PreviewPane* Preview = nullptr; // its view is web1
     QPushButton* OkCommand = nullptr;
     QPushButton* CanCommand = nullptr;
-
-    void List1_Click();
 
 public Q_SLOTS:
     // Cancel and the close box: no effect.
@@ -42,5 +50,10 @@ public Q_SLOTS:
 
 protected:
     void Load() override;
-    QString Result() const override { return TxStr; }
+
+private:
+    void ChooseEffect();
+
+    const Input input_;
+    Effect chosen_;
 };

@@ -22,11 +22,11 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
     setObjectName(QStringLiteral("JavaForm"));
     setWindowTitle(QStringLiteral("Javascript特效"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumWidth(220);
+    EffectList = new QListWidget(this);
+    EffectList->setObjectName(QStringLiteral("List1"));
+    EffectList->setMinimumWidth(220);
     auto* listLabel = new QLabel(QStringLiteral("选择特效"), this);
-    listLabel->setBuddy(List1);
+    listLabel->setBuddy(EffectList);
     CountLabel = new QLabel(this);
     CountLabel->setObjectName(QStringLiteral("CountLabel"));
     auto* countRow = new QHBoxLayout;
@@ -35,9 +35,9 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
     countRow->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addWidget(listLabel);
-    left->addWidget(List1, 1);
+    left->addWidget(EffectList, 1);
     left->addLayout(countRow);
-    connect(List1, &QListWidget::itemSelectionChanged, this, &PageEffectDialog::List1_Click);
+    connect(EffectList, &QListWidget::itemSelectionChanged, this, &PageEffectDialog::ChooseEffect);
 
     HelpText = new QPlainTextEdit(this);
     HelpText->setObjectName(QStringLiteral("HelpText"));
@@ -47,25 +47,26 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
     auto* helpLabel = new QLabel(QStringLiteral("特效说明"), this);
     helpLabel->setBuddy(HelpText);
 
-    TxFrame = new QGroupBox(this);
-    TxFrame->setObjectName(QStringLiteral("TxFrame"));
-    auto* rows = new QGridLayout(TxFrame);
+    ParamFrame = new QGroupBox(this);
+    ParamFrame->setObjectName(QStringLiteral("TxFrame"));
+    auto* rows = new QGridLayout(ParamFrame);
     for (int i = 0; i < PageEffect::ParamCount; ++i) {
-        TxLabel[i] = new QLabel(TxFrame);
-        TxLabel[i]->setObjectName(FormKit::Indexed(QStringLiteral("TxLabel"), i));
-        TxCom[i] = FormKit::Button(TxFrame, FormKit::Indexed(QStringLiteral("TxCom"), i), QStringLiteral("None"));
-        TxText[i] = new QLineEdit(TxFrame);
+        ParamLabel[i] = new QLabel(ParamFrame);
+        ParamLabel[i]->setObjectName(FormKit::Indexed(QStringLiteral("TxLabel"), i));
+        ParamCommand[i] =
+            FormKit::Button(ParamFrame, FormKit::Indexed(QStringLiteral("TxCom"), i), QStringLiteral("None"));
+        TxText[i] = new QLineEdit(ParamFrame);
         TxText[i]->setObjectName(FormKit::Indexed(QStringLiteral("TxText"), i));
         TxText[i]->setMinimumWidth(240);
-        TxLabel[i]->setBuddy(TxText[i]);
-        FontList[i] = FormKit::Combo(TxFrame, FormKit::Indexed(QStringLiteral("FontList"), i), {});
-        FontList[i]->setMaxVisibleItems(15);
-        rows->addWidget(TxLabel[i], i, 0);
-        rows->addWidget(TxCom[i], i, 0);
+        ParamLabel[i]->setBuddy(TxText[i]);
+        ParamFontList[i] = FormKit::Combo(ParamFrame, FormKit::Indexed(QStringLiteral("FontList"), i), {});
+        ParamFontList[i]->setMaxVisibleItems(15);
+        rows->addWidget(ParamLabel[i], i, 0);
+        rows->addWidget(ParamCommand[i], i, 0);
         rows->addWidget(TxText[i], i, 1);
-        rows->addWidget(FontList[i], i, 2);
-        connect(TxCom[i], &QPushButton::clicked, this, [this, i] { TxCom_Click(i); });
-        connect(FontList[i], &QComboBox::activated, this, [this, i] { FontList_Click(i); });
+        rows->addWidget(ParamFontList[i], i, 2);
+        connect(ParamCommand[i], &QPushButton::clicked, this, [this, i] { PickParam(i); });
+        connect(ParamFontList[i], &QComboBox::activated, this, [this, i] { TakeFont(i); });
     }
     rows->setColumnStretch(1, 1);
     NoSetLabel = new QLabel(QStringLiteral("不需要设置"), this);
@@ -76,7 +77,7 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
     auto* right = new QVBoxLayout;
     right->addWidget(helpLabel);
     right->addWidget(HelpText, 1);
-    right->addWidget(TxFrame);
+    right->addWidget(ParamFrame);
     right->addWidget(NoSetLabel);
 
     auto* body = new QHBoxLayout;
@@ -85,61 +86,59 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
                                                       QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
-    Okcom = buttons.Ok;
-    Cancelcom = buttons.Cancel;
-    connect(Okcom, &QPushButton::clicked, this, &PageEffectDialog::Okcom_Click);
-    connect(Cancelcom, &QPushButton::clicked, this, &PageEffectDialog::reject);
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    connect(OkCommand, &QPushButton::clicked, this, &PageEffectDialog::Accept);
+    connect(CancelCommand, &QPushButton::clicked, this, &PageEffectDialog::reject);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);
     main->addLayout(buttons.Row);
 
-    QList<QWidget*> order{List1, HelpText};
+    QList<QWidget*> order{EffectList, HelpText};
     for (int i = 0; i < PageEffect::ParamCount; ++i)
-        order << TxCom[i] << TxText[i] << FontList[i];
-    order << Okcom << Cancelcom;
+        order << ParamCommand[i] << TxText[i] << ParamFontList[i];
+    order << OkCommand << CancelCommand;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    List1->setFocus();
+    EffectList->setFocus();
     resize(760, 520);
 }
 
 void PageEffectDialog::Load()
 {
-    Yn = false;
-    JavaTxt.clear();
-    LoadTxt.clear();
+    outcome_.reset();
     names_ = QStringList(PageEffect::EventCount, QString());
     codes_ = names_;
     effect_ = PageEffect();
     const TagDb& db = Context().Db;
     const QDomElement section = db.Section(QStringLiteral("javas1"));
     const int count = db.EntryCount(section);
-    List1->clear();
+    EffectList->clear();
     for (int i = 0; i < count; ++i) {
         const QString name = TagDb::Field(db.Entry(section, i), QStringLiteral("txt"));
-        auto* item = new QListWidgetItem(name, List1);
+        auto* item = new QListWidgetItem(name, EffectList);
         item->setToolTip(name); // long names are cut off in the list
     }
     CountLabel->setText(QString::number(count));
-    Okcom->setEnabled(false);
+    OkCommand->setEnabled(false);
     for (int i = 0; i < PageEffect::ParamCount; ++i)
         ShowParam(i);
-    TxFrame->hide();
+    ParamFrame->hide();
     NoSetLabel->hide();
-    List1->setFocus();
+    EffectList->setFocus();
 }
 
 void PageEffectDialog::ShowParam(int i)
 {
     // Every control of the row hidden and emptied; then the parameter's kind shows what it needs.
-    TxLabel[i]->hide();
-    TxCom[i]->hide();
+    ParamLabel[i]->hide();
+    ParamCommand[i]->hide();
     TxText[i]->hide();
-    FontList[i]->hide();
+    ParamFontList[i]->hide();
     TxText[i]->clear();
-    TxCom[i]->setText(QStringLiteral("None"));
-    FontList[i]->clear();
+    ParamCommand[i]->setText(QStringLiteral("None"));
+    ParamFontList[i]->clear();
     const PageEffect::Param& p = effect_.Params[i];
     if (!p.Defined)
         return;
@@ -149,23 +148,23 @@ void PageEffectDialog::ShowParam(int i)
     switch (p.Type) {
     case PageEffect::Colour:
     case PageEffect::Picture:
-        TxCom[i]->setText(p.Caption);
-        TxCom[i]->show();
+        ParamCommand[i]->setText(p.Caption);
+        ParamCommand[i]->show();
         SetBoxEnabled(TxText[i], false);
         break;
     case PageEffect::Text:
-        TxLabel[i]->setText(p.Caption);
-        TxLabel[i]->show();
+        ParamLabel[i]->setText(p.Caption);
+        ParamLabel[i]->show();
         SetBoxEnabled(TxText[i], true);
         break;
     case PageEffect::FontSize:
     case PageEffect::Number: {
-        TxLabel[i]->setText(p.Caption);
-        TxLabel[i]->show();
+        ParamLabel[i]->setText(p.Caption);
+        ParamLabel[i]->show();
         SetBoxEnabled(TxText[i], false);
-        FontList[i]->addItems(p.Type == PageEffect::FontSize ? PageEffect::FontSizes() : PageEffect::Numbers());
-        FontList[i]->setCurrentIndex(PageEffect::ListIndex(p.Type, p.Default));
-        FontList[i]->show();
+        ParamFontList[i]->addItems(p.Type == PageEffect::FontSize ? PageEffect::FontSizes() : PageEffect::Numbers());
+        ParamFontList[i]->setCurrentIndex(PageEffect::ListIndex(p.Type, p.Default));
+        ParamFontList[i]->show();
         break;
     }
     case PageEffect::Fixed:
@@ -173,12 +172,12 @@ void PageEffectDialog::ShowParam(int i)
     }
 }
 
-void PageEffectDialog::List1_Click()
+void PageEffectDialog::ChooseEffect()
 {
-    const int row = List1->currentRow();
-    if (row < 0 || List1->selectedItems().isEmpty())
+    const int row = EffectList->currentRow();
+    if (row < 0 || EffectList->selectedItems().isEmpty())
         return;
-    Okcom->setEnabled(true);
+    OkCommand->setEnabled(true);
     const TagDb& db = Context().Db;
     effect_ = PageEffect::FromEntry(db.Entry(db.Section(QStringLiteral("javas1")), row));
     const bool params = effect_.HasParameters();
@@ -187,17 +186,15 @@ void PageEffectDialog::List1_Click()
             effect_.Params[i].Defined = false; // a single-blank v1: the definitions are not asked for
         ShowParam(i);
     }
-    TxFrame->setVisible(params);
+    ParamFrame->setVisible(params);
     NoSetLabel->setVisible(!params);
-    JavaTxt = effect_.Value;
-    LoadTxt = effect_.LoadTxt();
     HelpText->setPlainText(effect_.Help);
     // A previous choice's handlers never stay behind.
     names_ = effect_.EventNames;
     codes_ = effect_.EventCodes;
 }
 
-void PageEffectDialog::TxCom_Click(int i)
+void PageEffectDialog::PickParam(int i)
 {
     const PageEffect::Param& p = effect_.Params[i];
     if (!p.Defined)
@@ -211,32 +208,33 @@ void PageEffectDialog::TxCom_Click(int i)
     }
 }
 
-void PageEffectDialog::FontList_Click(int i)
+void PageEffectDialog::TakeFont(int i)
 {
-    if (FontList[i]->currentIndex() >= 0)
-        TxText[i]->setText(FontList[i]->currentText());
+    if (ParamFontList[i]->currentIndex() >= 0)
+        TxText[i]->setText(ParamFontList[i]->currentText());
 }
 
-void PageEffectDialog::Okcom_Click()
+void PageEffectDialog::Accept()
 {
     QStringList values;
     for (QLineEdit* box : TxText)
         values.append(box->text());
-    JavaTxt = effect_.Script(values);
-    LoadTxt = effect_.LoadTxt();
-    Yn = true;
+    BodyScript script;
+    script.JavaTxt = effect_.Script(values);
+    script.LoadTxt = effect_.LoadTxt();
+    script.EventNames = names_;
+    script.EventCodes = codes_;
+    outcome_ = script;
     accept();
 }
 
 void PageEffectDialog::reject()
 {
-    JavaTxt.clear();
-    LoadTxt.clear();
+    outcome_.reset();
     BuilderDialog::reject();
 }
 
-void PageEffectDialog::SetEstr(QStringList& NameStr, QStringList& CodeStr) const
+std::optional<BodyScript> PageEffectDialog::Run()
 {
-    NameStr = names_;
-    CodeStr = codes_;
+    return Confirm() ? outcome_ : std::nullopt;
 }

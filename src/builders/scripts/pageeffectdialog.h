@@ -2,12 +2,13 @@
 // The effects dialog "Javascript特效": a list of ready-made page effects from the database, the chosen effect's
 // description and up to five parameters (a colour, a picture, a text, a font size or a number).
 //
-// The caller Confirm()s it; after OK Yn is true, JavaTxt holds the assembled script, LoadTxt the body's onload code
-// and SetEstr gives the effect's body event handlers. Cancel leaves JavaTxt and LoadTxt empty. The effect's rules
-// are PageEffect's.
+// Run() hands back the assembled script, the body's onload code and the effect's body event handlers (positions 0
+// to 3; a pair the effect does not define is empty) after OK, nothing after Cancel. The effect's rules are
+// PageEffect's.
 
 #include "base/builderdialog.h"
 #include "builders/scripts/pageeffect.h"
+#include "editor/bodyscript.h"
 
 class QComboBox;
 class QGroupBox;
@@ -24,33 +25,26 @@ class PageEffectDialog : public BuilderDialog
 public:
     explicit PageEffectDialog(const BuilderContext& context, QWidget* parent = nullptr);
 
-    bool Yn = false;
-    QString JavaTxt;
-    QString LoadTxt;
-    // The chosen effect's four body event names into NameStr and their code into CodeStr (positions 0 to 3); a
-    // pair the effect does not define is empty.
-    void SetEstr(QStringList& NameStr, QStringList& CodeStr) const;
+    // The script with what it adds to the body tag after OK, nothing after Cancel or the close box.
+    std::optional<BodyScript> Run();
+    // The same for a dialog shown without Run(): the script once OK was pressed, nothing before.
+    std::optional<BodyScript> Outcome() const { return outcome_; }
 
     // ---- Controls.
-    QListWidget* List1 = nullptr;
+    QListWidget* EffectList = nullptr;
     QLabel* CountLabel = nullptr;
     QPlainTextEdit* HelpText = nullptr;
-    QGroupBox* TxFrame = nullptr;
-    QLabel* TxLabel[PageEffect::ParamCount] = {};
+    QGroupBox* ParamFrame = nullptr;
+    QLabel* ParamLabel[PageEffect::ParamCount] = {};
     QLineEdit* TxText[PageEffect::ParamCount] = {};
-    QPushButton* TxCom[PageEffect::ParamCount] = {};
-    QComboBox* FontList[PageEffect::ParamCount] = {};
+    QPushButton* ParamCommand[PageEffect::ParamCount] = {};
+    QComboBox* ParamFontList[PageEffect::ParamCount] = {};
     QLabel* NoSetLabel = nullptr;
-    QPushButton* Okcom = nullptr;
-    QPushButton* Cancelcom = nullptr;
+    QPushButton* OkCommand = nullptr;
+    QPushButton* CancelCommand = nullptr;
 
     // The effect chosen last (an empty one before the first choice).
     const PageEffect& Effect() const { return effect_; }
-
-    void List1_Click();
-    void TxCom_Click(int i);
-    void FontList_Click(int i);
-    void Okcom_Click();
 
 public Q_SLOTS:
     // Cancel and the close box: no script.
@@ -58,11 +52,15 @@ public Q_SLOTS:
 
 protected:
     void Load() override;
-    QString Result() const override { return JavaTxt; }
 
 private:
+    void ChooseEffect();
+    void PickParam(int i);
+    void TakeFont(int i);
+    void Accept();
     void ShowParam(int i);
 
     PageEffect effect_;
+    std::optional<BodyScript> outcome_; // set by OK
     QStringList names_, codes_;
 };

@@ -19,22 +19,23 @@ namespace {
 constexpr int WindowRow = 2;
 } // namespace
 
-ScriptCallDialog::ScriptCallDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+ScriptCallDialog::ScriptCallDialog(const BuilderContext& context, int callIndex, QWidget* parent)
+    : BuilderDialog(context, parent), callIndex_(callIndex)
 {
     setObjectName(QStringLiteral("JsForm"));
     setWindowTitle(QStringLiteral("属性设置"));
     for (int i = 0; i < JsStatement::ArgCount; ++i)
-        JsValues.append(QString());
+        values_.append(QString());
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* rows = new QGridLayout(Frame1);
+    ArgumentFrame = new QGroupBox(this);
+    ArgumentFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* rows = new QGridLayout(ArgumentFrame);
     for (int i = 0; i < JsStatement::ArgCount; ++i) {
         JsText[i] =
             FormKit::TextRow(rows, i, QString(), FormKit::Indexed(QStringLiteral("JsText"), i), QString(), &JsLabel[i]);
         JsLabel[i]->setObjectName(FormKit::Indexed(QStringLiteral("JsLabel"), i));
         JsText[i]->setMinimumWidth(280);
-        connect(JsText[i], &QLineEdit::textChanged, this, [this, i] { JsText_Change(i); });
+        connect(JsText[i], &QLineEdit::textChanged, this, [this, i] { StoreArgument(i); });
     }
     const FormKit::Picker colour =
         FormKit::PickerRow(rows, JsStatement::ArgCount, 0, QStringLiteral("ColorCom"), QStringLiteral("设置颜色"));
@@ -42,70 +43,69 @@ ScriptCallDialog::ScriptCallDialog(const BuilderContext& context, QWidget* paren
     ColorValue = colour.Value;
     ColorCom->hide();
     ColorValue->hide();
-    connect(ColorCom, &QPushButton::clicked, this, &ScriptCallDialog::ColorCom_Click);
+    connect(ColorCom, &QPushButton::clicked, this, &ScriptCallDialog::PickArgumentColour);
 
-    OPenFrame = new QGroupBox(QStringLiteral("窗口外观"), this);
-    OPenFrame->setObjectName(QStringLiteral("OPenFrame"));
-    auto* panel = new QGridLayout(OPenFrame);
+    WindowFrame = new QGroupBox(QStringLiteral("窗口外观"), this);
+    WindowFrame->setObjectName(QStringLiteral("OPenFrame"));
+    auto* panel = new QGridLayout(WindowFrame);
     const char* captions[WindowFeatures::FeatureCount] = {"工具栏", "地址栏", "目录按扭", "状态栏",
                                                           "菜单栏", "滚动条", "缩放",     "全屏"};
     for (int i = 0; i < WindowFeatures::FeatureCount; ++i) {
-        OpenCheck[i] =
-            FormKit::Check(OPenFrame, FormKit::Indexed(QStringLiteral("OpenCheck"), i), QString::fromUtf8(captions[i]));
+        OpenCheck[i] = FormKit::Check(WindowFrame, FormKit::Indexed(QStringLiteral("OpenCheck"), i),
+                                      QString::fromUtf8(captions[i]));
         panel->addWidget(OpenCheck[i], i / 4, i % 4);
-        connect(OpenCheck[i], &QCheckBox::clicked, this, [this, i] { OpenCheck_Click(i); });
+        connect(OpenCheck[i], &QCheckBox::clicked, this, [this, i] { TickFeature(i); });
     }
     // Each label names the feature its box writes: width, height, left, top.
     const char* sizeLabels[WindowFeatures::SizeCount] = {"窗口宽度", "窗口高度", "水平坐标", "垂直坐标"};
     auto* sizes = new QGridLayout;
     for (int i = 0; i < WindowFeatures::SizeCount; ++i) {
-        auto* box = new QLineEdit(OPenFrame);
+        auto* box = new QLineEdit(WindowFrame);
         box->setObjectName(FormKit::Indexed(QStringLiteral("WinText"), i));
-        auto* label = new QLabel(QString::fromUtf8(sizeLabels[i]), OPenFrame);
+        auto* label = new QLabel(QString::fromUtf8(sizeLabels[i]), WindowFrame);
         label->setObjectName(FormKit::Indexed(QStringLiteral("WinLabel"), i));
         label->setBuddy(box);
         sizes->addWidget(label, i / 2, (i % 2) * 2);
         sizes->addWidget(box, i / 2, (i % 2) * 2 + 1);
         WinText[i] = box;
         WinLabel[i] = label;
-        connect(box, &QLineEdit::textChanged, this, [this, i] { WinText_Change(i); });
+        connect(box, &QLineEdit::textChanged, this, [this, i] { StoreWindowSize(i); });
     }
     panel->addLayout(sizes, 2, 0, 1, 4);
-    OPenFrame->hide();
+    WindowFrame->hide();
 
     const DialogButtons buttons =
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
                             QStringLiteral("&S  确定"), QStringLiteral("&C  取消"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, &ScriptCallDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
     main->setSizeConstraint(QLayout::SetFixedSize);
-    main->addWidget(Frame1);
-    main->addWidget(OPenFrame);
+    main->addWidget(ArgumentFrame);
+    main->addWidget(WindowFrame);
     main->addLayout(buttons.Row);
 }
 
 void ScriptCallDialog::Load()
 {
-    Yn = false;
-    Window = WindowFeatures();
-    Statement = JsStatement::FromEntry(Context().Db.Entry(Context().Db.Section(QStringLiteral("javas")), RsIndex));
-    Frame1->setTitle(Statement.Title);
+    window_ = WindowFeatures();
+    statement_ = JsStatement::FromEntry(Context().Db.Entry(Context().Db.Section(QStringLiteral("javas")), callIndex_));
+    ArgumentFrame->setTitle(statement_.Title);
 
     for (int i = 0; i < JsStatement::ArgCount; ++i) {
-        const bool shown = Statement.RowShown(i);
+        const bool shown = statement_.RowShown(i);
         JsLabel[i]->setVisible(shown);
         JsText[i]->setVisible(shown);
-        JsLabel[i]->setText(Statement.HasCaption.at(i) ? Statement.Captions.at(i)
-                                                       : QStringLiteral("参数%1").arg(i + 1));
+        JsLabel[i]->setText(statement_.HasCaption.at(i) ? statement_.Captions.at(i)
+                                                        : QStringLiteral("参数%1").arg(i + 1));
         JsText[i]->clear();
-        JsValues[i].clear();
+        values_[i].clear();
     }
 
-    switch (Statement.Layout) {
+    switch (statement_.Layout) {
     case JsStatement::ColourButton:
         for (int i = 0; i < JsStatement::ArgCount; ++i) {
             JsLabel[i]->hide();
@@ -113,14 +113,14 @@ void ScriptCallDialog::Load()
         }
         ColorCom->show();
         ColorValue->show();
-        ColorCom->setToolTip(Statement.Title);
+        ColorCom->setToolTip(statement_.Title);
         break;
     case JsStatement::WindowPanel:
         JsLabel[WindowRow]->hide();
         JsText[WindowRow]->hide();
-        OPenFrame->show();
+        WindowFrame->show();
         OpenCheck[WindowFeatures::Directories]->setChecked(true);
-        OpenCheck_Click(WindowFeatures::Directories);
+        TickFeature(WindowFeatures::Directories);
         break;
     default:
         break;
@@ -146,20 +146,17 @@ void ScriptCallDialog::Load()
     }
 }
 
-void ScriptCallDialog::GetV(QStringList& values) const
+std::optional<QStringList> ScriptCallDialog::Run()
 {
-    while (values.size() < JsStatement::ArgCount)
-        values.append(QString());
-    for (int i = 0; i < JsStatement::ArgCount; ++i)
-        values[i] = Yn ? JsValues.at(i) : QString();
+    return RunFor([this] { return values_; });
 }
 
-void ScriptCallDialog::JsText_Change(int i)
+void ScriptCallDialog::StoreArgument(int i)
 {
-    JsValues[i] = JsText[i]->text();
+    values_[i] = JsText[i]->text();
 }
 
-void ScriptCallDialog::ColorCom_Click()
+void ScriptCallDialog::PickArgumentColour()
 {
     QString colour = JsText[0]->text();
     PickColor(Context().Db, colour, this);
@@ -167,33 +164,27 @@ void ScriptCallDialog::ColorCom_Click()
     FormKit::ShowValue(ColorValue, colour, FormKit::Shown::Colour);
 }
 
-void ScriptCallDialog::OpenCheck_Click(int i)
+void ScriptCallDialog::TickFeature(int i)
 {
-    Window.SetTicked(i, OpenCheck[i]->isChecked());
+    window_.SetTicked(i, OpenCheck[i]->isChecked());
     settingSizes_ = true;
     for (int k = 0; k < WindowFeatures::SizeCount; ++k) {
-        if (WinText[k]->text() != Window.Sizes[k])
-            WinText[k]->setText(Window.Sizes[k]);
-        SetBoxEnabled(WinText[k], Window.SizesEnabled());
+        if (WinText[k]->text() != window_.Sizes[k])
+            WinText[k]->setText(window_.Sizes[k]);
+        SetBoxEnabled(WinText[k], window_.SizesEnabled());
     }
     settingSizes_ = false;
     Compose();
 }
 
-void ScriptCallDialog::WinText_Change(int i)
+void ScriptCallDialog::StoreWindowSize(int i)
 {
-    Window.SetSize(i, WinText[i]->text());
+    window_.SetSize(i, WinText[i]->text());
     if (!settingSizes_)
         Compose();
 }
 
 void ScriptCallDialog::Compose()
 {
-    JsText[WindowRow]->setText(Window.Row());
-}
-
-void ScriptCallDialog::OkCommand_Click()
-{
-    Yn = true;
-    accept();
+    JsText[WindowRow]->setText(window_.Row());
 }

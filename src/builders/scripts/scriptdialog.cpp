@@ -27,10 +27,10 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
     SNameText = new QLineEdit(languages.Box);
     SNameText->setObjectName(QStringLiteral("SNameText"));
     static_cast<QGridLayout*>(languages.Box->layout())->addWidget(SNameText, 0, 3);
-    connect(languages.Group, &QButtonGroup::idClicked, this, &ScriptDialog::ScriptOption_Click);
+    connect(languages.Group, &QButtonGroup::idClicked, this, &ScriptDialog::ChooseLanguage);
     connect(SNameText, &QLineEdit::textChanged, this, [this](const QString& name) {
         if (ScriptOption[ScriptBlock::Other]->isChecked())
-            Block.ScriptLang = name;
+            block_.ScriptLang = name;
     });
 
     const FormKit::Options source =
@@ -48,13 +48,13 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
     ScriptText->setTabChangesFocus(true);
     ScriptText->setMinimumSize(460, 200);
     grid->addWidget(ScriptText, 2, 0, 1, 2);
-    connect(source.Group, &QButtonGroup::idClicked, this, &ScriptDialog::SrcYnOption_Click);
+    connect(source.Group, &QButtonGroup::idClicked, this, &ScriptDialog::ChooseSource);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
                                                       QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, &ScriptDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &ScriptDialog::Accept);
     connect(CanCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
@@ -75,8 +75,7 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
 
 void ScriptDialog::Load()
 {
-    Block = ScriptBlock();
-    ScriptTxt.clear();
+    block_ = ScriptBlock();
     ScriptOption[ScriptBlock::JavaScript]->setChecked(true);
     SrcYnOption[1]->setChecked(true);
     SetBoxEnabled(SNameText, false);
@@ -85,25 +84,24 @@ void ScriptDialog::Load()
     ScriptOption[ScriptBlock::JavaScript]->setFocus();
 }
 
-void ScriptDialog::ScriptOption_Click(int i)
+void ScriptDialog::ChooseLanguage(int i)
 {
-    Block.ScriptLang = ScriptBlock::LanguageName(i, SNameText->text());
+    block_.ScriptLang = ScriptBlock::LanguageName(i, SNameText->text());
     SetBoxEnabled(SNameText, i == ScriptBlock::Other);
 }
 
-void ScriptDialog::SrcYnOption_Click(int i)
+void ScriptDialog::ChooseSource(int i)
 {
-    Block.UseSrc = i == 0;
-    SetBoxEnabled(SrcText, Block.UseSrc);
-    SetBoxEnabled(ScriptText, !Block.UseSrc);
+    block_.UseSrc = i == 0;
+    SetBoxEnabled(SrcText, block_.UseSrc);
+    SetBoxEnabled(ScriptText, !block_.UseSrc);
 }
 
-void ScriptDialog::OkCommand_Click()
+void ScriptDialog::Accept()
 {
-    Block.Src = SrcText->text();
+    block_.Src = SrcText->text();
     QString code = ScriptText->toPlainText();
     code.replace(QLatin1Char('\n'), CrLf);
-    Block.Code = code;
-    ScriptTxt = Block.Text();
+    block_.Code = code;
     accept();
 }

@@ -2,7 +2,7 @@
 // The script dialog "添加脚本": a script block in JavaScript, VBScript or a language the user names, with the
 // address of an existing script or with the code typed here.
 //
-// Run() hands back the block after OK (ScriptTxt holds it too), nothing after Cancel. The block's text is
+// Run() hands back the block after OK, nothing after Cancel. The block's text is
 // ScriptBlock's.
 
 #include "base/builderdialog.h"
@@ -20,9 +20,6 @@ class ScriptDialog : public BuilderDialog
 public:
     explicit ScriptDialog(QWidget* parent = nullptr);
 
-    QString ScriptTxt; // out: "" after Cancel
-    ScriptBlock Block; // language, src or code
-
     // ---- Controls.
     QRadioButton* ScriptOption[3] = {};
     QLineEdit* SNameText = nullptr;
@@ -34,10 +31,12 @@ public:
 
 protected:
     void Load() override;
-    QString Result() const override { return ScriptTxt; }
+    QString Result() const override { return block_.Text(); }
 
 private:
-    void ScriptOption_Click(int i);
-    void SrcYnOption_Click(int i);
-    void OkCommand_Click();
+    void ChooseLanguage(int i);
+    void ChooseSource(int i);
+    void Accept();
+
+    ScriptBlock block_; // language, src or code
 };

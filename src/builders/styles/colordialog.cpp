@@ -28,7 +28,8 @@ void Fill(QLabel* label, const QColor& color)
 }
 } // namespace
 
-ColorDialog::ColorDialog(const TagDb& colorNames, QWidget* parent) : BuilderDialog(parent), colorNames_(colorNames)
+ColorDialog::ColorDialog(const TagDb& colorNames, const QString& start, QWidget* parent)
+    : BuilderDialog(parent), colorNames_(colorNames), start_(start)
 {
     setObjectName(QStringLiteral("ColorForm"));
     setWindowTitle(QStringLiteral("颜色设置"));
@@ -43,40 +44,40 @@ ColorDialog::ColorDialog(const TagDb& colorNames, QWidget* parent) : BuilderDial
         ColorSlider[i]->setRange(0, 255);
         ColorSlider[i]->setPageStep(16);
         ColorSlider[i]->setMinimumWidth(220);
-        Text1[i] = new QLineEdit(QStringLiteral("0"), this);
-        Text1[i]->setObjectName(FormKit::Indexed(QStringLiteral("Text1"), i));
-        Text1[i]->setReadOnly(true);
-        Text1[i]->setFocusPolicy(Qt::NoFocus);
-        Text1[i]->setFixedWidth(Text1[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+        SliderValue[i] = new QLineEdit(QStringLiteral("0"), this);
+        SliderValue[i]->setObjectName(FormKit::Indexed(QStringLiteral("Text1"), i));
+        SliderValue[i]->setReadOnly(true);
+        SliderValue[i]->setFocusPolicy(Qt::NoFocus);
+        SliderValue[i]->setFixedWidth(SliderValue[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
         FormKit::Row(sliders, i, QString::fromUtf8(names[i]), ColorSlider[i]);
-        sliders->addWidget(Text1[i], i, 2);
-        connect(ColorSlider[i], &QSlider::valueChanged, this, [this, i] { ColorSlider_Change(i); });
+        sliders->addWidget(SliderValue[i], i, 2);
+        connect(ColorSlider[i], &QSlider::valueChanged, this, [this, i] { ShowSlider(i); });
     }
     top->addLayout(sliders, 1);
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFixedSize(80, 80);
+    PreviewSwatch = new QLabel(this);
+    PreviewSwatch->setObjectName(QStringLiteral("Label2"));
+    PreviewSwatch->setFixedSize(80, 80);
     PaintPreview(palette().color(QPalette::Window));
-    top->addWidget(Label2);
+    top->addWidget(PreviewSwatch);
     layout->addLayout(top);
 
     auto* swatches = new QHBoxLayout;
     for (int i = 0; i < ColorSetting::SwatchCount; ++i) {
-        Label1[i] = new QLabel(this);
-        Label1[i]->setObjectName(FormKit::Indexed(QStringLiteral("Label1"), i));
-        Label1[i]->setFixedSize(32, 24);
-        Label1[i]->setCursor(Qt::PointingHandCursor);
-        Label1[i]->installEventFilter(this);
+        Swatch[i] = new QLabel(this);
+        Swatch[i]->setObjectName(FormKit::Indexed(QStringLiteral("Label1"), i));
+        Swatch[i]->setFixedSize(32, 24);
+        Swatch[i]->setCursor(Qt::PointingHandCursor);
+        Swatch[i]->installEventFilter(this);
         if (i == ColorSetting::NoColorSwatch) {
-            Label1[i]->setText(QStringLiteral("无"));
-            Label1[i]->setAlignment(Qt::AlignCenter);
-            Fill(Label1[i], palette().color(QPalette::Window));
-            Label1[i]->setToolTip(QStringLiteral("不设置颜色"));
+            Swatch[i]->setText(QStringLiteral("无"));
+            Swatch[i]->setAlignment(Qt::AlignCenter);
+            Fill(Swatch[i], palette().color(QPalette::Window));
+            Swatch[i]->setToolTip(QStringLiteral("不设置颜色"));
         } else {
-            Fill(Label1[i], kSwatchColors[i]);
-            Label1[i]->setToolTip(ColorSetting::SwatchText(i));
+            Fill(Swatch[i], kSwatchColors[i]);
+            Swatch[i]->setToolTip(ColorSetting::SwatchText(i));
         }
-        swatches->addWidget(Label1[i]);
+        swatches->addWidget(Swatch[i]);
     }
     swatches->addStretch(1);
     layout->addLayout(swatches);
@@ -86,7 +87,7 @@ ColorDialog::ColorDialog(const TagDb& colorNames, QWidget* parent) : BuilderDial
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     layout->addLayout(buttons.Row);
-    connect(OkCommand, &QPushButton::clicked, this, &ColorDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(ColorSlider[0], ColorSlider[1]);
@@ -98,38 +99,39 @@ ColorDialog::ColorDialog(const TagDb& colorNames, QWidget* parent) : BuilderDial
 
 void ColorDialog::Load()
 {
-    ColorText = FontColorM.toLower();
+    colorText_ = start_.toLower();
     ApplyColorText();
 }
 
 void ColorDialog::ApplyColorText()
 {
-    ColorText = ColorSetting::Resolve(colorNames_, ColorText);
+    colorText_ = ColorSetting::Resolve(colorNames_, colorText_);
     // A text that is no colour leaves the sliders where they are.
     int rgb[3] = {ColorSlider[0]->value(), ColorSlider[1]->value(), ColorSlider[2]->value()};
-    QString text = ColorText;
+    QString text = colorText_;
     ParseColorText(text, rgb[0], rgb[1], rgb[2]);
-    ColorText = text;
+    colorText_ = text;
     for (int i = 0; i < 3; ++i)
         ColorSlider[i]->setValue(std::clamp(rgb[i], 0, 255));
-    if (ColorText == QLatin1String("#000000"))
+    if (colorText_ == QLatin1String("#000000"))
         PaintPreview(Qt::black);
 }
 
-void ColorDialog::ColorSlider_Change(int i)
+void ColorDialog::ShowSlider(int i)
 {
-    Text1[i]->setText(QString::number(ColorSlider[i]->value()));
-    const int r = Text1[0]->text().toInt(), g = Text1[1]->text().toInt(), b = Text1[2]->text().toInt();
+    SliderValue[i]->setText(QString::number(ColorSlider[i]->value()));
+    const int r = SliderValue[0]->text().toInt(), g = SliderValue[1]->text().toInt(),
+              b = SliderValue[2]->text().toInt();
     PaintPreview(QColor(r, g, b));
-    ColorText = ColorSetting::FromRgb(r, g, b);
+    colorText_ = ColorSetting::FromRgb(r, g, b);
 }
 
-void ColorDialog::Label1_Click(int i)
+void ColorDialog::PickSwatch(int i)
 {
-    ColorText = ColorSetting::SwatchText(i);
+    colorText_ = ColorSetting::SwatchText(i);
     ApplyColorText();
     if (i == ColorSetting::NoColorSwatch) {
-        ColorText.clear();
+        colorText_.clear();
         PaintPreview(palette().color(QPalette::Window));
     } else {
         PaintPreview(kSwatchColors[i]);
@@ -138,22 +140,16 @@ void ColorDialog::Label1_Click(int i)
 
 void ColorDialog::PaintPreview(const QColor& color)
 {
-    Fill(Label2, color);
+    Fill(PreviewSwatch, color);
     previewColor_ = color;
-}
-
-void ColorDialog::OkCommand_Click()
-{
-    FontColorM = ColorText;
-    accept();
 }
 
 bool ColorDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < ColorSetting::SwatchCount; ++i) {
-            if (watched == Label1[i]) {
-                Label1_Click(i);
+            if (watched == Swatch[i]) {
+                PickSwatch(i);
                 return true;
             }
         }
@@ -163,8 +159,7 @@ bool ColorDialog::eventFilter(QObject* watched, QEvent* event)
 
 void PickColor(const TagDb& db, QString& value, QWidget* owner)
 {
-    ColorDialog form(db, owner);
-    form.FontColorM = value;
+    ColorDialog form(db, value, owner);
     if (const std::optional<QString> picked = form.Run())
         value = *picked;
 }

@@ -1,7 +1,6 @@
 #pragma once
-// The colour dialog "颜色设置": three sliders, a preview, seven swatches. FontColorM goes in as the starting colour;
-// Run() hands back the chosen one ("#" and six hex digits, or "" for no colour) after OK, nothing after Cancel, which
-// leaves FontColorM alone.
+// The colour dialog "颜色设置": three sliders, a preview, seven swatches. Made with the colour it starts from; Run()
+// hands back the chosen one ("#" and six hex digits, or "" for no colour) after OK, nothing after Cancel.
 
 #include "base/builderdialog.h"
 
@@ -20,35 +19,36 @@ class ColorDialog : public BuilderDialog
 
 public:
     // All the picker needs of the program is the database's list of colour names.
-    explicit ColorDialog(const TagDb& colorNames, QWidget* parent = nullptr);
+    ColorDialog(const TagDb& colorNames, const QString& start, QWidget* parent = nullptr);
 
-    QString FontColorM; // in and out
-    QString ColorText;  // the working colour
-
-    QSlider* ColorSlider[3] = {};
-    QLineEdit* Text1[3] = {};
-    QLabel* Label2 = nullptr;
-    QLabel* Label1[7] = {};
-    QPushButton* OkCommand = nullptr;
-    QPushButton* CancelCommand = nullptr;
-
+    // The colour as it stands: what OK would hand back.
+    QString ColorText() const { return colorText_; }
     // The colour the preview shows.
     QColor PreviewColor() const { return previewColor_; }
 
+    // ---- Controls.
+    QSlider* ColorSlider[3] = {};
+    QLineEdit* SliderValue[3] = {}; // each slider's number
+    QLabel* PreviewSwatch = nullptr;
+    QLabel* Swatch[7] = {};
+    QPushButton* OkCommand = nullptr;
+    QPushButton* CancelCommand = nullptr;
+
 protected:
-    // Takes FontColorM.
+    // Takes the starting colour.
     void Load() override;
-    QString Result() const override { return FontColorM; }
+    QString Result() const override { return colorText_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ApplyColorText();
-    void ColorSlider_Change(int i);
-    void Label1_Click(int i);
-    void OkCommand_Click();
+    void ShowSlider(int i);
+    void PickSwatch(int i);
     void PaintPreview(const QColor& color);
 
     const TagDb& colorNames_;
+    const QString start_;
+    QString colorText_;
     QColor previewColor_;
 };
 

@@ -1,8 +1,7 @@
 #pragma once
-// The size dialog "大小设置": a length picked with a scroll bar and a unit. The caller sets Dtype (the kind of
-// length) and SizeValue and Run()s it: the picked length after OK, nothing after Cancel (SizeValue is then the
-// value it opened with). While it is open every change is passed to SetIndexCss so that the style dialog's preview
-// follows.
+// The size dialog "大小设置": a length picked with a scroll bar and a unit. Made with the kind of length and the
+// value it opens with; Run() hands back the picked length after OK, nothing after Cancel. While it is open every
+// change goes to the input's onChange, so that the style dialog's preview follows.
 
 #include "base/builderdialog.h"
 #include "builders/styles/sizesetting.h"
@@ -19,40 +18,43 @@ class SizeDialog : public BuilderDialog
     Q_OBJECT
 
 public:
+    struct Input
+    {
+        SizeSetting::Kind kind = SizeSetting::AnyLength;
+        QString value; // the length it opens with
+        // Called with the value after every unit choice and every move of the scroll bar.
+        std::function<void(const QString&)> onChange;
+    };
+
     // The picker needs nothing from the running program.
-    explicit SizeDialog(QWidget* parent = nullptr);
+    explicit SizeDialog(Input input, QWidget* parent = nullptr);
 
-    SizeSetting::Kind Dtype = SizeSetting::AnyLength; // in
-    QString SizeValue;                                // in and out
-    QString SizeUnit;                                 // "pt", "px", "em", "%" or ""
-    float SizeNumber = 0;                             // the number shown
-    QString SizeAtOpen;                               // SizeValue when the dialog opened
-    int ScrollChangeCount = 0;                        // moves of the scroll bar since it opened
-    // Called with SizeValue after every unit choice and every move of the scroll bar.
-    std::function<void(const QString&)> SetIndexCss;
+    // Moves of the scroll bar by the user since the dialog opened.
+    int ScrollMoves() const { return scrollMoves_; }
+    SizeSetting::Kind Kind() const { return input_.kind; }
 
-    void reject() override;
-
-    QScrollBar* HScroll1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QRadioButton* fontoption[6] = {};
+    // ---- Controls.
+    QScrollBar* PositionBar = nullptr;
+    QLineEdit* NumberBox = nullptr;
+    QRadioButton* UnitOption[6] = {};
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;
 
-    SizeSetting::Unit Unit() const { return unit_; }
-
 protected:
-    // Reads Dtype and SizeValue.
+    // Reads the input's kind and value.
     void Load() override;
-    QString Result() const override { return SizeValue; }
+    QString Result() const override { return value_; }
 
 private:
-    void fontoption_Click(int i, bool byUser);
-    void HScroll1_Change(int value);
+    void ChooseUnit(int i, bool byUser);
+    void MoveTo(int position);
     void SetScrollRange();
     void ShowNumber();
     void Notify();
 
+    const Input input_;
+    QString value_;
+    int scrollMoves_ = 0;
     SizeSetting::Unit unit_ = SizeSetting::Default;
     int position_ = 0;
     bool positioning_ = false; // the dialog itself is moving the scroll bar

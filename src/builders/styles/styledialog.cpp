@@ -63,7 +63,8 @@ bool IsColorPosition(int position)
 
 } // namespace
 
-StyleDialog::StyleDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
+StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* parent)
+    : BuilderDialog(context, parent), input_(std::move(input))
 {
     setObjectName(QStringLiteral("CssForm"));
     setWindowTitle(QStringLiteral("设置样式"));
@@ -92,11 +93,11 @@ StyleDialog::StyleDialog(const BuilderContext& context, QWidget* parent) : Build
     resultRow->addWidget(ResultText, 1);
     resultRow->addWidget(ClearTabCommand);
     layout->addLayout(resultRow);
-    connect(ClearTabCommand, &QPushButton::clicked, this, &StyleDialog::ClearTabCommand_Click);
+    connect(ClearTabCommand, &QPushButton::clicked, this, &StyleDialog::ClearTab);
 
     Preview = new PreviewPane(
         QStringLiteral("预览"), Context().ScratchFile,
-        [this] { return CssDeclarations::PreviewPage(Css.CssText, HtmlTxt1, HtmlTxt2); }, this);
+        [this] { return CssDeclarations::PreviewPage(css_.CssText, input_.tagStart, input_.closing); }, this);
     web1 = Preview->View();
     web1->setMinimumHeight(130);
     layout->addWidget(Preview, 2);
@@ -107,7 +108,7 @@ StyleDialog::StyleDialog(const BuilderContext& context, QWidget* parent) : Build
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     layout->addLayout(buttons.Row);
-    connect(OkCommand, &QPushButton::clicked, this, &StyleDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &StyleDialog::Accept);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(780, 640);
@@ -116,7 +117,7 @@ StyleDialog::StyleDialog(const BuilderContext& context, QWidget* parent) : Build
 // ---- Building blocks
 
 QPushButton* StyleDialog::AddPicker(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
-                                int position)
+                                    int position)
 {
     const FormKit::Picker picker = FormKit::PickerRow(grid, row, column, name, caption);
     valueLabels_.insert(position, picker.Value);
@@ -124,7 +125,7 @@ QPushButton* StyleDialog::AddPicker(QGridLayout* grid, int row, int column, cons
 }
 
 QPushButton* StyleDialog::AddPartPicker(QGridLayout* grid, int row, const QString& caption, const QString& name,
-                                    const QString& buttonCaption, int part)
+                                        const QString& buttonCaption, int part)
 {
     QWidget* parent = grid->parentWidget();
     QPushButton* button = FormKit::Button(parent, name, buttonCaption);
@@ -138,17 +139,17 @@ QPushButton* StyleDialog::AddPartPicker(QGridLayout* grid, int row, const QStrin
 }
 
 QGroupBox* StyleDialog::AddOptions(QWidget* parent, int position, const QString& title, const QString& name,
-                               const QStringList& captions, QRadioButton** buttons)
+                                   const QStringList& captions, QRadioButton** buttons)
 {
     const FormKit::Options options = FormKit::OptionGroup(parent, title, name, captions);
     std::copy(options.Buttons.cbegin(), options.Buttons.cend(), buttons);
-    connect(options.Group, &QButtonGroup::idClicked, this, [this, position](int i) { OptionGroup_Click(position, i); });
+    connect(options.Group, &QButtonGroup::idClicked, this, [this, position](int i) { ChooseOption(position, i); });
     optionGroups_.insert(position, options.Group);
     return options.Box;
 }
 
 QScrollBar* StyleDialog::AddSlider(QGridLayout* grid, int row, const QString& caption, const QString& name, int minimum,
-                               int maximum, int pageStep, std::function<void(int)> write)
+                                   int maximum, int pageStep, std::function<void(int)> write)
 {
     QScrollBar* bar = nullptr;
     FormKit::Row(grid, row, caption, FormKit::Slider(grid->parentWidget(), name, minimum, maximum, pageStep, &bar));
@@ -168,7 +169,7 @@ QWidget* StyleDialog::BuildFontTab()
     FontColorCom = AddPicker(grid, 0, 0, QStringLiteral("FontColorCom"), QStringLiteral("前景颜色"), P::FontColor);
     FontSizeCommand = AddPicker(grid, 1, 0, QStringLiteral("FontSizeCommand"), QStringLiteral("大小"), P::FontSize);
     BoldHScroll = AddSlider(grid, 2, QStringLiteral("粗细"), QStringLiteral("BoldHScroll"), P::BoldMin, P::BoldMax, 300,
-                            [this](int v) { Css.SetBold(v); });
+                            [this](int v) { css_.SetBold(v); });
     BoldHScroll->setSingleStep(100);
     CancelBoldCom = FormKit::Button(page, QStringLiteral("CancelBoldCom"), QStringLiteral("取消加粗"));
     BoldHScroll->parentWidget()->layout()->addWidget(CancelBoldCom);
@@ -189,11 +190,11 @@ QWidget* StyleDialog::BuildFontTab()
     connect(FontSizeCommand, &QPushButton::clicked, this,
             [this] { PickSize(P::FontSize, SizeSetting::FontSizeLength); });
     connect(CancelBoldCom, &QPushButton::clicked, this, [this] {
-        Css.CancelBold();
+        css_.CancelBold();
         FormKit::SetQuietly(BoldHScroll, BoldHScroll->minimum());
         Rebuild();
     });
-    connect(FontList, &QListWidget::currentRowChanged, this, &StyleDialog::FontList_Click);
+    connect(FontList, &QListWidget::currentRowChanged, this, &StyleDialog::ChooseFont);
     return page;
 }
 
@@ -216,7 +217,7 @@ QWidget* StyleDialog::BuildBackgroundTab()
     grid->setColumnStretch(1, 1);
 
     connect(BackColorCom, &QPushButton::clicked, this, [this] { PickColorAt(P::BackColor); });
-    connect(BackImageText, &QLineEdit::textChanged, this, [this](const QString& t) { Css.SetBackImage(t); });
+    connect(BackImageText, &QLineEdit::textChanged, this, [this](const QString& t) { css_.SetBackImage(t); });
     connect(BackImageText, &QLineEdit::editingFinished, this, &StyleDialog::Rebuild);
     connect(BkCommand, &QPushButton::clicked, this, [this] {
         PickFileUrl(BackImageText, Context().ImageFilter, this);
@@ -251,7 +252,7 @@ QWidget* StyleDialog::BuildTextTab()
     connect(LineHeightCommand, &QPushButton::clicked, this,
             [this] { PickSize(P::LineHeight, SizeSetting::SpacingLength); });
     connect(CursorCombo, &QComboBox::activated, this, [this](int index) {
-        Css.SetCursor(index);
+        css_.SetCursor(index);
         Rebuild();
     });
     return page;
@@ -303,7 +304,7 @@ QWidget* StyleDialog::BuildBorderTab()
                                       QStringLiteral("宽度..."), P::BorderWidth + i);
         BodderColorCom[i] = AddPicker(grid, 1 + i, 4, Indexed(QStringLiteral("BodderColorCom"), i),
                                       QStringLiteral("颜色..."), P::BorderColor + i);
-        connect(BorderStyleCombo[i], &QComboBox::activated, this, [this, i] { BorderStyleCombo_Click(i); });
+        connect(BorderStyleCombo[i], &QComboBox::activated, this, [this, i] { ChooseBorderStyle(i); });
         connect(borderWidthBox[i], &QPushButton::clicked, this, [this, i] { PickBoxSize(P::BorderWidth, i); });
         connect(BodderColorCom[i], &QPushButton::clicked, this, [this, i] { PickColorAt(P::BorderColor + i); });
     }
@@ -348,10 +349,10 @@ QWidget* StyleDialog::BuildPositionTab()
     connect(LeftCommand, &QPushButton::clicked, this, [this] { PickSize(P::Left, SizeSetting::PlacementLength); });
     connect(TopCommand, &QPushButton::clicked, this, [this] { PickSize(P::Top, SizeSetting::PlacementLength); });
     connect(ZindexText, &QLineEdit::textChanged, this, [this](const QString& t) {
-        Css.SetZindex(t);
+        css_.SetZindex(t);
         Rebuild();
     });
-    connect(OverflowCombo, &QComboBox::activated, this, [this](int index) { OptionGroup_Click(P::Overflow, index); });
+    connect(OverflowCombo, &QComboBox::activated, this, [this](int index) { ChooseOption(P::Overflow, index); });
     return page;
 }
 
@@ -366,7 +367,7 @@ QWidget* StyleDialog::BuildFilterTab()
     columns->addLayout(right, 1);
 
     AlphaScroll = AddSlider(left, 0, QStringLiteral("透明度"), QStringLiteral("AlphaScroll"), 0, P::AlphaMax, 10,
-                            [this](int v) { Css.SetAlpha(v); });
+                            [this](int v) { css_.SetAlpha(v); });
     AlphaCommand = FormKit::Button(page, QStringLiteral("AlphaCommand"), QStringLiteral("取消透明"));
     left->addWidget(AlphaCommand, 1, 1, Qt::AlignLeft);
     auto* checks = new QGridLayout;
@@ -376,18 +377,18 @@ QWidget* StyleDialog::BuildFilterTab()
         FilterCheck[i] = FormKit::Check(page, Indexed(QStringLiteral("FilterCheck"), i), checkCaptions[i]);
         checks->addWidget(FilterCheck[i], i / 2, i % 2);
         connect(FilterCheck[i], &QCheckBox::clicked, this, [this, i](bool on) {
-            Css.SetFlip(i, on);
+            css_.SetFlip(i, on);
             Rebuild();
         });
     }
     ShadowCommand = AddPartPicker(left, 3, QStringLiteral("阴影"), QStringLiteral("ShadowCommand"),
                                   QStringLiteral("阴影颜色"), P::ShadowColorPart);
     ShadowScroll = AddSlider(left, 4, QStringLiteral("阴影方向"), QStringLiteral("ShadowScroll"), 0, P::ShadowMax, 60,
-                             [this](int v) { Css.SetShadow(v); });
-    Command1 = AddPartPicker(left, 5, QStringLiteral("增加光辉"), QStringLiteral("Command1"), QStringLiteral("颜色"),
-                             P::GlowColorPart);
+                             [this](int v) { css_.SetShadow(v); });
+    GlowColorCommand = AddPartPicker(left, 5, QStringLiteral("增加光辉"), QStringLiteral("Command1"),
+                                     QStringLiteral("颜色"), P::GlowColorPart);
     GlowScroll = AddSlider(left, 6, QStringLiteral("强度"), QStringLiteral("GlowScroll"), 0, P::GlowMax, 25,
-                           [this](int v) { Css.SetGlow(v); });
+                           [this](int v) { css_.SetGlow(v); });
     left->setRowStretch(7, 1);
 
     // Ticking blur or wave sets its sliders to their starting values, so the controls follow the declarations.
@@ -395,7 +396,7 @@ QWidget* StyleDialog::BuildFilterTab()
         QCheckBox* check = FormKit::Check(page, name, caption);
         right->addWidget(check, row, 0, 1, 2);
         connect(check, &QCheckBox::clicked, this, [this, set](bool on) {
-            (Css.*set)(on);
+            (css_.*set)(on);
             SyncFilterControls();
             Rebuild();
         });
@@ -403,19 +404,19 @@ QWidget* StyleDialog::BuildFilterTab()
     };
     BlurCheck = effect(0, QStringLiteral("BlurCheck"), QStringLiteral("模糊效果"), &CssDeclarations::SetBlur);
     BlurAHScroll = AddSlider(right, 1, QStringLiteral("方向"), QStringLiteral("BlurAHScroll"), 0, P::BlurDirectionMax,
-                             20, [this](int v) { Css.SetBlurDirection(v); });
+                             20, [this](int v) { css_.SetBlurDirection(v); });
     BlurBHScroll = AddSlider(right, 2, QStringLiteral("强度"), QStringLiteral("BlurBHScroll"), 0, P::BlurStrengthMax,
-                             10, [this](int v) { Css.SetBlurStrength(v); });
+                             10, [this](int v) { css_.SetBlurStrength(v); });
     WaveCheck = effect(3, QStringLiteral("WaveCheck"), QStringLiteral("波纹效果"), &CssDeclarations::SetWave);
     const QStringList waveCaptions = Captions({"波纹频率", "波纹光影", "波纹偏移量", "波纹振幅"});
     for (int i = 0; i < 4; ++i)
         WaveHScroll[i] = AddSlider(right, 4 + i, waveCaptions[i], Indexed(QStringLiteral("WaveHScroll"), i), 0,
-                                   P::WaveMax, 10, [this, i](int v) { Css.SetWaveValue(i, v); });
+                                   P::WaveMax, 10, [this, i](int v) { css_.SetWaveValue(i, v); });
     right->setRowStretch(8, 1);
     SyncFilterControls();
 
     connect(AlphaCommand, &QPushButton::clicked, this, [this] {
-        Css.CancelAlpha();
+        css_.CancelAlpha();
         Rebuild();
     });
     return page;
@@ -425,18 +426,16 @@ QWidget* StyleDialog::BuildFilterTab()
 
 void StyleDialog::Load()
 {
-    RefreshOn = true;
-    Css.Load(Context().Db);
+    refreshOn_ = true;
+    css_.Load(Context().Db);
 
     CursorCombo->clear();
-    CursorCombo->addItems(Css.CursorLabels);
+    CursorCombo->addItems(css_.CursorLabels);
     CursorCombo->setCurrentIndex(-1);
-
-    StxtStr = CssDeclarations::LowerStyle(StxtStr);
 
     for (QComboBox* combo : BorderStyleCombo) {
         combo->clear();
-        combo->addItems(Css.BorderLabels);
+        combo->addItems(css_.BorderLabels);
         combo->setCurrentIndex(-1);
     }
 
@@ -448,10 +447,10 @@ void StyleDialog::Load()
             FontList->addItem(family.trimmed());
     }
 
-    RefreshOn = false;
-    Css.Parse(StxtStr);
+    refreshOn_ = false;
+    css_.Parse(CssDeclarations::LowerStyle(input_.style));
     SetControls();
-    RefreshOn = true;
+    refreshOn_ = true;
     Rebuild();
     Preview->Refresh();
     GroupTabs->setCurrentIndex(FontTab);
@@ -463,7 +462,7 @@ void StyleDialog::SetControls()
     {
         // The font list shows the family the style names, whatever its case.
         const QSignalBlocker block(FontList);
-        const QString family = Css.Value(P::FontFamily);
+        const QString family = css_.Value(P::FontFamily);
         int row = -1;
         for (int i = 1; i < FontList->count() && !family.isEmpty(); ++i) {
             if (FontList->item(i)->text().compare(family, Qt::CaseInsensitive) == 0) {
@@ -473,30 +472,30 @@ void StyleDialog::SetControls()
         }
         FontList->setCurrentRow(row);
     }
-    FormKit::SetQuietly(BoldHScroll, Css.BoldSlider());
+    FormKit::SetQuietly(BoldHScroll, css_.BoldSlider());
     for (auto it = optionGroups_.cbegin(); it != optionGroups_.cend(); ++it)
-        CheckOnly(it.value(), Css.OptionIndex(it.key()));
-    const bool placed = Css.OptionIndex(P::Positioning) != 2;
+        CheckOnly(it.value(), css_.OptionIndex(it.key()));
+    const bool placed = css_.OptionIndex(P::Positioning) != 2;
     LeftCommand->setEnabled(placed);
     TopCommand->setEnabled(placed);
     {
         const QSignalBlocker block(BackImageText);
-        BackImageText->setText(Css.BackImageText());
+        BackImageText->setText(css_.BackImageText());
     }
-    OverflowCombo->setCurrentIndex(Css.OptionIndex(P::Overflow));
+    OverflowCombo->setCurrentIndex(css_.OptionIndex(P::Overflow));
     {
         const QSignalBlocker block(ZindexText);
-        ZindexText->setText(Css.Value(P::ZIndex));
+        ZindexText->setText(css_.Value(P::ZIndex));
     }
     for (int i = 0; i < P::BoxSides; ++i)
-        BorderStyleCombo[i]->setCurrentIndex(Css.BorderStyleIndex(i));
-    CursorCombo->setCurrentIndex(Css.CursorIndex());
+        BorderStyleCombo[i]->setCurrentIndex(css_.BorderStyleIndex(i));
+    CursorCombo->setCurrentIndex(css_.CursorIndex());
     SyncFilterControls();
 }
 
 void StyleDialog::SyncFilterControls()
 {
-    const CssDeclarations::FilterControls& f = Css.FilterState;
+    const CssDeclarations::FilterControls& f = css_.FilterState;
     FormKit::SetQuietly(AlphaScroll, f.Alpha);
     for (int i = 0; i < 4; ++i) {
         const QSignalBlocker block(FilterCheck[i]);
@@ -526,10 +525,10 @@ void StyleDialog::SyncFilterControls()
 
 void StyleDialog::Rebuild()
 {
-    if (!RefreshOn)
+    if (!refreshOn_)
         return;
-    Css.Build();
-    ResultText->setText(Css.CssText);
+    css_.Build();
+    ResultText->setText(css_.CssText);
     ResultText->setCursorPosition(0);
     ShowValues();
     // While a slider is dragged the page is rewritten once the moves pause, not for every step.
@@ -539,30 +538,25 @@ void StyleDialog::Rebuild()
 void StyleDialog::ShowValues()
 {
     for (auto it = valueLabels_.cbegin(); it != valueLabels_.cend(); ++it)
-        FormKit::ShowValue(it.value(), Css.Value(it.key()),
+        FormKit::ShowValue(it.value(), css_.Value(it.key()),
                            IsColorPosition(it.key()) ? FormKit::Shown::Colour : FormKit::Shown::Text);
     for (auto it = partLabels_.cbegin(); it != partLabels_.cend(); ++it)
-        FormKit::ShowValue(it.value(), Css.FilterParts.value(it.key()), FormKit::Shown::Colour);
+        FormKit::ShowValue(it.value(), css_.FilterParts.value(it.key()), FormKit::Shown::Colour);
 }
 
 // ---- Handlers
 
-void StyleDialog::SetIndexCss(const QString& s)
-{
-    Css.SetValue(CssIndex, s);
-    Rebuild();
-}
-
 bool StyleDialog::PickSize(int position, SizeSetting::Kind kind)
 {
-    CssIndex = position;
-    SizeDialog size(this);
-    size.Dtype = kind;
-    size.SizeValue = Css.Value(position);
-    size.SetIndexCss = [this](const QString& s) { SetIndexCss(s); };
-    // The picker moved the value live; Cancel puts back the one it opened with.
+    const QString atOpen = css_.Value(position);
+    // The picker moves the value live; Cancel puts back the one it opened with.
+    const auto follow = [this, position](const QString& s) {
+        css_.SetValue(position, s);
+        Rebuild();
+    };
+    SizeDialog size({kind, atOpen, follow}, this);
     const std::optional<QString> picked = size.Run();
-    Css.SetValue(position, picked.value_or(size.SizeAtOpen));
+    css_.SetValue(position, picked.value_or(atOpen));
     Rebuild();
     return picked.has_value();
 }
@@ -572,44 +566,44 @@ void StyleDialog::PickBoxSize(int base, int side)
     // Picking a side takes the shorthand away (and the shorthand the sides); a cancelled pick gives them back.
     QStringList box;
     for (int i = 0; i <= CssDeclarations::AllSides; ++i)
-        box.append(Css.Value(base + i));
-    if (PickSize(Css.StartBoxSize(base, side), SizeSetting::BoxLength))
+        box.append(css_.Value(base + i));
+    if (PickSize(css_.StartBoxSize(base, side), SizeSetting::BoxLength))
         return;
     for (int i = 0; i <= CssDeclarations::AllSides; ++i)
-        Css.SetValue(base + i, box.at(i));
+        css_.SetValue(base + i, box.at(i));
     Rebuild();
 }
 
 void StyleDialog::PickColorAt(int position)
 {
-    QString color = Css.Value(position);
+    QString color = css_.Value(position);
     PickColor(Context().Db, color, this);
-    Css.SetValue(position, color);
+    css_.SetValue(position, color);
     Rebuild();
 }
 
 void StyleDialog::PickFilterColor(int part)
 {
-    QString color = Css.FilterParts.value(part);
+    QString color = css_.FilterParts.value(part);
     PickColor(Context().Db, color, this);
     if (part == P::ShadowColorPart)
-        Css.SetShadowColor(color);
+        css_.SetShadowColor(color);
     else
-        Css.SetGlowColor(color);
+        css_.SetGlowColor(color);
     Rebuild();
 }
 
-void StyleDialog::FontList_Click(int row)
+void StyleDialog::ChooseFont(int row)
 {
     if (row < 0)
         return;
-    Css.SetValue(P::FontFamily, row == 0 ? QString() : FontList->item(row)->text());
+    css_.SetValue(P::FontFamily, row == 0 ? QString() : FontList->item(row)->text());
     Rebuild();
 }
 
-void StyleDialog::OptionGroup_Click(int position, int index)
+void StyleDialog::ChooseOption(int position, int index)
 {
-    Css.ChooseOption(position, index);
+    css_.ChooseOption(position, index);
     if (position == P::Positioning) {
         LeftCommand->setEnabled(index != 2);
         TopCommand->setEnabled(index != 2);
@@ -617,15 +611,15 @@ void StyleDialog::OptionGroup_Click(int position, int index)
     Rebuild();
 }
 
-void StyleDialog::BorderStyleCombo_Click(int side)
+void StyleDialog::ChooseBorderStyle(int side)
 {
     if (BorderStyleCombo[side]->currentIndex() < 0)
         return;
-    Css.SetBorderStyle(side, BorderStyleCombo[side]->currentText());
+    css_.SetBorderStyle(side, BorderStyleCombo[side]->currentText());
     Rebuild();
 }
 
-void StyleDialog::ClearTabCommand_Click()
+void StyleDialog::ClearTab()
 {
     // The positions each tab's controls write, in tab order. An option once chosen can be taken back only here.
     static const QList<QList<int>> tabs{{P::FontColor, P::FontFamily, P::FontSize, P::FontWeight, P::FontStyle},
@@ -645,20 +639,19 @@ void StyleDialog::ClearTabCommand_Click()
             positions << P::BorderStyle + i << P::BorderWidth + i << P::BorderColor + i;
     }
     for (const int p : std::as_const(positions))
-        Css.SetValue(p, QString());
+        css_.SetValue(p, QString());
     if (tab == FilterTab)
-        Css.ParseFilter(QString());
-    RefreshOn = false;
+        css_.ParseFilter(QString());
+    refreshOn_ = false;
     SetControls();
-    RefreshOn = true;
+    refreshOn_ = true;
     Rebuild();
 }
 
-void StyleDialog::OkCommand_Click()
+void StyleDialog::Accept()
 {
     // A picture address typed but not yet confirmed with Enter belongs to the result too.
     Rebuild();
-    StxtStr = Css.CssText;
     accept();
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // The style dialog "设置样式": grouped controls that build one CSS declaration list, with a live preview.
 //
-// Callers set StxtStr (the style to edit, may be empty), HtmlTxt1 and HtmlTxt2 (the preview element: its start
-// without ">", and its content with the end tag; both empty for the default sample) and Run() it: the new list
-// after OK, nothing after Cancel. StxtStr holds the same list after OK, the incoming text lower-cased after Cancel.
+// Made with the style to edit and the element the preview shows it on; Run() hands back the new list after OK,
+// nothing after Cancel.
 
 #include "base/builderdialog.h"
 #include "builders/styles/cssdeclarations.h"
@@ -45,18 +44,22 @@ public:
         FilterTab
     };
 
-    StyleDialog(const BuilderContext& context, QWidget* parent);
+    struct Input
+    {
+        QString style; // the declaration list to edit, may be empty
+        // The preview element: its start without ">" and its content with the end tag; both empty for the default
+        // sample.
+        QString tagStart;
+        QString closing;
+    };
 
-    QString StxtStr;  // in and out
-    QString HtmlTxt1; // in
-    QString HtmlTxt2; // in
-    int CssIndex = 0; // the position the size dialog is editing
-    // Stores `s` at CssIndex and rebuilds the result and the preview (the size dialog calls it while open).
-    void SetIndexCss(const QString& s);
+    StyleDialog(const BuilderContext& context, Input input, QWidget* parent);
 
-    CssDeclarations Css;
-    bool RefreshOn = true;
-    QString CssText() const { return Css.CssText; }
+    // What the dialog was made with.
+    const Input& Given() const { return input_; }
+    // The declaration list as it stands.
+    QString CssText() const { return css_.CssText; }
+    const CssDeclarations& Declarations() const { return css_; }
 
     // ---- Controls, named as the dialog's vocabulary names them.
     QTabWidget* GroupTabs = nullptr;
@@ -96,7 +99,7 @@ public:
     QCheckBox* FilterCheck[4] = {};
     QPushButton* ShadowCommand = nullptr;
     QScrollBar* ShadowScroll = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* GlowColorCommand = nullptr;
     QScrollBar* GlowScroll = nullptr;
     QCheckBox* BlurCheck = nullptr;
     QScrollBar* BlurAHScroll = nullptr;
@@ -111,9 +114,9 @@ public:
     QPushButton* CancelCommand = nullptr;
 
 protected:
-    // Reads the database lists, the fonts and StxtStr.
+    // Reads the database lists, the fonts and the incoming style.
     void Load() override;
-    QString Result() const override { return StxtStr; }
+    QString Result() const override { return css_.CssText; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -138,7 +141,7 @@ private:
     QScrollBar* AddSlider(QGridLayout* grid, int row, const QString& caption, const QString& name, int minimum,
                           int maximum, int pageStep, std::function<void(int)> write);
 
-    // Rebuilds the result and asks the preview to follow (skipped while RefreshOn is false).
+    // Rebuilds the result and asks the preview to follow (skipped while refreshOn_ is false).
     void Rebuild();
     void ShowValues();
     void SetControls();
@@ -149,12 +152,15 @@ private:
     void PickColorAt(int position);
     void PickFilterColor(int part);
 
-    void FontList_Click(int row);
-    void OptionGroup_Click(int position, int index);
-    void BorderStyleCombo_Click(int side);
-    void ClearTabCommand_Click();
-    void OkCommand_Click();
+    void ChooseFont(int row);
+    void ChooseOption(int position, int index);
+    void ChooseBorderStyle(int side);
+    void ClearTab();
+    void Accept();
 
+    const Input input_;
+    CssDeclarations css_;
+    bool refreshOn_ = true;
     QHash<int, QButtonGroup*> optionGroups_;
     QHash<int, QLabel*> valueLabels_; // list position -> label showing its value
     QHash<int, QLabel*> partLabels_;  // filter part -> label showing its colour

@@ -26,60 +26,60 @@ StyleSheetDialog::StyleSheetDialog(const BuilderContext& context, QWidget* paren
     setObjectName(QStringLiteral("MakeCssForm"));
     setWindowTitle(QStringLiteral("设置样式表"));
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumSize(200, 260);
+    ElementList = new QListWidget(this);
+    ElementList->setObjectName(QStringLiteral("List1"));
+    ElementList->setMinimumSize(200, 260);
     auto* elementsLabel = new QLabel(QStringLiteral("选择HMTL元素"), this);
-    elementsLabel->setBuddy(List1);
-    connect(List1, &QListWidget::itemSelectionChanged, this, &StyleSheetDialog::List1_Click);
+    elementsLabel->setBuddy(ElementList);
+    connect(ElementList, &QListWidget::itemSelectionChanged, this, &StyleSheetDialog::ShowElementChoice);
 
-    Check1 = FormKit::Check(this, QStringLiteral("Check1"), QStringLiteral("所有元素"));
-    connect(Check1, &QCheckBox::toggled, this, &StyleSheetDialog::Check1_Click);
+    AllElementsCheck = FormKit::Check(this, QStringLiteral("Check1"), QStringLiteral("所有元素"));
+    connect(AllElementsCheck, &QCheckBox::toggled, this, &StyleSheetDialog::ToggleAllElements);
 
     auto* nameGrid = new QGridLayout;
     NameText = FormKit::TextRow(nameGrid, 0, QStringLiteral("名称"), QStringLiteral("NameText"));
     AddCom = FormKit::Button(this, QStringLiteral("AddCom"), QStringLiteral("添加"));
     nameGrid->addWidget(AddCom, 0, 2);
-    connect(AddCom, &QPushButton::clicked, this, &StyleSheetDialog::AddCom_Click);
-    connect(NameText, &QLineEdit::returnPressed, this, &StyleSheetDialog::AddCom_Click);
+    connect(AddCom, &QPushButton::clicked, this, &StyleSheetDialog::AddSelector);
+    connect(NameText, &QLineEdit::returnPressed, this, &StyleSheetDialog::AddSelector);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label3 = new QLabel(QStringLiteral("超链接状态"), Frame1);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    List3 = new QListWidget(Frame1);
-    List3->setObjectName(QStringLiteral("List3"));
-    Label3->setBuddy(List3);
-    auto* frameLayout = new QVBoxLayout(Frame1);
+    LinkStateFrame = new QFrame(this);
+    LinkStateFrame->setObjectName(QStringLiteral("Frame1"));
+    LinkStateLabel = new QLabel(QStringLiteral("超链接状态"), LinkStateFrame);
+    LinkStateLabel->setObjectName(QStringLiteral("Label3"));
+    LinkStateList = new QListWidget(LinkStateFrame);
+    LinkStateList->setObjectName(QStringLiteral("List3"));
+    LinkStateLabel->setBuddy(LinkStateList);
+    auto* frameLayout = new QVBoxLayout(LinkStateFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
-    frameLayout->addWidget(Label3);
-    frameLayout->addWidget(List3);
-    connect(List3, &QListWidget::itemSelectionChanged, this, &StyleSheetDialog::List3_Click);
+    frameLayout->addWidget(LinkStateLabel);
+    frameLayout->addWidget(LinkStateList);
+    connect(LinkStateList, &QListWidget::itemSelectionChanged, this, &StyleSheetDialog::ChooseLinkState);
 
-    List2 = new QListWidget(this);
-    List2->setObjectName(QStringLiteral("List2"));
+    SelectorList = new QListWidget(this);
+    SelectorList->setObjectName(QStringLiteral("List2"));
     auto* selectorsLabel = new QLabel(QStringLiteral("选择符"), this);
-    selectorsLabel->setBuddy(List2);
+    selectorsLabel->setBuddy(SelectorList);
     StyleCommand = FormKit::Button(this, QStringLiteral("StyleCommand"), QStringLiteral("设置样式"));
-    connect(StyleCommand, &QPushButton::clicked, this, &StyleSheetDialog::StyleCommand_Click);
-    connect(List2, &QListWidget::itemSelectionChanged, this,
-            [this] { StyleCommand->setEnabled(!List2->selectedItems().isEmpty()); });
-    connect(List2, &QListWidget::itemDoubleClicked, this, [this] {
+    connect(StyleCommand, &QPushButton::clicked, this, &StyleSheetDialog::EditSelectorStyle);
+    connect(SelectorList, &QListWidget::itemSelectionChanged, this,
+            [this] { StyleCommand->setEnabled(!SelectorList->selectedItems().isEmpty()); });
+    connect(SelectorList, &QListWidget::itemDoubleClicked, this, [this] {
         if (StyleCommand->isEnabled())
             StyleCommand->click();
     });
 
     auto* left = new QVBoxLayout;
     left->addWidget(elementsLabel);
-    left->addWidget(List1, 1);
-    left->addWidget(Check1);
+    left->addWidget(ElementList, 1);
+    left->addWidget(AllElementsCheck);
     auto* middle = new QVBoxLayout;
     middle->addLayout(nameGrid);
-    middle->addWidget(Frame1, 1);
+    middle->addWidget(LinkStateFrame, 1);
     middle->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(selectorsLabel);
-    right->addWidget(List2, 1);
+    right->addWidget(SelectorList, 1);
     right->addWidget(StyleCommand);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 3);
@@ -90,100 +90,100 @@ StyleSheetDialog::StyleSheetDialog(const BuilderContext& context, QWidget* paren
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, &StyleSheetDialog::OkCommand_Click);
+    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);
     main->addLayout(buttons.Row);
 
-    setTabOrder(List1, Check1);
-    setTabOrder(Check1, NameText);
+    setTabOrder(ElementList, AllElementsCheck);
+    setTabOrder(AllElementsCheck, NameText);
     setTabOrder(NameText, AddCom);
-    setTabOrder(AddCom, List3);
-    setTabOrder(List3, List2);
-    setTabOrder(List2, StyleCommand);
+    setTabOrder(AddCom, LinkStateList);
+    setTabOrder(LinkStateList, SelectorList);
+    setTabOrder(SelectorList, StyleCommand);
     setTabOrder(StyleCommand, OkCommand);
     setTabOrder(OkCommand, CancelCommand);
-    List1->setFocus();
+    ElementList->setFocus();
     resize(720, 420);
 }
 
 void StyleSheetDialog::Load()
 {
-    CssTxt.clear();
-    Sheet = StyleSheet();
+    sheet_ = StyleSheet();
     const TagDb& db = Context().Db;
-    ElementNode = db.Section(QStringLiteral("html1"));
-    LinkNode = db.Section(QStringLiteral("link"));
+    elementNode_ = db.Section(QStringLiteral("html1"));
+    linkNode_ = db.Section(QStringLiteral("link"));
     {
-        const QSignalBlocker block(List1);
-        List1->clear();
-        for (const QString& title : db.FieldTexts(ElementNode, QStringLiteral("title"))) {
-            auto* item = new QListWidgetItem(title, List1);
+        const QSignalBlocker block(ElementList);
+        ElementList->clear();
+        for (const QString& title : db.FieldTexts(elementNode_, QStringLiteral("title"))) {
+            auto* item = new QListWidgetItem(title, ElementList);
             item->setToolTip(title); // long titles are cut off by the list
         }
     }
     StyleCommand->setEnabled(false);
     {
-        const QSignalBlocker block(List3);
-        List3->clear();
-        List3->addItems(db.FieldTexts(LinkNode, QStringLiteral("txt")));
+        const QSignalBlocker block(LinkStateList);
+        LinkStateList->clear();
+        LinkStateList->addItems(db.FieldTexts(linkNode_, QStringLiteral("txt")));
     }
-    Frame1->setVisible(false);
+    LinkStateFrame->setVisible(false);
 }
 
-void StyleSheetDialog::List1_Click()
+void StyleSheetDialog::ShowElementChoice()
 {
-    if (List1->currentRow() == LinkRow && !List1->selectedItems().isEmpty()) {
-        Frame1->setVisible(true);
+    if (ElementList->currentRow() == LinkRow && !ElementList->selectedItems().isEmpty()) {
+        LinkStateFrame->setVisible(true);
     } else {
-        Frame1->setVisible(false);
-        Sheet.ClassSep = QStringLiteral(".");
+        LinkStateFrame->setVisible(false);
+        sheet_.ClassSep = QStringLiteral(".");
     }
     SetBoxEnabled(NameText, true);
 }
 
-void StyleSheetDialog::List3_Click()
+void StyleSheetDialog::ChooseLinkState()
 {
-    const QList<QListWidgetItem*> chosen = List3->selectedItems();
+    const QList<QListWidgetItem*> chosen = LinkStateList->selectedItems();
     if (chosen.isEmpty()) {
         SetBoxEnabled(NameText, true);
         return;
     }
-    const QDomElement state = Context().Db.Entry(LinkNode, List3->row(chosen.first()));
+    const QDomElement state = Context().Db.Entry(linkNode_, LinkStateList->row(chosen.first()));
     NameText->setText(TagDb::Field(state, QStringLiteral("name")));
     SetBoxEnabled(NameText, false);
-    Sheet.ClassSep = QStringLiteral(":");
+    sheet_.ClassSep = QStringLiteral(":");
 }
 
-void StyleSheetDialog::Check1_Click(bool ticked)
+void StyleSheetDialog::ToggleAllElements(bool ticked)
 {
     if (ticked) {
-        Frame1->setVisible(false);
+        LinkStateFrame->setVisible(false);
         SetBoxEnabled(NameText, true);
         NameText->clear();
-        List1->setEnabled(false);
+        ElementList->setEnabled(false);
     } else {
-        List1->setEnabled(true);
+        ElementList->setEnabled(true);
     }
 }
 
-void StyleSheetDialog::AddCom_Click()
+void StyleSheetDialog::AddSelector()
 {
     QString start;
-    if (!Check1->isChecked() && !List1->selectedItems().isEmpty())
-        start = TagDb::Field(Context().Db.Entry(ElementNode, List1->currentRow()), QStringLiteral("start"));
-    if (Check1->isChecked())
-        Sheet.ClassSep = QStringLiteral(".");
-    const QString selector = StyleSheet::Selector(start, Check1->isChecked(), Sheet.ClassSep, NameText->text());
+    if (!AllElementsCheck->isChecked() && !ElementList->selectedItems().isEmpty())
+        start = TagDb::Field(Context().Db.Entry(elementNode_, ElementList->currentRow()), QStringLiteral("start"));
+    if (AllElementsCheck->isChecked())
+        sheet_.ClassSep = QStringLiteral(".");
+    const QString selector =
+        StyleSheet::Selector(start, AllElementsCheck->isChecked(), sheet_.ClassSep, NameText->text());
     int index = -1;
-    switch (Sheet.Add(selector, index)) {
+    switch (sheet_.Add(selector, index)) {
     case StyleSheet::Added:
-        List2->addItem(selector);
+        SelectorList->addItem(selector);
         break;
     case StyleSheet::Duplicate:
-        List2->setCurrentRow(index);
+        SelectorList->setCurrentRow(index);
         break;
     case StyleSheet::TooMany:
         Messages::Show(this, QStringLiteral("太多了,别添了!!"));
@@ -194,21 +194,14 @@ void StyleSheetDialog::AddCom_Click()
     NameText->clear();
 }
 
-void StyleSheetDialog::StyleCommand_Click()
+void StyleSheetDialog::EditSelectorStyle()
 {
-    const QList<QListWidgetItem*> chosen = List2->selectedItems();
+    const QList<QListWidgetItem*> chosen = SelectorList->selectedItems();
     if (chosen.isEmpty())
         return;
-    const int i = List2->row(chosen.first());
-    StyleDialog css(Context(), this);
-    css.StxtStr = Sheet.SheetStyles.value(i);
-    css.Run();
-    // After Cancel the style dialog hands back the style it was given, lower-cased.
-    Sheet.SetStyle(i, css.StxtStr);
-}
-
-void StyleSheetDialog::OkCommand_Click()
-{
-    CssTxt = Sheet.CssTxt();
-    accept();
+    const int i = SelectorList->row(chosen.first());
+    const QString style = sheet_.SheetStyles.value(i);
+    StyleDialog css(Context(), {style}, this);
+    // After Cancel the style stays, lower-cased as the style dialog reads it.
+    sheet_.SetStyle(i, css.Run().value_or(CssDeclarations::LowerStyle(style)));
 }

@@ -12,9 +12,10 @@ void StyleWrap::Run(const BuilderContext& context, PageEdit* text, QWidget* owne
     QString selected = text->textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 
-    StyleDialog css(context, owner);
-    css.HtmlTxt1 = QStringLiteral("<span");
-    css.HtmlTxt2 = QString(selected).replace(QLatin1Char('\n'), CrLf) + QStringLiteral("</span>");
+    StyleDialog css(context,
+                    {QString(), QStringLiteral("<span"),
+                     QString(selected).replace(QLatin1Char('\n'), CrLf) + QStringLiteral("</span>")},
+                    owner);
     // Cancel wraps too, in a span with an empty style.
     QString style = css.Run().value_or(QString());
 

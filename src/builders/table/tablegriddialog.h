@@ -3,8 +3,8 @@
 // (link columns among them), its start tag and caption set through the element dialog, written out on OK.
 //
 // Made with the builder context; Run() hands back the table markup after OK, nothing after a confirmed close.
-// HtmlTxt holds the same. What the dialog computes lives in Markup; the dialog moves values between its controls and
-// it. The cell editor Text1 lies over the current cell: Tab goes on to the next cell, Up and Down to the cell above
+// What the dialog computes lives in its TableMarkup; the dialog moves values between its controls and it. The cell
+// editor lies over the current cell: Tab goes on to the next cell, Up and Down to the cell above
 // or below while the editor's whole text is selected, Escape takes back what was typed into the cell and leaves
 // the keyboard to the grid (where a second Escape is the dialog's).
 
@@ -33,15 +33,9 @@ public:
     // no table was made.
     static std::optional<QString> MakeTable(const BuilderContext& context, QWidget* owner);
 
-    // Out.
-    QString HtmlTxt;
-
-    TableMarkup Markup;
-    bool TableDone = false;
-
     // ---- Controls.
-    QTableWidget* Dbgrid1 = nullptr;
-    QLineEdit* Text1 = nullptr;
+    QTableWidget* Grid = nullptr;
+    QLineEdit* CellEditor = nullptr;
     QPushButton* Addrow = nullptr;
     QPushButton* Delerowcommand = nullptr;
     QPushButton* Addcolcommand = nullptr;
@@ -55,32 +49,32 @@ public:
     QPushButton* TableSetcom = nullptr;
     QPushButton* OKCommand = nullptr;
     QPushButton* cancelcommand = nullptr;
-    QProgressBar* HScroll1 = nullptr;
+    QProgressBar* Progress = nullptr;
 
     // Puts the cell editor over cell (row, column) of the grid's data (0-based: the grid's row 1 is row 0 here).
     void EditCell(int row, int column);
-    void Dbgrid1_Click(int row, int column);
-    void Addrow_Click();
-    void Delerowcommand_Click();
-    void Addcolcommand_Click();
-    void Coldelecommand_Click();
-    void Collist_Click(int entry);
-    void TitleText_Change(const QString& text);
-    void LinkCheck_Click(bool checked);
-    void Titlecom_Click();
-    void TableSetcom_Click();
-    void OKCommand_Click();
     // The close box, Escape and the cancel button: a table with more than one row or column asks first.
     void reject() override;
 
 protected:
     void Load() override;
-    QString Result() const override { return HtmlTxt; }
+    QString Result() const override { return html_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool Text1_KeyPress(int key);
+    void ChooseCell(int row, int column);
+    void AddRow();
+    void DeleteRow();
+    void AddColumn();
+    void DeleteColumn();
+    void ChooseColumn(int entry);
+    void RenameColumn(const QString& text);
+    void MarkLinkColumn(bool checked);
+    void EditCaption();
+    void EditTableTag();
+    void Accept();
+    bool EditorKeyPress(int key);
     void RefreshHeadings();
     void PlaceEditor();
     void HideEditor();
@@ -91,6 +85,9 @@ private:
     QList<QStringList> GridCells() const;
     void Generate();
 
-    bool placing_ = false; // the editor is being moved: its text is the cell's already
-    QString cellBefore_;   // the edited cell's text when the editor came over it
+    TableMarkup markup_;
+    QString html_;           // the table, made by OK
+    bool tableDone_ = false; // OK was pressed: closing asks nothing
+    bool placing_ = false;   // the editor is being moved: its text is the cell's already
+    QString cellBefore_;     // the edited cell's text when the editor came over it
 };
