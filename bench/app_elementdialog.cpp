@@ -19,10 +19,10 @@ double OpenOnce(const ProgramState& shared, const QString& htmlN, int editTag)
 {
     QElapsedTimer timer;
     timer.start();
-    ElementDialog dialog(shared.Context());
-    dialog.HtmlN = htmlN;
-    dialog.EditTag = editTag;
-    dialog.EditAttrs = {{"href", "x.html"}, {"title", "t"}, {"target", "_blank"}, {"", ""}};
+    const ElementDialog::Purpose purpose =
+        editTag ? ElementDialog::Purpose::RebuildStartTag : ElementDialog::Purpose::Insert;
+    ElementDialog dialog(shared.Context(),
+                         {purpose, htmlN, {{"href", "x.html"}, {"title", "t"}, {"target", "_blank"}, {"", ""}}});
     dialog.show();
     QApplication::processEvents(); // the first paint and, in edit mode, the queued preview
     QApplication::processEvents();
