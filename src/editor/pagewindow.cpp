@@ -125,6 +125,7 @@ void PageWindow::InitDocument(DecodedPage* page, PieceDecoder* pieces)
     if (folder.isEmpty())
         folder = shared_.lastFolder;
     ChoosePreviewFile();
+    ChooseScratchFile();
     setWindowTitle(filePath);
     Lists->FillFixedLists();
 
@@ -323,22 +324,41 @@ void PageWindow::RestoreText(const QString& text, const PageEncoding& encoding, 
     ShowEncoding();
 }
 
-void PageWindow::ChoosePreviewFile()
+QString PageWindow::FreeName(const QString& stem, QString (*taken)(const PageWindow&)) const
 {
-    // A name is taken by a file on disk, or by another page window of this frame whose preview is not written yet.
+    // A name is taken by a file on disk, or by another page window of this frame whose file is not written yet.
     const QList<PageWindow*> pages = window()->findChildren<PageWindow*>();
-    auto taken = [this, &pages](const QString& path) {
+    auto inUse = [this, &pages, taken](const QString& path) {
         const QFileInfo info(path);
         if (info.exists() || info.isSymLink())
             return true;
         const QString wanted = QDir::cleanPath(path);
-        return std::any_of(pages.cbegin(), pages.cend(), [this, &wanted](const PageWindow* other) {
-            return other != this && QDir::cleanPath(other->previewFile_) == wanted;
+        return std::any_of(pages.cbegin(), pages.cend(), [this, &wanted, taken](const PageWindow* other) {
+            return other != this && QDir::cleanPath(taken(*other)) == wanted;
         });
     };
-    previewFile_ = folder + QStringLiteral("qz78.html");
-    for (int n = 1; n <= 4000 && taken(previewFile_); ++n)
-        previewFile_ = folder + QStringLiteral("qz78") + QString::number(n) + QStringLiteral(".html");
+    QString name = folder + stem + QStringLiteral(".html");
+    for (int n = 1; n <= 4000 && inUse(name); ++n)
+        name = folder + stem + QString::number(n) + QStringLiteral(".html");
+    return name;
+}
+
+void PageWindow::ChoosePreviewFile()
+{
+    previewFile_ = FreeName(QStringLiteral("qz78"), [](const PageWindow& page) { return page.previewFile_; });
+}
+
+void PageWindow::ChooseScratchFile()
+{
+    scratchFile_ = FreeName(QStringLiteral("qz125677"), [](const PageWindow& page) { return page.scratchFile_; });
+}
+
+BuilderContext PageWindow::Context() const
+{
+    BuilderContext context = shared_.Context();
+    if (!scratchFile_.isEmpty())
+        context.ScratchFile = scratchFile_;
+    return context;
 }
 
 void PageWindow::TextChanged()
@@ -521,9 +541,11 @@ QString PageWindow::AskSavePath(const QString& title, const QString& defaultName
 void PageWindow::AfterNewName(const QString& path)
 {
     PreviewJournal::Program().Discard(previewFile_);
+    PreviewJournal::Program().Discard(scratchFile_);
     shared_.lastFolder = ParentFolderOf(path);
     folder = shared_.lastFolder;
     ChoosePreviewFile();
+    ChooseScratchFile();
 }
 
 void PageWindow::KeepFileStamp(const FileStamp& stamp)
@@ -703,7 +725,6 @@ void PageWindow::Activate()
     if (folder.isEmpty())
         return; // still being created; the frame activates it once its page is in
     emit PreviewToggled();
-    shared_.TempFile = folder + QStringLiteral("qz125677.html");
     SetUndoEnabled(changeCount_ > 0);
     emit RedoAvailable(pageEdit->document()->isRedoAvailable());
     UpdateSelectionCommands();
@@ -733,7 +754,7 @@ void PageWindow::closeEvent(QCloseEvent* event)
         return;
     }
     PreviewJournal::Program().Discard(previewFile_);
-    PreviewJournal::Program().Discard(shared_.TempFile);
+    PreviewJournal::Program().Discard(scratchFile_);
     emit Closed(slotNumber);
     FindDialog::Unload();
     event->accept();

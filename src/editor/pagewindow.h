@@ -1,6 +1,7 @@
 #pragma once
 // A document window: one page's source in a text control, its file, its unsaved-change count and its status row.
 
+#include "base/buildercontext.h"
 #include "base/filestamp.h"
 #include "base/messages.h"
 #include "base/pagecodec.h"
@@ -120,6 +121,10 @@ public:
     // The "自动完成(&O)" switch of the System menu, one for the whole program.
     bool CompletionOn() const;
     QString PreviewFile() const { return previewFile_; }
+    // What the builder dialogs opened on this page are made with: the program's context with this page's own
+    // scratch file, beside the page so that its relative pictures show in their previews.
+    BuilderContext Context() const;
+    QString ScratchFile() const { return scratchFile_; }
     const PageEncoding& Encoding() const { return encoding_; }
     // The code page the page saves in from now on (shown in the status row).
     void SetCodec(PageEncoding::Codec codec);
@@ -176,6 +181,10 @@ private:
     void Loaded(const DecodedPage& page, bool readOnly);
     void SayReadOnly();
     void ChoosePreviewFile();
+    void ChooseScratchFile();
+    // A name beside the page, `stem` + ".html" or numbered, that no file and no other page of the frame has
+    // (`taken` gives another page's name of that kind).
+    QString FreeName(const QString& stem, QString (*taken)(const PageWindow&)) const;
     bool WriteTo(const QString& path);
     // Asks what to do with a character the page's code page cannot hold (Yes: UTF-8, No: references).
     MsgAnswer AskUnencodable(int line, char32_t ch);
@@ -201,6 +210,7 @@ private:
     bool modified_ = false;
     quint64 edits_ = 0;
     QString previewFile_;
+    QString scratchFile_;
     PageEncoding encoding_;
     std::optional<DecodedPage> longPage_;
     TypingAssist* assist_ = nullptr;

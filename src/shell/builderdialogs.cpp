@@ -9,8 +9,17 @@
 #include "builders/styles/colordialog.h"
 #include "builders/styles/styledialog.h"
 #include "convert/textimportdialog.h"
+#include "editor/pagewindow.h"
 
 namespace {
+
+// The dialogs of a page are made with the page's context (its own scratch file).
+BuilderContext PageContext(const ProgramState& shared, QWidget* owner)
+{
+    if (const auto* page = qobject_cast<const PageWindow*>(owner))
+        return page->Context();
+    return shared.Context();
+}
 
 // Runs the element dialog; the effect chosen for the element comes with its markup, none after Cancel.
 std::optional<QString> RunElementDialog(ElementDialog& dialog, BodyScript* effect)
@@ -27,13 +36,13 @@ std::optional<QString> RunElementDialog(ElementDialog& dialog, BodyScript* effec
 
 std::optional<QString> BuilderDialogs::NewElement(QWidget* owner, const QString& kind, BodyScript* effect)
 {
-    ElementDialog dialog(shared_.Context(), {ElementDialog::Purpose::Insert, kind, {}}, owner);
+    ElementDialog dialog(PageContext(shared_, owner), {ElementDialog::Purpose::Insert, kind, {}}, owner);
     return RunElementDialog(dialog, effect);
 }
 
 std::optional<BodyScript> BuilderDialogs::AddScript(QWidget* owner)
 {
-    PageEffectDialog dialog(shared_.Context(), owner);
+    PageEffectDialog dialog(PageContext(shared_, owner), owner);
     return dialog.Run();
 }
 
@@ -46,20 +55,20 @@ bool BuilderDialogs::EditsElement(const QString& kind) const
 std::optional<QString> BuilderDialogs::EditElement(QWidget* owner, const QString& kind, const AttributeList& attrs,
                                                    BodyScript* effect)
 {
-    ElementDialog dialog(shared_.Context(), {ElementDialog::Purpose::RebuildStartTag, kind, attrs}, owner);
+    ElementDialog dialog(PageContext(shared_, owner), {ElementDialog::Purpose::RebuildStartTag, kind, attrs}, owner);
     return RunElementDialog(dialog, effect);
 }
 
 std::optional<QString> BuilderDialogs::EditStyle(QWidget* owner, const QString& style, const QString& tagStart,
                                                  const QString& closing)
 {
-    StyleDialog css(shared_.Context(), {style, tagStart, ElementMarkup::SampleText + closing}, owner);
+    StyleDialog css(PageContext(shared_, owner), {style, tagStart, ElementMarkup::SampleText + closing}, owner);
     return css.Run();
 }
 
 std::optional<QString> BuilderDialogs::EditBody(QWidget* owner, const AttributeList& attrs)
 {
-    BodyDialog dialog(shared_.Context(), attrs, owner);
+    BodyDialog dialog(PageContext(shared_, owner), attrs, owner);
     return dialog.Run();
 }
 

@@ -534,9 +534,9 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
     case Command::LinkStyleSheet:
         return [](Page doc) { StyleSheetCommands::LinkCss(*doc); };
     case Command::EmbedStyleSheet:
-        return [this](Page doc) { StyleSheetCommands::MakeInCss(shared_.Context(), *doc); };
+        return [](Page doc) { StyleSheetCommands::MakeInCss(doc->Context(), *doc); };
     case Command::ExportStyleSheet:
-        return [this](Page doc) { StyleSheetCommands::MakeOutCss(shared_.Context(), *doc); };
+        return [](Page doc) { StyleSheetCommands::MakeOutCss(doc->Context(), *doc); };
     case Command::AutoRefresh:
         return [](Page doc) { doc->SelfRefesh(); };
     case Command::PageTransition:
@@ -567,7 +567,7 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
     case Command::AddColour:
         return [](Page doc) { doc->AddColor(); };
     case Command::WrapInStyle:
-        return [this](Page doc) { StyleWrap::Run(shared_.Context(), doc->pageEdit, this); };
+        return [this](Page doc) { StyleWrap::Run(doc->Context(), doc->pageEdit, this); };
     default:
         return {};
     }
@@ -609,7 +609,7 @@ CommandRegistry::Handler MainFrame::FrameHandler(Command id)
 
 void MainFrame::InsertTable(PageWindow* doc)
 {
-    if (const auto table = TableGridDialog::MakeTable(shared_.Context(), this))
+    if (const auto table = TableGridDialog::MakeTable(doc->Context(), this))
         doc->GiveText(*table);
 }
 
@@ -622,7 +622,7 @@ void MainFrame::InsertScript(PageWindow* doc)
 
 void MainFrame::InsertOtherElement(PageWindow* doc)
 {
-    ElementPickDialog pick(shared_.Context(), this);
+    ElementPickDialog pick(doc->Context(), this);
     if (const std::optional<QString> markup = pick.Run(); markup && !markup->isEmpty())
         doc->GiveText(*markup);
 }
