@@ -4,6 +4,9 @@
 #include "base/builderdialog.h"
 #include "base/dialogbuttons.h"
 #include "modaldriver.h"
+#include "scriptedprompts.h"
+
+#include "tagdb/tagdb.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +64,35 @@ class TestBuilderDialog : public QObject
     }
 
 private Q_SLOTS:
+    // A box asks through the prompts of the nearest window up its parents that has some: a dialog made with a
+    // context its context's, others their owner's, and a window with none the desktop's.
+    void boxesAskThroughTheirContext()
+    {
+        ScriptedPrompts frameOnes, contextOnes;
+        QWidget frame;
+        UserPrompts::Attach(&frame, &frameOnes);
+        TagDb db;
+        BuilderContext context{db, QString(), QString(), QString(), QString(), &contextOnes};
+        BuilderDialog withContext(context, &frame);
+        BuilderDialog withOwner(&frame);
+        QLineEdit inside(&withContext);
+        const struct
+        {
+            QWidget* asking;
+            ScriptedPrompts* expected;
+        } rows[] = {
+            {&inside, &contextOnes}, {&withContext, &contextOnes}, {&withOwner, &frameOnes}, {&frame, &frameOnes}};
+        for (const auto& row : rows) {
+            const qsizetype before = row.expected->Record().size();
+            Messages::Show(row.asking, QStringLiteral("?"));
+            QCOMPARE(row.expected->Record().size(), before + 1);
+        }
+        QCOMPARE(frameOnes.Record().size() + contextOnes.Record().size(), qsizetype(4));
+        QWidget alone;
+        QCOMPARE(&UserPrompts::For(&alone), &UserPrompts::Desktop());
+        QCOMPARE(&UserPrompts::For(nullptr), &UserPrompts::Desktop());
+    }
+
     void closing_data()
     {
         QTest::addColumn<bool>("confirm"); // Confirm() rather than Run()

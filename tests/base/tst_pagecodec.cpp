@@ -1,4 +1,6 @@
+#include "base/charsetlabels.h"
 #include "base/pagecodec.h"
+#include "base/recoverystore.h"
 
 #include <QtTest>
 
@@ -257,6 +259,55 @@ private Q_SLOTS:
         QCOMPARE(uint(encoder.FailedChar()), failedChar);
         QCOMPARE(encoder.FailedAt(), qsizetype(failedAt));
         QCOMPARE(PageCodec::FirstUnencodable(text, PageEncoding::Gb18030), qsizetype(firstUnencodable));
+    }
+
+    // Every row of the code-page table, whatever rows it has, is read, written, declared and kept the same way.
+    void everyCodePage_data()
+    {
+        QTest::addColumn<int>("id");
+        for (const CodePage& page : CodePages::All())
+            QTest::newRow(page.shown) << int(page.id);
+    }
+    void everyCodePage()
+    {
+        QFETCH(int, id);
+        const PageEncoding::Codec codec = PageEncoding::Codec(id);
+        const CodePage& page = CodePages::Of(codec);
+        QCOMPARE(int(page.id), id);
+        // Each name a page may declare, and what the program writes into a declaration, lead back to the row.
+        for (const QByteArray& alias : page.aliases)
+            QCOMPARE(PageCodec::DeclaredCodec(alias), id);
+        QCOMPARE(PageCodec::DeclaredCodec(CharsetLabels::NameFor(codec).toLatin1()), id);
+        for (const QByteArray& name : page.detected) {
+            const CodePage* detected = CodePages::Detected(name.toLower());
+            QVERIFY(detected);
+            QCOMPARE(int(detected->id), id);
+        }
+        // Text written in it and read back as it comes out unchanged (iconv knows the row's name); its characters
+        // are in every code page the editor writes.
+        PageEncoding encoding;
+        encoding.codec = codec;
+        const QString text = QStringLiteral("<p>中文 abc</p>\n");
+        QByteArray bytes;
+        QVERIFY(PageCodec::Encode(text, encoding, bytes));
+        QCOMPARE(PageCodec::DecodeAs(bytes, codec).text, QStringLiteral("<p>中文 abc</p>\r\n"));
+        // A recovery file brings the page back in the same code page, with or without a byte-order mark.
+        for (const bool bom : {false, true}) {
+            RecoveryEntry entry{QString(),
+                                QStringLiteral("/p.html"),
+                                QStringLiteral("p.html"),
+                                QDateTime::currentDateTimeUtc(),
+                                encoding,
+                                text,
+                                true};
+            entry.encoding.bom = bom;
+            RecoveryEntry back;
+            QVERIFY(RecoveryStore::Decode(RecoveryStore::Encode(entry), back));
+            QCOMPARE(back.encoding, entry.encoding);
+        }
+        // The ids are the table's own.
+        QCOMPARE(CodePages::Stored(page.stored), &page);
+        QVERIFY(!CodePages::Stored(QByteArray(page.stored).toLower() + "x"));
     }
 
     void loneSurrogateRefused()

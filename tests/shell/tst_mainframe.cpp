@@ -1087,6 +1087,27 @@ private Q_SLOTS:
         f_.prompts->SetFontResponder(nullptr);
     }
 
+    // Each page's builder dialogs preview into a scratch file of the page's own, which goes with the page alone.
+    void scratchFilePerPage()
+    {
+        PageWindow* first = Active();
+        f_.frame->RunCommand(Command::NewPage);
+        PageWindow* second = Active();
+        QVERIFY(first != second);
+        QCOMPARE(first->folder, second->folder);
+        const QString mine = first->ScratchFile(), other = second->ScratchFile();
+        QVERIFY(mine != other);
+        QVERIFY(other.startsWith(second->folder));
+        QCOMPARE(first->Context().ScratchFile, mine);
+        QVERIFY(f_.WriteFile(mine, "<p>"));
+        QVERIFY(f_.WriteFile(other, "<p>"));
+        f_.frame->Area->setActiveSubWindow(f_.frame->Area->subWindowList().constFirst());
+        QCOMPARE(Active(), first);
+        f_.frame->RunCommand(Command::Close);
+        QVERIFY(!QFile::exists(mine));
+        QVERIFY(QFile::exists(other));
+    }
+
     void fileDialogRemembersTheFilterIndex()
     {
         QList<int> startedOn;
