@@ -19,7 +19,7 @@ ProgramState::ProgramState(const QString& programDir)
     ImageFilter = QStringLiteral("所有图象文件") + nul + QStringLiteral("*.jpg;*.jpeg;*.bmp;*.ico;*.gif") + nul +
                   QStringLiteral("所有文件") + nul + QStringLiteral("*.*");
     ProgramDir = WithSlash(programDir);
-    TempFile = ProgramDir + QStringLiteral("qz125677.html");
+    ScratchFile = ProgramDir + QStringLiteral("qz125677.html");
     // Previews are written into lastFolder, so an installed, read-only program folder is no place for them.
     const QFileInfo dirInfo(ProgramDir);
     lastFolder = dirInfo.isWritable() ? ProgramDir : WithSlash(QDir::homePath());

@@ -27,7 +27,7 @@ public:
     QString lastFolder; // ends in "/"
     QString DataFile;
     QString HelpFile;
-    QString TempFile;
+    QString ScratchFile; // the builder dialogs' preview page when no page window makes them (each page has its own)
     // The file the main frame keeps its settings in between runs; "" keeps nothing (tests, benchmarks).
     QString SettingsFile;
     // What the program's windows ask their user through; null: the desktop's boxes. Tests set their own.
@@ -37,7 +37,7 @@ public:
     // What a builder dialog is made with: the database, the filters and the scratch page of the active page.
     BuilderContext Context() const
     {
-        return BuilderContext{Db, ImageFilter, HtmlFilter, TempFile, ProgramDir, Prompts};
+        return BuilderContext{Db, ImageFilter, HtmlFilter, ScratchFile, ProgramDir, Prompts};
     }
     QDomElement TagRoot() const { return Db.TagRoot(); }
 

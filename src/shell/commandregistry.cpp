@@ -62,7 +62,7 @@ QList<Spec> PlainCommands()
         Plain(C::FindNext, "FindNext", "查找下一个(&G)", Spec::NeedsPage, {QKeySequence(Qt::Key_F3)}),
         Plain(C::FindPrevious, "FindPrevious", "查找上一个(&V)", Spec::NeedsPage, {Keys(shift | Qt::Key_F3)}),
         Plain(C::ChooseFont, "ChooseFont", "设置字体(&N) ", Spec::NeedsPage | Spec::ReadOnlyOk),
-        EditorKey(Plain(C::SelectAll, "SelectAll", "全选 (&A)", Spec::NeedsPage | Spec::ReadOnlyOk),
+        EditorKey(Plain(C::SelectAll, "SelectAll", "全选(&A)", Spec::NeedsPage | Spec::ReadOnlyOk),
                   Keys(ctrl | Qt::Key_A)),
         Plain(C::BigToGb, "BigToGb", "Big To Gb", Edits),
         Plain(C::GbToBig, "GbToBig", "Gb to Big", Edits),

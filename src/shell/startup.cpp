@@ -148,7 +148,7 @@ int Main(int argc, char* argv[])
         frame->show();
         if (!files.isEmpty())
             frame->StartWith(files);
-        PreviewJournal::Program().Discard(shared.TempFile);
+        PreviewJournal::Program().Discard(shared.ScratchFile);
         RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
         keeper.Offer(frame.get());
         TypeTestText(*frame);
@@ -157,7 +157,7 @@ int Main(int argc, char* argv[])
     } else {
         frame.reset();
         ReportDatabase(status, detail);
-        PreviewJournal::Program().Discard(shared.TempFile);
+        PreviewJournal::Program().Discard(shared.ScratchFile);
     }
     frame.reset();
     shared.Release();

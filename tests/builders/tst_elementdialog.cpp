@@ -132,9 +132,9 @@ private Q_SLOTS:
             Type(Box(d, "ImgText_3"), "50%");
             Child<QRadioButton>(d, "ImgOption_1")->click();
             // The option refreshed the preview: the scratch page holds the element.
-            const QByteArray page = f_.ReadFile(f_.shared->TempFile);
+            const QByteArray page = f_.ReadFile(f_.shared->ScratchFile);
             QVERIFY(page.startsWith("<html><body><img align=\"middle\" src=\"file:///"));
-            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
+            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(f_.shared->ScratchFile));
             Child<QPushButton>(d, "OkCommand")->click();
         });
         f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<img")))->trigger();
@@ -191,10 +191,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QLineEdit* name = Box(&f, "NameText");
         QTest::keyClicks(name, "n1");
-        QVERIFY(!QFile::exists(f_.shared->TempFile));
+        QVERIFY(!QFile::exists(f_.shared->ScratchFile));
         QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(f.isVisible());
-        QCOMPARE(f_.ReadFile(f_.shared->TempFile), QByteArray("<html><body><p name=\"n1\"></p></body></html>"));
+        QCOMPARE(f_.ReadFile(f_.shared->ScratchFile), QByteArray("<html><body><p name=\"n1\"></p></body></html>"));
         QCOMPARE(f.PreviewedMarkup(), QStringLiteral("<p name=\"n1\"></p>"));
         f.reject();
     }

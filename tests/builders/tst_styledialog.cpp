@@ -471,15 +471,15 @@ private Q_SLOTS:
         QFETCH(QString, html2);
         QFETCH(QString, page);
         StyleDialog& f = Open(style, html1, html2);
-        QFile file(shared_->TempFile);
+        QFile file(shared_->ScratchFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), PageCodec::ToGb18030(page));
-        QCOMPARE(f.web1->CurrentUrl(), QUrl::fromLocalFile(shared_->TempFile));
+        QCOMPARE(f.web1->CurrentUrl(), QUrl::fromLocalFile(shared_->ScratchFile));
         file.close();
         // The page follows a change once the moves pause.
         f.FontStyleOption[1]->click();
         const auto written = [&] {
-            QFile again(shared_->TempFile);
+            QFile again(shared_->ScratchFile);
             return again.open(QIODevice::ReadOnly) ? again.readAll() : QByteArray();
         };
         QTRY_VERIFY(written().contains("font-style:italic"));

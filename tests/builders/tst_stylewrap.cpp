@@ -102,7 +102,7 @@ private Q_SLOTS:
             css->OkCommand->click();
         });
         f_.frame->Action(Command::WrapInStyle)->trigger();
-        QCOMPARE(previews.value(0), f_.shared->TempFile);
+        QCOMPARE(previews.value(0), f_.shared->ScratchFile);
         const QString style = previews.value(1);
         QCOMPARE(style, QStringLiteral("color:#0000FF;font-family:") + QFontDatabase::families().value(0).trimmed() +
                             QStringLiteral(";font-size:14pt;border-style:solid"));

@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(std::count_if(all.begin(), all.end(), [&](const CommandSpec& c) { return c.key == key; }), 1);
 
         // The keys are in the key column only, and no other command has them.
-        static const QRegularExpression keyText(QStringLiteral("ctrl|shift|alt\\+|\\bdel\\b|\\bF\\d+\\b|\\S\\s{2,}"),
+        static const QRegularExpression keyText(QStringLiteral("\\b(ctrl|shift|alt)\\s*\\+|\\bdel\\b|\\bF\\d+\\b|\\S\\s{2,}"),
                                                 QRegularExpression::CaseInsensitiveOption);
         QVERIFY(!command.caption.trimmed().isEmpty());
         QVERIFY2(!keyText.match(command.caption).hasMatch(), qPrintable(command.caption));

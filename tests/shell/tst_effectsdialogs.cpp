@@ -178,9 +178,9 @@ private Q_SLOTS:
                         QCOMPARE(picker->EffectList->count(), f_.shared->Db.EntryCount(f_.shared->Db.Section("mytx")));
                         Choose(picker->EffectList, effectName);
                         QVERIFY(picker->Chosen().onload.contains(QStringLiteral("box1781")));
-                        const QByteArray page = f_.ReadFile(f_.shared->TempFile);
+                        const QByteArray page = f_.ReadFile(f_.shared->ScratchFile);
                         QVERIFY2(PageCodec::FromGb18030(page).startsWith(previewed), page.left(120).constData());
-                        QCOMPARE(picker->Preview->View()->CurrentUrl(), QUrl::fromLocalFile(f_.shared->TempFile));
+                        QCOMPARE(picker->Preview->View()->CurrentUrl(), QUrl::fromLocalFile(f_.shared->ScratchFile));
                         // A later effect without onload code brings none.
                         Choose(picker->EffectList, QStringLiteral("闪烁"));
                         QVERIFY(picker->Chosen().onload.isEmpty());

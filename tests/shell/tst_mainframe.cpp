@@ -80,7 +80,7 @@ private Q_SLOTS:
             {"Undo", "Undo", "撤消(&U)", false},
             {"FindReplace", "FindReplace", "查找替换(&F)", false},
             {"ChooseFont", "ChooseFont", "设置字体(&N) ", false},
-            {"SelectAll", "SelectAll", "全选 (&A)", false},
+            {"SelectAll", "SelectAll", "全选(&A)", false},
             {"GbToBig", "GbToBig", "Gb to Big", false},
             {"EditTag", "EditTag", "属性编辑(&S)", false},
             {"EmbedStyleSheet", "EmbedStyleSheet", "添加内嵌式样式表(&I)", false},
