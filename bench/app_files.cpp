@@ -1,8 +1,8 @@
 // Times the steps of opening and saving a big page in a real page window, then key presses in its middle:
 //   app_files PAGE.html   (make one with bench/make-page)
 #include "base/pagefile.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "shell/mainframe.h"
 
 #include "benchsetting.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
     const double peakPainted = PeakMb();
     const QString copy = setting.dir.filePath(QStringLiteral("copy.html"));
     doc->filePath = copy;
-    doc->SaveFn();
+    doc->Save();
     const qint64 saved = t.restart();
     const double peakSaved = PeakMb();
     QFile a(path), b(copy);

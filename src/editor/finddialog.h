@@ -19,7 +19,7 @@ public:
 
     // The dialog while it is loaded, else null.
     static FindDialog* Instance();
-    // Loads the dialog if it is not loaded, points it at `form` and shows it (the page window's FindRepl).
+    // Loads the dialog if it is not loaded, points it at `form` and shows it (the page window's FindReplace).
     static FindDialog* Open(PageWindow* form);
     // Closes the dialog and drops its page; a page window that closes calls this.
     static void Unload();

@@ -24,7 +24,7 @@ void HeadInsert::FindHeadInsertPoint(PageWindow& form, const QString& first, con
                               QStringLiteral("标识符,无法添加!!"));
 }
 
-void HeadInsert::SelfRefesh(PageWindow& form)
+void HeadInsert::InsertRefresh(PageWindow& form)
 {
     int p = 0;
     FindHeadInsertPoint(form, QStringLiteral("</head"), QStringLiteral("<body"), p);
@@ -37,7 +37,7 @@ void HeadInsert::SelfRefesh(PageWindow& form)
     form.InsertTextAt(p - 1, form.pageEdit->SelStart(), HeadMarkup::RefreshLine(refresh->seconds, refresh->url));
 }
 
-void HeadInsert::PageEnter(PageWindow& form)
+void HeadInsert::InsertTransition(PageWindow& form)
 {
     const int c = form.pageEdit->SelStart();
     int p = 0;

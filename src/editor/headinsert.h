@@ -12,6 +12,6 @@ public:
     // One-based position of `first` in the page, else of `second`, ignoring case; -2 and a message when
     // neither is there.
     static void FindHeadInsertPoint(PageWindow& form, const QString& first, const QString& second, int& position);
-    static void SelfRefesh(PageWindow& form);
-    static void PageEnter(PageWindow& form);
+    static void InsertRefresh(PageWindow& form);
+    static void InsertTransition(PageWindow& form);
 };

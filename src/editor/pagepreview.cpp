@@ -4,8 +4,8 @@
 #include "base/messages.h"
 #include "base/pagefile.h"
 #include "base/previewjournal.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 
 #include <QFrame>
 
@@ -40,7 +40,7 @@ bool PagePreview::IsShown(const PageWindow& form)
     return !form.previewBrowser->isHidden();
 }
 
-void PagePreview::ShowHtml(PageWindow& form)
+void PagePreview::Toggle(PageWindow& form)
 {
     if (IsShown(form)) {
         form.previewBrowser->hide();

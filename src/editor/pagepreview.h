@@ -7,8 +7,8 @@ class PageWindow;
 class PagePreview
 {
 public:
-    // Switches the preview on or off (the window's ShowHtml).
-    static void ShowHtml(PageWindow& form);
+    // Switches the preview on or off (the window's TogglePreview).
+    static void Toggle(PageWindow& form);
     // The preview is shown exactly while the browser view is.
     static bool IsShown(const PageWindow& form);
 };

@@ -585,7 +585,7 @@ bool PageWindow::MayOverwrite()
                                               QStringLiteral("提示"), MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
-bool PageWindow::SaveFn()
+bool PageWindow::Save()
 {
     bool saved = false;
     if (hasFile) {
@@ -610,7 +610,7 @@ bool PageWindow::SaveFn()
     return saved;
 }
 
-void PageWindow::SaveOther()
+void PageWindow::SaveAs()
 {
     const QString path = AskSavePath(QStringLiteral("另存为"), QString());
     if (path.isEmpty() || !WriteTo(path))
@@ -624,16 +624,16 @@ void PageWindow::SaveOther()
     FollowChangeCount();
 }
 
-void PageWindow::GiveText(const QString& text)
+void PageWindow::InsertMarkup(const QString& text)
 {
     const int s = pageEdit->SelStart();
     InsertTextAt(s, s, text);
     pageEdit->setFocus();
 }
 
-void PageWindow::AddColor()
+void PageWindow::AddColour()
 {
-    GiveText(dialogs_.PickColour(this).value_or(QString()));
+    InsertMarkup(dialogs_.PickColour(this).value_or(QString()));
 }
 
 void PageWindow::InsertTextAt(int position, int caret, const QString& text)
@@ -656,7 +656,7 @@ void PageWindow::Insert(const QString& opener)
     const std::optional<QString> markup = dialogs_.NewElement(this, opener, &effect);
     if (!markup || markup->isEmpty())
         return;
-    GiveText(*markup);
+    InsertMarkup(*markup);
     AddElementEffect(effect);
 }
 
@@ -667,7 +667,7 @@ void PageWindow::AddElementEffect(const BodyScript& effect)
         MergeIntoBody(effect);
 }
 
-void PageWindow::AddJavaS()
+void PageWindow::AddPageEffect()
 {
     if (const std::optional<BodyScript> script = dialogs_.AddScript(this))
         MergeIntoBody(*script);
@@ -688,7 +688,7 @@ void PageWindow::EditTag()
     AddElementEffect(editor.Effect);
 }
 
-void PageWindow::BodyEdit()
+void PageWindow::EditBody()
 {
     SavedCaret = pageEdit->SelStart();
     TagEditor(*this, shared_, TagEditor::Purpose::EditBody).EditBodyTag();
@@ -741,7 +741,7 @@ bool PageWindow::AskSave()
         return false;
     case MsgAnswer::Yes:
         // A page whose save was cancelled or failed stays open: closing it would throw the edits away.
-        return SaveFn();
+        return Save();
     default:
         return true;
     }
@@ -760,9 +760,9 @@ void PageWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void PageWindow::ShowHtml()
+void PageWindow::TogglePreview()
 {
-    PagePreview::ShowHtml(*this);
+    PagePreview::Toggle(*this);
 }
 
 void PageWindow::UpdatePreviewCommands()
@@ -771,7 +771,7 @@ void PageWindow::UpdatePreviewCommands()
     FindDialog::FollowPage();
 }
 
-void PageWindow::FindRepl()
+void PageWindow::FindReplace()
 {
     FindDialog::Open(this);
 }
@@ -781,20 +781,20 @@ void PageWindow::FindHeadInsertPoint(const QString& first, const QString& second
     HeadInsert::FindHeadInsertPoint(*this, first, second, position);
 }
 
-void PageWindow::SelfRefesh()
+void PageWindow::InsertRefresh()
 {
-    HeadInsert::SelfRefesh(*this);
+    HeadInsert::InsertRefresh(*this);
 }
 
-void PageWindow::PageEnter()
+void PageWindow::InsertTransition()
 {
-    HeadInsert::PageEnter(*this);
+    HeadInsert::InsertTransition(*this);
 }
 
-void PageWindow::MakeTxt()
+void PageWindow::InsertPlainText()
 {
     if (const QString text = dialogs_.ImportText(this); !text.isEmpty())
-        GiveText(text);
+        InsertMarkup(text);
 }
 
 bool PageWindow::CompletionOn() const

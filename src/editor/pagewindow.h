@@ -44,8 +44,8 @@ public:
     // `pieces` decodes, or the new-page template.
     void InitDocument(DecodedPage* page = nullptr, PieceDecoder* pieces = nullptr);
 
-    bool SaveFn();
-    void SaveOther();
+    bool Save();
+    void SaveAs();
     // The page read anew (another code page chosen, or its file changed): its text, code page and line ends replace
     // what is shown, with no changes left to save and no undo history. `codec` is how it was read (a
     // PageEncoding::Codec; -1: as opening decides) and is kept for reading it again; `stamp` is the file read.
@@ -61,7 +61,7 @@ public:
     int ReadCodec() const { return readCodec_; }
 
     // Insertion (blue markup at the caret), used by every builder.
-    void GiveText(const QString& text);
+    void InsertMarkup(const QString& text);
     void InsertTextAt(int position, int caret, const QString& text);
     void ReplaceAtCaret(int length, const QString& text);
 
@@ -70,16 +70,16 @@ public:
     // Rebuilds the tag at the caret in the dialog that built it.
     void EditTag();
     // The body tag rebuilt in the body dialog, the caret kept on its character.
-    void BodyEdit();
+    void EditBody();
     // The effects dialog; its script goes in after the body tag, its handlers into that tag.
-    void AddJavaS();
+    void AddPageEffect();
     // The caret the body dialog puts back.
     int SavedCaret = 0;
 
     // Hides the completion lists and clears their state.
     void HideCompletion();
     // Asks for a colour and inserts its text at the caret (nothing after Cancel).
-    void AddColor();
+    void AddColour();
 
     void SetUndoEnabled(bool enabled);
     void UpdateSelectionCommands();
@@ -91,17 +91,17 @@ public:
     void Activate();
 
     // Preview on and off, and the frame's commands brought in line with it.
-    void ShowHtml();
+    void TogglePreview();
     void UpdatePreviewCommands();
     // The find and replace dialog on this page.
-    void FindRepl();
+    void FindReplace();
     // Refresh and transition lines in the head; FindHeadInsertPoint gives the one-based place of `first`, else of
     // `second` (ignoring case), or -2 after telling the user that neither is there.
-    void SelfRefesh();
-    void PageEnter();
+    void InsertRefresh();
+    void InsertTransition();
     void FindHeadInsertPoint(const QString& first, const QString& second, int& position);
     // Plain text imported as HTML at the caret.
-    void MakeTxt();
+    void InsertPlainText();
 
     int ChangeCount() const { return changeCount_; }
     // Whether the page has changes not saved. Kept apart from QWidget's modified flag: the MDI area copies that

@@ -3,8 +3,8 @@
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentlines.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -149,7 +149,7 @@ bool TypingAssist::KeyDown(QKeyEvent* event)
         lists_->HideCompletion();
     if (key == Qt::Key_F5) {
         lists_->HideCompletion();
-        form_->AddColor();
+        form_->AddColour();
         return true;
     }
     return false;
@@ -208,10 +208,10 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
 
     switch (ch.unicode()) {
     case CtrlF:
-        form_->FindRepl();
+        form_->FindReplace();
         return true;
     case CtrlEnter: // a line break tag without a line break
-        form_->GiveText(QStringLiteral("<br>"));
+        form_->InsertMarkup(QStringLiteral("<br>"));
         return true;
     case CtrlV:
         lists_->HideCompletion();

@@ -469,9 +469,9 @@ CommandRegistry::Handler MainFrame::FileHandler(Command id, int argument)
     case Command::OpenFile:
         return [this](Page) { OpenFile(); };
     case Command::Save:
-        return [](Page doc) { doc->SaveFn(); };
+        return [](Page doc) { doc->Save(); };
     case Command::SaveAs:
-        return [](Page doc) { doc->SaveOther(); };
+        return [](Page doc) { doc->SaveAs(); };
     case Command::ReopenAs:
         return [this, argument](Page doc) { ReopenWith(doc, argument); };
     case Command::Close:
@@ -500,7 +500,7 @@ CommandRegistry::Handler MainFrame::EditHandler(Command id)
     case Command::Delete:
         return [this](Page) { DeleteText(); };
     case Command::FindReplace:
-        return [](Page doc) { doc->FindRepl(); };
+        return [](Page doc) { doc->FindReplace(); };
     case Command::FindNext:
     case Command::FindPrevious:
         // With the find dialog's last text, whether the dialog is open or not.
@@ -524,11 +524,11 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
     // Markup inserted as it stands.
     const auto give = [](const char* markup) {
         const QString text = QString::fromLatin1(markup) + CrLf;
-        return [text](Page doc) { doc->GiveText(text); };
+        return [text](Page doc) { doc->InsertMarkup(text); };
     };
     switch (id) {
     case Command::EditBody:
-        return [](Page doc) { doc->BodyEdit(); };
+        return [](Page doc) { doc->EditBody(); };
     case Command::EditTag:
         return [](Page doc) { doc->EditTag(); };
     case Command::LinkStyleSheet:
@@ -538,11 +538,11 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
     case Command::ExportStyleSheet:
         return [](Page doc) { StyleSheetCommands::MakeOutCss(doc->Context(), *doc); };
     case Command::AutoRefresh:
-        return [](Page doc) { doc->SelfRefesh(); };
+        return [](Page doc) { doc->InsertRefresh(); };
     case Command::PageTransition:
-        return [](Page doc) { doc->PageEnter(); };
+        return [](Page doc) { doc->InsertTransition(); };
     case Command::AddEffect:
-        return [](Page doc) { doc->AddJavaS(); };
+        return [](Page doc) { doc->AddPageEffect(); };
     case Command::InsertElement:
         // The element dialog for the kind.
         return [htmlN = ElementKind::All().at(argument).HtmlN](Page doc) { doc->Insert(htmlN); };
@@ -559,13 +559,13 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
     case Command::InsertAnchor:
         return [this](Page) { InsertAnchor(); };
     case Command::InsertPlainText:
-        return [](Page doc) { doc->MakeTxt(); };
+        return [](Page doc) { doc->InsertPlainText(); };
     case Command::InsertScript:
         return [this](Page doc) { InsertScript(doc); };
     case Command::InsertOtherElement:
         return [this](Page doc) { InsertOtherElement(doc); };
     case Command::AddColour:
-        return [](Page doc) { doc->AddColor(); };
+        return [](Page doc) { doc->AddColour(); };
     case Command::WrapInStyle:
         return [this](Page doc) { StyleWrap::Run(doc->Context(), doc->pageEdit, this); };
     default:
@@ -597,7 +597,7 @@ CommandRegistry::Handler MainFrame::FrameHandler(Command id)
     case Command::PreviousPage:
         return [this](Page) { Area->activatePreviousSubWindow(); };
     case Command::Preview:
-        return [](Page doc) { doc->ShowHtml(); };
+        return [](Page doc) { doc->TogglePreview(); };
     case Command::Help:
         return [this](Page) { ShowHelp(); };
     case Command::About:
@@ -610,21 +610,21 @@ CommandRegistry::Handler MainFrame::FrameHandler(Command id)
 void MainFrame::InsertTable(PageWindow* doc)
 {
     if (const auto table = TableGridDialog::MakeTable(doc->Context(), this))
-        doc->GiveText(*table);
+        doc->InsertMarkup(*table);
 }
 
 void MainFrame::InsertScript(PageWindow* doc)
 {
     ScriptDialog script(this);
     if (const std::optional<QString> block = script.Run(); block && !block->isEmpty())
-        doc->GiveText(*block);
+        doc->InsertMarkup(*block);
 }
 
 void MainFrame::InsertOtherElement(PageWindow* doc)
 {
     ElementPickDialog pick(doc->Context(), this);
     if (const std::optional<QString> markup = pick.Run(); markup && !markup->isEmpty())
-        doc->GiveText(*markup);
+        doc->InsertMarkup(*markup);
 }
 
 void MainFrame::RunCommand(Command id, int argument)
@@ -864,7 +864,7 @@ PageWindow* MainFrame::ActiveDocument() const
     return window ? qobject_cast<PageWindow*>(window->widget()) : nullptr;
 }
 
-void MainFrame::CloseForm(int num)
+void MainFrame::ReleaseSlot(int num)
 {
     if (num < 0 || num >= MaxDocuments)
         return;
@@ -910,7 +910,7 @@ void MainFrame::PageClosed(int num)
     openPageCount -= 1;
     if (openPageCount < 1)
         SetDocCommandsEnabled(false);
-    CloseForm(num);
+    ReleaseSlot(num);
 }
 
 void MainFrame::ActivateSlot(int i)
@@ -927,7 +927,7 @@ void MainFrame::ActivateSlot(int i)
     }
 }
 
-QString MainFrame::PasteTxt()
+QString MainFrame::ClipboardText()
 {
     if (PageWindow* doc = ActiveDocument())
         doc->HideCompletion();
@@ -1028,7 +1028,7 @@ void MainFrame::DeleteText()
 
 void MainFrame::PasteText()
 {
-    const QString text = PasteTxt();
+    const QString text = ClipboardText();
     ActiveDocument()->pageEdit->InsertTyped(text);
 }
 
@@ -1086,7 +1086,7 @@ void MainFrame::InsertAnchor()
 {
     const QString answer = Messages::Input(this, QStringLiteral("请输入锚点名称:"), QStringLiteral("添加锚点"));
     if (!answer.trimmed().isEmpty())
-        ActiveDocument()->GiveText(QStringLiteral("<a name='") + AttributeValue(answer) + QStringLiteral("'></a>"));
+        ActiveDocument()->InsertMarkup(QStringLiteral("<a name='") + AttributeValue(answer) + QStringLiteral("'></a>"));
 }
 
 void MainFrame::InsertHiddenField()
@@ -1099,7 +1099,7 @@ void MainFrame::InsertHiddenField()
         tag += QStringLiteral(" name=") + AttributeValue(name);
     if (!value.trimmed().isEmpty())
         tag += QStringLiteral(" value=") + AttributeValue(value);
-    ActiveDocument()->GiveText(tag + QStringLiteral(">") + CrLf);
+    ActiveDocument()->InsertMarkup(tag + QStringLiteral(">") + CrLf);
 }
 
 void MainFrame::ToggleWordWrap()

@@ -43,8 +43,8 @@ public:
 
     int openPageCount = 0;
 
-    void CloseForm(int num);
-    QString PasteTxt();
+    void ReleaseSlot(int num);
+    QString ClipboardText();
 
     // Opens a page window; `page` is the file already read (open; its text is taken), null for a new page.
     // The page is `page` (read whole) or what `pieces` decodes; neither: a new page.

@@ -103,7 +103,7 @@ private Q_SLOTS:
         }
         if (bigToGb && message.isEmpty())
             QCOMPARE(doc->pageEdit->RawText(), Lf(SimplifiedPage));
-        QVERIFY(doc->SaveFn());
+        QVERIFY(doc->Save());
         QCOMPARE(f_.ReadFile(f_.Path(QStringLiteral("page.html"))).toHex(' '), saved.toHex(' '));
 
         // One undo step brings the page back as it was opened.
@@ -144,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(doc);
         const QString opened = doc->pageEdit->RawText();
         ConvertDocument(doc, bigToGb ? ConversionDirection::BigToGb : ConversionDirection::GbToBig, f_.frame.get());
-        QVERIFY(doc->SaveFn());
+        QVERIFY(doc->Save());
         QCOMPARE(f_.ReadFile(f_.Path(QStringLiteral("page.html"))), Encode(savedCodec.constData(), newHead + to));
         doc->pageEdit->undo();
         QCOMPARE(doc->pageEdit->RawText(), opened);

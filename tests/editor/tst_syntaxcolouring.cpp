@@ -79,7 +79,7 @@ private Q_SLOTS:
     void insertedMarkupStaysRecognisable()
     {
         f_.SetText(f_.Active(), QStringLiteral("<body>\n\n</body>"), 7);
-        f_.Active()->GiveText(QStringLiteral("<img src=a.gif>"));
+        f_.Active()->InsertMarkup(QStringLiteral("<img src=a.gif>"));
         QTest::keyClicks(Edit(), QStringLiteral("<i>"));
         QCoreApplication::processEvents();
         const QString blue = PageEdit::InsertColor.name() + " on " + SyntaxColouring::InsertBackground.name();

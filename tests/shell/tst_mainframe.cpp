@@ -369,7 +369,7 @@ private Q_SLOTS:
         QVERIFY(doc);
         doc->pageEdit->moveCursor(QTextCursor::End);
         doc->pageEdit->insertPlainText(QStringLiteral("new"));
-        QVERIFY(doc->SaveFn());
+        QVERIFY(doc->Save());
         QCOMPARE(f_.ReadFile(page), QByteArray("<p>old</p>new"));
         struct stat st;
         QCOMPARE(::stat(name.constData(), &st), 0);
@@ -454,7 +454,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(page));
         }
         f_.answers = {MsgAnswer(answer)};
-        QCOMPARE(doc->SaveFn(), written);
+        QCOMPARE(doc->Save(), written);
         QCOMPARE(f_.MessageTexts(),
                  asked ? QStringList{QStringLiteral("文件%1已被其他程序修改。是否覆盖?").arg(page)} : QStringList());
         QCOMPARE(f_.ReadFile(page), written ? QByteArray("<p>mine</p>!") : before);
@@ -465,7 +465,7 @@ private Q_SLOTS:
             return;
         f_.prompts->Record().clear();
         doc->pageEdit->insertPlainText(QStringLiteral("?"));
-        QVERIFY(doc->SaveFn());
+        QVERIFY(doc->Save());
         QCOMPARE(f_.MessageTexts(), QStringList());
         QCOMPARE(f_.ReadFile(page), QByteArray("<p>mine</p>!?"));
     }
@@ -528,7 +528,7 @@ private Q_SLOTS:
         // Read again, the page saves over its file without a question.
         if (asked && MsgAnswer(answer) == MsgAnswer::Yes) {
             f_.prompts->Record().clear();
-            QVERIFY(doc->SaveFn());
+            QVERIFY(doc->Save());
             QCOMPARE(f_.MessageTexts(), QStringList());
         }
     }
@@ -574,7 +574,7 @@ private Q_SLOTS:
         c.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, 4);
         c.insertText(character);
         f_.answers = {answer};
-        QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
+        QCOMPARE(doc->Save(), answer != MsgAnswer::Cancel);
         const QString code = QString::number(character.at(0).unicode(), 16).toUpper();
         QCOMPARE(f_.MessageTexts(),
                  QStringList{QStringLiteral("第2行的字符“") + character + QStringLiteral("”(U+") + code +
@@ -587,7 +587,7 @@ private Q_SLOTS:
         // Saved as UTF-8 the page stays UTF-8: the next save asks nothing.
         f_.prompts->Record().clear();
         if (answer == MsgAnswer::Yes) {
-            QVERIFY(doc->SaveFn());
+            QVERIFY(doc->Save());
             QVERIFY(f_.prompts->Record().isEmpty());
             QCOMPARE(f_.ReadFile(page), saved);
         }
@@ -641,7 +641,7 @@ private Q_SLOTS:
         }
         const QStringList files = QDir(f_.dir->path()).entryList(QDir::Files | QDir::Hidden);
         f_.answers = {answer};
-        QCOMPARE(doc->SaveFn(), answer != MsgAnswer::Cancel);
+        QCOMPARE(doc->Save(), answer != MsgAnswer::Cancel);
         QCOMPARE(int(f_.prompts->Record().size()), unencodable ? 1 : 0);
         const QByteArray saved = f_.ReadFile(page);
         QCOMPARE(saved.size(), expected.size());
@@ -680,7 +680,7 @@ private Q_SLOTS:
         QCOMPARE(doc->ChangeCount(), 0);
         QVERIFY(!f_.frame->Action(Command::Undo)->isEnabled());
         QVERIFY(doc->pageEdit->RawText().contains(QStringLiteral("中")));
-        QVERIFY(doc->SaveFn());
+        QVERIFY(doc->Save());
         QCOMPARE(f_.ReadFile(page), bytes);
         QVERIFY(f_.prompts->Record().isEmpty());
     }
@@ -871,7 +871,7 @@ private Q_SLOTS:
         PageWindow* doc = Active();
         PageEdit* edit = doc->pageEdit;
         const int start = edit->SelStart();
-        doc->GiveText(QStringLiteral("<br>\r\n"));
+        doc->InsertMarkup(QStringLiteral("<br>\r\n"));
         QCOMPARE(edit->SelStart(), start + 5); // CR LF is one break in the control
         QTest::keyClicks(edit, QStringLiteral("k"));
         QTextCursor c(edit->document());
@@ -885,12 +885,12 @@ private Q_SLOTS:
         sel.setPosition(0);
         sel.setPosition(6, QTextCursor::KeepAnchor);
         edit->setTextCursor(sel);
-        doc->GiveText(QStringLiteral("AB"));
+        doc->InsertMarkup(QStringLiteral("AB"));
         QVERIFY(edit->RawText().startsWith(QStringLiteral("AB<html>")));
         QCOMPARE(edit->SelStart(), 2);
 
         const QString before = edit->RawText();
-        doc->GiveText(QString());
+        doc->InsertMarkup(QString());
         QCOMPARE(edit->RawText(), before);
         QCOMPARE(edit->SelStart(), 2);
     }
@@ -927,7 +927,7 @@ private Q_SLOTS:
         QFETCH(QString, how);
         PageWindow* doc = Active();
         PageEdit* edit = doc->pageEdit;
-        doc->GiveText(QStringLiteral("<b>"));
+        doc->InsertMarkup(QStringLiteral("<b>"));
         for (const QChar move : std::as_const(moves)) {
             switch (move.unicode()) {
             case 'L':
@@ -1433,7 +1433,7 @@ private Q_SLOTS:
         QCOMPARE(doc->pageEdit->document()->isUndoAvailable(), edited && !go);
         QTextCursor start(doc->pageEdit->document());
         start.insertText(QStringLiteral("文"));
-        QVERIFY(doc->SaveFn());
+        QVERIFY(doc->Save());
         QCOMPARE(f_.ReadFile(path), saved);
     }
 
@@ -1529,10 +1529,10 @@ private Q_SLOTS:
         f_.frame->RunCommand(Command::Delete);
         f_.frame->RunCommand(Command::Cut);
         QTest::keyClicks(doc->pageEdit, QStringLiteral("x<p ;"));
-        doc->GiveText(QStringLiteral("<b>"));
+        doc->InsertMarkup(QStringLiteral("<b>"));
         QCOMPARE(doc->ChangeCount() > 0, !readOnly);
         if (readOnly) {
-            QVERIFY(doc->SaveFn());
+            QVERIFY(doc->Save());
             QCOMPARE(f_.ReadFile(path), bytes);
         }
     }

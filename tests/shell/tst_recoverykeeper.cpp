@@ -149,7 +149,7 @@ private Q_SLOTS:
                 emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
                 break;
             case 's':
-                QVERIFY(page->SaveFn());
+                QVERIFY(page->Save());
                 break;
             case 'c':
                 f_.answers = {MsgAnswer::No};
@@ -200,7 +200,7 @@ private Q_SLOTS:
             if (auto* p = qobject_cast<PageWindow*>(w->widget()); p && p->filePath == path)
                 back = p;
         QVERIFY(back);
-        QVERIFY(back->SaveFn());
+        QVERIFY(back->Save());
         QCOMPARE(f_.ReadFile(path), QByteArray("y<meta charset=big5>\r\n\xA4\xA4\xA4\xE5\nx\r\n"));
     }
 
