@@ -3,10 +3,10 @@
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/uihelpers.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
 #include "editor/pagesearch.h"
+#include "editor/pagewindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -98,10 +98,10 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent)
 
     connect(FindText, &QLineEdit::returnPressed, this, &FindDialog::FindNext);
     connect(FindNextCom, &QPushButton::clicked, this, &FindDialog::FindNext);
-    connect(ReplaceCom, &QPushButton::clicked, this, &FindDialog::ReplaceCom_Click);
-    connect(Com, &QPushButton::clicked, this, &FindDialog::Com_Click);
-    connect(CheckDx, &QCheckBox::clicked, this, &FindDialog::CheckDx_Click);
-    connect(CanCom, &QPushButton::clicked, this, &FindDialog::CanCom_Click);
+    connect(ReplaceCom, &QPushButton::clicked, this, &FindDialog::ReplaceNext);
+    connect(Com, &QPushButton::clicked, this, &FindDialog::ReplaceAll);
+    connect(CheckDx, &QCheckBox::clicked, this, &FindDialog::FollowMatchCase);
+    connect(CanCom, &QPushButton::clicked, this, &FindDialog::CloseDialog);
     FindText->installEventFilter(this);
 
     // Opening: a fresh dialog searches without case and knows of no earlier find.
@@ -249,7 +249,7 @@ void FindDialog::ReportNotFound(QWidget* parent)
                    QStringLiteral("提示"));
 }
 
-void FindDialog::ReplaceCom_Click()
+void FindDialog::ReplaceNext()
 {
     if (!PageEditable())
         return;
@@ -267,7 +267,7 @@ void FindDialog::ReplaceCom_Click()
     ReplacedAt = cursor.position();
 }
 
-void FindDialog::Com_Click()
+void FindDialog::ReplaceAll()
 {
     if (!PageEditable())
         return;
@@ -285,12 +285,12 @@ void FindDialog::Com_Click()
     ReplacedAt = -1;
 }
 
-void FindDialog::CheckDx_Click()
+void FindDialog::FollowMatchCase()
 {
     MatchCase = CheckDx->isChecked();
 }
 
-void FindDialog::CanCom_Click()
+void FindDialog::CloseDialog()
 {
     Unload();
 }

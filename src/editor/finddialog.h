@@ -43,10 +43,10 @@ public:
     QPushButton* CanCom = nullptr;
 
     void FindNext();
-    void ReplaceCom_Click();
-    void Com_Click();
-    void CheckDx_Click();
-    void CanCom_Click();
+    void ReplaceNext();
+    void ReplaceAll();
+    void FollowMatchCase();
+    void CloseDialog();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

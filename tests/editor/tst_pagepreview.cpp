@@ -237,8 +237,8 @@ private Q_SLOTS:
         f_.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
         QTest::keyClick(find->FindText, Qt::Key_Return);
         find->FindNext();
-        find->ReplaceCom_Click();
-        find->Com_Click();
+        find->ReplaceNext();
+        find->ReplaceAll();
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>a a</p>"));
         QCOMPARE(doc->pageEdit->SelStart(), 0);
         QVERIFY(!doc->pageEdit->textCursor().hasSelection());
@@ -250,7 +250,7 @@ private Q_SLOTS:
         for (QPushButton* b : {find->FindNextCom, find->ReplaceCom, find->Com})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
         f_.answers = {MsgAnswer::Yes};
-        find->Com_Click();
+        find->ReplaceAll();
         QCOMPARE(PageWindowFixture::Text(doc), QStringLiteral("<p>X X</p>"));
         FindDialog::Unload();
     }

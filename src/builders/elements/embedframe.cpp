@@ -25,7 +25,7 @@ constexpr PlayTimeBoxes PlayTimes[] = {{1, "starttime"}, {3, "endtime"}};
 EmbedFrame::EmbedFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     for (int i : {Endless, Counted})
-        connect(Option(Loop, i), &QAbstractButton::clicked, this, [this, i] { EmbedLoopOption_Click(i); });
+        connect(Option(Loop, i), &QAbstractButton::clicked, this, [this, i] { ChooseLoop(i); });
     for (const PlayTimeBoxes& time : PlayTimes) {
         const QString attr = QString::fromLatin1(time.Attr);
         for (int box : {time.First, time.First + 1}) {
@@ -36,7 +36,7 @@ EmbedFrame::EmbedFrame(ElementDialog* form, const ElementKind::Frame& frame) : F
     }
 }
 
-void EmbedFrame::EmbedLoopOption_Click(int index)
+void EmbedFrame::ChooseLoop(int index)
 {
     if (index == Endless)
         M().SetAttr(QStringLiteral("loop"), QStringLiteral("true"));

@@ -14,7 +14,7 @@ public:
     bool ApplyAttr(const QString& name, const QString& value) override;
 
 private:
-    void EmbedLoopOption_Click(int index);
+    void ChooseLoop(int index);
     // Writes the play time of boxes `first` (minutes) and `first` + 1 (seconds) into `attr`.
     void WritePlayTime(int first, const QString& attr);
 };

@@ -16,9 +16,9 @@ const QString Send = QStringLiteral("SendCheck");
 
 FormFrame::FormFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
-    connect(Get<QCheckBox>(NewWindow), &QCheckBox::clicked, this, &FormFrame::FCheck_Click);
+    connect(Get<QCheckBox>(NewWindow), &QCheckBox::clicked, this, &FormFrame::ToggleNewWindow);
     for (int i = 0; i < 2; ++i)
-        connect(Get<QCheckBox>(FormKit::Indexed(Send, i)), &QCheckBox::clicked, this, &FormFrame::SendCheck_Click);
+        connect(Get<QCheckBox>(FormKit::Indexed(Send, i)), &QCheckBox::clicked, this, &FormFrame::ChooseSendButtons);
 }
 
 void FormFrame::Setup()
@@ -29,7 +29,7 @@ void FormFrame::Setup()
     Form->SetContentText(FormButtons::Content(true, true, true));
 }
 
-void FormFrame::FCheck_Click()
+void FormFrame::ToggleNewWindow()
 {
     auto* name = Get<QLineEdit>(WindowName);
     SetBoxEnabled(name, Get<QCheckBox>(NewWindow)->isChecked());
@@ -37,7 +37,7 @@ void FormFrame::FCheck_Click()
     Refresh();
 }
 
-void FormFrame::SendCheck_Click()
+void FormFrame::ChooseSendButtons()
 {
     Form->SetContentText(FormButtons::Content(Get<QCheckBox>(FormKit::Indexed(Send, 0))->isChecked(),
                                               Get<QCheckBox>(FormKit::Indexed(Send, 1))->isChecked(), false));

@@ -13,6 +13,6 @@ public:
     void Setup() override;
 
 private:
-    void FCheck_Click();
-    void SendCheck_Click();
+    void ToggleNewWindow();
+    void ChooseSendButtons();
 };

@@ -16,14 +16,14 @@ const QString Windows = QStringLiteral("LinkCombo");
 LinkFrame::LinkFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
     Get<QLineEdit>(Address)->installEventFilter(this);
-    connect(Get<QCheckBox>(NewWindow), &QCheckBox::clicked, this, &LinkFrame::LinkCheck1_Click);
+    connect(Get<QCheckBox>(NewWindow), &QCheckBox::clicked, this, &LinkFrame::ToggleNewWindow);
     auto* combo = Get<QComboBox>(Windows);
-    connect(combo, &QComboBox::activated, this, &LinkFrame::LinkCombo_Click);
+    connect(combo, &QComboBox::activated, this, &LinkFrame::ChooseTargetWindow);
     connect(combo->lineEdit(), &QLineEdit::textEdited, this,
             [this](const QString& text) { Get<QLineEdit>(Target)->setText(text); });
 }
 
-void LinkFrame::LinkCheck1_Click()
+void LinkFrame::ToggleNewWindow()
 {
     const bool on = Get<QCheckBox>(NewWindow)->isChecked();
     Get<QComboBox>(Windows)->setEnabled(on);
@@ -32,7 +32,7 @@ void LinkFrame::LinkCheck1_Click()
     Refresh();
 }
 
-void LinkFrame::LinkCombo_Click(int index)
+void LinkFrame::ChooseTargetWindow(int index)
 {
     const QStringList& targets = FieldNamed(Windows)->OptionValues;
     if (index >= 0 && index < targets.size())
@@ -49,7 +49,7 @@ bool LinkFrame::ApplyAttr(const QString& name, const QString& value)
     const int i = FieldNamed(Windows)->OptionFor(value);
     if (i >= 0) {
         Get<QComboBox>(Windows)->setCurrentIndex(i);
-        LinkCombo_Click(i);
+        ChooseTargetWindow(i);
     } else {
         Get<QComboBox>(Windows)->setEditText(value); // a named frame
     }

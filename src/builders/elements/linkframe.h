@@ -16,6 +16,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void LinkCheck1_Click();
-    void LinkCombo_Click(int index);
+    void ToggleNewWindow();
+    void ChooseTargetWindow(int index);
 };

@@ -15,10 +15,10 @@ const QString Loop = QStringLiteral("loop");
 
 MarqueeFrame::MarqueeFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFrame(form, frame)
 {
-    connect(Get<QCheckBox>(Endless), &QCheckBox::clicked, this, &MarqueeFrame::MarNumCheck_Click);
+    connect(Get<QCheckBox>(Endless), &QCheckBox::clicked, this, &MarqueeFrame::ToggleEndless);
 }
 
-void MarqueeFrame::MarNumCheck_Click()
+void MarqueeFrame::ToggleEndless()
 {
     const bool endless = Get<QCheckBox>(Endless)->isChecked();
     auto* count = Get<QLineEdit>(Count);

@@ -13,5 +13,5 @@ public:
     bool ApplyAttr(const QString& name, const QString& value) override;
 
 private:
-    void MarNumCheck_Click();
+    void ToggleEndless();
 };

@@ -51,9 +51,9 @@ SelectFrame::SelectFrame(ElementDialog* form) : KindFrame(form, QStringLiteral("
     Form->EnterRefreshes(SelectText[1]);
     Form->EnterRefreshes(FradioText);
 
-    connect(AddListCommand, &QPushButton::clicked, this, &SelectFrame::AddListCommand_Click);
-    connect(DelListCommand, &QPushButton::clicked, this, &SelectFrame::DelListCommand_Click);
-    connect(SelectList, &QListWidget::currentRowChanged, this, &SelectFrame::SelectList_Click);
+    connect(AddListCommand, &QPushButton::clicked, this, &SelectFrame::AddLine);
+    connect(DelListCommand, &QPushButton::clicked, this, &SelectFrame::DeleteLine);
+    connect(SelectList, &QListWidget::currentRowChanged, this, &SelectFrame::ChooseLine);
     connect(SelectText[0], &QLineEdit::textChanged, this, [this](const QString& text) {
         if (choosing_)
             return;
@@ -113,10 +113,10 @@ void SelectFrame::Setup()
     } else if (!select) {
         AddListCommand->setText(QStringLiteral("增加一行"));
     }
-    SelectList_Click();
+    ChooseLine();
 }
 
-void SelectFrame::AddListCommand_Click()
+void SelectFrame::AddLine()
 {
     if (!M().AddLine()) {
         Messages::Show(Form, QStringLiteral("太多了,不要添了"));
@@ -129,7 +129,7 @@ void SelectFrame::AddListCommand_Click()
     Refresh();
 }
 
-void SelectFrame::DelListCommand_Click()
+void SelectFrame::DeleteLine()
 {
     const int i = SelectList->currentRow();
     if (i >= 0) {
@@ -138,13 +138,13 @@ void SelectFrame::DelListCommand_Click()
         delete SelectList->takeItem(i);
         choosing_ = false;
         SelectList->setCurrentRow(next);
-        SelectList_Click();
+        ChooseLine();
     }
     BuildListContent();
     Refresh();
 }
 
-void SelectFrame::SelectList_Click()
+void SelectFrame::ChooseLine()
 {
     const int i = SelectList->currentRow();
     const bool chosen = i >= 0;

@@ -30,9 +30,9 @@ public:
     QLabel* ValueLabel = nullptr;
     QLabel* RadioNameLabel = nullptr;
 
-    void AddListCommand_Click();
-    void DelListCommand_Click();
-    void SelectList_Click();
+    void AddLine();
+    void DeleteLine();
+    void ChooseLine();
     void BuildListContent();
 
 Q_SIGNALS:

@@ -14,7 +14,7 @@ UlFrame::UlFrame(ElementDialog* form, const ElementKind::Frame& frame) : FieldFr
 {
     const int count = int(FieldNamed(Bullets)->OptionCaptions.size());
     for (int i = 0; i < count; ++i)
-        connect(Option(Bullets, i), &QAbstractButton::clicked, this, [this, i] { UlOption_Click(i); });
+        connect(Option(Bullets, i), &QAbstractButton::clicked, this, [this, i] { ChooseBullet(i); });
 }
 
 void UlFrame::Setup()
@@ -24,7 +24,7 @@ void UlFrame::Setup()
         connect(lines_, &SelectFrame::LineChosen, this, &UlFrame::ShowLine, Qt::UniqueConnection);
 }
 
-void UlFrame::UlOption_Click(int index)
+void UlFrame::ChooseBullet(int index)
 {
     const int line = lines_ ? lines_->SelectList->currentRow() : -1;
     if (line >= 0 && line < ElementMarkup::MaxLines) {

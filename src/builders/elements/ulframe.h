@@ -14,7 +14,7 @@ public:
     UlFrame(ElementDialog* form, const ElementKind::Frame& frame);
     void Setup() override;
 
-    void UlOption_Click(int index);
+    void ChooseBullet(int index);
 
 private:
     void ShowLine(int line);
