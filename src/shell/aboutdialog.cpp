@@ -31,15 +31,15 @@ AboutDialog::AboutDialog(const QUrl& page, const QString& title, QWidget* parent
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(title);
-    web1 = new BrowserView(this);
-    web1->setObjectName(QStringLiteral("web1"));
-    web1->setMinimumSize(560, 420);
+    browser = new BrowserView(this);
+    browser->setObjectName(QStringLiteral("web1"));
+    browser->setMinimumSize(560, 420);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkCommand"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(web1, 1);
+    layout->addWidget(browser, 1);
     layout->addWidget(buttons);
-    web1->Navigate(page);
+    browser->Navigate(page);
 }

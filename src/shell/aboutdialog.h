@@ -14,5 +14,5 @@ class AboutDialog : public QDialog
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
     AboutDialog(const QUrl& page, const QString& title, QWidget* parent = nullptr);
-    BrowserView* web1 = nullptr;
+    BrowserView* browser = nullptr;
 };

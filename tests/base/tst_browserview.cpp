@@ -289,7 +289,7 @@ private Q_SLOTS:
     void aboutBoxShowsItsPage()
     {
         AboutDialog about;
-        QCOMPARE(about.web1->CurrentUrl().toString(), QStringLiteral("qrc:/about/about.html"));
+        QCOMPARE(about.browser->CurrentUrl().toString(), QStringLiteral("qrc:/about/about.html"));
         QVERIFY(QFile::exists(QStringLiteral(":/about/about.html")));
     }
 };

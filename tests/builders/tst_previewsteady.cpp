@@ -73,7 +73,7 @@ private Q_SLOTS:
         ElementDialog d(f_.shared->Context(), {ElementDialog::Purpose::Insert, htmlN});
         Show(&d);
         const Opened opened{d.winId(), d.geometry()};
-        QSignalSpy loaded(d.web1, &BrowserView::LoadFinished);
+        QSignalSpy loaded(d.previewBrowser, &BrowserView::LoadFinished);
         QWidget* first = QApplication::focusWidget();
         QVERIFY(first && d.isAncestorOf(first));
         QTest::keyClicks(first, QStringLiteral("1"));
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QWidget* second = QApplication::focusWidget();
         QVERIFY(second && second != first);
         d.ShowCommand->click();
-        QVERIFY(WaitForPreview(d.web1, loaded));
+        QVERIFY(WaitForPreview(d.previewBrowser, loaded));
         Compare(&d, opened, second);
         if (QTest::currentTestFailed())
             return;

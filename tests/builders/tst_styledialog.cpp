@@ -474,7 +474,7 @@ private Q_SLOTS:
         QFile file(shared_->ScratchFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), PageCodec::ToGb18030(page));
-        QCOMPARE(f.web1->CurrentUrl(), QUrl::fromLocalFile(shared_->ScratchFile));
+        QCOMPARE(f.previewBrowser->CurrentUrl(), QUrl::fromLocalFile(shared_->ScratchFile));
         file.close();
         // The page follows a change once the moves pause.
         f.FontStyleOption[1]->click();

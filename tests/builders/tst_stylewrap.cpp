@@ -98,7 +98,7 @@ private Q_SLOTS:
             css->FontSizeCommand->click();
             css->BorderStyleCombo[4]->setCurrentIndex(4);
             Q_EMIT css->BorderStyleCombo[4]->activated(4);
-            previews << css->web1->CurrentUrl().toLocalFile() << css->CssText();
+            previews << css->previewBrowser->CurrentUrl().toLocalFile() << css->CssText();
             css->OkCommand->click();
         });
         f_.frame->Action(Command::WrapInStyle)->trigger();

@@ -101,8 +101,8 @@ ElementDialog::ElementDialog(const BuilderContext& context, Input input, QWidget
     Preview = new PreviewPane(
         QStringLiteral("预      览"), context.ScratchFile, [this] { return ElementMarkup::PreviewPage(previewed_); },
         this);
-    web1 = Preview->View();
-    web1->setMinimumSize(400, 320);
+    previewBrowser = Preview->View();
+    previewBrowser->setMinimumSize(400, 320);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left, 5);

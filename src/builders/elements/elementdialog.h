@@ -91,7 +91,7 @@ public:
     QPushButton* OtherCommand = nullptr;
     QPushButton* EffectCommand = nullptr;
     PreviewPane* Preview = nullptr;
-    BrowserView* web1 = nullptr;
+    BrowserView* previewBrowser = nullptr;
 
 protected:
     void Load() override;

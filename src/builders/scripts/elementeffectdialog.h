@@ -40,7 +40,7 @@ public:
 
     // ---- Controls.
     QListWidget* EffectList = nullptr;
-    PreviewPane* Preview = nullptr; // its view is web1
+    PreviewPane* Preview = nullptr; // its view is the objectName "web1"
     QPushButton* OkCommand = nullptr;
     QPushButton* CanCommand = nullptr;
 

@@ -98,8 +98,8 @@ StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* pa
     Preview = new PreviewPane(
         QStringLiteral("预览"), Context().ScratchFile,
         [this] { return CssDeclarations::PreviewPage(css_.CssText, input_.tagStart, input_.closing); }, this);
-    web1 = Preview->View();
-    web1->setMinimumHeight(130);
+    previewBrowser = Preview->View();
+    previewBrowser->setMinimumHeight(130);
     layout->addWidget(Preview, 2);
 
     const DialogButtons buttons =

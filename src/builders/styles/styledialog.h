@@ -109,7 +109,7 @@ public:
     QLineEdit* ResultText = nullptr;        // the declaration list as it stands
     QPushButton* ClearTabCommand = nullptr; // takes back every setting of the current tab
     PreviewPane* Preview = nullptr;
-    BrowserView* web1 = nullptr; // the preview's browser
+    BrowserView* previewBrowser = nullptr; // the preview's browser
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;
 
