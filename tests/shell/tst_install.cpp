@@ -74,6 +74,9 @@ private Q_SLOTS:
         QTest::newRow("icon, large") << "share/icons/hicolor/256x256/apps/kestrel.png" << false;
         QTest::newRow("metainfo") << "share/metainfo/net.kestrel.editor.metainfo.xml" << false;
         QTest::newRow("browser plugin") << "lib/kestrel/kestrel_browser.so" << true;
+        QTest::newRow("core library") << "lib/kestrel/libkestrel_core.so" << false;
+        QTest::newRow("window library") << "lib/kestrel/libkestrel_ui.so" << false;
+        QTest::newRow("licence") << "share/doc/kestrel/copyright" << false;
     }
     void files()
     {
