@@ -59,7 +59,7 @@ struct MenuRow
     } what;
     Command id = Command::NewPage;
     const char* name = "";    // a submenu's object name; the key of an InsertElement entry
-    const char* caption = ""; // a submenu's title
+    const char* caption = ""; // a submenu's title; an entry's caption in this menu, when not the command's
     CommandSpec::Flags flags = {};
 };
 
@@ -75,6 +75,11 @@ MenuRow E(Command id)
 MenuRow Element(const char* key)
 {
     return {MenuRow::Entry, Command::InsertElement, key};
+}
+// An entry that shows the command under a caption of this menu's own.
+MenuRow Captioned(Command id, const char* caption)
+{
+    return {MenuRow::Entry, id, "", caption};
 }
 const MenuRow Sep{MenuRow::Separator};
 const MenuRow End{MenuRow::EndSubMenu};
@@ -165,9 +170,24 @@ const MenuDef kMenus[] = {
     {"HelpMenu", "帮助(&H)", Always, {E(C::Help), Sep, E(C::About)}},
 };
 
+// Three entries keep the captions the context menu has always had (their menu captions' letters would clash here).
 const MenuRow kContextMenu[] = {
-    E(C::Preview), Sep,        E(C::EditTag), E(C::EditBody), E(C::AddEffect),   E(C::AddColour), Sep, E(C::Undo),
-    E(C::Cut),     E(C::Copy), E(C::Paste),   E(C::Delete),   E(C::FindReplace), E(C::SelectAll), Sep, E(C::Close),
+    E(C::Preview),
+    Sep,
+    Captioned(C::EditTag, "属性编辑(&P)"),
+    E(C::EditBody),
+    Captioned(C::AddEffect, "添加特效(&A)"),
+    E(C::AddColour),
+    Sep,
+    E(C::Undo),
+    E(C::Cut),
+    E(C::Copy),
+    E(C::Paste),
+    E(C::Delete),
+    E(C::FindReplace),
+    E(C::SelectAll),
+    Sep,
+    Captioned(C::Close, "关闭本页(&X)"),
 };
 
 struct ButtonDef
@@ -335,10 +355,24 @@ void MainFrame::FillMenu(QMenu* menu, std::span<const MenuRow> rows)
         case MenuRow::Entry:
             for (QAction* action : ActionsOf(row))
                 if (action)
-                    target->addAction(action);
+                    target->addAction(*row.caption ? CaptionedAction(action, row.caption) : action);
             break;
         }
     }
+}
+
+QAction* MainFrame::CaptionedAction(QAction* action, const char* caption)
+{
+    // It runs the command's action and follows its state; the keys stay the action's.
+    auto* entry = new QAction(QString::fromUtf8(caption), this);
+    entry->setEnabled(action->isEnabled());
+    entry->setVisible(action->isVisible());
+    connect(entry, &QAction::triggered, action, &QAction::trigger);
+    connect(action, &QAction::changed, entry, [entry, action] {
+        entry->setEnabled(action->isEnabled());
+        entry->setVisible(action->isVisible());
+    });
+    return entry;
 }
 
 void MainFrame::BuildMenus()

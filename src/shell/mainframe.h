@@ -118,6 +118,8 @@ private:
     void BuildSwitches();
     // The actions of a menu row: the entries of its command, or the one entry it names.
     QList<QAction*> ActionsOf(const MenuRow& row) const;
+    // A menu entry under its own caption for the command's action.
+    QAction* CaptionedAction(QAction* action, const char* caption);
     void FillMenu(QMenu* menu, std::span<const MenuRow> rows);
     QAction* ButtonAction(const CommandSpec& spec);
     void CloseActive();

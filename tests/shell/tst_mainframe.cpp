@@ -90,7 +90,7 @@ private Q_SLOTS:
             {"InsertOtherElement", "InsertOtherElement", "插入其他元素(&O)", false},
             {"Preview", "Preview", "预览(&T)", false},
             {"Preview in the context menu", "Preview", "预览(&T)", true},
-            {"Close in the context menu", "Close", "关闭当前页(&C)", true},
+
             {"ToggleCompletion", "ToggleCompletion", "自动完成(&O)", false},
             {"ReopenGb18030", "ReopenGb18030", "GB18030", false},
             {"ReopenUtf8", "ReopenUtf8", "UTF-8", false},
@@ -135,6 +135,15 @@ private Q_SLOTS:
             bar.append(a->text());
         QCOMPARE(bar.join(QLatin1Char(',')), QStringLiteral("文件(&F),编辑(&E),网页设置(&S),插入元素(&O),窗口(&W),"
                                                             "系统设置(&M),预览(&T),帮助(&H)"));
+        // The context menu's entries, three of them under captions of its own.
+        QStringList context;
+        for (QAction* a : f_.frame->findChild<QMenu*>(QStringLiteral("SetMeMenu"))->actions())
+            if (!a->isSeparator())
+                context.append(a->text());
+        QCOMPARE(
+            context.join(QLatin1Char(',')),
+            QStringLiteral("预览(&T),属性编辑(&P),主体设置(&B),添加特效(&A),添加颜色(&R),撤消(&U),剪切(&T),复制(&C),"
+                           "粘贴(&P),删除(&D),查找替换(&F),全选(&A),关闭本页(&X)"));
         QVERIFY(f_.frame->Action(Command::ToggleWordWrap)->isChecked());
         QVERIFY(f_.frame->Action(Command::ToggleCompletion)->isChecked());
     }
