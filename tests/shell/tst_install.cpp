@@ -77,6 +77,9 @@ private Q_SLOTS:
         QTest::newRow("core library") << "lib/kestrel/libkestrel_core.so" << false;
         QTest::newRow("window library") << "lib/kestrel/libkestrel_ui.so" << false;
         QTest::newRow("licence") << "share/doc/kestrel/copyright" << false;
+        QTest::newRow("changelog") << "share/doc/kestrel/changelog.gz" << false;
+        QTest::newRow("manual page") << "share/man/man1/kestrel.1.gz" << false;
+        QTest::newRow("manual page, Chinese") << "share/man/zh_CN/man1/kestrel.1.gz" << false;
     }
     void files()
     {
