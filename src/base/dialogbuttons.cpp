@@ -21,12 +21,8 @@ DialogButtons DialogButtons::Make(QWidget* parent, const QString& okName, const 
     return buttons;
 }
 
-void DialogButtons::CloseOnClick(QDialog* dialog, bool* confirmed) const
+void DialogButtons::CloseOnClick(QDialog* dialog) const
 {
-    QObject::connect(Ok, &QPushButton::clicked, dialog, [dialog, confirmed] {
-        if (confirmed)
-            *confirmed = true;
-        dialog->accept();
-    });
+    QObject::connect(Ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }

@@ -17,8 +17,8 @@ struct DialogButtons
     QPushButton* Ok = nullptr;
     QPushButton* Cancel = nullptr;
 
-    // OK accepts `dialog`, setting `confirmed` first when given; Cancel rejects it.
-    void CloseOnClick(QDialog* dialog, bool* confirmed = nullptr) const;
+    // OK accepts `dialog`; Cancel rejects it.
+    void CloseOnClick(QDialog* dialog) const;
 
     static DialogButtons Make(QWidget* parent, const QString& okName, const QString& cancelName,
                               const QString& okCaption = QStringLiteral("确定"),

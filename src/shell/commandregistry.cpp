@@ -5,40 +5,40 @@
 
 namespace {
 
-using Spec = CommandSpec;
+using Entry = CommandEntry;
 // A command of the frame itself: it runs whatever the page is doing, or with no page at all.
-const Spec::Flags Anywhere = Spec::ReadOnlyOk | Spec::PreviewOk;
+const Entry::Flags Anywhere = Entry::ReadOnlyOk | Entry::PreviewOk;
 // A command that looks at the page or acts on its file and leaves its text alone.
-const Spec::Flags Views = Spec::NeedsPage | Spec::ReadOnlyOk | Spec::PreviewOk;
+const Entry::Flags Views = Entry::NeedsPage | Entry::ReadOnlyOk | Entry::PreviewOk;
 // A command that edits the page's text.
-const Spec::Flags Edits = Spec::NeedsPage | Spec::ChangesText;
+const Entry::Flags Edits = Entry::NeedsPage | Entry::ChangesText;
 
 QKeySequence Keys(QKeyCombination keys)
 {
     return QKeySequence(keys);
 }
 
-Spec Plain(Command id, const char* key, const char* caption, Spec::Flags flags, const QList<QKeySequence>& keys = {})
+Entry Plain(Command id, const char* key, const char* caption, Entry::Flags flags, const QList<QKeySequence>& keys = {})
 {
-    Spec spec;
-    spec.id = id;
-    spec.key = QString::fromLatin1(key);
-    spec.caption = QString::fromUtf8(caption);
-    spec.flags = flags;
-    spec.keys = keys;
-    return spec;
+    Entry entry;
+    entry.id = id;
+    entry.key = QString::fromLatin1(key);
+    entry.caption = QString::fromUtf8(caption);
+    entry.flags = flags;
+    entry.keys = keys;
+    return entry;
 }
 
 // The key is the page's text control's own: the menus show it, the control takes it.
-Spec EditorKey(Spec spec, QKeySequence key)
+Entry EditorKey(Entry entry, QKeySequence key)
 {
-    spec.keys = {key};
-    spec.keyContext = Qt::WidgetShortcut;
-    return spec;
+    entry.keys = {key};
+    entry.keyContext = Qt::WidgetShortcut;
+    return entry;
 }
 
 // Every command that takes no argument, roughly in the order of the menus.
-QList<Spec> PlainCommands()
+QList<Entry> PlainCommands()
 {
     using C = Command;
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
@@ -50,19 +50,19 @@ QList<Spec> PlainCommands()
         Plain(C::Close, "Close", "关闭当前页(&C)", Views),
         Plain(C::Exit, "Exit", "退出(&X)", Anywhere),
 
-        EditorKey(Plain(C::Undo, "Undo", "撤消(&U)", Edits | Spec::NeedsUndo), Keys(ctrl | Qt::Key_Z)),
-        Plain(C::Redo, "Redo", "重做(&R)", Edits | Spec::NeedsRedo,
+        EditorKey(Plain(C::Undo, "Undo", "撤消(&U)", Edits | Entry::NeedsUndo), Keys(ctrl | Qt::Key_Z)),
+        Plain(C::Redo, "Redo", "重做(&R)", Edits | Entry::NeedsRedo,
               {Keys(ctrl | Qt::Key_Y), Keys(ctrl | shift | Qt::Key_Z)}),
-        EditorKey(Plain(C::Cut, "Cut", "剪切(&T)", Edits | Spec::NeedsSelection), Keys(ctrl | Qt::Key_X)),
-        EditorKey(Plain(C::Copy, "Copy", "复制(&C)", Spec::NeedsPage | Spec::ReadOnlyOk | Spec::NeedsSelection),
+        EditorKey(Plain(C::Cut, "Cut", "剪切(&T)", Edits | Entry::NeedsSelection), Keys(ctrl | Qt::Key_X)),
+        EditorKey(Plain(C::Copy, "Copy", "复制(&C)", Entry::NeedsPage | Entry::ReadOnlyOk | Entry::NeedsSelection),
                   Keys(ctrl | Qt::Key_C)),
-        EditorKey(Plain(C::Paste, "Paste", "粘贴(&P)", Edits | Spec::NeedsClipboard), Keys(ctrl | Qt::Key_V)),
-        EditorKey(Plain(C::Delete, "Delete", "删除(&D)", Edits | Spec::NeedsSelection), QKeySequence(Qt::Key_Delete)),
+        EditorKey(Plain(C::Paste, "Paste", "粘贴(&P)", Edits | Entry::NeedsClipboard), Keys(ctrl | Qt::Key_V)),
+        EditorKey(Plain(C::Delete, "Delete", "删除(&D)", Edits | Entry::NeedsSelection), QKeySequence(Qt::Key_Delete)),
         Plain(C::FindReplace, "FindReplace", "查找替换(&F)", Edits, {Keys(ctrl | Qt::Key_H)}),
-        Plain(C::FindNext, "FindNext", "查找下一个(&G)", Spec::NeedsPage, {QKeySequence(Qt::Key_F3)}),
-        Plain(C::FindPrevious, "FindPrevious", "查找上一个(&V)", Spec::NeedsPage, {Keys(shift | Qt::Key_F3)}),
-        Plain(C::ChooseFont, "ChooseFont", "设置字体(&N) ", Spec::NeedsPage | Spec::ReadOnlyOk),
-        EditorKey(Plain(C::SelectAll, "SelectAll", "全选(&A)", Spec::NeedsPage | Spec::ReadOnlyOk),
+        Plain(C::FindNext, "FindNext", "查找下一个(&G)", Entry::NeedsPage, {QKeySequence(Qt::Key_F3)}),
+        Plain(C::FindPrevious, "FindPrevious", "查找上一个(&V)", Entry::NeedsPage, {Keys(shift | Qt::Key_F3)}),
+        Plain(C::ChooseFont, "ChooseFont", "设置字体(&N) ", Entry::NeedsPage | Entry::ReadOnlyOk),
+        EditorKey(Plain(C::SelectAll, "SelectAll", "全选(&A)", Entry::NeedsPage | Entry::ReadOnlyOk),
                   Keys(ctrl | Qt::Key_A)),
         Plain(C::BigToGb, "BigToGb", "Big To Gb", Edits),
         Plain(C::GbToBig, "GbToBig", "Gb to Big", Edits),
@@ -86,23 +86,23 @@ QList<Spec> PlainCommands()
         Plain(C::InsertScript, "InsertScript", "脚本(&C)", Edits),
         Plain(C::InsertOtherElement, "InsertOtherElement", "插入其他元素(&O)", Edits),
 
-        Plain(C::ToggleWordWrap, "ToggleWordWrap", "自动换行(&L)", Views | Spec::Checkable),
-        Plain(C::ToggleCompletion, "ToggleCompletion", "自动完成(&O)", Views | Spec::Checkable),
-        Plain(C::ToggleLineNumbers, "ToggleLineNumbers", "显示行号(&N)", Anywhere | Spec::Switch),
-        Plain(C::ToggleSyntaxColouring, "ToggleSyntaxColouring", "语法着色(&S)", Anywhere | Spec::Switch),
+        Plain(C::ToggleWordWrap, "ToggleWordWrap", "自动换行(&L)", Views | Entry::Checkable),
+        Plain(C::ToggleCompletion, "ToggleCompletion", "自动完成(&O)", Views | Entry::Checkable),
+        Plain(C::ToggleLineNumbers, "ToggleLineNumbers", "显示行号(&N)", Anywhere | Entry::Switch),
+        Plain(C::ToggleSyntaxColouring, "ToggleSyntaxColouring", "语法着色(&S)", Anywhere | Entry::Switch),
         // The zoom keys do nothing on a page shown read-only.
-        Plain(C::ZoomIn, "ZoomIn", "放大(&I)", Spec::NeedsPage | Spec::PreviewOk,
+        Plain(C::ZoomIn, "ZoomIn", "放大(&I)", Entry::NeedsPage | Entry::PreviewOk,
               {Keys(ctrl | Qt::Key_Equal), Keys(ctrl | Qt::Key_Plus)}),
-        Plain(C::ZoomOut, "ZoomOut", "缩小(&D)", Spec::NeedsPage | Spec::PreviewOk, {Keys(ctrl | Qt::Key_Minus)}),
-        Plain(C::ZoomReset, "ZoomReset", "原始大小(&Z)", Spec::NeedsPage | Spec::PreviewOk, {Keys(ctrl | Qt::Key_0)}),
+        Plain(C::ZoomOut, "ZoomOut", "缩小(&D)", Entry::NeedsPage | Entry::PreviewOk, {Keys(ctrl | Qt::Key_Minus)}),
+        Plain(C::ZoomReset, "ZoomReset", "原始大小(&Z)", Entry::NeedsPage | Entry::PreviewOk, {Keys(ctrl | Qt::Key_0)}),
 
-        Plain(C::ToggleTabs, "ToggleTabs", "以标签页显示(&T)", Anywhere | Spec::Switch),
+        Plain(C::ToggleTabs, "ToggleTabs", "以标签页显示(&T)", Anywhere | Entry::Switch),
         Plain(C::NextPage, "NextPage", "下一页(&N)", Anywhere, {Keys(ctrl | Qt::Key_Tab)}),
         Plain(C::PreviousPage, "PreviousPage", "上一页(&P)", Anywhere, {Keys(ctrl | shift | Qt::Key_Tab)}),
 
         Plain(C::Preview, "Preview", "预览(&T)", Views),
         Plain(C::AddColour, "AddColour", "添加颜色(&R)", Edits),
-        Plain(C::WrapInStyle, "WrapInStyle", "设置样式", Edits | Spec::NeedsSelection),
+        Plain(C::WrapInStyle, "WrapInStyle", "设置样式", Edits | Entry::NeedsSelection),
         Plain(C::Help, "Help", "帮助主题(&C)", Anywhere, {QKeySequence(Qt::Key_F1)}),
         Plain(C::About, "About", "关于(&A)", Anywhere),
     };
@@ -131,25 +131,25 @@ QString ElementCaption(const QString& key)
 
 CommandRegistry::CommandRegistry(const HandlerOf& handlerOf)
 {
-    for (const Spec& spec : PlainCommands())
-        Add(spec, handlerOf);
+    for (const Entry& entry : PlainCommands())
+        Add(entry, handlerOf);
     AddReopenEntries(handlerOf);
     AddElementEntries(handlerOf);
 }
 
-void CommandRegistry::Add(CommandSpec spec, const HandlerOf& handlerOf)
+void CommandRegistry::Add(CommandEntry entry, const HandlerOf& handlerOf)
 {
-    spec.run = handlerOf(spec.id, spec.argument);
-    entries_.push_back(std::move(spec));
+    entry.run = handlerOf(entry.id, entry.argument);
+    entries_.push_back(std::move(entry));
 }
 
 void CommandRegistry::AddReopenEntries(const HandlerOf& handlerOf)
 {
     // One entry per code page the editor reads, its check mark on the code page the active page is read in.
     for (const CodePage& page : CodePages::All()) {
-        Spec spec = Plain(Command::ReopenAs, page.command, page.shown, Views | Spec::Checkable);
-        spec.argument = int(page.id);
-        Add(spec, handlerOf);
+        Entry entry = Plain(Command::ReopenAs, page.command, page.shown, Views | Entry::Checkable);
+        entry.argument = int(page.id);
+        Add(entry, handlerOf);
     }
 }
 
@@ -161,27 +161,27 @@ void CommandRegistry::AddElementEntries(const HandlerOf& handlerOf)
         if (kinds.at(i).Command.isEmpty())
             continue;
         const QString& key = kinds.at(i).Command;
-        Spec spec = Plain(Command::InsertElement, "", "", Edits);
-        spec.argument = i;
-        spec.key = key;
-        spec.caption = ElementCaption(key);
-        Add(spec, handlerOf);
+        Entry entry = Plain(Command::InsertElement, "", "", Edits);
+        entry.argument = i;
+        entry.key = key;
+        entry.caption = ElementCaption(key);
+        Add(entry, handlerOf);
     }
 }
 
-const CommandSpec* CommandRegistry::Find(Command id, int argument) const
+const CommandEntry* CommandRegistry::Find(Command id, int argument) const
 {
-    for (const CommandSpec& spec : entries_)
-        if (spec.id == id && spec.argument == argument)
-            return &spec;
+    for (const CommandEntry& entry : entries_)
+        if (entry.id == id && entry.argument == argument)
+            return &entry;
     return nullptr;
 }
 
-const CommandSpec* CommandRegistry::Find(const QString& key) const
+const CommandEntry* CommandRegistry::Find(const QString& key) const
 {
-    for (const CommandSpec& spec : entries_)
-        if (spec.key == key)
-            return &spec;
+    for (const CommandEntry& entry : entries_)
+        if (entry.key == key)
+            return &entry;
     return nullptr;
 }
 
@@ -191,17 +191,17 @@ int CommandRegistry::ElementArgument(const QString& htmlN)
     return kind && !kind->Command.isEmpty() ? int(kind - ElementKind::All().constData()) : NoArgument;
 }
 
-bool CommandRegistry::Allowed(CommandSpec::Flags flags, const CommandState& state)
+bool CommandRegistry::Allowed(CommandEntry::Flags flags, const CommandState& state)
 {
-    if (flags.testFlag(Spec::NeedsPage) && !state.page)
+    if (flags.testFlag(Entry::NeedsPage) && !state.page)
         return false;
     // A page shown read-only or showing its preview is never edited, whatever way the command comes.
-    const bool editable = !flags.testFlag(Spec::ChangesText);
-    if (state.readOnly && !(editable && flags.testFlag(Spec::ReadOnlyOk)))
+    const bool editable = !flags.testFlag(Entry::ChangesText);
+    if (state.readOnly && !(editable && flags.testFlag(Entry::ReadOnlyOk)))
         return false;
-    if (state.previewing && !(editable && flags.testFlag(Spec::PreviewOk)))
+    if (state.previewing && !(editable && flags.testFlag(Entry::PreviewOk)))
         return false;
-    return (!flags.testFlag(Spec::NeedsUndo) || state.undo) && (!flags.testFlag(Spec::NeedsRedo) || state.redo) &&
-           (!flags.testFlag(Spec::NeedsSelection) || state.selection) &&
-           (!flags.testFlag(Spec::NeedsClipboard) || state.clipboard);
+    return (!flags.testFlag(Entry::NeedsUndo) || state.undo) && (!flags.testFlag(Entry::NeedsRedo) || state.redo) &&
+           (!flags.testFlag(Entry::NeedsSelection) || state.selection) &&
+           (!flags.testFlag(Entry::NeedsClipboard) || state.clipboard);
 }

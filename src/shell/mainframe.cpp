@@ -60,7 +60,7 @@ struct MenuRow
     Command id = Command::NewPage;
     const char* name = "";    // a submenu's object name; the key of an InsertElement entry
     const char* caption = ""; // a submenu's title; an entry's caption in this menu, when not the command's
-    CommandSpec::Flags flags = {};
+    CommandEntry::Flags flags = {};
 };
 
 namespace {
@@ -83,22 +83,22 @@ MenuRow Captioned(Command id, const char* caption)
 }
 const MenuRow Sep{MenuRow::Separator};
 const MenuRow End{MenuRow::EndSubMenu};
-MenuRow Sub(const char* name, const char* caption, CommandSpec::Flags flags)
+MenuRow Sub(const char* name, const char* caption, CommandEntry::Flags flags)
 {
     return {MenuRow::SubMenu, Command::NewPage, name, caption, flags};
 }
 
 // When a menu is open, as for a command: menus of a page go grey without one, and menus of editing commands while
 // the page shows its preview.
-const CommandSpec::Flags Always = CommandSpec::ReadOnlyOk | CommandSpec::PreviewOk;
-const CommandSpec::Flags OfPage = CommandSpec::NeedsPage | CommandSpec::ReadOnlyOk | CommandSpec::PreviewOk;
-const CommandSpec::Flags OfEditing = CommandSpec::NeedsPage;
+const CommandEntry::Flags Always = CommandEntry::ReadOnlyOk | CommandEntry::PreviewOk;
+const CommandEntry::Flags OfPage = CommandEntry::NeedsPage | CommandEntry::ReadOnlyOk | CommandEntry::PreviewOk;
+const CommandEntry::Flags OfEditing = CommandEntry::NeedsPage;
 
 struct MenuDef
 {
     const char* name; // "" for entries on the menu bar itself
     const char* caption;
-    CommandSpec::Flags flags;
+    CommandEntry::Flags flags;
     std::initializer_list<MenuRow> rows;
 };
 
@@ -306,19 +306,19 @@ QAction* MainFrame::ToolButton(Command id, int argument) const
 void MainFrame::BuildActions()
 {
     // One action per entry, for its menu entries, its context menu entry and its button alike.
-    for (const CommandSpec& spec : registry_.Entries()) {
-        auto* action = new QAction(spec.caption, this);
-        action->setObjectName(spec.key);
-        action->setShortcuts(spec.keys);
-        action->setShortcutContext(spec.keyContext);
-        action->setCheckable(spec.flags & (CommandSpec::Checkable | CommandSpec::Switch));
+    for (const CommandEntry& entry : registry_.Entries()) {
+        auto* action = new QAction(entry.caption, this);
+        action->setObjectName(entry.key);
+        action->setShortcuts(entry.keys);
+        action->setShortcutContext(entry.keyContext);
+        action->setCheckable(entry.flags & (CommandEntry::Checkable | CommandEntry::Switch));
         // A key the frame takes works while its menu is hidden too (the Window menu with no page).
-        if (!spec.keys.isEmpty() && spec.keyContext == Qt::WindowShortcut)
+        if (!entry.keys.isEmpty() && entry.keyContext == Qt::WindowShortcut)
             addAction(action);
         // A switch applies itself as its check mark changes.
-        if (!spec.flags.testFlag(CommandSpec::Switch))
-            connect(action, &QAction::triggered, this, [this, &spec] { RunCommand(spec); });
-        actions_.insert(&spec, action);
+        if (!entry.flags.testFlag(CommandEntry::Switch))
+            connect(action, &QAction::triggered, this, [this, &entry] { RunCommand(entry); });
+        actions_.insert(&entry, action);
     }
     Action(Command::ToggleWordWrap)->setChecked(true);
     Action(Command::ToggleCompletion)->setChecked(true);
@@ -329,9 +329,9 @@ QList<QAction*> MainFrame::ActionsOf(const MenuRow& row) const
     if (*row.name)
         return {actions_.value(registry_.Find(QString::fromLatin1(row.name)))};
     QList<QAction*> entries;
-    for (const CommandSpec& spec : registry_.Entries())
-        if (spec.id == row.id)
-            entries.append(actions_.value(&spec));
+    for (const CommandEntry& entry : registry_.Entries())
+        if (entry.id == row.id)
+            entries.append(actions_.value(&entry));
     return entries;
 }
 
@@ -415,9 +415,9 @@ void MainFrame::BuildReopenMarks()
     // The code page the active page is read in carries the mark.
     connect(menus_.value(QStringLiteral("ReopenMenu")), &QMenu::aboutToShow, this, [this] {
         const PageWindow* doc = ActiveDocument();
-        for (const CommandSpec& spec : registry_.Entries())
-            if (spec.id == Command::ReopenAs)
-                actions_.value(&spec)->setChecked(doc && int(doc->Encoding().codec) == spec.argument);
+        for (const CommandEntry& entry : registry_.Entries())
+            if (entry.id == Command::ReopenAs)
+                actions_.value(&entry)->setChecked(doc && int(doc->Encoding().codec) == entry.argument);
     });
 }
 
@@ -441,31 +441,31 @@ void MainFrame::BuildToolbar()
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
-        const CommandSpec* spec =
+        const CommandEntry* entry =
             *b.element ? registry_.Find(QString::fromLatin1(b.element)) : registry_.Find(b.command);
-        if (!spec)
+        if (!entry)
             continue;
-        QAction* action = ButtonAction(*spec);
+        QAction* action = ButtonAction(*entry);
         action->setIcon(b.icon == QStyle::SP_CustomBase ? ToolbarIcons::Drawn(key) : style()->standardIcon(b.icon));
         action->setIconVisibleInMenu(false);
         action->setIconText(QString::fromUtf8(b.text));
         action->setToolTip(QString::fromUtf8(b.tip));
         toolbar->addAction(action);
         toolbar->widgetForAction(action)->setObjectName(key);
-        buttons_.insert(spec, action);
+        buttons_.insert(entry, action);
     }
 }
 
-QAction* MainFrame::ButtonAction(const CommandSpec& spec)
+QAction* MainFrame::ButtonAction(const CommandEntry& command)
 {
     // A button is the action of the command it runs: one enabled state for both. Its short text and picture are for
     // the toolbar only; a command on the menu bar itself would show the picture there in place of its caption, so
     // its button is an action of its own that follows the entry's state.
-    QAction* entry = actions_.value(&spec);
+    QAction* entry = actions_.value(&command);
     if (!menuBar()->actions().contains(entry))
         return entry;
     auto* button = new QAction(this);
-    connect(button, &QAction::triggered, this, [this, &spec] { RunCommand(spec); });
+    connect(button, &QAction::triggered, this, [this, &command] { RunCommand(command); });
     connect(entry, &QAction::enabledChanged, button, &QAction::setEnabled);
     return button;
 }
@@ -663,11 +663,11 @@ void MainFrame::InsertOtherElement(PageWindow* doc)
 
 void MainFrame::RunCommand(Command id, int argument)
 {
-    if (const CommandSpec* spec = registry_.Find(id, argument))
-        RunCommand(*spec);
+    if (const CommandEntry* entry = registry_.Find(id, argument))
+        RunCommand(*entry);
 }
 
-void MainFrame::RunCommand(const CommandSpec& command)
+void MainFrame::RunCommand(const CommandEntry& command)
 {
     // Whatever way the command comes, it runs only where its flags allow: a page shown read-only for its long lines
     // or showing its preview is not edited. What it works on (a selection, the clipboard) it copes without.

@@ -83,7 +83,7 @@ public:
 
     // Runs a command as its menu entry or button would.
     void RunCommand(Command id, int argument = CommandRegistry::NoArgument);
-    void RunCommand(const CommandSpec& command);
+    void RunCommand(const CommandEntry& command);
 
     // The files of the recent-files menu, newest first.
     QStringList RecentFiles() const { return recent_; }
@@ -121,7 +121,7 @@ private:
     // A menu entry under its own caption for the command's action.
     QAction* CaptionedAction(QAction* action, const char* caption);
     void FillMenu(QMenu* menu, std::span<const MenuRow> rows);
-    QAction* ButtonAction(const CommandSpec& spec);
+    QAction* ButtonAction(const CommandEntry& command);
     void CloseActive();
     // The enabled states of every action and menu, from their flags and the state of the frame.
     void RefreshCommands();
@@ -171,11 +171,11 @@ private:
     BuilderDialogs dialogs_{shared_};
     PageWindow* slots_[MaxDocuments] = {};
     CommandRegistry registry_{[this](Command id, int argument) { return HandlerOf(id, argument); }};
-    QHash<const CommandSpec*, QAction*> actions_; // one action per entry of the registry
-    QHash<const CommandSpec*, QAction*> buttons_; // the toolbar's buttons by the entry they run
+    QHash<const CommandEntry*, QAction*> actions_; // one action per entry of the registry
+    QHash<const CommandEntry*, QAction*> buttons_; // the toolbar's buttons by the entry they run
     QHash<QString, QMenu*> menus_;
-    QHash<QMenu*, CommandSpec::Flags> menuFlags_; // when each menu is open, as for a command
-    CommandState state_;                          // what the entries are offered for
+    QHash<QMenu*, CommandEntry::Flags> menuFlags_; // when each menu is open, as for a command
+    CommandState state_;                           // what the entries are offered for
     QMenu* systemMenu_ = nullptr;
     QAction* windowEntries_[MaxDocuments] = {};
 

@@ -16,7 +16,7 @@ class RecoveryDialog : public QDialog
 public:
     // `copies`: pages whose save was cut off, listed after the pages, to be put back as they were before it.
     explicit RecoveryDialog(const QList<RecoveryEntry>& entries, QWidget* parent = nullptr,
-                         const QList<PageCopy>& copies = {});
+                            const QList<PageCopy>& copies = {});
 
     QTreeWidget* PageList = nullptr;
 

@@ -1,8 +1,8 @@
 #include "shell/recoverykeeper.h"
 
 #include "base/messages.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
+#include "editor/pagewindow.h"
 #include "shell/mainframe.h"
 #include "shell/recoverydialog.h"
 

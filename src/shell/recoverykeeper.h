@@ -29,7 +29,8 @@ public:
     // The user's recovery folder: <app data>/recovery.
     static QString DefaultFolder();
 
-    RecoveryKeeper(MainFrame& frame, const QString& folder, int intervalMs = DefaultInterval, QObject* parent = nullptr);
+    RecoveryKeeper(MainFrame& frame, const QString& folder, int intervalMs = DefaultInterval,
+                   QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
     // Queues a write for each changed page whose text changed since its last write; returns how many.

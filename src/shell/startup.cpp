@@ -60,7 +60,7 @@ void RunTestCommands(MainFrame& frame)
             continue;
         frame.Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
         for (const QString& key : commands)
-            if (const CommandSpec* command = frame.Commands().Find(key))
+            if (const CommandEntry* command = frame.Commands().Find(key))
                 frame.RunCommand(*command);
     }
 }

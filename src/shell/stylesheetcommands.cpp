@@ -3,12 +3,12 @@
 #include "base/filedialog.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
-#include "builders/styles/stylesheetdialog.h"
 #include "builders/styles/stylesheet.h"
+#include "builders/styles/stylesheetdialog.h"
 #include "editor/headinsert.h"
-#include "editor/pagewindow.h"
 #include "editor/pageedit.h"
 #include "editor/pagesearch.h"
+#include "editor/pagewindow.h"
 
 #include <QTextDocument>
 
@@ -38,9 +38,9 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, PageWindow& d
     const QString rules = AskRules(context, doc);
     if (rules.isEmpty())
         return;
-    const QString path =
-        FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
-                   QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.folder, QStringLiteral("css"));
+    const QString path = FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
+                                    QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.folder,
+                                    QStringLiteral("css"));
     if (path.isEmpty())
         return;
     // The sheet holds the rules alone (a browser takes the block's wrapping for part of the first rule and drops

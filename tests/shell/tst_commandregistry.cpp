@@ -24,7 +24,7 @@ class TestCommandRegistry : public QObject
 
     PageWindowFixture f_;
 
-    const CommandSpec& Entry(const QString& key) const { return *f_.frame->Commands().Find(key); }
+    const CommandEntry& Entry(const QString& key) const { return *f_.frame->Commands().Find(key); }
 
     // Whether the user reaches a menu from the menu bar: every menu on the way is shown and enabled.
     bool OpenFromBar(const QMenu* menu) const
@@ -55,7 +55,7 @@ class TestCommandRegistry : public QObject
 
     // Runs a command the page's mode refuses: no dialog, no message, and the page, its selection, its zoom and
     // the clipboard stay as they were.
-    void RefusedLeavesAlone(const CommandSpec& command, PageWindow* doc)
+    void RefusedLeavesAlone(const CommandEntry& command, PageWindow* doc)
     {
         const QString text = PageWindowFixture::Text(doc), clipboard = QApplication::clipboard()->text();
         const QTextCursor selection = doc->pageEdit->textCursor();
@@ -84,30 +84,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("key");
         const CommandRegistry registry([](Command, int) { return CommandRegistry::Handler(); });
-        for (const CommandSpec& command : registry.Entries())
+        for (const CommandEntry& command : registry.Entries())
             QTest::newRow(qPrintable(command.key)) << command.key;
     }
     void everyCommand()
     {
         QFETCH(QString, key);
-        const CommandSpec& command = Entry(key);
-        const std::vector<CommandSpec>& all = f_.frame->Commands().Entries();
+        const CommandEntry& command = Entry(key);
+        const std::vector<CommandEntry>& all = f_.frame->Commands().Entries();
         QCOMPARE(f_.frame->Action(command.id, command.argument)->objectName(), key);
-        QCOMPARE(std::count_if(all.begin(), all.end(), [&](const CommandSpec& c) { return c.key == key; }), 1);
+        QCOMPARE(std::count_if(all.begin(), all.end(), [&](const CommandEntry& c) { return c.key == key; }), 1);
 
         // The keys are in the key column only, and no other command has them.
-        static const QRegularExpression keyText(QStringLiteral("\\b(ctrl|shift|alt)\\s*\\+|\\bdel\\b|\\bF\\d+\\b|\\S\\s{2,}"),
-                                                QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression keyText(
+            QStringLiteral("\\b(ctrl|shift|alt)\\s*\\+|\\bdel\\b|\\bF\\d+\\b|\\S\\s{2,}"),
+            QRegularExpression::CaseInsensitiveOption);
         QVERIFY(!command.caption.trimmed().isEmpty());
         QVERIFY2(!keyText.match(command.caption).hasMatch(), qPrintable(command.caption));
         for (const QKeySequence& keys : command.keys)
-            for (const CommandSpec& other : all)
+            for (const CommandEntry& other : all)
                 QVERIFY2(&other == &command || !other.keys.contains(keys), qPrintable(other.key));
 
         // A command that edits the text runs neither on a read-only page nor during the preview.
-        const CommandSpec::Flags flags = command.flags;
-        if (flags.testFlag(CommandSpec::ChangesText))
-            QVERIFY(!flags.testAnyFlags(CommandSpec::ReadOnlyOk | CommandSpec::PreviewOk));
+        const CommandEntry::Flags flags = command.flags;
+        if (flags.testFlag(CommandEntry::ChangesText))
+            QVERIFY(!flags.testAnyFlags(CommandEntry::ReadOnlyOk | CommandEntry::PreviewOk));
 
         const QString path = f_.Path(QStringLiteral("long.html"));
         QVERIFY(f_.WriteFile(path, "<p>" + QByteArray(LongLines::Threshold + 1, 'a') + "</p>"));
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(readOnly && readOnly->LongLinePage());
         readOnly->pageEdit->selectAll();
         QApplication::clipboard()->setText(QStringLiteral("pasted"));
-        if (!flags.testFlag(CommandSpec::ReadOnlyOk))
+        if (!flags.testFlag(CommandEntry::ReadOnlyOk))
             RefusedLeavesAlone(command, readOnly);
 
         // During the preview, the menus and the toolbar offer exactly the commands it allows.
@@ -127,8 +128,8 @@ private Q_SLOTS:
         previewed->pageEdit->selectAll();
         f_.frame->RunCommand(Command::Preview);
         QVERIFY(PagePreview::IsShown(*previewed));
-        QCOMPARE(Offered(f_.frame->Action(command.id, command.argument)), flags.testFlag(CommandSpec::PreviewOk));
-        if (!flags.testFlag(CommandSpec::PreviewOk))
+        QCOMPARE(Offered(f_.frame->Action(command.id, command.argument)), flags.testFlag(CommandEntry::PreviewOk));
+        if (!flags.testFlag(CommandEntry::PreviewOk))
             RefusedLeavesAlone(command, previewed);
     }
 };

@@ -176,7 +176,7 @@ private Q_SLOTS:
     void everyCommandIsWired()
     {
         QStringList unwired;
-        for (const CommandSpec& command : f_.frame->Commands().Entries())
+        for (const CommandEntry& command : f_.frame->Commands().Entries())
             if (!command.run)
                 unwired.append(command.key);
         const QList<QAction*> actions = f_.frame->findChildren<QAction*>();

@@ -79,8 +79,7 @@ ScriptCallDialog::ScriptCallDialog(const BuilderContext& context, int callIndex,
                             QStringLiteral("&S  确定"), QStringLiteral("&C  取消"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
+    buttons.CloseOnClick(this);
 
     auto* main = new QVBoxLayout(this);
     main->setSizeConstraint(QLayout::SetFixedSize);

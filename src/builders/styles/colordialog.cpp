@@ -87,8 +87,7 @@ ColorDialog::ColorDialog(const TagDb& colorNames, const QString& start, QWidget*
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     layout->addLayout(buttons.Row);
-    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
+    buttons.CloseOnClick(this);
 
     setTabOrder(ColorSlider[0], ColorSlider[1]);
     setTabOrder(ColorSlider[1], ColorSlider[2]);

@@ -50,8 +50,7 @@ SizeDialog::SizeDialog(Input input, QWidget* parent) : BuilderDialog(parent), in
 
     connect(units.Group, &QButtonGroup::idClicked, this, [this](int i) { ChooseUnit(i, true); });
     connect(PositionBar, &QScrollBar::valueChanged, this, &SizeDialog::MoveTo);
-    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
+    buttons.CloseOnClick(this);
 
     setTabOrder(PositionBar, UnitOption[0]);
     setTabOrder(UnitOption[0], OkCommand);

@@ -90,8 +90,7 @@ StyleSheetDialog::StyleSheetDialog(const BuilderContext& context, QWidget* paren
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
-    connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
+    buttons.CloseOnClick(this);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);

@@ -12,7 +12,7 @@
 
 class PageWindow;
 
-struct CommandSpec
+struct CommandEntry
 {
     enum Flag
     {
@@ -39,4 +39,4 @@ struct CommandSpec
     Flags flags;
     std::function<void(PageWindow*)> run; // given the active page, null for a command that needs none
 };
-Q_DECLARE_OPERATORS_FOR_FLAGS(CommandSpec::Flags)
+Q_DECLARE_OPERATORS_FOR_FLAGS(CommandEntry::Flags)
