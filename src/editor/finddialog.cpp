@@ -14,8 +14,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextCharFormat>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -279,8 +281,20 @@ void FindDialog::ReplaceAll()
         return;
     if (!pageEdit)
         return;
-    PageSearch::ReplaceAll(pageEdit->document(), what, with, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive,
-                           TypingFormat());
+    // A big page shows how far it has come after half a second; 取消 takes back what was replaced. The whole
+    // program waits meanwhile, so that nothing changes the page under the replacing.
+    QTextDocument* document = pageEdit->document();
+    QProgressDialog progress(QStringLiteral("正在全部替换……"), QStringLiteral("取消(&C)"), 0,
+                             document->characterCount(), this);
+    progress.setWindowTitle(QStringLiteral("全部替换"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(500);
+    progress.setValue(0);
+    PageSearch::ReplaceAll(document, what, with, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, TypingFormat(),
+                           [&progress](int position) {
+                               progress.setValue(position);
+                               return !progress.wasCanceled();
+                           });
     LastFound = -1;
     ReplacedAt = -1;
 }

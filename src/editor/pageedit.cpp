@@ -259,6 +259,34 @@ void PageEdit::insertFromMimeData(const QMimeData* source)
         InsertTyped(source->text());
 }
 
+QMimeData* PageEdit::createMimeDataFromSelection() const
+{
+    // The control's own copy would build a rich copy of the selection first, a second document of every line it
+    // spans, which a whole big page makes slow and heavy. A page is plain text, so plain text is what goes, as
+    // UTF-8 (the form other programs take it in, and the smallest): converted a slice at a time into room for
+    // the worst case, of which only what is written is ever touched, so a big selection is held once.
+    constexpr int Slice = 1 << 16;
+    const QTextCursor selection = textCursor();
+    const int end = selection.selectionEnd();
+    QByteArray bytes;
+    bytes.reserve(qsizetype(end - selection.selectionStart()) * 3);
+    QTextCursor slice(document());
+    for (int from = selection.selectionStart(); from < end;) {
+        slice.setPosition(from);
+        slice.setPosition(qMin(from + Slice, end), QTextCursor::KeepAnchor);
+        QString text = slice.selectedText();
+        if (text.size() > 1 && text.back().isHighSurrogate() && slice.position() < end)
+            text.chop(1); // its other half starts the next slice
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        bytes += text.toUtf8();
+        from += int(text.size());
+    }
+    bytes.squeeze();
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("text/plain"), bytes);
+    return mime;
+}
+
 void PageEdit::SetLineNumbersShown(bool on)
 {
     lineNumbers_ = on;

@@ -85,7 +85,7 @@ int PageSearch::FindBefore(const QTextDocument* document, const QString& what, i
 }
 
 int PageSearch::ReplaceAll(QTextDocument* document, const QString& what, const QString& with, Qt::CaseSensitivity cs,
-                           const QTextCharFormat& format)
+                           const QTextCharFormat& format, const Progress& progress)
 {
     if (what.isEmpty())
         return 0;
@@ -98,9 +98,20 @@ int PageSearch::ReplaceAll(QTextDocument* document, const QString& what, const Q
     int count = 0;
     QList<int> hits;
     QTextBlock block = document->begin();
-    while (block.isValid()) {
+    int scanned = 0; // characters of the document as it was that the scan has passed
+    constexpr int LinesBetweenReports = 4096;
+    for (int line = 1; block.isValid(); ++line) {
+        if (progress && line % LinesBetweenReports == 0 && !progress(scanned)) {
+            if (count > 0) {
+                cursor.endEditBlock();
+                document->undo();
+                document->clearUndoRedoStacks(QTextDocument::RedoStack);
+            }
+            return 0;
+        }
         // Matches are taken from the line as it stood, then replaced front to back.
         const QString text = block.text();
+        scanned += int(text.size()) + 1;
         hits.clear();
         for (qsizetype at = matcher.indexIn(text, 0); at >= 0; at = matcher.indexIn(text, at + what.size()))
             hits.append(int(at));

@@ -5,6 +5,8 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
+
 class QTextCharFormat;
 class QTextDocument;
 
@@ -21,6 +23,9 @@ public:
     // Replaces every occurrence of `what`, scanning from the first character; replaced text is not scanned again.
     // All of it is one edit: one change notification and one undo step. Returns the number replaced; with none
     // (or an empty `what`) the document is not touched.
+    // `progress`, when given, is told now and then how far the scan has come (a position in the document as it
+    // was); when it returns false the scan stops and what was replaced so far is taken back (0 is returned).
+    using Progress = std::function<bool(int position)>;
     static int ReplaceAll(QTextDocument* document, const QString& what, const QString& with, Qt::CaseSensitivity cs,
-                          const QTextCharFormat& format);
+                          const QTextCharFormat& format, const Progress& progress = {});
 };

@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -711,7 +712,9 @@ void PageWindow::UpdateSelectionCommands()
 
 void PageWindow::UpdatePasteCommands()
 {
-    emit PasteAvailable(!QApplication::clipboard()->text().isEmpty());
+    // Whether the clipboard holds text is told by its formats: its text is not fetched (or converted) for it.
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    emit PasteAvailable(mime && mime->hasText());
 }
 
 void PageWindow::SetWordWrap(bool on)

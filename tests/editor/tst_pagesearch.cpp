@@ -182,6 +182,45 @@ private Q_SLOTS:
         QCOMPARE(Text(doc), text);
         QVERIFY(!doc.isUndoAvailable());
     }
+
+    // A long replacement reports how far it has come; stopped, it leaves the page and its undo history as they
+    // were, whether it stops before the first match or after many.
+    void replaceAllReportsAndStops_data()
+    {
+        QTest::addColumn<int>("stopAfterReports");
+        QTest::newRow("runs to the end") << -1;
+        QTest::newRow("stopped at the first report") << 0;
+        QTest::newRow("stopped half way") << 2;
+    }
+    void replaceAllReportsAndStops()
+    {
+        QFETCH(int, stopAfterReports);
+        QStringList lines;
+        for (int i = 0; i < 5 * 4096; ++i)
+            lines += QStringLiteral("line %1 abc").arg(i);
+        const QString text = lines.join(QLatin1Char('\n'));
+        QTextDocument doc;
+        doc.setPlainText(text);
+        doc.clearUndoRedoStacks();
+        QList<int> reports;
+        const int count = PageSearch::ReplaceAll(&doc, QStringLiteral("abc"), QStringLiteral("x"), Qt::CaseSensitive,
+                                                 QTextCharFormat(), [&](int position) {
+                                                     reports.append(position);
+                                                     return reports.size() - 1 != stopAfterReports;
+                                                 });
+        QVERIFY(reports.size() >= (stopAfterReports < 0 ? 5 : stopAfterReports + 1));
+        QVERIFY(std::is_sorted(reports.begin(), reports.end()));
+        QVERIFY(reports.back() <= int(text.size()));
+        if (stopAfterReports < 0) {
+            QCOMPARE(count, 5 * 4096);
+            QVERIFY(!Text(doc).contains(QStringLiteral("abc")));
+            return;
+        }
+        QCOMPARE(count, 0);
+        QCOMPARE(Text(doc), text);
+        QVERIFY(!doc.isUndoAvailable());
+        QVERIFY(!doc.isRedoAvailable());
+    }
 };
 
 QTEST_MAIN(TestPageSearch)

@@ -1066,6 +1066,36 @@ private Q_SLOTS:
         QCOMPARE(edit->textCursor().selectionEnd(), edit->document()->characterCount() - 1);
     }
 
+    // Copy puts the page's own characters on the clipboard, as plain text only: no-break spaces stay, lines
+    // end in "\n", and a character of two halves at the edge of a slice is copied whole.
+    void copyIsThePlainText_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const QString emoji = QString::fromUcs4(U"\U0001F600");
+        QTest::newRow("lines, no-break spaces") << QStringLiteral("<p>中文&nbsp;\u00A0x</p>\n\n<br>") << 1 << 17;
+        QTest::newRow("two halves across a slice") << QString(65535, QLatin1Char('a')) + emoji + QStringLiteral("z")
+                                                    << 0 << 65538;
+        QTest::newRow("within one line") << QStringLiteral("abc def") << 4 << 7;
+    }
+    void copyIsThePlainText()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        PageEdit* edit = Active()->pageEdit;
+        edit->ReplaceAllText(page);
+        QTextCursor c = edit->textCursor();
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        edit->setTextCursor(c);
+        f_.frame->RunCommand(Command::Copy);
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QCOMPARE(mime->text(), page.mid(from, to - from));
+        QVERIFY(!mime->hasHtml());
+    }
+
     void wordWrapFollowsThePage()
     {
         PageWindow* first = Active();

@@ -1,0 +1,231 @@
+// Times the whole-page operations on a big page in a real page window, with the peak memory each one adds:
+//   app_bigedits copy PAGE.html         select all + copy, then select all + cut and undo
+//   app_bigedits replace LINES          replace all on a page of LINES lines with one match each, then undo;
+//                                       then 20 more replace all + undo pairs and the resident memory they leave
+//   app_bigedits keys PAGE.html [N]     N keys (200) typed at the start and at the end of the page, each timed
+//                                       from the key to the end of the repaint it causes (median, 99th percentile)
+// Run it under Xvfb (or offscreen) with a page from bench/make-page.
+#include "base/pagefile.h"
+#include "editor/pageedit.h"
+#include "editor/pagesearch.h"
+#include "editor/pagewindow.h"
+#include "shell/mainframe.h"
+
+#include "benchsetting.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double StatusMb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+double PeakMb() { return StatusMb("VmHWM:"); }
+double ResidentMb() { return StatusMb("VmRSS:"); }
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Counts the paints of a widget, so that a key can be timed to the end of the repaint it causes.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+struct Bench
+{
+    BenchSetting setting;
+    MainFrame frame{setting.shared};
+    PageWindow* doc = nullptr;
+
+    bool Open(const QString& path)
+    {
+        frame.resize(1000, 700);
+        frame.show();
+        DecodedPage page;
+        if (PageFile::Read(path, page) != PageFile::Ok)
+            return false;
+        doc = frame.OpenDocument(true, path, setting.dir.path() + QLatin1Char('/'), &page);
+        Settle();
+        return doc != nullptr;
+    }
+    bool OpenText(const QString& text)
+    {
+        const QString path = setting.dir.filePath(QStringLiteral("lines.html"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) != text.toUtf8().size())
+            return false;
+        file.close();
+        return Open(path);
+    }
+    void Close()
+    {
+        doc->pageEdit->document()->setModified(false);
+        doc->close();
+    }
+    // Runs `step` and prints its time and the peak memory it added.
+    template <typename Step>
+    void Time(const char* name, Step step)
+    {
+        const double before = PeakMb();
+        QElapsedTimer t;
+        t.start();
+        step();
+        Settle();
+        std::printf("%-28s %8.1f ms, peak %.0f -> %.0f MB\n", name, t.nsecsElapsed() / 1e6, before, PeakMb());
+        std::fflush(stdout);
+    }
+};
+
+int Copy(const QString& path)
+{
+    Bench b;
+    if (!b.Open(path))
+        return 2;
+    PageEdit* edit = b.doc->pageEdit;
+    std::printf("page %d lines, peak after open %.0f MB\n", edit->blockCount(), PeakMb());
+    b.Time("select all + copy", [&] {
+        edit->selectAll();
+        edit->copy();
+    });
+    const qsizetype copied = QGuiApplication::clipboard()->text().size();
+    b.Time("select all + cut", [&] {
+        edit->selectAll();
+        edit->cut();
+    });
+    b.Time("undo the cut", [&] { edit->undo(); });
+    std::printf("clipboard %lld characters, page %d lines after the undo\n", qlonglong(copied), edit->blockCount());
+    b.Close();
+    return copied > 0 ? 0 : 1;
+}
+
+int Replace(int lines)
+{
+    Bench b;
+    QString text;
+    text.reserve(qsizetype(lines) * 24);
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral("<p>line %1 abc</p>\n").arg(i);
+    if (!b.OpenText(text))
+        return 2;
+    text.clear();
+    text.squeeze();
+    QTextDocument* document = b.doc->pageEdit->document();
+    std::printf("page %d lines, peak after open %.0f MB, resident %.0f MB\n", document->blockCount(), PeakMb(),
+                ResidentMb());
+    int count = 0;
+    b.Time("replace all", [&] {
+        count = PageSearch::ReplaceAll(document, QStringLiteral("abc"), QStringLiteral("xyzw"), Qt::CaseSensitive,
+                                       QTextCharFormat());
+    });
+    std::printf("%d replaced\n", count);
+    b.Time("undo", [&] { document->undo(); });
+    if (qEnvironmentVariableIsSet("WHOLE")) {
+        b.Time("whole-text replace", [&] {
+            QString all = document->toRawText();
+            all.replace(QStringLiteral("abc"), QStringLiteral("xyzw"));
+            QTextCursor c(document);
+            c.select(QTextCursor::Document);
+            c.insertText(all);
+        });
+        b.Time("undo", [&] { document->undo(); });
+    }
+    if (qEnvironmentVariableIsSet("NOPAIRS"))
+        return 0;
+    const double start = ResidentMb();
+    for (int i = 0; i < 20; ++i) {
+        PageSearch::ReplaceAll(document, QStringLiteral("abc"), QStringLiteral("xyzw"), Qt::CaseSensitive,
+                               QTextCharFormat());
+        document->undo();
+        Settle();
+    }
+    std::printf("20 replace all + undo pairs: resident %.0f -> %.0f MB\n", start, ResidentMb());
+    b.Close();
+    return count == lines ? 0 : 1;
+}
+
+double Percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
+}
+
+int Keys(const QString& path, int keys)
+{
+    Bench b;
+    if (!b.Open(path))
+        return 2;
+    PageEdit* edit = b.doc->pageEdit;
+    PaintCounter counter;
+    edit->viewport()->installEventFilter(&counter);
+    for (const bool atEnd : {false, true}) {
+        QTextCursor c(edit->document());
+        c.movePosition(atEnd ? QTextCursor::End : QTextCursor::Start);
+        edit->setTextCursor(c);
+        edit->ensureCursorVisible();
+        Settle();
+        std::vector<double> times;
+        QElapsedTimer t;
+        for (int i = 0; i < keys; ++i) {
+            const int before = counter.paints;
+            t.start();
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+            QApplication::sendEvent(edit, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+            QApplication::sendEvent(edit, &release);
+            while (counter.paints == before && t.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            times.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::printf("%d keys at the %s: median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", keys,
+                    atEnd ? "end" : "start", Percentile(times, 0.5), Percentile(times, 0.99),
+                    *std::max_element(times.begin(), times.end()));
+    }
+    b.Close();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 3 && args[1] == QLatin1String("copy"))
+        return Copy(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("replace"))
+        return Replace(args[2].toInt());
+    if (args.size() >= 3 && args[1] == QLatin1String("keys"))
+        return Keys(args[2], args.size() > 3 ? args[3].toInt() : 200);
+    std::fprintf(stderr, "usage: app_bigedits copy PAGE.html | replace LINES | keys PAGE.html [N]\n");
+    return 2;
+}
