@@ -1,9 +1,11 @@
 // Times the whole-page operations on a big page in a real page window, with the peak memory each one adds:
 //   app_bigedits copy PAGE.html         select all + copy, then select all + cut and undo
-//   app_bigedits replace LINES          replace all on a page of LINES lines with one match each, then undo;
-//                                       then 20 more replace all + undo pairs and the resident memory they leave
-//   app_bigedits keys PAGE.html [N]     N keys (200) typed at the start and at the end of the page, each timed
-//                                       from the key to the end of the repaint it causes (median, 99th percentile)
+//   app_bigedits replace LINES|PAGE.html [PAIRS]   replace all on a page of LINES lines with one match each (or
+//                                       of the cells "数据" of a page from bench/make-page), then undo; then PAIRS
+//                                       (20) more replace all + undo pairs and the resident memory they leave
+//   app_bigedits keys PAGE.html [N] [--colour]   N keys (200) typed at the start and at the end of the page, each
+//                                       timed from the key to the end of the repaint it causes (median, 99th
+//                                       percentile); --colour with syntax colouring on
 // Run it under Xvfb (or offscreen) with a page from bench/make-page.
 #include "base/pagefile.h"
 #include "editor/pageedit.h"
@@ -19,6 +21,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -128,7 +131,30 @@ int Copy(const QString& path)
     return copied > 0 ? 0 : 1;
 }
 
-int Replace(int lines)
+// Replace all on the page and its undo, then `pairs` more replace all + undo pairs and the resident memory they leave.
+int Replace(Bench& b, const QString& what, const QString& with, int pairs)
+{
+    QTextDocument* document = b.doc->pageEdit->document();
+    std::printf("page %d lines, peak after open %.0f MB, resident %.0f MB\n", document->blockCount(), PeakMb(),
+                ResidentMb());
+    int count = 0;
+    b.Time("replace all", [&] { count = PageSearch::ReplaceAll(document, what, with, Qt::CaseSensitive, {}); });
+    std::printf("%d replaced\n", count);
+    b.Time("undo", [&] { document->undo(); });
+    const double start = ResidentMb();
+    for (int i = 0; i < pairs; ++i) {
+        PageSearch::ReplaceAll(document, what, with, Qt::CaseSensitive, {});
+        document->undo();
+        Settle();
+    }
+    if (pairs > 0)
+        std::printf("%d replace all + undo pairs: resident %.0f -> %.0f MB\n", pairs, start, ResidentMb());
+    b.Close();
+    return count > 0 ? 0 : 1;
+}
+
+// A page of `lines` lines with one match each.
+int ReplaceLines(int lines, int pairs)
 {
     Bench b;
     QString text;
@@ -139,38 +165,16 @@ int Replace(int lines)
         return 2;
     text.clear();
     text.squeeze();
-    QTextDocument* document = b.doc->pageEdit->document();
-    std::printf("page %d lines, peak after open %.0f MB, resident %.0f MB\n", document->blockCount(), PeakMb(),
-                ResidentMb());
-    int count = 0;
-    b.Time("replace all", [&] {
-        count = PageSearch::ReplaceAll(document, QStringLiteral("abc"), QStringLiteral("xyzw"), Qt::CaseSensitive,
-                                       QTextCharFormat());
-    });
-    std::printf("%d replaced\n", count);
-    b.Time("undo", [&] { document->undo(); });
-    if (qEnvironmentVariableIsSet("WHOLE")) {
-        b.Time("whole-text replace", [&] {
-            QString all = document->toRawText();
-            all.replace(QStringLiteral("abc"), QStringLiteral("xyzw"));
-            QTextCursor c(document);
-            c.select(QTextCursor::Document);
-            c.insertText(all);
-        });
-        b.Time("undo", [&] { document->undo(); });
-    }
-    if (qEnvironmentVariableIsSet("NOPAIRS"))
-        return 0;
-    const double start = ResidentMb();
-    for (int i = 0; i < 20; ++i) {
-        PageSearch::ReplaceAll(document, QStringLiteral("abc"), QStringLiteral("xyzw"), Qt::CaseSensitive,
-                               QTextCharFormat());
-        document->undo();
-        Settle();
-    }
-    std::printf("20 replace all + undo pairs: resident %.0f -> %.0f MB\n", start, ResidentMb());
-    b.Close();
-    return count == lines ? 0 : 1;
+    return Replace(b, QStringLiteral("abc"), QStringLiteral("xyzw"), pairs);
+}
+
+// A page from bench/make-page: its "数据" cells.
+int ReplacePage(const QString& path, int pairs)
+{
+    Bench b;
+    if (!b.Open(path))
+        return 2;
+    return Replace(b, QStringLiteral("数据"), QStringLiteral("资料"), pairs);
 }
 
 double Percentile(std::vector<double> values, double p)
@@ -179,12 +183,15 @@ double Percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
 }
 
-int Keys(const QString& path, int keys)
+int Keys(const QString& path, int keys, bool colour)
 {
     Bench b;
+    if (colour)
+        b.frame.RunCommand(Command::ToggleSyntaxColouring);
     if (!b.Open(path))
         return 2;
     PageEdit* edit = b.doc->pageEdit;
+    std::printf("page %d lines%s\n", edit->blockCount(), edit->isReadOnly() ? ", read-only" : "");
     PaintCounter counter;
     edit->viewport()->installEventFilter(&counter);
     for (const bool atEnd : {false, true}) {
@@ -206,6 +213,10 @@ int Keys(const QString& path, int keys)
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
             times.push_back(t.nsecsElapsed() / 1e6);
         }
+        const QString typed = atEnd ? edit->document()->lastBlock().text().right(keys)
+                                    : edit->document()->firstBlock().text().left(keys);
+        if (typed != QString(keys, QLatin1Char('x')))
+            std::printf("the keys were not all typed\n");
         std::printf("%d keys at the %s: median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", keys,
                     atEnd ? "end" : "start", Percentile(times, 0.5), Percentile(times, 0.99),
                     *std::max_element(times.begin(), times.end()));
@@ -222,10 +233,12 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("copy"))
         return Copy(args[2]);
-    if (args.size() >= 3 && args[1] == QLatin1String("replace"))
-        return Replace(args[2].toInt());
+    if (args.size() >= 3 && args[1] == QLatin1String("replace")) {
+        const int pairs = args.size() > 3 ? args[3].toInt() : 20;
+        return args[2].toInt() > 0 ? ReplaceLines(args[2].toInt(), pairs) : ReplacePage(args[2], pairs);
+    }
     if (args.size() >= 3 && args[1] == QLatin1String("keys"))
-        return Keys(args[2], args.size() > 3 ? args[3].toInt() : 200);
-    std::fprintf(stderr, "usage: app_bigedits copy PAGE.html | replace LINES | keys PAGE.html [N]\n");
+        return Keys(args[2], args.size() > 3 ? args[3].toInt() : 200, args.contains(QLatin1String("--colour")));
+    std::fprintf(stderr, "usage: app_bigedits copy PAGE.html | replace LINES|PAGE.html [PAIRS] | keys PAGE.html [N] [--colour]\n");
     return 2;
 }

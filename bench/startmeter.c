@@ -5,7 +5,7 @@
  *   cpu     the CPU time it used, all threads, until it was killed
  * With -t COMMAND (repeatable), once the program is idle each COMMAND is run (a shell command, e.g. xdotool
  * keys; $STARTMETER_PID is the program's) and the time from its start until the program is idle again is
- * reported as "then N ms".
+ * reported as "then N ms", and the peak memory after the last one as "endpeak N MB".
  * Usage: startmeter [-t COMMAND]... PROGRAM [ARGS...]   (the program is killed afterwards) */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
@@ -133,6 +133,8 @@ int main(int argc, char** argv)
             fprintf(stderr, "startmeter: step failed: %s\n", steps[i]);
         printf("  then %.0f ms", wait_idle(pid, now_ms(), 60000) - start);
     }
+    if (nsteps > 0)
+        printf("  endpeak %.1f MB", vm_hwm_kb(pid) / 1024.0);
     printf("  ");
     fflush(stdout);
     kill(pid, SIGKILL);
