@@ -5,7 +5,8 @@
 //                                       (20) more replace all + undo pairs and the resident memory they leave
 //   app_bigedits keys PAGE.html [N] [--colour]   N keys (200) typed at the start and at the end of the page, each
 //                                       timed from the key to the end of the repaint it causes (median, 99th
-//                                       percentile); --colour with syntax colouring on
+//                                       percentile); --colour with syntax colouring on; --spread S spreads the keys
+//                                       over S seconds, so that the program's timers (the recovery copy) run too
 // Run it under Xvfb (or offscreen) with a page from bench/make-page.
 #include "base/pagefile.h"
 #include "editor/pageedit.h"
@@ -183,7 +184,7 @@ double Percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
 }
 
-int Keys(const QString& path, int keys, bool colour)
+int Keys(const QString& path, int keys, bool colour, int spreadSeconds)
 {
     Bench b;
     if (colour)
@@ -201,8 +202,23 @@ int Keys(const QString& path, int keys, bool colour)
         edit->ensureCursorVisible();
         Settle();
         std::vector<double> times;
+        double longestBusy = 0;
         QElapsedTimer t;
         for (int i = 0; i < keys; ++i) {
+            if (spreadSeconds > 0) {
+                // The program's own timers (recovery, idle work) get their turn between the keys, as they would
+                // while a user types.
+                // A key that arrives while the program is busy waits for it: the longest busy stretch is the
+                // worst such wait.
+                QElapsedTimer pause, busy;
+                pause.start();
+                while (pause.elapsed() < spreadSeconds * 1000 / keys) {
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+                    busy.start();
+                    QCoreApplication::processEvents();
+                    longestBusy = std::max(longestBusy, busy.nsecsElapsed() / 1e6);
+                }
+            }
             const int before = counter.paints;
             t.start();
             QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
@@ -220,6 +236,9 @@ int Keys(const QString& path, int keys, bool colour)
         std::printf("%d keys at the %s: median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", keys,
                     atEnd ? "end" : "start", Percentile(times, 0.5), Percentile(times, 0.99),
                     *std::max_element(times.begin(), times.end()));
+        if (spreadSeconds > 0)
+            std::printf("    over %d s: the longest the program was busy between keys %.1f ms\n", spreadSeconds,
+                        longestBusy);
     }
     b.Close();
     return 0;
@@ -237,8 +256,12 @@ int main(int argc, char* argv[])
         const int pairs = args.size() > 3 ? args[3].toInt() : 20;
         return args[2].toInt() > 0 ? ReplaceLines(args[2].toInt(), pairs) : ReplacePage(args[2], pairs);
     }
-    if (args.size() >= 3 && args[1] == QLatin1String("keys"))
-        return Keys(args[2], args.size() > 3 ? args[3].toInt() : 200, args.contains(QLatin1String("--colour")));
-    std::fprintf(stderr, "usage: app_bigedits copy PAGE.html | replace LINES|PAGE.html [PAIRS] | keys PAGE.html [N] [--colour]\n");
+    if (args.size() >= 3 && args[1] == QLatin1String("keys")) {
+        const qsizetype spread = args.indexOf(QLatin1String("--spread"));
+        return Keys(args[2], args.size() > 3 && args[3].toInt() > 0 ? args[3].toInt() : 200,
+                    args.contains(QLatin1String("--colour")),
+                    spread > 0 && spread + 1 < args.size() ? args[spread + 1].toInt() : 0);
+    }
+    std::fprintf(stderr, "usage: app_bigedits copy PAGE.html | replace LINES|PAGE.html [PAIRS] | keys PAGE.html [N] [--colour] [--spread S]\n");
     return 2;
 }
