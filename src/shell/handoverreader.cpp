@@ -44,7 +44,7 @@ bool HandOverReader::HasLines(const PageRequests& pages)
     return std::any_of(pages.begin(), pages.end(), [](const PageRequest& page) { return page.line > 0; });
 }
 
-QByteArray HandOverReader::Encode(const PageRequests& pages)
+QByteArray HandOverReader::EncodePages(const PageRequests& pages)
 {
     if (!HasLines(pages)) {
         QStringList paths;

@@ -31,7 +31,7 @@ public:
 
     // The message a later start sends: "KST1" for paths, and for pages unless one of them has a line.
     static QByteArray Encode(const QStringList& paths);
-    static QByteArray Encode(const PageRequests& pages);
+    static QByteArray EncodePages(const PageRequests& pages);
     static bool HasLines(const PageRequests& pages);
 
     // Takes the next bytes. Bytes past the end of the message refuse it.

@@ -58,7 +58,7 @@ SingleInstance::Role SingleInstance::Claim()
 
 bool SingleInstance::HandOver(const PageRequests& pages, int timeoutMs)
 {
-    if (Send(HandOverReader::Encode(pages), timeoutMs))
+    if (Send(HandOverReader::EncodePages(pages), timeoutMs))
         return true;
     if (!HandOverReader::HasLines(pages))
         return false;

@@ -144,10 +144,10 @@ private Q_SLOTS:
         QTest::newRow("the longest path") << HandOverReader::Encode({longest}) << 4096 << false << QStringList{longest};
         QTest::newRow("the most paths") << StreamMessage(most) << 65536 << false << most;
         QTest::newRow("pages at lines, a byte at a time")
-            << HandOverReader::Encode(PageRequests{{"/a.html", 120}, {"/b.html", 0}, {"/c.html", 1}}) << 1 << false
+            << HandOverReader::EncodePages(PageRequests{{"/a.html", 120}, {"/b.html", 0}, {"/c.html", 1}}) << 1 << false
             << QStringList{"/a.html@120", "/b.html", "/c.html@1"};
         QTest::newRow("pages without lines go as before")
-            << HandOverReader::Encode(PageRequests{{"/a.html", 0}}) << whole << false << QStringList{"/a.html"};
+            << HandOverReader::EncodePages(PageRequests{{"/a.html", 0}}) << whole << false << QStringList{"/a.html"};
 
         QTest::newRow("garbage") << QByteArray("GET / HTTP/1.0\r\n\r\n") << whole << false << none;
         QTest::newRow("four thousand million paths") << Numbers({magic, 0xFFFFFFF0}) << whole << false << none;
