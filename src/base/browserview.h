@@ -34,7 +34,8 @@ public:
     bool EngineLoaded() const { return page_ != nullptr; }
     bool EngineFailed() const { return failed_; }
 
-    // Folders searched for the plugin, first match wins: the program folder, then ../lib/kestrel.
+    // Folders searched for the plugin, first match wins: the program folder, then the installed program's private
+    // library folder (lib/<architecture>/kestrel beside bin/).
     static QStringList PluginFolders();
     // One more folder to search, last (tests running outside the build folder).
     static void AddPluginFolder(const QString& folder);

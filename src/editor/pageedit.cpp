@@ -102,6 +102,13 @@ void PageEdit::SetSelStart(int position)
     setTextCursor(c);
 }
 
+void PageEdit::ShowLine(int line)
+{
+    const QTextBlock block = document()->findBlockByNumber(qBound(1, line, document()->blockCount()) - 1);
+    setTextCursor(QTextCursor(block));
+    centerCursor();
+}
+
 void PageEdit::InsertTextAt(int position, int caret, const QString& text)
 {
     QTextCursor c(document());

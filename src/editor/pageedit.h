@@ -30,6 +30,9 @@ public:
 
     int SelStart() const { return textCursor().selectionStart(); }
     void SetSelStart(int position);
+    // Puts the caret at the start of `line` (from 1; the last line for one past the end) and scrolls it into the
+    // middle of the view.
+    void ShowLine(int line);
     // The whole text with "\n" line breaks and nothing replaced (unlike toPlainText(), which turns no-break
     // spaces into blanks).
     QString RawText() const;

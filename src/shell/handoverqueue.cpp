@@ -9,11 +9,11 @@
 
 HandOverQueue::HandOverQueue(MainFrame& frame, QObject* parent) : QObject(parent), frame_(frame) {}
 
-void HandOverQueue::Add(const QStringList& paths)
+void HandOverQueue::Add(const PageRequests& pages)
 {
-    for (const QString& path : paths) {
+    for (const PageRequest& page : pages) {
         if (waiting_.size() < MostWaiting)
-            waiting_.append(path);
+            waiting_.append(page);
         else
             overflowed_ = true;
     }
@@ -46,12 +46,12 @@ void HandOverQueue::Drain()
             tellOnce();
             continue;
         }
-        const QString path = waiting_.takeFirst();
-        // A page already open only comes forward: it needs no room.
-        if (frame_.openPageCount >= MainFrame::MaxDocuments && !frame_.PageOpenOn(path))
+        const PageRequest page = waiting_.takeFirst();
+        // A page already open only comes forward (to the line asked for): it needs no room.
+        if (frame_.openPageCount >= MainFrame::MaxDocuments && !frame_.PageOpenOn(page.path))
             tellOnce();
         else
-            frame_.OpenPath(QFileInfo(path).absoluteFilePath());
+            frame_.OpenAt(PageRequest(QFileInfo(page.path).absoluteFilePath(), page.line));
     }
     draining_ = false;
 }

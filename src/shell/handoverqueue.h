@@ -4,8 +4,9 @@
 // opening inside the question, so a burst of starts never stacks boxes. When the frame has no room, a burst gets
 // one message and its pages are dropped.
 
+#include "shell/pagerequest.h"
+
 #include <QObject>
-#include <QStringList>
 
 class MainFrame;
 
@@ -19,15 +20,16 @@ public:
 
     explicit HandOverQueue(MainFrame& frame, QObject* parent = nullptr);
 
-    // Brings the frame forward and opens the pages, or queues them while an earlier hand-over is being opened.
-    void Add(const QStringList& paths);
+    // Brings the frame forward and opens the pages (at their lines), or queues them while an earlier hand-over is
+    // being opened.
+    void Add(const PageRequests& pages);
 
 private:
     void BringForward();
     void Drain();
 
     MainFrame& frame_;
-    QStringList waiting_;
+    PageRequests waiting_;
     bool draining_ = false;
     bool overflowed_ = false;
 };

@@ -268,7 +268,7 @@ void MainFrame::Start()
     OpenDocument(false, QString(), QString());
 }
 
-void MainFrame::StartWith(const QStringList& files)
+void MainFrame::StartWith(const PageRequests& files)
 {
     if (files.isEmpty()) {
         Start();
@@ -278,8 +278,8 @@ void MainFrame::StartWith(const QStringList& files)
     openPageCount = 0;
     SetDocCommandsEnabled(false);
     menus_.value(QStringLiteral("WindowMenu"))->menuAction()->setVisible(false);
-    for (const QString& file : files)
-        OpenPath(QFileInfo(file).absoluteFilePath());
+    for (const PageRequest& file : files)
+        OpenAt(PageRequest(QFileInfo(file.path).absoluteFilePath(), file.line));
 }
 
 MainFrame::~MainFrame()
@@ -873,6 +873,14 @@ PageWindow* MainFrame::OpenPath(const QString& path)
         return nullptr;
     }
     AddRecent(path);
+    return form;
+}
+
+PageWindow* MainFrame::OpenAt(const PageRequest& page)
+{
+    PageWindow* form = OpenPath(page.path);
+    if (form && page.line > 0)
+        form->pageEdit->ShowLine(page.line);
     return form;
 }
 

@@ -4,6 +4,7 @@
 #include "shell/builderdialogs.h"
 #include "shell/commandregistry.h"
 #include "shell/framesettings.h"
+#include "shell/pagerequest.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -38,7 +39,7 @@ public:
     explicit MainFrame(ProgramState& shared, QWidget* parent = nullptr, bool start = true);
     void Start();
     // The pages the program starts with: the files named on its command line, or one new page when none is named.
-    void StartWith(const QStringList& files);
+    void StartWith(const PageRequests& files);
     ~MainFrame() override;
 
     int openPageCount = 0;
@@ -53,6 +54,8 @@ public:
     void OpenFile();
     // Opens a file named on the command line or chosen in the open dialog.
     PageWindow* OpenPath(const QString& path);
+    // Opens it so, with the caret at the start of the line asked for (the last line for one past the end).
+    PageWindow* OpenAt(const PageRequest& page);
     // The page open on the file `path` leads to (by whatever name), or null.
     PageWindow* PageOpenOn(const QString& path) const;
     // Reads the page's file again in the code page chosen (a PageEncoding::Codec), after asking when the page has

@@ -56,11 +56,28 @@ SingleInstance::Role SingleInstance::Claim()
     return First;
 }
 
-bool SingleInstance::HandOver(const QStringList& paths, int timeoutMs)
+bool SingleInstance::HandOver(const PageRequests& pages, int timeoutMs)
+{
+    if (Send(HandOverReader::EncodePages(pages), timeoutMs))
+        return true;
+    if (!HandOverReader::HasLines(pages))
+        return false;
+    // An editor from before lines were handed over drops the message unread: it is sent the pages alone.
+    socket_.abort();
+    socket_.connectToServer(path_);
+    if (!socket_.waitForConnected(timeoutMs))
+        return false;
+    QStringList paths;
+    for (const PageRequest& page : pages)
+        paths.append(page.path);
+    return Send(HandOverReader::Encode(paths), timeoutMs);
+}
+
+bool SingleInstance::Send(const QByteArray& message, int timeoutMs)
 {
     if (socket_.state() != QLocalSocket::ConnectedState)
         return false;
-    socket_.write(HandOverReader::Encode(paths));
+    socket_.write(message);
     if (!socket_.waitForBytesWritten(timeoutMs))
         return false;
     while (socket_.bytesAvailable() < 1)
@@ -100,8 +117,8 @@ void SingleInstance::Read(QLocalSocket* client, HandOverReader& reader)
     }
     client->putChar(kAck);
     client->disconnectFromServer(); // one message a connection; the answer is written first
-    const QStringList paths = reader.Paths();
+    const PageRequests pages = reader.Pages();
     // Opened from the event loop: opening may ask questions, which must not run inside this socket's signal.
     QMetaObject::invokeMethod(
-        this, [this, paths] { emit FilesArrived(paths); }, Qt::QueuedConnection);
+        this, [this, pages] { emit FilesArrived(pages); }, Qt::QueuedConnection);
 }

@@ -2,6 +2,8 @@
 // One editor per user: the first one listens on a local socket in the user's runtime folder; a later start
 // finds it there and hands it the pages it was asked to open.
 
+#include "shell/pagerequest.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QObject>
@@ -30,16 +32,18 @@ public:
     // Connects to a running editor, or becomes the one: a socket left by a crashed run is removed first. Two
     // starts at the same moment take turns through a lock file beside the socket.
     Role Claim();
-    // Gives the running editor absolute paths to open; true once it confirmed.
-    bool HandOver(const QStringList& paths, int timeoutMs = 5000);
+    // Gives the running editor pages to open (absolute paths); true once it confirmed. An editor too old to take
+    // lines is given the pages without them.
+    bool HandOver(const PageRequests& pages, int timeoutMs = 5000);
 
     bool Listening() const { return server_.isListening(); }
 
 Q_SIGNALS:
     // Pages handed over by a later start (absolute paths).
-    void FilesArrived(const QStringList& paths);
+    void FilesArrived(const PageRequests& pages);
 
 private:
+    bool Send(const QByteArray& message, int timeoutMs);
     void Accept();
     void Read(QLocalSocket* client, HandOverReader& reader);
 

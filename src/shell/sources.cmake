@@ -1,6 +1,11 @@
 list(APPEND KESTREL_CORE_SOURCES
+    ${KESTREL_LIST_DIR}/commandline.cpp
+    ${KESTREL_LIST_DIR}/displaycheck.cpp
     ${KESTREL_LIST_DIR}/handoverreader.cpp
 )
+# --version prints the project's version.
+set_source_files_properties(${KESTREL_LIST_DIR}/commandline.cpp PROPERTIES
+                            COMPILE_DEFINITIONS KESTREL_VERSION="${PROJECT_VERSION}")
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutdialog.cpp
     ${KESTREL_LIST_DIR}/builderdialogs.cpp

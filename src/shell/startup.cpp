@@ -8,6 +8,8 @@
 #include "base/rewritejournal.h"
 #include "editor/pageedit.h"
 #include "editor/pagewindow.h"
+#include "shell/commandline.h"
+#include "shell/displaycheck.h"
 #include "shell/handoverqueue.h"
 #include "shell/mainframe.h"
 #include "shell/programicon.h"
@@ -17,13 +19,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -36,33 +41,70 @@ int RecoveryInterval()
     return ok && ms > 0 ? ms : RecoveryKeeper::DefaultInterval;
 }
 
-// Tests of the whole program cannot type into it: KESTREL_TEST_TYPING is typed at the caret of each page it
-// starts with, as the user would.
-void TypeTestText(MainFrame& frame)
+// Tests of the whole program cannot type into it: KESTREL_TEST_TYPING is typed at the caret of a page, as the user
+// would; then KESTREL_TEST_COMMANDS names commands (by their keys in the command registry, split by ",") run on
+// it, as the user would choose them (a preview, a save). Both act on each page the program starts with and on the
+// page a hand-over brings forward.
+void RunTestHooks(MainFrame& frame, PageWindow* page)
 {
     const QString text = qEnvironmentVariable("KESTREL_TEST_TYPING");
-    if (text.isEmpty())
-        return;
-    for (int slot = 0; slot < MainFrame::MaxDocuments; ++slot)
-        if (PageWindow* page = frame.Document(slot))
-            page->pageEdit->InsertTyped(text);
-}
-
-// KESTREL_TEST_COMMANDS names commands (by their keys in the command registry, split by ",") run on each of those
-// pages in turn, as the user would choose them (a preview).
-void RunTestCommands(MainFrame& frame)
-{
     const QStringList commands =
         qEnvironmentVariable("KESTREL_TEST_COMMANDS").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (int slot = 0; slot < MainFrame::MaxDocuments && !commands.isEmpty(); ++slot) {
-        PageWindow* page = frame.Document(slot);
-        if (!page)
-            continue;
-        frame.Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
-        for (const QString& key : commands)
-            if (const CommandEntry* command = frame.Commands().Find(key))
-                frame.RunCommand(*command);
+    if (!page || (text.isEmpty() && commands.isEmpty()))
+        return;
+    if (!text.isEmpty())
+        page->pageEdit->InsertTyped(text);
+    frame.Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
+    for (const QString& key : commands)
+        if (const CommandEntry* command = frame.Commands().Find(key))
+            frame.RunCommand(*command);
+}
+
+void RunTestHooks(MainFrame& frame)
+{
+    for (int slot = 0; slot < MainFrame::MaxDocuments; ++slot)
+        RunTestHooks(frame, frame.Document(slot));
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Answers what needs no window (--help, --version, a wrong option, no display at all): the exit status, or
+// nothing when the editor is to start.
+std::optional<int> Answer(const CommandLine& line)
+{
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const bool chinese = Translations::ChineseWanted(env);
+    switch (line.action) {
+    case CommandLine::Help:
+        Print(stdout, CommandLine::Usage(chinese));
+        return 0;
+    case CommandLine::Version:
+        Print(stdout, CommandLine::VersionText(chinese));
+        return 0;
+    case CommandLine::Refuse:
+        Print(stderr, line.Refusal(chinese));
+        return CommandLine::RefusedStatus;
+    case CommandLine::Run:
+        break;
     }
+    if (!DisplayCheck::Available(line.platform, env)) {
+        Print(stderr, DisplayCheck::NoDisplay + QLatin1Char('\n'));
+        return 1;
+    }
+    return std::nullopt;
+}
+
+QStringList ArgumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    return arguments;
 }
 
 // Reports a database that cannot be used; the program then ends.
@@ -91,6 +133,10 @@ void ReportDatabase(TagDb::LoadStatus status, const QString& detail)
 
 int Main(int argc, char* argv[])
 {
+    // Read before anything of the window system: --help and --version work without a display.
+    const CommandLine commandLine = CommandLine::Parse(ArgumentsOf(argc, argv), QDir::currentPath());
+    if (const std::optional<int> status = Answer(commandLine))
+        return *status;
     // The program folder is known before the application object exists (the link of this process's executable),
     // so the tag database can be parsed while the window system starts up. Nothing reads it before the join.
     ProgramState shared(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
@@ -109,11 +155,10 @@ int Main(int argc, char* argv[])
     shared.SettingsFile = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                           QStringLiteral("/kestrel/kestrel.conf");
 
-    QStringList files = QCoreApplication::arguments().mid(1);
-    for (QString& file : files)
-        file = QFileInfo(file).absoluteFilePath();
+    const PageRequests& files = commandLine.pages;
     SingleInstance instance(SingleInstance::SocketPath());
-    if (instance.Claim() == SingleInstance::Another) {
+    // An editor of its own neither hands its pages over nor serves later starts.
+    if (!commandLine.newInstance && instance.Claim() == SingleInstance::Another) {
         // Pages asked for go to the editor that runs, which opens them; this start ends quietly.
         const bool handedOver = !files.isEmpty() && instance.HandOver(files);
         loader.join();
@@ -138,6 +183,8 @@ int Main(int argc, char* argv[])
     // Pages handed over from now on, also while a question about the first pages is open.
     auto* handOvers = new HandOverQueue(*frame, frame.get());
     QObject::connect(&instance, &SingleInstance::FilesArrived, handOvers, &HandOverQueue::Add);
+    QObject::connect(&instance, &SingleInstance::FilesArrived, frame.get(),
+                     [&frame] { RunTestHooks(*frame, frame->ActiveDocument()); });
     loader.join();
     int result = 0;
     if (status == TagDb::Loaded) {
@@ -151,13 +198,13 @@ int Main(int argc, char* argv[])
         PreviewJournal::Program().Discard(shared.ScratchFile);
         RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
         keeper.Offer(frame.get());
-        TypeTestText(*frame);
-        RunTestCommands(*frame);
+        RunTestHooks(*frame);
         result = app.exec();
     } else {
         frame.reset();
         ReportDatabase(status, detail);
         PreviewJournal::Program().Discard(shared.ScratchFile);
+        result = 1; // a start that could not work is no success to a script that started it
     }
     frame.reset();
     shared.Release();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QTranslator>
 
 bool Translations::InstallQt(QCoreApplication& app)
@@ -16,4 +17,19 @@ bool Translations::InstallQt(QCoreApplication& app)
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+bool Translations::ChineseWanted(const QProcessEnvironment& env)
+{
+    QString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = env.value(QString::fromLatin1(name));
+        if (!locale.isEmpty())
+            break;
+    }
+    const bool plain = locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
+                       locale == QLatin1String("POSIX");
+    const QString language = env.value(QStringLiteral("LANGUAGE")).section(QLatin1Char(':'), 0, 0);
+    const QString chosen = !language.isEmpty() && !plain ? language : locale;
+    return chosen.startsWith(QLatin1String("zh"));
 }

@@ -1,5 +1,5 @@
 // Every test program finds the browser plugin in the build folder that ctest names (KESTREL_TEST_PLUGIN_DIR):
-// the program itself looks only beside itself and in ../lib/kestrel.
+// the program itself looks only beside itself and in its private library folder.
 #include "base/browserview.h"
 
 #include <QCoreApplication>

@@ -770,7 +770,7 @@ private Q_SLOTS:
         QVERIFY(f_.WriteFile(Path(QStringLiteral("b.html")), "<p>b</p>"));
         QVERIFY(QDir().mkpath(Path(QStringLiteral("adir"))));
         QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {Path(QStringLiteral("pipe.html"))}), 0);
-        QStringList paths;
+        PageRequests paths;
         for (const QString& name : std::as_const(names))
             paths.append(Path(name));
 

@@ -7,6 +7,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <thread>
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -72,6 +74,15 @@ class TestSingleInstance : public QObject
                                                                 : QStringLiteral("left open");
     }
 
+    // The pages of a FilesArrived signal, "path" or "path@line".
+    static QStringList Arrived(const QList<QVariant>& signal)
+    {
+        QStringList out;
+        for (const PageRequest& page : signal.at(0).value<PageRequests>())
+            out.append(page.line ? page.path + QLatin1Char('@') + QString::number(page.line) : page.path);
+        return out;
+    }
+
 private Q_SLOTS:
     void claim_data()
     {
@@ -132,6 +143,11 @@ private Q_SLOTS:
             << StreamMessage({"/网页/首页.html"}) << 3 << false << QStringList{"/网页/首页.html"};
         QTest::newRow("the longest path") << HandOverReader::Encode({longest}) << 4096 << false << QStringList{longest};
         QTest::newRow("the most paths") << StreamMessage(most) << 65536 << false << most;
+        QTest::newRow("pages at lines, a byte at a time")
+            << HandOverReader::EncodePages(PageRequests{{"/a.html", 120}, {"/b.html", 0}, {"/c.html", 1}}) << 1 << false
+            << QStringList{"/a.html@120", "/b.html", "/c.html@1"};
+        QTest::newRow("pages without lines go as before")
+            << HandOverReader::EncodePages(PageRequests{{"/a.html", 0}}) << whole << false << QStringList{"/a.html"};
 
         QTest::newRow("garbage") << QByteArray("GET / HTTP/1.0\r\n\r\n") << whole << false << none;
         QTest::newRow("four thousand million paths") << Numbers({magic, 0xFFFFFFF0}) << whole << false << none;
@@ -146,6 +162,12 @@ private Q_SLOTS:
                                          << false << none;
         QTest::newRow("8 MB of paths") << tooBig << whole << false << none;
         QTest::newRow("bytes after the message") << HandOverReader::Encode({"/a.html"}) + "x" << whole << false << none;
+        QTest::newRow("a line past the largest")
+            << Numbers({HandOverReader::MagicWithLines, 1, 0x80000000}) + PathField(QStringLiteral("/a.html")) << whole
+            << false << none;
+        QTest::newRow("a line, then a relative path")
+            << Numbers({HandOverReader::MagicWithLines, 1, 3}) + PathField(QStringLiteral("a.html")) << whole << false
+            << none;
         QTest::newRow("cut off, the sender gone")
             << HandOverReader::Encode({"/a.html"}).chopped(3) << whole << true << none;
     }
@@ -164,11 +186,66 @@ private Q_SLOTS:
         QCOMPARE(Send(socket, bytes, piece, hangUp), paths.isEmpty() ? "dropped" : "answered");
         QTRY_COMPARE(arrived.size(), paths.isEmpty() ? 0 : 1);
         if (!paths.isEmpty())
-            QCOMPARE(arrived.takeFirst().at(0).toStringList(), paths);
+            QCOMPARE(Arrived(arrived.takeFirst()), paths);
 
         QCOMPARE(Send(socket, HandOverReader::Encode({"/b.html"}), 1000), "answered");
         QTRY_COMPARE(arrived.size(), 1);
-        QCOMPARE(arrived.at(0).at(0).toStringList(), QStringList{"/b.html"});
+        QCOMPARE(Arrived(arrived.at(0)), QStringList{"/b.html"});
+    }
+
+    // An editor of an earlier version drops a message with lines unread: the start sends it the pages alone, and
+    // an editor of ours takes the lines at once.
+    void olderEditorGetsThePagesAlone_data()
+    {
+        QTest::addColumn<bool>("older");
+        QTest::addColumn<QStringList>("received");
+        QTest::addColumn<int>("connections");
+        QTest::newRow("older editor") << true << QStringList{"/a.html", "/b.html"} << 2;
+        QTest::newRow("editor of ours") << false << QStringList{"/a.html@120", "/b.html"} << 1;
+    }
+    void olderEditorGetsThePagesAlone()
+    {
+        QFETCH(bool, older);
+        QFETCH(QStringList, received);
+        QFETCH(int, connections);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("editor.socket"));
+        QStringList got;
+        int connected = 0;
+        std::atomic<bool> listening = false;
+        // Served in a thread of its own: the start waits for the answer without running an event loop.
+        std::thread editor([&] {
+            QLocalServer server;
+            listening = server.listen(path);
+            while (got.isEmpty() && server.waitForNewConnection(10000)) {
+                QLocalSocket* client = server.nextPendingConnection();
+                ++connected;
+                HandOverReader reader;
+                bool first = true;
+                while (reader.State() == HandOverReader::Reading && client->waitForReadyRead(10000)) {
+                    const QByteArray bytes = client->readAll();
+                    if (older && std::exchange(first, false) && !bytes.startsWith(Numbers({HandOverReader::Magic})))
+                        break;
+                    reader.Feed(bytes);
+                }
+                if (reader.State() != HandOverReader::Done) {
+                    client->abort();
+                    continue;
+                }
+                for (const PageRequest& page : reader.Pages())
+                    got.append(page.line ? page.path + QLatin1Char('@') + QString::number(page.line) : page.path);
+                client->write("K");
+                client->waitForBytesWritten(5000);
+            }
+        });
+        QTRY_VERIFY(listening);
+        SingleInstance start(path);
+        QCOMPARE(start.Claim(), SingleInstance::Another);
+        const bool handed = start.HandOver({{"/a.html", 120}, {"/b.html", 0}});
+        editor.join();
+        QVERIFY(handed);
+        QCOMPARE(got, received);
+        QCOMPARE(connected, connections);
     }
 
     void handOver_data()
