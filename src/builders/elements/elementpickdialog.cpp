@@ -11,7 +11,7 @@
 ElementPickDialog::ElementPickDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("Addform"));
-    setWindowTitle(QStringLiteral("添加HMTL元素"));
+    setWindowTitle(QStringLiteral("添加HTML元素"));
 
     ElementList = new QListWidget(this);
     ElementList->setObjectName(QStringLiteral("List1"));
@@ -23,8 +23,7 @@ ElementPickDialog::ElementPickDialog(const BuilderContext& context, QWidget* par
     });
     connect(ElementList, &QListWidget::itemDoubleClicked, this, &ElementPickDialog::AddChosen);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
-                                                      QStringLiteral("&A 添加"), QStringLiteral("&Q 取消"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"), {.ok = QStringLiteral("添加"), .okKey = u'A', .cancelKey = u'Q'});
     AddCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     connect(AddCommand, &QPushButton::clicked, this, &ElementPickDialog::AddChosen);

@@ -63,10 +63,10 @@ BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs
     connect(scrollGroup_, &QButtonGroup::idClicked, this,
             [this](int i) { body_.BodyScroll = BodyTag::ScrollValue(i); });
 
-    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("设置事件(&E)"));
     connect(EventCommand, &QPushButton::clicked, this, &BodyDialog::EditEvents);
     const FormKit::Picker style =
-        FormKit::PickerRow(grid, 3, 0, QStringLiteral("StyleCommand"), QStringLiteral("&Y 设置样式"));
+        FormKit::PickerRow(grid, 3, 0, QStringLiteral("StyleCommand"), QStringLiteral("设置样式(&Y)"));
     StyleCommand = style.Button;
     StyleValue = style.Value;
     StyleValue->setWordWrap(true);
@@ -74,8 +74,7 @@ BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs
     grid->addWidget(EventCommand, 4, 0);
     grid->setColumnStretch(1, 1);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &BodyDialog::Accept);

@@ -20,7 +20,7 @@
 PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("JavaForm"));
-    setWindowTitle(QStringLiteral("Javascript特效"));
+    setWindowTitle(QStringLiteral("JavaScript特效"));
 
     EffectList = new QListWidget(this);
     EffectList->setObjectName(QStringLiteral("List1"));
@@ -84,8 +84,7 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
     body->addLayout(left, 2);
     body->addLayout(right, 3);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
-                                                      QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &PageEffectDialog::Accept);

@@ -50,8 +50,7 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
     grid->addWidget(ScriptText, 2, 0, 1, 2);
     connect(source.Group, &QButtonGroup::idClicked, this, &ScriptDialog::ChooseSource);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &ScriptDialog::Accept);

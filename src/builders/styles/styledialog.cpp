@@ -68,6 +68,8 @@ StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* pa
 {
     setObjectName(QStringLiteral("CssForm"));
     setWindowTitle(QStringLiteral("设置样式"));
+    // Enter in the picture box takes the address in; it never closes the dialog.
+    KeepOpenOnEnter();
 
     auto* layout = new QVBoxLayout(this);
     GroupTabs = new QTabWidget(this);
@@ -103,8 +105,7 @@ StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* pa
     layout->addWidget(Preview, 2);
 
     const DialogButtons buttons =
-        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
-                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"), {.cancelKey = u'Q'});
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     layout->addLayout(buttons.Row);

@@ -25,11 +25,13 @@ StyleSheetDialog::StyleSheetDialog(const BuilderContext& context, QWidget* paren
 {
     setObjectName(QStringLiteral("MakeCssForm"));
     setWindowTitle(QStringLiteral("设置样式表"));
+    // Enter in the name box adds the selector; it never closes the dialog.
+    KeepOpenOnEnter();
 
     ElementList = new QListWidget(this);
     ElementList->setObjectName(QStringLiteral("List1"));
     ElementList->setMinimumSize(200, 260);
-    auto* elementsLabel = new QLabel(QStringLiteral("选择HMTL元素"), this);
+    auto* elementsLabel = new QLabel(QStringLiteral("选择HTML元素"), this);
     elementsLabel->setBuddy(ElementList);
     connect(ElementList, &QListWidget::itemSelectionChanged, this, &StyleSheetDialog::ShowElementChoice);
 
