@@ -1,5 +1,6 @@
 list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/handoverreader.cpp
+    ${KESTREL_LIST_DIR}/pageplaces.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutdialog.cpp

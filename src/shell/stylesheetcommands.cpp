@@ -13,6 +13,11 @@
 #include <QTextDocument>
 
 namespace {
+QString StyleSheetFilter()
+{
+    return QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css");
+}
+
 // The rules built in the style sheet dialog, "" when it was cancelled or no style was set.
 QString AskRules(const BuilderContext& context, PageWindow& doc)
 {
@@ -39,7 +44,7 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, PageWindow& d
     if (rules.isEmpty())
         return;
     const QString path = FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
-                                    QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.folder,
+                                    StyleSheetFilter(), doc.folder,
                                     QStringLiteral("css"));
     if (path.isEmpty())
         return;
@@ -59,8 +64,9 @@ void StyleSheetCommands::LinkCss(PageWindow& doc)
     HeadInsert::FindHeadInsertPoint(doc, QStringLiteral("</head"), QStringLiteral("<body"), p);
     if (p <= 0)
         return;
-    const QString answer =
-        Messages::Input(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"));
+    const QString answer = Messages::InputAddress(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"),
+                                                  QStringLiteral("提示"), StyleSheetFilter(),
+                                                  doc.hasFile ? doc.folder : QString());
     if (!StyleSheet::IsLinkPath(answer))
         return;
     doc.InsertTextAt(p - 1, doc.pageEdit->SelStart(), StyleSheet::LinkLine(answer));

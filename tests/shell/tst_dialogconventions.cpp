@@ -4,6 +4,7 @@
 // dialog nor looks as if it would, and no caption carries the old misspellings.
 
 #include "base/builderdialog.h"
+#include "base/formkit.h"
 #include "builders/elements/genericelementdialog.h"
 #include "builders/scripts/scriptcalldialog.h"
 #include "pagewindowfixture.h"
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -65,6 +67,7 @@ class TestDialogConventions : public QObject
     QSet<QString> seen_;     // class and title of each dialog looked at
     QStringList problems_;   // what broke a convention, by dialog
     QStringList titles_;
+    QSet<QString> oldIeTips_; // "title/control" (or "title/tab:caption") of each tip naming old IE
 
     void Problem(QDialog* d, const QString& what) { problems_ << d->windowTitle() + QStringLiteral(": ") + what; }
 
@@ -139,6 +142,20 @@ class TestDialogConventions : public QObject
         }
     }
 
+    void NoteOldIeTips(QDialog* d)
+    {
+        for (QWidget* w : d->findChildren<QWidget*>()) {
+            if (w->window() != d)
+                continue;
+            if (w->toolTip().contains(FormKit::OldIeOnly))
+                oldIeTips_ << d->windowTitle() + QLatin1Char('/') + w->objectName();
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int i = 0; i < t->count(); ++i)
+                    if (t->tabToolTip(i) == FormKit::OldIeOnly)
+                        oldIeTips_ << d->windowTitle() + QStringLiteral("/tab:") + t->tabText(i);
+        }
+    }
+
     // Looks at `d`, then at every dialog its buttons open.
     void Inspect(QDialog* d, int depth)
     {
@@ -150,6 +167,7 @@ class TestDialogConventions : public QObject
             return;
         seen_.insert(key);
         titles_ << d->windowTitle();
+        NoteOldIeTips(d);
         CheckCaptions(d);
         CheckEnter(d);
         if (depth >= 3 || !d->isVisible())
@@ -259,6 +277,58 @@ private Q_SLOTS:
                                   "添加纯文本", "自动刷新设置", "页面过渡特效", "查找替换", "设置特效", "事件设置", "其他属性", "属性设置", "设置主体", "表格处理", "添加脚本"})
             QVERIFY2(titles_.contains(QString::fromUtf8(title)), title);
         QVERIFY2(seen_.size() >= 30, qPrintable(titles_.join(QLatin1Char(','))));
+    }
+
+    // What only old Internet Explorer understood says so where it is offered.
+    void oldIeOptionsSaySo_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("filter tab") << QStringLiteral("设置样式/tab:滤镜");
+        QTest::newRow("filter page") << QStringLiteral("设置样式/FilterTab");
+        QTest::newRow("VBScript") << QStringLiteral("添加脚本/ScriptOption_1");
+        QTest::newRow("page transitions") << QStringLiteral("页面过渡特效/List1");
+        QTest::newRow("transition time") << QStringLiteral("页面过渡特效/TimeText");
+    }
+    void oldIeOptionsSaySo()
+    {
+        QFETCH(QString, where);
+        QVERIFY2(oldIeTips_.contains(where), qPrintable(QStringList(oldIeTips_.values()).join(QLatin1Char(','))));
+        // And nothing else claims it: JavaScript is understood everywhere.
+        QVERIFY(!oldIeTips_.contains(QStringLiteral("添加脚本/ScriptOption_0")));
+    }
+
+    // The element lists show each tag before its description, and typing a tag name jumps to it.
+    void elementListsTakeTagNames_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("other elements") << "InsertOtherElement" << "abbr" << QStringLiteral("abbr 缩写");
+        QTest::newRow("other elements, a longer tag") << "InsertOtherElement" << "addr"
+                                                      << QStringLiteral("address 联系信息");
+        QTest::newRow("style sheet") << "EmbedStyleSheet" << "abbr" << QStringLiteral("abbr 缩写");
+        QTest::newRow("style sheet, a one-letter tag") << "EmbedStyleSheet" << "a" << QStringLiteral("a 超链接");
+    }
+    void elementListsTakeTagNames()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, typed);
+        QFETCH(QString, reached);
+        QString current;
+        bool chosen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            auto* list = d->findChild<QListWidget*>(QStringLiteral("List1"));
+            list->setFocus();
+            QTest::keyClicks(list, typed);
+            current = list->currentItem() ? list->currentItem()->text() : QString();
+            chosen = !list->selectedItems().isEmpty();
+            d->reject();
+        });
+        f_.frame->RunCommand(*f_.frame->Commands().Find(command));
+        QCOMPARE(current, reached);
+        QVERIFY(chosen);
     }
 
     // Each menu entry shows its key once, in the shortcut column, and no two entries share a key.

@@ -1,6 +1,7 @@
 #include "builders/elements/elementpickdialog.h"
 
 #include "base/dialogbuttons.h"
+#include "base/formkit.h"
 #include "builders/elements/genericelement.h"
 #include "builders/elements/genericelementdialog.h"
 
@@ -39,7 +40,10 @@ void ElementPickDialog::Load()
 {
     markup_.clear();
     chosen_ = -1;
-    ElementList->addItems(GenericElement::PickList(Context().Db));
+    for (const int i : GenericElement::PickEntries(Context().Db)) {
+        const GenericElement element = GenericElement::FromIndex(Context().Db, i);
+        FormKit::TagItem(ElementList, element.Start, element.Title, i);
+    }
     AddCommand->setEnabled(false);
 }
 
@@ -48,7 +52,7 @@ void ElementPickDialog::ChooseElement(int row)
     const QListWidgetItem* item = ElementList->item(row);
     AddCommand->setEnabled(item != nullptr);
     if (item)
-        chosen_ = GenericElement::IndexOfTitle(Context().Db, item->text());
+        chosen_ = item->data(Qt::UserRole).toInt();
 }
 
 void ElementPickDialog::AddChosen()

@@ -144,6 +144,10 @@ void PageEffectDialog::ShowParam(int i)
     TxText[i]->show();
     TxText[i]->setText(effect_.InitialValue(i, PageEffect::PictureDir(Context().ProgramDir)));
     TxText[i]->setCursorPosition(0);
+    ParamCommand[i]->setIcon(QIcon());
+    ParamCommand[i]->setToolTip(QString());
+    if (p.Type == PageEffect::Colour)
+        FormKit::ShowColour(ParamCommand[i], TxText[i]->text());
     switch (p.Type) {
     case PageEffect::Colour:
     case PageEffect::Picture:
@@ -202,8 +206,10 @@ void PageEffectDialog::PickParam(int i)
         QString colour = TxText[i]->text();
         PickColor(Context().Db, colour, this);
         TxText[i]->setText(colour);
+        FormKit::ShowColour(ParamCommand[i], colour);
     } else if (p.Type == PageEffect::Picture) {
-        PickFileUrl(TxText[i], Context().ImageFilter, this, PageEffect::PictureDir(Context().ProgramDir));
+        PickFileUrl(TxText[i], Context().ImageFilter, this, Context().PageFolder,
+                    PageEffect::PictureDir(Context().ProgramDir));
     }
 }
 

@@ -24,6 +24,7 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
         {QStringLiteral("JavaScript语言"), QStringLiteral("VBScript语言"), QStringLiteral("其他语言")});
     for (int i = 0; i < 3; ++i)
         ScriptOption[i] = languages.Buttons.at(i);
+    FormKit::MarkOldIeOnly(ScriptOption[1]);
     SNameText = new QLineEdit(languages.Box);
     SNameText->setObjectName(QStringLiteral("SNameText"));
     static_cast<QGridLayout*>(languages.Box->layout())->addWidget(SNameText, 0, 3);
