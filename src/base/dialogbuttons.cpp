@@ -14,8 +14,8 @@ DialogButtons DialogButtons::Make(QWidget* parent, const QString& okName, const 
     buttons.Ok = buttons.Box->addButton(Keyed(captions.ok, captions.okKey), QDialogButtonBox::AcceptRole);
     buttons.Ok->setObjectName(okName);
     buttons.Ok->setDefault(true);
-    buttons.Cancel = buttons.Box->addButton(Keyed(QStringLiteral("取消"), captions.cancelKey),
-                                            QDialogButtonBox::RejectRole);
+    buttons.Cancel =
+        buttons.Box->addButton(Keyed(QStringLiteral("取消"), captions.cancelKey), QDialogButtonBox::RejectRole);
     buttons.Cancel->setObjectName(cancelName);
     buttons.Row = new QHBoxLayout;
     buttons.Row->addWidget(buttons.Box);

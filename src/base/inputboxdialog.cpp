@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-InputBoxDialog::InputBoxDialog(const MessageRecord& box, bool multiLine, QWidget* parent)
-    : QDialog(parent), box_(box)
+InputBoxDialog::InputBoxDialog(const MessageRecord& box, bool multiLine, QWidget* parent) : QDialog(parent), box_(box)
 {
     setObjectName(QStringLiteral("InputBox"));
     setWindowTitle(box.title);
@@ -37,7 +36,8 @@ InputBoxDialog::InputBoxDialog(const MessageRecord& box, bool multiLine, QWidget
         }
     }
     prompt->setBuddy(multiLine ? static_cast<QWidget*>(TextBox) : LineBox);
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     buttons.CloseOnClick(this);

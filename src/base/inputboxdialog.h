@@ -20,8 +20,8 @@ public:
     // What was typed; a multi-line box's lines end in CR LF.
     QString Text() const;
 
-    QLineEdit* LineBox = nullptr;        // the one-line box ("Text1"); null for a multi-line one
-    QPlainTextEdit* TextBox = nullptr;   // the multi-line box ("Text1"); null for a one-line one
+    QLineEdit* LineBox = nullptr;         // the one-line box ("Text1"); null for a multi-line one
+    QPlainTextEdit* TextBox = nullptr;    // the multi-line box ("Text1"); null for a one-line one
     QPushButton* BrowseCommand = nullptr; // "浏览" ("BrowseCommand"); only for an address
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;

@@ -49,7 +49,9 @@ void PickFileUrl(QLineEdit* box, const QString& filter, QWidget* owner, const QS
                  const QString& initialDir)
 {
     UserPrompts& prompts = UserPrompts::For(owner);
-    const QString start = !initialDir.isEmpty() ? initialDir : !pageFolder.isEmpty() ? pageFolder : prompts.PickFolder();
+    const QString start = !initialDir.isEmpty()   ? initialDir
+                          : !pageFolder.isEmpty() ? pageFolder
+                                                  : prompts.PickFolder();
     const QString path =
         FileDialog(owner, FileDialogMode::Open, QStringLiteral("打开文件"), QString(), filter, start, QString());
     if (path.isEmpty())

@@ -1263,9 +1263,8 @@ void MainFrame::ReturnToPlace(PageWindow& page)
     if (!kept || page.pageEdit->isReadOnly())
         return;
     const QTextDocument* text = page.pageEdit->document();
-    const PagePlaces::Place place = PagePlaces::Fit(*kept, text->blockCount(), [text](int line) {
-        return text->findBlockByNumber(line).length() - 1;
-    });
+    const PagePlaces::Place place = PagePlaces::Fit(
+        *kept, text->blockCount(), [text](int line) { return text->findBlockByNumber(line).length() - 1; });
     QTextCursor caret(text->findBlockByNumber(place.line));
     caret.setPosition(caret.position() + place.column);
     page.pageEdit->setTextCursor(caret);

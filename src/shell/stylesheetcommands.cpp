@@ -44,8 +44,7 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, PageWindow& d
     if (rules.isEmpty())
         return;
     const QString path = FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
-                                    StyleSheetFilter(), doc.folder,
-                                    QStringLiteral("css"));
+                                    StyleSheetFilter(), doc.folder, QStringLiteral("css"));
     if (path.isEmpty())
         return;
     // The sheet holds the rules alone (a browser takes the block's wrapping for part of the first rule and drops
@@ -64,9 +63,9 @@ void StyleSheetCommands::LinkCss(PageWindow& doc)
     HeadInsert::FindHeadInsertPoint(doc, QStringLiteral("</head"), QStringLiteral("<body"), p);
     if (p <= 0)
         return;
-    const QString answer = Messages::InputAddress(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"),
-                                                  QStringLiteral("提示"), StyleSheetFilter(),
-                                                  doc.hasFile ? doc.folder : QString());
+    const QString answer =
+        Messages::InputAddress(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"),
+                               StyleSheetFilter(), doc.hasFile ? doc.folder : QString());
     if (!StyleSheet::IsLinkPath(answer))
         return;
     doc.InsertTextAt(p - 1, doc.pageEdit->SelStart(), StyleSheet::LinkLine(answer));

@@ -132,8 +132,9 @@ private Q_SLOTS:
         // "@" stands for the scratch folder, as an absolute path.
         path.replace(QLatin1Char('@'), root_);
         const SiteAccess::Site site{root_ + root, flat};
-        QCOMPARE(SiteAccess::Resolve(site, path, {root_ + QStringLiteral("/pics"), root_ + QStringLiteral("/chosen/c.gif")}),
-                 served.isEmpty() ? QString() : root_ + served);
+        QCOMPARE(
+            SiteAccess::Resolve(site, path, {root_ + QStringLiteral("/pics"), root_ + QStringLiteral("/chosen/c.gif")}),
+            served.isEmpty() ? QString() : root_ + served);
     }
 
     // A page's address is its path in the site, so that its relative links resolve as they would on a server.

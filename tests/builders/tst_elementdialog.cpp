@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
-#include <QDir>
 #include <QtTest>
 
 #include <memory>
@@ -162,7 +162,6 @@ private Q_SLOTS:
                                  QStringLiteral("\" width=\"50%\" height=\"50\">\n")),
                  qPrintable(Page()));
     }
-
 
     void rule_data()
     {

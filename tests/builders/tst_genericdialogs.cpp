@@ -101,7 +101,8 @@ private Q_SLOTS:
             [&](ElementPickDialog* pick) {
                 QVERIFY(!pick->AddCommand->isEnabled());
                 QCOMPARE(pick->focusWidget(), pick->ElementList);
-                QVERIFY(!Items(pick->ElementList).contains("div 块元素")); // the element dialog's own kinds are not offered
+                QVERIFY(
+                    !Items(pick->ElementList).contains("div 块元素")); // the element dialog's own kinds are not offered
                 QVERIFY(Choose(pick->ElementList, "粗体") >= 0);
                 QVERIFY(pick->AddCommand->isEnabled());
                 OnNextModal<GenericElementDialog>(

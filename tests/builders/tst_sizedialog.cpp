@@ -94,11 +94,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("result");
         QTest::addColumn<bool>("okEnabled");
-        QTest::newRow("points") << "12pt" << "36" << 36 << "36pt" << true;
-        QTest::newRow("em tenths") << "1em" << "2.5" << 25 << "2.5em" << true;
-        QTest::newRow("above the range") << "12pt" << "300" << 30 << "30pt" << false;
-        QTest::newRow("half a number") << "12pt" << "-" << 12 << "12pt" << false;
-        QTest::newRow("letters are not taken") << "12pt" << "ab" << 12 << "12pt" << true;
+        QTest::newRow("points") << "12pt"
+                                << "36" << 36 << "36pt" << true;
+        QTest::newRow("em tenths") << "1em"
+                                   << "2.5" << 25 << "2.5em" << true;
+        QTest::newRow("above the range") << "12pt"
+                                         << "300" << 30 << "30pt" << false;
+        QTest::newRow("half a number") << "12pt"
+                                       << "-" << 12 << "12pt" << false;
+        QTest::newRow("letters are not taken") << "12pt"
+                                               << "ab" << 12 << "12pt" << true;
     }
     void typedNumber()
     {

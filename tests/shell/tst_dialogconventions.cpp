@@ -64,8 +64,8 @@ class TestDialogConventions : public QObject
     Q_OBJECT
 
     PageWindowFixture f_;
-    QSet<QString> seen_;     // class and title of each dialog looked at
-    QStringList problems_;   // what broke a convention, by dialog
+    QSet<QString> seen_;   // class and title of each dialog looked at
+    QStringList problems_; // what broke a convention, by dialog
     QStringList titles_;
     QSet<QString> oldIeTips_; // "title/control" (or "title/tab:caption") of each tip naming old IE
 
@@ -248,8 +248,8 @@ private Q_SLOTS:
 
     void everyDialogFollowsTheConventions()
     {
-        static const QStringList skipped = {"Exit", "Close", "Help", "Preview", "NewPage", "ToggleTabs", "NextPage",
-                                            "PreviousPage"};
+        static const QStringList skipped = {"Exit",    "Close",      "Help",     "Preview",
+                                            "NewPage", "ToggleTabs", "NextPage", "PreviousPage"};
         // Input boxes answer, so that what waits on an answer (the effect picker wants an id) opens too.
         f_.inputs = QStringList(400, QStringLiteral("box1"));
         for (const CommandEntry& entry : f_.frame->Commands().Entries()) {
@@ -274,7 +274,8 @@ private Q_SLOTS:
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QLatin1Char('\n'))));
         // The walk reached the dialogs it is meant to reach.
         for (const char* title : {"设置样式", "大小设置", "颜色设置", "设置样式表", "添加HTML元素", "JavaScript特效",
-                                  "添加纯文本", "自动刷新设置", "页面过渡特效", "查找替换", "设置特效", "事件设置", "其他属性", "属性设置", "设置主体", "表格处理", "添加脚本"})
+                                  "添加纯文本", "自动刷新设置", "页面过渡特效", "查找替换", "设置特效", "事件设置",
+                                  "其他属性", "属性设置", "设置主体", "表格处理", "添加脚本"})
             QVERIFY2(titles_.contains(QString::fromUtf8(title)), title);
         QVERIFY2(seen_.size() >= 30, qPrintable(titles_.join(QLatin1Char(','))));
     }
@@ -303,11 +304,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reached");
-        QTest::newRow("other elements") << "InsertOtherElement" << "abbr" << QStringLiteral("abbr 缩写");
-        QTest::newRow("other elements, a longer tag") << "InsertOtherElement" << "addr"
-                                                      << QStringLiteral("address 联系信息");
-        QTest::newRow("style sheet") << "EmbedStyleSheet" << "abbr" << QStringLiteral("abbr 缩写");
-        QTest::newRow("style sheet, a one-letter tag") << "EmbedStyleSheet" << "a" << QStringLiteral("a 超链接");
+        QTest::newRow("other elements") << "InsertOtherElement"
+                                        << "abbr" << QStringLiteral("abbr 缩写");
+        QTest::newRow("other elements, a longer tag") << "InsertOtherElement"
+                                                      << "addr" << QStringLiteral("address 联系信息");
+        QTest::newRow("style sheet") << "EmbedStyleSheet"
+                                     << "abbr" << QStringLiteral("abbr 缩写");
+        QTest::newRow("style sheet, a one-letter tag") << "EmbedStyleSheet"
+                                                       << "a" << QStringLiteral("a 超链接");
     }
     void elementListsTakeTagNames()
     {

@@ -1151,13 +1151,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("startedIn");
         QTest::addColumn<QString>("address");
-        QTest::newRow("never saved") << "" << "" << "/pages/img/a.gif" << "/last" << "file:///pages/img/a.gif";
-        QTest::newRow("saved, below") << "/pages/" << "" << "/pages/img/logo.gif" << "/pages/" << "img/logo.gif";
-        QTest::newRow("saved, beside its folder") << "/pages/a/" << "" << "/pages/img/a.gif" << "/pages/a/"
+        QTest::newRow("never saved") << ""
+                                     << ""
+                                     << "/pages/img/a.gif"
+                                     << "/last"
+                                     << "file:///pages/img/a.gif";
+        QTest::newRow("saved, below") << "/pages/"
+                                      << ""
+                                      << "/pages/img/logo.gif"
+                                      << "/pages/"
+                                      << "img/logo.gif";
+        QTest::newRow("saved, beside its folder") << "/pages/a/"
+                                                  << ""
+                                                  << "/pages/img/a.gif"
+                                                  << "/pages/a/"
                                                   << "../img/a.gif";
-        QTest::newRow("told where to start") << "/pages/" << "/pictures/" << "/pages/b.gif" << "/pictures/"
+        QTest::newRow("told where to start") << "/pages/"
+                                             << "/pictures/"
+                                             << "/pages/b.gif"
+                                             << "/pictures/"
                                              << "b.gif";
-        QTest::newRow("cancelled") << "/pages/" << "" << "" << "/pages/" << "unchanged";
+        QTest::newRow("cancelled") << "/pages/"
+                                   << ""
+                                   << ""
+                                   << "/pages/"
+                                   << "unchanged";
     }
     void pickFileUrl()
     {

@@ -33,13 +33,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("path"); // "" when nothing is read
         QTest::addColumn<Place>("place");
-        QTest::newRow("plain") << "12,4,3,/home/a/index.html" << "/home/a/index.html" << Place{12, 4, 3};
-        QTest::newRow("comma in the path") << "1,2,0,/home/a,b/x.html" << "/home/a,b/x.html" << Place{1, 2, 0};
-        QTest::newRow("too few parts") << "1,2,/x.html" << "" << Place{};
-        QTest::newRow("not a number") << "one,2,0,/x.html" << "" << Place{};
-        QTest::newRow("negative line") << "-1,2,0,/x.html" << "" << Place{};
-        QTest::newRow("no path") << "1,2,0," << "" << Place{};
-        QTest::newRow("empty") << "" << "" << Place{};
+        QTest::newRow("plain") << "12,4,3,/home/a/index.html"
+                               << "/home/a/index.html" << Place{12, 4, 3};
+        QTest::newRow("comma in the path") << "1,2,0,/home/a,b/x.html"
+                                           << "/home/a,b/x.html" << Place{1, 2, 0};
+        QTest::newRow("too few parts") << "1,2,/x.html"
+                                       << "" << Place{};
+        QTest::newRow("not a number") << "one,2,0,/x.html"
+                                      << "" << Place{};
+        QTest::newRow("negative line") << "-1,2,0,/x.html"
+                                       << "" << Place{};
+        QTest::newRow("no path") << "1,2,0,"
+                                 << "" << Place{};
+        QTest::newRow("empty") << ""
+                               << "" << Place{};
     }
     void readsOnlyWhatIsAPlace()
     {

@@ -284,9 +284,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pageFolder");
         QTest::addColumn<QString>("address");
-        QTest::newRow("saved page") << "@/" << "css/site.css";
-        QTest::newRow("page in a sibling folder") << "@/pages/" << "../css/site.css";
-        QTest::newRow("new page") << "" << "file://@/css/site.css";
+        QTest::newRow("saved page") << "@/"
+                                    << "css/site.css";
+        QTest::newRow("page in a sibling folder") << "@/pages/"
+                                                  << "../css/site.css";
+        QTest::newRow("new page") << ""
+                                  << "file://@/css/site.css";
     }
     void linkBoxBrowses()
     {

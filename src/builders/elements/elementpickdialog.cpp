@@ -24,7 +24,8 @@ ElementPickDialog::ElementPickDialog(const BuilderContext& context, QWidget* par
     });
     connect(ElementList, &QListWidget::itemDoubleClicked, this, &ElementPickDialog::AddChosen);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"), {.ok = QStringLiteral("添加"), .okKey = u'A', .cancelKey = u'Q'});
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
+                                                      {.ok = QStringLiteral("添加"), .okKey = u'A', .cancelKey = u'Q'});
     AddCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     connect(AddCommand, &QPushButton::clicked, this, &ElementPickDialog::AddChosen);

@@ -35,7 +35,8 @@ BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs
     BodyText->setMinimumWidth(260);
     ImgCommand = FormKit::Button(fields, QStringLiteral("ImgCommand"), QStringLiteral("浏览"));
     grid->addWidget(ImgCommand, 0, 2);
-    connect(ImgCommand, &QPushButton::clicked, this, [this] { PickFileUrl(BodyText, Context().ImageFilter, this, Context().PageFolder); });
+    connect(ImgCommand, &QPushButton::clicked, this,
+            [this] { PickFileUrl(BodyText, Context().ImageFilter, this, Context().PageFolder); });
 
     const FormKit::Picker fg = FormKit::PickerRow(grid, 1, 0, QStringLiteral("FgCommand"), QStringLiteral("前景颜色"));
     FgCommand = fg.Button;

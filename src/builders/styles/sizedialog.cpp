@@ -30,8 +30,8 @@ SizeDialog::SizeDialog(Input input, QWidget* parent) : BuilderDialog(parent), in
     // The number can be typed too; the scroll bar follows it.
     NumberBox = new QLineEdit(QStringLiteral("0"), this);
     NumberBox->setObjectName(QStringLiteral("Text1"));
-    NumberBox->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("-?\\d{0,5}(\\.\\d?)?")), NumberBox));
+    NumberBox->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d{0,5}(\\.\\d?)?")), NumberBox));
     NumberBox->setFixedWidth(NumberBox->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0")) + 16);
     row->addWidget(PositionBar, 1);
     row->addWidget(NumberBox);

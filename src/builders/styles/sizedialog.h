@@ -1,6 +1,6 @@
 #pragma once
-// The size dialog "大小设置": a length picked with a scroll bar (or typed) and a unit. Made with the kind of length and the
-// value it opens with; Run() hands back the picked length after OK, nothing after Cancel. While it is open every
+// The size dialog "大小设置": a length picked with a scroll bar (or typed) and a unit. Made with the kind of length and
+// the value it opens with; Run() hands back the picked length after OK, nothing after Cancel. While it is open every
 // change goes to the input's onChange, so that the style dialog's preview follows.
 
 #include "base/builderdialog.h"

@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QString StyleSheetDialog::NoStyleSet =
-    QStringLiteral("还没有为任何选择符设置样式,所以不会插入任何内容。\n请在右边选中一个选择符,按“设置样式”设置它的样式。");
+const QString StyleSheetDialog::NoStyleSet = QStringLiteral(
+    "还没有为任何选择符设置样式,所以不会插入任何内容。\n请在右边选中一个选择符,按“设置样式”设置它的样式。");
 
 namespace {
 // The link element's place in the element list: its states are offered only while it is chosen.
