@@ -68,6 +68,16 @@ void BrowserView::SetSharedFolders(const QStringList& folders)
         factory->SetSharedFolders(folders);
 }
 
+void BrowserView::ShareFile(const QString& path)
+{
+    const QString file = QFileInfo(path).canonicalFilePath();
+    if (file.isEmpty() || ProgramState().contains(file))
+        return;
+    QStringList shared = ProgramState();
+    shared.append(file);
+    SetSharedFolders(shared);
+}
+
 BrowserView::BrowserView(QWidget* parent) : QWidget(parent)
 {
     stack_ = new QStackedLayout(this);

@@ -41,6 +41,9 @@ public:
     static void AddPluginFolder(const QString& folder);
     // Folders every page may read from besides its own site (the program's pictures).
     static void SetSharedFolders(const QStringList& folders);
+    // A file the user chose for a page: every page may show it by its absolute path (a dialog's preview of a page
+    // never saved, whose addresses are file:/// ones).
+    static void ShareFile(const QString& path);
 
 Q_SIGNALS:
     void LoadFinished(bool ok);

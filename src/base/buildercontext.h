@@ -16,4 +16,5 @@ struct BuilderContext
     QString ScratchFile;            // the dialogs' preview page
     QString ProgramDir;             // ends in "/"; the program's own pictures are in its qzimg/ folder
     UserPrompts* Prompts = nullptr; // the dialogs' boxes ask through these; null: those of the dialog's owner
+    QString PageFolder;             // the saved page's folder, ending in "/": "" for a page never saved
 };

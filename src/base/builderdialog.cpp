@@ -1,5 +1,6 @@
 #include "base/builderdialog.h"
 
+#include "base/dialogbuttons.h"
 #include "base/userprompts.h"
 
 #include "base/browserview.h"
@@ -48,6 +49,9 @@ void BuilderDialog::setVisible(bool visible)
             view->PrepareEngine();
     }
     QDialog::setVisible(visible);
+    // After the button box has been shown: it makes its OK the default button then.
+    if (visible && keepOpenOnEnter_)
+        DialogButtons::NoDefault(this);
 }
 
 void BuilderDialog::EnsureLoaded()

@@ -24,6 +24,9 @@ public:
     // The same for dialogs whose results are several members: true after OK.
     bool Confirm();
 
+    // Enter in a text box does what the box says (refreshes the preview...), never closes the dialog.
+    bool KeepsOpenOnEnter() const { return keepOpenOnEnter_; }
+
     // Only for a dialog made with a context.
     const BuilderContext& Context() const;
 
@@ -46,7 +49,8 @@ protected:
             return std::nullopt;
         return result();
     }
-    // Dialogs with many fields: Enter in a field never closes the dialog; on a button it presses the button.
+    // Dialogs with many fields: Enter in a field never closes the dialog; on a button it presses the button. No
+    // button looks like the default one then.
     void KeepOpenOnEnter() { keepOpenOnEnter_ = true; }
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,7 +1,10 @@
 #pragma once
-// The OK / Cancel row at the foot of a dialog: a QDialogButtonBox carrying our captions (with their accelerators)
-// and the control names the dialog gives them, OK the default button. The dialog connects the buttons itself.
+// The OK / Cancel row at the foot of a dialog: a QDialogButtonBox carrying our captions and the control names the
+// dialog gives them. Every dialog reads the same: "确定(&S)" and "取消(&C)" unless it names other words or keys,
+// the key underlined after the word. OK is the default button, except in a dialog whose text boxes give Enter a
+// meaning of their own (BuilderDialog::KeepOpenOnEnter): there no button looks as if Enter pressed it.
 
+#include <QChar>
 #include <QString>
 
 class QDialog;
@@ -17,10 +20,22 @@ struct DialogButtons
     QPushButton* Ok = nullptr;
     QPushButton* Cancel = nullptr;
 
+    // The words and access keys of the two buttons.
+    struct Captions
+    {
+        QString ok = QStringLiteral("确定");
+        QChar okKey = u'S';
+        QChar cancelKey = u'C';
+    };
+
     // OK accepts `dialog`; Cancel rejects it.
     void CloseOnClick(QDialog* dialog) const;
 
     static DialogButtons Make(QWidget* parent, const QString& okName, const QString& cancelName,
-                              const QString& okCaption = QStringLiteral("确定"),
-                              const QString& cancelCaption = QStringLiteral("取消"));
+                              const Captions& captions);
+    static DialogButtons Make(QWidget* parent, const QString& okName, const QString& cancelName);
+    // "确定(&S)": a caption with its access key after the word.
+    static QString Keyed(const QString& word, QChar key);
+    // No button of `dialog` is the default one, nor becomes it when focused.
+    static void NoDefault(QDialog* dialog);
 };

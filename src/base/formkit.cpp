@@ -8,6 +8,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -236,6 +239,30 @@ void ShowValue(QLabel* label, const QString& value, Shown kind)
             QStringLiteral("<span style='background-color:%1'>&nbsp;&nbsp;&nbsp;&nbsp;</span> %1").arg(text));
     else
         label->setText(text);
+    if (auto* button = qobject_cast<QPushButton*>(label->buddy()); button && kind == Shown::Colour)
+        ShowColour(button, value);
+}
+
+void ShowColour(QPushButton* button, const QString& colour)
+{
+    const char* plainTip = "kestrelPlainTip";
+    if (!button->property(plainTip).isValid())
+        button->setProperty(plainTip, button->toolTip());
+    const QColor shown(colour.trimmed());
+    const int side = button->fontMetrics().height() - 2;
+    QPixmap swatch(side, side);
+    swatch.fill(Qt::transparent);
+    QPainter paint(&swatch);
+    if (shown.isValid())
+        paint.fillRect(swatch.rect(), shown);
+    paint.setPen(QColor(0x60, 0x60, 0x60));
+    paint.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    paint.end();
+    button->setIcon(QIcon(swatch));
+    button->setIconSize(swatch.size());
+    const QString value = colour.trimmed().isEmpty() ? QStringLiteral("未设置") : colour.trimmed();
+    const QString tip = button->property(plainTip).toString();
+    button->setToolTip(tip.isEmpty() ? value : tip + QLatin1Char('\n') + value);
 }
 
 Picker PickerRow(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
@@ -245,9 +272,29 @@ Picker PickerRow(QGridLayout* grid, int row, int column, const QString& name, co
     Picker picker;
     picker.Button = Button(parent, name, caption, tip);
     picker.Value = ValueLabel(parent, name + QStringLiteral("Value"));
+    picker.Value->setBuddy(picker.Button);
     grid->addWidget(picker.Button, row, column);
     grid->addWidget(picker.Value, row, column + 1);
     return picker;
+}
+
+QListWidgetItem* TagItem(QListWidget* list, const QString& start, const QString& title, int id)
+{
+    QString tag = start.trimmed();
+    if (tag.startsWith(QLatin1Char('<')))
+        tag.remove(0, 1);
+    auto* item = new QListWidgetItem(tag.isEmpty() ? title : tag + QLatin1Char(' ') + title, list);
+    item->setData(Qt::UserRole, id);
+    item->setToolTip(item->text()); // long ones are cut off by the list
+    return item;
+}
+
+const QString OldIeOnly = QStringLiteral("仅旧版IE支持");
+
+void MarkOldIeOnly(QWidget* control)
+{
+    const QString tip = control->toolTip();
+    control->setToolTip(tip.isEmpty() ? OldIeOnly : tip + QLatin1Char('\n') + OldIeOnly);
 }
 
 QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, bool editable)

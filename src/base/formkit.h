@@ -15,6 +15,8 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -77,9 +79,15 @@ enum class Shown
     Colour
 };
 QLabel* ValueLabel(QWidget* parent, const QString& name);
+// A colour shown on a label whose buddy is a button shows on the button too (ShowColour).
 void ShowValue(QLabel* label, const QString& value, Shown kind = Shown::Text);
 
-// A button that opens a picker, at (row, column) of `grid`, with a ValueLabel named name + "Value" beside it.
+// A colour button: a swatch of `colour` before its caption (a hollow one while none is set), the colour's text
+// ("#ff0000", "未设置") in its tip after the tip it had.
+void ShowColour(QPushButton* button, const QString& colour);
+
+// A button that opens a picker, at (row, column) of `grid`, with a ValueLabel named name + "Value" beside it (the
+// label's buddy is the button).
 struct Picker
 {
     QPushButton* Button = nullptr;
@@ -87,6 +95,16 @@ struct Picker
 };
 Picker PickerRow(QGridLayout* grid, int row, int column, const QString& name, const QString& caption,
                  const QString& tip = QString());
+
+// What the tip of an option only old Internet Explorer understood says: the preview, like every current browser,
+// ignores it.
+extern const QString OldIeOnly;
+// Adds that to the tip of `control`.
+void MarkOldIeOnly(QWidget* control);
+
+// An element of the tag database in a list: its tag before its description ("abbr 缩写", from the start text
+// "<abbr"), so that typing a tag name in the list jumps to it. The item keeps `id` (Qt::UserRole).
+QListWidgetItem* TagItem(QListWidget* list, const QString& start, const QString& title, int id);
 
 // An editable or fixed list of choices.
 QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items, bool editable = false);

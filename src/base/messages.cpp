@@ -1,9 +1,10 @@
 #include "base/messages.h"
 
+#include "base/dialogbuttons.h"
+#include "base/inputboxdialog.h"
 #include "base/userprompts.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,6 +20,15 @@ QString Messages::Input(QWidget* parent, const QString& prompt, const QString& t
 {
     return UserPrompts::For(parent).Input(parent, MessageRecord{prompt, title, MsgButtons::OkCancel, true, defaultText},
                                           multiLine);
+}
+
+QString Messages::InputAddress(QWidget* parent, const QString& prompt, const QString& title, const QString& filter,
+                               const QString& pageFolder)
+{
+    MessageRecord box{prompt, title, MsgButtons::OkCancel, true, QString()};
+    box.browseFilter = filter;
+    box.pageFolder = pageFolder;
+    return UserPrompts::For(parent).Input(parent, box, false);
 }
 
 MsgAnswer Messages::ShowBox(QWidget* parent, const MessageRecord& box)
@@ -50,9 +60,9 @@ MsgAnswer Messages::ShowBox(QWidget* parent, const MessageRecord& box)
     if (QAbstractButton* b = box2.button(QMessageBox::No))
         b->setText(QStringLiteral("否(&N)"));
     if (QAbstractButton* b = box2.button(QMessageBox::Cancel))
-        b->setText(QStringLiteral("取消"));
+        b->setText(DialogButtons::Keyed(QStringLiteral("取消"), u'C'));
     if (QAbstractButton* b = box2.button(QMessageBox::Ok))
-        b->setText(QStringLiteral("确定"));
+        b->setText(DialogButtons::Keyed(QStringLiteral("确定"), u'S'));
     switch (box2.exec()) {
     case QMessageBox::Yes:
         return MsgAnswer::Yes;
@@ -67,21 +77,8 @@ MsgAnswer Messages::ShowBox(QWidget* parent, const MessageRecord& box)
 
 QString Messages::InputBox(QWidget* parent, const MessageRecord& box, bool multiLine)
 {
-    QInputDialog dialog(parent);
-    dialog.setWindowTitle(box.title);
-    dialog.setLabelText(box.text);
-    dialog.setTextValue(box.defaultText);
-    dialog.setOkButtonText(QStringLiteral("确定"));
-    dialog.setCancelButtonText(QStringLiteral("取消"));
-    if (multiLine)
-        dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    InputBoxDialog dialog(box, multiLine, parent);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    QString text = dialog.textValue();
-    if (multiLine) {
-        // The core expects CR LF line breaks from a multi-line box.
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    }
-    return text;
+    return dialog.Text();
 }

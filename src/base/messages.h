@@ -29,6 +29,10 @@ struct MessageRecord
     MsgButtons buttons = MsgButtons::Ok;
     bool input = false;  // an input box rather than a message box
     QString defaultText; // input boxes only
+    // An input box for a file's address: the file dialog's filter of its 浏览 button ("" for no button), and the
+    // saved page's folder the address is relative to ("": a file:/// address).
+    QString browseFilter;
+    QString pageFolder;
 };
 
 class Messages
@@ -42,6 +46,9 @@ public:
     // An input box; returns "" when cancelled (as the platform's input box does).
     static QString Input(QWidget* parent, const QString& prompt, const QString& title,
                          const QString& defaultText = QString(), bool multiLine = false);
+    // An input box for a file's address, with a 浏览 button beside the box.
+    static QString InputAddress(QWidget* parent, const QString& prompt, const QString& title, const QString& filter,
+                                const QString& pageFolder);
 
     // The desktop's own boxes.
     static MsgAnswer ShowBox(QWidget* parent, const MessageRecord& box);

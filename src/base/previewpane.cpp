@@ -1,6 +1,7 @@
 #include "base/previewpane.h"
 
 #include "base/browserview.h"
+#include "base/pageaddress.h"
 #include "base/scratchpage.h"
 
 #include <QTimer>
@@ -27,7 +28,7 @@ bool PreviewPane::Refresh()
     if (paused_ || !page_)
         return true;
     // A page that cannot be written leaves the previous one on show; the dialog's result is unaffected.
-    if (!ScratchPage::Write(scratchFile_, page_()))
+    if (!ScratchPage::Write(scratchFile_, PageAddress::ForPreview(page_())))
         return false;
     view_->NavigateFile(scratchFile_);
     return true;

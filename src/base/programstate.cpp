@@ -16,7 +16,8 @@ ProgramState::ProgramState(const QString& programDir)
     const QChar nul(0);
     HtmlFilter = QStringLiteral("HTML 文件") + nul + QStringLiteral("*.html;*.htm") + nul + QStringLiteral("所有文件") +
                  nul + QStringLiteral("*.*");
-    ImageFilter = QStringLiteral("所有图象文件") + nul + QStringLiteral("*.jpg;*.jpeg;*.bmp;*.ico;*.gif") + nul +
+    ImageFilter = QStringLiteral("所有图象文件") + nul +
+                  QStringLiteral("*.png;*.jpg;*.jpeg;*.gif;*.svg;*.webp;*.bmp;*.ico") + nul +
                   QStringLiteral("所有文件") + nul + QStringLiteral("*.*");
     ProgramDir = WithSlash(programDir);
     ScratchFile = ProgramDir + QStringLiteral("qz125677.html");

@@ -37,7 +37,7 @@ public:
     // What a builder dialog is made with: the database, the filters and the scratch page of the active page.
     BuilderContext Context() const
     {
-        return BuilderContext{Db, ImageFilter, HtmlFilter, ScratchFile, ProgramDir, Prompts};
+        return BuilderContext{Db, ImageFilter, HtmlFilter, ScratchFile, ProgramDir, Prompts, QString()};
     }
     QDomElement TagRoot() const { return Db.TagRoot(); }
 

@@ -93,8 +93,15 @@ QString SiteAccess::Resolve(const Site& site, const QString& urlPath, const QStr
     const QString inSite = Within(site.root, urlPath, site.flat);
     if (!inSite.isEmpty())
         return inSite;
+    const QString asked = QDir::cleanPath(urlPath);
     for (const QString& folder : shared) {
         const QString root = Canonical(folder);
+        // A single file shared is served by its own path and no other.
+        if (QFileInfo(root).isFile()) {
+            if (asked == root && !urlPath.contains(QChar(0)))
+                return root;
+            continue;
+        }
         const QStringList below = Below(root, QDir::cleanPath(urlPath));
         if (!below.isEmpty() && !urlPath.split(QLatin1Char('/')).contains(QLatin1String("..")))
             return Within(root, below.join(QLatin1Char('/')), false);

@@ -28,7 +28,8 @@ public:
     // The canonical file that the decoded URL path `urlPath` ("/img/a.gif") names in `site`, or "" when it is
     // not to be served: outside the root once links are followed, a hidden file or folder on the way, or not a
     // regular file. `shared` are folders any page may read from besides its site (the program's pictures); an
-    // absolute file path inside one of them is served too.
+    // absolute file path inside one of them is served too. A shared entry that is a file is served by its own
+    // absolute path alone.
     static QString Resolve(const Site& site, const QString& urlPath, const QStringList& shared = {});
 
     // Opens `path` for reading, without blocking on a FIFO, when it is a regular file; -1 otherwise.

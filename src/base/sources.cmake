@@ -5,6 +5,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/listfile.cpp
     ${KESTREL_LIST_DIR}/inplacewriter.cpp
+    ${KESTREL_LIST_DIR}/pageaddress.cpp
     ${KESTREL_LIST_DIR}/pagecodec.cpp
     ${KESTREL_LIST_DIR}/pagefile.cpp
     ${KESTREL_LIST_DIR}/piecedecoder.cpp
@@ -21,6 +22,7 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/dialogbuttons.cpp
     ${KESTREL_LIST_DIR}/filedialog.cpp
     ${KESTREL_LIST_DIR}/formkit.cpp
+    ${KESTREL_LIST_DIR}/inputboxdialog.cpp
     ${KESTREL_LIST_DIR}/messages.cpp
     ${KESTREL_LIST_DIR}/previewpane.cpp
     ${KESTREL_LIST_DIR}/uihelpers.cpp

@@ -37,6 +37,10 @@ public:
     int FilterIndexFor(const QString& filter);
     void KeepFilterIndex(int index) { lastIndex_ = index; }
 
+    // The folder a file was last chosen from for a page (no folder of a page to start in): "" at first.
+    QString PickFolder() const { return pickFolder_; }
+    void KeepPickFolder(const QString& folder) { pickFolder_ = folder; }
+
     // `window` and the widgets under it ask through `prompts` (null: through whatever is above it).
     static void Attach(QObject* window, UserPrompts* prompts);
     static UserPrompts& For(const QObject* widget);
@@ -45,5 +49,6 @@ public:
 
 private:
     QString lastFilter_;
+    QString pickFolder_;
     int lastIndex_ = 0;
 };

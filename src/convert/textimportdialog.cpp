@@ -1,10 +1,10 @@
 #include "convert/textimportdialog.h"
 
+#include "base/dialogbuttons.h"
 #include "base/filedialog.h"
 #include "base/messages.h"
 #include "convert/textimport.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,23 +18,16 @@ TextImportDialog::TextImportDialog(QWidget* parent) : QDialog(parent)
     TextBox->setObjectName(QStringLiteral("Text1"));
     TextBox->setTabChangesFocus(true);
     TextBox->setMinimumSize(460, 300);
-    OpenCom = new QPushButton(QStringLiteral("&O 打开文本文件"), this);
+    OpenCom = new QPushButton(QStringLiteral("打开文本文件(&O)"), this);
     OpenCom->setObjectName(QStringLiteral("OpenCom"));
-    OkCommand = new QPushButton(QStringLiteral("&S 确定"), this);
-    OkCommand->setObjectName(QStringLiteral("Command1"));
-    CancelCommand = new QPushButton(QStringLiteral("&C 取消"), this);
-    CancelCommand->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* b : {OpenCom, OkCommand, CancelCommand})
-        b->setAutoDefault(false);
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Command1"), QStringLiteral("Command2"));
+    OkCommand = buttons.Ok;
+    CancelCommand = buttons.Cancel;
+    buttons.Row->insertWidget(0, OpenCom);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(OpenCom);
-    buttons->addStretch(1);
-    buttons->addWidget(OkCommand);
-    buttons->addWidget(CancelCommand);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TextBox, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 
     connect(OpenCom, &QPushButton::clicked, this, &TextImportDialog::ReadTextFile);
     connect(OkCommand, &QPushButton::clicked, this, &TextImportDialog::Accept);

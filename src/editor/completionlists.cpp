@@ -38,6 +38,11 @@ CompletionLists::CompletionLists(QWidget* form, PageEdit* text, ProgramState& sh
     TxtText->setObjectName(QStringLiteral("TxtText"));
     TxtText->setReadOnly(true);
     TxtText->setFocusPolicy(Qt::NoFocus);
+    // It reads as part of the status row: no frame, no box of its own while it is empty.
+    TxtText->setFrame(false);
+    QPalette flat = TxtText->palette();
+    flat.setColor(QPalette::Base, Qt::transparent);
+    TxtText->setPalette(flat);
 }
 
 QListWidget* CompletionLists::MakeList(const QString& name)

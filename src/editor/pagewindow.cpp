@@ -359,6 +359,9 @@ BuilderContext PageWindow::Context() const
     BuilderContext context = shared_.Context();
     if (!scratchFile_.isEmpty())
         context.ScratchFile = scratchFile_;
+    // Files chosen for a saved page are addressed from its folder.
+    if (hasFile)
+        context.PageFolder = folder;
     return context;
 }
 

@@ -8,9 +8,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-const QColor SyntaxColouring::InsertBackground(0xE4, 0xEC, 0xFF);
-const QColor SyntaxColouring::RewriteBackground(0xEF, 0xE6, 0xFF);
-
 namespace {
 
 // Lines an edit colours or re-scans at once; the rest follows on screen or when idle.
@@ -147,11 +144,11 @@ int SyntaxColouring::ColourBlock(QTextBlock block, int state)
     spans_.clear();
     const int end = SyntaxScanner::ScanLine(text, state, &spans_);
 
-    // Inserted and rewritten markup keeps its own colour, with a tint behind it.
+    // Inserted and rewritten markup keeps its own colour. Nothing is laid behind it: a tinted background reads as a
+    // selection.
     struct Marked
     {
         int start, end;
-        QColor background;
     };
     QList<Marked> marked;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -159,8 +156,7 @@ int SyntaxColouring::ColourBlock(QTextBlock block, int state)
         const QColor colour = fragment.charFormat().foreground().color();
         if (colour == PageEdit::InsertColor || colour == PageEdit::RewriteColor) {
             const int start = fragment.position() - block.position();
-            marked.append({start, start + fragment.length(),
-                           colour == PageEdit::InsertColor ? InsertBackground : RewriteBackground});
+            marked.append({start, start + fragment.length()});
         }
     }
 
@@ -177,11 +173,6 @@ int SyntaxColouring::ColourBlock(QTextBlock block, int state)
         }
         if (from < to)
             ranges.append({from, to - from, Foreground(ColourOf(span.kind))});
-    }
-    for (const Marked& m : std::as_const(marked)) {
-        QTextCharFormat tint;
-        tint.setBackground(m.background);
-        ranges.append({m.start, m.end - m.start, tint});
     }
 
     QTextLayout* layout = block.layout();

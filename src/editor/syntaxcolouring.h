@@ -28,9 +28,6 @@ public:
     void ClearAll();
 
     static QColor ColourOf(SyntaxScanner::Kind kind);
-    // Behind markup inserted by a dialog and behind a rewritten tag.
-    static const QColor InsertBackground;
-    static const QColor RewriteBackground;
 
     // Lines from the top whose states are known; the idle pass takes it down to the screen.
     int KnownLines() const { return valid_; }

@@ -1,6 +1,7 @@
 #include "editor/transitiondialog.h"
 
 #include "base/dialogbuttons.h"
+#include "base/formkit.h"
 #include "base/messages.h"
 #include "editor/headmarkup.h"
 #include "tagdb/tagdb.h"
@@ -25,6 +26,8 @@ TransitionDialog::TransitionDialog(const TagDb& db, QWidget* parent) : QDialog(p
     TimeText->setObjectName(QStringLiteral("TimeText"));
     auto* listLabel = new QLabel(QStringLiteral("选择效果"), this);
     listLabel->setBuddy(EffectList);
+    for (QWidget* w : std::initializer_list<QWidget*>{EffectList, listLabel, TimeText})
+        FormKit::MarkOldIeOnly(w);
     auto* timeLabel = new QLabel(QStringLiteral("转换时间(秒)"), this);
     timeLabel->setBuddy(TimeText);
 

@@ -1,6 +1,7 @@
 #include "shell/aboutdialog.h"
 
 #include "base/browserview.h"
+#include "base/dialogbuttons.h"
 #include "shell/programicon.h"
 
 #include <QDialogButtonBox>
@@ -35,7 +36,7 @@ AboutDialog::AboutDialog(const QUrl& page, const QString& title, QWidget* parent
     browser->setObjectName(QStringLiteral("web1"));
     browser->setMinimumSize(560, 420);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Ok)->setText(DialogButtons::Keyed(QStringLiteral("确定"), u'S'));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkCommand"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

@@ -15,6 +15,19 @@ void FrameSettings::SetRecentFiles(const QStringList& files)
         QSettings(file_, QSettings::IniFormat).setValue(QStringLiteral("RecentFiles"), files.mid(0, MaxRecent));
 }
 
+QStringList FrameSettings::PagePlaces() const
+{
+    if (file_.isEmpty())
+        return {};
+    return QSettings(file_, QSettings::IniFormat).value(QStringLiteral("PagePlaces")).toStringList();
+}
+
+void FrameSettings::SetPagePlaces(const QStringList& places)
+{
+    if (!file_.isEmpty())
+        QSettings(file_, QSettings::IniFormat).setValue(QStringLiteral("PagePlaces"), places);
+}
+
 QByteArray FrameSettings::Geometry() const
 {
     if (file_.isEmpty())

@@ -20,6 +20,10 @@ public:
     QStringList RecentFiles() const;
     void SetRecentFiles(const QStringList& files);
 
+    // Where the pages closed last were left (PagePlaces::ToList).
+    QStringList PagePlaces() const;
+    void SetPagePlaces(const QStringList& places);
+
     QByteArray Geometry() const;
     void SetGeometry(const QByteArray& geometry);
 

@@ -43,7 +43,12 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -873,6 +878,7 @@ PageWindow* MainFrame::OpenPath(const QString& path)
         return nullptr;
     }
     AddRecent(path);
+    ReturnToPlace(*form);
     return form;
 }
 
@@ -949,6 +955,8 @@ void MainFrame::Follow(PageWindow* form)
 
 void MainFrame::PageClosed(int num)
 {
+    if (num >= 0 && num < MaxDocuments && slots_[num])
+        RememberPlace(*slots_[num]);
     openPageCount -= 1;
     if (openPageCount < 1)
         SetDocCommandsEnabled(false);
@@ -1247,9 +1255,40 @@ void MainFrame::AddRecent(const QString& path)
     settings_.SetRecentFiles(recent_);
 }
 
+void MainFrame::RememberPlace(PageWindow& page)
+{
+    if (!page.hasFile || page.pageEdit->isReadOnly())
+        return;
+    const QTextCursor caret = page.pageEdit->textCursor();
+    const int top = page.pageEdit->cursorForPosition(QPoint(0, 0)).blockNumber();
+    places_.Remember(page.filePath, {caret.blockNumber(), caret.positionInBlock(), top});
+    settings_.SetPagePlaces(places_.ToList());
+}
+
+void MainFrame::ReturnToPlace(PageWindow& page)
+{
+    const std::optional<PagePlaces::Place> kept = places_.Find(page.filePath);
+    if (!kept || page.pageEdit->isReadOnly())
+        return;
+    const QTextDocument* text = page.pageEdit->document();
+    const PagePlaces::Place place = PagePlaces::Fit(
+        *kept, text->blockCount(), [text](int line) { return text->findBlockByNumber(line).length() - 1; });
+    QTextCursor caret(text->findBlockByNumber(place.line));
+    caret.setPosition(caret.position() + place.column);
+    page.pageEdit->setTextCursor(caret);
+    // The first line on screen once the window has its size.
+    QPointer<PageWindow> shown(&page);
+    QTimer::singleShot(0, this, [shown, place] {
+        if (shown)
+            shown->pageEdit->verticalScrollBar()->setValue(
+                shown->pageEdit->document()->findBlockByNumber(place.topLine).firstLineNumber());
+    });
+}
+
 void MainFrame::RestoreSettings()
 {
     recent_ = settings_.RecentFiles();
+    places_ = PagePlaces::FromList(settings_.PagePlaces());
     pageFont_ = settings_.PageFont();
     lineNumbers_ = settings_.Switch(QStringLiteral("LineNumbers"), true);
     syntaxColouring_ = settings_.Switch(QStringLiteral("SyntaxColour"), false);

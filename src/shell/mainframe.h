@@ -4,6 +4,7 @@
 #include "shell/builderdialogs.h"
 #include "shell/commandregistry.h"
 #include "shell/framesettings.h"
+#include "shell/pageplaces.h"
 #include "shell/pagerequest.h"
 
 #include <QHash>
@@ -158,6 +159,9 @@ private:
     void FillRecentMenu();
     void OpenRecent(const QString& path);
     void AddRecent(const QString& path);
+    // A page's place (caret, first line on screen) is kept when it closes and taken up again when it opens.
+    void RememberPlace(PageWindow& page);
+    void ReturnToPlace(PageWindow& page);
     void RestoreSettings();
     void FitIntoScreen();
     void ApplyPageSettings(PageWindow* form);
@@ -184,6 +188,7 @@ private:
 
     FrameSettings settings_;
     QStringList recent_;
+    PagePlaces places_;
     QMenu* recentMenu_ = nullptr;
     QActionGroup* windowGroup_ = nullptr;
     QString winCaption_[MaxDocuments]; // each Window entry's caption: the page's name when it was opened

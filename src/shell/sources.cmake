@@ -2,6 +2,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/commandline.cpp
     ${KESTREL_LIST_DIR}/displaycheck.cpp
     ${KESTREL_LIST_DIR}/handoverreader.cpp
+    ${KESTREL_LIST_DIR}/pageplaces.cpp
 )
 # --version prints the project's version.
 set_source_files_properties(${KESTREL_LIST_DIR}/commandline.cpp PROPERTIES

@@ -13,6 +13,11 @@
 #include <QTextDocument>
 
 namespace {
+QString StyleSheetFilter()
+{
+    return QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css");
+}
+
 // The rules built in the style sheet dialog, "" when it was cancelled or no style was set.
 QString AskRules(const BuilderContext& context, PageWindow& doc)
 {
@@ -39,8 +44,7 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, PageWindow& d
     if (rules.isEmpty())
         return;
     const QString path = FileDialog(&doc, FileDialogMode::Save, QStringLiteral("保存文件"), QString(),
-                                    QStringLiteral("样式表文件") + QChar(0) + QStringLiteral("*.css"), doc.folder,
-                                    QStringLiteral("css"));
+                                    StyleSheetFilter(), doc.folder, QStringLiteral("css"));
     if (path.isEmpty())
         return;
     // The sheet holds the rules alone (a browser takes the block's wrapping for part of the first rule and drops
@@ -60,7 +64,8 @@ void StyleSheetCommands::LinkCss(PageWindow& doc)
     if (p <= 0)
         return;
     const QString answer =
-        Messages::Input(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"));
+        Messages::InputAddress(&doc, QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"),
+                               StyleSheetFilter(), doc.hasFile ? doc.folder : QString());
     if (!StyleSheet::IsLinkPath(answer))
         return;
     doc.InsertTextAt(p - 1, doc.pageEdit->SelStart(), StyleSheet::LinkLine(answer));

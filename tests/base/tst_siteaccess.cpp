@@ -30,7 +30,7 @@ private Q_SLOTS:
         root_ = QFileInfo(dir_.path()).canonicalFilePath();
         for (const char* name :
              {"/sites/site/own.gif", "/sites/site/.hidden.gif", "/sites/site/sub/a.gif", "/sites/site/.git/config",
-              "/sites/other/o.gif", "/secret/x.js", "/pics/a.gif", "/pics/.h.gif"})
+              "/sites/other/o.gif", "/secret/x.js", "/pics/a.gif", "/pics/.h.gif", "/chosen/c.gif", "/chosen/d.gif"})
             QVERIFY(Write(QString::fromLatin1(name)));
         QVERIFY(QFile::link(root_ + QStringLiteral("/secret/x.js"), root_ + QStringLiteral("/sites/site/out.js")));
         QVERIFY(QFile::link(root_ + QStringLiteral("/secret"), root_ + QStringLiteral("/sites/site/outdir")));
@@ -113,6 +113,12 @@ private Q_SLOTS:
                                        << "";
         QTest::newRow("out of shared") << sites << false << "@/pics/../secret/x.js"
                                        << "";
+        QTest::newRow("a chosen file") << sites << false << "@/chosen/c.gif"
+                                       << "/chosen/c.gif";
+        QTest::newRow("beside a chosen file") << sites << false << "@/chosen/d.gif"
+                                              << "";
+        QTest::newRow("up to a chosen file") << sites << false << "@/chosen/x/../c.gif"
+                                             << "/chosen/c.gif";
         QTest::newRow("flat: beside") << site << true << "/own.gif" << own;
         QTest::newRow("flat: below") << site << true << "/sub/a.gif"
                                      << "";
@@ -126,8 +132,9 @@ private Q_SLOTS:
         // "@" stands for the scratch folder, as an absolute path.
         path.replace(QLatin1Char('@'), root_);
         const SiteAccess::Site site{root_ + root, flat};
-        QCOMPARE(SiteAccess::Resolve(site, path, {root_ + QStringLiteral("/pics")}),
-                 served.isEmpty() ? QString() : root_ + served);
+        QCOMPARE(
+            SiteAccess::Resolve(site, path, {root_ + QStringLiteral("/pics"), root_ + QStringLiteral("/chosen/c.gif")}),
+            served.isEmpty() ? QString() : root_ + served);
     }
 
     // A page's address is its path in the site, so that its relative links resolve as they would on a server.

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,29 +119,48 @@ private Q_SLOTS:
         QTEST(OkMarkup(f), "expected");
     }
 
+    // The picture's address: relative to a saved page, a file:/// address for a new one; the preview shows it both
+    // ways (a file:/// address as the file's own path, which the preview serves for a chosen file).
+    void insertImage_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("page never saved") << false;
+        QTest::newRow("saved page") << true;
+    }
     void insertImage()
     {
-        const QString picture = f_.dir->filePath("a b.gif");
+        QFETCH(bool, saved);
+        QVERIFY(QDir(f_.dir->path()).mkpath("img"));
+        const QString picture = f_.dir->filePath("img/a b.gif");
+        QVERIFY(f_.WriteFile(picture, "GIF89a"));
+        if (saved) {
+            QVERIFY(f_.WriteFile(f_.Path("page.html"), "<html><body>\n</body></html>"));
+            QVERIFY(f_.frame->OpenPath(f_.Path("page.html")));
+        }
+        const QString address = saved ? QStringLiteral("img/a b.gif") : QUrl::fromLocalFile(picture).toString();
+        const QString scratch = f_.Active()->Context().ScratchFile;
         f_.paths << picture;
-        OnNextModal([this, picture](QDialog* d) {
+        OnNextModal([&](QDialog* d) {
             QCOMPARE(Child<QLabel>(d, "Titlelable")->text(), QStringLiteral("添加图像"));
             QVERIFY(!Child<QPlainTextEdit>(d, "HtmlText")->isVisible());
             Child<QPushButton>(d, "ImgCommand")->click();
-            QCOMPARE(Box(d, "ImgText_0")->text(), QUrl::fromLocalFile(picture).toString());
+            QCOMPARE(f_.requests.last().initialDir, saved ? f_.dir->path() + "/" : QString());
+            QCOMPARE(Box(d, "ImgText_0")->text(), address);
             Type(Box(d, "ImgText_4"), "5a%0"); // digits only
             QCOMPARE(Box(d, "ImgText_4")->text(), QStringLiteral("50"));
             Type(Box(d, "ImgText_3"), "50%");
             Child<QRadioButton>(d, "ImgOption_1")->click();
             // The option refreshed the preview: the scratch page holds the element.
-            const QByteArray page = f_.ReadFile(f_.shared->ScratchFile);
-            QVERIFY(page.startsWith("<html><body><img align=\"middle\" src=\"file:///"));
-            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(f_.shared->ScratchFile));
+            const QString page = QString::fromUtf8(f_.ReadFile(scratch));
+            const QString shown = saved ? address : picture;
+            QVERIFY2(page.startsWith("<html><body><img align=\"middle\" src=\"" + shown + "\""), qPrintable(page));
+            QCOMPARE(Child<BrowserView>(d, "web1")->CurrentUrl(), QUrl::fromLocalFile(scratch));
             Child<QPushButton>(d, "OkCommand")->click();
         });
         f_.frame->Action(Command::InsertElement, CommandRegistry::ElementArgument(QStringLiteral("<img")))->trigger();
-        QVERIFY(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") +
-                                QUrl::fromLocalFile(picture).toString() +
-                                QStringLiteral("\" width=\"50%\" height=\"50\">\n")));
+        QVERIFY2(Page().contains(QStringLiteral("<img align=\"middle\" src=\"") + address +
+                                 QStringLiteral("\" width=\"50%\" height=\"50\">\n")),
+                 qPrintable(Page()));
     }
 
     void rule_data()

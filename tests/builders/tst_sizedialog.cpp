@@ -3,6 +3,7 @@
 #include "builders/styles/sizedialog.h"
 #include "modaldriver.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,8 +67,8 @@ private Q_SLOTS:
         QCOMPARE(form.PositionBar->value(), position);
         QCOMPARE(form.NumberBox->text(), number);
         QCOMPARE(form.PositionBar->isEnabled(), unit != 5);
-        // Opening moves nothing: OK waits, and the value is the one given.
-        QVERIFY(!form.OkCommand->isEnabled());
+        // Opening moves nothing: the value is the one given, and OK takes it when it has a unit and a number.
+        QCOMPARE(form.OkCommand->isEnabled(), unit != 5);
         QCOMPARE(calls_.last(), value);
         QCOMPARE(form.ScrollMoves(), 0);
     }
@@ -85,6 +86,44 @@ private Q_SLOTS:
         QCOMPARE(picked, std::optional<QString>(QStringLiteral("1.6em")));
     }
 
+    // The number box takes a typed number; the scroll bar follows it, and a number out of reach says so.
+    void typedNumber_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("okEnabled");
+        QTest::newRow("points") << "12pt"
+                                << "36" << 36 << "36pt" << true;
+        QTest::newRow("em tenths") << "1em"
+                                   << "2.5" << 25 << "2.5em" << true;
+        QTest::newRow("above the range") << "12pt"
+                                         << "300" << 30 << "30pt" << false;
+        QTest::newRow("half a number") << "12pt"
+                                       << "-" << 12 << "12pt" << false;
+        QTest::newRow("letters are not taken") << "12pt"
+                                               << "ab" << 12 << "12pt" << true;
+    }
+    void typedNumber()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, typed);
+        QFETCH(int, position);
+        QFETCH(QString, result);
+        QFETCH(bool, okEnabled);
+        SizeDialog form(In(1, value));
+        form.show();
+        form.NumberBox->selectAll();
+        QTest::keyClicks(form.NumberBox, typed);
+        QCOMPARE(form.PositionBar->value(), position);
+        QCOMPARE(calls_.last(), result);
+        QCOMPARE(form.OkCommand->isEnabled(), okEnabled);
+        QCOMPARE(form.RangeLabel->isVisibleTo(&form), !okEnabled);
+        if (!okEnabled)
+            QCOMPARE(form.RangeLabel->text(), QStringLiteral("请输入1到200之间的数"));
+    }
+
     void largeStepsByUnit()
     {
         SizeDialog form(In(1, QStringLiteral("12pt")));
@@ -97,13 +136,14 @@ private Q_SLOTS:
         QCOMPARE(form.PositionBar->singleStep(), 10);
     }
 
-    void emptyValueWaitsForTheScrollBar()
+    void emptyValueWaitsForAUnit()
     {
         SizeDialog form(In(6, QString()));
         form.show();
+        QVERIFY(!form.OkCommand->isEnabled());
         form.UnitOption[1]->click();
         QVERIFY(form.PositionBar->isEnabled());
-        QVERIFY(!form.OkCommand->isEnabled());
+        QVERIFY(form.OkCommand->isEnabled());
         // The first move of the user counts, even when choosing the unit moved nothing.
         form.PositionBar->setValue(1);
         QCOMPARE(calls_.last(), QStringLiteral("1px"));
@@ -133,8 +173,9 @@ private Q_SLOTS:
         form.UnitOption[option]->click();
         QCOMPARE(calls_.last(), result);
         QCOMPARE(form.PositionBar->isEnabled(), option != 5);
-        // Choosing no value is a choice OK confirms; a unit waits for the scroll bar.
-        QCOMPARE(form.OkCommand->isEnabled(), option == 5);
+        // Choosing no value is a choice OK confirms, as is a unit with its number.
+        QVERIFY(form.OkCommand->isEnabled());
+        QCOMPARE(form.NumberBox->isEnabled(), option != 5);
     }
 
     // Every way of closing but OK hands back nothing, whatever was picked before.

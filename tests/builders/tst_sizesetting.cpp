@@ -59,6 +59,39 @@ private Q_SLOTS:
         if (!text.isEmpty())
             QCOMPARE(S::Parse(text).Position, position);
     }
+
+    // A typed number goes to the scroll bar only when the bar can show it; -1 stands for "not taken".
+    void positionOfTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("position");
+        QTest::newRow("points") << "12" << int(S::Pt) << 12;
+        QTest::newRow("blanks around") << " 12 " << int(S::Pt) << 12;
+        QTest::newRow("lowest") << "1" << int(S::Pt) << 1;
+        QTest::newRow("below the range") << "0" << int(S::Pt) << -1;
+        QTest::newRow("above the range") << "201" << int(S::Pt) << -1;
+        QTest::newRow("points take no fraction") << "12.5" << int(S::Pt) << -1;
+        QTest::newRow("em in tenths") << "1.5" << int(S::Em) << 15;
+        QTest::newRow("em without tenths") << "2" << int(S::Em) << 20;
+        QTest::newRow("em hundredths refused") << "1.25" << int(S::Em) << -1;
+        QTest::newRow("em above the range") << "40.1" << int(S::Em) << -1;
+        QTest::newRow("percent steps from 10") << "5" << int(S::Percent) << -1;
+        QTest::newRow("percent") << "150" << int(S::Percent) << 150;
+        QTest::newRow("a minus alone") << "-" << int(S::Pt) << -1;
+        QTest::newRow("empty") << "" << int(S::Px) << -1;
+        QTest::newRow("letters") << "12px" << int(S::Px) << -1;
+        QTest::newRow("no value takes no number") << "12" << int(S::Default) << -1;
+        QTest::newRow("a huge number") << "99999999999" << int(S::Px) << -1;
+    }
+    void positionOfTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, unit);
+        QFETCH(int, position);
+        const S::Range range = S::ScrollRange(S::FontSizeLength, S::Unit(unit));
+        QCOMPARE(S::PositionOf(typed, S::Unit(unit), range).value_or(-1), position);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSizeSetting)

@@ -45,7 +45,12 @@ public:
     {
         return file_ ? file_(request, filterIndex) : QString();
     }
-    bool ChooseFont(QWidget*, QFont& font) override { return font_ && font_(font); }
+    bool ChooseFont(QWidget* parent, QFont& font) override
+    {
+        fontParent = parent;
+        return font_ && font_(font);
+    }
+    QWidget* fontParent = nullptr; // what the last font dialog was to open over
 
 private:
     Responder responder_;

@@ -74,23 +74,22 @@ private Q_SLOTS:
         QCOMPARE(Look(Edit(), line, column), look);
     }
 
-    // Inserted markup keeps its blue (a rewritten tag its purple) with a tint behind; typing next to it is coloured
-    // by the syntax again.
+    // Inserted markup keeps its blue (a rewritten tag its purple) with nothing behind it that would pass for a
+    // selection; typing next to it is coloured by the syntax again.
     void insertedMarkupStaysRecognisable()
     {
         f_.SetText(f_.Active(), QStringLiteral("<body>\n\n</body>"), 7);
         f_.Active()->InsertMarkup(QStringLiteral("<img src=a.gif>"));
         QTest::keyClicks(Edit(), QStringLiteral("<i>"));
         QCoreApplication::processEvents();
-        const QString blue = PageEdit::InsertColor.name() + " on " + SyntaxColouring::InsertBackground.name();
+        const QString blue = PageEdit::InsertColor.name();
         QCOMPARE(Look(Edit(), 1, 0), blue);
         QCOMPARE(Look(Edit(), 1, 5), blue);
         QCOMPARE(Look(Edit(), 1, 15), Colour(SyntaxScanner::Tag));
         Edit()->SetSelStart(1);
         Edit()->ReplaceAtCaret(4, QStringLiteral("BODY"));
         QCoreApplication::processEvents();
-        QCOMPARE(Look(Edit(), 0, 2),
-                 PageEdit::RewriteColor.name() + " on " + SyntaxColouring::RewriteBackground.name());
+        QCOMPARE(Look(Edit(), 0, 2), PageEdit::RewriteColor.name());
         // Off again: no colour of the syntax is left, the marking is as it was.
         f_.frame->RunCommand(Command::ToggleSyntaxColouring);
         QCOMPARE(Look(Edit(), 1, 15), QStringLiteral("#000000"));

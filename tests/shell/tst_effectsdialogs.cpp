@@ -57,7 +57,7 @@ private Q_SLOTS:
         int seen = 0;
         OnNextModal<PageEffectDialog>(
             [&](PageEffectDialog* form) {
-                QCOMPARE(form->windowTitle(), QStringLiteral("Javascript特效"));
+                QCOMPARE(form->windowTitle(), QStringLiteral("JavaScript特效"));
                 QCOMPARE(form->focusWidget(), form->EffectList);
                 QCOMPARE(form->CountLabel->text(), QString::number(db.EntryCount(db.Section("javas1"))));
                 QVERIFY(!form->OkCommand->isEnabled());

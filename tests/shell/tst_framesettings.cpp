@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QScreen>
+#include <QTextBlock>
 #include <QtTest>
 
 // What the frame remembers between runs: two frames, one after the other, on one private settings file.
@@ -117,6 +118,52 @@ private Q_SLOTS:
         QCOMPARE(recent.at(1), f_.Path(QStringLiteral("p11.html")));
         QCOMPARE(recent.count(f_.Path(QStringLiteral("p5.html"))), 1);
         QVERIFY(!recent.contains(f_.Path(QStringLiteral("p1.html"))));
+    }
+
+    // A page opened again, in the next run too, comes back where it was left; a file that shrank meanwhile puts the
+    // caret on what is left of it.
+    void pageComesBackWhereItWasLeft_data()
+    {
+        QTest::addColumn<int>("linesAfter"); // the file's lines when it is opened again
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::newRow("same file") << 200 << 150 << 3;
+        QTest::newRow("shrank to five lines") << 5 << 5 << 0; // past the last line break
+        QTest::newRow("emptied") << 0 << 0 << 0;
+    }
+    void pageComesBackWhereItWasLeft()
+    {
+        QFETCH(int, linesAfter);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        const QString path = f_.Path(QStringLiteral("long.html"));
+        const auto lines = [](int n) {
+            QByteArray text;
+            for (int i = 0; i < n; ++i)
+                text += "<p>" + QByteArray::number(i % 10) + "</p>\n";
+            return text;
+        };
+        QVERIFY(f_.WriteFile(path, lines(200)));
+        PageWindow* page = f_.frame->OpenPath(path);
+        QVERIFY(page);
+        QTextCursor c(page->pageEdit->document()->findBlockByNumber(150));
+        c.setPosition(c.position() + 3);
+        page->pageEdit->setTextCursor(c);
+        page->pageEdit->ensureCursorVisible();
+        QCoreApplication::processEvents();
+        const int top = page->pageEdit->cursorForPosition(QPoint(0, 0)).blockNumber();
+        QVERIFY(top > 0);
+        f_.frame->RunCommand(Command::Close);
+        Restart();
+        QVERIFY(f_.WriteFile(path, lines(linesAfter)));
+        page = f_.frame->OpenPath(path);
+        QVERIFY(page);
+        QCoreApplication::processEvents();
+        const QTextCursor caret = page->pageEdit->textCursor();
+        QCOMPARE(caret.blockNumber(), line);
+        QCOMPARE(caret.positionInBlock(), column);
+        if (linesAfter == 200)
+            QCOMPARE(page->pageEdit->cursorForPosition(QPoint(0, 0)).blockNumber(), top);
     }
 
     void firstStartFitsTheScreen()

@@ -1112,9 +1112,16 @@ private Q_SLOTS:
 
     void fontCancelIsNoError()
     {
-        f_.prompts->SetFontResponder([](QFont&) { return false; });
+        QFont offered;
+        f_.prompts->SetFontResponder([&offered](QFont& f) {
+            offered = f;
+            return false;
+        });
         f_.frame->RunCommand(Command::ChooseFont);
         QVERIFY(f_.prompts->Record().isEmpty());
+        // It opens over the frame, on the installed family the page is drawn in.
+        QCOMPARE(f_.prompts->fontParent, f_.frame.get());
+        QCOMPARE(offered.families(), QStringList{QFontInfo(Active()->pageEdit->font()).family()});
         f_.prompts->SetFontResponder([](QFont& f) {
             f.setPointSize(21);
             f.setBold(true);
@@ -1165,15 +1172,64 @@ private Q_SLOTS:
         QCOMPARE(FileNameFilters(f_.shared->HtmlFilter), QStringList({"HTML 文件 (*.html *.htm)", "所有文件 (*.*)"}));
     }
 
+    // A chooser starts in the page's folder (else where a file was last chosen, else where it is told) and writes
+    // the address relative to a saved page, a file:/// address for a page never saved.
+    void pickFileUrl_data()
+    {
+        QTest::addColumn<QString>("pageFolder");
+        QTest::addColumn<QString>("initialDir");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("startedIn");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("never saved") << ""
+                                     << ""
+                                     << "/pages/img/a.gif"
+                                     << "/last"
+                                     << "file:///pages/img/a.gif";
+        QTest::newRow("saved, below") << "/pages/"
+                                      << ""
+                                      << "/pages/img/logo.gif"
+                                      << "/pages/"
+                                      << "img/logo.gif";
+        QTest::newRow("saved, beside its folder") << "/pages/a/"
+                                                  << ""
+                                                  << "/pages/img/a.gif"
+                                                  << "/pages/a/"
+                                                  << "../img/a.gif";
+        QTest::newRow("told where to start") << "/pages/"
+                                             << "/pictures/"
+                                             << "/pages/b.gif"
+                                             << "/pictures/"
+                                             << "b.gif";
+        QTest::newRow("cancelled") << "/pages/"
+                                   << ""
+                                   << ""
+                                   << "/pages/"
+                                   << "unchanged";
+    }
     void pickFileUrl()
     {
+        QFETCH(QString, pageFolder);
+        QFETCH(QString, initialDir);
+        QFETCH(QString, chosen);
+        QFETCH(QString, startedIn);
+        QFETCH(QString, address);
+        f_.prompts->KeepPickFolder(QStringLiteral("/last"));
         QLineEdit box(QStringLiteral("unchanged"));
-        f_.paths = {QString()};
-        PickFileUrl(&box, f_.shared->ImageFilter, f_.frame.get());
-        QCOMPARE(box.text(), QStringLiteral("unchanged"));
-        f_.paths = {QStringLiteral("/pages/img/a.gif")};
-        PickFileUrl(&box, f_.shared->ImageFilter, f_.frame.get());
-        QCOMPARE(box.text(), QStringLiteral("file:///pages/img/a.gif"));
+        f_.paths = {chosen};
+        PickFileUrl(&box, f_.shared->ImageFilter, f_.frame.get(), pageFolder, initialDir);
+        QCOMPARE(f_.requests.last().initialDir, startedIn);
+        QCOMPARE(box.text(), address);
+        // The next chooser without a page folder starts where this one ended.
+        QCOMPARE(f_.prompts->PickFolder(), chosen.isEmpty() ? QStringLiteral("/last") : QFileInfo(chosen).path());
+    }
+
+    // The picture filter offers what pages show today.
+    void pictureFilter()
+    {
+        const QStringList filters = FileNameFilters(f_.shared->ImageFilter);
+        for (const char* pattern : {"*.png", "*.jpg", "*.jpeg", "*.gif", "*.svg", "*.webp", "*.bmp", "*.ico"})
+            QVERIFY2(filters.first().contains(QLatin1String(pattern)), pattern);
     }
 
     void helpFileMissing()

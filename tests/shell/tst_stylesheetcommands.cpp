@@ -1,6 +1,7 @@
 // The page's style sheet commands through the frame: rules built in the style sheet dialog and inserted, the same
 // block saved as a .css file, and the link line put in the head.
 
+#include "base/inputboxdialog.h"
 #include "base/pagecodec.h"
 #include "builders/styles/styledialog.h"
 #include "builders/styles/stylesheetdialog.h"
@@ -107,6 +108,31 @@ private Q_SLOTS:
         QVERIFY(f_.prompts->Record().isEmpty());
     }
 
+    // OK with selectors none of which got a style says why nothing goes in, and keeps the selectors to style.
+    void selectorsWithoutStyleSaySo()
+    {
+        PageWindow* doc = f_.Active();
+        const QString text = PageWindowFixture::Text(doc);
+        OnNextModal<StyleSheetDialog>([this](StyleSheetDialog* form) {
+            form->ElementList->setCurrentRow(ElementRow(QStringLiteral("<p")));
+            form->AddCom->click();
+            form->OkCommand->click();
+            QVERIFY(form->isVisible());
+            QCOMPARE(f_.MessageTexts(), QStringList{StyleSheetDialog::NoStyleSet});
+            QCOMPARE(form->SelectorList->count(), 1);
+            form->SelectorList->setCurrentRow(0);
+            SetStyle(form, QStringLiteral("4"));
+            form->OkCommand->click();
+        });
+        f_.frame->RunCommand(Command::EmbedStyleSheet);
+        QVERIFY(PageWindowFixture::Text(doc).contains(QStringLiteral("p {z-index:4}")));
+        QVERIFY(PageWindowFixture::Text(doc) != text);
+        // No selector at all: nothing to say, nothing inserted.
+        OnNextModal<StyleSheetDialog>([](StyleSheetDialog* form) { form->OkCommand->click(); });
+        f_.frame->RunCommand(Command::EmbedStyleSheet);
+        QCOMPARE(f_.MessageTexts().size(), 1);
+    }
+
     void cancelledChangesNothing()
     {
         PageWindow* doc = f_.Active();
@@ -136,7 +162,8 @@ private Q_SLOTS:
             form->OkCommand->click();
         });
         f_.frame->RunCommand(Command::EmbedStyleSheet);
-        QCOMPARE(f_.MessageTexts(), QStringList{"太多了,别添了!!"});
+        // None of them has a style: OK says so too.
+        QCOMPARE(f_.MessageTexts(), (QStringList{"太多了,别添了!!", StyleSheetDialog::NoStyleSet}));
     }
 
     void externalSheet_data()
@@ -244,8 +271,47 @@ private Q_SLOTS:
                  page.contains(QStringLiteral("body"), Qt::CaseInsensitive))
             expected.append(QStringLiteral("请输入CSS样式表的路径文件名:"));
         QCOMPARE(f_.MessageTexts(), expected);
-        if (!f_.prompts->Record().isEmpty() && f_.prompts->Record().at(0).input)
+        if (!f_.prompts->Record().isEmpty() && f_.prompts->Record().at(0).input) {
             QCOMPARE(f_.prompts->Record().at(0).title, QStringLiteral("提示"));
+            // The box has a 浏览 button choosing style sheets, addressed from the page (this one is new).
+            QCOMPARE(f_.prompts->Record().at(0).browseFilter, QStringLiteral("样式表文件") + QChar(0) + "*.css");
+            QCOMPARE(f_.prompts->Record().at(0).pageFolder, QString());
+        }
+    }
+
+    // The address box's 浏览 button: a style sheet chosen for a saved page is addressed from the page's folder.
+    void linkBoxBrowses_data()
+    {
+        QTest::addColumn<QString>("pageFolder");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("saved page") << "@/"
+                                    << "css/site.css";
+        QTest::newRow("page in a sibling folder") << "@/pages/"
+                                                  << "../css/site.css";
+        QTest::newRow("new page") << ""
+                                  << "file://@/css/site.css";
+    }
+    void linkBoxBrowses()
+    {
+        QFETCH(QString, pageFolder);
+        QFETCH(QString, address);
+        const QString dir = f_.dir->path();
+        pageFolder.replace(QLatin1Char('@'), dir);
+        address.replace(QLatin1Char('@'), dir);
+        MessageRecord box{QStringLiteral("请输入CSS样式表的路径文件名:"), QStringLiteral("提示"), MsgButtons::OkCancel,
+                          true, QString()};
+        box.browseFilter = QStringLiteral("样式表文件") + QChar(0) + "*.css";
+        box.pageFolder = pageFolder;
+        InputBoxDialog dialog(box, false, f_.Active());
+        QVERIFY(dialog.BrowseCommand);
+        QCOMPARE(dialog.OkCommand->text(), QStringLiteral("确定(&S)"));
+        f_.paths = {dir + QStringLiteral("/css/site.css")};
+        dialog.BrowseCommand->click();
+        QCOMPARE(f_.requests.last().filter, box.browseFilter);
+        QCOMPARE(dialog.Text(), address);
+        // A box for plain text has no such button.
+        box.browseFilter.clear();
+        QVERIFY(!InputBoxDialog(box, false, f_.Active()).BrowseCommand);
     }
 };
 

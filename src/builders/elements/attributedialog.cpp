@@ -18,8 +18,7 @@ AttributeDialog::AttributeDialog(Attribute start, QWidget* parent) : BuilderDial
     ValueText = FormKit::TextRow(grid, 1, QStringLiteral("属 性 值"), QStringLiteral("ValueText"));
     NameText->setMinimumWidth(260);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Command1"), QStringLiteral("Command2"),
-                                                      QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Command1"), QStringLiteral("Command2"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     buttons.CloseOnClick(this);

@@ -108,18 +108,17 @@ ElementDialog::ElementDialog(const BuilderContext& context, Input input, QWidget
     body->addLayout(left, 5);
     body->addWidget(Preview, 6);
 
-    StyleCommand = FormKit::Button(this, QStringLiteral("SCommand"), QStringLiteral("&Y设置样式"),
+    StyleCommand = FormKit::Button(this, QStringLiteral("SCommand"), QStringLiteral("设置样式(&Y)"),
                                    QStringLiteral("设置元素的外观"));
-    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E设置事件"),
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("设置事件(&E)"),
                                    QStringLiteral("设置如鼠标单击,鼠标移动时浏览器的响应"));
-    OtherCommand = FormKit::Button(this, QStringLiteral("OtherCommand"), QStringLiteral("&O 其他属性"),
+    OtherCommand = FormKit::Button(this, QStringLiteral("OtherCommand"), QStringLiteral("其他属性(&O)"),
                                    QStringLiteral("设置其他不常用的属性"));
-    EffectCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("&T设置特效"),
+    EffectCommand = FormKit::Button(this, QStringLiteral("TxCommand"), QStringLiteral("设置特效(&T)"),
                                     QStringLiteral("您可以将添加的元素设置为特殊效果"));
-    ShowCommand = FormKit::Button(this, QStringLiteral("ShowCommand"), QStringLiteral("&F 预览"));
+    ShowCommand = FormKit::Button(this, QStringLiteral("ShowCommand"), QStringLiteral("预览(&F)"));
     const DialogButtons buttons =
-        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
-                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"), {.cancelKey = u'Q'});
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     int at = 0;

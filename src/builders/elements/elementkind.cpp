@@ -103,7 +103,7 @@ Frame MediaFrame()
              Field::Options("EmbedLoopOption", "重复播放", "", {"无数次", "N次"}, {}).Numbered(1),
              Field::Digits("NumText", "", "loop").Greyed().Beside(),
              Field::Options("ControlOption", "", "controls",
-                            {"正常面板", "小面板", "播放按扭", "暂停按扭", "停止按扭", "音量按扭"},
+                            {"正常面板", "小面板", "播放按钮", "暂停按钮", "停止按钮", "音量按钮"},
                             {"console", "smallconsole", "playbutton", "pausebutton", "stopbutton", "volumelever"})
                  .InColumns(3),
              Field::Number("EmbedText_1", "开始时间:", "").Followed("分"),
@@ -169,8 +169,8 @@ Frame FormFrame()
              Field::Options("MethodOption", "发送方式", "method", {"Get", "Post"}, {"get", "post"}, 1),
              Field::Check("FCheck", "开新的窗口", "", "", ""),
              Field::Text("FText", "窗口名称", "target").Greyed().NoEnter(),
-             Field::Check("SendCheck_0", "发送按扭", "", "", "", true),
-             Field::Check("SendCheck_1", "重写按扭", "", "", "", true).Beside()}};
+             Field::Check("SendCheck_0", "发送按钮", "", "", "", true),
+             Field::Check("SendCheck_1", "重写按钮", "", "", "", true).Beside()}};
 }
 
 Frame TextBoxFrame(bool password)

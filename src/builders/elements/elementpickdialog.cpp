@@ -1,6 +1,7 @@
 #include "builders/elements/elementpickdialog.h"
 
 #include "base/dialogbuttons.h"
+#include "base/formkit.h"
 #include "builders/elements/genericelement.h"
 #include "builders/elements/genericelementdialog.h"
 
@@ -11,7 +12,7 @@
 ElementPickDialog::ElementPickDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("Addform"));
-    setWindowTitle(QStringLiteral("添加HMTL元素"));
+    setWindowTitle(QStringLiteral("添加HTML元素"));
 
     ElementList = new QListWidget(this);
     ElementList->setObjectName(QStringLiteral("List1"));
@@ -24,7 +25,7 @@ ElementPickDialog::ElementPickDialog(const BuilderContext& context, QWidget* par
     connect(ElementList, &QListWidget::itemDoubleClicked, this, &ElementPickDialog::AddChosen);
 
     const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
-                                                      QStringLiteral("&A 添加"), QStringLiteral("&Q 取消"));
+                                                      {.ok = QStringLiteral("添加"), .okKey = u'A', .cancelKey = u'Q'});
     AddCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     connect(AddCommand, &QPushButton::clicked, this, &ElementPickDialog::AddChosen);
@@ -40,7 +41,10 @@ void ElementPickDialog::Load()
 {
     markup_.clear();
     chosen_ = -1;
-    ElementList->addItems(GenericElement::PickList(Context().Db));
+    for (const int i : GenericElement::PickEntries(Context().Db)) {
+        const GenericElement element = GenericElement::FromIndex(Context().Db, i);
+        FormKit::TagItem(ElementList, element.Start, element.Title, i);
+    }
     AddCommand->setEnabled(false);
 }
 
@@ -49,7 +53,7 @@ void ElementPickDialog::ChooseElement(int row)
     const QListWidgetItem* item = ElementList->item(row);
     AddCommand->setEnabled(item != nullptr);
     if (item)
-        chosen_ = GenericElement::IndexOfTitle(Context().Db, item->text());
+        chosen_ = item->data(Qt::UserRole).toInt();
 }
 
 void ElementPickDialog::AddChosen()

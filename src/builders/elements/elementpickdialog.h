@@ -1,5 +1,5 @@
 #pragma once
-// The element pick list "添加HMTL元素": every element of the database meant to be offered (qz 0) by its title.
+// The element pick list "添加HTML元素": every element of the database meant to be offered (qz 0) by its title.
 // Adding one opens the small element dialog for it. Run() hands back the markup after the element was added ("" when
 // the element dialog was cancelled), nothing after Cancel.
 

@@ -64,8 +64,8 @@ EventDialog::EventDialog(const BuilderContext& context, Input input, QWidget* pa
     body->addWidget(EventList, 2);
     body->addLayout(right, 3);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+    const DialogButtons buttons =
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"), {.cancelKey = u'Q'});
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     buttons.CloseOnClick(this);

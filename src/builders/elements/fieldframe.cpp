@@ -134,7 +134,7 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field,
             const QString filter = field.Filter == BrowseFilter::Images
                                        ? Form->Context().ImageFilter
                                        : QStringLiteral("所有文件") + nul + QStringLiteral("*.*");
-            PickFileUrl(box, filter, Form);
+            PickFileUrl(box, filter, Form, Form->Context().PageFolder);
             Browsed(field, box);
         });
         break;
@@ -183,11 +183,13 @@ void FieldFrame::AddField(QGridLayout* grid, int row, const ElementField& field,
     }
     case FieldKind::Colour: {
         QPushButton* button = FormKit::Button(this, field.Name, field.Caption, field.Tip);
+        FormKit::ShowColour(button, QString());
         Place(grid, row, field, button, false, opensLine);
-        connect(button, &QPushButton::clicked, this, [this, field] {
+        connect(button, &QPushButton::clicked, this, [this, field, button] {
             QString colour = M().Attr(field.Attr);
             PickColor(Form->Context().Db, colour, Form);
             M().SetAttr(field.Attr, colour);
+            FormKit::ShowColour(button, colour);
             Refresh();
         });
         control = button;
@@ -293,6 +295,7 @@ bool FieldFrame::Prefill(const ElementField& field, const QString& name, const Q
     }
     case FieldKind::Colour:
         M().SetAttr(field.Attr, value);
+        FormKit::ShowColour(Get<QPushButton>(field.Name), value);
         return true;
     case FieldKind::Combo: {
         auto* combo = Get<QComboBox>(field.Name);

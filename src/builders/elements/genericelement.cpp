@@ -21,9 +21,14 @@ QStringList GenericElement::PickList(const TagDb& db)
 {
     const QDomElement html1 = db.Section(Html1);
     QStringList titles;
-    for (const int i : db.EntriesWithNumber(html1, QStringLiteral("qz"), 0))
+    for (const int i : PickEntries(db))
         titles.append(TagDb::Field(db.Entry(html1, i), TitleField));
     return titles;
+}
+
+QList<int> GenericElement::PickEntries(const TagDb& db)
+{
+    return db.EntriesWithNumber(db.Section(Html1), QStringLiteral("qz"), 0);
 }
 
 int GenericElement::IndexOfTitle(const TagDb& db, const QString& title)

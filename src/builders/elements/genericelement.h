@@ -14,6 +14,8 @@ public:
 
     // Titles of the html1 entries whose qz reads as 0, in order: the pick list.
     static QStringList PickList(const TagDb& db);
+    // Their positions in html1.
+    static QList<int> PickEntries(const TagDb& db);
     // Position of the first html1 entry with that title, whatever its qz; -1 when none has it.
     static int IndexOfTitle(const TagDb& db, const QString& title);
     // The html1 entry at `index` (all empty for a position outside the section).

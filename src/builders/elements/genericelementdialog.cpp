@@ -32,17 +32,16 @@ GenericElementDialog::GenericElementDialog(const BuilderContext& context, int el
     ContentText->setMinimumSize(420, 160);
     auto* contentLabel = new QLabel(QStringLiteral("标记之间的内容"), this);
     contentLabel->setBuddy(ContentText);
-    HtmlCheck = FormKit::Check(this, QStringLiteral("Check1"), QStringLiteral("Html格式"),
+    HtmlCheck = FormKit::Check(this, QStringLiteral("Check1"), QStringLiteral("HTML格式"),
                                QStringLiteral("内容是HTML标记,按输入的原样插入"));
 
-    StyleCommand = FormKit::Button(this, QStringLiteral("StyleCommand"), QStringLiteral("&Y 设置样式"));
-    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
+    StyleCommand = FormKit::Button(this, QStringLiteral("StyleCommand"), QStringLiteral("设置样式(&Y)"));
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("设置事件(&E)"));
     connect(StyleCommand, &QPushButton::clicked, this, &GenericElementDialog::EditStyle);
     connect(EventCommand, &QPushButton::clicked, this, &GenericElementDialog::EditEvents);
 
     const DialogButtons buttons =
-        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
-                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"), {.cancelKey = u'Q'});
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     buttons.Row->insertWidget(0, StyleCommand);

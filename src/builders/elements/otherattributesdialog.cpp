@@ -54,8 +54,7 @@ OtherAttributesDialog::OtherAttributesDialog(const Positions& start, QWidget* pa
     connect(EditCommand, &QPushButton::clicked, this, &OtherAttributesDialog::EditRow);
     connect(DelCommand, &QPushButton::clicked, this, &OtherAttributesDialog::DeleteRow);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     buttons.CloseOnClick(this);

@@ -35,7 +35,8 @@ BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs
     BodyText->setMinimumWidth(260);
     ImgCommand = FormKit::Button(fields, QStringLiteral("ImgCommand"), QStringLiteral("浏览"));
     grid->addWidget(ImgCommand, 0, 2);
-    connect(ImgCommand, &QPushButton::clicked, this, [this] { PickFileUrl(BodyText, Context().ImageFilter, this); });
+    connect(ImgCommand, &QPushButton::clicked, this,
+            [this] { PickFileUrl(BodyText, Context().ImageFilter, this, Context().PageFolder); });
 
     const FormKit::Picker fg = FormKit::PickerRow(grid, 1, 0, QStringLiteral("FgCommand"), QStringLiteral("前景颜色"));
     FgCommand = fg.Button;
@@ -63,10 +64,10 @@ BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs
     connect(scrollGroup_, &QButtonGroup::idClicked, this,
             [this](int i) { body_.BodyScroll = BodyTag::ScrollValue(i); });
 
-    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("&E 设置事件"));
+    EventCommand = FormKit::Button(this, QStringLiteral("ECommand"), QStringLiteral("设置事件(&E)"));
     connect(EventCommand, &QPushButton::clicked, this, &BodyDialog::EditEvents);
     const FormKit::Picker style =
-        FormKit::PickerRow(grid, 3, 0, QStringLiteral("StyleCommand"), QStringLiteral("&Y 设置样式"));
+        FormKit::PickerRow(grid, 3, 0, QStringLiteral("StyleCommand"), QStringLiteral("设置样式(&Y)"));
     StyleCommand = style.Button;
     StyleValue = style.Value;
     StyleValue->setWordWrap(true);
@@ -74,8 +75,7 @@ BodyDialog::BodyDialog(const BuilderContext& context, const AttributeList& attrs
     grid->addWidget(EventCommand, 4, 0);
     grid->setColumnStretch(1, 1);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("&S 确定"), QStringLiteral("&C 取消"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &BodyDialog::Accept);

@@ -40,8 +40,7 @@ ElementEffectDialog::ElementEffectDialog(const BuilderContext& context, Input in
     body->addLayout(left, 1);
     body->addWidget(Preview, 3);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &QDialog::accept);

@@ -20,7 +20,7 @@
 PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* parent) : BuilderDialog(context, parent)
 {
     setObjectName(QStringLiteral("JavaForm"));
-    setWindowTitle(QStringLiteral("Javascript特效"));
+    setWindowTitle(QStringLiteral("JavaScript特效"));
 
     EffectList = new QListWidget(this);
     EffectList->setObjectName(QStringLiteral("List1"));
@@ -84,8 +84,7 @@ PageEffectDialog::PageEffectDialog(const BuilderContext& context, QWidget* paren
     body->addLayout(left, 2);
     body->addLayout(right, 3);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"),
-                                                      QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("Okcom"), QStringLiteral("Cancelcom"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &PageEffectDialog::Accept);
@@ -145,6 +144,10 @@ void PageEffectDialog::ShowParam(int i)
     TxText[i]->show();
     TxText[i]->setText(effect_.InitialValue(i, PageEffect::PictureDir(Context().ProgramDir)));
     TxText[i]->setCursorPosition(0);
+    ParamCommand[i]->setIcon(QIcon());
+    ParamCommand[i]->setToolTip(QString());
+    if (p.Type == PageEffect::Colour)
+        FormKit::ShowColour(ParamCommand[i], TxText[i]->text());
     switch (p.Type) {
     case PageEffect::Colour:
     case PageEffect::Picture:
@@ -203,8 +206,10 @@ void PageEffectDialog::PickParam(int i)
         QString colour = TxText[i]->text();
         PickColor(Context().Db, colour, this);
         TxText[i]->setText(colour);
+        FormKit::ShowColour(ParamCommand[i], colour);
     } else if (p.Type == PageEffect::Picture) {
-        PickFileUrl(TxText[i], Context().ImageFilter, this, PageEffect::PictureDir(Context().ProgramDir));
+        PickFileUrl(TxText[i], Context().ImageFilter, this, Context().PageFolder,
+                    PageEffect::PictureDir(Context().ProgramDir));
     }
 }
 

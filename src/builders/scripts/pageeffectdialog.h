@@ -1,5 +1,5 @@
 #pragma once
-// The effects dialog "Javascript特效": a list of ready-made page effects from the database, the chosen effect's
+// The effects dialog "JavaScript特效": a list of ready-made page effects from the database, the chosen effect's
 // description and up to five parameters (a colour, a picture, a text, a font size or a number).
 //
 // Run() hands back the assembled script, the body's onload code and the effect's body event handlers (positions 0

@@ -48,7 +48,7 @@ ScriptCallDialog::ScriptCallDialog(const BuilderContext& context, int callIndex,
     WindowFrame = new QGroupBox(QStringLiteral("窗口外观"), this);
     WindowFrame->setObjectName(QStringLiteral("OPenFrame"));
     auto* panel = new QGridLayout(WindowFrame);
-    const char* captions[WindowFeatures::FeatureCount] = {"工具栏", "地址栏", "目录按扭", "状态栏",
+    const char* captions[WindowFeatures::FeatureCount] = {"工具栏", "地址栏", "目录按钮", "状态栏",
                                                           "菜单栏", "滚动条", "缩放",     "全屏"};
     for (int i = 0; i < WindowFeatures::FeatureCount; ++i) {
         OpenCheck[i] = FormKit::Check(WindowFrame, FormKit::Indexed(QStringLiteral("OpenCheck"), i),
@@ -75,8 +75,7 @@ ScriptCallDialog::ScriptCallDialog(const BuilderContext& context, int callIndex,
     WindowFrame->hide();
 
     const DialogButtons buttons =
-        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
-                            QStringLiteral("&S  确定"), QStringLiteral("&C  取消"));
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     buttons.CloseOnClick(this);

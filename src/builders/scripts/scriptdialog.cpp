@@ -24,6 +24,7 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
         {QStringLiteral("JavaScript语言"), QStringLiteral("VBScript语言"), QStringLiteral("其他语言")});
     for (int i = 0; i < 3; ++i)
         ScriptOption[i] = languages.Buttons.at(i);
+    FormKit::MarkOldIeOnly(ScriptOption[1]);
     SNameText = new QLineEdit(languages.Box);
     SNameText->setObjectName(QStringLiteral("SNameText"));
     static_cast<QGridLayout*>(languages.Box->layout())->addWidget(SNameText, 0, 3);
@@ -50,8 +51,7 @@ ScriptDialog::ScriptDialog(QWidget* parent) : BuilderDialog(parent)
     grid->addWidget(ScriptText, 2, 0, 1, 2);
     connect(source.Group, &QButtonGroup::idClicked, this, &ScriptDialog::ChooseSource);
 
-    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"),
-                                                      QStringLiteral("确定(&S)"), QStringLiteral("取消(&C)"));
+    const DialogButtons buttons = DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CanCommand"));
     OkCommand = buttons.Ok;
     CanCommand = buttons.Cancel;
     connect(OkCommand, &QPushButton::clicked, this, &ScriptDialog::Accept);

@@ -1,6 +1,6 @@
 #pragma once
-// The size dialog "大小设置": a length picked with a scroll bar and a unit. Made with the kind of length and the
-// value it opens with; Run() hands back the picked length after OK, nothing after Cancel. While it is open every
+// The size dialog "大小设置": a length picked with a scroll bar (or typed) and a unit. Made with the kind of length and
+// the value it opens with; Run() hands back the picked length after OK, nothing after Cancel. While it is open every
 // change goes to the input's onChange, so that the style dialog's preview follows.
 
 #include "base/builderdialog.h"
@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -36,6 +37,7 @@ public:
     // ---- Controls.
     QScrollBar* PositionBar = nullptr;
     QLineEdit* NumberBox = nullptr;
+    QLabel* RangeLabel = nullptr; // says which numbers the box takes, while it holds another
     QRadioButton* UnitOption[6] = {};
     QPushButton* OkCommand = nullptr;
     QPushButton* CancelCommand = nullptr;
@@ -48,6 +50,7 @@ protected:
 private:
     void ChooseUnit(int i, bool byUser);
     void MoveTo(int position);
+    void TypeNumber(const QString& text);
     void SetScrollRange();
     void ShowNumber();
     void Notify();

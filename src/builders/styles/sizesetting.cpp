@@ -1,6 +1,7 @@
 #include "builders/styles/sizesetting.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -141,4 +142,21 @@ QString SizeSetting::Text(int position, Unit unit)
     if (unit == Default)
         return QString();
     return NumberText(NumberAt(position, unit)) + UnitText(unit);
+}
+
+std::optional<int> SizeSetting::PositionOf(const QString& typed, Unit unit, const Range& r)
+{
+    static const QRegularExpression whole(QStringLiteral("^-?\\d{1,5}$"));
+    static const QRegularExpression tenths(QStringLiteral("^-?\\d{0,5}(\\.\\d)?$"));
+    const QString text = typed.trimmed();
+    if (unit == Default || !(unit == Em ? tenths : whole).match(text).hasMatch() || text == QLatin1String("-"))
+        return std::nullopt;
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    const int position = unit == Em ? int(std::lround(number * 10)) : int(number);
+    if (position < r.Minimum || position > r.Maximum)
+        return std::nullopt;
+    return position;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class SizeSetting
 {
 public:
@@ -59,6 +61,9 @@ public:
     static double NumberAt(int position, Unit unit);
     // Shortest decimal form of a number ("12", "1.5").
     static QString NumberText(double number);
+    // The scroll position of a number typed in a unit, when the number is one the scroll range `r` holds (whole
+    // numbers; tenths for em); nothing for anything else.
+    static std::optional<int> PositionOf(const QString& typed, Unit unit, const Range& r);
     // The length text for a scroll position: number + unit, or "" for Default.
     static QString Text(int position, Unit unit);
 };

@@ -68,6 +68,8 @@ StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* pa
 {
     setObjectName(QStringLiteral("CssForm"));
     setWindowTitle(QStringLiteral("设置样式"));
+    // Enter in the picture box takes the address in; it never closes the dialog.
+    KeepOpenOnEnter();
 
     auto* layout = new QVBoxLayout(this);
     GroupTabs = new QTabWidget(this);
@@ -79,6 +81,8 @@ StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* pa
     GroupTabs->insertTab(BorderTab, BuildBorderTab(), QStringLiteral("边框"));
     GroupTabs->insertTab(PositionTab, BuildPositionTab(), QStringLiteral("定位"));
     GroupTabs->insertTab(FilterTab, BuildFilterTab(), QStringLiteral("滤镜"));
+    GroupTabs->setTabToolTip(FilterTab, FormKit::OldIeOnly);
+    FormKit::MarkOldIeOnly(GroupTabs->widget(FilterTab));
     layout->addWidget(GroupTabs, 3);
 
     auto* resultRow = new QHBoxLayout;
@@ -103,8 +107,7 @@ StyleDialog::StyleDialog(const BuilderContext& context, Input input, QWidget* pa
     layout->addWidget(Preview, 2);
 
     const DialogButtons buttons =
-        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"),
-                            QStringLiteral("&S 确定"), QStringLiteral("&Q 取消"));
+        DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"), {.cancelKey = u'Q'});
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
     layout->addLayout(buttons.Row);
@@ -132,6 +135,7 @@ QPushButton* StyleDialog::AddPartPicker(QGridLayout* grid, int row, const QStrin
     auto* field = new QHBoxLayout;
     field->addWidget(button);
     field->addWidget(partLabels_[part] = FormKit::ValueLabel(parent, name + QStringLiteral("Value")), 1);
+    partLabels_[part]->setBuddy(button);
     grid->addWidget(new QLabel(caption, parent), row, 0);
     grid->addLayout(field, row, 1);
     connect(button, &QPushButton::clicked, this, [this, part] { PickFilterColor(part); });
@@ -220,7 +224,7 @@ QWidget* StyleDialog::BuildBackgroundTab()
     connect(BackImageText, &QLineEdit::textChanged, this, [this](const QString& t) { css_.SetBackImage(t); });
     connect(BackImageText, &QLineEdit::editingFinished, this, &StyleDialog::Rebuild);
     connect(BkCommand, &QPushButton::clicked, this, [this] {
-        PickFileUrl(BackImageText, Context().ImageFilter, this);
+        PickFileUrl(BackImageText, Context().ImageFilter, this, Context().PageFolder);
         Rebuild();
     });
     return page;
@@ -359,6 +363,7 @@ QWidget* StyleDialog::BuildPositionTab()
 QWidget* StyleDialog::BuildFilterTab()
 {
     auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("FilterTab"));
     auto* columns = new QHBoxLayout(page);
     auto* left = new QGridLayout;
     auto* right = new QGridLayout;

@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+const QString StyleSheetDialog::NoStyleSet = QStringLiteral(
+    "还没有为任何选择符设置样式,所以不会插入任何内容。\n请在右边选中一个选择符,按“设置样式”设置它的样式。");
+
 namespace {
 // The link element's place in the element list: its states are offered only while it is chosen.
 constexpr int LinkRow = 1;
@@ -25,11 +28,13 @@ StyleSheetDialog::StyleSheetDialog(const BuilderContext& context, QWidget* paren
 {
     setObjectName(QStringLiteral("MakeCssForm"));
     setWindowTitle(QStringLiteral("设置样式表"));
+    // Enter in the name box adds the selector; it never closes the dialog.
+    KeepOpenOnEnter();
 
     ElementList = new QListWidget(this);
     ElementList->setObjectName(QStringLiteral("List1"));
     ElementList->setMinimumSize(200, 260);
-    auto* elementsLabel = new QLabel(QStringLiteral("选择HMTL元素"), this);
+    auto* elementsLabel = new QLabel(QStringLiteral("选择HTML元素"), this);
     elementsLabel->setBuddy(ElementList);
     connect(ElementList, &QListWidget::itemSelectionChanged, this, &StyleSheetDialog::ShowElementChoice);
 
@@ -90,7 +95,8 @@ StyleSheetDialog::StyleSheetDialog(const BuilderContext& context, QWidget* paren
         DialogButtons::Make(this, QStringLiteral("OkCommand"), QStringLiteral("CancelCommand"));
     OkCommand = buttons.Ok;
     CancelCommand = buttons.Cancel;
-    buttons.CloseOnClick(this);
+    connect(OkCommand, &QPushButton::clicked, this, &StyleSheetDialog::AcceptRules);
+    connect(CancelCommand, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body, 1);
@@ -117,10 +123,10 @@ void StyleSheetDialog::Load()
     {
         const QSignalBlocker block(ElementList);
         ElementList->clear();
-        for (const QString& title : db.FieldTexts(elementNode_, QStringLiteral("title"))) {
-            auto* item = new QListWidgetItem(title, ElementList);
-            item->setToolTip(title); // long titles are cut off by the list
-        }
+        const QStringList titles = db.FieldTexts(elementNode_, QStringLiteral("title"));
+        const QStringList starts = db.FieldTexts(elementNode_, QStringLiteral("start"));
+        for (int i = 0; i < titles.size(); ++i)
+            FormKit::TagItem(ElementList, starts.value(i), titles.at(i), i);
     }
     StyleCommand->setEnabled(false);
     {
@@ -203,4 +209,14 @@ void StyleSheetDialog::EditSelectorStyle()
     StyleDialog css(Context(), {style}, this);
     // After Cancel the style stays, lower-cased as the style dialog reads it.
     sheet_.SetStyle(i, css.Run().value_or(CssDeclarations::LowerStyle(style)));
+}
+
+void StyleSheetDialog::AcceptRules()
+{
+    // Selectors without a style make no rule: rather than insert nothing unasked, say so and let the user set them.
+    if (!sheet_.Selectors.isEmpty() && sheet_.CssTxt().isEmpty()) {
+        Messages::Show(this, NoStyleSet);
+        return;
+    }
+    accept();
 }

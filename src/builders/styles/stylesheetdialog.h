@@ -22,6 +22,9 @@ class StyleSheetDialog : public BuilderDialog
     Q_OBJECT
 
 public:
+    // What OK says when selectors were added but none was given a style.
+    static const QString NoStyleSet;
+
     explicit StyleSheetDialog(const BuilderContext& context, QWidget* parent = nullptr);
 
     // ---- Controls.
@@ -40,6 +43,10 @@ public:
 protected:
     void Load() override;
     QString Result() const override { return sheet_.CssTxt(); }
+
+private:
+    // OK: closes with the rules, or says why there are none to insert.
+    void AcceptRules();
 
 private:
     void AddSelector();
