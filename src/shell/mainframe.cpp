@@ -1276,10 +1276,11 @@ void MainFrame::ReturnToPlace(PageWindow& page)
     QTextCursor caret(text->findBlockByNumber(place.line));
     caret.setPosition(caret.position() + place.column);
     page.pageEdit->setTextCursor(caret);
-    // The first line on screen once the window has its size.
+    // The first line on screen once the window has its size, unless the page was sent to a line of its own
+    // meanwhile (a line asked for on the command line wins).
     QPointer<PageWindow> shown(&page);
-    QTimer::singleShot(0, this, [shown, place] {
-        if (shown)
+    QTimer::singleShot(0, this, [shown, place, at = caret.position()] {
+        if (shown && shown->pageEdit->textCursor().position() == at)
             shown->pageEdit->verticalScrollBar()->setValue(
                 shown->pageEdit->document()->findBlockByNumber(place.topLine).firstLineNumber());
     });

@@ -127,15 +127,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("linesAfter"); // the file's lines when it is opened again
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("column");
-        QTest::newRow("same file") << 200 << 150 << 3;
-        QTest::newRow("shrank to five lines") << 5 << 5 << 0; // past the last line break
-        QTest::newRow("emptied") << 0 << 0 << 0;
+        QTest::addColumn<int>("askedLine"); // a line asked for when it is opened again (from 1), 0 for none
+        QTest::newRow("same file") << 200 << 150 << 3 << 0;
+        QTest::newRow("shrank to five lines") << 5 << 5 << 0 << 0; // past the last line break
+        QTest::newRow("emptied") << 0 << 0 << 0 << 0;
+        QTest::newRow("a line asked for wins") << 200 << 19 << 0 << 20;
     }
     void pageComesBackWhereItWasLeft()
     {
         QFETCH(int, linesAfter);
         QFETCH(int, line);
         QFETCH(int, column);
+        QFETCH(int, askedLine);
         const QString path = f_.Path(QStringLiteral("long.html"));
         const auto lines = [](int n) {
             QByteArray text;
@@ -156,13 +159,15 @@ private Q_SLOTS:
         f_.frame->RunCommand(Command::Close);
         Restart();
         QVERIFY(f_.WriteFile(path, lines(linesAfter)));
-        page = f_.frame->OpenPath(path);
+        page = askedLine > 0 ? f_.frame->OpenAt(PageRequest(path, askedLine)) : f_.frame->OpenPath(path);
         QVERIFY(page);
         QCoreApplication::processEvents();
         const QTextCursor caret = page->pageEdit->textCursor();
         QCOMPARE(caret.blockNumber(), line);
         QCOMPARE(caret.positionInBlock(), column);
-        if (linesAfter == 200)
+        // The caret is on screen, whoever put it there.
+        QVERIFY(page->pageEdit->viewport()->rect().contains(page->pageEdit->cursorRect().center()));
+        if (linesAfter == 200 && askedLine == 0)
             QCOMPARE(page->pageEdit->cursorForPosition(QPoint(0, 0)).blockNumber(), top);
     }
 
