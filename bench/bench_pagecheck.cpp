@@ -12,8 +12,9 @@ namespace {
 
 QString Page(qsizetype megabytes)
 {
-    QString page = QStringLiteral("<html>\n<head>\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>\n"
-                                  "<title>大网页</title>\n</head>\n<body>\n");
+    QString page =
+        QStringLiteral("<html>\n<head>\n<meta http-equiv='Content-Type' content='text/html;charset=gb2312'>\n"
+                       "<title>大网页</title>\n</head>\n<body>\n");
     const QString rows[] = {
         QStringLiteral("<p class=\"t%1\">第%1段：这是一段用来测试编辑器速度的中文文字, with some English words.</p>\n"),
         QStringLiteral("<div style=\"color:#336699;font-size:12px\"><a href=\"page%1.html\">链接 %1</a> &nbsp; "

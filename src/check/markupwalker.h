@@ -14,8 +14,8 @@ public:
     struct Attribute
     {
         QStringView name;
-        QStringView value;       // without its quotes
-        qsizetype valueOffset;   // where the value starts in the text
+        QStringView value;     // without its quotes
+        qsizetype valueOffset; // where the value starts in the text
     };
     struct Tag
     {

@@ -50,8 +50,8 @@ Bool TIDY_CALL Collect(TidyMessage message)
     problem.column = collected->positions->ColumnOfCodePoint(line, qMax(1, tidyGetMessageColumn(message)));
     problem.kind = level == TidyWarning ? PageProblem::Warning : PageProblem::Error;
     problem.code = QString::fromLatin1(tidyGetMessageKey(message));
-    problem.text = TidyMessages::Text(problem.code, Arguments(message),
-                                      QString::fromUtf8(tidyGetMessageDefault(message)));
+    problem.text =
+        TidyMessages::Text(problem.code, Arguments(message), QString::fromUtf8(tidyGetMessageDefault(message)));
     collected->problems.append(problem);
     return no;
 }

@@ -59,6 +59,6 @@ private:
     quint64 checkedEdit_ = 0; // the page's edit count when the running check took its text
     bool hasResult_ = false;
     bool whileTyping_ = false;
-    bool again_ = false;  // a check was asked for while one ran
-    int current_ = -1;    // the problem the caret was last taken to
+    bool again_ = false; // a check was asked for while one ran
+    int current_ = -1;   // the problem the caret was last taken to
 };

@@ -80,14 +80,14 @@ void TestPageCheck::findsEachKind_data()
     const int error = PageProblem::Error, warning = PageProblem::Warning, note = PageProblem::Note;
     QTest::newRow("missing end tag") << Page("<p><b>粗体</p>") << "MISSING_ENDTAG_BEFORE" << 5 << 4 << warning
                                      << "</p> 之前缺少结束标签 </b>";
-    QTest::newRow("unexpected end tag") << Page("<div>x</span></div>") << "DISCARDING_UNEXPECTED" << 5 << 7
-                                        << warning << "多余的 </span>, 浏览器会忽略它";
+    QTest::newRow("unexpected end tag") << Page("<div>x</span></div>") << "DISCARDING_UNEXPECTED" << 5 << 7 << warning
+                                        << "多余的 </span>, 浏览器会忽略它";
     QTest::newRow("unknown element") << Page("<zzz>q</zzz>") << "UNKNOWN_ELEMENT" << 5 << 1 << error
                                      << "不认识的元素 <zzz>";
     QTest::newRow("proprietary attribute") << Page("<div foo=\"1\">x</div>") << "PROPRIETARY_ATTRIBUTE" << 5 << 1
                                            << warning << "<div> 的属性 \"foo\" 不是标准属性";
-    QTest::newRow("duplicate attribute") << Page("<p title=\"a\" title=\"b\">x</p>") << "REPEATED_ATTRIBUTE" << 5
-                                         << 1 << warning << "<p> 的属性 \"title\" 重复出现, 值 \"a\" 不起作用";
+    QTest::newRow("duplicate attribute") << Page("<p title=\"a\" title=\"b\">x</p>") << "REPEATED_ATTRIBUTE" << 5 << 1
+                                         << warning << "<p> 的属性 \"title\" 重复出现, 值 \"a\" 不起作用";
     QTest::newRow("missing alt") << Page("<img src=\"img/Logo.gif\">") << "MISSING_ATTRIBUTE" << 5 << 1 << warning
                                  << "<img> 缺少 \"alt\" 属性";
     QTest::newRow("nested element") << Page("<form><form></form></form>") << "ILLEGAL_NESTING" << 5 << 7 << warning
@@ -98,33 +98,33 @@ void TestPageCheck::findsEachKind_data()
                                    << "MISSING_TITLE_ELEMENT" << 2 << 7 << warning << "缺少 <title> 元素";
     QTest::newRow("bad entity") << Page("<p>&nbsx; 和</p>") << "UNKNOWN_ENTITY" << 5 << 4 << warning
                                 << "未转义的 & 或不认识的实体 \"&nbsx\"";
-    QTest::newRow("removed from HTML5") << Page("<font color=\"red\">x</font>") << "REMOVED_HTML5" << 5 << 1
-                                        << warning << "HTML5 已经去掉了 <font> 元素";
-    QTest::newRow("column after Chinese and a tab") << Page("中文\t<zzz>q</zzz>") << "UNKNOWN_ELEMENT" << 5 << 4
-                                                    << error << "不认识的元素 <zzz>";
+    QTest::newRow("removed from HTML5") << Page("<font color=\"red\">x</font>") << "REMOVED_HTML5" << 5 << 1 << warning
+                                        << "HTML5 已经去掉了 <font> 元素";
+    QTest::newRow("column after Chinese and a tab")
+        << Page("中文\t<zzz>q</zzz>") << "UNKNOWN_ELEMENT" << 5 << 4 << error << "不认识的元素 <zzz>";
     QTest::newRow("missing picture, other case")
         << Page("<img src=\"img/logo.gif\" alt=\"\">") << "FILE_MISSING" << 5 << 11 << error
         << "找不到文件 \"img/logo.gif\": 那里有 \"Logo.gif\", 但网站服务器区分大小写";
     QTest::newRow("missing style sheet, other case")
         << Page("<a href=\"Style.css\">s</a>") << "FILE_MISSING" << 5 << 10 << error
         << "找不到文件 \"Style.css\": 那里有 \"style.css\", 但网站服务器区分大小写";
-    QTest::newRow("missing script") << Page("<script src=\"js/app.js\"></script>") << "FILE_MISSING" << 5 << 14
-                                    << error << "找不到文件 \"js/app.js\"";
+    QTest::newRow("missing script") << Page("<script src=\"js/app.js\"></script>") << "FILE_MISSING" << 5 << 14 << error
+                                    << "找不到文件 \"js/app.js\"";
     QTest::newRow("missing url()") << Page("<div style=\"background:url('bg.png')\">x</div>") << "FILE_MISSING" << 5
                                    << 29 << error << "找不到文件 \"bg.png\"";
     QTest::newRow("missing @import") << Page("<style>@import \"gone.css\";</style>") << "FILE_MISSING" << 5 << 17
                                      << error << "找不到文件 \"gone.css\"";
-    QTest::newRow("missing from the site's root") << Page("<a href=\"/A/style.css\">s</a>") << "FILE_MISSING" << 5
-                                                  << 10 << error
-                                                  << "找不到文件 \"/A/style.css\": 那里有 \"a\", 但网站服务器区分大小写";
+    QTest::newRow("missing from the site's root")
+        << Page("<a href=\"/A/style.css\">s</a>") << "FILE_MISSING" << 5 << 10 << error
+        << "找不到文件 \"/A/style.css\": 那里有 \"a\", 但网站服务器区分大小写";
     QTest::newRow("charset") << Page("<p>x</p>", "big5") << "CHARSET_MISMATCH" << 3 << 22 << error
                              << "网页声明的字符集 \"big5\" 与保存网页所用的编码 GB18030 不一致, 浏览器会显示乱码";
-    QTest::newRow("duplicate id") << Page("<p id=\"a\">x</p><p id=\"a\">y</p>") << "DUPLICATE_ID" << 5 << 23
-                                  << warning << "id \"a\" 在第 5 行已经用过";
-    QTest::newRow("duplicate id, lines apart") << Page("<p id=\"k\">x</p>\n\n<p id=\"k\">y</p>") << "DUPLICATE_ID"
-                                               << 7 << 8 << warning << "id \"k\" 在第 5 行已经用过";
-    QTest::newRow("filter") << Page("<p style=\"filter:alpha(opacity=50)\">x</p>") << "OLD_IE_FILTER" << 5 << 11
-                            << note << "filter 滤镜只有旧版 IE 认识, 其他浏览器会忽略它";
+    QTest::newRow("duplicate id") << Page("<p id=\"a\">x</p><p id=\"a\">y</p>") << "DUPLICATE_ID" << 5 << 23 << warning
+                                  << "id \"a\" 在第 5 行已经用过";
+    QTest::newRow("duplicate id, lines apart") << Page("<p id=\"k\">x</p>\n\n<p id=\"k\">y</p>") << "DUPLICATE_ID" << 7
+                                               << 8 << warning << "id \"k\" 在第 5 行已经用过";
+    QTest::newRow("filter") << Page("<p style=\"filter:alpha(opacity=50)\">x</p>") << "OLD_IE_FILTER" << 5 << 11 << note
+                            << "filter 滤镜只有旧版 IE 认识, 其他浏览器会忽略它";
     QTest::newRow("filter in a style block") << Page("<style>\np { -ms-filter: \"x\" }\n</style>") << "OLD_IE_FILTER"
                                              << 6 << 5 << note << "filter 滤镜只有旧版 IE 认识, 其他浏览器会忽略它";
     QTest::newRow("vbscript") << Page("<script language=\"VBScript\">x = 1</script>") << "OLD_IE_VBSCRIPT" << 5 << 1
@@ -176,7 +176,8 @@ void TestPageCheck::cleanPageHasNoProblems()
     const QList<PageProblem> problems = PageCheck::Run(text, Input());
     QStringList found;
     for (const PageProblem& problem : problems)
-        found.append(QStringLiteral("%1:%2 %3 %4").arg(problem.line).arg(problem.column).arg(problem.code, problem.text));
+        found.append(
+            QStringLiteral("%1:%2 %3 %4").arg(problem.line).arg(problem.column).arg(problem.code, problem.text));
     QCOMPARE(found, QStringList());
     QCOMPARE(PageCheck::Summary(problems), QStringLiteral("没有发现问题"));
 }
