@@ -401,6 +401,8 @@ void PageEdit::PaintGutter(QPaintEvent* event)
             return false;
         number = number < 0 ? block.blockNumber() : number + 1;
         if (top + height >= event->rect().top()) {
+            if (const auto mark = lineMarks_.constFind(number); mark != lineMarks_.cend())
+                p.fillRect(QRectF(0, top, 3, height), *mark);
             p.setPen(number == current ? CurrentNumberColor : NumberColor);
             p.drawText(QRectF(0, top, right, lineHeight), Qt::AlignRight | Qt::AlignTop, QString::number(number + 1));
         }
@@ -422,6 +424,25 @@ void PageEdit::paintEvent(QPaintEvent* event)
         });
     }
     QPlainTextEdit::paintEvent(event);
+    if (!lineNumbers_ && !lineMarks_.isEmpty())
+        PaintLineMarks();
+}
+
+void PageEdit::SetLineMarks(QHash<int, QColor> marks)
+{
+    lineMarks_ = std::move(marks);
+    gutter_->update();
+    viewport()->update();
+}
+
+void PageEdit::PaintLineMarks()
+{
+    QPainter p(viewport());
+    ForEachVisibleBlock([&](const QTextBlock& block, qreal top, qreal height) {
+        if (const auto mark = lineMarks_.constFind(block.blockNumber()); mark != lineMarks_.cend())
+            p.fillRect(QRectF(0, top, 3, height), *mark);
+        return true;
+    });
 }
 
 void PageEdit::CaretMoved()

@@ -3,6 +3,7 @@
 
 #include "base/pagecodec.h"
 
+#include <QHash>
 #include <QPlainTextEdit>
 
 #include <functional>
@@ -62,6 +63,8 @@ public:
     // whole page again.
     void SizeGutterFor(int lines);
     void PaintGutter(QPaintEvent* event);
+    // Lines marked beside the text in a colour (by block number): where the page checker found problems.
+    void SetLineMarks(QHash<int, QColor> marks);
 
     // Colours tags, attributes, comments, style sheets and scripts as they come on screen. Off by default: then
     // only inserted markup is coloured.
@@ -109,6 +112,8 @@ private:
     void CaretMoved();
     // The selection is drawn as plainly while another window has the keyboard (a match the find dialog chose).
     void KeepSelectionShown();
+    // The line marks at the text's left edge while the gutter is hidden.
+    void PaintLineMarks();
 
     LineNumberGutter* gutter_ = nullptr;
     SyntaxColouring* colouring_ = nullptr;
@@ -118,4 +123,5 @@ private:
     int caretBlock_ = -1;
     QFont pageFont_;
     int zoom_ = 0;
+    QHash<int, QColor> lineMarks_;
 };

@@ -34,6 +34,10 @@ enum class Command
     AutoRefresh,
     PageTransition,
     AddEffect,
+    CheckPage,
+    NextProblem,
+    PreviousProblem,
+    ToggleCheckWhileTyping,
     // Insert
     InsertElement, // one entry per element kind the Insert menu offers (ElementKind::All())
     InsertTable,

@@ -75,6 +75,11 @@ QList<Entry> PlainCommands()
         Plain(C::AutoRefresh, "AutoRefresh", "自动刷新(&R)", Edits),
         Plain(C::PageTransition, "PageTransition", "页面转换特效(&P)", Edits),
         Plain(C::AddEffect, "AddEffect", "添加特效(&J)", Edits),
+        // The check reads the page and changes nothing; a page shown read-only in pieces is not the page's lines.
+        Plain(C::CheckPage, "CheckPage", "检查网页", Entry::NeedsPage, {QKeySequence(Qt::Key_F7)}),
+        Plain(C::NextProblem, "NextProblem", "下一个问题", Entry::NeedsPage, {QKeySequence(Qt::Key_F8)}),
+        Plain(C::PreviousProblem, "PreviousProblem", "上一个问题", Entry::NeedsPage, {Keys(shift | Qt::Key_F8)}),
+        Plain(C::ToggleCheckWhileTyping, "ToggleCheckWhileTyping", "输入时检查", Entry::ReadOnlyOk | Entry::Switch),
 
         Plain(C::InsertTable, "InsertTable", "表格(&T)", Edits),
         Plain(C::InsertSubmitButton, "InsertSubmitButton", "提交框", Edits),

@@ -22,6 +22,8 @@
 #include "editor/pagepreview.h"
 #include "editor/pagewindow.h"
 #include "shell/aboutdialog.h"
+#include "shell/pagechecker.h"
+#include "shell/problemsdock.h"
 #include "shell/programicon.h"
 #include "shell/stylesheetcommands.h"
 #include "shell/toolbaricons.h"
@@ -123,7 +125,8 @@ const MenuDef kMenus[] = {
      "网页设置(&S)",
      OfEditing,
      {E(C::EditBody), E(C::EditTag), Sep, E(C::LinkStyleSheet), E(C::EmbedStyleSheet), E(C::ExportStyleSheet), Sep,
-      E(C::AutoRefresh), E(C::PageTransition), E(C::AddEffect)}},
+      E(C::AutoRefresh), E(C::PageTransition), E(C::AddEffect), Sep, E(C::CheckPage), E(C::NextProblem),
+      E(C::PreviousProblem), E(C::ToggleCheckWhileTyping)}},
     {"InsertMenu",
      "插入元素(&O)",
      OfEditing,
@@ -218,6 +221,7 @@ const ButtonDef kButtons[] = {
     {"Find", "查找", "查找", C::FindReplace, "", QStyle::SP_FileDialogContentsView},
     {"", "", "", C::NewPage, "", QStyle::SP_CustomBase},
     {"Preview", "预览", "预览", C::Preview, "", QStyle::SP_ComputerIcon},
+    {"Check", "检查网页", "检查", C::CheckPage, "", QStyle::SP_CustomBase},
     {"", "", "", C::NewPage, "", QStyle::SP_CustomBase},
     {"Style", "设置样式", "样式", C::WrapInStyle, "", QStyle::SP_CustomBase},
     {"Color", "添加颜色", "颜色", C::AddColour, "", QStyle::SP_CustomBase},
@@ -248,6 +252,7 @@ MainFrame::MainFrame(ProgramState& shared, QWidget* parent, bool start)
     BuildMenus();
     BuildContextMenu();
     BuildToolbar();
+    BuildProblemsDock();
     BuildSwitches();
     BuildRecentFiles();
     RestoreSettings();
@@ -480,8 +485,32 @@ QMenu* MainFrame::MenuNamed(const QString& name) const
     return menus_.value(name);
 }
 
+void MainFrame::BuildProblemsDock()
+{
+    problemsDock_ = new ProblemsDock(Action(Command::ToggleCheckWhileTyping), this);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
+    problemsDock_->hide(); // until a page is checked
+}
+
+void MainFrame::CheckPage(PageWindow* doc)
+{
+    problemsDock_->show();
+    problemsDock_->Follow(PageChecker::Of(doc));
+    PageChecker::Of(doc)->Check();
+}
+
+void MainFrame::SetCheckWhileTyping(bool on)
+{
+    checkWhileTyping_ = on;
+    settings_.SetSwitch(QStringLiteral("CheckWhileTyping"), on);
+    for (PageWindow* page : slots_)
+        if (page)
+            PageChecker::Of(page)->SetWhileTyping(on);
+}
+
 void MainFrame::BuildSwitches()
 {
+    connect(Action(Command::ToggleCheckWhileTyping), &QAction::toggled, this, &MainFrame::SetCheckWhileTyping);
     // A check mark that applies itself whenever it changes (clicked, restored from the settings).
     connect(Action(Command::ToggleLineNumbers), &QAction::toggled, this, &MainFrame::SetLineNumbers);
     connect(Action(Command::ToggleSyntaxColouring), &QAction::toggled, this, &MainFrame::SetSyntaxColouring);
@@ -605,6 +634,11 @@ CommandRegistry::Handler MainFrame::PageHandler(Command id, int argument)
         return [this](Page doc) { InsertOtherElement(doc); };
     case Command::AddColour:
         return [](Page doc) { doc->AddColour(); };
+    case Command::CheckPage:
+        return [this](Page doc) { CheckPage(doc); };
+    case Command::NextProblem:
+    case Command::PreviousProblem:
+        return [forward = id == Command::NextProblem](Page doc) { PageChecker::Of(doc)->GoToNext(forward); };
     case Command::WrapInStyle:
         return [this](Page doc) { StyleWrap::Run(doc->Context(), doc->pageEdit, this); };
     default:
@@ -623,6 +657,7 @@ CommandRegistry::Handler MainFrame::FrameHandler(Command id)
     case Command::ToggleLineNumbers:
     case Command::ToggleSyntaxColouring:
     case Command::ToggleTabs:
+    case Command::ToggleCheckWhileTyping:
         // Run as a command, a switch flips.
         return [this, id](Page) { Action(id)->toggle(); };
     case Command::ZoomIn:
@@ -1039,10 +1074,13 @@ void MainFrame::SubWindowActivated(QMdiSubWindow* window)
     if (window) {
         if (auto* form = qobject_cast<PageWindow*>(window->widget())) {
             form->Activate();
+            problemsDock_->Follow(PageChecker::Of(form));
             // The Window menu marks the active page.
             if (form->slotNumber >= 0 && form->slotNumber < MaxDocuments && slots_[form->slotNumber] == form)
                 windowEntries_[form->slotNumber]->setChecked(true);
         }
+    } else {
+        problemsDock_->Follow(nullptr);
     }
     UpdateTitle();
 }
@@ -1296,6 +1334,7 @@ void MainFrame::RestoreSettings()
     const bool tabbed = settings_.Switch(QStringLiteral("Tabbed"), false);
     Action(Command::ToggleLineNumbers)->setChecked(lineNumbers_);
     Action(Command::ToggleSyntaxColouring)->setChecked(syntaxColouring_);
+    Action(Command::ToggleCheckWhileTyping)->setChecked(settings_.Switch(QStringLiteral("CheckWhileTyping"), false));
     // Each check mark applies itself as it is set.
     Action(Command::ToggleTabs)->setChecked(tabbed);
     if (!restoreGeometry(settings_.Geometry()))
@@ -1327,6 +1366,7 @@ void MainFrame::ApplyPageSettings(PageWindow* form)
         form->pageEdit->SetPageFont(*pageFont_);
     form->pageEdit->SetLineNumbersShown(lineNumbers_);
     form->pageEdit->SetSyntaxColouring(syntaxColouring_);
+    PageChecker::Of(form)->SetWhileTyping(checkWhileTyping_);
 }
 
 void MainFrame::SetLineNumbers(bool on)

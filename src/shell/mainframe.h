@@ -22,6 +22,7 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class ProgramState;
+class ProblemsDock;
 class PageWindow;
 struct DecodedPage;
 class FileStamp;
@@ -74,6 +75,7 @@ public:
     QAction* ToolButton(Command id, int argument = CommandRegistry::NoArgument) const;
     const CommandRegistry& Commands() const { return registry_; }
     QMenu* MenuNamed(const QString& name) const;
+    ProblemsDock* Problems() const { return problemsDock_; }
     QToolBar* toolbar = nullptr;
     QMdiArea* Area = nullptr;
 
@@ -120,6 +122,10 @@ private:
     void BuildContextMenu();
     void BuildToolbar();
     void BuildSwitches();
+    void BuildProblemsDock();
+    // Checks the page and shows the problems list; the switch checks every page while typing.
+    void CheckPage(PageWindow* doc);
+    void SetCheckWhileTyping(bool on);
     // The actions of a menu row: the entries of its command, or the one entry it names.
     QList<QAction*> ActionsOf(const MenuRow& row) const;
     // A menu entry under its own caption for the command's action.
@@ -184,6 +190,7 @@ private:
     QHash<QMenu*, CommandEntry::Flags> menuFlags_; // when each menu is open, as for a command
     CommandState state_;                           // what the entries are offered for
     QMenu* systemMenu_ = nullptr;
+    ProblemsDock* problemsDock_ = nullptr;
     QAction* windowEntries_[MaxDocuments] = {};
 
     FrameSettings settings_;
@@ -196,4 +203,5 @@ private:
     bool lineNumbers_ = true;
     bool syntaxColouring_ = false;
     bool offeringReloads_ = false;
+    bool checkWhileTyping_ = false;
 };

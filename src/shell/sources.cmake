@@ -14,6 +14,9 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/framesettings.cpp
     ${KESTREL_LIST_DIR}/handoverqueue.cpp
     ${KESTREL_LIST_DIR}/mainframe.cpp
+    ${KESTREL_LIST_DIR}/pagechecker.cpp
+    ${KESTREL_LIST_DIR}/problemmodel.cpp
+    ${KESTREL_LIST_DIR}/problemsdock.cpp
     ${KESTREL_LIST_DIR}/programicon.cpp
     ${KESTREL_LIST_DIR}/recoverydialog.cpp
     ${KESTREL_LIST_DIR}/recoverykeeper.cpp

@@ -61,6 +61,19 @@ void DrawColor(QPainter& p)
     }
 }
 
+// A page with a green tick over it.
+void DrawCheck(QPainter& p)
+{
+    p.setPen(QPen(QColor(90, 90, 90), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2.5, 1.5, 9, 12));
+    p.setPen(QPen(QColor(170, 170, 170), 1));
+    for (int y = 4; y <= 10; y += 2)
+        p.drawLine(QPointF(4.5, y + 0.5), QPointF(9.5, y + 0.5));
+    p.setPen(QPen(QColor(30, 150, 60), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(6.5, 10.5), QPointF(9.5, 13.5), QPointF(14.5, 6.5)}));
+}
+
 } // namespace
 
 QIcon ToolbarIcons::Drawn(const QString& key)
@@ -76,6 +89,8 @@ QIcon ToolbarIcons::Drawn(const QString& key)
         draw = DrawStyle;
     else if (key == QLatin1String("Color"))
         draw = DrawColor;
+    else if (key == QLatin1String("Check"))
+        draw = DrawCheck;
     if (!draw)
         return QIcon();
     QIcon icon;

@@ -7,6 +7,6 @@
 class ToolbarIcons
 {
 public:
-    // "Cut", "Copy", "Paste", "Style" or "Color"; a null icon for any other key.
+    // "Cut", "Copy", "Paste", "Style", "Color" or "Check"; a null icon for any other key.
     static QIcon Drawn(const QString& key);
 };

@@ -156,12 +156,13 @@ private Q_SLOTS:
             if (!a->isSeparator())
                 tips.append(a->toolTip());
         }
-        QCOMPARE(keys.size(), 21);
-        QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("New Open Save | Cut Copy Paste Del Undo Find | Preview | "
-                                                             "Style Color Body Link Img | About Help"));
+        QCOMPARE(keys.size(), 22);
+        QCOMPARE(keys.join(QLatin1Char(' ')),
+                 QStringLiteral("New Open Save | Cut Copy Paste Del Undo Find | Preview Check | "
+                                "Style Color Body Link Img | About Help"));
         QCOMPARE(tips.join(QLatin1Char(',')),
                  QStringLiteral("新建文件,打开文件,保存文件,剪切,复制,粘贴,删除,撤消,查找,"
-                                "预览,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
+                                "预览,检查网页,设置样式,添加颜色,主体设置,添加超链接,添加图像,关于,帮助"));
         // A button and the context menu's editing entries are the commands' own actions, so their states agree.
         const QList<QAction*> context = f_.frame->findChild<QMenu*>(QStringLiteral("SetMeMenu"))->actions();
         for (const Command command :
