@@ -774,6 +774,11 @@ void PageWindow::UpdatePreviewCommands()
     FindDialog::FollowPage();
 }
 
+void PageWindow::FindInFolder(const SearchOptions& options)
+{
+    Q_EMIT FolderSearchWanted(folder, options);
+}
+
 void PageWindow::FindReplace()
 {
     FindDialog::Open(this);
@@ -803,4 +808,9 @@ void PageWindow::InsertPlainText()
 bool PageWindow::CompletionOn() const
 {
     return shared_.AutoComplete;
+}
+
+bool PageWindow::AutoCloseOn() const
+{
+    return shared_.AutoCloseTags;
 }
