@@ -1264,7 +1264,8 @@ void MainFrame::RestoreSettings()
     const bool tabbed = settings_.Switch(QStringLiteral("Tabbed"), false);
     Action(Command::ToggleLineNumbers)->setChecked(lineNumbers_);
     Action(Command::ToggleSyntaxColouring)->setChecked(syntaxColouring_);
-    Action(Command::ToggleAutoClose)->setChecked(settings_.Switch(QStringLiteral("AutoClose"), false));
+    shared_.AutoCloseTags = settings_.Switch(QStringLiteral("AutoClose"), false);
+    Action(Command::ToggleAutoClose)->setChecked(shared_.AutoCloseTags);
     // Each check mark applies itself as it is set.
     Action(Command::ToggleTabs)->setChecked(tabbed);
     if (!restoreGeometry(settings_.Geometry()))
