@@ -576,11 +576,17 @@ private Q_SLOTS:
         QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("<meta charset=big5>\n\n<p>繁体</p>\n"));
         QCOMPARE(PageWindowFixture::ReadFile(big5), big5Bytes);
 
-        // Found again: a file gone meanwhile is said to be gone, not made a new page.
+        // From the page in the subfolder, only that folder; a file gone meanwhile is said to be gone, not made a
+        // new page.
         form->FindText->setText(QStringLiteral("charset"));
         form->FolderCom->click();
         QTRY_VERIFY(!dock->Busy());
+        QCOMPARE(list->topLevelItemCount(), 1);
+        form = FindDialog::Open(f_.frame->PageOpenOn(gb));
+        form->FolderCom->click();
+        QTRY_VERIFY(!dock->Busy());
         QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("index.html"));
         QVERIFY(QFile::remove(gb));
         f_.prompts->Record().clear();
         const int pages = f_.frame->openPageCount;
