@@ -43,6 +43,8 @@ public:
 
     // The "自动完成(&O)" check mark of the System menu: completion lists pop up while typing. Lives for one run.
     bool AutoComplete = true;
+    // The "自动闭合标记" check mark: a ">" that ends a start tag puts its end tag after the caret.
+    bool AutoCloseTags = false;
 
     // Releases the databases when the main frame goes.
     void Release();

@@ -157,12 +157,28 @@ int CompletionLists::TagIndexOf(const QString& start) const
 
 void CompletionLists::ShowTagList()
 {
+    DropOfferedEndTag();
     PlaceListAtCaret(TagList);
     SetHighlight(TagList, -1);
     Show(TagList);
     State.ListMode = CompletionState::Tags;
     State.TypedText = QStringLiteral("<");
     State.ListAnchor = text_->SelStart() + 1;
+}
+
+void CompletionLists::OfferEndTag(const QString& element)
+{
+    DropOfferedEndTag();
+    TagList->insertItem(0, QLatin1Char('/') + element + QLatin1Char('>'));
+    endTagOffered_ = true;
+}
+
+void CompletionLists::DropOfferedEndTag()
+{
+    if (!endTagOffered_)
+        return;
+    endTagOffered_ = false;
+    delete TagList->takeItem(0);
 }
 
 void CompletionLists::ShowAttributeList()
@@ -397,6 +413,7 @@ void CompletionLists::HideCompletion()
     State.Clear();
     for (QListWidget* list : std::as_const(lists_))
         list->hide();
+    DropOfferedEndTag();
     TxtText->clear();
 }
 

@@ -47,6 +47,8 @@ public:
     int TagIndexOf(const QString& start) const;
 
     void ShowTagList();
+    // "</" typed with the tag list open: the end tag of `element` ("/div>") goes first in the list until it closes.
+    void OfferEndTag(const QString& element);
     // The attributes of the tag at State.TagIndex in html1.
     void ShowAttributeList();
     // The values of the attribute at State.TagIndex among the current attributes.
@@ -81,6 +83,7 @@ private:
     void ShowDescription(QListWidget* list);
     int CurrentAttrIndex(const QString& name) const;
     void FocusText();
+    void DropOfferedEndTag();
 
     QWidget* form_;
     PageEdit* text_;
@@ -91,4 +94,5 @@ private:
     QList<QDomElement> currentAttrs_; // the current tag's property1 entries, in order
     QDomElement scriptNode_;
     bool fontsFilled_ = false;
+    bool endTagOffered_ = false; // the tag list's first row is an offered end tag
 };

@@ -1,11 +1,14 @@
 #pragma once
 // The find and replace dialog: one at a time, modeless and on top, working on the text of one page window.
 
+#include "editor/textmatcher.h"
+
 #include <QDialog>
 #include <QPointer>
 
 class PageEdit;
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class PageWindow;
@@ -37,14 +40,22 @@ public:
     QLineEdit* FindText = nullptr;
     QLineEdit* ReplText = nullptr;
     QCheckBox* CheckDx = nullptr;
+    QCheckBox* CheckWord = nullptr;  // whole words only
+    QCheckBox* CheckRegex = nullptr; // the find text is a regular expression
+    QCheckBox* CheckAll = nullptr;   // find next goes on through the other open pages; replace all replaces in them
     QPushButton* FindNextCom = nullptr;
     QPushButton* ReplaceCom = nullptr;
     QPushButton* Com = nullptr;
+    QPushButton* FolderCom = nullptr;
     QPushButton* CanCom = nullptr;
 
     void FindNext();
     void ReplaceNext();
     void ReplaceAll();
+    // Lists the matches in the page's folder and below (the frame shows them).
+    void FindInFolder();
+    // What the dialog's fields ask for.
+    SearchOptions Options() const;
     void FollowMatchCase();
     void CloseDialog();
 
@@ -58,6 +69,15 @@ private:
     // The page is there and shows its source.
     bool PageEditable() const;
     static void SelectMatch(PageEdit* text, int at, int length);
+    // False, after saying what is wrong with it, for a regular expression that does not compile.
+    bool Usable(const TextMatcher& matcher);
+    void AddOptions(QGridLayout* fields);
+    // The open pages that show their source, in the order they were opened.
+    QList<PageWindow*> OpenPages() const;
+    // Find next past the end of the page: the pages after it, then those before it, then the page's own text
+    // before `from`. False when there is no match anywhere.
+    bool FindInOtherPages(const TextMatcher& matcher, int from);
+    void ShowPage(PageWindow* page);
     static void ReportNotFound(QWidget* parent);
 
     bool MatchCase = false;

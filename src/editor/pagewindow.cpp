@@ -777,6 +777,11 @@ void PageWindow::UpdatePreviewCommands()
     FindDialog::FollowPage();
 }
 
+void PageWindow::FindInFolder(const SearchOptions& options)
+{
+    Q_EMIT FolderSearchWanted(folder, options);
+}
+
 void PageWindow::FindReplace()
 {
     FindDialog::Open(this);
@@ -806,4 +811,9 @@ void PageWindow::InsertPlainText()
 bool PageWindow::CompletionOn() const
 {
     return shared_.AutoComplete;
+}
+
+bool PageWindow::AutoCloseOn() const
+{
+    return shared_.AutoCloseTags;
 }

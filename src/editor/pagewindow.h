@@ -5,6 +5,7 @@
 #include "base/filestamp.h"
 #include "base/messages.h"
 #include "base/pagecodec.h"
+#include "editor/textmatcher.h"
 
 #include <QWidget>
 
@@ -95,6 +96,8 @@ public:
     void UpdatePreviewCommands();
     // The find and replace dialog on this page.
     void FindReplace();
+    // Asks the frame to list the matches in the page's folder and below.
+    void FindInFolder(const SearchOptions& options);
     // Refresh and transition lines in the head; FindHeadInsertPoint gives the one-based place of `first`, else of
     // `second` (ignoring case), or -2 after telling the user that neither is there.
     void InsertRefresh();
@@ -120,6 +123,8 @@ public:
     ProgramState& SharedState() const { return shared_; }
     // The "自动完成(&O)" switch of the System menu, one for the whole program.
     bool CompletionOn() const;
+    // The "自动闭合标记" switch of the System menu, one for the whole program.
+    bool AutoCloseOn() const;
     QString PreviewFile() const { return previewFile_; }
     // What the builder dialogs opened on this page are made with: the program's context with this page's own
     // scratch file, beside the page so that its relative pictures show in their previews.
@@ -161,6 +166,8 @@ Q_SIGNALS:
     void ContextMenuWanted(const QPoint& globalPos);
     // A click on the code page in the status row: the frame offers to reopen the page in another one.
     void EncodingMenuWanted(const QPoint& globalPos);
+    // Matches wanted in the web files of `folder` and below.
+    void FolderSearchWanted(const QString& folder, const SearchOptions& options);
     // The window was asked and goes (its slot is free from now on).
     void Closed(int formNum);
 

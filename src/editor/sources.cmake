@@ -8,6 +8,9 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/tagparser.cpp
     ${KESTREL_LIST_DIR}/bodyscript.cpp
     ${KESTREL_LIST_DIR}/syntaxscanner.cpp
+    ${KESTREL_LIST_DIR}/textmatcher.cpp
+    ${KESTREL_LIST_DIR}/foldersearch.cpp
+    ${KESTREL_LIST_DIR}/autoclose.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp

@@ -1,5 +1,6 @@
 #include "editor/typingassist.h"
 
+#include "editor/autoclose.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentlines.h"
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTextCharFormat>
 #include <QTextDocument>
 
 namespace {
@@ -219,17 +221,24 @@ bool TypingAssist::KeyPress(QKeyEvent* event)
     default:
         break;
     }
+    if (ch == QLatin1Char('>') && !swallowed && form_->AutoCloseOn() && CloseTagAfterCaret()) {
+        lists_->HideCompletion();
+        return true;
+    }
     if (!on)
         return swallowed;
 
     const DocumentLines lines(text_->document(), &memo_);
     const int caret = text_->SelStart();
     switch (ch.unicode()) {
+    case '/':
+        if (!OfferEndTag())
+            lists_->HideCompletion();
+        break;
     case '\t':
     case Escape:
     case '"':
     case '\'':
-    case '/':
     case '=':
     case '>':
     case '}':
@@ -302,6 +311,38 @@ void TypingAssist::TagCheck()
         return;
     lists_->State.TagIndex = index;
     lists_->ShowAttributeList();
+}
+
+bool TypingAssist::CloseTagAfterCaret()
+{
+    QTextCursor cursor = text_->textCursor();
+    if (cursor.hasSelection() || text_->isReadOnly())
+        return false;
+    const DocumentLines lines(text_->document(), &memo_);
+    const std::optional<QString> endTag = AutoClose::EndTagFor(lines, cursor.position());
+    if (!endTag)
+        return false;
+    QTextCharFormat typed;
+    typed.setForeground(PageEdit::TypingColor);
+    // One edit, one undo step: the ">" and the end tag.
+    cursor.insertText(QLatin1Char('>') + *endTag, typed);
+    cursor.setPosition(cursor.position() - int(endTag->size()));
+    text_->setTextCursor(cursor);
+    return true;
+}
+
+bool TypingAssist::OfferEndTag()
+{
+    const CompletionState& state = lists_->State;
+    if (!form_->AutoCloseOn() || state.ListMode != CompletionState::Tags || state.TypedText != QLatin1String("</"))
+        return false;
+    // The "<" the list opened on stands just before the filter.
+    const DocumentLines lines(text_->document(), &memo_);
+    const std::optional<QString> name = AutoClose::InnermostOpen(lines, state.ListAnchor - 1);
+    if (!name)
+        return false;
+    lists_->OfferEndTag(*name);
+    return true;
 }
 
 void TypingAssist::TextChanged(int position, int added)

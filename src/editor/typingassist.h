@@ -37,6 +37,10 @@ private:
     bool KeyPress(QKeyEvent* event);
     void KeyUp(QKeyEvent* event);
     void TagCheck();
+    // A ">" that ends a start tag: it goes in with the end tag after the caret. False when it is an ordinary ">".
+    bool CloseTagAfterCaret();
+    // "</" typed with the tag list open: the innermost open element's end tag goes first. False when none is open.
+    bool OfferEndTag();
     void TextChanged(int position, int added);
     // Works out the markers of a slice of lines while the program is idle, from the end of the page up.
     void WarmUp();

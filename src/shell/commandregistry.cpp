@@ -61,6 +61,8 @@ QList<Entry> PlainCommands()
         Plain(C::FindReplace, "FindReplace", "查找替换(&F)", Edits, {Keys(ctrl | Qt::Key_H)}),
         Plain(C::FindNext, "FindNext", "查找下一个(&G)", Entry::NeedsPage, {QKeySequence(Qt::Key_F3)}),
         Plain(C::FindPrevious, "FindPrevious", "查找上一个(&V)", Entry::NeedsPage, {Keys(shift | Qt::Key_F3)}),
+        Plain(C::FindInFolder, "FindInFolder", "在文件夹中查找(&I)", Entry::NeedsPage | Entry::ReadOnlyOk,
+              {Keys(ctrl | shift | Qt::Key_F)}),
         Plain(C::ChooseFont, "ChooseFont", "设置字体(&N) ", Entry::NeedsPage | Entry::ReadOnlyOk),
         EditorKey(Plain(C::SelectAll, "SelectAll", "全选(&A)", Entry::NeedsPage | Entry::ReadOnlyOk),
                   Keys(ctrl | Qt::Key_A)),
@@ -95,6 +97,7 @@ QList<Entry> PlainCommands()
         Plain(C::ToggleCompletion, "ToggleCompletion", "自动完成(&O)", Views | Entry::Checkable),
         Plain(C::ToggleLineNumbers, "ToggleLineNumbers", "显示行号(&N)", Anywhere | Entry::Switch),
         Plain(C::ToggleSyntaxColouring, "ToggleSyntaxColouring", "语法着色(&S)", Anywhere | Entry::Switch),
+        Plain(C::ToggleAutoClose, "ToggleAutoClose", "自动闭合标记(&E)", Anywhere | Entry::Switch),
         // The zoom keys do nothing on a page shown read-only.
         Plain(C::ZoomIn, "ZoomIn", "放大(&I)", Entry::NeedsPage | Entry::PreviewOk,
               {Keys(ctrl | Qt::Key_Equal), Keys(ctrl | Qt::Key_Plus)}),

@@ -24,6 +24,7 @@
 #include "shell/aboutdialog.h"
 #include "shell/pagechecker.h"
 #include "shell/problemsdock.h"
+#include "shell/findresultsdock.h"
 #include "shell/programicon.h"
 #include "shell/stylesheetcommands.h"
 #include "shell/toolbaricons.h"
@@ -39,8 +40,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTextBlock>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -120,7 +123,7 @@ const MenuDef kMenus[] = {
      "编辑(&E)",
      OfEditing,
      {E(C::Undo), E(C::Redo), Sep, E(C::Cut), E(C::Copy), E(C::Paste), E(C::Delete), Sep, E(C::FindReplace),
-      E(C::FindNext), E(C::FindPrevious), E(C::ChooseFont), Sep, E(C::SelectAll), Sep, E(C::BigToGb), E(C::GbToBig)}},
+      E(C::FindNext), E(C::FindPrevious), E(C::FindInFolder), E(C::ChooseFont), Sep, E(C::SelectAll), Sep, E(C::BigToGb), E(C::GbToBig)}},
     {"SetMenu",
      "网页设置(&S)",
      OfEditing,
@@ -172,7 +175,7 @@ const MenuDef kMenus[] = {
     {"MySet",
      "系统设置(&M)",
      OfPage,
-     {E(C::ToggleWordWrap), E(C::ToggleCompletion), Sep, E(C::ToggleLineNumbers), E(C::ToggleSyntaxColouring), Sep,
+     {E(C::ToggleWordWrap), E(C::ToggleCompletion), E(C::ToggleAutoClose), Sep, E(C::ToggleLineNumbers), E(C::ToggleSyntaxColouring), Sep,
       E(C::ZoomIn), E(C::ZoomOut), E(C::ZoomReset)}},
     {"", "", Always, {E(C::Preview)}},
     {"HelpMenu", "帮助(&H)", Always, {E(C::Help), Sep, E(C::About)}},
@@ -515,6 +518,10 @@ void MainFrame::BuildSwitches()
     connect(Action(Command::ToggleLineNumbers), &QAction::toggled, this, &MainFrame::SetLineNumbers);
     connect(Action(Command::ToggleSyntaxColouring), &QAction::toggled, this, &MainFrame::SetSyntaxColouring);
     connect(Action(Command::ToggleTabs), &QAction::toggled, this, &MainFrame::SetTabbed);
+    connect(Action(Command::ToggleAutoClose), &QAction::toggled, this, [this](bool on) {
+        shared_.AutoCloseTags = on;
+        settings_.SetSwitch(QStringLiteral("AutoClose"), on);
+    });
 }
 
 CommandRegistry::Handler MainFrame::HandlerOf(Command id, int argument)
@@ -573,6 +580,13 @@ CommandRegistry::Handler MainFrame::EditHandler(Command id)
     case Command::FindPrevious:
         // With the find dialog's last text, whether the dialog is open or not.
         return [ahead = id == Command::FindNext](Page doc) { FindDialog::FindAgain(doc, ahead); };
+    case Command::FindInFolder:
+        // The find dialog's text and options; with no text yet the dialog asks for one.
+        return [](Page doc) {
+            FindDialog* form = FindDialog::Open(doc);
+            if (form && !form->FindText->text().isEmpty())
+                form->FindInFolder();
+        };
     case Command::ChooseFont:
         return [this](Page) { ChooseFont(); };
     case Command::SelectAll:
@@ -656,6 +670,7 @@ CommandRegistry::Handler MainFrame::FrameHandler(Command id)
         return [this](Page) { ToggleAutoComplete(); };
     case Command::ToggleLineNumbers:
     case Command::ToggleSyntaxColouring:
+    case Command::ToggleAutoClose:
     case Command::ToggleTabs:
     case Command::ToggleCheckWhileTyping:
         // Run as a command, a switch flips.
@@ -980,6 +995,7 @@ void MainFrame::Follow(PageWindow* form)
     connect(form, &PageWindow::RedoAvailable, this, &MainFrame::SetRedoEnabled);
     connect(form, &PageWindow::ModifiedChanged, this, [this, form] { RefreshCaption(form); });
     connect(form, &PageWindow::FilesDropped, this, &MainFrame::OpenFiles, Qt::QueuedConnection);
+    connect(form, &PageWindow::FolderSearchWanted, this, &MainFrame::FindInFolder);
     connect(form, &PageWindow::EncodingMenuWanted, this, [this, form](const QPoint& globalPos) {
         // The menu's entries act on the active page: make it this one first.
         if (QMdiSubWindow* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
@@ -1335,6 +1351,8 @@ void MainFrame::RestoreSettings()
     Action(Command::ToggleLineNumbers)->setChecked(lineNumbers_);
     Action(Command::ToggleSyntaxColouring)->setChecked(syntaxColouring_);
     Action(Command::ToggleCheckWhileTyping)->setChecked(settings_.Switch(QStringLiteral("CheckWhileTyping"), false));
+    shared_.AutoCloseTags = settings_.Switch(QStringLiteral("AutoClose"), false);
+    Action(Command::ToggleAutoClose)->setChecked(shared_.AutoCloseTags);
     // Each check mark applies itself as it is set.
     Action(Command::ToggleTabs)->setChecked(tabbed);
     if (!restoreGeometry(settings_.Geometry()))
@@ -1467,4 +1485,39 @@ void MainFrame::dropEvent(QDropEvent* event)
     // Opened once the drop is over: a message box in the middle of a drag would hold the source's drag.
     QMetaObject::invokeMethod(
         this, [this, files] { OpenFiles(files); }, Qt::QueuedConnection);
+}
+
+void MainFrame::FindInFolder(const QString& folder, const SearchOptions& options)
+{
+    if (!findResults_) {
+        findResults_ = new FindResultsDock(this);
+        addDockWidget(Qt::BottomDockWidgetArea, findResults_);
+        connect(findResults_, &FindResultsDock::OpenWanted, this, &MainFrame::OpenAtMatch);
+    }
+    findResults_->Start(folder, options);
+}
+
+void MainFrame::OpenAtMatch(const QString& path, int line, int column, int length)
+{
+    // A file gone since it was searched is not made a new page.
+    if (!QFileInfo(path).isFile()) {
+        Messages::Show(this, CannotOpen + path);
+        return;
+    }
+    PageWindow* page = OpenPath(path);
+    if (!page)
+        return;
+    // The page may have changed since: the place is kept within its line.
+    PageEdit* text = page->pageEdit;
+    const QTextBlock block = text->document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        return;
+    const int from = block.position() + qBound(0, column, block.length() - 1);
+    const int to = qMin(from + length, block.position() + block.length() - 1);
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    text->ensureCursorVisible();
+    text->setFocus();
 }

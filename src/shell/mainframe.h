@@ -14,6 +14,8 @@
 #include <span>
 
 struct MenuRow;
+struct SearchOptions;
+class FindResultsDock;
 class PieceDecoder;
 class QAction;
 class QActionGroup;
@@ -95,6 +97,11 @@ public:
     QStringList RecentFiles() const { return recent_; }
     // Opens files as the open command does, stopping at the limit of pages (dropped files).
     void OpenFiles(const QStringList& paths);
+    // Lists the matches in the web files of `folder` and below in the find results (made when first wanted).
+    void FindInFolder(const QString& folder, const SearchOptions& options);
+    FindResultsDock* FindResults() const { return findResults_; }
+    // Opens a page as the open command does and selects `length` characters at the line and column (one-based line).
+    void OpenAtMatch(const QString& path, int line, int column, int length);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -204,4 +211,5 @@ private:
     bool syntaxColouring_ = false;
     bool offeringReloads_ = false;
     bool checkWhileTyping_ = false;
+    FindResultsDock* findResults_ = nullptr;
 };

@@ -11,6 +11,8 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/aboutdialog.cpp
     ${KESTREL_LIST_DIR}/builderdialogs.cpp
     ${KESTREL_LIST_DIR}/commandregistry.cpp
+    ${KESTREL_LIST_DIR}/findresultsdock.cpp
+    ${KESTREL_LIST_DIR}/matchdelegate.cpp
     ${KESTREL_LIST_DIR}/framesettings.cpp
     ${KESTREL_LIST_DIR}/handoverqueue.cpp
     ${KESTREL_LIST_DIR}/mainframe.cpp

@@ -472,6 +472,118 @@ private Q_SLOTS:
         QCOMPARE(Description(), QString());
     }
 
+    // Starts the page with `text`, the caret at its "|".
+    void StartMarked(const QString& text)
+    {
+        const int caret = int(text.indexOf(QLatin1Char('|')));
+        Start(QString(text).remove(QLatin1Char('|')));
+        Edit()->SetSelStart(caret);
+    }
+
+    // With 自动闭合标记 on (completion on or off), a ">" that ends a start tag puts its end tag after the caret,
+    // in one undo step with the ">".
+    void autoClose_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("on");
+        struct Row
+        {
+            const char *name, *before, *typed, *after;
+            bool on;
+        };
+        const Row rows[] = {
+            {"element", "|", "<div>", "<div>|</div>", true},
+            {"attributes", "<p class=\"a b\"|", ">", "<p class=\"a b\">|</p>", true},
+            {"the name as written", "x|", "<TD>", "x<TD>|</TD>", true},
+            {"void element", "|", "<br>", "<br>|", true},
+            {"void element with attributes", "<img src=\"a.gif\"|", ">", "<img src=\"a.gif\">|", true},
+            {"self-closed", "<span /|", ">", "<span />|", true},
+            {"end tag", "<b>x</b|", ">", "<b>x</b>|", true},
+            {"inside a quoted value", "<a title=\"x|", ">", "<a title=\"x>|", true},
+            {"in a comment", "<!-- <b|", ">", "<!-- <b>|", true},
+            {"after a comment", "<!-- x --><b|", ">", "<!-- x --><b>|</b>", true},
+            {"in a script", "<script>\nif (a <b|", ">", "<script>\nif (a <b>|", true},
+            {"the script tag itself", "<p></p><script|", ">", "<p></p><script>|</script>", true},
+            {"in a style block", "<style>\np <b|", ">", "<style>\np <b>|", true},
+            {"its end tag already follows", "<div|</div>", ">", "<div>|</div>", true},
+            {"declaration", "<!DOCTYPE html|", ">", "<!DOCTYPE html>|", true},
+            {"a less-than sign", "a < b|", ">", "a < b>|", true},
+            {"switched off", "|", "<div>", "<div>|", false},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << QString::fromUtf8(r.before) << QString::fromUtf8(r.typed)
+                                  << QString::fromUtf8(r.after) << r.on;
+    }
+    void autoClose()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(bool, on);
+        QVERIFY(!frame_->Action(Command::ToggleAutoClose)->isChecked()); // off by default
+        frame_->Action(Command::ToggleAutoClose)->setChecked(on);
+        for (const bool completion : {true, false}) {
+            frame_->Action(Command::ToggleCompletion)->setChecked(completion);
+            StartMarked(before);
+            Type(typed);
+            QCOMPARE(Marked(), after);
+            QCOMPARE(Shown(), QStringList());
+            // Undo takes back the ">" and the end tag together, nothing before them (typing before it merges into
+            // the same step, as ordinary typing does).
+            const QString rest = before.mid(before.indexOf(QLatin1Char('|')) + 1);
+            const qsizetype caret = after.indexOf(QLatin1Char('|'));
+            if (typed.size() == 1 && after.size() - caret - 1 > rest.size()) {
+                Edit()->undo();
+                QCOMPARE(Edit()->RawText(), after.left(caret - 1) + rest);
+            }
+        }
+    }
+
+    // "</" offers the end tag of the innermost element still open first, highlighted; Enter writes it.
+    void endTagOfferedFirst_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("offered"); // "" when nothing is offered and the list closes
+        QTest::newRow("innermost") << "<div><p>x" << "/p>";
+        QTest::newRow("the inner one closed") << "<div><p>x</p>" << "/div>";
+        QTest::newRow("void and self-closed elements") << "<ul><li>a<br><img src=x><span/>" << "/li>";
+        QTest::newRow("comment") << "<div><!-- <p> -->" << "/div>";
+        QTest::newRow("inside a script") << "<script>var s = '<b>';" << "/script>";
+        QTest::newRow("after a script") << "<b><script>var s = '<i>';</script>" << "/b>";
+        QTest::newRow("end tags closing what was left open") << "<div><p>x<span></div><i>" << "/i>";
+        QTest::newRow("all closed") << "<div></div>" << "";
+    }
+    void endTagOfferedFirst()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, offered);
+        frame_->Action(Command::ToggleAutoClose)->setChecked(true);
+        Start(before);
+        Type(QStringLiteral("</"));
+        if (offered.isEmpty()) {
+            QCOMPARE(Shown(), QStringList());
+            return;
+        }
+        QCOMPARE(Shown(), QStringList{QStringLiteral("TagList")});
+        QCOMPARE(List("TagList")->item(0)->text(), offered);
+        QCOMPARE(Highlighted("TagList"), offered);
+        Key(Qt::Key_Return);
+        QCOMPARE(Marked(), before + QLatin1Char('<') + offered + QLatin1Char('|'));
+        // The offer goes with the list: the next "<" shows the database's tags only.
+        Type(QStringLiteral("<"));
+        QVERIFY(List("TagList")->item(0)->text() != offered);
+        QCOMPARE(List("TagList")->count(), shared_->Db.TagNames(TagDb::FindSection(shared_->Db.TagRoot(),
+                                                                                 QStringLiteral("html1")))
+                                               .size());
+        // Switched off, "</" closes the list as it always did.
+        frame_->Action(Command::ToggleAutoClose)->setChecked(false);
+        Start(before);
+        Type(QStringLiteral("</"));
+        QCOMPARE(Shown(), QStringList());
+    }
+
     void pasteCloses()
     {
         QApplication::clipboard()->setText(QStringLiteral("p>"));

@@ -1,12 +1,15 @@
 #include "editor/finddialog.h"
 #include "pagewindowfixture.h"
+#include "shell/findresultsdock.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QLabel>
 #include <QScopeGuard>
+#include <QTreeWidget>
 
 class TestFindDialog : public QObject
 {
@@ -396,6 +399,201 @@ private Q_SLOTS:
         QCOMPARE(doc->ChangeCount(), changes + 1);
         f_.frame->RunCommand(Command::Undo);
         QCOMPARE(PageWindowFixture::Text(doc), text);
+    }
+
+    // Whole words and regular expressions: the selections Find Next makes in turn, then the not-found message.
+    void findWithOptions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("options"); // c, w, r: the three check boxes
+        QTest::addColumn<QList<int>>("found"); // start, length, start, length...
+        QTest::newRow("whole words") << "cat concat cats cat_ CAT" << "cat" << "w" << QList<int>{0, 3, 21, 3};
+        QTest::newRow("whole words with case") << "cat concat cats cat_ CAT" << "cat" << "wc" << QList<int>{0, 3};
+        QTest::newRow("regex") << "img1 img22\nimg" << "img\\d+" << "r" << QList<int>{0, 4, 5, 5};
+        QTest::newRow("regex matches in its line") << "ab\ncd" << "b.c" << "r" << QList<int>{};
+        QTest::newRow("regex, whole words") << "ab1 ab12 ab1" << "ab\\d" << "rw" << QList<int>{0, 3, 9, 3};
+    }
+    void findWithOptions()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, what);
+        QFETCH(QString, options);
+        QFETCH(QList<int>, found);
+        FindDialog* form = Open(text, 0, what);
+        form->CheckDx->setChecked(options.contains(QLatin1Char('c')));
+        form->FollowMatchCase();
+        form->CheckWord->setChecked(options.contains(QLatin1Char('w')));
+        form->CheckRegex->setChecked(options.contains(QLatin1Char('r')));
+        for (int i = 0; i < found.size(); i += 2) {
+            form->FindNextCom->click();
+            QCOMPARE(Selection(), qMakePair(found.at(i), found.at(i) + found.at(i + 1)));
+        }
+        form->FindNextCom->click();
+        QCOMPARE(f_.MessageTexts(), QStringList{notFound_});
+        // F3 repeats the same search from the top.
+        f_.Active()->pageEdit->SetSelStart(0);
+        f_.prompts->Record().clear();
+        f_.frame->RunCommand(Command::FindNext);
+        if (!found.isEmpty())
+            QCOMPARE(Selection(), qMakePair(found.at(0), found.at(0) + found.at(1)));
+        QCOMPARE(f_.MessageTexts().size(), found.isEmpty() ? 1 : 0);
+    }
+
+    // Replace puts a regular expression's groups into the replacement when the selection is one of its matches.
+    void replaceWithGroups()
+    {
+        FindDialog* form = Open(QStringLiteral("<b>x</b> <i>y</i>"), 0, QStringLiteral("<(\\w)>(\\w)"),
+                                QStringLiteral("<\\1 class=k>\\2"));
+        form->CheckRegex->setChecked(true);
+        form->FindNextCom->click();
+        form->ReplaceCom->click();
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("<b class=k>x</b> <i>y</i>"));
+        f_.answers = {MsgAnswer::Yes};
+        form->Com->click();
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("<b class=k>x</b> <i class=k>y</i>"));
+    }
+
+    // A pattern that does not compile is reported, whichever button is pressed, and nothing else happens.
+    void badPattern_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("find next") << "FindNextCom";
+        QTest::newRow("replace all") << "Com";
+        QTest::newRow("find in folder") << "FolderCom";
+    }
+    void badPattern()
+    {
+        QFETCH(QString, button);
+        FindDialog* form = Open(QStringLiteral("a(b"), 1, QStringLiteral("a(b"), QStringLiteral("x"));
+        form->CheckRegex->setChecked(true);
+        form->findChild<QPushButton*>(button)->click();
+        QCOMPARE(f_.MessageTexts(),
+                 QStringList{QStringLiteral("正则表达式有错误,第 4 个字符处: missing closing parenthesis")});
+        QCOMPARE(f_.prompts->Record().constLast().title, QStringLiteral("提示"));
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("a(b"));
+        QCOMPARE(Selection(), qMakePair(1, 1));
+        QVERIFY(!f_.frame->FindResults());
+    }
+
+    // Find Next through all open pages, in the order they were opened, round to the first: each row the texts of
+    // three pages, the page and caret it starts on, and the "page:start" of each match found in turn.
+    void allOpenPages_data()
+    {
+        QTest::addColumn<QStringList>("pages");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("on to the next pages, then round")
+            << QStringList{"x abc", "none", "abc abc"} << 0 << QStringList{"0:2", "2:0", "2:4", "0:2", "2:0"};
+        QTest::newRow("round to the page's own start")
+            << QStringList{"abc x", "none", "no"} << 4 << QStringList{"0:0", "0:0"};
+        QTest::newRow("nowhere") << QStringList{"x", "y", "z"} << 0 << QStringList();
+    }
+    void allOpenPages()
+    {
+        QFETCH(QStringList, pages);
+        QFETCH(int, caret);
+        QFETCH(QStringList, found);
+        QList<PageWindow*> windows{f_.Active()};
+        for (int i = 1; i < pages.size(); ++i) {
+            f_.frame->RunCommand(Command::NewPage);
+            windows.append(f_.Active());
+        }
+        for (int i = 0; i < pages.size(); ++i)
+            PageWindowFixture::SetText(windows.at(i), pages.at(i), 0);
+        f_.frame->Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(windows.first()->parentWidget()));
+        FindDialog* form = Open(pages.first(), caret, QStringLiteral("abc"), QStringLiteral("d"));
+        form->CheckAll->setChecked(true);
+        for (const QString& match : found) {
+            form->FindNextCom->click();
+            const QString where = QStringLiteral("%1:%2").arg(windows.indexOf(f_.Active())).arg(Selection().first);
+            QCOMPARE(where, match);
+            QCOMPARE(form->Form1.data(), f_.Active());
+        }
+        QVERIFY(f_.prompts->Record().isEmpty());
+        if (found.isEmpty()) {
+            form->FindNextCom->click();
+            QCOMPARE(f_.MessageTexts(), QStringList{notFound_});
+            return;
+        }
+        // Replace all replaces in every open page, each page one undo step.
+        f_.answers = {MsgAnswer::Yes};
+        form->Com->click();
+        for (int i = 0; i < pages.size(); ++i) {
+            QString replaced = pages.at(i);
+            QCOMPARE(PageWindowFixture::Text(windows.at(i)), replaced.replace(QStringLiteral("abc"), QStringLiteral("d")));
+            windows.at(i)->pageEdit->undo();
+            QCOMPARE(PageWindowFixture::Text(windows.at(i)), pages.at(i));
+        }
+    }
+
+    // The page's folder and below, each file in its own code page; double-click opens the file at the match.
+    // Replacing stays in the open pages: no file is written.
+    void findInFolder()
+    {
+        QDir(f_.dir->path()).mkpath(QStringLiteral("site/sub"));
+        const QString gb = f_.Path(QStringLiteral("site/index.html"));
+        const QString big5 = f_.Path(QStringLiteral("site/sub/big5.html"));
+        const QByteArray big5Bytes = "<meta charset=big5>\r\n\r\n<p>\xA4\xA4\xA4\xE5</p>\r\n";
+        QVERIFY(f_.WriteFile(gb, "<meta charset=gb2312>\r\n<p>\xD6\xD0\xCE\xC4</p>\r\n"));
+        QVERIFY(f_.WriteFile(big5, big5Bytes));
+        QVERIFY(f_.WriteFile(f_.Path(QStringLiteral("outside.html")), "\xD6\xD0\xCE\xC4"));
+
+        // A new page has no folder yet.
+        FindDialog* form = Open(QString(), 0, QStringLiteral("中文"));
+        form->FolderCom->click();
+        QCOMPARE(f_.MessageTexts(), QStringList{QStringLiteral("网页还没有保存,没有可以查找的文件夹!")});
+        QVERIFY(!f_.frame->FindResults());
+
+        QVERIFY(f_.frame->OpenPath(gb));
+        form = FindDialog::Open(f_.Active());
+        form->FolderCom->click();
+        FindResultsDock* dock = f_.frame->FindResults();
+        QVERIFY(dock && dock->isVisible());
+        QTRY_VERIFY(!dock->Busy());
+        QCOMPARE(dock->Status->text(), QStringLiteral("找到 2 处,共查找 2 个文件"));
+        QTreeWidget* list = dock->Results;
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QStringList rows;
+        for (int i = 0; i < 2; ++i)
+            rows.append(list->topLevelItem(i)->text(0) + QLatin1Char(':') + list->topLevelItem(i)->text(1) +
+                        QLatin1Char(' ') + list->topLevelItem(i)->text(2));
+        QCOMPARE(rows, QStringList({QStringLiteral("index.html:2 <p>中文</p>"), QStringLiteral("sub/big5.html:3 <p>中文</p>")}));
+
+        const QRect row = list->visualItemRect(list->topLevelItem(1));
+        // As a user's double-click comes: a press and release first.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(f_.Active()->filePath, gb);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(f_.Active()->filePath, big5);
+        QCOMPARE(Selection(), qMakePair(24, 26)); // line 3, after "<p>"
+
+        f_.answers = {MsgAnswer::Yes};
+        form = FindDialog::Open(f_.Active());
+        form->ReplText->setText(QStringLiteral("繁体"));
+        form->CheckAll->setChecked(true);
+        form->Com->click();
+        QCOMPARE(PageWindowFixture::Text(f_.Active()), QStringLiteral("<meta charset=big5>\n\n<p>繁体</p>\n"));
+        QCOMPARE(PageWindowFixture::ReadFile(big5), big5Bytes);
+
+        // From the page in the subfolder, only that folder; a file gone meanwhile is said to be gone, not made a
+        // new page.
+        form->FindText->setText(QStringLiteral("charset"));
+        form->FolderCom->click();
+        QTRY_VERIFY(!dock->Busy());
+        QCOMPARE(list->topLevelItemCount(), 1);
+        form = FindDialog::Open(f_.frame->PageOpenOn(gb));
+        form->FolderCom->click();
+        QTRY_VERIFY(!dock->Busy());
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("index.html"));
+        QVERIFY(QFile::remove(gb));
+        f_.prompts->Record().clear();
+        const int pages = f_.frame->openPageCount;
+        emit list->itemActivated(list->topLevelItem(0), 0);
+        QCOMPARE(f_.frame->openPageCount, pages);
+        QCOMPARE(f_.MessageTexts().size(), 1);
+        QVERIFY(f_.MessageTexts().first().endsWith(gb));
     }
 
     void retargetedFromAnotherWindow()

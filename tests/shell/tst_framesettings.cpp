@@ -54,6 +54,9 @@ private Q_SLOTS:
         frame->RunCommand(Command::ToggleLineNumbers);
         frame->RunCommand(Command::ToggleSyntaxColouring);
         frame->RunCommand(Command::ToggleTabs);
+        QVERIFY(!f_.shared->AutoCloseTags); // off at first
+        frame->RunCommand(Command::ToggleAutoClose);
+        QVERIFY(f_.shared->AutoCloseTags);
         f_.prompts->SetFontResponder([](QFont& font) {
             font.setPointSize(17);
             font.setItalic(true);
@@ -81,6 +84,8 @@ private Q_SLOTS:
         QCOMPARE(frame->Action(Command::ToggleSyntaxColouring)->isChecked(), kept);
         QCOMPARE(page->pageEdit->Colouring() != nullptr, kept);
         QCOMPARE(frame->Area->viewMode(), kept ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+        QCOMPARE(frame->Action(Command::ToggleAutoClose)->isChecked(), kept);
+        QCOMPARE(f_.shared->AutoCloseTags, kept);
         QCOMPARE(page->pageEdit->font().pointSize() == 17 && page->pageEdit->font().italic(), kept);
         if (kept)
             QCOMPARE(frame->size(), size);

@@ -117,7 +117,7 @@ private Q_SLOTS:
             entries.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
         // Redo is added after Undo, find next and previous after find; the entries that were there keep their order.
         QCOMPARE(entries.join(QLatin1Char(' ')),
-                 QStringLiteral("Undo Redo - Cut Copy Paste Delete - FindReplace FindNext FindPrevious ChooseFont - "
+                 QStringLiteral("Undo Redo - Cut Copy Paste Delete - FindReplace FindNext FindPrevious FindInFolder ChooseFont - "
                                 "SelectAll - BigToGb GbToBig"));
         QStringList file;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
