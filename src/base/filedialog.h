@@ -9,7 +9,8 @@ class QWidget;
 enum class FileDialogMode
 {
     Open, // an existing file
-    Save  // a file to write, asked for by name
+    Save,  // a file to write, asked for by name
+    Folder // an existing folder (the filter is not used)
 };
 
 struct FileDialogRequest

@@ -8,6 +8,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/tagparser.cpp
     ${KESTREL_LIST_DIR}/bodyscript.cpp
     ${KESTREL_LIST_DIR}/syntaxscanner.cpp
+    ${KESTREL_LIST_DIR}/caretelement.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
@@ -18,6 +19,7 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/typingassist.cpp
     ${KESTREL_LIST_DIR}/pagesearch.cpp
     ${KESTREL_LIST_DIR}/pagepreview.cpp
+    ${KESTREL_LIST_DIR}/sidepreview.cpp
     ${KESTREL_LIST_DIR}/finddialog.cpp
     ${KESTREL_LIST_DIR}/headinsert.cpp
     ${KESTREL_LIST_DIR}/refreshdialog.cpp

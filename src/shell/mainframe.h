@@ -19,6 +19,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class SiteFilesDock;
 class ProgramState;
 class PageWindow;
 struct DecodedPage;
@@ -51,6 +52,10 @@ public:
     PageWindow* OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page = nullptr,
                              PieceDecoder* pieces = nullptr);
     void OpenFile();
+    // "打开文件夹": the site tree shows the folder chosen.
+    void OpenFolder();
+    // The "网站文件" dock, made the first time it is wanted (hidden then).
+    SiteFilesDock* SiteDock();
     // Opens a file named on the command line or chosen in the open dialog.
     PageWindow* OpenPath(const QString& path);
     // The page open on the file `path` leads to (by whatever name), or null.
@@ -188,4 +193,5 @@ private:
     bool lineNumbers_ = true;
     bool syntaxColouring_ = false;
     bool offeringReloads_ = false;
+    SiteFilesDock* siteFiles_ = nullptr;
 };
