@@ -8,7 +8,7 @@ class QWidget;
 
 enum class FileDialogMode
 {
-    Open, // an existing file
+    Open,  // an existing file
     Save,  // a file to write, asked for by name
     Folder // an existing folder (the filter is not used)
 };

@@ -28,13 +28,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -357,12 +357,14 @@ QString PageWindow::FreeName(const QString& stem, QString (*taken)(const PageWin
 
 void PageWindow::ChoosePreviewFile()
 {
-    previewFile_ = FreeName(QLatin1String(SiteFiles::PreviewStem), [](const PageWindow& page) { return page.previewFile_; });
+    previewFile_ =
+        FreeName(QLatin1String(SiteFiles::PreviewStem), [](const PageWindow& page) { return page.previewFile_; });
 }
 
 void PageWindow::ChooseScratchFile()
 {
-    scratchFile_ = FreeName(QLatin1String(SiteFiles::ScratchStem), [](const PageWindow& page) { return page.scratchFile_; });
+    scratchFile_ =
+        FreeName(QLatin1String(SiteFiles::ScratchStem), [](const PageWindow& page) { return page.scratchFile_; });
 }
 
 BuilderContext PageWindow::Context() const
