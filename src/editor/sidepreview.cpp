@@ -59,8 +59,8 @@ void SidePreview::Show()
     connect(form_.pageEdit, &QPlainTextEdit::textChanged, refresh_, qOverload<>(&QTimer::start));
     connect(form_.pageEdit, &QPlainTextEdit::cursorPositionChanged, follow_, qOverload<>(&QTimer::start));
     keepPending_ = false;
-    if (Refresh() && view_->EngineFailed())
-        Messages::Show(&form_, QStringLiteral("出现一个小错误!"));
+    // Where the engine cannot start, the view itself says so.
+    Refresh();
     // The engine arriving in the window must not take the keyboard from the text.
     if (form_.pageEdit->isVisible())
         form_.pageEdit->setFocus();
