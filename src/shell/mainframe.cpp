@@ -292,6 +292,8 @@ MainFrame::~MainFrame()
     // Take the pages down while this frame is still whole: their going must not call back into a half-destroyed
     // frame.
     disconnect(Area, nullptr, this, nullptr);
+    if (siteFiles_)
+        siteFiles_->disconnect(this);
     for (QMdiSubWindow* window : Area->subWindowList()) {
         window->widget()->disconnect(this);
         delete window;

@@ -44,16 +44,24 @@ private Q_SLOTS:
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("address");
-        QTest::newRow("beside the page") << "/s/" << true << "/s/a.png" << "a.png";
-        QTest::newRow("in a subfolder") << "/s/" << true << "/s/img/a.png" << "img/a.png";
-        QTest::newRow("in the parent folder") << "/s/pages/" << true << "/s/a.png" << "../a.png";
-        QTest::newRow("in a sibling folder") << "/s/pages/" << true << "/s/img/a.png" << "../img/a.png";
-        QTest::newRow("two folders up") << "/s/a/b/" << true << "/s/index.html" << "../../index.html";
-        QTest::newRow("spaces and Chinese stay readable") << "/s/" << true << "/s/图 片.png" << "图 片.png";
+        QTest::newRow("beside the page") << "/s/" << true << "/s/a.png"
+                                         << "a.png";
+        QTest::newRow("in a subfolder") << "/s/" << true << "/s/img/a.png"
+                                        << "img/a.png";
+        QTest::newRow("in the parent folder") << "/s/pages/" << true << "/s/a.png"
+                                              << "../a.png";
+        QTest::newRow("in a sibling folder") << "/s/pages/" << true << "/s/img/a.png"
+                                             << "../img/a.png";
+        QTest::newRow("two folders up") << "/s/a/b/" << true << "/s/index.html"
+                                        << "../../index.html";
+        QTest::newRow("spaces and Chinese stay readable") << "/s/" << true << "/s/图 片.png"
+                                                          << "图 片.png";
         QTest::newRow("characters that change an address") << "/s/" << true << "/s/a#1?\"%.png"
                                                            << "a%231%3F%22%25.png";
-        QTest::newRow("never saved page") << "/s/" << false << "/s/img/a.png" << "file:///s/img/a.png";
-        QTest::newRow("never saved, no folder") << "" << false << "/s/a b.png" << "file:///s/a b.png";
+        QTest::newRow("never saved page") << "/s/" << false << "/s/img/a.png"
+                                          << "file:///s/img/a.png";
+        QTest::newRow("never saved, no folder") << "" << false << "/s/a b.png"
+                                                << "file:///s/a b.png";
     }
     void address()
     {
@@ -68,8 +76,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("picture with its size") << SiteFiles::PictureTag("img/a.png", 120, 80)
-                                               << "<img src=\"img/a.png\" width=120 height=80>";
+        QTest::newRow("picture with its size")
+            << SiteFiles::PictureTag("img/a.png", 120, 80) << "<img src=\"img/a.png\" width=120 height=80>";
         QTest::newRow("picture whose size is unknown")
             << SiteFiles::PictureTag("a.png", -1, -1) << "<img src=\"a.png\">";
         QTest::newRow("link to a page") << SiteFiles::PageLink("../b.html") << "<a href=\"../b.html\"></a>";
