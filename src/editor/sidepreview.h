@@ -29,6 +29,8 @@ public:
     bool RefreshPending() const;
     // Writes and shows the page now; false (after saying so) when its preview file cannot be written.
     bool Refresh();
+    // Brings the element holding the caret into sight in the page shown.
+    void FollowCaret();
 
 Q_SIGNALS:
     void Toggled(bool shown);
@@ -37,8 +39,6 @@ private:
     void Show();
     void Hide();
     void Loaded(bool ok);
-    // Brings the element holding the caret into sight in the page shown.
-    void FollowCaret();
 
     PageWindow& form_;
     QSplitter* splitter_;

@@ -100,7 +100,7 @@ QList<Entry> PlainCommands()
         Plain(C::ToggleTabs, "ToggleTabs", "以标签页显示(&T)", Anywhere | Entry::Switch),
         Plain(C::NextPage, "NextPage", "下一页(&N)", Anywhere, {Keys(ctrl | Qt::Key_Tab)}),
         Plain(C::PreviousPage, "PreviousPage", "上一页(&P)", Anywhere, {Keys(ctrl | shift | Qt::Key_Tab)}),
-        Plain(C::SidePreview, "SidePreview", "边写边看(&W)", Entry::NeedsPage | Entry::ReadOnlyOk | Entry::Checkable,
+        Plain(C::SidePreview, "SidePreview", "边写边看(&W)", Views | Entry::Checkable,
               {Keys(ctrl | shift | Qt::Key_T)}),
         Plain(C::ToggleSiteFiles, "ToggleSiteFiles", "网站文件(&I)", Anywhere | Entry::Checkable),
 
