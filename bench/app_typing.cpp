@@ -177,19 +177,20 @@ int main(int argc, char* argv[])
         shown.start();
         // The view is made by the command, and its page handed over at once: the load ends later.
         frame.RunCommand(Command::SidePreview);
-        if (!WaitLoaded(doc->sidePreview->View())) {
-            std::printf("the side preview did not load (is the browser plugin built?)\n");
-            return 1;
-        }
-        std::printf("side preview shown (engine started, page written and loaded): %lld ms\n", shown.elapsed());
+        // A big page may take the engine longer than the wait: the keys are timed all the same, while it loads.
+        const bool loaded = WaitLoaded(doc->sidePreview->View());
+        if (loaded)
+            std::printf("side preview shown (engine started, page written and loaded): %lld ms\n", shown.elapsed());
+        else
+            std::printf("side preview still loading after %lld ms; keys timed while it loads\n", shown.elapsed());
         typeCases("side preview on");
         std::vector<double> refresh;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < (loaded ? 5 : 1); ++i) {
             QElapsedTimer t;
             t.start();
             doc->sidePreview->Refresh();
             refresh.push_back(t.nsecsElapsed() / 1e6);
-            if (!WaitLoaded(doc->sidePreview->View()))
+            if (loaded && !WaitLoaded(doc->sidePreview->View()))
                 break;
         }
         std::sort(refresh.begin(), refresh.end());
