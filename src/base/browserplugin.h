@@ -19,6 +19,9 @@ public:
     virtual void Navigate(const QUrl& url) = 0;
     // How far the page is scrolled, in the page's pixels.
     virtual QPointF ScrollPosition() const = 0;
+    // Runs a script of the editor's own on the page shown, apart from the page's own scripts (they share its
+    // document, not its variables).
+    virtual void RunScript(const QString& script) = 0;
     // Called once per navigation with its outcome.
     std::function<void(bool ok)> LoadFinished;
     // A message the page's scripts wrote to the console; level 2 is an error (an uncaught exception too).
@@ -35,5 +38,5 @@ public:
     virtual void SetSharedFolders(const QStringList& folders) = 0;
 };
 
-#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.3"
+#define KestrelBrowserFactory_iid "org.kestrel.BrowserFactory/1.4"
 Q_DECLARE_INTERFACE(BrowserFactory, KestrelBrowserFactory_iid)

@@ -170,6 +170,12 @@ QPointF BrowserView::ScrollPosition() const
     return page_ ? page_->ScrollPosition() : QPointF();
 }
 
+void BrowserView::RunScript(const QString& script)
+{
+    if (page_)
+        page_->RunScript(script);
+}
+
 void BrowserView::NavigateFile(const QString& path)
 {
     Navigate(QUrl::fromLocalFile(path));

@@ -31,6 +31,9 @@ public:
     QUrl CurrentUrl() const { return url_; }
     // How far the page shown is scrolled (none without the engine).
     QPointF ScrollPosition() const;
+    // Runs a script of the editor's own on the page shown (nothing without the engine); the page's scripts do not
+    // see its variables.
+    void RunScript(const QString& script);
     bool EngineLoaded() const { return page_ != nullptr; }
     bool EngineFailed() const { return failed_; }
 

@@ -15,6 +15,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/scratchpage.cpp
     ${KESTREL_LIST_DIR}/programstate.cpp
     ${KESTREL_LIST_DIR}/siteaccess.cpp
+    ${KESTREL_LIST_DIR}/sitefiles.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/browserview.cpp

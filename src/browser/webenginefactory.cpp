@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -161,6 +162,7 @@ public:
         view_->load(shown);
     }
     QPointF ScrollPosition() const override { return view_->page()->scrollPosition(); }
+    void RunScript(const QString& script) override { page_->runJavaScript(script, QWebEngineScript::ApplicationWorld); }
 
 private:
     QWebEngineView* view_;

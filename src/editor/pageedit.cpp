@@ -1,5 +1,6 @@
 #include "editor/pageedit.h"
 
+#include "base/sitefiles.h"
 #include "editor/linenumbergutter.h"
 #include "editor/pagelayout.h"
 #include "editor/syntaxcolouring.h"
@@ -36,6 +37,14 @@ QStringList PageEdit::DroppedFiles(const QMimeData* mime)
         files.append(url.toLocalFile());
     }
     return files;
+}
+
+QStringList PageEdit::DraggedSiteFiles(const QMimeData* mime)
+{
+    const QString format = QString::fromLatin1(SiteFiles::DragFormat);
+    if (!mime || !mime->hasFormat(format))
+        return {};
+    return QString::fromUtf8(mime->data(format)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 PageEdit::PageEdit(QWidget* parent) : QPlainTextEdit(parent)
@@ -500,7 +509,7 @@ void PageEdit::ApplyFont()
 
 void PageEdit::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedFiles(event->mimeData()).isEmpty()) {
+    if (!DroppedFiles(event->mimeData()).isEmpty() || !DraggedSiteFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
     }
@@ -509,7 +518,7 @@ void PageEdit::dragEnterEvent(QDragEnterEvent* event)
 
 void PageEdit::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!DroppedFiles(event->mimeData()).isEmpty()) {
+    if (!DroppedFiles(event->mimeData()).isEmpty() || !DraggedSiteFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
     }
@@ -518,6 +527,13 @@ void PageEdit::dragMoveEvent(QDragMoveEvent* event)
 
 void PageEdit::dropEvent(QDropEvent* event)
 {
+    // Files from the site tree carry their addresses too: told apart, they are referred to where they fall.
+    if (const QStringList site = DraggedSiteFiles(event->mimeData()); !site.isEmpty()) {
+        event->acceptProposedAction();
+        if (!isReadOnly())
+            Q_EMIT SiteFilesDropped(site, cursorForPosition(event->position().toPoint()).position());
+        return;
+    }
     const QStringList files = DroppedFiles(event->mimeData());
     if (files.isEmpty()) {
         QPlainTextEdit::dropEvent(event);

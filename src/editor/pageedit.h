@@ -80,6 +80,8 @@ public:
 
     // The local files a drag carries; nothing when it carries anything else.
     static QStringList DroppedFiles(const QMimeData* mime);
+    // The files a drag from the site tree carries; nothing for any other drag.
+    static QStringList DraggedSiteFiles(const QMimeData* mime);
 
     // Calls `visit` with each block on screen, top to bottom, and its top and height in the viewport, until it
     // returns false.
@@ -89,6 +91,8 @@ Q_SIGNALS:
     void ContextMenuRequested(const QPoint& globalPos);
     // Files dragged from a file manager and dropped on the text: they are opened, not pasted as names.
     void FilesDropped(const QStringList& paths);
+    // Files dragged from the site tree and dropped at `position`: the page is to refer to them.
+    void SiteFilesDropped(const QStringList& paths, int position);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

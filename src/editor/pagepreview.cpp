@@ -8,6 +8,7 @@
 #include "editor/pagewindow.h"
 
 #include <QFrame>
+#include <QSplitter>
 
 namespace {
 void ShowSource(PageWindow& form)
@@ -15,6 +16,7 @@ void ShowSource(PageWindow& form)
     form.previewBrowser->hide();
     form.pageEdit->setEnabled(true);
     form.pageEdit->show();
+    form.sourceSplitter->show();
     form.RowFrame->show();
     form.setFocusProxy(form.pageEdit);
     form.UpdatePreviewCommands();
@@ -29,6 +31,7 @@ void HideSource(PageWindow& form)
     form.setFocusProxy(form.previewBrowser);
     form.pageEdit->hide();
     form.pageEdit->setEnabled(false);
+    form.sourceSplitter->hide();
     form.RowFrame->hide();
     form.UpdatePreviewCommands();
     form.previewBrowser->setFocus();
@@ -50,7 +53,32 @@ void PagePreview::Toggle(PageWindow& form)
     }
 
     HideSource(form);
+    switch (WriteFile(form)) {
+    case Written::Ok:
+        break;
+    case Written::NotEncoded:
+        // Nothing can be written, so there is no page to show.
+        Messages::Show(&form, QStringLiteral("出现错误"));
+        ShowSource(form);
+        return;
+    case Written::NotWritten:
+        // The window stays in preview; the next preview command returns to the source.
+        Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
+        return;
+    }
 
+    form.previewBrowser->NavigateFile(form.PreviewFile());
+    // The engine's view may only now be there to take the keyboard.
+    if (form.previewBrowser->isVisible())
+        form.previewBrowser->setFocus();
+    if (form.previewBrowser->EngineFailed()) {
+        Messages::Show(&form, QStringLiteral("出现一个小错误!"));
+        ShowSource(form);
+    }
+}
+
+PagePreview::Written PagePreview::WriteFile(PageWindow& form)
+{
     // The preview file holds what a save would write, beside the page so that its relative addresses resolve.
     // A character the page's code page cannot hold is shown through a character reference, as a save may write it.
     bool encoded = true;
@@ -66,26 +94,11 @@ void PagePreview::Toggle(PageWindow& form)
         encoded = encoder.Ok();
         bytes = encoder.Take();
     }
-    if (!encoded) {
-        // Nothing can be written, so there is no page to show.
-        Messages::Show(&form, QStringLiteral("出现错误"));
-        ShowSource(form);
-        return;
-    }
+    if (!encoded)
+        return Written::NotEncoded;
     const unsigned mode = PageFile::ModeOf(form.hasFile ? form.filePath : QString());
-    if (!PageFile::WriteFresh(form.PreviewFile(), bytes, nullptr, mode)) {
-        // The window stays in preview; the next preview command returns to the source.
-        Messages::Show(&form, QStringLiteral("无法建立临时文件!!"));
-        return;
-    }
+    if (!PageFile::WriteFresh(form.PreviewFile(), bytes, nullptr, mode))
+        return Written::NotWritten;
     PreviewJournal::Program().Add(form.PreviewFile());
-
-    form.previewBrowser->NavigateFile(form.PreviewFile());
-    // The engine's view may only now be there to take the keyboard.
-    if (form.previewBrowser->isVisible())
-        form.previewBrowser->setFocus();
-    if (form.previewBrowser->EngineFailed()) {
-        Messages::Show(&form, QStringLiteral("出现一个小错误!"));
-        ShowSource(form);
-    }
+    return Written::Ok;
 }

@@ -11,6 +11,7 @@
 #include "base/piecedecoder.h"
 #include "base/previewjournal.h"
 #include "base/programstate.h"
+#include "base/sitefiles.h"
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentfiller.h"
@@ -21,20 +22,22 @@
 #include "editor/pagedialogs.h"
 #include "editor/pageedit.h"
 #include "editor/pagepreview.h"
+#include "editor/sidepreview.h"
 #include "editor/tageditor.h"
 #include "editor/typingassist.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -84,10 +87,17 @@ PageWindow::PageWindow(PageDialogs& dialogs, ProgramState& shared, QWidget* pare
     EncodingLabel->setToolTip(QStringLiteral("以其他编码重新打开"));
     EncodingLabel->installEventFilter(this);
 
+    sourceSplitter = new QSplitter(Qt::Horizontal, this);
+    sourceSplitter->setObjectName(QStringLiteral("SourceSplitter"));
+    sourceSplitter->setChildrenCollapsible(false);
+    sourceSplitter->addWidget(pageEdit);
+    sidePreview = new SidePreview(*this, sourceSplitter);
+    connect(sidePreview, &SidePreview::Toggled, this, &PageWindow::PreviewToggled);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    layout->addWidget(pageEdit, 1);
+    layout->addWidget(sourceSplitter, 1);
     layout->addWidget(previewBrowser, 1);
     layout->addWidget(RowFrame);
 
@@ -136,6 +146,7 @@ void PageWindow::InitDocument(DecodedPage* page, PieceDecoder* pieces)
     connect(pageEdit, &PageEdit::ContextMenuRequested, this, &PageWindow::ContextMenuWanted);
     connect(pageEdit, &QPlainTextEdit::redoAvailable, this, &PageWindow::RedoAvailable);
     connect(pageEdit, &PageEdit::FilesDropped, this, &PageWindow::FilesDropped);
+    connect(pageEdit, &PageEdit::SiteFilesDropped, this, &PageWindow::SiteFilesDropped);
 
     FollowChangeCount();
     ShowEncoding();
@@ -346,12 +357,14 @@ QString PageWindow::FreeName(const QString& stem, QString (*taken)(const PageWin
 
 void PageWindow::ChoosePreviewFile()
 {
-    previewFile_ = FreeName(QStringLiteral("qz78"), [](const PageWindow& page) { return page.previewFile_; });
+    previewFile_ =
+        FreeName(QLatin1String(SiteFiles::PreviewStem), [](const PageWindow& page) { return page.previewFile_; });
 }
 
 void PageWindow::ChooseScratchFile()
 {
-    scratchFile_ = FreeName(QStringLiteral("qz125677"), [](const PageWindow& page) { return page.scratchFile_; });
+    scratchFile_ =
+        FreeName(QLatin1String(SiteFiles::ScratchStem), [](const PageWindow& page) { return page.scratchFile_; });
 }
 
 BuilderContext PageWindow::Context() const
@@ -769,6 +782,16 @@ void PageWindow::closeEvent(QCloseEvent* event)
 void PageWindow::TogglePreview()
 {
     PagePreview::Toggle(*this);
+}
+
+void PageWindow::ToggleSidePreview()
+{
+    sidePreview->Toggle();
+}
+
+bool PageWindow::SidePreviewShown() const
+{
+    return sidePreview->IsShown();
 }
 
 void PageWindow::UpdatePreviewCommands()

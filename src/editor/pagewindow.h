@@ -22,6 +22,8 @@ class PageEdit;
 class PieceDecoder;
 class QLabel;
 class QFrame;
+class QSplitter;
+class SidePreview;
 class ProgramState;
 class TypingAssist;
 
@@ -93,6 +95,9 @@ public:
 
     // Preview on and off, and the frame's commands brought in line with it.
     void TogglePreview();
+    // The page shown beside its source, refreshed as it is typed.
+    void ToggleSidePreview();
+    bool SidePreviewShown() const;
     void UpdatePreviewCommands();
     // The find and replace dialog on this page.
     void FindReplace();
@@ -138,6 +143,9 @@ public:
 
     PageEdit* pageEdit = nullptr;
     BrowserView* previewBrowser = nullptr;
+    // The text control, and the side preview's view beside it once it has been shown.
+    QSplitter* sourceSplitter = nullptr;
+    SidePreview* sidePreview = nullptr;
     QFrame* RowFrame = nullptr;
     QLabel* RowLabel = nullptr;
     QLabel* ColLabel = nullptr;
@@ -160,6 +168,8 @@ Q_SIGNALS:
     void ModifiedChanged(bool modified);
     // Files dropped on the text, to be opened as pages.
     void FilesDropped(const QStringList& paths);
+    // Files dragged from the site's file tree and dropped on the text at `position`: they are referred to.
+    void SiteFilesDropped(const QStringList& paths, int position);
     void SelectionAvailable(bool available);
     void PasteAvailable(bool available);
     void PreviewToggled();

@@ -11,6 +11,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/textmatcher.cpp
     ${KESTREL_LIST_DIR}/foldersearch.cpp
     ${KESTREL_LIST_DIR}/autoclose.cpp
+    ${KESTREL_LIST_DIR}/caretelement.cpp
 )
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
@@ -21,6 +22,7 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/typingassist.cpp
     ${KESTREL_LIST_DIR}/pagesearch.cpp
     ${KESTREL_LIST_DIR}/pagepreview.cpp
+    ${KESTREL_LIST_DIR}/sidepreview.cpp
     ${KESTREL_LIST_DIR}/finddialog.cpp
     ${KESTREL_LIST_DIR}/headinsert.cpp
     ${KESTREL_LIST_DIR}/refreshdialog.cpp

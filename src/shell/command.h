@@ -6,6 +6,7 @@ enum class Command
     // File
     NewPage,
     OpenFile,
+    OpenFolder,
     Save,
     SaveAs,
     ReopenAs, // one entry per code page (CodePages::All())
@@ -63,6 +64,8 @@ enum class Command
     ToggleTabs,
     NextPage,
     PreviousPage,
+    SidePreview,
+    ToggleSiteFiles,
     // Elsewhere: the menu bar, the context menu, the toolbar, Help
     Preview,
     AddColour,

@@ -45,6 +45,7 @@ QList<Entry> PlainCommands()
     return {
         Plain(C::NewPage, "NewPage", "新建(&N)", Anywhere, {Keys(ctrl | Qt::Key_N)}),
         Plain(C::OpenFile, "OpenFile", "打开(&O)", Anywhere, {Keys(ctrl | Qt::Key_O)}),
+        Plain(C::OpenFolder, "OpenFolder", "打开文件夹(&D)", Anywhere),
         Plain(C::Save, "Save", "保存(&S)", Views, {Keys(ctrl | Qt::Key_S)}),
         Plain(C::SaveAs, "SaveAs", "另存为(&A)", Views, {Keys(ctrl | shift | Qt::Key_S)}),
         Plain(C::Close, "Close", "关闭当前页(&C)", Views),
@@ -107,6 +108,9 @@ QList<Entry> PlainCommands()
         Plain(C::ToggleTabs, "ToggleTabs", "以标签页显示(&T)", Anywhere | Entry::Switch),
         Plain(C::NextPage, "NextPage", "下一页(&N)", Anywhere, {Keys(ctrl | Qt::Key_Tab)}),
         Plain(C::PreviousPage, "PreviousPage", "上一页(&P)", Anywhere, {Keys(ctrl | shift | Qt::Key_Tab)}),
+        Plain(C::SidePreview, "SidePreview", "边写边看(&W)", Views | Entry::Checkable,
+              {Keys(ctrl | shift | Qt::Key_T)}),
+        Plain(C::ToggleSiteFiles, "ToggleSiteFiles", "网站文件(&I)", Anywhere | Entry::Checkable),
 
         Plain(C::Preview, "Preview", "预览(&T)", Views),
         Plain(C::AddColour, "AddColour", "添加颜色(&R)", Edits),

@@ -26,6 +26,8 @@
 #include "shell/problemsdock.h"
 #include "shell/findresultsdock.h"
 #include "shell/programicon.h"
+#include "shell/sitefileinsert.h"
+#include "shell/sitefilesdock.h"
 #include "shell/stylesheetcommands.h"
 #include "shell/toolbaricons.h"
 
@@ -117,8 +119,8 @@ const MenuDef kMenus[] = {
     {"FileMenu",
      "文件(&F)",
      Always,
-     {E(C::NewPage), E(C::OpenFile), Sep, E(C::Save), E(C::SaveAs), Sub("ReopenMenu", "以其他编码重新打开(&E)", OfPage),
-      E(C::ReopenAs), End, Sep, E(C::Close), E(C::Exit)}},
+     {E(C::NewPage), E(C::OpenFile), E(C::OpenFolder), Sep, E(C::Save), E(C::SaveAs),
+      Sub("ReopenMenu", "以其他编码重新打开(&E)", OfPage), E(C::ReopenAs), End, Sep, E(C::Close), E(C::Exit)}},
     {"EditMenu",
      "编辑(&E)",
      OfEditing,
@@ -171,7 +173,10 @@ const MenuDef kMenus[] = {
       End,
       E(C::InsertOtherElement)}},
     // The page entries follow, one per slot.
-    {"WindowMenu", "窗口(&W)", Always, {E(C::ToggleTabs), E(C::NextPage), E(C::PreviousPage), Sep}},
+    {"WindowMenu",
+     "窗口(&W)",
+     Always,
+     {E(C::ToggleTabs), E(C::NextPage), E(C::PreviousPage), Sep, E(C::SidePreview), E(C::ToggleSiteFiles), Sep}},
     {"MySet",
      "系统设置(&M)",
      OfPage,
@@ -300,6 +305,8 @@ MainFrame::~MainFrame()
     // Take the pages down while this frame is still whole: their going must not call back into a half-destroyed
     // frame.
     disconnect(Area, nullptr, this, nullptr);
+    if (siteFiles_)
+        siteFiles_->disconnect(this);
     for (QMdiSubWindow* window : Area->subWindowList()) {
         window->widget()->disconnect(this);
         delete window;
@@ -543,6 +550,8 @@ CommandRegistry::Handler MainFrame::FileHandler(Command id, int argument)
         return [this](Page) { OpenDocument(false, QString(), QString()); };
     case Command::OpenFile:
         return [this](Page) { OpenFile(); };
+    case Command::OpenFolder:
+        return [this](Page) { OpenFolder(); };
     case Command::Save:
         return [](Page doc) { doc->Save(); };
     case Command::SaveAs:
@@ -687,6 +696,10 @@ CommandRegistry::Handler MainFrame::FrameHandler(Command id)
         return [this](Page) { Area->activatePreviousSubWindow(); };
     case Command::Preview:
         return [](Page doc) { doc->TogglePreview(); };
+    case Command::SidePreview:
+        return [](Page doc) { doc->ToggleSidePreview(); };
+    case Command::ToggleSiteFiles:
+        return [this](Page) { SiteDock()->setVisible(siteFiles_->isHidden()); };
     case Command::Help:
         return [this](Page) { ShowHelp(); };
     case Command::About:
@@ -952,6 +965,35 @@ void MainFrame::OpenFile()
         OpenPath(path);
 }
 
+void MainFrame::OpenFolder()
+{
+    const PageWindow* doc = ActiveDocument();
+    const QString folder = FileDialog(this, FileDialogMode::Folder, QStringLiteral("打开文件夹"), QString(), QString(),
+                                      doc ? doc->folder : shared_.lastFolder, QString());
+    if (folder.isEmpty())
+        return;
+    SiteDock()->ChooseFolder(folder);
+    siteFiles_->show();
+}
+
+SiteFilesDock* MainFrame::SiteDock()
+{
+    if (siteFiles_)
+        return siteFiles_;
+    // Made when first wanted: until then no folder is read.
+    siteFiles_ = new SiteFilesDock(this);
+    addDockWidget(Qt::LeftDockWidgetArea, siteFiles_);
+    siteFiles_->hide();
+    connect(siteFiles_, &SiteFilesDock::OpenWanted, this, &MainFrame::OpenPath);
+    connect(siteFiles_, &QDockWidget::visibilityChanged, this,
+            [this] { Action(Command::ToggleSiteFiles)->setChecked(!siteFiles_->isHidden()); });
+    if (const PageWindow* doc = ActiveDocument())
+        siteFiles_->FollowPage(doc->folder);
+    else
+        siteFiles_->FollowPage(shared_.lastFolder);
+    return siteFiles_;
+}
+
 PageWindow* MainFrame::ActiveDocument() const
 {
     QMdiSubWindow* window = Area->activeSubWindow();
@@ -991,11 +1033,15 @@ void MainFrame::Follow(PageWindow* form)
         RefreshCaption(form);
         if (form->hasFile) // saved under a new name
             AddRecent(form->filePath);
+        if (siteFiles_ && form == ActiveDocument())
+            siteFiles_->FollowPage(form->folder);
     });
     connect(form, &PageWindow::RedoAvailable, this, &MainFrame::SetRedoEnabled);
     connect(form, &PageWindow::ModifiedChanged, this, [this, form] { RefreshCaption(form); });
     connect(form, &PageWindow::FilesDropped, this, &MainFrame::OpenFiles, Qt::QueuedConnection);
     connect(form, &PageWindow::FolderSearchWanted, this, &MainFrame::FindInFolder);
+    connect(form, &PageWindow::SiteFilesDropped, this,
+            [form](const QStringList& paths, int position) { SiteFileInsert::Drop(*form, paths, position); });
     connect(form, &PageWindow::EncodingMenuWanted, this, [this, form](const QPoint& globalPos) {
         // The menu's entries act on the active page: make it this one first.
         if (QMdiSubWindow* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
@@ -1070,8 +1116,9 @@ void MainFrame::UpdatePreviewCommands(PageWindow* form)
     state_.previewing = !form->previewBrowser->isHidden();
     toolbar->setVisible(!state_.previewing);
     Action(Command::Preview)->setText(state_.previewing ? QStringLiteral("关闭预览(&T)") : QStringLiteral("预览(&T)"));
-    // The word-wrap check mark follows the active page.
+    // The word-wrap and side preview check marks follow the active page.
     Action(Command::ToggleWordWrap)->setChecked(form->showLineNumbers);
+    Action(Command::SidePreview)->setChecked(form->SidePreviewShown());
     RefreshCommands();
 }
 
@@ -1091,6 +1138,8 @@ void MainFrame::SubWindowActivated(QMdiSubWindow* window)
         if (auto* form = qobject_cast<PageWindow*>(window->widget())) {
             form->Activate();
             problemsDock_->Follow(PageChecker::Of(form));
+            if (siteFiles_)
+                siteFiles_->FollowPage(form->folder);
             // The Window menu marks the active page.
             if (form->slotNumber >= 0 && form->slotNumber < MaxDocuments && slots_[form->slotNumber] == form)
                 windowEntries_[form->slotNumber]->setChecked(true);

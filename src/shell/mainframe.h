@@ -23,6 +23,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class SiteFilesDock;
 class ProgramState;
 class ProblemsDock;
 class PageWindow;
@@ -56,6 +57,10 @@ public:
     PageWindow* OpenDocument(bool hasFile, const QString& filename, const QString& folder, DecodedPage* page = nullptr,
                              PieceDecoder* pieces = nullptr);
     void OpenFile();
+    // "打开文件夹": the site tree shows the folder chosen.
+    void OpenFolder();
+    // The "网站文件" dock, made the first time it is wanted (hidden then).
+    SiteFilesDock* SiteDock();
     // Opens a file named on the command line or chosen in the open dialog.
     PageWindow* OpenPath(const QString& path);
     // Opens it so, with the caret at the start of the line asked for (the last line for one past the end).
@@ -212,4 +217,5 @@ private:
     bool offeringReloads_ = false;
     bool checkWhileTyping_ = false;
     FindResultsDock* findResults_ = nullptr;
+    SiteFilesDock* siteFiles_ = nullptr;
 };

@@ -23,6 +23,9 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/recoverydialog.cpp
     ${KESTREL_LIST_DIR}/recoverykeeper.cpp
     ${KESTREL_LIST_DIR}/singleinstance.cpp
+    ${KESTREL_LIST_DIR}/sitefilefilter.cpp
+    ${KESTREL_LIST_DIR}/sitefileinsert.cpp
+    ${KESTREL_LIST_DIR}/sitefilesdock.cpp
     ${KESTREL_LIST_DIR}/startup.cpp
     ${KESTREL_LIST_DIR}/stylesheetcommands.cpp
     ${KESTREL_LIST_DIR}/toolbaricons.cpp

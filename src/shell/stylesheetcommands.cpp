@@ -57,10 +57,19 @@ void StyleSheetCommands::MakeOutCss(const BuilderContext& context, PageWindow& d
         Messages::Show(&doc, QStringLiteral("无法保存!!"));
 }
 
-void StyleSheetCommands::LinkCss(PageWindow& doc)
+namespace {
+// Where a line goes into the head: before "</head", else before "<body"; 0 after telling the user neither is there.
+int HeadPoint(PageWindow& doc)
 {
     int p = 0;
     HeadInsert::FindHeadInsertPoint(doc, QStringLiteral("</head"), QStringLiteral("<body"), p);
+    return p;
+}
+} // namespace
+
+void StyleSheetCommands::LinkCss(PageWindow& doc)
+{
+    const int p = HeadPoint(doc);
     if (p <= 0)
         return;
     const QString answer =
@@ -69,4 +78,10 @@ void StyleSheetCommands::LinkCss(PageWindow& doc)
     if (!StyleSheet::IsLinkPath(answer))
         return;
     doc.InsertTextAt(p - 1, doc.pageEdit->SelStart(), StyleSheet::LinkLine(answer));
+}
+
+void StyleSheetCommands::LinkSheet(PageWindow& doc, const QString& address)
+{
+    if (const int p = HeadPoint(doc); p > 0)
+        doc.InsertTextAt(p - 1, doc.pageEdit->SelStart(), StyleSheet::LinkLine(address));
 }

@@ -16,4 +16,6 @@ public:
     static void MakeOutCss(const BuilderContext& context, PageWindow& doc);
     // "链接外部样式表": asks for the sheet's path and puts the link line before </head (or <body).
     static void LinkCss(PageWindow& doc);
+    // The link line to the sheet at `address`, put where LinkCss puts it, without asking.
+    static void LinkSheet(PageWindow& doc, const QString& address);
 };

@@ -123,7 +123,7 @@ private Q_SLOTS:
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FileMenu"))->actions())
             file.append(a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->objectName() : a->objectName());
         QCOMPARE(file.join(QLatin1Char(' ')),
-                 QStringLiteral("NewPage OpenFile RecentMenu - Save SaveAs ReopenMenu - Close Exit"));
+                 QStringLiteral("NewPage OpenFile RecentMenu OpenFolder - Save SaveAs ReopenMenu - Close Exit"));
         QStringList form;
         for (QAction* a : f_.frame->MenuNamed(QStringLiteral("FormHtml"))->actions())
             form.append(a->text());
