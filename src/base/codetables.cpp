@@ -12,9 +12,16 @@ namespace {
 constexpr quint32 QuadsInFirstPlane = 4 * 12600; // first bytes 0x81-0x84
 constexpr quint32 FirstWideQuad = 15 * 12600;    // 0x90 30 81 30, U+10000
 
+// Characters as the converter holds them inside (UCS-4 in the machine's order): converting to or from them is a
+// single step, so a refused code costs no more than the code itself.
 const char* Utf32Name()
 {
+#if defined(__STDC_ISO_10646__)
+    static_assert(sizeof(wchar_t) == sizeof(char32_t));
+    return "WCHAR_T";
+#else
     return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-32LE" : "UTF-32BE";
+#endif
 }
 
 // Writes the four-byte code with the given index (see CodeTables::QuadIndex).
@@ -55,14 +62,32 @@ public:
         char* src = static_cast<char*>(const_cast<void*>(in));
         char* dst = static_cast<char*>(out);
         size_t left = size, dstLeft = room;
-        if (iconv(cd_, &src, &left, &dst, &dstLeft) == size_t(-1))
+        const size_t converted = iconv(cd_, &src, &left, &dst, &dstLeft);
+        consumed_ = qsizetype(size - left);
+        produced_ = qsizetype(room - dstLeft);
+        if (converted == size_t(-1))
             return errno == EINVAL ? -1 : -2;
-        return int(room - dstLeft);
+        return int(produced_);
     }
+    // What the last Convert read and wrote before it stopped.
+    qsizetype Consumed() const { return consumed_; }
+    qsizetype Produced() const { return produced_; }
 
 private:
     iconv_t cd_;
+    qsizetype consumed_ = 0;
+    qsizetype produced_ = 0;
 };
+
+// The entry for what a code converted to: one character, or Bad.
+quint32 Entry(const char* out, int size)
+{
+    char32_t c = 0;
+    if (size != int(sizeof c))
+        return CodeTables::Bad;
+    std::memcpy(&c, out, sizeof c);
+    return c > 0x10FFFF ? CodeTables::Bad : c | (IsSpecial(c) ? CodeTables::Special : 0);
+}
 
 // The entry for the one character `size` bytes stand for, Lead where they end inside a code, Bad where they are no
 // code or more than one character.
@@ -75,6 +100,37 @@ quint32 ReadCode(Converter& cv, const uchar* bytes, size_t size)
     if (written != int(sizeof(char32_t)) || out[0] > 0x10FFFF)
         return CodeTables::Bad;
     return out[0] | (IsSpecial(out[0]) ? CodeTables::Special : 0);
+}
+
+// Converts `count` inputs of `step` bytes each, laid one after the other in `in` and each ending with an LF, in as
+// few calls as the converter allows (one, and one more after each input it refuses): `take(index, out, size)` gets
+// what each input converts to, without the LF (`lfSize` bytes in the output), or size -1 for one refused.
+template <class Take> void ConvertEach(Converter& cv, const QByteArray& in, int step, int lfSize, Take take)
+{
+    // A converter of several steps converts the input again up to a refused code: asking a few hundred at a time
+    // keeps that short.
+    constexpr qsizetype Batch = 256;
+    const qsizetype count = in.size() / step;
+    std::vector<char> out(size_t(Batch * step) * 4 + 64);
+    qsizetype k = 0;
+    while (k < count) {
+        const char* from = in.constData() + k * step;
+        const qsizetype asked = std::min(Batch, count - k);
+        const int written = cv.Convert(from, size_t(asked * step), out.data(), out.size());
+        const qsizetype done = written >= 0 ? asked : cv.Consumed() / step;
+        const char* piece = out.data();
+        const char* const end = out.data() + (written >= 0 ? written : cv.Produced());
+        for (qsizetype j = 0; j < done; ++j) {
+            const char* lf = piece;
+            while (lf < end && !(lf[0] == '\n' && std::all_of(lf + 1, lf + lfSize, [](char c) { return c == 0; })))
+                lf += lfSize;
+            take(k + j, piece, lf < end ? int(lf - piece) : -1);
+            piece = lf + lfSize;
+        }
+        k += done;
+        if (written < 0)
+            take(k++, nullptr, -1);
+    }
 }
 
 } // namespace
@@ -112,24 +168,31 @@ void CodeTables::ReadCodes(const char* iconvName)
             firstLead_ = std::min(firstLead_, b);
     }
     pairs_.assign(size_t(256 - std::min(firstLead_, 256)) * 256, Bad);
+    // Only the leads' pairs are asked about: no such pair stands for an LF, which ends each one's answer.
+    std::vector<int> leads;
+    QByteArray pairs;
     for (int lead = firstLead_; lead < 256; ++lead) {
         if (first_[lead] != Lead)
             continue;
-        for (int trail = 0; trail < 256; ++trail) {
-            const uchar pair[2] = {uchar(lead), uchar(trail)};
-            const quint32 entry = ReadCode(cv, pair, 2);
-            pairs_[size_t(lead - firstLead_) * 256 + trail] = entry != Lead ? entry : fourByteCodes_ ? Four : Bad;
-        }
+        leads.push_back(lead);
+        for (int trail = 0; trail < 256; ++trail)
+            pairs.append(char(lead)).append(char(trail)).append('\n');
     }
+    ConvertEach(cv, pairs, 3, sizeof(char32_t), [&](qsizetype i, const char* out, int size) {
+        const uchar pair[2] = {uchar(leads[size_t(i / 256)]), uchar(i % 256)};
+        quint32 entry = Entry(out, size);
+        if (size < 0) // refused with an LF after it: is it the start of a longer code?
+            entry = ReadCode(cv, pair, 2) == Lead && fourByteCodes_ ? Four : Bad;
+        pairs_[size_t(pair[0] - firstLead_) * 256 + pair[1]] = entry;
+    });
     if (!fourByteCodes_)
         return;
     quads_.assign(QuadsInFirstPlane, Bad);
-    char quad[4];
-    for (quint32 index = 0; index < QuadsInFirstPlane; ++index) {
-        WriteQuad(index, quad);
-        const quint32 entry = ReadCode(cv, reinterpret_cast<const uchar*>(quad), 4);
-        quads_[index] = entry == Lead ? Bad : entry;
-    }
+    QByteArray quads(QuadsInFirstPlane * 5, '\n');
+    for (quint32 index = 0; index < QuadsInFirstPlane; ++index)
+        WriteQuad(index, quads.data() + index * 5);
+    ConvertEach(cv, quads, 5, sizeof(char32_t),
+                [&](qsizetype i, const char* out, int size) { quads_[size_t(i)] = size < 0 ? Bad : Entry(out, size); });
 }
 
 void CodeTables::WriteCodes(const char* iconvName)
@@ -137,15 +200,27 @@ void CodeTables::WriteCodes(const char* iconvName)
     Converter cv(iconvName, Utf32Name());
     codes_.assign(0x10000, 0);
     uchar bytes[8];
-    for (char32_t c = 0; c < 0x10000; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF)
-            continue;
-        const int size = cv.Convert(&c, sizeof c, bytes, sizeof bytes);
-        if (size == 1 || size == 2)
-            codes_[c] = quint32(size) << 16 | (size == 1 ? bytes[0] : quint32(bytes[0]) << 8 | bytes[1]);
-        else if (size == 4 && fourByteCodes_ && QuadIndex(bytes) < QuadsInFirstPlane)
-            codes_[c] = 4u << 16 | QuadIndex(bytes);
+    // ASCII alone (an LF ends each answer of the rest, asked all at once).
+    for (char32_t c = 0; c < 0x80; ++c) {
+        if (cv.Convert(&c, sizeof c, bytes, sizeof bytes) == 1)
+            codes_[c] = 1u << 16 | bytes[0];
     }
+    std::vector<char32_t> characters;
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        if (c < 0xD800 || c > 0xDFFF) {
+            characters.push_back(c);
+            characters.push_back(U'\n');
+        }
+    }
+    const QByteArray all(reinterpret_cast<const char*>(characters.data()), qsizetype(characters.size() * 4));
+    ConvertEach(cv, all, 8, 1, [&](qsizetype i, const char* out, int size) {
+        const char32_t c = characters[size_t(i) * 2];
+        const auto* code = reinterpret_cast<const uchar*>(out);
+        if (size == 1 || size == 2)
+            codes_[c] = quint32(size) << 16 | (size == 1 ? code[0] : quint32(code[0]) << 8 | code[1]);
+        else if (size == 4 && fourByteCodes_ && QuadIndex(code) < QuadsInFirstPlane)
+            codes_[c] = 4u << 16 | QuadIndex(code);
+    });
     // The few characters beyond the first plane with two-byte codes are written with them.
     for (size_t i = 0; i < pairs_.size(); ++i) {
         const char32_t c = pairs_[i] & CharMask;
