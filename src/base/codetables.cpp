@@ -277,7 +277,7 @@ quint32 CodeTables::Quad(const uchar* p) const
     return c | (wide != widePairs_.end() && wide->first == c ? NotKept : 0);
 }
 
-int CodeTables::Encode(char32_t c, char* out) const
+int CodeTables::EncodeOther(char32_t c, char* out) const
 {
     if (c >= 0x10000) {
         const auto wide = std::lower_bound(widePairs_.begin(), widePairs_.end(), std::pair<char32_t, quint16>(c, 0));

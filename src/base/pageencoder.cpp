@@ -95,7 +95,20 @@ PageEncoder::PageEncoder(const PageEncoding& encoding, qsizetype expectedBytes)
     reserve_ = expectedBytes;
     out_.reserve(reserve_);
     if (encoding.codec == PageEncoding::Utf8 && encoding.bom)
-        out_.append("\xEF\xBB\xBF");
+        Put("\xEF\xBB\xBF", 3);
+}
+
+char* PageEncoder::Room(qsizetype bytes)
+{
+    if (out_.size() - used_ < bytes)
+        out_.resize(std::max(used_ + bytes, std::max(out_.capacity(), out_.size() * 2)));
+    return out_.data() + used_;
+}
+
+void PageEncoder::Put(const char* bytes, qsizetype size)
+{
+    std::copy(bytes, bytes + size, Room(size));
+    used_ += size;
 }
 
 bool PageEncoder::Append(QStringView text)
@@ -113,10 +126,8 @@ bool PageEncoder::Append(QStringView text)
 bool PageEncoder::AppendRun(QStringView text, qsizetype from, qsizetype to)
 {
     const char16_t* s = text.utf16();
-    const qsizetype start = out_.size();
-    out_.resize(start + (to - from) * MostBytesPerUnit + 16);
-    char* const base = out_.data();
-    char* dst = base + start;
+    char* const start = Room((to - from) * MostBytesPerUnit + 16);
+    char* dst = start;
     for (qsizetype k = from; k < to;) {
         const qsizetype ascii = CopyAscii(s, k, to, dst);
         dst += ascii;
@@ -136,13 +147,14 @@ bool PageEncoder::AppendRun(QStringView text, qsizetype from, qsizetype to)
         dst += written;
         k += units;
     }
-    out_.truncate(dst - base);
+    used_ += dst - start;
     return true;
 }
 
 bool PageEncoder::Fail(qsizetype at, char32_t c)
 {
     out_.clear();
+    used_ = 0;
     failedAt_ = at;
     failedChar_ = c;
     return false;
@@ -171,7 +183,7 @@ qsizetype PageEncoder::FirstUnwritable(QStringView text, CodePageId codec)
 void PageEncoder::AppendLineEnd()
 {
     if (ok_)
-        out_.append(lineEnd_);
+        Put(lineEnd_.constData(), lineEnd_.size());
 }
 
 void PageEncoder::AppendBreak(char kind)
@@ -180,13 +192,13 @@ void PageEncoder::AppendBreak(char kind)
         return;
     switch (kind) {
     case 'c':
-        out_.append("\r\n");
+        Put("\r\n", 2);
         break;
     case 'n':
-        out_.append('\n');
+        Put("\n", 1);
         break;
     case 'r':
-        out_.append('\r');
+        Put("\r", 1);
         break;
     case 'p': {
         const char16_t separator = 0x2029;
@@ -194,12 +206,14 @@ void PageEncoder::AppendBreak(char kind)
         break;
     }
     default:
-        out_.append(lineEnd_);
+        AppendLineEnd();
     }
 }
 
 QByteArray PageEncoder::Take()
 {
+    out_.truncate(used_);
+    used_ = 0;
     QByteArray bytes = std::exchange(out_, QByteArray());
     if (!ok_)
         return QByteArray();

@@ -32,7 +32,7 @@ public:
     // The bytes so far (empty after a failure). Encoding may go on after it: the next Take gives what follows.
     QByteArray Take();
     // How many bytes Take would give.
-    qsizetype Pending() const { return out_.size(); }
+    qsizetype Pending() const { return used_; }
 
     // The offset of the first character of `text` that `codec` cannot write (a lone surrogate, or one it has no
     // bytes for), or -1.
@@ -42,9 +42,14 @@ private:
     // Appends text[from, to), which does not end inside a surrogate pair unless the text does.
     bool AppendRun(QStringView text, qsizetype from, qsizetype to);
     bool Fail(qsizetype at, char32_t c);
+    // Room for `bytes` more after the bytes so far; where they go.
+    char* Room(qsizetype bytes);
+    void Put(const char* bytes, qsizetype size);
 
     const CodeTables* tables_; // null for UTF-8
+    // The bytes so far are the first used_ of out_; the rest is room.
     QByteArray out_;
+    qsizetype used_ = 0;
     QByteArray lineEnd_;
     qsizetype reserve_ = 0;
     bool ok_ = true;
