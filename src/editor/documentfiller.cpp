@@ -1,6 +1,7 @@
 #include "editor/documentfiller.h"
 
-#include <QLibraryInfo>
+#include "editor/textdocumentprivate.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtGlobal>
@@ -12,14 +13,8 @@
 #include <emmintrin.h>
 #endif
 
-// The fast way writes the text document's private structures as they are in this one version of Qt; with any
-// other Qt it is not even compiled, and pages go in the ordinary way.
-#if QT_VERSION == QT_VERSION_CHECK(6, 4, 2)
-#define KESTREL_FILL_FAST 1
-#include <private/qtextdocument_p.h>
-#else
-#define KESTREL_FILL_FAST 0
-#endif
+// The fast way writes the text document's private structures; without them pages go in the ordinary way.
+#define KESTREL_FILL_FAST KESTREL_TEXT_PRIVATE
 
 namespace {
 
@@ -133,13 +128,6 @@ std::vector<int> BlockRevisions(const std::vector<quint32>& blockSizes, int firs
     return revisions;
 }
 
-// The structures are the ones of the Qt this was built against; a debug build of Qt also checks, on every
-// insertion, that a run holds no separator.
-bool SameQtAsBuilt()
-{
-    return std::strcmp(qVersion(), QT_VERSION_STR) == 0 && !QLibraryInfo::isDebugBuild();
-}
-
 } // namespace
 #endif
 
@@ -148,7 +136,7 @@ DocumentFiller::DocumentFiller(QTextDocument* document, const QTextCharFormat& c
     : document_(document), charFormat_(charFormat), blockFormat_(blockFormat)
 {
 #if KESTREL_FILL_FAST
-    if (!SameQtAsBuilt()) {
+    if (!TextDocumentPrivateUsable()) {
         NoteOrdinaryWay("it runs with another Qt than the one it was built against");
     } else if (document->isUndoRedoEnabled() || document->characterCount() != 1 || document->blockCount() != 1) {
         NoteOrdinaryWay("the text control was not empty");
