@@ -129,23 +129,27 @@ bool PageEncoder::AppendRun(QStringView text, qsizetype from, qsizetype to)
     char* const start = Room((to - from) * MostBytesPerUnit + 16);
     char* dst = start;
     for (qsizetype k = from; k < to;) {
-        const qsizetype ascii = CopyAscii(s, k, to, dst);
-        dst += ascii;
-        k += ascii;
-        if (k == to)
-            break;
-        int units = 0;
-        const char32_t c = CharAt(s, to, k, &units);
-        const int written = units ? Write(tables_, c, dst) : 0;
-        if (written == 0) {
-            if (!references_ || units == 0)
-                return Fail(k, c);
-            // "&#x" + at most six digits + ";": within the room of the one or two units it replaces.
-            const QByteArray reference = "&#x" + QByteArray::number(uint(c), 16).toUpper() + ';';
-            dst = std::copy(reference.cbegin(), reference.cend(), dst);
+        if (s[k] < 0x80) {
+            const qsizetype ascii = CopyAscii(s, k, to, dst);
+            dst += ascii;
+            k += ascii;
+            continue;
         }
-        dst += written;
-        k += units;
+        // A run of other characters (Chinese text) one look-up each, until ASCII comes again.
+        do {
+            int units = 0;
+            const char32_t c = CharAt(s, to, k, &units);
+            const int written = units ? Write(tables_, c, dst) : 0;
+            if (written == 0) {
+                if (!references_ || units == 0)
+                    return Fail(k, c);
+                // "&#x" + at most six digits + ";": within the room of the one or two units it replaces.
+                const QByteArray reference = "&#x" + QByteArray::number(uint(c), 16).toUpper() + ';';
+                dst = std::copy(reference.cbegin(), reference.cend(), dst);
+            }
+            dst += written;
+            k += units;
+        } while (k < to && s[k] >= 0x80);
     }
     used_ += dst - start;
     return true;

@@ -21,9 +21,8 @@ bool DocumentRuns::Read(const QTextDocument* document, const Visit& visit)
         left -= size;
         // Separators stand in runs of their own; a run is still cut at any it holds.
         qsizetype from = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            if (run[i] != QChar::ParagraphSeparator)
-                continue;
+        for (qsizetype i; (i = QStringView(run + from, size - from).indexOf(QChar::ParagraphSeparator)) >= 0;) {
+            i += from;
             if ((i > from && !visit(QStringView(run + from, i - from), false)) || !visit(QStringView(), true))
                 return false;
             from = i + 1;
