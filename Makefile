@@ -37,7 +37,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = tagparser pagecodec conversion cssdeclarations tagdb helpers
 
-SANITIZE_TESTS = tst_pagecodec tst_documentfiller tst_piecedecoder tst_recoverystore tst_recoverykeeper \
+SANITIZE_TESTS = tst_pagecodec tst_pagedecoder tst_documentfiller tst_piecedecoder tst_recoverystore tst_recoverykeeper \
                  tst_singleinstance tst_tagparser
 
 $(FUZZ_BUILD)/build.ninja:

@@ -1,144 +1,14 @@
 #include "base/pagecodec.h"
 
+#include "base/pagedecoder.h"
+
 #include <QRegularExpression>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <functional>
-#include <iconv.h>
 #include <utility>
 #include <uchardet.h>
-
-namespace {
-
-const char* IconvName(PageEncoding::Codec codec)
-{
-    return CodePages::Of(codec).iconv;
-}
-
-const char* Utf16Name()
-{
-    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
-}
-
-class Iconv
-{
-public:
-    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Iconv()
-    {
-        if (ok())
-            iconv_close(cd_);
-    }
-    Iconv(const Iconv&) = delete;
-    Iconv& operator=(const Iconv&) = delete;
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return cd_; }
-
-private:
-    iconv_t cd_;
-};
-
-// Decodes `size` bytes into UTF-16; undecodable bytes become U+FFFD one byte at a time.
-QString DecodeWith(const char* codec, const char* data, qsizetype size, qsizetype* badBytes, qsizetype* firstBad)
-{
-    QString out;
-    if (size == 0)
-        return out;
-    Iconv cv(Utf16Name(), codec);
-    if (!cv.ok())
-        return QString::fromLatin1(data, size);
-    out.resize(size + 1); // never more UTF-16 units than bytes (+1 for a replacement at the very end)
-    char* in = const_cast<char*>(data);
-    size_t inLeft = size_t(size);
-    char* dst = reinterpret_cast<char*>(out.data());
-    size_t dstLeft = size_t(out.size()) * 2;
-    while (inLeft > 0) {
-        if (iconv(cv.get(), &in, &inLeft, &dst, &dstLeft) != size_t(-1))
-            break;
-        if (errno == E2BIG) // cannot happen with the size above, but stay safe
-            break;
-        // EILSEQ or EINVAL (truncated at the end): replace one byte and go on.
-        if (firstBad && *firstBad < 0)
-            *firstBad = in - data;
-        if (badBytes)
-            ++*badBytes;
-        const char16_t replacement = 0xFFFD;
-        memcpy(dst, &replacement, 2);
-        dst += 2;
-        dstLeft -= 2;
-        ++in;
-        --inLeft;
-        iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
-    }
-    out.resize((dst - reinterpret_cast<char*>(out.data())) / 2);
-    // Room was made for one unit per byte: give back what a page of Chinese text did not use, before the text
-    // control takes its own copy beside it.
-    out.squeeze();
-    return out;
-}
-
-// The character that starts at text[i] (a surrogate pair as one), with its length in UTF-16 units.
-char32_t CharAt(const QChar* text, qsizetype count, qsizetype i, qsizetype* units)
-{
-    if (text[i].isHighSurrogate() && i + 1 < count && text[i + 1].isLowSurrogate()) {
-        *units = 2;
-        return QChar::surrogateToUcs4(text[i], text[i + 1]);
-    }
-    *units = 1;
-    return text[i].unicode();
-}
-
-// Appends the encoding of text[0, count) to `out` through `cv`; false on a character that cannot be encoded,
-// whose offset then goes to `failedAt`. With `references`, such a character is written as "&#x...;" instead
-// (a lone surrogate still fails: it is no character at all).
-bool AppendEncoded(iconv_t cv, const QChar* text, qsizetype count, QByteArray& out, qsizetype* failedAt = nullptr,
-                   bool references = false)
-{
-    if (count == 0)
-        return true;
-    // ASCII needs no converter.
-    qsizetype i = 0;
-    while (i < count && text[i].unicode() < 0x80)
-        ++i;
-    if (i == count) {
-        const qsizetype at = out.size();
-        out.resize(at + count);
-        char* p = out.data() + at;
-        for (qsizetype k = 0; k < count; ++k)
-            p[k] = char(text[k].unicode());
-        return true;
-    }
-    char* in = reinterpret_cast<char*>(const_cast<QChar*>(text));
-    size_t inLeft = size_t(count) * 2;
-    while (inLeft > 0) {
-        const qsizetype at = out.size();
-        const size_t room = inLeft * 2 + 16; // at most 4 bytes per UTF-16 unit pair
-        out.resize(at + qsizetype(room));
-        char* dst = out.data() + at;
-        size_t dstLeft = room;
-        const size_t r = iconv(cv, &in, &inLeft, &dst, &dstLeft);
-        out.resize(at + qsizetype(room - dstLeft));
-        if (r != size_t(-1) || errno == E2BIG)
-            continue;
-        const qsizetype bad = (in - reinterpret_cast<char*>(const_cast<QChar*>(text))) / 2;
-        qsizetype units = 1;
-        const char32_t ch = CharAt(text, count, bad, &units);
-        if (!references || QChar::isSurrogate(ch)) {
-            if (failedAt)
-                *failedAt = bad;
-            return false;
-        }
-        out.append("&#x" + QByteArray::number(uint(ch), 16).toUpper() + ';');
-        in += units * 2;
-        inLeft -= size_t(units) * 2;
-        iconv(cv, nullptr, nullptr, nullptr, nullptr);
-    }
-    return true;
-}
-
-} // namespace
 
 bool PageCodec::IsValidUtf8(const char* data, qsizetype size, bool* hasNonAscii)
 {
@@ -273,59 +143,77 @@ bool PageCodec::EncodeWithBreaks(QStringView text, const PageEncoding& encoding,
 
 namespace {
 
-// Works out how each line ends and whether the page, saved unchanged, gives back its bytes.
-void CheckRoundTrip(const QByteArray& bytes, DecodedPage& page)
+// The bytes `text` is written as with the given breaks, counted, or -1 when a character cannot be written.
+qsizetype EncodedSize(QStringView text, const PageEncoding& encoding, const QByteArray& breaks)
 {
-    QByteArray breaks;
-    const qsizetype blockEnd = PageCodec::FindBreaks(page.text, breaks);
-    const char usual = PageCodec::BreakCode(page.encoding.lineEnd);
-    if (breaks.count(usual) != breaks.size())
-        page.breaks = breaks;
-    if (blockEnd >= 0) {
-        qsizetype size = 0;
-        const bool encoded = PageCodec::EncodeWithBreaks(QStringView(page.text).left(blockEnd), page.encoding, breaks,
-                                              [&size](const QByteArray& piece) {
-                                                  size += piece.size();
-                                                  return true;
-                                              });
-        page.firstUnkeptOffset = encoded ? size : 0;
-        return;
-    }
-    if (page.badBytes > 0)
-        return; // already reported as such
-    // Compared a piece at a time; the first byte that differs (or where one of them ends first) is not kept.
-    qsizetype at = 0;
-    qsizetype differs = -1;
-    const bool encoded = PageCodec::EncodeWithBreaks(page.text, page.encoding, page.breaks, [&](const QByteArray& piece) {
-        const qsizetype common = qMin(piece.size(), bytes.size() - at);
-        for (qsizetype i = 0; i < common; ++i) {
-            if (piece.at(i) != bytes.at(at + i)) {
-                differs = at + i;
-                return false;
-            }
-        }
-        at += piece.size();
-        if (common < piece.size()) {
-            differs = bytes.size();
-            return false;
-        }
+    qsizetype size = 0;
+    const bool encoded = PageCodec::EncodeWithBreaks(text, encoding, breaks, [&size](const QByteArray& piece) {
+        size += piece.size();
         return true;
     });
-    if (!encoded)
-        page.firstUnkeptOffset = 0;
-    else if (differs >= 0)
-        page.firstUnkeptOffset = differs;
-    else if (at != bytes.size())
-        page.firstUnkeptOffset = at;
+    return encoded ? size : -1;
+}
+
+// Where writing `text` (breaks and all, as characters) first differs from `bytes`: the offset of the first byte that
+// differs, or where one of them ends before the other; -1 when they are the same, -2 when a character cannot be
+// written.
+qsizetype FirstDifference(QStringView text, const PageEncoding& encoding, QByteArrayView bytes)
+{
+    constexpr qsizetype PieceUnits = 1 << 20;
+    PageEncoder encoder(encoding);
+    qsizetype at = 0;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = std::min(text.size(), from + PieceUnits);
+        if (to < text.size() && text[to - 1].isHighSurrogate())
+            ++to;
+        if (!encoder.Append(text.sliced(from, to - from)))
+            return -2;
+        from = to;
+        const QByteArray piece = encoder.Take();
+        const qsizetype common = std::min(piece.size(), bytes.size() - at);
+        const auto [mine, theirs] = std::mismatch(piece.cbegin(), piece.cbegin() + common, bytes.cbegin() + at);
+        if (mine != piece.cbegin() + common)
+            return at + (mine - piece.cbegin());
+        if (common < piece.size())
+            return bytes.size();
+        at += piece.size();
+    }
+    return at == bytes.size() ? -1 : at;
+}
+
+// Works out how each line ends and whether the page, saved unchanged, gives back its bytes (`skip`: the length of its
+// byte-order mark). Only a page with a character that is written back as other bytes, or one at which the text
+// control ends a line, is encoded again to find where.
+void CheckRoundTrip(const QByteArray& bytes, qsizetype skip, const DecodedText& decoded, DecodedPage& page)
+{
+    const char usual = PageCodec::BreakCode(page.encoding.lineEnd);
+    if (decoded.breaks.count(usual) != decoded.breaks.size())
+        page.breaks = decoded.breaks;
+    if (decoded.blockEnd >= 0) {
+        if (decoded.badBytes == 0 && (decoded.unkept < 0 || decoded.unkept > decoded.blockEnd)) {
+            page.firstUnkeptOffset = skip + decoded.blockEndByte;
+        } else {
+            const qsizetype size = EncodedSize(QStringView(decoded.text).left(decoded.blockEnd), page.encoding, decoded.breaks);
+            page.firstUnkeptOffset = size >= 0 ? size : 0;
+        }
+        return;
+    }
+    if (decoded.badBytes > 0 || decoded.unkept < 0)
+        return; // bad bytes are already reported as such; otherwise every byte comes back
+    PageEncoding rest = page.encoding;
+    rest.bom = false;
+    const qsizetype from = skip + decoded.unkeptByte;
+    const qsizetype differs =
+        FirstDifference(QStringView(decoded.text).sliced(decoded.unkept), rest, QByteArrayView(bytes).sliced(from));
+    if (differs != -1)
+        page.firstUnkeptOffset = differs == -2 ? 0 : from + differs;
 }
 
 } // namespace
 
 DecodedPage PageCodec::Decode(const QByteArray& bytes)
 {
-    DecodedPage page = DecodeText(bytes, -1);
-    CheckRoundTrip(bytes, page);
-    return page;
+    return DecodeText(bytes, -1);
 }
 
 QByteArray PageCodec::EncodeAsRead(const DecodedPage& page)
@@ -340,9 +228,7 @@ QByteArray PageCodec::EncodeAsRead(const DecodedPage& page)
 
 DecodedPage PageCodec::DecodeAs(const QByteArray& bytes, PageEncoding::Codec codec)
 {
-    DecodedPage page = DecodeText(bytes, codec);
-    CheckRoundTrip(bytes, page);
-    return page;
+    return DecodeText(bytes, codec);
 }
 
 int PageCodec::DeclaredCodec(const QByteArray& charset)
@@ -439,17 +325,12 @@ PageEncoding PageCodec::Choose(const QByteArray& bytes, int forced, qsizetype* s
 QString PageCodec::DecodeBytes(const char* data, qsizetype size, PageEncoding::Codec codec, qsizetype* badBytes,
                                qsizetype* firstBad)
 {
-    if (codec == PageEncoding::Utf8) {
-        bool nonAscii = false;
-        if (IsValidUtf8(data, size, &nonAscii)) {
-            // fromUtf8 drops a byte-order mark at the start: one after the page's own is part of the text.
-            qsizetype marks = 0;
-            while (QByteArrayView(data + marks * 3, size - marks * 3).startsWith("\xEF\xBB\xBF"))
-                ++marks;
-            return QString(marks, QChar(0xFEFF)) + QString::fromUtf8(data + marks * 3, size - marks * 3);
-        }
-    }
-    return DecodeWith(IconvName(codec), data, size, badBytes, firstBad);
+    DecodedText decoded = PageDecoder::Decode(data, size, codec);
+    if (badBytes)
+        *badBytes += decoded.badBytes;
+    if (firstBad && *firstBad < 0)
+        *firstBad = decoded.firstBad;
+    return std::move(decoded.text);
 }
 
 DecodedPage PageCodec::DecodeText(const QByteArray& bytes, int forced)
@@ -457,82 +338,12 @@ DecodedPage PageCodec::DecodeText(const QByteArray& bytes, int forced)
     DecodedPage page;
     qsizetype skip = 0;
     page.encoding = Choose(bytes, forced, &skip);
-    page.text = DecodeBytes(bytes.constData() + skip, bytes.size() - skip, page.encoding.codec, &page.badBytes,
-                            &page.firstBadOffset);
-    if (page.firstBadOffset >= 0)
-        page.firstBadOffset += skip;
+    DecodedText decoded = PageDecoder::Decode(bytes.constData() + skip, bytes.size() - skip, page.encoding.codec);
+    page.badBytes = decoded.badBytes;
+    page.firstBadOffset = decoded.firstBad >= 0 ? decoded.firstBad + skip : -1;
+    CheckRoundTrip(bytes, skip, decoded, page);
+    page.text = std::move(decoded.text);
     return page;
-}
-
-PageEncoder::PageEncoder(const PageEncoding& encoding, qsizetype expectedBytes)
-    : cd_(iconv_open(IconvName(encoding.codec), Utf16Name()))
-{
-    lineEnd_ = encoding.lineEnd == PageEncoding::CrLf ? QByteArrayLiteral("\r\n")
-               : encoding.lineEnd == PageEncoding::Lf ? QByteArrayLiteral("\n")
-                                                      : QByteArrayLiteral("\r");
-    ok_ = cd_ != reinterpret_cast<void*>(-1);
-    out_.reserve(expectedBytes);
-    if (encoding.codec == PageEncoding::Utf8 && encoding.bom)
-        out_.append("\xEF\xBB\xBF");
-}
-
-PageEncoder::~PageEncoder()
-{
-    if (cd_ != reinterpret_cast<void*>(-1))
-        iconv_close(static_cast<iconv_t>(cd_));
-}
-
-bool PageEncoder::Append(QStringView text)
-{
-    if (!ok_)
-        return false;
-    qsizetype bad = -1;
-    ok_ = AppendEncoded(static_cast<iconv_t>(cd_), text.data(), text.size(), out_, &bad, references_);
-    if (!ok_) {
-        out_.clear();
-        if (bad >= 0) {
-            failedAt_ = bad;
-            qsizetype units = 1;
-            failedChar_ = CharAt(text.data(), text.size(), bad, &units);
-        }
-    }
-    return ok_;
-}
-
-void PageEncoder::AppendLineEnd()
-{
-    if (ok_)
-        out_.append(lineEnd_);
-}
-
-void PageEncoder::AppendBreak(char kind)
-{
-    if (!ok_)
-        return;
-    switch (kind) {
-    case 'c':
-        out_.append("\r\n");
-        break;
-    case 'n':
-        out_.append('\n');
-        break;
-    case 'r':
-        out_.append('\r');
-        break;
-    case 'p': {
-        const char16_t separator = 0x2029;
-        Append(QStringView(&separator, 1));
-        break;
-    }
-    default:
-        out_.append(lineEnd_);
-    }
-}
-
-QByteArray PageEncoder::Take()
-{
-    QByteArray bytes = std::exchange(out_, QByteArray());
-    return ok_ ? bytes : QByteArray();
 }
 
 bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteArray& out)
@@ -558,28 +369,20 @@ bool PageCodec::Encode(const QString& text, const PageEncoding& encoding, QByteA
 
 QString PageCodec::FromGb18030(const QByteArray& bytes, qsizetype* badBytes)
 {
-    qsizetype bad = 0, first = -1;
-    QString s = DecodeWith("GB18030", bytes.constData(), bytes.size(), &bad, &first);
+    DecodedText decoded = PageDecoder::Decode(bytes.constData(), bytes.size(), PageEncoding::Gb18030);
     if (badBytes)
-        *badBytes = bad;
-    return s;
+        *badBytes = decoded.badBytes;
+    return std::move(decoded.text);
 }
 
 qsizetype PageCodec::FirstUnencodable(QStringView text, PageEncoding::Codec codec)
 {
-    QByteArray out;
-    qsizetype bad = -1;
-    Iconv cv(IconvName(codec), Utf16Name());
-    if (!cv.ok() || AppendEncoded(cv.get(), text.data(), text.size(), out, &bad))
-        return -1;
-    return bad;
+    return PageEncoder::FirstUnwritable(text, codec);
 }
 
 QByteArray PageCodec::ToGb18030(const QString& text)
 {
-    QByteArray out;
-    Iconv cv("GB18030", Utf16Name());
-    if (!cv.ok() || !AppendEncoded(cv.get(), text.constData(), text.size(), out))
-        return QByteArray();
-    return out;
+    PageEncoder encoder{PageEncoding()};
+    encoder.Append(text);
+    return encoder.Take();
 }

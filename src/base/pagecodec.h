@@ -7,30 +7,14 @@
 // stores one break).
 
 #include "base/codepages.h"
+#include "base/pageencoding.h"
+#include "base/pageencoder.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
 
 #include <functional>
-
-struct PageEncoding
-{
-    // The code pages are the rows of CodePages (PageEncoding::Utf8 ...).
-    using Codec = CodePageId;
-    using enum CodePageIds::Id;
-    enum LineEnd
-    {
-        CrLf,
-        Lf,
-        Cr
-    };
-    Codec codec = Gb18030;
-    bool bom = false;
-    LineEnd lineEnd = CrLf;
-
-    bool operator==(const PageEncoding&) const = default;
-};
 
 struct DecodedPage
 {
@@ -44,42 +28,6 @@ struct DecodedPage
     // Offset of the first byte that saving the page unchanged would not give back, or -1 when it gives back
     // every byte.
     qsizetype firstUnkeptOffset = -1;
-};
-
-// Encodes a page piece by piece (line by line from the editor), so a big page is never copied whole.
-class PageEncoder
-{
-public:
-    explicit PageEncoder(const PageEncoding& encoding, qsizetype expectedBytes = 0);
-    ~PageEncoder();
-    PageEncoder(const PageEncoder&) = delete;
-    PageEncoder& operator=(const PageEncoder&) = delete;
-
-    // Appends text without line breaks; false (and nothing more is appended) on a character that cannot be
-    // written: a lone surrogate, or one the code page has no bytes for.
-    bool Append(QStringView text);
-    // From now on, characters the code page has no bytes for are written as HTML references ("&#xE78D;").
-    void WriteReferences(bool on) { references_ = on; }
-    // After a failure: the character that could not be written and its offset in the failing Append's text.
-    char32_t FailedChar() const { return failedChar_; }
-    qsizetype FailedAt() const { return failedAt_; }
-    void AppendLineEnd();
-    // A line break as the file had it ('c', 'n', 'r', 'p' as in DecodedPage::breaks); 0 is the page's line end.
-    void AppendBreak(char kind);
-    bool Ok() const { return ok_; }
-    // The bytes so far (empty after a failure). Encoding may go on after it: the next Take gives what follows.
-    QByteArray Take();
-    // How many bytes Take would give.
-    qsizetype Pending() const { return out_.size(); }
-
-private:
-    void* cd_;
-    QByteArray out_;
-    QByteArray lineEnd_;
-    bool ok_ = true;
-    bool references_ = false;
-    char32_t failedChar_ = 0;
-    qsizetype failedAt_ = -1;
 };
 
 class PageCodec

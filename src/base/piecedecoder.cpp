@@ -1,5 +1,7 @@
 #include "base/piecedecoder.h"
 
+#include "base/pagedecoder.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -109,9 +111,10 @@ PieceDecoder::Slot PieceDecoder::DecodePiece(size_t index)
     const auto [start, end] = cuts_[index];
     const qsizetype from = start == 0 ? skip_ : start;
     Slot slot;
-    qsizetype bad = 0, firstBad = -1;
-    slot.piece.text = PageCodec::DecodeBytes(bytes_.constData() + from, end - from, encoding_.codec, &bad, &firstBad);
-    slot.kept = bad == 0 && Kept(slot.piece.text, start, end, slot.breaks);
+    DecodedText decoded = PageDecoder::Decode(bytes_.constData() + from, end - from, encoding_.codec);
+    slot.kept = decoded.Kept();
+    slot.breaks = std::move(decoded.breaks);
+    slot.piece.text = std::move(decoded.text);
     if (hook_)
         hook_(slot.piece);
     slot.ready = true;
@@ -143,23 +146,6 @@ void PieceDecoder::Summarise()
         page_.breaks = after;
     }
     bytes_ = QByteArray();
-}
-
-bool PieceDecoder::Kept(QStringView text, qsizetype start, qsizetype end, QByteArray& breaks)
-{
-    if (PageCodec::FindBreaks(text, breaks) >= 0)
-        return false;
-    PageEncoding encoding = encoding_;
-    encoding.bom = encoding_.bom && start == 0;
-    qsizetype at = start;
-    bool same = true;
-    const bool encoded = PageCodec::EncodeWithBreaks(text, encoding, breaks, [&](const QByteArray& piece) {
-        same = piece.size() <= end - at &&
-               std::memcmp(piece.constData(), bytes_.constData() + at, size_t(piece.size())) == 0;
-        at += piece.size();
-        return same;
-    });
-    return encoded && same && at == end;
 }
 
 DecodedPage PieceDecoder::DecodeWhole()

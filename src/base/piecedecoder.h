@@ -66,9 +66,6 @@ private:
     Slot DecodePiece(size_t index);
     // Once every piece is decoded: what Summary gives.
     void Summarise();
-    // Whether the piece's text, saved with its own breaks, gives back its bytes: then nothing in it needs a word
-    // at opening. Its breaks go to `breaks`.
-    bool Kept(QStringView text, qsizetype start, qsizetype end, QByteArray& breaks);
 
     QByteArray bytes_;
     const int codec_;

@@ -37,21 +37,32 @@ constexpr std::array<int, 128> AsciiMarks = [] {
     return marks;
 }();
 
+// Whether text[at, ...) starts with `lower` (lower-case ASCII letters), in any case.
+bool StartsWithLetters(QStringView text, qsizetype at, const char* lower)
+{
+    for (; *lower; ++lower, ++at) {
+        if (at >= text.size() || (text[at].unicode() | 0x20) != char16_t(*lower))
+            return false;
+    }
+    return true;
+}
+
 // The script and style markers a "<" at `at` starts.
 int TagMarkers(QStringView text, qsizetype at)
 {
-    // Only "s" or "/" can start the rest of a script or style tag: most tags are passed at one look.
-    const char16_t next = at + 1 < text.size() ? text.at(at + 1).unicode() : 0;
-    if (next != u's' && next != u'S' && next != u'/')
+    // Only "s" or "/s" can start the rest of a script or style tag: most tags are passed at one or two looks. No
+    // marker holds a line end, so looking past the line's end finds nothing it would not.
+    qsizetype next = at + 1;
+    const bool closing = next < text.size() && text[next] == u'/';
+    next += closing ? 1 : 0;
+    if (next >= text.size() || (text[next].unicode() | 0x20) != u's')
         return 0;
-    // No marker holds a line end, so looking past the line's end finds nothing it would not.
-    const QStringView rest = text.mid(at + 1);
-    int bits = 0;
-    for (int m = 6; m < int(std::size(Markers)); ++m) {
-        if (rest.startsWith(QLatin1String(Markers[m] + 1), Qt::CaseInsensitive))
-            bits |= 1 << m;
-    }
-    return bits;
+    // The markers' bits: "<script" 6, "</script" 7, "<style" 8, "</style" 9.
+    if (StartsWithLetters(text, next + 1, "cript"))
+        return 1 << (closing ? 7 : 6);
+    if (StartsWithLetters(text, next + 1, "tyle"))
+        return 1 << (closing ? 9 : 8);
+    return 0;
 }
 
 // Calls lineDone(bits) at the end of each line of `text` (the text control's breaks: CR LF, LF, CR, U+2029 and

@@ -1,6 +1,7 @@
 #include "editor/documentfiller.h"
 
-#include <QLibraryInfo>
+#include "editor/textdocumentprivate.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtGlobal>
@@ -8,14 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 
-// The fast way writes the text document's private structures as they are in this one version of Qt; with any
-// other Qt it is not even compiled, and pages go in the ordinary way.
-#if QT_VERSION == QT_VERSION_CHECK(6, 4, 2)
-#define KESTREL_FILL_FAST 1
-#include <private/qtextdocument_p.h>
-#else
-#define KESTREL_FILL_FAST 0
+#if defined(__SSE2__)
+#include <emmintrin.h>
 #endif
+
+// The fast way writes the text document's private structures; without them pages go in the ordinary way.
+#define KESTREL_FILL_FAST KESTREL_TEXT_PRIVATE
 
 namespace {
 
@@ -129,13 +128,6 @@ std::vector<int> BlockRevisions(const std::vector<quint32>& blockSizes, int firs
     return revisions;
 }
 
-// The structures are the ones of the Qt this was built against; a debug build of Qt also checks, on every
-// insertion, that a run holds no separator.
-bool SameQtAsBuilt()
-{
-    return std::strcmp(qVersion(), QT_VERSION_STR) == 0 && !QLibraryInfo::isDebugBuild();
-}
-
 } // namespace
 #endif
 
@@ -144,7 +136,7 @@ DocumentFiller::DocumentFiller(QTextDocument* document, const QTextCharFormat& c
     : document_(document), charFormat_(charFormat), blockFormat_(blockFormat)
 {
 #if KESTREL_FILL_FAST
-    if (!SameQtAsBuilt()) {
+    if (!TextDocumentPrivateUsable()) {
         NoteOrdinaryWay("it runs with another Qt than the one it was built against");
     } else if (document->isUndoRedoEnabled() || document->characterCount() != 1 || document->blockCount() != 1) {
         NoteOrdinaryWay("the text control was not empty");
@@ -284,15 +276,18 @@ void DocumentFiller::Finish()
 
 namespace {
 
-// Every LF (and frame mark) in [from, to) becomes a separator; written without branches so that it runs on whole
-// vectors at a time.
-void SeparateLines(char16_t* from, char16_t* to)
+// One character of the text moved down from `in` to `out`: a line break (CR LF taken whole) becomes a separator.
+void MoveOne(char16_t* p, qsizetype n, qsizetype& in, qsizetype& out)
 {
-    for (char16_t* p = from; p != to; ++p) {
-        const char16_t c = *p;
-        const bool lineBreak = (c == u'\n') | (c == char16_t(0xFDD0)) | (c == char16_t(0xFDD1));
-        *p = lineBreak ? Separator : c;
+    char16_t c = p[in++];
+    if (c == u'\r') {
+        if (in < n && p[in] == u'\n')
+            ++in;
+        c = Separator;
+    } else if (c == u'\n' || c == char16_t(0xFDD0) || c == char16_t(0xFDD1)) {
+        c = Separator;
     }
+    p[out++] = c;
 }
 
 } // namespace
@@ -300,24 +295,34 @@ void SeparateLines(char16_t* from, char16_t* to)
 void DocumentFiller::ToBlockText(QString& text)
 {
     const qsizetype n = text.size();
-    auto* p = reinterpret_cast<char16_t*>(text.data());
-    qsizetype cr = QStringView(text).indexOf(u'\r');
-    SeparateLines(p, p + (cr < 0 ? n : cr));
-    if (cr < 0)
+    if (n == 0)
         return;
-    // From the first CR on the text closes up: each CR (with the LF after it) becomes one separator, and the run
-    // up to the next CR moves down.
-    qsizetype out = cr;
-    while (cr < n) {
-        p[out++] = Separator;
-        const qsizetype from = cr + (cr + 1 < n && p[cr + 1] == u'\n' ? 2 : 1);
-        qsizetype next = QStringView(text).indexOf(u'\r', from);
-        if (next < 0)
-            next = n;
-        std::memmove(p + out, p + from, size_t(next - from) * sizeof(char16_t));
-        SeparateLines(p + out, p + out + (next - from));
-        out += next - from;
-        cr = next;
+    auto* p = reinterpret_cast<char16_t*>(text.data());
+    qsizetype in = 0, out = 0;
+#if defined(__SSE2__)
+    // Eight characters at a time: LFs and frame marks become separators where they stand, and the text moves down
+    // (behind what was read) by one for each CR LF; only eight that hold a CR go one at a time.
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i mark0 = _mm_set1_epi16(short(0xFDD0));
+    const __m128i mark1 = _mm_set1_epi16(short(0xFDD1));
+    const __m128i separator = _mm_set1_epi16(short(Separator));
+    while (in + 8 <= n) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + in));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(v, cr)) != 0) {
+            for (const qsizetype stop = in + 8; in < stop;)
+                MoveOne(p, n, in, out);
+            continue;
+        }
+        const __m128i breaks =
+            _mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_or_si128(_mm_cmpeq_epi16(v, mark0), _mm_cmpeq_epi16(v, mark1)));
+        const __m128i blocked = _mm_or_si128(_mm_andnot_si128(breaks, v), _mm_and_si128(breaks, separator));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), blocked);
+        in += 8;
+        out += 8;
     }
+#endif
+    while (in < n)
+        MoveOne(p, n, in, out);
     text.truncate(out);
 }

@@ -1,6 +1,7 @@
 #include "editor/pageedit.h"
 
 #include "base/sitefiles.h"
+#include "editor/documentruns.h"
 #include "editor/linenumbergutter.h"
 #include "editor/pagelayout.h"
 #include "editor/syntaxcolouring.h"
@@ -161,19 +162,32 @@ public:
 
 int PageEdit::EncodeInto(PageEncoder& encoder, const std::function<bool(const QByteArray& piece)>& flush) const
 {
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        if (block != document()->firstBlock()) {
-            const auto* data = static_cast<const LineBreakData*>(block.previous().userData());
-            encoder.AppendBreak(data ? data->Kind : 0);
+    // The lines are read as runs of the document's own text, not copied one by one; the blocks are followed only
+    // for the breaks kept from the file.
+    QTextBlock block = document()->firstBlock();
+    int line = 1;
+    int result = 0;
+    DocumentRuns::Read(document(), [&](QStringView text, bool lineEnd) {
+        if (!lineEnd) {
+            if (encoder.Append(text))
+                return true;
+            result = line;
+            return false;
         }
-        if (!encoder.Append(block.text()))
-            return block.blockNumber() + 1;
-        if (flush && encoder.Pending() >= PieceBytes && !flush(encoder.Take()))
-            return -1;
-    }
-    if (flush && !flush(encoder.Take()))
+        if (flush && encoder.Pending() >= PieceBytes && !flush(encoder.Take())) {
+            result = -1;
+            return false;
+        }
+        const auto* data = unusualBreaks_ ? static_cast<const LineBreakData*>(block.userData()) : nullptr;
+        encoder.AppendBreak(data ? data->Kind : 0);
+        if (unusualBreaks_)
+            block = block.next();
+        ++line;
+        return true;
+    });
+    if (result == 0 && flush && !flush(encoder.Take()))
         return -1;
-    return 0;
+    return result;
 }
 
 void PageEdit::SetLineBreaks(const QByteArray& breaks, char usual)

@@ -16,6 +16,7 @@ list(APPEND KESTREL_CORE_SOURCES
 list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
     ${KESTREL_LIST_DIR}/documentfiller.cpp
+    ${KESTREL_LIST_DIR}/documentruns.cpp
     ${KESTREL_LIST_DIR}/pagewindow.cpp
     ${KESTREL_LIST_DIR}/completionlists.cpp
     ${KESTREL_LIST_DIR}/documentlines.cpp

@@ -97,6 +97,13 @@ private Q_SLOTS:
         QTest::newRow("bad byte in the first lines, mixed breaks after it")
             << gb + "\x80\r\na\nb\r\n"
             << -1 << QString::fromUtf8(gb + "\xEF\xBF\xBD\r\na\nb\r\n") << qsizetype(1) << qsizetype(-1);
+        // Codes the code page reads but writes back as other bytes: the first byte that differs is named.
+        QTest::newRow("Big5 code written back as another")
+            << big5 + "a\n\xA2\xCC\nb\n" << -1 << QString::fromUtf8(big5 + "a\n\xE5\x8D\x81\nb\n") << qsizetype(0)
+            << qsizetype(big5.size() + 2);
+        QTest::newRow("GB18030 four-byte code of a character with two bytes")
+            << gb + "x\r\n\x95\x32\x90\x31\r\n" << -1 << QString::fromUtf8(gb + "x\r\n\xF0\xA0\x82\x87\r\n")
+            << qsizetype(0) << qsizetype(gb.size() + 3);
         QTest::newRow("GB18030 mixed breaks, all kept")
             << gb + "a\nb\rc\r\n\xD6\xD0\n"
             << -1 << QString::fromUtf8(gb + "a\nb\rc\r\n中\n") << qsizetype(0) << qsizetype(-1);

@@ -170,6 +170,43 @@ class TestDocumentFiller : public QObject
     }
 
 private Q_SLOTS:
+    // Every break becomes one separator, wherever it falls among the characters taken eight at a time (a CR LF
+    // across two such runs included), and the rest of the text stays as it was.
+    void blockTextAtEveryPlace_data()
+    {
+        QTest::addColumn<QString>("brk");
+        QTest::newRow("CR LF") << QStringLiteral("\r\n");
+        QTest::newRow("CR") << QStringLiteral("\r");
+        QTest::newRow("LF") << QStringLiteral("\n");
+        QTest::newRow("CR CR LF") << QStringLiteral("\r\r\n");
+        QTest::newRow("LF CR") << QStringLiteral("\n\r");
+        QTest::newRow("frame marks") << (QString(QChar(0xFDD0)) + QChar(0xFDD1));
+        QTest::newRow("separator stays") << QString(QChar::ParagraphSeparator);
+    }
+    void blockTextAtEveryPlace()
+    {
+        QFETCH(QString, brk);
+        const QString plain = QStringLiteral("abcdefghijklmnopqrstuvw中文xyz");
+        for (qsizetype at = 0; at <= plain.size(); ++at) {
+            for (qsizetype second = at; second <= plain.size(); second += 5) {
+                QString text = plain;
+                text.insert(second, brk);
+                text.insert(at, brk);
+                QString expected;
+                for (qsizetype i = 0; i < text.size(); ++i) {
+                    const QChar c = text[i];
+                    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                        ++i;
+                    const bool lineBreak = c == u'\r' || c == u'\n' || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+                    expected += lineBreak ? QChar(QChar::ParagraphSeparator) : c;
+                }
+                QString blocked = text;
+                DocumentFiller::ToBlockText(blocked);
+                QCOMPARE(blocked, expected);
+            }
+        }
+    }
+
     void sameAsCursorInsertion_data()
     {
         QTest::addColumn<QString>("text");
