@@ -18,10 +18,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <memory>
 #include <thread>
@@ -46,6 +48,28 @@ void TypeTestText(MainFrame& frame)
     for (int slot = 0; slot < MainFrame::MaxDocuments; ++slot)
         if (PageWindow* page = frame.Document(slot))
             page->pageEdit->InsertTyped(text);
+}
+
+// KESTREL_TEST_KEYS keys are typed into the first page, one every 2 ms, as key presses: the characters of
+// "abc中文xyz" in turn, a Backspace in place of every seventh.
+void TypeTestKeys(MainFrame& frame)
+{
+    const int keys = qEnvironmentVariableIntValue("KESTREL_TEST_KEYS");
+    const QString text = QStringLiteral("abc中文xyz");
+    PageWindow* page = frame.Document(0);
+    if (keys <= 0 || !page)
+        return;
+    auto* timer = new QTimer(page);
+    timer->start(2);
+    QObject::connect(timer, &QTimer::timeout, page, [page, timer, keys, text, typed = 0]() mutable {
+        const QChar ch = text.at(typed % text.size());
+        const bool back = typed % 7 == 6;
+        QKeyEvent press(QEvent::KeyPress, back ? Qt::Key_Backspace : Qt::Key_unknown, Qt::NoModifier,
+                        back ? QString() : QString(ch));
+        QApplication::sendEvent(page->pageEdit, &press);
+        if (++typed == keys)
+            timer->stop();
+    });
 }
 
 // KESTREL_TEST_COMMANDS names commands (by their keys in the command registry, split by ",") run on each of those
@@ -152,6 +176,7 @@ int Main(int argc, char* argv[])
         RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
         keeper.Offer(frame.get());
         TypeTestText(*frame);
+        TypeTestKeys(*frame);
         RunTestCommands(*frame);
         result = app.exec();
     } else {
