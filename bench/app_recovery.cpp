@@ -86,7 +86,7 @@ int Memory(MainFrame& frame, PageWindow* doc, const QString& folder)
     const qint64 after = ProcValue("status", "VmHWM:");
     std::printf("peak after opening %.0f MB; after one key and the timed recovery write %.0f MB (%+.1f%%)\n",
                 opened / 1024.0, after / 1024.0, 100.0 * double(after - opened) / double(opened));
-    std::printf("recovery folder %.3f MB\n", FolderBytes(folder) / 1048576.0);
+    std::printf("recovery folder %lld bytes (%.3f MB)\n", FolderBytes(folder), FolderBytes(folder) / 1048576.0);
     return 0;
 }
 
