@@ -332,8 +332,9 @@ void PageWindow::RestoreText(const QString& text, const PageEncoding& encoding, 
     Restored();
 }
 
-bool PageWindow::RestoreEdits(const QList<JournalRecord>& records)
+bool PageWindow::RestoreEdits(const QList<JournalRecord>& records, int readCodec)
 {
+    readCodec_ = readCodec;
     QTextDocument* doc = pageEdit->document();
     recorder_->Pause();
     doc->setUndoRedoEnabled(false);

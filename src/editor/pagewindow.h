@@ -115,9 +115,9 @@ public:
     // The text of a recovery file in place of the page's, as changes not saved yet (no undo step). With
     // `ownBreaks`, each line keeps the break it has in `text` when saved.
     void RestoreText(const QString& text, const PageEncoding& encoding, bool ownBreaks = false);
-    // A recovery journal's edits made again on the page as read from its file, as changes not saved yet (no undo
-    // step); false, and the page as far as it got, at an edit that does not fit the text.
-    bool RestoreEdits(const QList<JournalRecord>& records);
+    // A recovery journal's edits made again on the page as read from its file (in `readCodec`, as for Reload), as
+    // changes not saved yet (no undo step); false, and the page as far as it got, at an edit that does not fit.
+    bool RestoreEdits(const QList<JournalRecord>& records, int readCodec = -1);
     // The edits since the page was opened, saved or read again, for the recovery journal.
     EditRecorder& Recorder() const { return *recorder_; }
     // The hash of the bytes the page was opened from, worked out while it was decoded; none once the page was

@@ -241,7 +241,7 @@ PageWindow* RecoveryKeeper::RestoreJournal(const RecoveryEntry& entry, QWidget* 
     if (!page)
         return nullptr;
     page->KeepFileStamp(stamp);
-    if (!page->RestoreEdits(entry.records))
+    if (!page->RestoreEdits(entry.records, entry.readCodec))
         Messages::Show(parent, QStringLiteral("网页%1的恢复文件已损坏, 只恢复了其中的一部分编辑。").arg(entry.path));
     // The journal goes on from its last whole record.
     store_.Cut(entry.file, entry.wholeBytes);
