@@ -23,11 +23,12 @@ QByteArray PageIdentity::HashOf(QByteArrayView bytes)
 
 std::shared_future<QByteArray> PageIdentity::HashLater(QByteArray bytes)
 {
-    return std::async(std::launch::async, [bytes = std::move(bytes)]() mutable {
-               const QByteArray hash = HashOf(bytes);
-               bytes = QByteArray(); // the page's bytes go as soon as they can
-               return hash;
-           })
+    return std::async(std::launch::async,
+                      [bytes = std::move(bytes)]() mutable {
+                          const QByteArray hash = HashOf(bytes);
+                          bytes = QByteArray(); // the page's bytes go as soon as they can
+                          return hash;
+                      })
         .share();
 }
 

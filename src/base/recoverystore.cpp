@@ -66,9 +66,10 @@ QByteArray RecoveryStore::Encode(const RecoveryEntry& entry)
             out += "hash " + entry.identity->hash + '\n';
     }
     if (entry.journal)
-        out += "readcodec " +
-               (entry.readCodec < 0 ? QByteArray("auto") : QByteArray(CodePages::Of(CodePageId(entry.readCodec)).stored)) +
-               '\n';
+        out +=
+            "readcodec " +
+            (entry.readCodec < 0 ? QByteArray("auto") : QByteArray(CodePages::Of(CodePageId(entry.readCodec)).stored)) +
+            '\n';
     out += '\n';
     if (!entry.journal)
         out += entry.text.toUtf8();
@@ -241,8 +242,7 @@ bool RecoveryStore::MakeFolder() const
 
 bool RecoveryStore::Write(const QString& file, const RecoveryEntry& entry, QByteArrayView frames) const
 {
-    return WriteInPieces(file, entry, [](QString&) { return false; }) &&
-           (frames.isEmpty() || Append(file, frames));
+    return WriteInPieces(file, entry, [](QString&) { return false; }) && (frames.isEmpty() || Append(file, frames));
 }
 
 bool RecoveryStore::WriteInPieces(const QString& file, const RecoveryEntry& entry,

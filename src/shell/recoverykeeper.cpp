@@ -136,8 +136,7 @@ bool RecoveryKeeper::JournalFits(const PageWindow* page, const Kept& kept) const
     // Edits stand on the file as it was read or written here, and are worth keeping while they take less room
     // than the page itself.
     return page->hasFile && stamp.Exists() && !page->ChangedOnDisk() && !recorder.Overflowed() &&
-           (kept.journal == 0 || kept.journal == recorder.Journal()) &&
-           kept.before + recorder.Bytes() <= stamp.Size();
+           (kept.journal == 0 || kept.journal == recorder.Journal()) && kept.before + recorder.Bytes() <= stamp.Size();
 }
 
 RecoveryEntry RecoveryKeeper::HeaderOf(const PageWindow* page)
@@ -155,10 +154,11 @@ void RecoveryKeeper::WriteJournal(PageWindow* page, Kept& kept)
     QByteArray records = page->Recorder().Take();
     if (kept.journal != 0) {
         if (!records.isEmpty())
-            writer_.start([store = store_, file = kept.file, frame = EditJournal::Frame(records), failed = kept.failed] {
-                if (!store.Append(file, frame))
-                    *failed = true;
-            });
+            writer_.start(
+                [store = store_, file = kept.file, frame = EditJournal::Frame(records), failed = kept.failed] {
+                    if (!store.Append(file, frame))
+                        *failed = true;
+                });
         return;
     }
     // The journal's first write: its header names the file the edits stand on. The hash of a page just opened
@@ -236,8 +236,8 @@ PageWindow* RecoveryKeeper::RestoreJournal(const RecoveryEntry& entry, QWidget* 
     }
     PieceDecoder pieces(bytes, entry.readCodec);
     bytes.clear();
-    PageWindow* page =
-        frame_.OpenDocument(true, entry.path, QFileInfo(entry.path).absolutePath() + QLatin1Char('/'), nullptr, &pieces);
+    PageWindow* page = frame_.OpenDocument(true, entry.path, QFileInfo(entry.path).absolutePath() + QLatin1Char('/'),
+                                           nullptr, &pieces);
     if (!page)
         return nullptr;
     page->KeepFileStamp(stamp);
@@ -262,9 +262,10 @@ PageWindow* RecoveryKeeper::Restore(const RecoveryEntry& header, QWidget* parent
     if (entry.journal)
         return RestoreJournal(entry, parent);
     if (ChangedSince(entry) &&
-        Messages::Show(parent,
-                       QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。\n是否恢复这个网页的完整副本?").arg(entry.path),
-                       QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
+        Messages::Show(
+            parent,
+            QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。\n是否恢复这个网页的完整副本?").arg(entry.path),
+            QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
         return nullptr;
     PageWindow* page =
         entry.path.isEmpty()

@@ -64,9 +64,8 @@ private Q_SLOTS:
         QTest::newRow("Chinese, a line break, a character beyond the BMP")
             << QList<JournalRecord>{Edit(0, 1, QStringLiteral("页\n\U0001F600"))};
         QTest::newRow("positions past 2^28") << QList<JournalRecord>{Edit(600000000, 300000000, QStringLiteral("z"))};
-        QTest::newRow("code pages by their names")
-            << QList<JournalRecord>{Codec(PageEncoding::Big5, false), Codec(PageEncoding::Utf8, true),
-                                    Codec(PageEncoding::Gb18030, false)};
+        QTest::newRow("code pages by their names") << QList<JournalRecord>{
+            Codec(PageEncoding::Big5, false), Codec(PageEncoding::Utf8, true), Codec(PageEncoding::Gb18030, false)};
     }
     void roundTrip()
     {

@@ -80,7 +80,8 @@ class TestEditRecorder : public QObject
     {
         const QByteArray records = page->Recorder().Take();
         QList<JournalRecord> list;
-        QCOMPARE(EditJournal::ReadFrames(EditJournal::Frame(records), 0, list), records.size() + EditJournal::FrameHead);
+        QCOMPARE(EditJournal::ReadFrames(EditJournal::Frame(records), 0, list),
+                 records.size() + EditJournal::FrameHead);
         PageWindow* again = Open(QStringLiteral("again.html"));
         QVERIFY(again);
         QVERIFY(again->RestoreEdits(list));
@@ -99,7 +100,8 @@ private Q_SLOTS:
         QTest::newRow("line breaks typed and taken back")
             << QStringList{"c:3", "k:Return", "t:x", "k:Return", "k:Backspace", "k:Backspace"};
         QTest::newRow("typed at the very end") << QStringList{"c:-1", "t:xyz", "k:Backspace"};
-        QTest::newRow("the last characters deleted") << QStringList{"c:-1", "k:Backspace", "k:Backspace", "k:Backspace"};
+        QTest::newRow("the last characters deleted")
+            << QStringList{"c:-1", "k:Backspace", "k:Backspace", "k:Backspace"};
         QTest::newRow("Delete at the start") << QStringList{"c:0", "k:Delete", "k:Delete"};
         QTest::newRow("a selection typed over") << QStringList{"s:2-9", "t:Z"};
         QTest::newRow("undo and redo") << QStringList{"c:0", "t:abc", "k:Return", "t:def", "u", "u", "r"};

@@ -160,8 +160,8 @@ private Q_SLOTS:
         const QString page = QStringLiteral("<p>kestrel</p>\n");
         QTest::newRow("unchanged page: nothing") << true << "w" << 0 << QStringList{} << "";
         QTest::newRow("changed page: a journal") << true << "tw" << 1 << QStringList{"x" + page} << "j";
-        QTest::newRow("no change since the last write: not again") << true << "tww" << 0 << QStringList{"x" + page}
-                                                                  << "j";
+        QTest::newRow("no change since the last write: not again")
+            << true << "tww" << 0 << QStringList{"x" + page} << "j";
         QTest::newRow("changed again: appended") << true << "twtw" << 1 << QStringList{"xx" + page} << "j";
         QTest::newRow("the journal outgrows the page: a copy")
             << true << "twtttw" << 1 << QStringList{"xxxx" + page} << "c";
@@ -404,11 +404,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("disk"); // what befell the page's file after the crash
         QTest::addColumn<QString>("text"); // the page brought back, "" none
-        QTest::newRow("untouched") << "" << "abc<p>kestrel journal</p>\n";
-        QTest::newRow("the last write cut off") << "torn" << "ab<p>kestrel journal</p>\n";
-        QTest::newRow("touched: another time") << "touched" << "";
-        QTest::newRow("other bytes, same size and time") << "bytes" << "";
-        QTest::newRow("deleted") << "deleted" << "";
+        QTest::newRow("untouched") << ""
+                                   << "abc<p>kestrel journal</p>\n";
+        QTest::newRow("the last write cut off") << "torn"
+                                                << "ab<p>kestrel journal</p>\n";
+        QTest::newRow("touched: another time") << "touched"
+                                               << "";
+        QTest::newRow("other bytes, same size and time") << "bytes"
+                                                         << "";
+        QTest::newRow("deleted") << "deleted"
+                                 << "";
     }
     void journalRestored()
     {
@@ -444,8 +449,9 @@ private Q_SLOTS:
         keeper_->Offer(f_.frame.get());
         PageWindow* back = PageOn(path);
         QCOMPARE(back != nullptr, !text.isEmpty());
-        QCOMPARE(Messages(), text.isEmpty() ? QStringList{QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。").arg(path)}
-                                            : QStringList{});
+        QCOMPARE(Messages(), text.isEmpty()
+                                 ? QStringList{QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。").arg(path)}
+                                 : QStringList{});
         // Not brought back, it is kept as it was.
         QCOMPARE(RecoveryStore(Folder()).List().size(), 1);
         if (!back)
@@ -497,10 +503,11 @@ private Q_SLOTS:
             f_.answers = {answer};
         OnNextModal<RecoveryDialog>([](RecoveryDialog* form) { form->accept(); });
         keeper_->Offer(f_.frame.get());
-        QCOMPARE(Messages(), disk == QLatin1String("changed")
-                                 ? QStringList{QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。\n是否恢复这个网页的完整副本?")
-                                                   .arg(path)}
-                                 : QStringList{});
+        QCOMPARE(Messages(),
+                 disk == QLatin1String("changed")
+                     ? QStringList{QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。\n是否恢复这个网页的完整副本?")
+                                       .arg(path)}
+                     : QStringList{});
         PageWindow* restored = PageOn(path);
         QCOMPARE(restored != nullptr, back);
         if (restored)
