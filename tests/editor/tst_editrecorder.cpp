@@ -30,7 +30,7 @@ class TestEditRecorder : public QObject
 
     // One step: "t:text" typed, "k:Return"/"k:Backspace"/"k:Delete", "c:N" caret (-1 the end), "s:A-B" a
     // selection, "u" undo, "r" redo, "p:text" pasted, "a:text" the whole text replaced, "m:text" markup inserted,
-    // "b" the page saved in Big5 from now on.
+    // "b" the page saved in Big5 from now on, "x:text" the document's text set anew (as a plug-in would).
     static void Do(PageWindow* page, const QString& step)
     {
         PageEdit* edit = page->pageEdit;
@@ -72,6 +72,9 @@ class TestEditRecorder : public QObject
         case 'b':
             page->SetCodec(PageEncoding::Big5);
             break;
+        case 'x':
+            edit->document()->setPlainText(arg);
+            break;
         }
     }
 
@@ -110,6 +113,7 @@ private Q_SLOTS:
         QTest::newRow("the whole text replaced") << QStringList{"a:全新的\n内容"};
         QTest::newRow("the whole text replaced, then undone") << QStringList{"a:new", "u"};
         QTest::newRow("the whole text replaced by nothing") << QStringList{"a:"};
+        QTest::newRow("the document's text set anew, then typed at its end") << QStringList{"x:a\nb", "c:-1", "t:z"};
         QTest::newRow("markup with CR LF") << QStringList{"c:2", "m:<p>\r\n</p>"};
         QTest::newRow("saved in another code page") << QStringList{"t:x", "b", "t:y"};
     }
