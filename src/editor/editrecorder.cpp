@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 EditRecorder::EditRecorder(QTextDocument* document, QObject* parent) : QObject(parent), document_(document)
 {
     connect(document_, &QTextDocument::contentsChange, this, &EditRecorder::Changed);
@@ -15,7 +17,8 @@ void EditRecorder::Restart()
     pending_.clear();
     taken_ = 0;
     // A character takes at most three bytes in UTF-8: past that the journal is bigger than the page.
-    limit_ = qint64(document_->characterCount()) * 3 + 4096;
+    length_ = document_->characterCount() - 1;
+    limit_ = qint64(length_) * 3 + 4096;
     ++journal_;
     paused_ = false;
     overflowed_ = false;
@@ -37,14 +40,13 @@ void EditRecorder::Changed(int position, int removed, int added)
 {
     if (paused_ || overflowed_)
         return;
-    // An edit that reaches the end of the text is reported with the document's own last break counted on both
-    // sides; that break is no character of the page.
+    // An edit that reaches the end of the text may be reported with the document's own last break counted on
+    // either side (a text set anew is a removal of everything and the break, then an insertion of the new text and
+    // the break); that break is no character of the page.
     const int end = document_->characterCount() - 1;
-    if (position + added > end) {
-        const int over = position + added - end;
-        added -= over;
-        removed = std::max(0, removed - over);
-    }
+    removed = std::clamp(removed, 0, std::max(0, length_ - position));
+    added = std::clamp(added, 0, std::max(0, end - position));
+    length_ = end;
     if (Bytes() + qint64(added) * 3 > limit_) {
         // Not even read: a copy of the page will stand for it.
         overflowed_ = true;

@@ -41,6 +41,7 @@ private:
     QByteArray pending_;
     qint64 taken_ = 0;
     qint64 limit_ = 0;
+    int length_ = 0; // the text's length after the last edit
     quint64 journal_ = 0;
     bool paused_ = true;
     bool overflowed_ = false;
