@@ -16,6 +16,9 @@ public:
     static FileStamp OfOpen(int fd);
 
     bool Exists() const { return exists_; }
+    qint64 Size() const { return size_; }
+    // The modification time in nanoseconds since the epoch.
+    qint64 ModifiedNs() const { return seconds_ * 1000000000 + nanoseconds_; }
     // Whether `now` is another file, or this one written since. A file gone since is no change (saving simply
     // writes it again); one that appeared where there was none is.
     bool ChangedTo(const FileStamp& now) const { return now.exists_ && now != *this; }

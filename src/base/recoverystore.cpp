@@ -16,6 +16,8 @@
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("KESTREL-RECOVERY 1");
+// A journal: edits to the page's file, in frames after the header.
+const QByteArray kJournalMagic = QByteArrayLiteral("KESTREL-RECOVERY 2");
 // A header longer than this is no header of ours.
 constexpr qsizetype kMaxHeader = 64 * 1024;
 
@@ -49,7 +51,7 @@ QByteArray LineEndName(PageEncoding::LineEnd end)
 
 QByteArray RecoveryStore::Encode(const RecoveryEntry& entry)
 {
-    QByteArray out = kMagic + '\n';
+    QByteArray out = (entry.journal ? kJournalMagic : kMagic) + '\n';
     out += Field("path", entry.path);
     out += Field("name", entry.name);
     out += "time " + entry.time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
@@ -57,8 +59,20 @@ QByteArray RecoveryStore::Encode(const RecoveryEntry& entry)
     out += "lineend " + LineEndName(entry.encoding.lineEnd) + '\n';
     if (entry.ownBreaks)
         out += "breaks own\n";
+    if (entry.identity) {
+        out += "size " + QByteArray::number(entry.identity->size) + '\n';
+        out += "mtime " + QByteArray::number(entry.identity->modifiedNs) + '\n';
+        if (!entry.identity->hash.isEmpty())
+            out += "hash " + entry.identity->hash + '\n';
+    }
+    if (entry.journal)
+        out +=
+            "readcodec " +
+            (entry.readCodec < 0 ? QByteArray("auto") : QByteArray(CodePages::Of(CodePageId(entry.readCodec)).stored)) +
+            '\n';
     out += '\n';
-    out += entry.text.toUtf8();
+    if (!entry.journal)
+        out += entry.text.toUtf8();
     return out;
 }
 
@@ -68,10 +82,13 @@ bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool w
     if (end < 0 || end > kMaxHeader)
         return false;
     const QList<QByteArray> lines = bytes.left(end).split('\n');
-    if (lines.value(0) != kMagic)
+    if (lines.value(0) != kMagic && lines.value(0) != kJournalMagic)
         return false;
     RecoveryEntry e;
+    e.journal = lines.value(0) == kJournalMagic;
     bool havePath = false, haveName = false, haveTime = false, haveCodec = false, haveEnd = false;
+    bool haveSize = false, haveTimeNs = false;
+    PageIdentity identity;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray& line = lines.at(i);
         const qsizetype space = line.indexOf(' ');
@@ -107,12 +124,30 @@ bool RecoveryStore::Decode(const QByteArray& bytes, RecoveryEntry& entry, bool w
             haveEnd = true;
         } else if (key == "breaks") {
             e.ownBreaks = value == "own";
+        } else if (key == "size") {
+            identity.size = value.toLongLong(&haveSize);
+        } else if (key == "mtime") {
+            identity.modifiedNs = value.toLongLong(&haveTimeNs);
+        } else if (key == "hash") {
+            identity.hash = value;
+        } else if (key == "readcodec") {
+            const CodePage* page = CodePages::Stored(value);
+            if (!page && value != "auto")
+                return false;
+            e.readCodec = page ? int(page->id) : -1;
         }
         // Fields a later version adds are passed over.
     }
     if (!(havePath && haveName && haveTime && haveCodec && haveEnd))
         return false;
-    if (withText)
+    if (haveSize && haveTimeNs)
+        e.identity = identity;
+    // A journal stands on the page's file: without the file's identity it stands on nothing.
+    if (e.journal && (!e.identity || e.identity->hash.isEmpty() || e.path.isEmpty()))
+        return false;
+    if (withText && e.journal)
+        e.wholeBytes = EditJournal::ReadFrames(bytes, end + 2, e.records);
+    else if (withText)
         e.text = QString::fromUtf8(bytes.constData() + end + 2, bytes.size() - end - 2);
     entry = std::move(e);
     return true;
@@ -173,6 +208,9 @@ QList<RecoveryEntry> RecoveryStore::List() const
         if (!Decode(f.read(kMaxHeader + 2), entry, false))
             continue;
         entry.file = file;
+        // A journal grows at each write: the time it was last written is its file's.
+        if (entry.journal)
+            entry.time = QFileInfo(f).lastModified().toUTC();
         entries.append(entry);
     }
     std::stable_sort(entries.begin(), entries.end(),
@@ -186,23 +224,55 @@ bool RecoveryStore::Load(const QString& file, RecoveryEntry& entry) const
     if (!f.open(QIODevice::ReadOnly) || !Decode(f.readAll(), entry))
         return false;
     entry.file = file;
+    if (entry.journal)
+        entry.time = QFileInfo(f).lastModified().toUTC();
     return true;
 }
 
-bool RecoveryStore::Write(const QString& file, const RecoveryEntry& entry) const
+bool RecoveryStore::MakeFolder() const
 {
     // The pages' texts are the user's own: the folder is the user's alone.
-    if (!QFileInfo(folder_).isDir()) {
-        if (!QDir().mkpath(folder_))
-            return false;
-        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    if (QFileInfo(folder_).isDir())
+        return true;
+    if (!QDir().mkpath(folder_))
+        return false;
+    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return true;
+}
+
+bool RecoveryStore::Write(const QString& file, const RecoveryEntry& entry, QByteArrayView frames) const
+{
+    return WriteInPieces(file, entry, [](QString&) { return false; }) && (frames.isEmpty() || Append(file, frames));
+}
+
+bool RecoveryStore::WriteInPieces(const QString& file, const RecoveryEntry& entry,
+                                  const std::function<bool(QString& piece)>& next) const
+{
+    if (!MakeFolder())
+        return false;
     QSaveFile out(QDir(folder_).filePath(file));
     if (!out.open(QIODevice::WriteOnly))
         return false;
     out.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     out.write(Encode(entry));
+    for (QString piece; next(piece); piece = QString())
+        out.write(piece.toUtf8());
     return out.commit();
+}
+
+bool RecoveryStore::Append(const QString& file, QByteArrayView frame) const
+{
+    QFile out(QDir(folder_).filePath(file));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const bool written = out.write(frame.data(), frame.size()) == frame.size() && out.flush();
+    // Through to the disk: what was typed before the write is safe from a power cut too.
+    return ::fdatasync(out.handle()) == 0 && written;
+}
+
+bool RecoveryStore::Cut(const QString& file, qsizetype length) const
+{
+    return QFile::resize(QDir(folder_).filePath(file), length);
 }
 
 void RecoveryStore::Remove(const QString& file) const

@@ -2,6 +2,7 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/charsetlabels.cpp
     ${KESTREL_LIST_DIR}/codepages.cpp
     ${KESTREL_LIST_DIR}/codetables.cpp
+    ${KESTREL_LIST_DIR}/editjournal.cpp
     ${KESTREL_LIST_DIR}/filestamp.cpp
     ${KESTREL_LIST_DIR}/helpers.cpp
     ${KESTREL_LIST_DIR}/listfile.cpp
@@ -11,6 +12,8 @@ list(APPEND KESTREL_CORE_SOURCES
     ${KESTREL_LIST_DIR}/pagedecoder.cpp
     ${KESTREL_LIST_DIR}/pageencoder.cpp
     ${KESTREL_LIST_DIR}/pagefile.cpp
+    ${KESTREL_LIST_DIR}/pageidentity.cpp
+    ${KESTREL_LIST_DIR}/piecechannel.cpp
     ${KESTREL_LIST_DIR}/piecedecoder.cpp
     ${KESTREL_LIST_DIR}/previewjournal.cpp
     ${KESTREL_LIST_DIR}/recoverystore.cpp

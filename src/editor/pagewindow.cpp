@@ -4,10 +4,12 @@
 
 #include "base/browserview.h"
 #include "base/charsetlabels.h"
+#include "base/editjournal.h"
 #include "base/filedialog.h"
 #include "base/helpers.h"
 #include "base/messages.h"
 #include "base/pagefile.h"
+#include "base/pageidentity.h"
 #include "base/piecedecoder.h"
 #include "base/previewjournal.h"
 #include "base/programstate.h"
@@ -15,6 +17,7 @@
 #include "editor/completionlists.h"
 #include "editor/contextchecks.h"
 #include "editor/documentfiller.h"
+#include "editor/editrecorder.h"
 #include "editor/finddialog.h"
 #include "editor/headinsert.h"
 #include "editor/linechunks.h"
@@ -103,6 +106,7 @@ PageWindow::PageWindow(PageDialogs& dialogs, ProgramState& shared, QWidget* pare
 
     setFocusProxy(pageEdit);
     assist_ = new TypingAssist(this, pageEdit, Lists);
+    recorder_ = new EditRecorder(pageEdit->document(), this);
 }
 
 PageWindow::~PageWindow()
@@ -151,6 +155,7 @@ void PageWindow::InitDocument(DecodedPage* page, PieceDecoder* pieces)
     FollowChangeCount();
     ShowEncoding();
 
+    recorder_->Restart();
     HideCompletion();
     SetUndoEnabled(false);
     UpdateSelectionCommands();
@@ -188,6 +193,8 @@ void PageWindow::Loaded(const DecodedPage& page, bool readOnly)
 
 void PageWindow::LoadPieces(PieceDecoder& pieces)
 {
+    // The identity a recovery journal stands on, hashed while the page is decoded.
+    openedHash_ = PageIdentity::HashLater(pieces.Bytes());
     qsizetype lines = 0;
     if (PieceDecoder::LongestLine(pieces.Bytes(), &lines) > LongLines::Threshold) {
         // A line may be too long to edit: the page is read whole, to be shown as LoadPage shows it.
@@ -237,7 +244,10 @@ void PageWindow::Reload(DecodedPage page, const FileStamp& stamp, int codec)
     readCodec_ = codec;
     KeepFileStamp(stamp);
     HideCompletion();
+    recorder_->Pause();
+    openedHash_ = {};
     LoadPage(page);
+    recorder_->Restart();
     SayReadOnly();
     FollowChangeCount();
     ShowEncoding();
@@ -324,11 +334,47 @@ void PageWindow::RestoreText(const QString& text, const PageEncoding& encoding, 
     QByteArray breaks;
     PageCodec::FindBreaks(text, breaks);
     pageEdit->SizeGutterFor(int(breaks.size()) + 1);
+    recorder_->Pause();
     pageEdit->document()->setUndoRedoEnabled(false);
     pageEdit->document()->setPlainText(text);
     if (ownBreaks)
         pageEdit->SetLineBreaks(breaks, PageCodec::BreakCode(encoding.lineEnd));
     pageEdit->document()->setUndoRedoEnabled(true);
+    recorder_->Restart();
+    Restored();
+}
+
+bool PageWindow::RestoreEdits(const QList<JournalRecord>& records, int readCodec)
+{
+    readCodec_ = readCodec;
+    QTextDocument* doc = pageEdit->document();
+    recorder_->Pause();
+    doc->setUndoRedoEnabled(false);
+    bool fits = true;
+    for (const JournalRecord& record : records) {
+        if (record.kind == JournalRecord::Codec) {
+            encoding_.codec = record.codec;
+            encoding_.bom = record.bom;
+            continue;
+        }
+        const qint64 end = doc->characterCount() - 1;
+        if (record.position + record.removed > end) {
+            fits = false;
+            break;
+        }
+        QTextCursor c(doc);
+        c.setPosition(int(record.position));
+        c.setPosition(int(record.position + record.removed), QTextCursor::KeepAnchor);
+        c.insertText(record.inserted);
+    }
+    doc->setUndoRedoEnabled(true);
+    recorder_->Restart();
+    Restored();
+    return fits;
+}
+
+void PageWindow::Restored()
+{
     pageEdit->SetTypingBlack();
     pageEdit->SetSelStart(0);
     changeCount_ = std::max(changeCount_, 1);
@@ -401,6 +447,7 @@ void PageWindow::SetCodec(PageEncoding::Codec codec)
 {
     encoding_.codec = codec;
     encoding_.bom = false;
+    recorder_->AddCodec(codec, false);
     ShowEncoding();
 }
 
@@ -577,6 +624,9 @@ void PageWindow::Written(const QString& path)
     if (readCodec_ >= 0)
         readCodec_ = encoding_.codec;
     KeepFileStamp(FileStamp::Of(path));
+    // A new journal on the file just written.
+    openedHash_ = {};
+    recorder_->Restart();
 }
 
 bool PageWindow::ChangedOnDisk() const

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <future>
 #include <vector>
 
 class BodyScript;
@@ -17,6 +18,8 @@ class BodyScript;
 
 class BrowserView;
 class CompletionLists;
+class EditRecorder;
+struct JournalRecord;
 class PageDialogs;
 class PageEdit;
 class PieceDecoder;
@@ -120,6 +123,16 @@ public:
     // The text of a recovery file in place of the page's, as changes not saved yet (no undo step). With
     // `ownBreaks`, each line keeps the break it has in `text` when saved.
     void RestoreText(const QString& text, const PageEncoding& encoding, bool ownBreaks = false);
+    // A recovery journal's edits made again on the page as read from its file (in `readCodec`, as for Reload), as
+    // changes not saved yet (no undo step); false, and the page as far as it got, at an edit that does not fit.
+    bool RestoreEdits(const QList<JournalRecord>& records, int readCodec = -1);
+    // The edits since the page was opened, saved or read again, for the recovery journal.
+    EditRecorder& Recorder() const { return *recorder_; }
+    // The hash of the bytes the page was opened from, worked out while it was decoded; none once the page was
+    // saved or read again (then the file is hashed when a journal needs it).
+    std::shared_future<QByteArray> OpenedHash() const { return openedHash_; }
+    // The page's file as it was last read or written here (absent when there is none).
+    FileStamp KeptStamp() const { return onDisk_.value_or(FileStamp::Absent()); }
     // A page with a line too long to edit: shown read-only in pieces, saved as it was read.
     bool LongLinePage() const { return longPage_.has_value(); }
     // Such a page's bytes as it was read (empty for other pages, or when a character cannot be written).
@@ -218,6 +231,8 @@ private:
     // What follows a write of the page to `path`.
     void Written(const QString& path);
     void TextChanged();
+    // What follows a text brought back from a recovery file.
+    void Restored();
     void FollowChangeCount();
     void ShowEncoding();
 
@@ -231,6 +246,8 @@ private:
     PageEncoding encoding_;
     std::optional<DecodedPage> longPage_;
     TypingAssist* assist_ = nullptr;
+    EditRecorder* recorder_ = nullptr;
+    std::shared_future<QByteArray> openedHash_;
     std::optional<FileStamp> onDisk_;
     std::optional<FileStamp> reloadAsked_; // the change a reload was offered for
     int readCodec_ = -1;

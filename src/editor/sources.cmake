@@ -17,6 +17,8 @@ list(APPEND KESTREL_UI_SOURCES
     ${KESTREL_LIST_DIR}/pageedit.cpp
     ${KESTREL_LIST_DIR}/documentfiller.cpp
     ${KESTREL_LIST_DIR}/documentruns.cpp
+    ${KESTREL_LIST_DIR}/editrecorder.cpp
+    ${KESTREL_LIST_DIR}/pageslicer.cpp
     ${KESTREL_LIST_DIR}/pagewindow.cpp
     ${KESTREL_LIST_DIR}/completionlists.cpp
     ${KESTREL_LIST_DIR}/documentlines.cpp

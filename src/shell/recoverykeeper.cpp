@@ -1,7 +1,12 @@
 #include "shell/recoverykeeper.h"
 
 #include "base/messages.h"
+#include "base/pagefile.h"
+#include "base/piecechannel.h"
+#include "base/piecedecoder.h"
+#include "editor/editrecorder.h"
 #include "editor/pageedit.h"
+#include "editor/pageslicer.h"
 #include "editor/pagewindow.h"
 #include "shell/mainframe.h"
 #include "shell/recoverydialog.h"
@@ -108,26 +113,93 @@ int RecoveryKeeper::WriteChanged()
         if (!page || page->ChangeCount() <= 0)
             continue;
         Kept& kept = Follow(page);
-        if (kept.written == page->EditCount())
+        // A journal the writer could not keep is followed by a copy at once, changed since or not.
+        const bool failed = kept.failed->exchange(false);
+        if (failed)
+            kept.copy = true;
+        else if (kept.written == page->EditCount())
             continue;
-        RecoveryEntry entry;
-        entry.path = page->hasFile ? page->filePath : QString();
-        entry.name = page->filePath;
-        entry.time = QDateTime::currentDateTimeUtc();
-        entry.encoding = page->Encoding();
-        // The one copy of the text made on this thread (the document's own, blocks parted by U+2029), and the
-        // lines' own breaks where the page mixes them; putting the breaks in and the file are the writer's work.
-        entry.text = page->pageEdit->document()->toRawText();
-        entry.ownBreaks = true;
+        if (!kept.copy && JournalFits(page, kept))
+            WriteJournal(page, kept);
+        else
+            WriteCopy(page, kept);
         kept.written = page->EditCount();
-        writer_.start([store = store_, file = kept.file, entry = std::move(entry),
-                       kinds = page->pageEdit->LineBreakKinds()]() mutable {
-            RecoveryStore::PutBreaks(entry.text, kinds, entry.encoding.lineEnd);
-            store.Write(file, entry);
-        });
         ++queued;
     }
     return queued;
+}
+
+bool RecoveryKeeper::JournalFits(const PageWindow* page, const Kept& kept) const
+{
+    const EditRecorder& recorder = page->Recorder();
+    const FileStamp stamp = page->KeptStamp();
+    // Edits stand on the file as it was read or written here, and are worth keeping while they take less room
+    // than the page itself.
+    return page->hasFile && stamp.Exists() && !page->ChangedOnDisk() && !recorder.Overflowed() &&
+           (kept.journal == 0 || kept.journal == recorder.Journal()) && kept.before + recorder.Bytes() <= stamp.Size();
+}
+
+RecoveryEntry RecoveryKeeper::HeaderOf(const PageWindow* page)
+{
+    RecoveryEntry entry;
+    entry.path = page->hasFile ? page->filePath : QString();
+    entry.name = page->filePath;
+    entry.time = QDateTime::currentDateTimeUtc();
+    entry.encoding = page->Encoding();
+    return entry;
+}
+
+void RecoveryKeeper::WriteJournal(PageWindow* page, Kept& kept)
+{
+    QByteArray records = page->Recorder().Take();
+    if (kept.journal != 0) {
+        if (!records.isEmpty())
+            writer_.start(
+                [store = store_, file = kept.file, frame = EditJournal::Frame(records), failed = kept.failed] {
+                    if (!store.Append(file, frame))
+                        *failed = true;
+                });
+        return;
+    }
+    // The journal's first write: its header names the file the edits stand on. The hash of a page just opened
+    // comes from the opening; a page saved or read again since is hashed here, on the writer, from its file.
+    kept.journal = page->Recorder().Journal();
+    RecoveryEntry header = HeaderOf(page);
+    header.journal = true;
+    header.readCodec = page->ReadCodec();
+    writer_.start([store = store_, file = kept.file, header = std::move(header), stamp = page->KeptStamp(),
+                   hash = page->OpenedHash(), records = std::move(records), failed = kept.failed]() mutable {
+        header.identity = hash.valid() ? PageIdentity::Of(stamp, hash.get()) : PageIdentity::OfFile(header.path, stamp);
+        if (!header.identity || !store.Write(file, header, EditJournal::Frame(records)))
+            *failed = true;
+    });
+}
+
+void RecoveryKeeper::WriteCopy(PageWindow* page, Kept& kept)
+{
+    kept.copy = true;
+    RecoveryEntry entry = HeaderOf(page);
+    entry.ownBreaks = true;
+    // The file the copy was made beside, to tell at the next start whether it was changed since; its hash when
+    // it is known already (hashing it here would hold up the copy).
+    const FileStamp stamp = page->KeptStamp();
+    if (page->hasFile && stamp.Exists()) {
+        const std::shared_future<QByteArray> hash = page->OpenedHash();
+        const bool known = hash.valid() && hash.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+        entry.identity = PageIdentity::Of(stamp, known ? hash.get() : QByteArray());
+    }
+    // The text goes from the control to the writer a piece at a time: it is never whole on either side.
+    auto channel = std::make_shared<PieceChannel>();
+    writer_.start([store = store_, file = kept.file, entry = std::move(entry), channel] {
+        store.WriteInPieces(file, entry, [&channel](QString& piece) { return channel->Receive(piece); });
+        // A file that could not be written leaves pieces unread: the control must not wait for them.
+        for (QString rest; channel->Receive(rest);) {
+        }
+    });
+    PageSlicer slicer(*page->pageEdit, page->Encoding().lineEnd);
+    for (QString piece; slicer.Next(piece); piece = QString())
+        channel->Send(std::move(piece));
+    channel->Close();
 }
 
 void RecoveryKeeper::Flush()
@@ -135,11 +207,65 @@ void RecoveryKeeper::Flush()
     writer_.waitForDone();
 }
 
-PageWindow* RecoveryKeeper::Restore(const RecoveryEntry& header)
+bool RecoveryKeeper::ChangedSince(const RecoveryEntry& entry)
+{
+    if (!entry.identity || entry.path.isEmpty())
+        return false;
+    QByteArray bytes;
+    FileStamp stamp = FileStamp::Absent();
+    const PageFile::Status status = PageFile::ReadBytes(entry.path, bytes, &stamp);
+    // A page deleted since: its copy is all that is left of it.
+    if (status == PageFile::NotFound && !entry.journal)
+        return false;
+    if (status != PageFile::Ok)
+        return true;
+    // A copy made before its hash was known goes by the file's size and time.
+    if (entry.identity->hash.isEmpty())
+        return stamp.Size() != entry.identity->size || stamp.ModifiedNs() != entry.identity->modifiedNs;
+    return !entry.identity->Matches(bytes, stamp);
+}
+
+PageWindow* RecoveryKeeper::RestoreJournal(const RecoveryEntry& entry, QWidget* parent)
+{
+    QByteArray bytes;
+    FileStamp stamp = FileStamp::Absent();
+    if (PageFile::ReadBytes(entry.path, bytes, &stamp) != PageFile::Ok || !entry.identity->Matches(bytes, stamp)) {
+        // The file stays for the next start: the page on disk may yet be put back as it was.
+        Messages::Show(parent, QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。").arg(entry.path));
+        return nullptr;
+    }
+    PieceDecoder pieces(bytes, entry.readCodec);
+    bytes.clear();
+    PageWindow* page = frame_.OpenDocument(true, entry.path, QFileInfo(entry.path).absolutePath() + QLatin1Char('/'),
+                                           nullptr, &pieces);
+    if (!page)
+        return nullptr;
+    page->KeepFileStamp(stamp);
+    if (!page->RestoreEdits(entry.records, entry.readCodec))
+        Messages::Show(parent, QStringLiteral("网页%1的恢复文件已损坏, 只恢复了其中的一部分编辑。").arg(entry.path));
+    // The journal goes on from its last whole record.
+    store_.Cut(entry.file, entry.wholeBytes);
+    Kept& kept = Follow(page);
+    kept.file = entry.file;
+    kept.written = page->EditCount();
+    kept.journal = page->Recorder().Journal();
+    kept.before = entry.wholeBytes;
+    return page;
+}
+
+PageWindow* RecoveryKeeper::Restore(const RecoveryEntry& header, QWidget* parent)
 {
     RecoveryEntry entry;
     // Read again whole: it must still name the page offered, and that must still be one.
     if (!store_.Load(header.file, entry) || entry.path != header.path || !RecoveryStore::Offerable(entry))
+        return nullptr;
+    if (entry.journal)
+        return RestoreJournal(entry, parent);
+    if (ChangedSince(entry) &&
+        Messages::Show(
+            parent,
+            QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。\n是否恢复这个网页的完整副本?").arg(entry.path),
+            QStringLiteral("提示"), MsgButtons::YesNo) != MsgAnswer::Yes)
         return nullptr;
     PageWindow* page =
         entry.path.isEmpty()
@@ -152,6 +278,7 @@ PageWindow* RecoveryKeeper::Restore(const RecoveryEntry& header)
     Kept& kept = Follow(page);
     kept.file = entry.file;
     kept.written = page->EditCount();
+    kept.copy = true;
     return page;
 }
 
@@ -190,8 +317,8 @@ void RecoveryKeeper::Offer(QWidget* parent)
             store_.Remove(entry.file);
             continue;
         }
-        // One that cannot be opened now (eight pages open) is kept for the next start.
-        Restore(entry);
+        // One that cannot be opened now (eight pages open, or its file changed) is kept for the next start.
+        Restore(entry, parent);
     }
 }
 

@@ -21,10 +21,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -39,6 +41,28 @@ int RecoveryInterval()
     bool ok = false;
     const int ms = qEnvironmentVariableIntValue("KESTREL_RECOVERY_INTERVAL", &ok);
     return ok && ms > 0 ? ms : RecoveryKeeper::DefaultInterval;
+}
+
+// KESTREL_TEST_KEYS keys are typed into the first page, one every 2 ms, as key presses: the characters of
+// "abc中文xyz" in turn, a Backspace in place of every seventh.
+void TypeTestKeys(MainFrame& frame)
+{
+    const int keys = qEnvironmentVariableIntValue("KESTREL_TEST_KEYS");
+    const QString text = QStringLiteral("abc中文xyz");
+    PageWindow* page = frame.Document(0);
+    if (keys <= 0 || !page)
+        return;
+    auto* timer = new QTimer(page);
+    timer->start(2);
+    QObject::connect(timer, &QTimer::timeout, page, [page, timer, keys, text, typed = 0]() mutable {
+        const QChar ch = text.at(typed % text.size());
+        const bool back = typed % 7 == 6;
+        QKeyEvent press(QEvent::KeyPress, back ? Qt::Key_Backspace : Qt::Key_unknown, Qt::NoModifier,
+                        back ? QString() : QString(ch));
+        QApplication::sendEvent(page->pageEdit, &press);
+        if (++typed == keys)
+            timer->stop();
+    });
 }
 
 // Tests of the whole program cannot type into it: KESTREL_TEST_TYPING is typed at the caret of a page, as the user
@@ -199,6 +223,7 @@ int Main(int argc, char* argv[])
         RecoveryKeeper keeper(*frame, RecoveryKeeper::DefaultFolder(), RecoveryInterval());
         keeper.Offer(frame.get());
         RunTestHooks(*frame);
+        TypeTestKeys(*frame);
         result = app.exec();
     } else {
         frame.reset();

@@ -52,7 +52,8 @@ public:
         env.insert(QStringLiteral("KESTREL_INSTANCE_SOCKET"), Path(QStringLiteral("runtime/editor.socket")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         for (const char* name :
-             {"KESTREL_TEST_TYPING", "KESTREL_TEST_COMMANDS", "KESTREL_RECOVERY_INTERVAL", "KESTREL_TEST_KILL_REWRITE"})
+             {"KESTREL_TEST_TYPING", "KESTREL_TEST_COMMANDS", "KESTREL_RECOVERY_INTERVAL", "KESTREL_TEST_KILL_REWRITE",
+              "KESTREL_TEST_KEYS"})
             env.remove(QString::fromLatin1(name));
         return env;
     }

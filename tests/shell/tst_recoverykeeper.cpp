@@ -1,3 +1,4 @@
+#include "base/pagefile.h"
 #include "base/previewjournal.h"
 #include "browserplugin.h"
 #include "modaldriver.h"
@@ -12,6 +13,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -28,6 +30,7 @@ class TestRecoveryKeeper : public QObject
     std::unique_ptr<RecoveryKeeper> keeper_;
 
     QString Folder() const { return folder_->filePath(QStringLiteral("recovery")); }
+    // The recovery files, a journal's text made from its page's file and its edits (pages with "\n" breaks).
     QList<RecoveryEntry> Files() const
     {
         keeper_->Flush();
@@ -35,10 +38,57 @@ class TestRecoveryKeeper : public QObject
         const RecoveryStore store(Folder());
         for (const RecoveryEntry& e : store.List()) {
             RecoveryEntry full;
-            if (store.Load(e.file, full))
-                loaded.append(full);
+            if (!store.Load(e.file, full))
+                continue;
+            DecodedPage page;
+            if (full.journal && PageFile::Read(full.path, page, full.readCodec) == PageFile::Ok) {
+                full.text = page.text;
+                for (const JournalRecord& r : std::as_const(full.records))
+                    if (r.kind == JournalRecord::Edit)
+                        full.text.replace(r.position, r.removed, r.inserted);
+            }
+            loaded.append(full);
         }
         return loaded;
+    }
+    // The bytes of the one recovery file.
+    QByteArray OnlyFile() const
+    {
+        keeper_->Flush();
+        const QList<RecoveryEntry> files = RecoveryStore(Folder()).List();
+        return files.size() == 1 ? PageWindowFixture::ReadFile(QDir(Folder()).filePath(files.first().file))
+                                 : QByteArray();
+    }
+    // Closes a page without saving, as a crash would end it, and leaves its recovery file as it was.
+    void Crash(PageWindow* page)
+    {
+        const QString file = keeper_->FileOf(page);
+        const QByteArray bytes = OnlyFile();
+        QVERIFY(!bytes.isEmpty());
+        f_.answers = {MsgAnswer::No};
+        QVERIFY(qobject_cast<QMdiSubWindow*>(page->parentWidget())->close());
+        keeper_->Flush();
+        QVERIFY(f_.WriteFile(QDir(Folder()).filePath(file), bytes));
+    }
+    // Gives the file the modification time `time`, to the nanosecond.
+    static bool SetTime(const QString& path, const timespec& time)
+    {
+        const timespec times[2] = {{0, UTIME_OMIT}, time};
+        return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+    }
+    PageWindow* PageOn(const QString& path) const
+    {
+        for (QMdiSubWindow* w : f_.frame->Area->subWindowList())
+            if (auto* p = qobject_cast<PageWindow*>(w->widget()); p && p->filePath == path)
+                return p;
+        return nullptr;
+    }
+    QStringList Messages() const
+    {
+        QStringList texts;
+        for (const MessageRecord& box : f_.prompts->Record())
+            texts.append(box.text);
+        return texts;
     }
     static void Type(PageWindow* page, const QString& text) { QTest::keyClicks(page->pageEdit, text); }
 
@@ -101,26 +151,34 @@ private Q_SLOTS:
     void written_data()
     {
         // Steps: t type "x", w write the changed pages, f the focus leaves the program, s save, c close (not saving),
-        // q close the frame.
-        QTest::addColumn<bool>("titled"); // a page opened from a file, else the new page
+        // q close the frame, d another program writes the page's file.
+        QTest::addColumn<bool>("titled"); // a page opened from "<p>kestrel</p>\n", else the new page
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("queued");        // by the last write
         QTest::addColumn<QStringList>("texts"); // the recovery files' texts afterwards
-        QTest::newRow("unchanged page: nothing") << true << "w" << 0 << QStringList{};
-        QTest::newRow("changed page") << true << "tw" << 1 << QStringList{"x<p>\n"};
-        QTest::newRow("no change since the last write: not again") << true << "tww" << 0 << QStringList{"x<p>\n"};
-        QTest::newRow("changed again: written over") << true << "twtw" << 1 << QStringList{"xx<p>\n"};
-        QTest::newRow("saved: its file goes") << true << "tws" << 1 << QStringList{};
-        QTest::newRow("saved, then changed: a new file") << true << "twstw" << 1 << QStringList{"xx<p>\n"};
-        QTest::newRow("closed without saving: its file goes") << true << "twc" << 1 << QStringList{};
-        QTest::newRow("program closed: no file left") << true << "twq" << 1 << QStringList{};
+        QTest::addColumn<QString>("kinds");     // of each file: j a journal, c a copy
+        const QString page = QStringLiteral("<p>kestrel</p>\n");
+        QTest::newRow("unchanged page: nothing") << true << "w" << 0 << QStringList{} << "";
+        QTest::newRow("changed page: a journal") << true << "tw" << 1 << QStringList{"x" + page} << "j";
+        QTest::newRow("no change since the last write: not again")
+            << true << "tww" << 0 << QStringList{"x" + page} << "j";
+        QTest::newRow("changed again: appended") << true << "twtw" << 1 << QStringList{"xx" + page} << "j";
+        QTest::newRow("the journal outgrows the page: a copy")
+            << true << "twtttw" << 1 << QStringList{"xxxx" + page} << "c";
+        QTest::newRow("a copy goes on being one") << true << "ttttwtw" << 1 << QStringList{"xxxxx" + page} << "c";
+        QTest::newRow("the file changed on disk: a copy") << true << "twdtw" << 1 << QStringList{"xx" + page} << "c";
+        QTest::newRow("saved: its file goes") << true << "tws" << 1 << QStringList{} << "";
+        QTest::newRow("saved, then changed: a new journal on the saved file")
+            << true << "twstw" << 1 << QStringList{"xx" + page} << "j";
+        QTest::newRow("closed without saving: its file goes") << true << "twc" << 1 << QStringList{} << "";
+        QTest::newRow("program closed: no file left") << true << "twq" << 1 << QStringList{} << "";
         // A new page's caret is on the empty line inside its body.
         // A file keeps the page's own line breaks (the new page's are CR LF).
         QString fresh = PageWindow::NewPageTemplate();
         fresh.insert(fresh.indexOf(QStringLiteral("<body>\r\n")) + 8, QLatin1Char('x'));
-        QTest::newRow("focus leaves the program: written") << true << "tf" << -1 << QStringList{"x<p>\n"};
-        QTest::newRow("focus leaves an unchanged page: nothing") << true << "f" << -1 << QStringList{};
-        QTest::newRow("untitled page") << false << "tw" << 1 << QStringList{fresh};
+        QTest::newRow("focus leaves the program: written") << true << "tf" << -1 << QStringList{"x" + page} << "j";
+        QTest::newRow("focus leaves an unchanged page: nothing") << true << "f" << -1 << QStringList{} << "";
+        QTest::newRow("untitled page: a copy") << false << "tw" << 1 << QStringList{fresh} << "c";
     }
     void written()
     {
@@ -128,10 +186,11 @@ private Q_SLOTS:
         QFETCH(QString, steps);
         QFETCH(int, queued);
         QFETCH(QStringList, texts);
+        QFETCH(QString, kinds);
         PageWindow* page = f_.Active();
         const QString path = f_.Path(QStringLiteral("a.html"));
         if (titled) {
-            QVERIFY(f_.WriteFile(path, "<p>\n"));
+            QVERIFY(f_.WriteFile(path, "<p>kestrel</p>\n"));
             page = f_.frame->OpenPath(path);
             QVERIFY(page);
             page->pageEdit->SetSelStart(0);
@@ -159,16 +218,22 @@ private Q_SLOTS:
                 f_.answers = QList<MsgAnswer>(MainFrame::MaxDocuments, MsgAnswer::No);
                 QVERIFY(f_.frame->close());
                 break;
+            case 'd':
+                QVERIFY(f_.WriteFile(path, "<p>another program</p>\n"));
+                break;
             }
         }
         QCOMPARE(last, queued);
         QStringList found;
+        QString kindsFound;
         for (const RecoveryEntry& e : Files()) {
             found.append(e.text);
+            kindsFound += e.journal ? QLatin1Char('j') : QLatin1Char('c');
             QCOMPARE(e.path, titled ? path : QString());
             QCOMPARE(e.name, titled ? path : QStringLiteral("无标题0"));
         }
         QCOMPARE(found, texts);
+        QCOMPARE(kindsFound, kinds);
         // Never beside the page.
         QCOMPARE(QDir(f_.dir->path()).entryList({QStringLiteral("*.kestrel-recovery")}, QDir::Files), QStringList());
     }
@@ -185,20 +250,12 @@ private Q_SLOTS:
         page->pageEdit->SetSelStart(0);
         Type(page, QStringLiteral("y"));
         QCOMPARE(keeper_->WriteChanged(), 1);
-        const QList<RecoveryEntry> left = Files();
-        QCOMPARE(left.size(), 1);
         // As after a crash: the page is gone unsaved and its file is still there.
-        f_.answers = {MsgAnswer::No};
-        QVERIFY(qobject_cast<QMdiSubWindow*>(page->parentWidget())->close());
-        keeper_->Flush(); // the file's removal is the writer's
-        QVERIFY(RecoveryStore(Folder()).Write(left.first().file, left.first()));
+        Crash(page);
 
         OnNextModal<RecoveryDialog>([](RecoveryDialog* form) { form->accept(); });
         keeper_->Offer(f_.frame.get());
-        PageWindow* back = nullptr;
-        for (QMdiSubWindow* w : f_.frame->Area->subWindowList())
-            if (auto* p = qobject_cast<PageWindow*>(w->widget()); p && p->filePath == path)
-                back = p;
+        PageWindow* back = PageOn(path);
         QVERIFY(back);
         QVERIFY(back->Save());
         QCOMPARE(f_.ReadFile(path), QByteArray("y<meta charset=big5>\r\n\xA4\xA4\xA4\xE5\nx\r\n"));
@@ -338,6 +395,124 @@ private Q_SLOTS:
         QCOMPARE(opened.contains(path), offered);
         // Brought back or passed over, no recovery file is removed.
         QCOMPARE(Files().size(), 2);
+    }
+
+    // A journal goes back onto its page's file only while that file is the one it was recorded on; otherwise the
+    // user is told and the journal stays for a later start. A journal cut off in its last write gives back the
+    // edits before it, and takes the next ones after them.
+    void journalRestored_data()
+    {
+        QTest::addColumn<QString>("disk"); // what befell the page's file after the crash
+        QTest::addColumn<QString>("text"); // the page brought back, "" none
+        QTest::newRow("untouched") << ""
+                                   << "abc<p>kestrel journal</p>\n";
+        QTest::newRow("the last write cut off") << "torn"
+                                                << "ab<p>kestrel journal</p>\n";
+        QTest::newRow("touched: another time") << "touched"
+                                               << "";
+        QTest::newRow("other bytes, same size and time") << "bytes"
+                                                         << "";
+        QTest::newRow("deleted") << "deleted"
+                                 << "";
+    }
+    void journalRestored()
+    {
+        QFETCH(QString, disk);
+        QFETCH(QString, text);
+        const QString path = f_.Path(QStringLiteral("j.html"));
+        const QByteArray original = "<p>kestrel journal</p>\n";
+        QVERIFY(f_.WriteFile(path, original));
+        PageWindow* page = f_.frame->OpenPath(path);
+        QVERIFY(page);
+        page->pageEdit->SetSelStart(0);
+        Type(page, QStringLiteral("ab"));
+        QCOMPARE(keeper_->WriteChanged(), 1);
+        Type(page, QStringLiteral("c"));
+        QCOMPARE(keeper_->WriteChanged(), 1);
+        const QString file = keeper_->FileOf(page);
+        Crash(page);
+        const QString journal = QDir(Folder()).filePath(file);
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        const timespec time = st.st_mtim;
+        if (disk == QLatin1String("torn"))
+            QVERIFY(f_.WriteFile(journal, f_.ReadFile(journal).chopped(2)));
+        else if (disk == QLatin1String("touched"))
+            QVERIFY(SetTime(path, {time.tv_sec + 5, time.tv_nsec}));
+        else if (disk == QLatin1String("bytes"))
+            QVERIFY(f_.WriteFile(path, QByteArray(original).replace("kestrel", "KESTREL")) && SetTime(path, time));
+        else if (disk == QLatin1String("deleted"))
+            QVERIFY(QFile::remove(path));
+
+        f_.prompts->Record().clear();
+        OnNextModal<RecoveryDialog>([](RecoveryDialog* form) { form->accept(); });
+        keeper_->Offer(f_.frame.get());
+        PageWindow* back = PageOn(path);
+        QCOMPARE(back != nullptr, !text.isEmpty());
+        QCOMPARE(Messages(), text.isEmpty()
+                                 ? QStringList{QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。").arg(path)}
+                                 : QStringList{});
+        // Not brought back, it is kept as it was.
+        QCOMPARE(RecoveryStore(Folder()).List().size(), 1);
+        if (!back)
+            return;
+        QCOMPARE(f_.Text(back), text);
+        QVERIFY(back->ChangeCount() > 0);
+        back->pageEdit->SetSelStart(0);
+        Type(back, QStringLiteral("d"));
+        QCOMPARE(keeper_->WriteChanged(), 1);
+        QCOMPARE(keeper_->FileOf(back), file);
+        QCOMPARE(Files().value(0).text, QLatin1Char('d') + text);
+        QVERIFY(back->Save());
+        QCOMPARE(f_.ReadFile(path), (QLatin1Char('d') + text).toUtf8());
+    }
+
+    // A copy made beside a page whose file has since changed is brought back only when the user says so; one
+    // whose page was deleted since is all there is of the page, and comes back unasked.
+    void copyOfAChangedPage_data()
+    {
+        QTest::addColumn<QString>("disk");
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<bool>("back");
+        QTest::newRow("unchanged: back unasked") << "" << MsgAnswer::Cancel << true;
+        QTest::newRow("changed, Yes: the copy back") << "changed" << MsgAnswer::Yes << true;
+        QTest::newRow("changed, No: kept") << "changed" << MsgAnswer::No << false;
+        QTest::newRow("deleted: back unasked") << "deleted" << MsgAnswer::Cancel << true;
+    }
+    void copyOfAChangedPage()
+    {
+        QFETCH(QString, disk);
+        QFETCH(MsgAnswer, answer);
+        QFETCH(bool, back);
+        const QString path = f_.Path(QStringLiteral("c.html"));
+        QVERIFY(f_.WriteFile(path, "<p>x</p>\n"));
+        PageWindow* page = f_.frame->OpenPath(path);
+        QVERIFY(page);
+        // Longer than the page: a copy.
+        Type(page, QStringLiteral("copied"));
+        QCOMPARE(keeper_->WriteChanged(), 1);
+        QVERIFY(!Files().value(0).journal);
+        Crash(page);
+        if (disk == QLatin1String("changed"))
+            QVERIFY(f_.WriteFile(path, "<p>changed by another program</p>\n"));
+        else if (disk == QLatin1String("deleted"))
+            QVERIFY(QFile::remove(path));
+
+        f_.prompts->Record().clear();
+        if (answer != MsgAnswer::Cancel)
+            f_.answers = {answer};
+        OnNextModal<RecoveryDialog>([](RecoveryDialog* form) { form->accept(); });
+        keeper_->Offer(f_.frame.get());
+        QCOMPARE(Messages(),
+                 disk == QLatin1String("changed")
+                     ? QStringList{QStringLiteral("网页%1在磁盘上已被修改, 无法恢复编辑。\n是否恢复这个网页的完整副本?")
+                                       .arg(path)}
+                     : QStringList{});
+        PageWindow* restored = PageOn(path);
+        QCOMPARE(restored != nullptr, back);
+        if (restored)
+            QCOMPARE(f_.Text(restored), QStringLiteral("copied<p>x</p>\n"));
+        QCOMPARE(RecoveryStore(Folder()).List().size(), 1);
     }
 
     // The real program, killed while two pages are changed, leaves both for the next start.
