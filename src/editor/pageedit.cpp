@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -239,6 +240,12 @@ void PageEdit::InsertTyped(const QString& text)
 
 void PageEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
+        copying_ = true;
+        QPlainTextEdit::keyPressEvent(event);
+        copying_ = false;
+        return;
+    }
     if (!textCursor().hasSelection()) {
         // Only the caret's own format changes; the text does not.
         setCurrentCharFormat(ColorFormat(TypingColor));
@@ -256,6 +263,14 @@ void PageEdit::keyPressEvent(QKeyEvent* event)
     }
     InsertTyped(text);
     event->accept();
+}
+
+void PageEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    // A move inside the page takes the text away before it puts it down again.
+    copying_ = true;
+    QPlainTextEdit::mouseMoveEvent(event);
+    copying_ = false;
 }
 
 void PageEdit::inputMethodEvent(QInputMethodEvent* event)
@@ -289,32 +304,70 @@ void PageEdit::insertFromMimeData(const QMimeData* source)
         InsertTyped(source->text());
 }
 
+namespace {
+
+// The selection as the window system's selection (the one a middle click pastes): changed with every move of a
+// selecting key, it is read only when another program asks for it, and holds nothing once the page has changed.
+class LazySelection : public QMimeData
+{
+public:
+    explicit LazySelection(const PageEdit* edit) : edit_(edit), revision_(edit->document()->revision()) {}
+    QStringList formats() const override { return {QStringLiteral("text/plain")}; }
+    bool hasFormat(const QString& mime) const override { return formats().contains(mime); }
+
+protected:
+    QVariant retrieveData(const QString& mime, QMetaType) const override
+    {
+        if (mime != QLatin1String("text/plain") || !edit_ || edit_->document()->revision() != revision_)
+            return {};
+        if (bytes_.isNull())
+            bytes_ = edit_->SelectionUtf8();
+        return bytes_;
+    }
+
+private:
+    QPointer<const PageEdit> edit_;
+    int revision_;
+    mutable QByteArray bytes_;
+};
+
+} // namespace
+
 QMimeData* PageEdit::createMimeDataFromSelection() const
 {
     // The control's own copy would build a rich copy of the selection first, a second document of every line it
     // spans, which a whole big page makes slow and heavy. A page is plain text, so plain text is what goes, as
-    // UTF-8 (the form other programs take it in, and the smallest): converted a slice at a time into room for
-    // the worst case, of which only what is written is ever touched, so a big selection is held once.
+    // UTF-8 (the form other programs take it in, and the smallest).
+    if (!copying_)
+        return new LazySelection(this);
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("text/plain"), SelectionUtf8());
+    return mime;
+}
+
+QByteArray PageEdit::SelectionUtf8(QStringView lineBreak) const
+{
+    // Converted a slice at a time into room for the worst case, of which only what is written is ever touched,
+    // so a big selection is held once.
     constexpr int Slice = 1 << 16;
     const QTextCursor selection = textCursor();
     const int end = selection.selectionEnd();
     QByteArray bytes;
     bytes.reserve(qsizetype(end - selection.selectionStart()) * 3);
     QTextCursor slice(document());
+    const QString parting = lineBreak.toString();
     for (int from = selection.selectionStart(); from < end;) {
         slice.setPosition(from);
         slice.setPosition(qMin(from + Slice, end), QTextCursor::KeepAnchor);
         QString text = slice.selectedText();
         if (text.size() > 1 && text.back().isHighSurrogate() && slice.position() < end)
             text.chop(1); // its other half starts the next slice
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::ParagraphSeparator, parting);
         bytes += text.toUtf8();
         from += int(text.size());
     }
     bytes.squeeze();
-    auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("text/plain"), bytes);
-    return mime;
+    return bytes;
 }
 
 void PageEdit::SetLineNumbersShown(bool on)

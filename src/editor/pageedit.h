@@ -51,6 +51,9 @@ public:
     // Replaces the whole text as one edit (one undo step).
     void ReplaceAllText(const QString& text);
 
+    // The selected text in UTF-8, lines parted by `lineBreak`.
+    QByteArray SelectionUtf8(QStringView lineBreak = u"\n") const;
+
     void SetTypingBlack();
     // Text the user puts in (typed over a selection, pasted) at the caret, in black.
     void InsertTyped(const QString& text);
@@ -98,9 +101,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // The caret takes the colour of the character beside it: what the user types must be black all the same.
     void keyPressEvent(QKeyEvent* event) override;
+    // A drag of the selection starts from here: it carries the text itself.
+    void mouseMoveEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
-    // Copy, cut and dragging put the selection on the clipboard as plain text only.
+    // Copy, cut and dragging put the selection on the clipboard as plain text only. The selection the window
+    // system is told of whenever the selection changes is read only when another program asks for it.
     QMimeData* createMimeDataFromSelection() const override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -124,6 +130,7 @@ private:
     bool lineNumbers_ = false;
     int gutterDigits_ = 0;
     bool unusualBreaks_ = false; // some line was given a break of its own since the last load
+    bool copying_ = false;       // the key that copies or cuts is being handled: the clipboard gets the text now
     int caretBlock_ = -1;
     QFont pageFont_;
     int zoom_ = 0;

@@ -1162,16 +1162,16 @@ void MainFrame::UpdateTitle()
 void MainFrame::CutText()
 {
     PageEdit* edit = ActiveDocument()->pageEdit;
-    QApplication::clipboard()->setText(
-        edit->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")));
+    CopyText();
     edit->textCursor().removeSelectedText();
 }
 
 void MainFrame::CopyText()
 {
-    PageEdit* edit = ActiveDocument()->pageEdit;
-    QApplication::clipboard()->setText(
-        edit->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n")));
+    // Built as UTF-8 a slice at a time: a big selection is never held twice.
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("text/plain"), ActiveDocument()->pageEdit->SelectionUtf8(u"\r\n"));
+    QApplication::clipboard()->setMimeData(mime);
 }
 
 void MainFrame::DeleteText()

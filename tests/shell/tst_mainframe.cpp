@@ -1067,34 +1067,65 @@ private Q_SLOTS:
         QCOMPARE(edit->textCursor().selectionEnd(), edit->document()->characterCount() - 1);
     }
 
-    // Copy puts the page's own characters on the clipboard, as plain text only: no-break spaces stay, lines
-    // end in "\n", and a character of two halves at the edge of a slice is copied whole.
+    // Copy puts the page's own characters on the clipboard, as plain text only: no-break spaces stay, a character
+    // of two halves at the edge of a slice is copied whole; lines end in "\n" from the key, in "\r\n" from the
+    // menu and toolbar command.
     void copyIsThePlainText_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("byKey");
         const QString emoji = QString::fromUcs4(U"\U0001F600");
-        QTest::newRow("lines, no-break spaces") << QStringLiteral("<p>中文&nbsp;\u00A0x</p>\n\n<br>") << 1 << 17;
-        QTest::newRow("two halves across a slice") << QString(65535, QLatin1Char('a')) + emoji + QStringLiteral("z")
-                                                    << 0 << 65538;
-        QTest::newRow("within one line") << QStringLiteral("abc def") << 4 << 7;
+        const QString lines = QStringLiteral("<p>中文&nbsp;\u00A0x</p>\n\n<br>");
+        const QString halves = QString(65535, QLatin1Char('a')) + emoji + QStringLiteral("z\nb");
+        for (const bool byKey : {true, false}) {
+            const char* how = byKey ? "key" : "command";
+            QTest::addRow("%s: lines, no-break spaces", how) << lines << 1 << 21 << byKey;
+            QTest::addRow("%s: two halves across a slice", how) << halves << 0 << 65540 << byKey;
+            QTest::addRow("%s: within one line", how) << QStringLiteral("abc def") << 4 << 7 << byKey;
+        }
     }
     void copyIsThePlainText()
     {
         QFETCH(QString, page);
         QFETCH(int, from);
         QFETCH(int, to);
+        QFETCH(bool, byKey);
         PageEdit* edit = Active()->pageEdit;
         edit->ReplaceAllText(page);
         QTextCursor c = edit->textCursor();
         c.setPosition(from);
         c.setPosition(to, QTextCursor::KeepAnchor);
         edit->setTextCursor(c);
-        f_.frame->RunCommand(Command::Copy);
+        if (byKey)
+            QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        else
+            f_.frame->RunCommand(Command::Copy);
         const QMimeData* mime = QApplication::clipboard()->mimeData();
-        QCOMPARE(mime->text(), page.mid(from, to - from));
+        QString expected = page.mid(from, to - from);
+        if (!byKey)
+            expected.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        QCOMPARE(mime->text(), expected);
         QVERIFY(!mime->hasHtml());
+    }
+
+    // The selection offered to the window system whenever it changes is read only when asked for, and is
+    // nothing once the page has changed.
+    void selectionIsReadWhenAsked()
+    {
+        struct Probe : PageEdit
+        {
+            using PageEdit::createMimeDataFromSelection;
+        } edit;
+        edit.setPlainText(QStringLiteral("one\ntwo"));
+        edit.selectAll();
+        const std::unique_ptr<QMimeData> offered(edit.createMimeDataFromSelection());
+        QVERIFY(offered->hasText());
+        QCOMPARE(offered->text(), QStringLiteral("one\ntwo"));
+        const std::unique_ptr<QMimeData> stale(edit.createMimeDataFromSelection());
+        edit.textCursor().insertText(QStringLiteral("x"));
+        QCOMPARE(stale->text(), QString());
     }
 
     void wordWrapFollowsThePage()
